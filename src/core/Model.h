@@ -1,0 +1,193 @@
+#pragma once
+
+#include "Calendar.h"
+#include "Ids.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The value types of a journal. All are plain values: copying a Journal copies everything in it.
+// Equality compares every stored member in declaration order.
+
+enum class FieldType { text, longText, number, date, link, choice, checkbox };
+enum class MetricKind { count, uniqueGroups, sum, average, difference, ratio };
+enum class AppColor { gray, orange, yellow, green, teal, blue, indigo, purple, pink, red };
+
+// Every case of each enum in its declared order: the order of every picker and menu built from it.
+inline constexpr std::array<FieldType, 7> allFieldTypes{FieldType::text,     FieldType::longText, FieldType::number,
+                                                        FieldType::date,     FieldType::link,     FieldType::choice,
+                                                        FieldType::checkbox};
+inline constexpr std::array<MetricKind, 6> allMetricKinds{MetricKind::count, MetricKind::uniqueGroups,
+                                                          MetricKind::sum,   MetricKind::average,
+                                                          MetricKind::difference, MetricKind::ratio};
+inline constexpr std::array<AppColor, 10> allAppColors{AppColor::gray,   AppColor::orange, AppColor::yellow,
+                                                       AppColor::green,  AppColor::teal,   AppColor::blue,
+                                                       AppColor::indigo, AppColor::purple, AppColor::pink,
+                                                       AppColor::red};
+
+// The stored text of each case: its name exactly ("longText", "uniqueGroups", "gray").
+QString rawValue(FieldType type);
+QString rawValue(MetricKind kind);
+QString rawValue(AppColor color);
+// Reading stored text: only the exact case name matches (a capital first letter does not).
+std::optional<FieldType> fieldTypeFromRaw(QStringView text);
+std::optional<MetricKind> metricKindFromRaw(QStringView text);
+std::optional<AppColor> appColorFromRaw(QStringView text);
+
+// The types whose values live in FieldValue::text.
+bool isTextual(FieldType type);
+// The kinds that read MetricDef::sumFieldID.
+bool usesNumberField(MetricKind kind);
+// The kinds computed from MetricDef::operandA and operandB.
+bool isFormula(MetricKind kind);
+// The Russian name of a colour shown in colour pickers ("Серый" … "Красный").
+QString title(AppColor color);
+// The id of a colour is its stored text.
+inline QString id(AppColor color) { return rawValue(color); }
+
+struct NounForms {
+    QString one;  // after 1, 21, 31 …: "запись"
+    QString few;  // after 2 to 4, 22 to 24 …: "записи"
+    QString many; // after 0, 5 to 20, 25 …: "записей"
+
+    // The form that fits the count by the Russian plural rule (the sign of the count is ignored).
+    const QString& operator()(std::int64_t count) const;
+
+    bool operator==(const NounForms&) const = default;
+};
+
+struct FieldValue {
+    std::optional<QString> text;
+    std::optional<double> number;
+    std::optional<QDateTime> date;
+    std::optional<bool> flag;
+
+    static FieldValue ofText(const QString& value) { return FieldValue{value, {}, {}, {}}; }
+    static FieldValue ofNumber(double value) { return FieldValue{{}, value, {}, {}}; }
+    static FieldValue ofDate(const QDateTime& value) { return FieldValue{{}, {}, value, {}}; }
+    static FieldValue ofFlag(bool value) { return FieldValue{{}, {}, {}, value}; }
+
+    bool operator==(const FieldValue&) const = default;
+};
+
+struct FieldDef {
+    QUuid id;
+    QString key;
+    QString name;
+    FieldType type = FieldType::text;
+    QStringList options;
+    QStringList aliases;
+    QString prompt;
+    bool isUnique = false;
+    bool inGroup = false;
+    bool inIdentity = false;
+    bool isPerItem = false;
+    bool showInTable = true;
+    QString unit;
+
+    bool operator==(const FieldDef&) const = default;
+};
+
+struct StatusDef {
+    QUuid id;
+    QString name;
+    AppColor color = AppColor::gray;
+    std::optional<QUuid> dateFieldID;
+    bool fillsPreviousDates = true;
+
+    bool operator==(const StatusDef&) const = default;
+};
+
+struct MetricDef {
+    QUuid id;
+    QString title;
+    MetricKind kind = MetricKind::count;
+    std::optional<QUuid> dateFieldID;
+    std::optional<QUuid> sumFieldID;
+    QString subtitle;
+    AppColor color = AppColor::blue;
+    QString symbol = QStringLiteral("number");
+    QString unit;
+    std::optional<QUuid> filterFieldID;
+    QString filterValue;
+    std::optional<QUuid> statusFilterID;
+    std::optional<QUuid> operandA;
+    std::optional<QUuid> operandB;
+
+    bool operator==(const MetricDef&) const = default;
+};
+
+struct Record {
+    QUuid id;
+    std::optional<QUuid> statusID;
+    // Keyed by the canonical upper-case id text of the field; a field without a value has no entry.
+    QMap<QString, FieldValue> values;
+    QDateTime createdAt;
+    QDateTime updatedAt;
+
+    // Typed accessors. They look up the canonical id text exactly; none of them changes updatedAt.
+    QString text(const QUuid& fieldID) const;
+    std::optional<double> number(const QUuid& fieldID) const;
+    std::optional<QDateTime> date(const QUuid& fieldID) const;
+    bool flag(const QUuid& fieldID) const;
+    // The empty text removes the entry; any other text (blanks too) replaces the entry with that text alone.
+    void setText(const QString& value, const QUuid& fieldID);
+
+    // The same accessors addressed by an id text already in canonical form: hot loops use these to
+    // avoid building the text once per record.
+    const FieldValue* value(const QString& key) const;
+    QString text(const QString& key) const;
+    std::optional<double> number(const QString& key) const;
+    std::optional<QDateTime> date(const QString& key) const;
+    bool flag(const QString& key) const;
+
+    bool operator==(const Record&) const = default;
+};
+
+struct Journal {
+    QUuid id;
+    QString name;
+    QString icon;
+    QString templateKey;
+    QList<FieldDef> fields;
+    QList<StatusDef> statuses;
+    QList<MetricDef> metrics;
+    std::optional<QUuid> titleFieldID;
+    std::optional<QUuid> defaultStatusID;
+    NounForms itemNoun;
+    NounForms groupNoun;
+    QString reportTemplate;
+    QString batchTitle;
+    QString hint;
+    std::optional<QUuid> counterFieldID;
+    QString counterTitle;
+    std::optional<QUuid> filterFieldID;
+    std::optional<QUuid> breakdownFieldID;
+    QList<Record> records;
+    QDateTime createdAt;
+
+    bool operator==(const Journal&) const = default;
+
+    // ---- Field roles, look-ups, display values and titles ----
+
+    // ---- Typed input and normalisation ----
+
+    // ---- New records and status changes ----
+
+    // ---- Duplicate detection and record descriptions ----
+
+    // ---- Sanitising ----
+};
+
+// The default noun forms of a journal: "запись" and "группа".
+NounForms defaultItemNoun();
+NounForms defaultGroupNoun();

@@ -1,0 +1,23 @@
+#include "TestSupport.h"
+
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+void PrintTo(const QDateTime& date, std::ostream* os) {
+    *os << (date.isValid() ? date.toUTC().toString(Qt::ISODateWithMs).toStdString() : std::string("<invalid>"));
+}
+
+void PrintTo(const QUuid& id, std::ostream* os) { *os << id.toString().toStdString(); }
+
+namespace testsupport {
+
+QDateTime utc(int year, int month, int day, int hour, int minute, int second) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+QTimeZone zone(const char* name) { return QTimeZone(QByteArray(name)); }
+
+QDateTime at(const char* zoneName, int year, int month, int day, int hour, int minute, int second) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), zone(zoneName)).toUTC();
+}
+
+} // namespace testsupport
