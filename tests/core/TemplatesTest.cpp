@@ -1,0 +1,256 @@
+#include "Templates.h"
+#include "TestSupport.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+using namespace testsupport;
+
+namespace {
+
+QString fieldKey(const Journal& j, const std::optional<QUuid>& id) {
+    if (!id)
+        return u"-"_s;
+    for (const FieldDef& f : j.fields)
+        if (f.id == *id)
+            return f.key;
+    return u"?"_s; // a reference that points outside the journal
+}
+
+QString statusName(const Journal& j, const std::optional<QUuid>& id) {
+    if (!id)
+        return u"-"_s;
+    for (const StatusDef& s : j.statuses)
+        if (s.id == *id)
+            return s.name;
+    return u"?"_s;
+}
+
+QString metricNumber(const Journal& j, const std::optional<QUuid>& id) {
+    if (!id)
+        return u"-"_s;
+    for (qsizetype i = 0; i < j.metrics.size(); ++i)
+        if (j.metrics[i].id == *id)
+            return QString::number(i + 1);
+    return u"?"_s;
+}
+
+// The journal's fields, statuses, metrics and options written with keys, names and positions in place of ids.
+QString describeFields(const Journal& j) {
+    QStringList out;
+    for (const FieldDef& f : j.fields) {
+        QString flags;
+        const std::pair<bool, QChar> letters[] = {{f.isUnique, u'U'},
+                                                  {f.inGroup, u'G'},
+                                                  {f.inIdentity, u'I'},
+                                                  {f.isPerItem, u'P'},
+                                                  {f.showInTable, u'T'}};
+        for (const auto& [on, letter] : letters)
+            if (on)
+                flags += letter;
+        out << f.key + u'/' + rawValue(f.type) + u'/' + (flags.isEmpty() ? u"-"_s : flags) +
+                   (f.unit.isEmpty() ? QString() : u'/' + f.unit);
+    }
+    return out.join(u"; ");
+}
+
+QString describeStatuses(const Journal& j) {
+    QStringList out;
+    for (const StatusDef& s : j.statuses)
+        out << s.name + u'/' + rawValue(s.color) + u'/' + fieldKey(j, s.dateFieldID) +
+                   (s.fillsPreviousDates ? u"/+"_s : u"/-"_s);
+    return out.join(u"; ");
+}
+
+QString describeMetrics(const Journal& j) {
+    QStringList out;
+    for (const MetricDef& m : j.metrics) {
+        QString text = m.title + u'/' + rawValue(m.kind) + u'/' + rawValue(m.color);
+        if (m.dateFieldID)
+            text += u" @"_s + fieldKey(j, m.dateFieldID);
+        if (m.sumFieldID)
+            text += u" :"_s + fieldKey(j, m.sumFieldID);
+        if (m.statusFilterID)
+            text += u" ["_s + statusName(j, m.statusFilterID) + u']';
+        if (m.filterFieldID || !m.filterValue.isEmpty())
+            text += u" {"_s + fieldKey(j, m.filterFieldID) + u'=' + m.filterValue + u'}';
+        if (m.operandA || m.operandB)
+            text += u" ("_s + metricNumber(j, m.operandA) + u',' + metricNumber(j, m.operandB) + u')';
+        if (!m.unit.isEmpty())
+            text += u' ' + m.unit;
+        out << text;
+    }
+    return out.join(u"; ");
+}
+
+QString describeOptions(const Journal& j) {
+    return u"title="_s + fieldKey(j, j.titleFieldID) + u" default="_s + statusName(j, j.defaultStatusID) +
+           u" counter="_s + fieldKey(j, j.counterFieldID) + u'/' + j.counterTitle + u" filter="_s +
+           fieldKey(j, j.filterFieldID) + u" breakdown="_s + fieldKey(j, j.breakdownFieldID);
+}
+
+struct Expected {
+    const char* key;
+    const char* fields;
+    const char* statuses;
+    const char* metrics;
+    const char* options;
+};
+
+const Expected expectedTemplates[] = {
+    {"sales",
+     "number/text/UPT; client/text/GT; item/text/PT; quantity/number/PT/шт; amount/number/PT/₽; "
+     "channel/choice/T; orderDate/date/T; paidDate/date/T; shippedDate/date/T; returnDate/date/T; "
+     "link/link/T; note/longText/-",
+     "Новый/gray/orderDate/+; Оплачен/green/paidDate/+; Отгружен/blue/shippedDate/+; Завершён/purple/-/+; "
+     "Возврат/red/returnDate/-",
+     "Выручка/sum/green @paidDate :amount ₽; Оплачено заказов/count/blue @paidDate; "
+     "Средний чек/average/orange @paidDate :amount ₽; Клиентов/uniqueGroups/indigo "
+     "@paidDate; "
+     "Возвраты/sum/red @returnDate :amount ₽",
+     "title=item default=Новый counter=-/+1 filter=channel breakdown=channel"},
+    {"finance",
+     "title/text/PT; type/choice/T; category/choice/GT; amount/number/PT/₽; date/date/T; "
+     "counterparty/text/T; "
+     "method/choice/T; note/longText/-",
+     "Запланировано/gray/-/+; Проведено/green/date/+",
+     "Доходы/sum/green @date :amount [Проведено] {type=Доход} ₽; "
+     "Расходы/sum/red @date :amount [Проведено] {type=Расход} ₽; Прибыль/difference/indigo "
+     "(1,2) "
+     "₽; "
+     "Операций/count/blue @date [Проведено]",
+     "title=title default=Проведено counter=-/+1 filter=type breakdown=category"},
+    {"cards",
+     "brand/text/GT; productName/text/T; modelArticle/text/GT; sku/text/UPT; sizeRU/text/IPT; "
+     "sizeUS/text/IPT; "
+     "color/text/IT; link/link/PT; note/longText/-; fixedDate/date/T; transferredDate/date/T; "
+     "minorEdits/number/PT",
+     "В работе/orange/-/+; Исправлена/green/fixedDate/+; Передана/blue/transferredDate/+; "
+     "Опубликована/purple/-/+",
+     "Исправлено карточек/count/green @fixedDate; Передано карточек/count/blue @transferredDate; "
+     "Уникальных моделей/uniqueGroups/indigo @fixedDate; Мелких правок/sum/orange @fixedDate :minorEdits",
+     "title=productName default=Исправлена counter=minorEdits/+1 правка filter=brand breakdown=brand"},
+};
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+Journal build(const char* key, const Clock& clock = systemNow) {
+    const std::optional<JournalTemplate> entry = Templates::templateFor(text(key));
+    return entry ? entry->make(clock) : Journal{};
+}
+
+QList<QUuid> allIds(const Journal& j) {
+    QList<QUuid> ids{j.id};
+    for (const FieldDef& f : j.fields)
+        ids << f.id;
+    for (const StatusDef& s : j.statuses)
+        ids << s.id;
+    for (const MetricDef& m : j.metrics)
+        ids << m.id;
+    return ids;
+}
+
+} // namespace
+
+TEST(Templates, ContentsFollowTheirTables) {
+    for (const Expected& e : expectedTemplates) {
+        SCOPED_TRACE(e.key);
+        const Journal j = build(e.key);
+        EXPECT_EQ(j.templateKey, text(e.key));
+        EXPECT_EQ(describeFields(j), text(e.fields));
+        EXPECT_EQ(describeStatuses(j), text(e.statuses));
+        EXPECT_EQ(describeMetrics(j), text(e.metrics));
+        EXPECT_EQ(describeOptions(j), text(e.options));
+    }
+}
+
+TEST(Templates, CatalogueLooksUpExactKeys) {
+    for (const JournalTemplate& entry : Templates::all()) {
+        const auto found = Templates::templateFor(entry.key);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->name, entry.name);
+        EXPECT_EQ(entry.id(), entry.key);
+    }
+    for (const char16_t* key : {u"", u"Sales", u"sales ", u"склад"})
+        EXPECT_FALSE(Templates::templateFor(QStringView(key)));
+}
+
+TEST(Templates, EveryBuildIsNewAndComplete) {
+    const QDateTime now = utc(2026, 3, 14, 9, 26, 53);
+    for (const JournalTemplate& entry : Templates::all()) {
+        SCOPED_TRACE(entry.key.toStdString());
+        const Journal first = entry.make([&] { return now; });
+        const Journal second = entry.make();
+        EXPECT_TRUE(first.records.isEmpty());
+        EXPECT_EQ(first.createdAt, now);
+        EXPECT_EQ(first.templateKey, entry.key);
+
+        const QList<QUuid> ids = allIds(first);
+        const QSet<QUuid> firstIds(ids.begin(), ids.end());
+        EXPECT_EQ(firstIds.size(), ids.size()) << "an id repeats inside one journal";
+        EXPECT_FALSE(firstIds.contains(QUuid()));
+        for (const QUuid& id : allIds(second))
+            EXPECT_FALSE(firstIds.contains(id)) << "two builds share an id";
+    }
+}
+
+// The rules that keep a template journal consistent: references of the right kind, filter values that
+// name real options, plain lower-case aliases and report templates whose plural groups are well formed.
+TEST(Templates, ReferencesFitTheirRoles) {
+    const QRegularExpression group(u"\\{(\\d+)((?:\\|[^|{}]*)*)\\}"_s);
+    for (const JournalTemplate& entry : Templates::all()) {
+        SCOPED_TRACE(entry.key.toStdString());
+        const Journal j = entry.make();
+        QHash<QUuid, FieldDef> fields;
+        QSet<QString> keys;
+        for (const FieldDef& f : j.fields) {
+            fields.insert(f.id, f);
+            keys.insert(f.key);
+            EXPECT_EQ(f.options.isEmpty(), f.type != FieldType::choice) << f.key.toStdString();
+            for (const QString& alias : f.aliases)
+                EXPECT_EQ(alias, alias.toLower().trimmed()) << alias.toStdString();
+        }
+        EXPECT_EQ(keys.size(), j.fields.size()) << "a field key repeats";
+
+        const auto typeOf = [&](const std::optional<QUuid>& id) { return fields.value(*id).type; };
+        for (const StatusDef& s : j.statuses)
+            if (s.dateFieldID) {
+                EXPECT_EQ(typeOf(s.dateFieldID), FieldType::date) << s.name.toStdString();
+            }
+        if (j.counterFieldID) {
+            EXPECT_EQ(typeOf(j.counterFieldID), FieldType::number);
+        }
+        for (const MetricDef& m : j.metrics) {
+            SCOPED_TRACE(m.title.toStdString());
+            if (m.dateFieldID) {
+                EXPECT_EQ(typeOf(m.dateFieldID), FieldType::date);
+            }
+            EXPECT_EQ(m.sumFieldID.has_value(), usesNumberField(m.kind));
+            if (m.sumFieldID) {
+                EXPECT_EQ(typeOf(m.sumFieldID), FieldType::number);
+            }
+            EXPECT_EQ(m.operandA.has_value() && m.operandB.has_value(), isFormula(m.kind));
+            EXPECT_NE(m.operandA, std::optional(m.id));
+            EXPECT_NE(m.operandB, std::optional(m.id));
+            EXPECT_EQ(m.filterFieldID.has_value(), !m.filterValue.isEmpty());
+            if (m.filterFieldID) {
+                EXPECT_TRUE(fields.value(*m.filterFieldID).options.contains(m.filterValue));
+            }
+        }
+
+        // {n|one|few|many}: three forms, n a metric that the same template also prints as a value.
+        for (auto it = group.globalMatch(j.reportTemplate); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            const int number = match.captured(1).toInt();
+            EXPECT_GE(number, 1);
+            EXPECT_LE(number, j.metrics.size());
+            if (!match.captured(2).isEmpty()) {
+                EXPECT_EQ(match.captured(2).count(u'|'), 3) << match.captured(0).toStdString();
+                EXPECT_TRUE(j.reportTemplate.contains(u'{' + match.captured(1) + u'}'));
+            }
+        }
+    }
+}
