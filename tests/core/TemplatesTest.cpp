@@ -116,11 +116,53 @@ const Expected expectedTemplates[] = {
      "method/choice/T; note/longText/-",
      "Запланировано/gray/-/+; Проведено/green/date/+",
      "Доходы/sum/green @date :amount [Проведено] {type=Доход} ₽; "
-     "Расходы/sum/red @date :amount [Проведено] {type=Расход} ₽; Прибыль/difference/indigo "
+     "Расходы/sum/red @date :amount [Проведено] {type=Расход} ₽; "
+     "Прибыль/difference/indigo "
      "(1,2) "
      "₽; "
      "Операций/count/blue @date [Проведено]",
      "title=title default=Проведено counter=-/+1 filter=type breakdown=category"},
+    {"crm",
+     "client/text/GT; contact/text/T; deal/text/T; amount/number/T/₽; source/choice/T; manager/text/T; "
+     "nextDate/date/T; wonDate/date/T; lostDate/date/T; note/longText/-",
+     "Новый/gray/-/+; В работе/orange/-/+; Предложение/yellow/-/+; Оплачено/green/wonDate/+; "
+     "Отказ/red/lostDate/-",
+     "Сделок оплачено/count/green @wonDate; Сумма сделок/sum/orange @wonDate :amount "
+     "₽; "
+     "Новых обращений/count/blue; Конверсия/ratio/indigo (1,3); Отказов/count/red @lostDate",
+     "title=client default=Новый counter=-/+1 filter=source breakdown=source"},
+    {"warehouse",
+     "product/text/GPT; sku/text/PT; operation/choice/T; quantity/number/PT/шт; price/number/PT/₽; "
+     "amount/number/PT/₽; counterparty/text/T; document/text/T; date/date/T; note/longText/-",
+     "Черновик/gray/-/+; Проведено/green/date/+",
+     "Приход/sum/green @date :quantity [Проведено] {operation=Приход} шт; "
+     "Расход/sum/orange @date :quantity [Проведено] {operation=Расход} шт; "
+     "Изменение остатка/difference/indigo (1,2) шт; Закупки/sum/blue @date :amount [Проведено] "
+     "{operation=Приход} ₽; "
+     "Продажи/sum/purple @date :amount [Проведено] {operation=Расход} ₽",
+     "title=product default=Проведено counter=-/+1 filter=operation breakdown=product"},
+    {"services",
+     "client/text/GT; phone/text/T; service/text/T; staff/text/T; visitDate/date/T; doneDate/date/T; "
+     "price/number/T/₽; paid/checkbox/T; note/longText/-",
+     "Записан/blue/-/+; Выполнено/green/doneDate/+; Отменено/red/-/-",
+     "Оказано услуг/count/green @doneDate; Выручка/sum/orange @doneDate :price ₽; "
+     "Средний чек/average/blue @doneDate :price ₽; Клиентов/uniqueGroups/indigo "
+     "@doneDate",
+     "title=client default=Записан counter=-/+1 filter=staff breakdown=staff"},
+    {"tasks",
+     "title/text/PT; project/text/GT; owner/text/T; due/date/T; doneDate/date/T; hours/number/T/ч; "
+     "link/link/T; "
+     "note/longText/-",
+     "Новая/gray/-/+; В работе/orange/-/+; На проверке/yellow/-/+; Выполнена/green/doneDate/+",
+     "Выполнено задач/count/green @doneDate; Проектов/uniqueGroups/indigo @doneDate; "
+     "Часов/sum/orange @doneDate :hours ч; Добавлено задач/count/blue",
+     "title=title default=Новая counter=hours/+1 час filter=project breakdown=project"},
+    {"content",
+     "topic/text/PT; platform/choice/GT; pubDate/date/T; views/number/T; link/link/PT; note/longText/-",
+     "Идея/gray/-/+; Черновик/orange/-/+; Опубликовано/green/pubDate/+",
+     "Опубликовано/count/green @pubDate; Площадок/uniqueGroups/indigo @pubDate; "
+     "Просмотров/sum/orange @pubDate :views",
+     "title=topic default=Идея counter=-/+1 filter=platform breakdown=platform"},
     {"cards",
      "brand/text/GT; productName/text/T; modelArticle/text/GT; sku/text/UPT; sizeRU/text/IPT; "
      "sizeUS/text/IPT; "
@@ -131,6 +173,12 @@ const Expected expectedTemplates[] = {
      "Исправлено карточек/count/green @fixedDate; Передано карточек/count/blue @transferredDate; "
      "Уникальных моделей/uniqueGroups/indigo @fixedDate; Мелких правок/sum/orange @fixedDate :minorEdits",
      "title=productName default=Исправлена counter=minorEdits/+1 правка filter=brand breakdown=brand"},
+    {"blank",
+     "title/text/PT; category/text/GT; doneDate/date/T; quantity/number/T; link/link/T; note/longText/-",
+     "В работе/orange/-/+; Готово/green/doneDate/+",
+     "Готово/count/green @doneDate; Категорий/uniqueGroups/indigo @doneDate; "
+     "Количество/sum/orange @doneDate :quantity; Добавлено/count/blue",
+     "title=title default=В работе counter=-/+1 filter=category breakdown=category"},
 };
 
 QString text(const char* utf8) {
@@ -168,12 +216,28 @@ TEST(Templates, ContentsFollowTheirTables) {
 }
 
 TEST(Templates, CatalogueLooksUpExactKeys) {
+    QStringList keys, expectedKeys;
+    for (const JournalTemplate& entry : Templates::all())
+        keys << entry.key;
+    for (const Expected& e : expectedTemplates)
+        expectedKeys << text(e.key);
+    EXPECT_EQ(keys, expectedKeys);
+
     for (const JournalTemplate& entry : Templates::all()) {
         const auto found = Templates::templateFor(entry.key);
         ASSERT_TRUE(found);
         EXPECT_EQ(found->name, entry.name);
         EXPECT_EQ(entry.id(), entry.key);
+
+        // The journal carries the picker's name and icon, except the own journal, which starts as "Мой
+        // журнал".
+        const Journal j = entry.make();
+        EXPECT_EQ(j.icon, entry.icon);
+        EXPECT_EQ(j.name, entry.key == u"blank" ? u"Мой журнал"_s : entry.name);
     }
+    const Journal blank = Templates::blank();
+    EXPECT_TRUE(blank.hint.isEmpty());
+    EXPECT_TRUE(blank.reportTemplate.isEmpty());
     for (const char16_t* key : {u"", u"Sales", u"sales ", u"склад"})
         EXPECT_FALSE(Templates::templateFor(QStringView(key)));
 }
