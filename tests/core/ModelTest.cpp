@@ -9,10 +9,11 @@ TEST(NounForms, PluralRule) {
         std::int64_t count;
         const char* form;
     } cases[] = {
-        {0, "записей"},   {5, "записей"},  {11, "записей"}, {12, "записей"}, {14, "записей"}, {111, "записей"},
-        {112, "записей"}, {1000, "записей"}, {1, "запись"}, {21, "запись"},  {101, "запись"}, {1001, "запись"},
-        {-1, "запись"},   {2, "записи"},   {4, "записи"},   {22, "записи"},  {34, "записи"},  {-3, "записи"},
-        {-12, "записей"}, {INT64_MIN, "записей"}, {INT64_MAX, "записей"},
+        {0, "записей"},         {5, "записей"},   {11, "записей"},   {12, "записей"},  {14, "записей"},
+        {111, "записей"},       {112, "записей"}, {1000, "записей"}, {1, "запись"},    {21, "запись"},
+        {101, "запись"},        {1001, "запись"}, {-1, "запись"},    {2, "записи"},    {4, "записи"},
+        {22, "записи"},         {34, "записи"},   {-3, "записи"},    {-12, "записей"}, {INT64_MIN, "записей"},
+        {INT64_MAX, "записей"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(n(c.count), QString::fromUtf8(c.form)) << c.count;
@@ -97,9 +98,13 @@ TEST(Ids, CanonicalTextAndStrictParsing) {
     EXPECT_EQ(parseId(u"0f8fad5b-d9cb-469f-a165-70867728950e"), id);
     EXPECT_EQ(parseId(u"00000000-0000-0000-0000-000000000000"), QUuid());
     const char16_t* invalid[] = {
-        u"{0f8fad5b-d9cb-469f-a165-70867728950e}", u"0f8fad5bd9cb469fa16570867728950e",
-        u"0f8fad5b-d9cb-469f-a165-70867728950exyz", u" 0f8fad5b-d9cb-469f-a165-70867728950e",
-        u"0f8fad5b-d9cb-469f-a165-70867728950g", u"0f8fad5b+d9cb-469f-a165-70867728950e", u"",
+        u"{0f8fad5b-d9cb-469f-a165-70867728950e}",
+        u"0f8fad5bd9cb469fa16570867728950e",
+        u"0f8fad5b-d9cb-469f-a165-70867728950exyz",
+        u" 0f8fad5b-d9cb-469f-a165-70867728950e",
+        u"0f8fad5b-d9cb-469f-a165-70867728950g",
+        u"0f8fad5b+d9cb-469f-a165-70867728950e",
+        u"",
     };
     for (const char16_t* text : invalid)
         EXPECT_FALSE(parseId(QStringView(text))) << QString::fromUtf16(text).toStdString();
@@ -111,10 +116,21 @@ TEST(Ids, StoredDates) {
     EXPECT_EQ(parseStoredDate(u"2026-12-05T17:30:43-02:30"), utc(2026, 12, 5, 20, 0, 43));
     EXPECT_EQ(parseStoredDate(u"2024-02-29T00:00:00Z"), utc(2024, 2, 29));
     const char16_t* invalid[] = {
-        u"2026-12-05T20:00:43.123Z", u"2026-12-05", u"2026-12-05T20:00:43", u"2026-12-05T20:00Z",
-        u"2026-12-05T20:00:43+0300", u"2026-12-05t20:00:43z", u"2026-12-05T24:00:00Z", u"2023-02-29T00:00:00Z",
-        u"2026-13-01T00:00:00Z", u"2026-12-05T20:60:00Z", u"2026-12-05T20:00:43+19:00", u"2026-12-05T20:00:43+03:60",
-        u"２０２６-12-05T20:00:43Z", u" 2026-12-05T20:00:43Z", u"",
+        u"2026-12-05T20:00:43.123Z",
+        u"2026-12-05",
+        u"2026-12-05T20:00:43",
+        u"2026-12-05T20:00Z",
+        u"2026-12-05T20:00:43+0300",
+        u"2026-12-05t20:00:43z",
+        u"2026-12-05T24:00:00Z",
+        u"2023-02-29T00:00:00Z",
+        u"2026-13-01T00:00:00Z",
+        u"2026-12-05T20:60:00Z",
+        u"2026-12-05T20:00:43+19:00",
+        u"2026-12-05T20:00:43+03:60",
+        u"２０２６-12-05T20:00:43Z",
+        u" 2026-12-05T20:00:43Z",
+        u"",
     };
     for (const char16_t* text : invalid)
         EXPECT_FALSE(parseStoredDate(QStringView(text))) << QString::fromUtf16(text).toStdString();
@@ -123,4 +139,12 @@ TEST(Ids, StoredDates) {
     EXPECT_EQ(storedDateText(withMs), u"2026-12-05T20:00:43Z");
     EXPECT_EQ(parseStoredDate(storedDateText(withMs)), wholeSeconds(withMs));
     EXPECT_EQ(storedDateText(at("Europe/Moscow", 2026, 12, 5, 23, 0, 43)), u"2026-12-05T20:00:43Z");
+    // The fast writer across the calendar: before 1970, leap days, the first and last years it can hold.
+    for (const QDateTime& d : {utc(1969, 12, 31, 23, 59, 59), utc(2000, 2, 29, 12), utc(1, 1, 1),
+                               utc(9999, 12, 31, 23, 59, 59), utc(1900, 3, 1)}) {
+        EXPECT_EQ(storedDateText(d), d.toString(u"yyyy-MM-dd'T'HH:mm:ss'Z'"_qs));
+        EXPECT_EQ(parseStoredDateUtf8(storedDateText(d).toStdString()), d);
+    }
+    EXPECT_EQ(storedDateText(QDateTime()), QString());
+    EXPECT_EQ(storedDateText(utc(10000, 1, 1)), QString());
 }

@@ -1,0 +1,663 @@
+#include "ModelJson.h"
+
+#include <algorithm>
+#include <cmath>
+
+using rapidjson::Value;
+using namespace Qt::StringLiterals;
+
+namespace ModelJson {
+
+namespace {
+
+const Value* present(const Value& object, std::string_view key) {
+    const auto it = object.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
+    if (it == object.MemberEnd() || it->value.IsNull())
+        return nullptr;
+    return &it->value;
+}
+
+QString utf8(const Value& string) {
+    return QString::fromUtf8(string.GetString(), string.GetStringLength());
+}
+
+// A stored text quoted inside a message, cut short so that a hostile file cannot make the message huge.
+QString quoted(const Value& string) {
+    constexpr qsizetype limit = 60;
+    QString text = utf8(string);
+    if (text.size() > limit)
+        text = text.left(limit) + u'…';
+    return u'«' + text + u'»';
+}
+
+const QString expectedString = QStringLiteral("ожидалась строка");
+const QString expectedBool = QStringLiteral("ожидалось true или false");
+const QString expectedArray = QStringLiteral("ожидался массив");
+const QString expectedObject = QStringLiteral("ожидался объект");
+
+bool isIdentifier(std::string_view key) {
+    return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
+}
+
+} // namespace
+
+QString Path::text() const {
+    std::vector<const Path*> chain;
+    for (const Path* p = this; p; p = p->parent)
+        chain.push_back(p);
+    QString out;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const Path& p = **it;
+        if (p.key.empty()) {
+            out += u'[' + QString::number(p.index) + u']';
+        } else if (isIdentifier(p.key)) {
+            if (!out.isEmpty())
+                out += u'.';
+            out += QString::fromUtf8(p.key.data(), qsizetype(p.key.size()));
+        } else {
+            out += u"[\""_s + QString::fromUtf8(p.key.data(), qsizetype(p.key.size())) + u"\"]"_s;
+        }
+    }
+    return out;
+}
+
+void toUtf8(QStringView text, std::string& out) {
+    out.resize(std::size_t(text.size()) * 3);
+    char* p = out.data();
+    const char16_t* s = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = s[i];
+        if (c < 0x80) {
+            *p++ = char(c);
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (c <= 0xDBFF && i + 1 < n && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
+            } else {
+                c = 0xFFFD;
+            }
+        }
+        if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            *p++ = char(0xF0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3F));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+        }
+        *p++ = char(0x80 | (c & 0x3F));
+    }
+    out.resize(std::size_t(p - out.data()));
+}
+
+// ---- Reading ----
+
+bool Reader::fail(const Path& at, const QString& problem) {
+    m_error = at.text() + u": "_s + problem;
+    return false;
+}
+
+bool Reader::readText(const Value& object, const Path& at, std::string_view key, QString& out,
+                      const QString& fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    if (!v->IsString())
+        return fail(at.member(key), expectedString);
+    out = utf8(*v);
+    return true;
+}
+
+bool Reader::readTexts(const Value& object, const Path& at, std::string_view key, QStringList& out) {
+    out.clear();
+    const Value* v = present(object, key);
+    if (!v)
+        return true;
+    const Path here = at.member(key);
+    if (!v->IsArray())
+        return fail(here, expectedArray);
+    out.reserve(v->Size());
+    for (rapidjson::SizeType i = 0; i < v->Size(); ++i) {
+        const Value& item = (*v)[i];
+        if (!item.IsString())
+            return fail(here.element(i), expectedString);
+        out.append(utf8(item));
+    }
+    return true;
+}
+
+bool Reader::readBool(const Value& object, const Path& at, std::string_view key, bool& out, bool fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    if (!v->IsBool())
+        return fail(at.member(key), expectedBool);
+    out = v->GetBool();
+    return true;
+}
+
+bool Reader::readOptionalId(const Value& object, const Path& at, std::string_view key,
+                            std::optional<QUuid>& out) {
+    out.reset();
+    const Value* v = present(object, key);
+    if (!v)
+        return true;
+    if (!v->IsString())
+        return fail(at.member(key), expectedString);
+    out = parseIdUtf8(std::string_view(v->GetString(), v->GetStringLength()));
+    if (!out)
+        return fail(at.member(key), u"неверный идентификатор "_s + quoted(*v));
+    return true;
+}
+
+bool Reader::readId(const Value& object, const Path& at, std::string_view key, QUuid& out) {
+    std::optional<QUuid> id;
+    if (!readOptionalId(object, at, key, id))
+        return false;
+    // Made at the moment of reading, separately for every object without one.
+    out = id ? *id : QUuid::createUuid();
+    return true;
+}
+
+bool Reader::readRequiredDate(const Value* v, const Path& at, QDateTime& out) {
+    if (!v)
+        return fail(at, QStringLiteral("нет обязательного значения"));
+    if (!v->IsString())
+        return fail(at, expectedString);
+    const std::optional<QDateTime> date =
+        parseStoredDateUtf8(std::string_view(v->GetString(), v->GetStringLength()));
+    if (!date)
+        return fail(at, u"неверная дата "_s + quoted(*v));
+    out = *date;
+    return true;
+}
+
+bool Reader::readDate(const Value& object, const Path& at, std::string_view key, QDateTime& out,
+                      const QDateTime& fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    return readRequiredDate(v, at.member(key), out);
+}
+
+template <typename Enum>
+bool Reader::readEnum(const Value& object, const Path& at, std::string_view key, Enum& out, Enum fallback,
+                      std::optional<Enum> (*parse)(QStringView), const char* what) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    if (!v->IsString())
+        return fail(at.member(key), expectedString);
+    const std::optional<Enum> value = parse(utf8(*v));
+    if (!value)
+        return fail(at.member(key), QString::fromUtf8(what) + u' ' + quoted(*v));
+    out = *value;
+    return true;
+}
+
+bool Reader::readNoun(const Value& object, const Path& at, std::string_view key, NounForms& out,
+                      const NounForms& fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    return read(*v, at.member(key), out);
+}
+
+template <typename T> bool Reader::readList(const Value& json, const Path& at, QList<T>& out) {
+    out.clear();
+    if (!json.IsArray())
+        return fail(at, expectedArray);
+    out.resize(json.Size());
+    for (rapidjson::SizeType i = 0; i < json.Size(); ++i) {
+        if (!read(json[i], at.element(i), out[i]))
+            return false;
+    }
+    return true;
+}
+
+bool Reader::read(const Value& json, const Path& at, QList<Journal>& out) {
+    return readList(json, at, out);
+}
+
+bool Reader::read(const Value& json, const Path& at, NounForms& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    // The only object whose keys are all required: a noun is useless without every form.
+    for (auto [key, form] :
+         {std::pair{std::string_view("one"), &out.one}, std::pair{std::string_view("few"), &out.few},
+          std::pair{std::string_view("many"), &out.many}}) {
+        const auto it = json.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
+        if (it == json.MemberEnd())
+            return fail(at.member(key), QStringLiteral("нет обязательного значения"));
+        if (!it->value.IsString())
+            return fail(at.member(key), expectedString);
+        *form = utf8(it->value);
+    }
+    return true;
+}
+
+bool Reader::read(const Value& json, const Path& at, FieldValue& out) {
+    out = FieldValue{};
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    if (const Value* v = present(json, "text")) {
+        if (!v->IsString())
+            return fail(at.member("text"), expectedString);
+        out.text = utf8(*v);
+    }
+    if (const Value* v = present(json, "number")) {
+        if (!v->IsNumber())
+            return fail(at.member("number"), QStringLiteral("ожидалось число"));
+        out.number = v->GetDouble();
+    }
+    if (const Value* v = present(json, "date")) {
+        QDateTime date;
+        if (!readRequiredDate(v, at.member("date"), date))
+            return false;
+        out.date = date;
+    }
+    if (const Value* v = present(json, "flag")) {
+        if (!v->IsBool())
+            return fail(at.member("flag"), expectedBool);
+        out.flag = v->GetBool();
+    }
+    return true;
+}
+
+const QString& Reader::valueKey(std::string_view name) {
+    for (const auto& [bytes, text] : m_fieldKeys) {
+        if (bytes == name)
+            return text;
+    }
+    // A key that names no field (a hand-edited file): still shared between the records that repeat it.
+    auto it = m_otherKeys.find(std::string(name));
+    if (it == m_otherKeys.end())
+        it = m_otherKeys.emplace(std::string(name), QString::fromUtf8(name.data(), qsizetype(name.size())))
+                 .first;
+    return it->second;
+}
+
+bool Reader::readValues(const Value& json, const Path& at, QMap<QString, FieldValue>& out) {
+    out.clear();
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    for (auto it = json.MemberBegin(); it != json.MemberEnd(); ++it) {
+        const std::string_view name(it->name.GetString(), it->name.GetStringLength());
+        FieldValue value;
+        if (!read(it->value, at.member(name), value))
+            return false;
+        const QString& key = valueKey(name);
+        if (out.isEmpty() || out.lastKey() < key) {
+            out.insert(out.cend(), key, std::move(value)); // the usual case: keys come in ascending order
+        } else if (!out.contains(key)) {
+            out.insert(key, std::move(value));
+        } // a repeated key keeps its first value, as every other look-up of a member does
+    }
+    return true;
+}
+
+bool Reader::read(const Value& json, const Path& at, Record& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    if (!readId(json, at, "id", out.id) || !readOptionalId(json, at, "statusID", out.statusID))
+        return false;
+    if (const Value* v = present(json, "values")) {
+        if (!readValues(*v, at.member("values"), out.values))
+            return false;
+    } else {
+        out.values.clear();
+    }
+    return readDate(json, at, "createdAt", out.createdAt, m_now) &&
+           readDate(json, at, "updatedAt", out.updatedAt, out.createdAt);
+}
+
+bool Reader::read(const Value& json, const Path& at, FieldDef& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return readId(json, at, "id", out.id) && readText(json, at, "key", out.key, QString()) &&
+           readText(json, at, "name", out.name, QStringLiteral("Поле")) &&
+           readEnum(json, at, "type", out.type, FieldType::text, fieldTypeFromRaw, "неизвестный тип поля") &&
+           readTexts(json, at, "options", out.options) && readTexts(json, at, "aliases", out.aliases) &&
+           readText(json, at, "prompt", out.prompt, QString()) &&
+           readBool(json, at, "isUnique", out.isUnique, false) &&
+           readBool(json, at, "inGroup", out.inGroup, false) &&
+           readBool(json, at, "inIdentity", out.inIdentity, false) &&
+           readBool(json, at, "isPerItem", out.isPerItem, false) &&
+           readBool(json, at, "showInTable", out.showInTable, true) &&
+           readText(json, at, "unit", out.unit, QString());
+}
+
+bool Reader::read(const Value& json, const Path& at, StatusDef& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return readId(json, at, "id", out.id) && readText(json, at, "name", out.name, QStringLiteral("Статус")) &&
+           readEnum(json, at, "color", out.color, AppColor::gray, appColorFromRaw, "неизвестный цвет") &&
+           readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
+           readBool(json, at, "fillsPreviousDates", out.fillsPreviousDates, true);
+}
+
+bool Reader::read(const Value& json, const Path& at, MetricDef& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return readId(json, at, "id", out.id) &&
+           readText(json, at, "title", out.title, QStringLiteral("Показатель")) &&
+           readEnum(json, at, "kind", out.kind, MetricKind::count, metricKindFromRaw,
+                    "неизвестный вид показателя") &&
+           readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
+           readOptionalId(json, at, "sumFieldID", out.sumFieldID) &&
+           readText(json, at, "subtitle", out.subtitle, QString()) &&
+           readEnum(json, at, "color", out.color, AppColor::blue, appColorFromRaw, "неизвестный цвет") &&
+           readText(json, at, "symbol", out.symbol, QStringLiteral("number")) &&
+           readText(json, at, "unit", out.unit, QString()) &&
+           readOptionalId(json, at, "filterFieldID", out.filterFieldID) &&
+           readText(json, at, "filterValue", out.filterValue, QString()) &&
+           readOptionalId(json, at, "statusFilterID", out.statusFilterID) &&
+           readOptionalId(json, at, "operandA", out.operandA) &&
+           readOptionalId(json, at, "operandB", out.operandB);
+}
+
+bool Reader::read(const Value& json, const Path& at, Journal& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    const auto list = [&](std::string_view key, auto& target) {
+        const Value* v = present(json, key);
+        if (!v) {
+            target.clear();
+            return true;
+        }
+        return readList(*v, at.member(key), target);
+    };
+    if (!readId(json, at, "id", out.id) || !readText(json, at, "name", out.name, QStringLiteral("Журнал")) ||
+        !readText(json, at, "icon", out.icon, QStringLiteral("tray.full")) ||
+        !readText(json, at, "templateKey", out.templateKey, QString()) || !list("fields", out.fields) ||
+        !list("statuses", out.statuses) || !list("metrics", out.metrics) ||
+        !readOptionalId(json, at, "titleFieldID", out.titleFieldID) ||
+        !readOptionalId(json, at, "defaultStatusID", out.defaultStatusID) ||
+        !readNoun(json, at, "itemNoun", out.itemNoun, defaultItemNoun()) ||
+        !readNoun(json, at, "groupNoun", out.groupNoun, defaultGroupNoun()) ||
+        !readText(json, at, "reportTemplate", out.reportTemplate, QString()) ||
+        !readText(json, at, "batchTitle", out.batchTitle, QStringLiteral("Несколько записей")) ||
+        !readText(json, at, "hint", out.hint, QString()) ||
+        !readOptionalId(json, at, "counterFieldID", out.counterFieldID) ||
+        !readText(json, at, "counterTitle", out.counterTitle, QStringLiteral("+1")) ||
+        !readOptionalId(json, at, "filterFieldID", out.filterFieldID) ||
+        !readOptionalId(json, at, "breakdownFieldID", out.breakdownFieldID))
+        return false;
+
+    // The records' value keys are the field ids' texts: one shared string per field.
+    m_fieldKeys.clear();
+    m_otherKeys.clear();
+    m_fieldKeys.reserve(std::size_t(out.fields.size()));
+    for (const FieldDef& field : out.fields) {
+        std::string bytes(36, '\0');
+        writeIdText(field.id, bytes.data());
+        m_fieldKeys.emplace_back(bytes, QString::fromLatin1(bytes.data(), 36));
+    }
+    const bool ok = list("records", out.records) && readDate(json, at, "createdAt", out.createdAt, m_now);
+    m_fieldKeys.clear();
+    m_otherKeys.clear();
+    return ok;
+}
+
+// ---- Writing ----
+
+bool Writer::fail(const Path& at, const QString& problem) {
+    m_error = at.text() + u": "_s + problem;
+    return false;
+}
+
+void Writer::key(std::string_view name) {
+    m_out.Key(name.data(), rapidjson::SizeType(name.size()));
+}
+
+void Writer::text(QStringView value) {
+    toUtf8(value, m_scratch);
+    m_out.String(m_scratch.data(), rapidjson::SizeType(m_scratch.size()));
+}
+
+void Writer::texts(const QStringList& values) {
+    m_out.StartArray();
+    for (const QString& value : values)
+        text(value);
+    m_out.EndArray();
+}
+
+void Writer::id(const QUuid& value) {
+    char buffer[36];
+    writeIdText(value, buffer);
+    m_out.String(buffer, 36);
+}
+
+void Writer::optionalId(std::string_view name, const std::optional<QUuid>& value) {
+    if (!value)
+        return;
+    key(name);
+    id(*value);
+}
+
+bool Writer::date(const QDateTime& value, const Path& at) {
+    char buffer[20];
+    if (!writeStoredDate(value, buffer))
+        return fail(at, QStringLiteral("дату нельзя записать: она пуста или вне 1–9999 годов"));
+    m_out.String(buffer, 20);
+    return true;
+}
+
+template <typename T> bool Writer::writeList(const QList<T>& items, const Path& at) {
+    m_out.StartArray();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (!write(items[i], at.element(i)))
+            return false;
+    }
+    m_out.EndArray();
+    return true;
+}
+
+bool Writer::write(const QList<Journal>& journals, const Path& at) {
+    return writeList(journals, at);
+}
+
+// Every object below writes its keys in ascending byte order.
+
+bool Writer::write(const NounForms& noun, const Path&) {
+    m_out.StartObject();
+    key("few");
+    text(noun.few);
+    key("many");
+    text(noun.many);
+    key("one");
+    text(noun.one);
+    m_out.EndObject();
+    return true;
+}
+
+bool Writer::write(const FieldValue& value, const Path& at) {
+    m_out.StartObject();
+    if (value.date) {
+        key("date");
+        if (!date(*value.date, at.member("date")))
+            return false;
+    }
+    if (value.flag) {
+        key("flag");
+        m_out.Bool(*value.flag);
+    }
+    if (value.number) {
+        // JSON has no form for infinity or not-a-number; the writer would leave broken output behind.
+        if (!std::isfinite(*value.number))
+            return fail(at.member("number"), QStringLiteral("число не конечно"));
+        key("number");
+        m_out.Double(*value.number);
+    }
+    if (value.text) {
+        key("text");
+        text(*value.text);
+    }
+    m_out.EndObject();
+    return true;
+}
+
+bool Writer::write(const Record& record, const Path& at) {
+    m_out.StartObject();
+    key("createdAt");
+    if (!date(record.createdAt, at.member("createdAt")))
+        return false;
+    key("id");
+    id(record.id);
+    optionalId("statusID", record.statusID);
+    key("updatedAt");
+    if (!date(record.updatedAt, at.member("updatedAt")))
+        return false;
+    key("values");
+    m_out.StartObject();
+    const Path values = at.member("values");
+    // QMap keeps its keys in ascending order already.
+    for (auto it = record.values.cbegin(); it != record.values.cend(); ++it) {
+        toUtf8(it.key(), m_keyScratch);
+        m_out.Key(m_keyScratch.data(), rapidjson::SizeType(m_keyScratch.size()));
+        if (!write(it.value(), values.member(m_keyScratch)))
+            return false;
+    }
+    m_out.EndObject();
+    m_out.EndObject();
+    return true;
+}
+
+bool Writer::write(const FieldDef& field, const Path&) {
+    m_out.StartObject();
+    key("aliases");
+    texts(field.aliases);
+    key("id");
+    id(field.id);
+    key("inGroup");
+    m_out.Bool(field.inGroup);
+    key("inIdentity");
+    m_out.Bool(field.inIdentity);
+    key("isPerItem");
+    m_out.Bool(field.isPerItem);
+    key("isUnique");
+    m_out.Bool(field.isUnique);
+    key("key");
+    text(field.key);
+    key("name");
+    text(field.name);
+    key("options");
+    texts(field.options);
+    key("prompt");
+    text(field.prompt);
+    key("showInTable");
+    m_out.Bool(field.showInTable);
+    key("type");
+    text(rawValue(field.type));
+    key("unit");
+    text(field.unit);
+    m_out.EndObject();
+    return true;
+}
+
+bool Writer::write(const StatusDef& status, const Path&) {
+    m_out.StartObject();
+    key("color");
+    text(rawValue(status.color));
+    optionalId("dateFieldID", status.dateFieldID);
+    key("fillsPreviousDates");
+    m_out.Bool(status.fillsPreviousDates);
+    key("id");
+    id(status.id);
+    key("name");
+    text(status.name);
+    m_out.EndObject();
+    return true;
+}
+
+bool Writer::write(const MetricDef& metric, const Path&) {
+    m_out.StartObject();
+    key("color");
+    text(rawValue(metric.color));
+    optionalId("dateFieldID", metric.dateFieldID);
+    optionalId("filterFieldID", metric.filterFieldID);
+    key("filterValue");
+    text(metric.filterValue);
+    key("id");
+    id(metric.id);
+    key("kind");
+    text(rawValue(metric.kind));
+    optionalId("operandA", metric.operandA);
+    optionalId("operandB", metric.operandB);
+    optionalId("statusFilterID", metric.statusFilterID);
+    key("subtitle");
+    text(metric.subtitle);
+    optionalId("sumFieldID", metric.sumFieldID);
+    key("symbol");
+    text(metric.symbol);
+    key("title");
+    text(metric.title);
+    key("unit");
+    text(metric.unit);
+    m_out.EndObject();
+    return true;
+}
+
+bool Writer::write(const Journal& journal, const Path& at) {
+    m_out.StartObject();
+    key("batchTitle");
+    text(journal.batchTitle);
+    optionalId("breakdownFieldID", journal.breakdownFieldID);
+    optionalId("counterFieldID", journal.counterFieldID);
+    key("counterTitle");
+    text(journal.counterTitle);
+    key("createdAt");
+    if (!date(journal.createdAt, at.member("createdAt")))
+        return false;
+    optionalId("defaultStatusID", journal.defaultStatusID);
+    key("fields");
+    if (!writeList(journal.fields, at.member("fields")))
+        return false;
+    optionalId("filterFieldID", journal.filterFieldID);
+    key("groupNoun");
+    write(journal.groupNoun, at.member("groupNoun"));
+    key("hint");
+    text(journal.hint);
+    key("icon");
+    text(journal.icon);
+    key("id");
+    id(journal.id);
+    key("itemNoun");
+    write(journal.itemNoun, at.member("itemNoun"));
+    key("metrics");
+    if (!writeList(journal.metrics, at.member("metrics")))
+        return false;
+    key("name");
+    text(journal.name);
+    key("records");
+    if (!writeList(journal.records, at.member("records")))
+        return false;
+    key("reportTemplate");
+    text(journal.reportTemplate);
+    key("statuses");
+    if (!writeList(journal.statuses, at.member("statuses")))
+        return false;
+    key("templateKey");
+    text(journal.templateKey);
+    optionalId("titleFieldID", journal.titleFieldID);
+    m_out.EndObject();
+    return true;
+}
+
+} // namespace ModelJson

@@ -1,0 +1,389 @@
+#include "ModelJson.h"
+#include "TestSupport.h"
+
+#include <cmath>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime readingTime = utc(2025, 3, 1, 12, 0, 0);
+
+template <typename T> struct Decoded {
+    std::optional<T> value;
+    QString error;
+};
+
+template <typename T> Decoded<T> decode(const char* json) {
+    rapidjson::Document doc;
+    doc.Parse<rapidjson::kParseFullPrecisionFlag | rapidjson::kParseValidateEncodingFlag>(json);
+    EXPECT_FALSE(doc.HasParseError()) << json;
+    ModelJson::Reader reader(readingTime);
+    T value;
+    if (!reader.read(doc, ModelJson::Path{nullptr, "journal"}, value))
+        return {std::nullopt, reader.error()};
+    return {std::move(value), {}};
+}
+
+template <typename T> std::optional<std::string> encode(const T& value, QString* error = nullptr) {
+    rapidjson::StringBuffer buffer;
+    ModelJson::Writer::Output out(buffer);
+    ModelJson::Writer writer(out);
+    if (!writer.write(value, ModelJson::Path{nullptr, "journal"})) {
+        if (error)
+            *error = writer.error();
+        return std::nullopt;
+    }
+    return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+template <typename T> T roundTrip(const T& value) {
+    const auto json = encode(value);
+    EXPECT_TRUE(json);
+    auto back = decode<T>(json->c_str());
+    EXPECT_TRUE(back.value) << back.error.toStdString();
+    return back.value.value_or(T{});
+}
+
+QStringList keysOf(const rapidjson::Value& object) {
+    QStringList keys;
+    for (auto it = object.MemberBegin(); it != object.MemberEnd(); ++it)
+        keys << QString::fromUtf8(it->name.GetString());
+    return keys;
+}
+
+const QUuid f1 = QUuid("{11111111-1111-1111-1111-111111111111}");
+const QUuid f2 = QUuid("{22222222-2222-2222-2222-222222222222}");
+const QUuid s1 = QUuid("{33333333-3333-3333-3333-333333333333}");
+const QUuid m1 = QUuid("{44444444-4444-4444-4444-444444444444}");
+
+Journal fullJournal() {
+    Journal j;
+    j.id = QUuid::createUuid();
+    j.name = u"Продажи / опт"_s;
+    j.icon = u"cart"_s;
+    j.templateKey = u"sales"_s;
+    j.fields = {FieldDef{f1,
+                         u"title"_s,
+                         u"Товар"_s,
+                         FieldType::text,
+                         {},
+                         {u"Наименование"_s},
+                         u"Например"_s,
+                         true,
+                         true,
+                         false,
+                         true,
+                         false,
+                         u""_s},
+                FieldDef{f2,
+                         u""_s,
+                         u"Сумма"_s,
+                         FieldType::number,
+                         {u"a"_s, u"b"_s},
+                         {},
+                         u""_s,
+                         false,
+                         false,
+                         true,
+                         false,
+                         true,
+                         u"₽"_s}};
+    j.statuses = {StatusDef{s1, u"Оплачен"_s, AppColor::green, f2, false}};
+    j.metrics = {MetricDef{m1, u"Выручка"_s, MetricKind::sum, f2, f2, u"за период"_s, AppColor::teal,
+                           u"rublesign"_s, u"₽"_s, f1, u"x"_s, s1, m1, std::nullopt}};
+    j.titleFieldID = f1;
+    j.itemNoun = NounForms{u"продажа"_s, u"продажи"_s, u"продаж"_s};
+    j.groupNoun = defaultGroupNoun();
+    j.reportTemplate = u"{1}"_s;
+    j.batchTitle = u"Пакет"_s;
+    j.hint = u"строка\nвторая \"в кавычках\" \\ / \u0001"_s;
+    j.counterFieldID = f2;
+    j.counterTitle = u"+1"_s;
+    j.breakdownFieldID = f1;
+    Record r;
+    r.id = QUuid::createUuid();
+    r.statusID = s1;
+    r.values.insert(idText(f1), FieldValue::ofText(u"нулевой \u0000 символ 😀"_s));
+    r.values.insert(idText(f2), FieldValue::ofNumber(0.1 + 0.2));
+    r.values.insert(u"lower-case-or-foreign"_s, FieldValue::ofDate(utc(1999, 12, 31, 23, 59, 59)));
+    r.values.insert(u"flag"_s, FieldValue::ofFlag(true));
+    r.values.insert(u"empty"_s, FieldValue{});
+    r.createdAt = utc(2024, 1, 2, 3, 4, 5);
+    r.updatedAt = utc(2024, 1, 3);
+    Record plain;
+    plain.id = QUuid::createUuid();
+    plain.values.insert(idText(f2), FieldValue::ofNumber(1500));
+    plain.createdAt = plain.updatedAt = utc(2024, 2, 1);
+    j.records = {r, plain};
+    j.createdAt = utc(2023, 6, 7, 8, 9, 10);
+    return j;
+}
+
+} // namespace
+
+TEST(ModelJsonRead, EmptyObjectsTakeDefaults) {
+    const Journal j = *decode<Journal>("{}").value;
+    EXPECT_EQ(j.name, u"Журнал");
+    EXPECT_EQ(j.icon, u"tray.full");
+    EXPECT_EQ(j.templateKey, QString());
+    EXPECT_TRUE(j.fields.isEmpty() && j.statuses.isEmpty() && j.metrics.isEmpty() && j.records.isEmpty());
+    EXPECT_FALSE(j.titleFieldID || j.defaultStatusID || j.counterFieldID || j.filterFieldID ||
+                 j.breakdownFieldID);
+    EXPECT_EQ(j.itemNoun, defaultItemNoun());
+    EXPECT_EQ(j.groupNoun, defaultGroupNoun());
+    EXPECT_EQ(j.batchTitle, u"Несколько записей");
+    EXPECT_EQ(j.counterTitle, u"+1");
+    EXPECT_EQ(j.createdAt, readingTime);
+    EXPECT_FALSE(j.id.isNull());
+
+    const FieldDef f = *decode<FieldDef>("{}").value;
+    EXPECT_EQ(
+        f,
+        (FieldDef{f.id, {}, u"Поле"_s, FieldType::text, {}, {}, {}, false, false, false, false, true, {}}));
+    const StatusDef s = *decode<StatusDef>("{}").value;
+    EXPECT_EQ(s, (StatusDef{s.id, u"Статус"_s, AppColor::gray, std::nullopt, true}));
+    const MetricDef m = *decode<MetricDef>("{}").value;
+    MetricDef expected;
+    expected.id = m.id;
+    expected.title = u"Показатель"_s;
+    EXPECT_EQ(m, expected);
+    EXPECT_EQ(m.color, AppColor::blue);
+    EXPECT_EQ(m.symbol, u"number");
+
+    const Record r = *decode<Record>("{}").value;
+    EXPECT_EQ(r.createdAt, readingTime);
+    EXPECT_EQ(r.updatedAt, readingTime);
+    EXPECT_FALSE(r.statusID);
+    EXPECT_TRUE(r.values.isEmpty());
+    EXPECT_EQ(*decode<FieldValue>("{}").value, FieldValue{});
+
+    // Every object without an id gets its own new one at every reading.
+    const Journal twice = *decode<Journal>(R"({"fields":[{},{}]})").value;
+    EXPECT_NE(twice.fields[0].id, twice.fields[1].id);
+    EXPECT_NE(decode<Journal>("{}").value->id, j.id);
+}
+
+TEST(ModelJsonRead, NullReadsAsAbsent) {
+    const char* journalKeys[] = {"name",
+                                 "icon",
+                                 "templateKey",
+                                 "fields",
+                                 "statuses",
+                                 "metrics",
+                                 "titleFieldID",
+                                 "defaultStatusID",
+                                 "itemNoun",
+                                 "groupNoun",
+                                 "reportTemplate",
+                                 "batchTitle",
+                                 "hint",
+                                 "counterFieldID",
+                                 "counterTitle",
+                                 "filterFieldID",
+                                 "breakdownFieldID",
+                                 "records",
+                                 "createdAt"};
+    Journal base = *decode<Journal>("{}").value;
+    for (const char* key : journalKeys) {
+        const std::string json = std::string(R"({"id":null,")") + key + R"(":null})";
+        Journal j = *decode<Journal>(json.c_str()).value;
+        j.id = base.id;
+        EXPECT_EQ(j, base) << key;
+    }
+    const char* fieldKeys[] = {"key",      "name",    "type",       "options",   "aliases",     "prompt",
+                               "isUnique", "inGroup", "inIdentity", "isPerItem", "showInTable", "unit"};
+    const FieldDef field = *decode<FieldDef>(R"({"id":"11111111-1111-1111-1111-111111111111"})").value;
+    for (const char* key : fieldKeys) {
+        const std::string json =
+            std::string(R"({"id":"11111111-1111-1111-1111-111111111111",")") + key + R"(":null})";
+        EXPECT_EQ(*decode<FieldDef>(json.c_str()).value, field) << key;
+    }
+    const char* metricKeys[] = {"title",          "kind",     "dateFieldID", "sumFieldID",    "subtitle",
+                                "color",          "symbol",   "unit",        "filterFieldID", "filterValue",
+                                "statusFilterID", "operandA", "operandB"};
+    const MetricDef metric = *decode<MetricDef>(R"({"id":"11111111-1111-1111-1111-111111111111"})").value;
+    for (const char* key : metricKeys) {
+        const std::string json =
+            std::string(R"({"id":"11111111-1111-1111-1111-111111111111",")") + key + R"(":null})";
+        EXPECT_EQ(*decode<MetricDef>(json.c_str()).value, metric) << key;
+    }
+    EXPECT_EQ(*decode<StatusDef>(R"({"id":"11111111-1111-1111-1111-111111111111","color":null,)"
+                                 R"("dateFieldID":null,"fillsPreviousDates":null,"name":null})")
+                   .value,
+              (StatusDef{f1, u"Статус"_s, AppColor::gray, std::nullopt, true}));
+    EXPECT_EQ(*decode<FieldValue>(R"({"text":null,"number":null,"date":null,"flag":null})").value,
+              FieldValue{});
+    const Record r =
+        *decode<Record>(R"({"statusID":null,"values":null,"createdAt":"2024-05-01T10:00:00+03:00",)"
+                        R"("updatedAt":null})")
+             .value;
+    EXPECT_FALSE(r.statusID);
+    EXPECT_EQ(r.createdAt, utc(2024, 5, 1, 7));
+    EXPECT_EQ(r.updatedAt, r.createdAt); // a missing update time is the creation time
+}
+
+TEST(ModelJsonRead, WrongValuesFailNamingWhere) {
+    const struct {
+        const char* json;
+        const char* error;
+    } cases[] = {
+        {R"([])", "journal: ожидался объект"},
+        {R"({"name":1})", "journal.name: ожидалась строка"},
+        {R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950"})",
+         "journal.id: неверный идентификатор «0f8fad5b-d9cb-469f-a165-70867728950»"},
+        {R"({"titleFieldID":"{0f8fad5b-d9cb-469f-a165-70867728950e}"})",
+         "journal.titleFieldID: неверный идентификатор «{0f8fad5b-d9cb-469f-a165-70867728950e}»"},
+        {R"({"createdAt":"2024-05-01T10:00:00.5Z"})",
+         "journal.createdAt: неверная дата «2024-05-01T10:00:00.5Z»"},
+        {R"({"createdAt":1714557600})", "journal.createdAt: ожидалась строка"},
+        {R"({"fields":{}})", "journal.fields: ожидался массив"},
+        {R"({"fields":[{},null]})", "journal.fields[1]: ожидался объект"},
+        {R"({"fields":[{},{},{"type":"Text"}]})", "journal.fields[2].type: неизвестный тип поля «Text»"},
+        {R"({"fields":[{"isUnique":"true"}]})", "journal.fields[0].isUnique: ожидалось true или false"},
+        {R"({"fields":[{"options":["a",null]}]})", "journal.fields[0].options[1]: ожидалась строка"},
+        {R"({"fields":[{"aliases":"a"}]})", "journal.fields[0].aliases: ожидался массив"},
+        {R"({"statuses":[{"color":"grey"}]})", "journal.statuses[0].color: неизвестный цвет «grey»"},
+        {R"({"statuses":[{"fillsPreviousDates":0}]})",
+         "journal.statuses[0].fillsPreviousDates: ожидалось true или false"},
+        {R"({"metrics":[{"kind":"Count"}]})", "journal.metrics[0].kind: неизвестный вид показателя «Count»"},
+        {R"({"metrics":[{"operandB":7}]})", "journal.metrics[0].operandB: ожидалась строка"},
+        {R"({"itemNoun":{}})", "journal.itemNoun.one: нет обязательного значения"},
+        {R"({"groupNoun":{"one":"a","few":"b","many":null}})", "journal.groupNoun.many: ожидалась строка"},
+        {R"({"itemNoun":"запись"})", "journal.itemNoun: ожидался объект"},
+        {R"({"records":[{"values":[]}]})", "journal.records[0].values: ожидался объект"},
+        {R"({"records":[{"values":{"A":null}}]})", "journal.records[0].values.A: ожидался объект"},
+        {R"({"records":[{"values":{"1-2":{"number":"5"}}}]})",
+         R"(journal.records[0].values["1-2"].number: ожидалось число)"},
+        {R"({"records":[{"values":{"X":{"flag":1}}}]})",
+         "journal.records[0].values.X.flag: ожидалось true или false"},
+        {R"({"records":[{"values":{"X":{"date":"2024-02-30T00:00:00Z"}}}]})",
+         "journal.records[0].values.X.date: неверная дата «2024-02-30T00:00:00Z»"},
+        {R"({"records":[{"values":{"X":{"text":false}}}]})",
+         "journal.records[0].values.X.text: ожидалась строка"},
+        {R"({"records":[{},{"updatedAt":"yesterday"}]})",
+         "journal.records[1].updatedAt: неверная дата «yesterday»"},
+    };
+    for (const auto& c : cases) {
+        const Decoded<Journal> d = decode<Journal>(c.json);
+        EXPECT_FALSE(d.value) << c.json;
+        EXPECT_EQ(d.error, QString::fromUtf8(c.error)) << c.json;
+    }
+    // A long hostile text is cut short inside the message.
+    const std::string longName = R"({"fields":[{"type":")" + std::string(5000, 'x') + R"("}]})";
+    EXPECT_LT(decode<Journal>(longName.c_str()).error.size(), 120);
+}
+
+TEST(ModelJsonRead, LenientAboutWhatItDoesNotCheck) {
+    // Unknown keys, repeated keys, references that name nothing: read without complaint.
+    const Journal j =
+        *decode<Journal>(
+             R"({"future":{"x":[1,2]},"name":"A","name":"B","metrics":[{"operandA":"0f8fad5b-d9cb-)"
+             R"(469f-a165-70867728950e"}],"records":[{"values":{"K":{"text":"first"},"K":{"text":)"
+             R"("second"},"k":{},"Z":{"number":1e2}}}]})")
+             .value;
+    EXPECT_EQ(j.name, u"A");
+    EXPECT_EQ(j.metrics[0].operandA, QUuid("{0f8fad5b-d9cb-469f-a165-70867728950e}"));
+    const Record& r = j.records[0];
+    EXPECT_EQ(r.values.size(), 3);
+    EXPECT_EQ(r.values.value(u"K"_s).text, u"first"_s);
+    EXPECT_EQ(r.values.value(u"k"_s), FieldValue{});
+    EXPECT_EQ(r.values.value(u"Z"_s).number, 100.0);
+}
+
+TEST(ModelJsonRead, ValueKeysShareTheFieldIdText) {
+    const Journal j =
+        *decode<Journal>(R"({"fields":[{"id":"11111111-1111-1111-1111-111111111111"}],"records":[)"
+                         R"({"values":{"11111111-1111-1111-1111-111111111111":{"text":"a"},"x":{}}},)"
+                         R"({"values":{"11111111-1111-1111-1111-111111111111":{"text":"b"},"x":{}}}]})")
+             .value;
+    const QString& first = j.records[0].values.firstKey();
+    const QString& second = j.records[1].values.firstKey();
+    EXPECT_EQ(first, idText(f1));
+    EXPECT_EQ(first.constData(), second.constData());
+    EXPECT_EQ(j.records[0].values.lastKey().constData(), j.records[1].values.lastKey().constData());
+    EXPECT_EQ(j.records[1].text(f1), u"b");
+}
+
+TEST(ModelJsonWrite, RoundTripGivesAnEqualJournal) {
+    const Journal j = fullJournal();
+    EXPECT_EQ(roundTrip(j), j);
+    Journal bare;
+    bare.id = QUuid::createUuid();
+    bare.createdAt = utc(2020, 1, 1);
+    EXPECT_EQ(roundTrip(bare), bare);
+    // Written to the whole second.
+    bare.createdAt = utc(2020, 1, 1).addMSecs(750);
+    EXPECT_EQ(roundTrip(bare).createdAt, utc(2020, 1, 1));
+    // Every double comes back exactly.
+    for (double x : {0.1, -0.0, 1e21, 1500.0, 5e-324, 1.7976931348623157e308, -123456.789}) {
+        const FieldValue back = roundTrip(FieldValue::ofNumber(x));
+        EXPECT_EQ(back.number, x);
+        EXPECT_EQ(std::signbit(*back.number), std::signbit(x));
+    }
+}
+
+TEST(ModelJsonWrite, WrittenFormHasSortedKeysAndNoNulls) {
+    Journal j = fullJournal();
+    j.titleFieldID.reset();
+    j.records[0].statusID.reset();
+    const std::string json = *encode(j);
+    EXPECT_EQ(json.find("null"), std::string::npos);
+    rapidjson::Document doc;
+    doc.Parse(json.c_str(), json.size());
+    ASSERT_FALSE(doc.HasParseError());
+    const QStringList journalKeys = keysOf(doc);
+    EXPECT_EQ(journalKeys, (QStringList{u"batchTitle"_s, u"breakdownFieldID"_s, u"counterFieldID"_s,
+                                        u"counterTitle"_s, u"createdAt"_s, u"fields"_s, u"groupNoun"_s,
+                                        u"hint"_s, u"icon"_s, u"id"_s, u"itemNoun"_s, u"metrics"_s, u"name"_s,
+                                        u"records"_s, u"reportTemplate"_s, u"statuses"_s, u"templateKey"_s}));
+    for (const rapidjson::Value* object :
+         {&doc["fields"][0], &doc["statuses"][0], &doc["metrics"][0], &doc["records"][0],
+          &doc["records"][0]["values"], &doc["itemNoun"]}) {
+        QStringList keys = keysOf(*object);
+        QStringList sorted = keys;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(keys, sorted);
+    }
+    EXPECT_EQ(keysOf(doc["records"][0]),
+              (QStringList{u"createdAt"_s, u"id"_s, u"updatedAt"_s, u"values"_s})); // no statusID
+    EXPECT_EQ(keysOf(doc["metrics"][0]).size(), 13);                                // operandB left out
+    EXPECT_TRUE(doc["records"][0]["values"]["empty"].IsObject());
+    EXPECT_EQ(doc["records"][0]["values"]["empty"].MemberCount(), 0u);
+    EXPECT_STREQ(doc["records"][1]["createdAt"].GetString(), "2024-02-01T00:00:00Z");
+    EXPECT_STREQ(doc["id"].GetString(), idText(j.id).toUtf8().constData());
+}
+
+TEST(ModelJsonWrite, RefusesWhatCannotBeReadBack) {
+    const struct {
+        double number;
+        QDateTime createdAt;
+        const char* error;
+    } cases[] = {
+        {std::nan(""), utc(2024, 1, 1),
+         "journal.records[1].values[\"22222222-2222-2222-2222-222222222222\"].number"},
+        {INFINITY, utc(2024, 1, 1),
+         "journal.records[1].values[\"22222222-2222-2222-2222-222222222222\"].number"},
+        {-INFINITY, utc(2024, 1, 1),
+         "journal.records[1].values[\"22222222-2222-2222-2222-222222222222\"].number"},
+        {1, QDateTime(), "journal.records[1].createdAt"},
+        {1, utc(10000, 1, 1), "journal.records[1].createdAt"},
+    };
+    for (const auto& c : cases) {
+        Journal j = fullJournal();
+        j.records[1].values[idText(f2)].number = c.number;
+        j.records[1].createdAt = c.createdAt;
+        QString error;
+        EXPECT_FALSE(encode(j, &error));
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.error) + u": "_s)) << error.toStdString();
+    }
+}
+
+TEST(ModelJsonWrite, Utf8OfUnpairedSurrogates) {
+    std::string out;
+    ModelJson::toUtf8(
+        u"a\u00E9\u20AC"_s + QChar(0xD83D) + QChar(0xDE00) + QChar(0xD800) + u"b"_s + QChar(0xDC00), out);
+    EXPECT_EQ(out, "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBD"
+                   "b\xEF\xBF\xBD");
+}
