@@ -431,6 +431,21 @@ void Writer::text(QStringView value) {
     m_out.String(m_scratch.data(), rapidjson::SizeType(m_scratch.size()));
 }
 
+void Writer::textMember(std::string_view name, QStringView value) {
+    key(name);
+    text(value);
+}
+
+void Writer::boolMember(std::string_view name, bool value) {
+    key(name);
+    m_out.Bool(value);
+}
+
+void Writer::idMember(std::string_view name, const QUuid& value) {
+    key(name);
+    id(value);
+}
+
 void Writer::texts(const QStringList& values) {
     m_out.StartArray();
     for (const QString& value : values)
@@ -445,10 +460,8 @@ void Writer::id(const QUuid& value) {
 }
 
 void Writer::optionalId(std::string_view name, const std::optional<QUuid>& value) {
-    if (!value)
-        return;
-    key(name);
-    id(*value);
+    if (value)
+        idMember(name, *value);
 }
 
 bool Writer::date(const QDateTime& value, const Path& at) {
@@ -477,12 +490,9 @@ bool Writer::write(const QList<Journal>& journals, const Path& at) {
 
 bool Writer::write(const NounForms& noun, const Path&) {
     m_out.StartObject();
-    key("few");
-    text(noun.few);
-    key("many");
-    text(noun.many);
-    key("one");
-    text(noun.one);
+    textMember("few", noun.few);
+    textMember("many", noun.many);
+    textMember("one", noun.one);
     m_out.EndObject();
     return true;
 }
@@ -495,8 +505,7 @@ bool Writer::write(const FieldValue& value, const Path& at) {
             return false;
     }
     if (value.flag) {
-        key("flag");
-        m_out.Bool(*value.flag);
+        boolMember("flag", *value.flag);
     }
     if (value.number) {
         // JSON has no form for infinity or not-a-number; the writer would leave broken output behind.
@@ -506,8 +515,7 @@ bool Writer::write(const FieldValue& value, const Path& at) {
         m_out.Double(*value.number);
     }
     if (value.text) {
-        key("text");
-        text(*value.text);
+        textMember("text", *value.text);
     }
     m_out.EndObject();
     return true;
@@ -518,8 +526,7 @@ bool Writer::write(const Record& record, const Path& at) {
     key("createdAt");
     if (!date(record.createdAt, at.member("createdAt")))
         return false;
-    key("id");
-    id(record.id);
+    idMember("id", record.id);
     optionalId("statusID", record.statusID);
     key("updatedAt");
     if (!date(record.updatedAt, at.member("updatedAt")))
@@ -543,85 +550,60 @@ bool Writer::write(const FieldDef& field, const Path&) {
     m_out.StartObject();
     key("aliases");
     texts(field.aliases);
-    key("id");
-    id(field.id);
-    key("inGroup");
-    m_out.Bool(field.inGroup);
-    key("inIdentity");
-    m_out.Bool(field.inIdentity);
-    key("isPerItem");
-    m_out.Bool(field.isPerItem);
-    key("isUnique");
-    m_out.Bool(field.isUnique);
-    key("key");
-    text(field.key);
-    key("name");
-    text(field.name);
+    idMember("id", field.id);
+    boolMember("inGroup", field.inGroup);
+    boolMember("inIdentity", field.inIdentity);
+    boolMember("isPerItem", field.isPerItem);
+    boolMember("isUnique", field.isUnique);
+    textMember("key", field.key);
+    textMember("name", field.name);
     key("options");
     texts(field.options);
-    key("prompt");
-    text(field.prompt);
-    key("showInTable");
-    m_out.Bool(field.showInTable);
-    key("type");
-    text(rawValue(field.type));
-    key("unit");
-    text(field.unit);
+    textMember("prompt", field.prompt);
+    boolMember("showInTable", field.showInTable);
+    textMember("type", rawValue(field.type));
+    textMember("unit", field.unit);
     m_out.EndObject();
     return true;
 }
 
 bool Writer::write(const StatusDef& status, const Path&) {
     m_out.StartObject();
-    key("color");
-    text(rawValue(status.color));
+    textMember("color", rawValue(status.color));
     optionalId("dateFieldID", status.dateFieldID);
-    key("fillsPreviousDates");
-    m_out.Bool(status.fillsPreviousDates);
-    key("id");
-    id(status.id);
-    key("name");
-    text(status.name);
+    boolMember("fillsPreviousDates", status.fillsPreviousDates);
+    idMember("id", status.id);
+    textMember("name", status.name);
     m_out.EndObject();
     return true;
 }
 
 bool Writer::write(const MetricDef& metric, const Path&) {
     m_out.StartObject();
-    key("color");
-    text(rawValue(metric.color));
+    textMember("color", rawValue(metric.color));
     optionalId("dateFieldID", metric.dateFieldID);
     optionalId("filterFieldID", metric.filterFieldID);
-    key("filterValue");
-    text(metric.filterValue);
-    key("id");
-    id(metric.id);
-    key("kind");
-    text(rawValue(metric.kind));
+    textMember("filterValue", metric.filterValue);
+    idMember("id", metric.id);
+    textMember("kind", rawValue(metric.kind));
     optionalId("operandA", metric.operandA);
     optionalId("operandB", metric.operandB);
     optionalId("statusFilterID", metric.statusFilterID);
-    key("subtitle");
-    text(metric.subtitle);
+    textMember("subtitle", metric.subtitle);
     optionalId("sumFieldID", metric.sumFieldID);
-    key("symbol");
-    text(metric.symbol);
-    key("title");
-    text(metric.title);
-    key("unit");
-    text(metric.unit);
+    textMember("symbol", metric.symbol);
+    textMember("title", metric.title);
+    textMember("unit", metric.unit);
     m_out.EndObject();
     return true;
 }
 
 bool Writer::write(const Journal& journal, const Path& at) {
     m_out.StartObject();
-    key("batchTitle");
-    text(journal.batchTitle);
+    textMember("batchTitle", journal.batchTitle);
     optionalId("breakdownFieldID", journal.breakdownFieldID);
     optionalId("counterFieldID", journal.counterFieldID);
-    key("counterTitle");
-    text(journal.counterTitle);
+    textMember("counterTitle", journal.counterTitle);
     key("createdAt");
     if (!date(journal.createdAt, at.member("createdAt")))
         return false;
@@ -632,29 +614,23 @@ bool Writer::write(const Journal& journal, const Path& at) {
     optionalId("filterFieldID", journal.filterFieldID);
     key("groupNoun");
     write(journal.groupNoun, at.member("groupNoun"));
-    key("hint");
-    text(journal.hint);
-    key("icon");
-    text(journal.icon);
-    key("id");
-    id(journal.id);
+    textMember("hint", journal.hint);
+    textMember("icon", journal.icon);
+    idMember("id", journal.id);
     key("itemNoun");
     write(journal.itemNoun, at.member("itemNoun"));
     key("metrics");
     if (!writeList(journal.metrics, at.member("metrics")))
         return false;
-    key("name");
-    text(journal.name);
+    textMember("name", journal.name);
     key("records");
     if (!writeList(journal.records, at.member("records")))
         return false;
-    key("reportTemplate");
-    text(journal.reportTemplate);
+    textMember("reportTemplate", journal.reportTemplate);
     key("statuses");
     if (!writeList(journal.statuses, at.member("statuses")))
         return false;
-    key("templateKey");
-    text(journal.templateKey);
+    textMember("templateKey", journal.templateKey);
     optionalId("titleFieldID", journal.titleFieldID);
     m_out.EndObject();
     return true;

@@ -114,6 +114,9 @@ public:
 
 private:
     template <typename T> bool writeList(const QList<T>& items, const Path& at);
+    void textMember(std::string_view name, QStringView value);
+    void boolMember(std::string_view name, bool value);
+    void idMember(std::string_view name, const QUuid& value);
     void texts(const QStringList& values);
     void optionalId(std::string_view name, const std::optional<QUuid>& value);
 
