@@ -1,23 +1,37 @@
 // Feeds arbitrary text to the link, date and number readers and checks what every caller relies on.
+#include "TextNormalizer.h"
 #include "TextTools.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+// Stops the run, naming the line of the broken invariant.
+#define check(condition)                                                                                     \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "invariant broken at line %d\n", __LINE__);                                 \
+            std::abort();                                                                                    \
+        }                                                                                                    \
+    } while (false)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+
+    const QString key = TextNormalizer::compare(text);
+    const QString reduced = TextNormalizer::reduced(text);
+    // Marks and prepended signs may share a character with a blank, which then is no separator; without
+    // them a key is trimmed, single-spaced and its own key.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x300; })) {
+        check(TextNormalizer::compare(key) == key);
+        check(!key.startsWith(u' ') && !key.endsWith(u' ') && !key.contains(u"  "));
+        check(TextNormalizer::reduced(key) == reduced);
+        check(!reduced.contains(u' '));
+    }
 
     const QString link = LinkTools::normalized(text);
     check(LinkTools::normalized(link) == link);

@@ -179,7 +179,50 @@ struct Journal {
 
     // ---- Field roles, look-ups, display values and titles ----
 
+    // The fields of one role, in journal order, computed afresh on every call.
+    QList<FieldDef> perItemFields() const; // filled item by item in batch entry
+    QList<FieldDef> dateFields() const;    // of type date
+    QList<FieldDef> uniqueFields() const;  // checked for duplicates
+    QList<FieldDef> tableFields() const;   // shown as table columns
+    QList<FieldDef> groupFields() const;   // making the group key
+    QList<FieldDef> numberFields() const;  // of type number
+    QList<FieldDef> linkFields() const;    // of type link
+
+    // Look-ups by id: the first item with that id; nothing for no id or an id that names nothing.
+    std::optional<FieldDef> field(const std::optional<QUuid>& id) const;
+    std::optional<StatusDef> status(const std::optional<QUuid>& id) const;
+    std::optional<Record> record(const QUuid& id) const;
+    std::optional<qsizetype> statusIndex(const std::optional<QUuid>& id) const;
+
+    // The plain text of a record's value for a field, read by the field's current type: stored text as it
+    // is, a number in its plain form (1050, 12,5), a date as "dd.MM.yyyy" of its day in the calendar's zone
+    // (the user's zone when none is given), a ticked checkbox as "да"; empty when there is no value of that
+    // type.
+    QString displayValue(const Record& record, const FieldDef& field) const;
+    QString displayValue(const Record& record, const FieldDef& field, const Calendar& calendar) const;
+
+    // The field that names records: the one titleFieldID names, else the first field of type text.
+    std::optional<FieldDef> titleField() const;
+    // The title of a record, never empty: its title field's display value, else the first non-empty display
+    // value in field order, else "Без названия".
+    QString title(const Record& of) const;
+
     // ---- Typed input and normalisation ----
+
+    // The one road from typed or imported text to a stored value. Trims the text, parses it by the field's
+    // type into the record's entry for that field (replacing it, or removing it when nothing parses) and
+    // returns a Russian warning when the text is not a number or date, not a web address, or not one of a
+    // choice field's options. Touches nothing else of the record. Two-digit years are read around the
+    // clock's today in the calendar's zone (the user's zone and the system clock when none are given).
+    static std::optional<QString> assign(const QString& text, const FieldDef& to, Record& in);
+    static std::optional<QString> assign(const QString& text, const FieldDef& to, Record& in,
+                                         const Calendar& calendar, const Clock& clock);
+    // The record with the text values of the journal's text, long-text and choice fields trimmed and its
+    // links completed; entries left empty are removed. Other entries stay as they are.
+    Record normalized(const Record& record) const;
+    // True when no text-like field holds non-blank text and no number field holds a number (dates and
+    // checkboxes do not count as content).
+    bool isEmptyContent(const Record& record) const;
 
     // ---- New records and status changes ----
 
