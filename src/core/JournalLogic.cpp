@@ -246,3 +246,150 @@ bool Journal::isEmptyContent(const Record& record) const {
     }
     return true;
 }
+
+// ---- New records and status changes ----
+
+namespace {
+
+// The status a new record starts in; a default that names no status reads as none.
+std::optional<QUuid> startingStatusID(const Journal& journal) {
+    if (journal.defaultStatusID && firstWithId(journal.statuses, *journal.defaultStatusID))
+        return journal.defaultStatusID;
+    if (!journal.statuses.isEmpty())
+        return journal.statuses.first().id;
+    return std::nullopt;
+}
+
+Record withStatus(const Journal& journal, const std::optional<QUuid>& statusID, const Record& record,
+                  const QDateTime& date, const Calendar& calendar, const QDateTime& now) {
+    Record out = record;
+    out.statusID = statusID;
+    out.updatedAt = now;
+    const std::optional<qsizetype> position = journal.statusIndex(statusID);
+    if (!position)
+        return out;
+    const QDateTime day = calendar.startOfDay(date);
+    for (const StatusDef& s : journal.statusesFillingDates(*position)) {
+        if (!s.dateFieldID)
+            continue;
+        // A hand-edited file may point a status at a field of another type: only date fields are stamped.
+        const FieldDef* f = firstWithId(journal.fields, *s.dateFieldID);
+        if (!f || f->type != FieldType::date)
+            continue;
+        const FieldValue* v = out.value(IdKey(f->id).text());
+        if (v && v->date)
+            continue;
+        out.values.insert(idText(f->id), FieldValue::ofDate(day));
+    }
+    return out;
+}
+
+} // namespace
+
+Record Journal::newRecord(const QDateTime& date, const Calendar& calendar, const Clock& clock) const {
+    const QDateTime now = clock();
+    Record blank;
+    blank.id = QUuid::createUuid();
+    blank.createdAt = now;
+    blank.updatedAt = now;
+    return withStatus(*this, startingStatusID(*this), blank, date, calendar, now);
+}
+
+Record Journal::settingStatus(const std::optional<QUuid>& statusID, const Record& on, const QDateTime& date,
+                              const Calendar& calendar, const Clock& clock) const {
+    return withStatus(*this, statusID, on, date, calendar, clock());
+}
+
+QList<StatusDef> Journal::statusesFillingDates(qsizetype through) const {
+    if (through < 0 || through >= statuses.size())
+        return {};
+    if (statuses[through].fillsPreviousDates)
+        return statuses.first(through + 1);
+    return {statuses[through]};
+}
+
+std::optional<QUuid> Journal::primaryStatusID() const {
+    if (!metrics.isEmpty() && metrics.first().dateFieldID) {
+        for (const StatusDef& s : statuses) {
+            if (s.dateFieldID == metrics.first().dateFieldID)
+                return s.id;
+        }
+    }
+    return startingStatusID(*this);
+}
+
+// ---- Sanitising ----
+
+namespace {
+
+QSet<QUuid> idsOf(const auto& items) {
+    QSet<QUuid> ids;
+    ids.reserve(items.size());
+    for (const auto& item : items)
+        ids.insert(item.id);
+    return ids;
+}
+
+void keepIfIn(std::optional<QUuid>& reference, const QSet<QUuid>& ids) {
+    if (reference && !ids.contains(*reference))
+        reference.reset();
+}
+
+} // namespace
+
+Journal Journal::sanitized() const {
+    const QSet<QUuid> fieldIDs = idsOf(fields);
+    const QSet<QUuid> dateIDs = idsOf(dateFields());
+    const QSet<QUuid> numberIDs = idsOf(numberFields());
+    const QSet<QUuid> statusIDs = idsOf(statuses);
+    const QSet<QUuid> metricIDs = idsOf(metrics);
+    // Value keys are nearly always canonical id text: those are found without parsing.
+    QSet<QString> fieldKeys;
+    fieldKeys.reserve(fields.size());
+    for (const FieldDef& f : fields)
+        fieldKeys.insert(idText(f.id));
+
+    Journal out = *this;
+    for (StatusDef& s : out.statuses)
+        keepIfIn(s.dateFieldID, dateIDs);
+    for (MetricDef& m : out.metrics) {
+        keepIfIn(m.dateFieldID, dateIDs);
+        keepIfIn(m.sumFieldID, numberIDs);
+        keepIfIn(m.filterFieldID, fieldIDs);
+        keepIfIn(m.statusFilterID, statusIDs);
+        // An operand is another metric: never the metric itself.
+        for (std::optional<QUuid>* operand : {&m.operandA, &m.operandB}) {
+            if (*operand && (**operand == m.id || !metricIDs.contains(**operand)))
+                operand->reset();
+        }
+        if (usesNumberField(m.kind) && !m.sumFieldID)
+            m.kind = MetricKind::count;
+    }
+    keepIfIn(out.titleFieldID, fieldIDs);
+    keepIfIn(out.counterFieldID, numberIDs);
+    keepIfIn(out.filterFieldID, fieldIDs);
+    keepIfIn(out.breakdownFieldID, fieldIDs);
+    keepIfIn(out.defaultStatusID, statusIDs);
+
+    const auto isFieldKey = [&](const QString& key) {
+        if (fieldKeys.contains(key))
+            return true;
+        const std::optional<QUuid> id = parseId(key);
+        return id && fieldIDs.contains(*id);
+    };
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Record& r = records[i];
+        const bool danglingStatus = r.statusID && !statusIDs.contains(*r.statusID);
+        bool strayValues = false;
+        for (auto it = r.values.cbegin(); it != r.values.cend() && !strayValues; ++it)
+            strayValues = !isFieldKey(it.key());
+        if (!danglingStatus && !strayValues)
+            continue;
+        Record& w = out.records[i];
+        if (danglingStatus)
+            w.statusID.reset();
+        if (strayValues)
+            w.values.removeIf([&](const auto& entry) { return !isFieldKey(entry.key()); });
+    }
+    return out;
+}

@@ -226,9 +226,35 @@ struct Journal {
 
     // ---- New records and status changes ----
 
+    // A blank record (new id, no values, created and updated at the clock's now) in the journal's starting
+    // status: the default status when it names one, else the first status, else none. The status's date
+    // fields are stamped with the day of `date` as settingStatus does.
+    Record newRecord(const QDateTime& date, const Calendar& calendar = Calendar::current(),
+                     const Clock& clock = systemNow) const;
+    // The record with its status set (no id clears it) and updatedAt the clock's now. The date fields of the
+    // status, and of every status before it when it fills previous dates, that are empty get the start of
+    // date's day in the calendar; a date already there is never changed. A status the journal does not
+    // have is stored all the same and stamps nothing; a status's date field that is missing or not of type
+    // date is skipped.
+    Record settingStatus(const std::optional<QUuid>& statusID, const Record& on, const QDateTime& date,
+                         const Calendar& calendar, const Clock& clock = systemNow) const;
+    // The statuses whose date fields setting the status at this position fills: all up to and including it
+    // when it fills previous dates, else itself alone; empty for a position outside the list.
+    QList<StatusDef> statusesFillingDates(qsizetype through) const;
+    // The status offered as the main quick action: the first status stamping the date field the first
+    // metric counts by, else the default status when it names one, else the first status.
+    std::optional<QUuid> primaryStatusID() const;
+
     // ---- Duplicate detection and record descriptions ----
 
     // ---- Sanitising ----
+
+    // A copy in which every reference that no longer names a fitting item is cleared (never pointed
+    // elsewhere): status and metric date fields must be date fields, sum and counter fields number fields,
+    // title, filter and breakdown fields any field, operands other metrics, status references existing
+    // statuses. A sum or average metric left without its number field counts instead. Record values whose
+    // key is not the id text of one of the fields are dropped. Nothing is removed from any list.
+    Journal sanitized() const;
 };
 
 // The default noun forms of a journal: "запись" and "группа".

@@ -1,4 +1,5 @@
 #include "Model.h"
+#include "Templates.h"
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;
@@ -6,186 +7,166 @@ using namespace testsupport;
 
 namespace {
 
-FieldDef makeField(const QString& name, FieldType type) {
+const Calendar moscow{zone("Europe/Moscow")};
+const QDateTime now = utc(2026, 6, 15, 12);
+const Clock fixedNow = [] { return now; };
+
+FieldDef makeField(FieldType type, const QString& name = QString()) {
     FieldDef f;
     f.id = QUuid::createUuid();
-    f.name = name;
     f.type = type;
+    f.name = name;
     return f;
 }
 
-const Calendar moscow{zone("Europe/Moscow")};
-
-Clock fixedClock(const QDateTime& now) {
-    return [now] { return now; };
+StatusDef makeStatus(const std::optional<QUuid>& dateField) {
+    StatusDef s;
+    s.id = QUuid::createUuid();
+    s.dateFieldID = dateField;
+    s.fillsPreviousDates = false;
+    return s;
 }
+
+std::optional<FieldValue> entry(const Record& r, const FieldDef& f) {
+    const FieldValue* v = r.value(idText(f.id));
+    return v ? std::optional(*v) : std::nullopt;
+}
+
+// Statuses A, B, C, each stamping its own date field; C fills the dates before it.
+struct Stages {
+    Journal journal;
+    FieldDef dates[3];
+    Stages() {
+        for (FieldDef& f : dates) {
+            f = makeField(FieldType::date);
+            journal.fields.append(f);
+            journal.statuses.append(makeStatus(f.id));
+        }
+        journal.statuses[2].fillsPreviousDates = true;
+    }
+    QUuid status(int i) const { return journal.statuses[i].id; }
+    Record set(std::optional<QUuid> status, const Record& r, const QDateTime& date,
+               const Calendar& calendar = moscow) const {
+        return journal.settingStatus(status, r, date, calendar, fixedNow);
+    }
+};
 
 } // namespace
 
 TEST(JournalRoles, ListsAndLookups) {
     Journal j;
-    FieldDef a = makeField(u"Имя"_s, FieldType::text);
-    a.isPerItem = a.isUnique = a.inGroup = true;
-    FieldDef b = makeField(u"Дата"_s, FieldType::date);
-    b.showInTable = false;
-    FieldDef c = makeField(u"Сумма"_s, FieldType::number);
-    c.inGroup = true;
-    FieldDef d = makeField(u"Ссылка"_s, FieldType::link);
-    FieldDef twin = makeField(u"Двойник"_s, FieldType::checkbox);
+    FieldDef a = makeField(FieldType::text, u"a"_s), b = makeField(FieldType::number, u"b"_s);
+    a.isPerItem = a.isUnique = a.inGroup = b.inGroup = true;
+    FieldDef twin = makeField(FieldType::checkbox, u"twin"_s);
     twin.id = a.id;
-    j.fields = {a, b, c, d, twin};
-    StatusDef s1, s2;
-    s1.id = QUuid::createUuid();
-    s2.id = QUuid::createUuid();
-    s2.name = u"Готов"_s;
-    j.statuses = {s1, s2};
-
-    const auto ids = [](const QList<FieldDef>& list) {
-        QList<QString> names;
-        for (const FieldDef& f : list)
-            names.append(f.name);
-        return names;
-    };
-    EXPECT_EQ(ids(j.perItemFields()), QList<QString>{u"Имя"_s});
-    EXPECT_EQ(ids(j.uniqueFields()), QList<QString>{u"Имя"_s});
-    EXPECT_EQ(ids(j.groupFields()), (QList<QString>{u"Имя"_s, u"Сумма"_s}));
-    EXPECT_EQ(ids(j.dateFields()), QList<QString>{u"Дата"_s});
-    EXPECT_EQ(ids(j.numberFields()), QList<QString>{u"Сумма"_s});
-    EXPECT_EQ(ids(j.linkFields()), QList<QString>{u"Ссылка"_s});
-    EXPECT_EQ(ids(j.tableFields()), (QList<QString>{u"Имя"_s, u"Сумма"_s, u"Ссылка"_s, u"Двойник"_s}));
-
-    EXPECT_EQ(j.field(a.id)->name, u"Имя"); // the first of two with one id
-    EXPECT_FALSE(j.field(std::nullopt));
-    EXPECT_FALSE(j.field(QUuid::createUuid()));
-    EXPECT_FALSE(j.status(std::nullopt));
-    EXPECT_EQ(j.status(s2.id)->name, u"Готов");
-    EXPECT_EQ(j.statusIndex(s2.id), 1);
-    EXPECT_FALSE(j.statusIndex(std::nullopt));
-    EXPECT_FALSE(j.statusIndex(QUuid::createUuid()));
-    Record r;
-    r.id = QUuid::createUuid();
-    j.records = {r};
-    EXPECT_EQ(j.record(r.id), r);
-    EXPECT_FALSE(j.record(QUuid::createUuid()));
+    j.fields = {a, b, twin};
+    j.statuses = {makeStatus({}), makeStatus({})};
+    EXPECT_EQ(j.groupFields(), (QList<FieldDef>{a, b})); // a field stands in every list whose rule it meets
+    EXPECT_EQ(j.uniqueFields(), QList<FieldDef>{a});
+    EXPECT_EQ(j.field(a.id)->name, u"a"); // the first of two with one id
+    EXPECT_FALSE(j.field(std::nullopt) || j.field(QUuid::createUuid()) || j.status(std::nullopt));
+    EXPECT_EQ(j.statusIndex(j.statuses[1].id), 1);
+    EXPECT_FALSE(j.statusIndex(std::nullopt) || j.statusIndex(QUuid::createUuid()));
 }
 
 TEST(JournalDisplay, ValuesAndTitles) {
     Journal j;
-    const FieldDef note = makeField(u"Заметка"_s, FieldType::longText);
-    const FieldDef name = makeField(u"Имя"_s, FieldType::text);
-    const FieldDef sum = makeField(u"Сумма"_s, FieldType::number);
-    const FieldDef day = makeField(u"Дата"_s, FieldType::date);
-    const FieldDef done = makeField(u"Готово"_s, FieldType::checkbox);
+    const FieldDef note = makeField(FieldType::longText), name = makeField(FieldType::text),
+                   sum = makeField(FieldType::number), day = makeField(FieldType::date),
+                   done = makeField(FieldType::checkbox);
     j.fields = {note, sum, day, name, done};
-
     Record r;
     r.values.insert(idText(sum.id), FieldValue::ofNumber(1050));
     r.values.insert(idText(day.id), FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 5)));
     r.values.insert(idText(done.id), FieldValue::ofFlag(true));
-    EXPECT_EQ(j.displayValue(r, sum), u"1050");
     EXPECT_EQ(j.displayValue(r, day, moscow), u"05.03.2024");
     EXPECT_EQ(j.displayValue(r, day, Calendar{zone("America/Santiago")}), u"04.03.2024");
     EXPECT_EQ(j.displayValue(r, done), u"да");
     EXPECT_EQ(j.displayValue(r, name), QString());
 
-    // The first text field names records; a long text never does.
+    // The first text field names records (a long text never does); when it is empty, the first non-empty
+    // value.
     EXPECT_EQ(j.titleField()->id, name.id);
-    EXPECT_EQ(j.title(r), u"1050"); // title field empty: the first non-empty value in field order
+    EXPECT_EQ(j.title(r), u"1050");
     r.setText(u" Иван "_s, name.id);
     EXPECT_EQ(j.title(r), u" Иван ");
     j.titleFieldID = day.id;
     EXPECT_EQ(j.title(r), u"05.03.2024");
-    j.titleFieldID = QUuid::createUuid(); // a deleted field: back to the first text field
+    j.titleFieldID = QUuid::createUuid(); // a deleted field
     EXPECT_EQ(j.titleField()->id, name.id);
-    EXPECT_EQ(j.title(Record{}), u"Без названия");
 
-    // A value left from an earlier type shows as nothing.
+    // Values left from an earlier type show as nothing.
     Record stale;
     stale.values.insert(idText(sum.id), FieldValue::ofText(u"12"_s));
     stale.values.insert(idText(done.id), FieldValue::ofFlag(false));
     EXPECT_EQ(j.displayValue(stale, sum), QString());
-    EXPECT_EQ(j.displayValue(stale, done), QString());
     EXPECT_EQ(j.title(stale), u"Без названия");
-
-    Journal onlyLong;
-    onlyLong.fields = {note};
-    EXPECT_FALSE(onlyLong.titleField());
+    j.fields = {note};
+    EXPECT_FALSE(j.titleField());
 }
 
 TEST(JournalAssign, ValuesAndWarnings) {
-    FieldDef number = makeField(u"Сумма"_s, FieldType::number);
-    FieldDef date = makeField(u"Дата Оплаты"_s, FieldType::date);
-    FieldDef link = makeField(u"Сайт"_s, FieldType::link);
-    FieldDef choice = makeField(u"Этап"_s, FieldType::choice);
+    const FieldDef number = makeField(FieldType::number, u"Сумма"_s),
+                   date = makeField(FieldType::date, u"Дата Оплаты"_s),
+                   link = makeField(FieldType::link, u"Сайт"_s),
+                   bare = makeField(FieldType::choice, u"Метка"_s), text = makeField(FieldType::text);
+    FieldDef choice = makeField(FieldType::choice, u"Этап"_s);
     choice.options = {u"Новый"_s, u"В работе"_s};
-    FieldDef bare = makeField(u"Метка"_s, FieldType::choice);
-    FieldDef text = makeField(u"Имя"_s, FieldType::text);
-    const QDateTime earlier = at("Europe/Moscow", 2020, 1, 1);
-    const Clock clock = fixedClock(utc(2026, 6, 15, 12));
-
     const struct {
         const FieldDef& field;
         QString text;
         std::optional<FieldValue> stored;
         std::optional<QString> warning;
     } cases[] = {
-        {number, u"  "_s, std::nullopt, std::nullopt},
-        {number, u"12,5"_s, FieldValue::ofNumber(12.5), std::nullopt},
-        {number, u" abc "_s, std::nullopt, u"«abc» в поле «Сумма» не число"_s},
-        {date, u"завтра"_s, std::nullopt, u"не распознана дата «завтра» (дата оплаты)"_s},
-        {date, u"05.03.24"_s, FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 5)), std::nullopt},
-        {date, u"\n"_s, std::nullopt, std::nullopt},
-        {link, u" example.com "_s, FieldValue::ofText(u"https://example.com"_s), std::nullopt},
+        {number, u"  "_s, {}, {}},
+        {number, u"12,5"_s, FieldValue::ofNumber(12.5), {}},
+        {number, u" abc "_s, {}, u"«abc» в поле «Сумма» не число"_s},
+        {date, u"завтра"_s, {}, u"не распознана дата «завтра» (дата оплаты)"_s},
+        {date, u"05.03.24"_s, FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 5)), {}},
+        {link, u" example.com "_s, FieldValue::ofText(u"https://example.com"_s), {}},
         {link, u" слово "_s, FieldValue::ofText(u"слово"_s), u"ссылка «слово» не похожа на адрес сайта"_s},
-        {link, u"  "_s, std::nullopt, std::nullopt},
-        {choice, u" в   работе "_s, FieldValue::ofText(u"в   работе"_s), std::nullopt},
+        {link, u"\n"_s, {}, {}},
+        {choice, u" в   работе "_s, FieldValue::ofText(u"в   работе"_s), {}},
         {choice, u"Готово"_s, FieldValue::ofText(u"Готово"_s),
          u"«Готово» нет в списке значений поля «Этап»"_s},
         {bare, u"что-то"_s, FieldValue::ofText(u"что-то"_s),
          u"«что-то» нет в списке значений поля «Метка»"_s},
-        {bare, u""_s, std::nullopt, std::nullopt},
-        {text, u"\t Иван  Петров \n"_s, FieldValue::ofText(u"Иван  Петров"_s), std::nullopt},
+        {bare, u""_s, {}, {}},
+        {text, u"\t Иван  Петров \n"_s, FieldValue::ofText(u"Иван  Петров"_s), {}},
     };
     for (const auto& c : cases) {
         Record r;
-        r.values.insert(idText(c.field.id), FieldValue::ofDate(earlier)); // always replaced or removed
+        r.values.insert(idText(c.field.id), FieldValue::ofDate(now)); // always replaced or removed
         r.values.insert(u"other"_s, FieldValue::ofNumber(1));
-        EXPECT_EQ(Journal::assign(c.text, c.field, r, moscow, clock), c.warning) << c.text.toStdString();
-        const FieldValue* v = r.value(idText(c.field.id));
-        EXPECT_EQ(v ? std::optional<FieldValue>(*v) : std::nullopt, c.stored) << c.text.toStdString();
+        EXPECT_EQ(Journal::assign(c.text, c.field, r, moscow, fixedNow), c.warning) << c.text.toStdString();
+        EXPECT_EQ(entry(r, c.field), c.stored) << c.text.toStdString();
         EXPECT_EQ(r.values.size(), c.stored ? 2 : 1);
     }
-}
 
-TEST(JournalAssign, CheckboxWords) {
-    const FieldDef box = makeField(u"Оплачено"_s, FieldType::checkbox);
-    const QString ticks[] = {u"Да"_s,   u"ДА"_s, u"да."_s, u"Да!"_s, u"Yes"_s,  u"TRUE"_s, u"1"_s,
-                             u"есть"_s, u"x"_s,  u"V"_s,   u"✓"_s,   u"  ✓ "_s, u" да "_s};
+    const FieldDef box = makeField(FieldType::checkbox);
+    const QString ticks[] = {u"Да"_s,   u"да."_s, u"Да!"_s, u"Yes"_s, u"TRUE"_s, u"1"_s,
+                             u"есть"_s, u"x"_s,   u"V"_s,   u"✓"_s,   u"  ✓ "_s};
     const QString clears[] = {u"нет"_s, u"0"_s, u"false"_s, u"да да"_s, u"1.0"_s, u"✓✓"_s, u"х"_s, u""_s};
     for (const QString& t : ticks) {
         Record r;
         EXPECT_EQ(Journal::assign(t, box, r), std::nullopt);
-        EXPECT_TRUE(r.flag(box.id)) << t.toStdString();
+        EXPECT_EQ(entry(r, box), FieldValue::ofFlag(true)) << t.toStdString();
     }
     for (const QString& t : clears) {
         Record r;
         r.values.insert(idText(box.id), FieldValue::ofFlag(true));
-        EXPECT_EQ(Journal::assign(t, box, r), std::nullopt);
+        Journal::assign(t, box, r);
         EXPECT_TRUE(r.values.isEmpty()) << t.toStdString();
     }
 }
 
 TEST(JournalNormalize, CleansTextAndCountsContent) {
     Journal j;
-    const FieldDef text = makeField(u"Имя"_s, FieldType::text);
-    const FieldDef link = makeField(u"Сайт"_s, FieldType::link);
-    const FieldDef choice = makeField(u"Этап"_s, FieldType::choice);
-    const FieldDef number = makeField(u"Сумма"_s, FieldType::number);
-    const FieldDef date = makeField(u"Дата"_s, FieldType::date);
-    const FieldDef box = makeField(u"Готово"_s, FieldType::checkbox);
+    const FieldDef text = makeField(FieldType::text), link = makeField(FieldType::link),
+                   choice = makeField(FieldType::choice), number = makeField(FieldType::number),
+                   date = makeField(FieldType::date), box = makeField(FieldType::checkbox);
     j.fields = {text, link, choice, number, date, box};
     const QString gone = idText(QUuid::createUuid());
-
     Record r;
     r.values.insert(idText(text.id), FieldValue::ofText(u" \n "_s));
     r.values.insert(idText(link.id), FieldValue{u" www.example.com "_s, 5.0, {}, {}});
@@ -193,20 +174,161 @@ TEST(JournalNormalize, CleansTextAndCountsContent) {
     r.values.insert(idText(number.id), FieldValue{u"x"_s, 0.0, {}, {}});
     r.values.insert(gone, FieldValue::ofText(u"  kept  "_s));
     const Record n = j.normalized(r);
-    EXPECT_FALSE(n.value(idText(text.id)));
-    EXPECT_EQ(*n.value(idText(link.id)), FieldValue::ofText(u"https://www.example.com"_s));
-    EXPECT_FALSE(n.value(idText(choice.id)));
-    EXPECT_EQ(*n.value(idText(number.id)), r.values.value(idText(number.id)));
+    EXPECT_FALSE(entry(n, text) || entry(n, choice));
+    EXPECT_EQ(entry(n, link), FieldValue::ofText(u"https://www.example.com"_s));
+    EXPECT_EQ(entry(n, number), entry(r, number));
     EXPECT_EQ(n.values.value(gone), r.values.value(gone));
     EXPECT_EQ(j.normalized(n), n);
 
+    // Dates, ticks and values of another kind are no content; a number, even 0, is.
+    EXPECT_TRUE(Journal{}.isEmptyContent(r));
     Record content;
-    content.values.insert(idText(date.id), FieldValue::ofDate(utc(2024, 1, 1)));
+    content.values.insert(idText(date.id), FieldValue::ofDate(now));
     content.values.insert(idText(box.id), FieldValue::ofFlag(true));
     content.values.insert(idText(choice.id), FieldValue::ofNumber(3));
     content.values.insert(idText(text.id), FieldValue::ofText(u"\t"_s));
     EXPECT_TRUE(j.isEmptyContent(content));
-    EXPECT_TRUE(Journal{}.isEmptyContent(r));
     content.values.insert(idText(number.id), FieldValue::ofNumber(0));
     EXPECT_FALSE(j.isEmptyContent(content));
+}
+
+TEST(StatusChange, StampsOnlyEmptyDateFieldsOfDateType) {
+    Stages st;
+    const QDateTime evening = at("Europe/Moscow", 2024, 3, 5, 23, 30), day = at("Europe/Moscow", 2024, 3, 5);
+    const QDateTime earlier = at("Europe/Moscow", 2024, 1, 10);
+    Record r;
+    r.values.insert(idText(st.dates[0].id), FieldValue::ofDate(earlier));
+    r.values.insert(idText(st.dates[1].id), FieldValue::ofText(u"старое"_s));
+    const Record c = st.set(st.status(2), r, evening);
+    EXPECT_EQ(c.statusID, st.status(2));
+    EXPECT_EQ(c.updatedAt, now);
+    EXPECT_EQ(entry(c, st.dates[0]), FieldValue::ofDate(earlier));
+    EXPECT_EQ(entry(c, st.dates[1]), FieldValue::ofDate(day));
+    EXPECT_EQ(entry(c, st.dates[2]), FieldValue::ofDate(day));
+
+    // Moving back, setting the same status again, clearing it or an unknown status change no date.
+    for (const auto& next : {std::optional(st.status(1)), std::optional(st.status(2)), std::optional<QUuid>(),
+                             std::optional(QUuid::createUuid())}) {
+        const Record again = st.set(next, c, utc(2025, 1, 1));
+        EXPECT_EQ(again.statusID, next);
+        EXPECT_EQ(again.values, c.values);
+    }
+    EXPECT_EQ(st.set(st.status(1), Record{}, evening).values.keys(), QList<QString>{idText(st.dates[1].id)});
+
+    // A status pointing at a text field (hand-edited) or at a deleted field stamps nothing.
+    const FieldDef text = makeField(FieldType::text);
+    st.journal.fields.append(text);
+    st.journal.statuses[0].dateFieldID = text.id;
+    st.journal.statuses[1].dateFieldID = QUuid::createUuid();
+    EXPECT_EQ(st.set(st.status(2), Record{}, evening).values.keys(), QList<QString>{idText(st.dates[2].id)});
+
+    // Santiago has no midnight on 2024-09-08: the day starts at 01:00.
+    const Record s = st.set(st.status(2), Record{}, at("America/Santiago", 2024, 9, 8, 20),
+                            Calendar{zone("America/Santiago")});
+    EXPECT_EQ(s.date(st.dates[2].id), at("America/Santiago", 2024, 9, 8, 1));
+}
+
+TEST(StatusChange, FillingListsNewRecordsAndPrimaryStatus) {
+    Stages st;
+    EXPECT_EQ(st.journal.statusesFillingDates(2).size(), 3);
+    EXPECT_EQ(st.journal.statusesFillingDates(1), QList<StatusDef>{st.journal.statuses[1]});
+    EXPECT_TRUE(st.journal.statusesFillingDates(3).isEmpty());
+
+    const QDateTime date = at("Europe/Moscow", 2024, 3, 5, 18);
+    const Record none = Journal{}.newRecord(date, moscow, fixedNow);
+    EXPECT_TRUE(!none.id.isNull() && !none.statusID && none.values.isEmpty());
+    EXPECT_EQ(none.createdAt, now);
+    EXPECT_EQ(none.updatedAt, now);
+    st.journal.defaultStatusID = st.status(2);
+    EXPECT_EQ(st.journal.newRecord(date, moscow, fixedNow).values.size(), 3);
+    EXPECT_EQ(st.journal.primaryStatusID(), st.status(2));
+    // A default that names no status reads as none: the first status.
+    st.journal.defaultStatusID = QUuid::createUuid();
+    EXPECT_EQ(st.journal.newRecord(date, moscow, fixedNow).statusID, st.status(0));
+    EXPECT_EQ(st.journal.primaryStatusID(), st.status(0));
+
+    // The first metric's date field picks the status that stamps it; later metrics are not consulted.
+    MetricDef m, second;
+    m.dateFieldID = st.dates[1].id;
+    second.dateFieldID = st.dates[2].id;
+    st.journal.metrics = {m, second};
+    EXPECT_EQ(st.journal.primaryStatusID(), st.status(1));
+    st.journal.metrics[0].dateFieldID = QUuid::createUuid();
+    EXPECT_EQ(st.journal.primaryStatusID(), st.status(0));
+    EXPECT_FALSE(Journal{}.primaryStatusID());
+
+    // A repeated status id ranks at its first position.
+    st.journal.statuses.append(st.journal.statuses[0]);
+    st.journal.statuses[3].fillsPreviousDates = true;
+    EXPECT_EQ(st.set(st.status(0), Record{}, date).values.size(), 1);
+}
+
+TEST(Sanitize, KeepsCleanJournals) {
+    for (const JournalTemplate& t : Templates::all()) {
+        const Journal j = t.make(fixedNow);
+        EXPECT_EQ(j.sanitized(), j) << t.key.toStdString();
+    }
+}
+
+TEST(Sanitize, ClearsEveryDanglingReference) {
+    Journal j;
+    const FieldDef date = makeField(FieldType::date), number = makeField(FieldType::number),
+                   text = makeField(FieldType::text);
+    j.fields = {date, number, text};
+    const QUuid gone = QUuid::createUuid();
+    j.statuses = {makeStatus(date.id), makeStatus(number.id), makeStatus(gone)};
+    const auto metric = [](MetricKind kind, std::optional<QUuid> dateField, std::optional<QUuid> sumField) {
+        MetricDef m;
+        m.id = QUuid::createUuid();
+        m.kind = kind;
+        m.dateFieldID = dateField;
+        m.sumFieldID = sumField;
+        return m;
+    };
+    MetricDef sum = metric(MetricKind::sum, number.id, text.id), ratio = metric(MetricKind::ratio, {}, {});
+    sum.filterFieldID = sum.statusFilterID = gone;
+    sum.filterValue = u"опт"_s;
+    ratio.operandA = ratio.id;
+    ratio.operandB = sum.id;
+    ratio.filterFieldID = text.id;
+    ratio.statusFilterID = j.statuses[0].id;
+    MetricDef average = metric(MetricKind::average, date.id, number.id);
+    average.operandA = gone;
+    j.metrics = {sum, ratio, average};
+    j.titleFieldID = number.id;
+    j.breakdownFieldID = date.id;
+    j.counterFieldID = text.id;
+    j.filterFieldID = j.defaultStatusID = gone;
+    Record r, clean;
+    r.statusID = gone;
+    for (const QString& key : {idText(text.id), idText(number.id).toLower(), idText(gone), u"name"_s,
+                               u"{"_s + idText(text.id) + u"}"_s})
+        r.values.insert(key, FieldValue::ofText(key));
+    clean.statusID = j.statuses[1].id;
+    clean.values.insert(idText(date.id), FieldValue::ofNumber(5)); // values are not checked against types
+    j.records = {r, clean};
+
+    const Journal s = j.sanitized();
+    EXPECT_EQ(s.statuses[0].dateFieldID, date.id);
+    EXPECT_FALSE(s.statuses[1].dateFieldID || s.statuses[2].dateFieldID);
+    MetricDef expected = sum; // a sum without its number field counts; its filter value and texts stay
+    expected.kind = MetricKind::count;
+    expected.sumFieldID = expected.dateFieldID = expected.filterFieldID = expected.statusFilterID = {};
+    EXPECT_EQ(s.metrics[0], expected);
+    expected = ratio; // an operand may not be the metric itself
+    expected.operandA = {};
+    EXPECT_EQ(s.metrics[1], expected);
+    expected = average;
+    expected.operandA = {};
+    EXPECT_EQ(s.metrics[2], expected);
+    EXPECT_EQ(s.titleFieldID, number.id);
+    EXPECT_EQ(s.breakdownFieldID, date.id);
+    EXPECT_FALSE(s.counterFieldID || s.filterFieldID || s.defaultStatusID || s.records[0].statusID);
+    // A value key of either letter case stays as written; anything else is dropped.
+    QStringList kept{idText(text.id), idText(number.id).toLower()};
+    kept.sort();
+    EXPECT_EQ(s.records[0].values.keys(), kept);
+    EXPECT_EQ(s.records[1], clean);
+    EXPECT_EQ(s.fields, j.fields);
+    EXPECT_EQ(s.sanitized(), s);
 }
