@@ -318,3 +318,63 @@ TEST(Templates, ReferencesFitTheirRoles) {
         }
     }
 }
+
+TEST(Templates, NewJournalsPassSanitisingUnchanged) {
+    for (const JournalTemplate& entry : Templates::all()) {
+        const Journal j = entry.make();
+        EXPECT_EQ(j.sanitized(), j) << entry.key.toStdString();
+    }
+}
+
+// Which date fields a new record, or a status set on a record without dates, gets stamped.
+TEST(Templates, StatusesStampTheirDates) {
+    const Calendar moscow{zone("Europe/Moscow")};
+    const QDateTime lateEvening = at("Europe/Moscow", 2026, 3, 14, 23, 30);
+    const QDateTime day = at("Europe/Moscow", 2026, 3, 14);
+    const struct {
+        const char* key;
+        const char* status; // nullptr: a new record in the journal's starting status
+        const char* expectedStatus;
+        const char* stampedKeys;
+    } cases[] = {
+        {"sales", nullptr, "Новый", "orderDate"},
+        {"sales", "Возврат", "Возврат", "returnDate"},
+        {"sales", "Завершён", "Завершён", "orderDate paidDate shippedDate"},
+        {"finance", nullptr, "Проведено", "date"},
+        {"crm", nullptr, "Новый", ""},
+        {"crm", "Отказ", "Отказ", "lostDate"},
+        {"warehouse", nullptr, "Проведено", "date"},
+        {"services", nullptr, "Записан", ""},
+        {"tasks", nullptr, "Новая", ""},
+        {"tasks", "Выполнена", "Выполнена", "doneDate"},
+        {"content", nullptr, "Идея", ""},
+        {"cards", nullptr, "Исправлена", "fixedDate"},
+        {"cards", "Опубликована", "Опубликована", "fixedDate transferredDate"},
+        {"blank", nullptr, "В работе", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " " + (c.status ? c.status : "new"));
+        const Journal j = build(c.key);
+        Record record;
+        if (c.status) {
+            std::optional<QUuid> statusID;
+            for (const StatusDef& s : j.statuses)
+                if (s.name == text(c.status))
+                    statusID = s.id;
+            ASSERT_TRUE(statusID);
+            record =
+                j.settingStatus(statusID, Record{QUuid::createUuid(), {}, {}, {}, {}}, lateEvening, moscow);
+        } else {
+            record = j.newRecord(lateEvening, moscow);
+        }
+        EXPECT_EQ(statusName(j, record.statusID), text(c.expectedStatus));
+        QStringList stamped;
+        for (const FieldDef& f : j.fields) {
+            if (record.values.contains(idText(f.id))) {
+                stamped << f.key;
+                EXPECT_EQ(record.date(f.id), day) << f.key.toStdString();
+            }
+        }
+        EXPECT_EQ(stamped.join(u' '), text(c.stampedKeys));
+    }
+}
