@@ -255,6 +255,12 @@ struct Journal {
     // statuses. A sum or average metric left without its number field counts instead. Record values whose
     // key is not the id text of one of the fields are dropped. Nothing is removed from any list.
     Journal sanitized() const;
+
+    // ---- Distinct values ----
+
+    // The different display values of a field over the records, for the records tab's value filter: one per
+    // comparison key, in the form first met, never empty, in natural order (first met first among equals).
+    QStringList distinctValues(const FieldDef& of) const;
 };
 
 // The default noun forms of a journal: "запись" and "группа".

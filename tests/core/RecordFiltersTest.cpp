@@ -1,0 +1,254 @@
+#include "RecordFilters.h"
+#include "RecordFixtures.h"
+#include "TestSupport.h"
+
+#include <functional>
+
+using namespace testsupport;
+
+namespace {
+
+const Calendar moscow{zone("Europe/Moscow")};
+
+// A journal of four records covering every kind of value the filters read.
+struct Fixture {
+    FieldDef name = fieldOf(FieldType::text, "Название"), amount = fieldOf(FieldType::number, "Сумма"),
+             date = fieldOf(FieldType::date, "Дата"), done = fieldOf(FieldType::checkbox, "Оплачено"),
+             link1 = fieldOf(FieldType::link, "Ссылка"), link2 = fieldOf(FieldType::link, "Вторая ссылка"),
+             color = fieldOf(FieldType::choice, "Цвет");
+    StatusDef fresh = statusNamed("Новый"), finished = statusNamed("Готово");
+    Journal journal;
+
+    Fixture() {
+        journal.fields = {name, amount, date, done, link1, link2, color};
+        journal.statuses = {fresh, finished};
+        Record r1 = labelled("r1"), r2 = labelled("r2"), r3 = labelled("r3"), r4 = labelled("r4");
+        put(r1, name, FieldValue::ofText("ЕЛКА"));
+        put(r1, amount, FieldValue::ofNumber(1500));
+        put(r1, date, FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 10)));
+        put(r1, link1, FieldValue::ofText("https://a.example.com"));
+        put(r1, color, FieldValue::ofText("Красный"));
+        r1.statusID = fresh.id;
+        put(r2, name, FieldValue::ofText("елка  зеленая"));
+        put(r2, amount, FieldValue::ofNumber(12.5));
+        put(r2, date, FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 10, 23, 59, 59)));
+        put(r2, done, FieldValue::ofFlag(true));
+        put(r2, color, FieldValue::ofText("красный "));
+        r2.statusID = finished.id;
+        put(r4, name, FieldValue::ofText("Заказ"));
+        put(r4, date, FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 11)));
+        put(r4, link2, FieldValue::ofText("https://b.example.com"));
+        put(r4, color, FieldValue::ofText("Синий"));
+        r4.statusID = QUuid::createUuid(); // a status the journal no longer has
+        journal.records = {r1, r2, r3, r4};
+    }
+};
+
+RecordFilters noFilters() {
+    return RecordFilters::defaults([] { return at("Europe/Moscow", 2024, 3, 20, 15); }, moscow);
+}
+
+} // namespace
+
+TEST(RecordFilters, EachConditionAloneAndCombined) {
+    const Fixture fx;
+    const QStringList all{"r1", "r2", "r3", "r4"};
+    const struct {
+        const char* what;
+        std::function<void(RecordFilters&, Journal&)> set;
+        bool active;
+        QStringList expected;
+    } cases[] = {
+        {"defaults", [](RecordFilters&, Journal&) {}, false, all},
+        {"search ё and case", [](RecordFilters& f, Journal&) { f.search = " Ёлка\t"; }, true, {"r1", "r2"}},
+        {"search blanks", [](RecordFilters& f, Journal&) { f.search = " \n "; }, false, all},
+        {"search inside a number", [](RecordFilters& f, Journal&) { f.search = "150"; }, true, {"r1"}},
+        {"search a date", [](RecordFilters& f, Journal&) { f.search = "10.03.2024"; }, true, {"r1", "r2"}},
+        {"search a ticked box", [](RecordFilters& f, Journal&) { f.search = "ДА"; }, true, {"r2"}},
+        {"search the status name", [](RecordFilters& f, Journal&) { f.search = "нов"; }, true, {"r1"}},
+        {"two words in two fields",
+         [](RecordFilters& f, Journal&) { f.search = "12,5 красный"; },
+         true,
+         {"r2"}},
+        {"two words, other order",
+         [](RecordFilters& f, Journal&) { f.search = "красный  1500"; },
+         true,
+         {"r1"}},
+        {"one word of two missing", [](RecordFilters& f, Journal&) { f.search = "красный заказ"; }, true, {}},
+        {"inner blanks of a value",
+         [](RecordFilters& f, Journal&) { f.search = "елка зеленая"; },
+         true,
+         {"r2"}},
+        {"status", [&](RecordFilters& f, Journal&) { f.statusID = fx.fresh.id; }, true, {"r1"}},
+        {"value by whole key",
+         [&](RecordFilters& f, Journal&) {
+             f.valueFieldID = fx.color.id;
+             f.value = "КРАСНЫЙ";
+         },
+         true,
+         {"r1", "r2"}},
+        {"value is no substring",
+         [&](RecordFilters& f, Journal&) {
+             f.valueFieldID = fx.color.id;
+             f.value = "крас";
+         },
+         true,
+         {}},
+        {"value of a checkbox",
+         [&](RecordFilters& f, Journal&) {
+             f.valueFieldID = fx.done.id;
+             f.value = "да";
+         },
+         true,
+         {"r2"}},
+        {"value field chosen, no value", [&](RecordFilters& f, Journal&) { f.valueFieldID = fx.color.id; },
+         false, all},
+        {"value of blanks filters nothing",
+         [&](RecordFilters& f, Journal&) {
+             f.valueFieldID = fx.color.id;
+             f.value = "  ";
+         },
+         true, all},
+        {"value without any field", [](RecordFilters& f, Journal&) { f.value = "синий"; }, true, all},
+        {"value falls back to the journal's field",
+         [&](RecordFilters& f, Journal& j) {
+             j.filterFieldID = fx.color.id;
+             f.value = "синий";
+         },
+         true,
+         {"r4"}},
+        {"a lost value field does not fall back",
+         [&](RecordFilters& f, Journal& j) {
+             j.filterFieldID = fx.color.id;
+             f.valueFieldID = QUuid::createUuid();
+             f.value = "синий";
+         },
+         true, all},
+        {"one day",
+         [&](RecordFilters& f, Journal&) {
+             f.dateFieldID = fx.date.id;
+             f.from = f.to = at("Europe/Moscow", 2024, 3, 10, 12);
+         },
+         true,
+         {"r1", "r2"}},
+        {"swapped ends",
+         [&](RecordFilters& f, Journal&) {
+             f.dateFieldID = fx.date.id;
+             f.from = at("Europe/Moscow", 2024, 3, 11, 10);
+             f.to = at("Europe/Moscow", 2024, 3, 10, 5);
+         },
+         true,
+         {"r1", "r2", "r4"}},
+        {"a period up to one second before its end",
+         [&](RecordFilters& f, Journal&) {
+             f.dateFieldID = fx.date.id;
+             f.from = at("Europe/Moscow", 2024, 3, 1);
+             f.to = at("Europe/Moscow", 2024, 3, 10, 23, 59, 59);
+         },
+         true,
+         {"r1", "r2"}},
+        {"with a link",
+         [](RecordFilters& f, Journal&) { f.linkFilter = RecordFilters::LinkFilter::with; },
+         true,
+         {"r1", "r4"}},
+        {"without a link",
+         [](RecordFilters& f, Journal&) { f.linkFilter = RecordFilters::LinkFilter::without; },
+         true,
+         {"r2", "r3"}},
+        {"no link fields",
+         [&](RecordFilters& f, Journal& j) {
+             f.linkFilter = RecordFilters::LinkFilter::with;
+             j.fields.removeIf([](const FieldDef& d) { return d.type == FieldType::link; });
+         },
+         true, all},
+        {"all at once",
+         [&](RecordFilters& f, Journal&) {
+             f.search = "елка";
+             f.statusID = fx.finished.id;
+             f.dateFieldID = fx.date.id;
+             f.from = f.to = at("Europe/Moscow", 2024, 3, 10);
+             f.linkFilter = RecordFilters::LinkFilter::without;
+         },
+         true,
+         {"r2"}},
+    };
+    for (const auto& c : cases) {
+        RecordFilters f = noFilters();
+        Journal j = fx.journal;
+        c.set(f, j);
+        EXPECT_EQ(f.isActive(), c.active) << c.what;
+        EXPECT_EQ(labels(f.apply(j, moscow)), c.expected) << c.what;
+    }
+    EXPECT_TRUE(noFilters().apply(Journal{}, moscow).isEmpty());
+}
+
+TEST(RecordFilters, DayRangeFollowsCalendarDaysAcrossDaylightSaving) {
+    // 2024-03-31 lasts 23 hours in Berlin.
+    const Calendar berlin{zone("Europe/Berlin")};
+    const FieldDef date = fieldOf(FieldType::date, "Дата");
+    Journal j;
+    j.fields = {date};
+    for (const auto& [label, when] : {std::pair{"before", at("Europe/Berlin", 2024, 3, 30, 23, 59, 59)},
+                                      std::pair{"start", at("Europe/Berlin", 2024, 3, 31)},
+                                      std::pair{"late", at("Europe/Berlin", 2024, 3, 31, 23, 30)},
+                                      std::pair{"next", at("Europe/Berlin", 2024, 4, 1)}}) {
+        Record r = labelled(label);
+        put(r, date, FieldValue::ofDate(when));
+        j.records.append(r);
+    }
+    RecordFilters f;
+    f.dateFieldID = date.id;
+    f.from = f.to = at("Europe/Berlin", 2024, 3, 31, 12);
+    EXPECT_EQ(labels(f.apply(j, berlin)), (QStringList{"start", "late"}));
+    // The same instants seen from Moscow fall on other days.
+    EXPECT_EQ(labels(f.apply(j, moscow)), (QStringList{"before", "start"}));
+    f.from = f.to = at("Europe/Berlin", 2024, 3, 31, 23);
+    EXPECT_EQ(labels(f.apply(j, moscow)), (QStringList{"late", "next"}));
+}
+
+TEST(RecordFilters, DefaultsReadTheClockForTheMonthStartAndForNow) {
+    QList<QDateTime> reads{utc(2024, 2, 29, 22), utc(2024, 2, 29, 22, 0, 5)}; // 1 March, 01:00 in Moscow
+    const RecordFilters f = RecordFilters::defaults([&] { return reads.takeFirst(); }, moscow);
+    EXPECT_EQ(f.from, at("Europe/Moscow", 2024, 3, 1));
+    EXPECT_EQ(f.to, utc(2024, 2, 29, 22, 0, 5));
+    EXPECT_FALSE(f.isActive());
+    EXPECT_EQ(f.linkFilter, RecordFilters::LinkFilter::any);
+}
+
+TEST(RecordFilters, LinkFilterTexts) {
+    for (RecordFilters::LinkFilter lf : allLinkFilters)
+        EXPECT_EQ(linkFilterFromRaw(rawValue(lf)), lf);
+    EXPECT_EQ(rawValue(RecordFilters::LinkFilter::without), "without");
+    EXPECT_EQ(title(RecordFilters::LinkFilter::with), "Со ссылкой");
+    EXPECT_FALSE(linkFilterFromRaw(u"With"));
+}
+
+TEST(RecordFilters, RepeatedSearchesSeeEveryChange) {
+    Fixture fx;
+    RecordFilters f = noFilters();
+    auto search = [&](const char* text, const Journal& j, const Calendar& calendar = moscow) {
+        f.search = QString::fromUtf8(text);
+        return labels(f.apply(j, calendar));
+    };
+    Journal j = fx.journal;
+    ASSERT_EQ(search("синий", j), QStringList{"r4"});
+    // The same record, id and update time kept, with another value.
+    put(j.records[3], fx.color, FieldValue::ofText("Зелёный"));
+    EXPECT_EQ(search("синий", j), QStringList{});
+    EXPECT_EQ(search("зеленый", j), QStringList{"r4"});
+
+    ASSERT_EQ(search("нов", j), QStringList{"r1"});
+    j.statuses[0].name = "Старый";
+    EXPECT_EQ(search("нов", j), QStringList{});
+
+    ASSERT_EQ(search("1500", j), QStringList{"r1"});
+    j.fields[1].type = FieldType::text; // a number is not shown as text
+    EXPECT_EQ(search("1500", j), QStringList{});
+
+    ASSERT_EQ(search("09.03.2024", j), QStringList{});
+    EXPECT_EQ(search("09.03.2024", j, Calendar{QTimeZone::utc()}), QStringList{"r1"});
+
+    // Another journal with the same id and records is searched afresh.
+    Journal other = fx.journal;
+    EXPECT_EQ(search("синий", other), QStringList{"r4"});
+}

@@ -1,0 +1,204 @@
+#include "RecordSort.h"
+#include "RecordFixtures.h"
+#include "TestSupport.h"
+
+#include <cmath>
+
+using namespace testsupport;
+
+namespace {
+
+QStringList sortedLabels(const QList<Record>& records, RecordSort sort, SortOrder order) {
+    sort.order = order;
+    return labels(RecordSort::sorted(records, {sort}));
+}
+
+} // namespace
+
+TEST(RecordSort, FieldColumnsPutMissingValuesFirstForwardAndLastInReverse) {
+    const FieldDef number = fieldOf(FieldType::number), date = fieldOf(FieldType::date),
+                   box = fieldOf(FieldType::checkbox), text = fieldOf(FieldType::text);
+    auto with = [](const QString& label, const FieldDef& f, FieldValue v) {
+        Record r = labelled(label);
+        put(r, f, v);
+        return r;
+    };
+    const struct {
+        const char* what;
+        const FieldDef& field;
+        QList<Record> records;
+        QStringList forward;
+        QStringList reverse;
+    } cases[] = {
+        {"number",
+         number,
+         {with("5", number, FieldValue::ofNumber(5)), labelled("none"),
+          with("-3", number, FieldValue::ofNumber(-3)), with("text", number, FieldValue::ofText("12")),
+          with("0", number, FieldValue::ofNumber(0))},
+         {"none", "text", "-3", "0", "5"},
+         {"5", "0", "-3", "none", "text"}},
+        {"date",
+         date,
+         {with("march", date, FieldValue::ofDate(utc(2024, 3, 1))), labelled("none"),
+          with("jan", date, FieldValue::ofDate(utc(2024, 1, 1)))},
+         {"none", "jan", "march"},
+         {"march", "jan", "none"}},
+        {"checkbox",
+         box,
+         {with("on", box, FieldValue::ofFlag(true)), labelled("unset"),
+          with("off", box, FieldValue::ofFlag(false))},
+         {"unset", "off", "on"},
+         {"on", "unset", "off"}},
+        {"text",
+         text,
+         {with("10", text, FieldValue::ofText("Заказ 10")), with("2", text, FieldValue::ofText("Заказ 2")),
+          labelled("none"), with("Апрель", text, FieldValue::ofText("Апрель")),
+          with("апрель", text, FieldValue::ofText("апрель")),
+          with("банан", text, FieldValue::ofText("банан"))},
+         {"none", "Апрель", "апрель", "банан", "2", "10"},
+         {"10", "2", "банан", "Апрель", "апрель", "none"}},
+    };
+    for (const auto& c : cases) {
+        const RecordSort sort = RecordSort::byField(c.field);
+        EXPECT_EQ(sortedLabels(c.records, sort, SortOrder::forward), c.forward) << c.what;
+        EXPECT_EQ(sortedLabels(c.records, sort, SortOrder::reverse), c.reverse) << c.what;
+    }
+}
+
+TEST(RecordSort, StatusRanksFollowTheJournalAndUnknownStatusesSortWithNone) {
+    Journal j;
+    for (const char* name : {"Новый", "В работе", "Готово"})
+        j.statuses.append(statusNamed(QString::fromUtf8(name)));
+    // A hand-edited file may repeat an id: its rank is its first position.
+    j.statuses.append(statusNamed(QStringLiteral("Повтор"), j.statuses[0].id));
+    auto in = [&](const QString& label, std::optional<QUuid> status) {
+        Record r = labelled(label);
+        r.statusID = status;
+        return r;
+    };
+    const QList<Record> records{in("done", j.statuses[2].id), in("none", {}), in("new", j.statuses[0].id),
+                                in("gone", QUuid::createUuid()), in("work", j.statuses[1].id)};
+    const RecordSort sort = RecordSort::byStatus(j);
+    EXPECT_EQ(sort.statusRanks.value(j.statuses[0].id), 0);
+    EXPECT_EQ(sortedLabels(records, sort, SortOrder::forward),
+              (QStringList{"none", "gone", "new", "work", "done"}));
+    EXPECT_EQ(sortedLabels(records, sort, SortOrder::reverse),
+              (QStringList{"done", "work", "new", "none", "gone"}));
+}
+
+TEST(RecordSort, InitialOrderIsNewestFirstAndTiesKeepTheListOrder) {
+    const QList<Record> records{labelled("old", utc(2024, 1, 1)), labelled("new", utc(2024, 5, 1)),
+                                labelled("same-a", utc(2024, 3, 1)), labelled("same-b", utc(2024, 3, 1))};
+    EXPECT_EQ(labels(RecordSort::sorted(records, {RecordSort::initial()})),
+              (QStringList{"new", "same-a", "same-b", "old"}));
+    RecordSort forward = RecordSort::initial();
+    forward.order = SortOrder::forward;
+    EXPECT_EQ(labels(RecordSort::sorted(records, {forward})),
+              (QStringList{"old", "same-a", "same-b", "new"}));
+}
+
+TEST(RecordSort, LaterComparatorsDecideOnlyTiesAndTheKeyTypeWins) {
+    const FieldDef group = fieldOf(FieldType::text), amount = fieldOf(FieldType::number);
+    auto rec = [&](const QString& label, const QString& g, double n) {
+        Record r = labelled(label);
+        put(r, group, FieldValue::ofText(g));
+        put(r, amount, FieldValue::ofNumber(n));
+        return r;
+    };
+    const QList<Record> records{rec("b1", "b", 1), rec("a3", "A", 3), rec("b2", "b", 2), rec("a9", "a", 9)};
+    RecordSort byAmount = RecordSort::byField(amount);
+    byAmount.order = SortOrder::reverse;
+    EXPECT_EQ(labels(RecordSort::sorted(records, {RecordSort::byField(group), byAmount})),
+              (QStringList{"a9", "a3", "b2", "b1"}));
+
+    // The key reads values by the type it carries: a number key finds no number in a text field.
+    const RecordSort numberKey{RecordSort::Key::field(group.id, FieldType::number), SortOrder::forward, {}};
+    EXPECT_EQ(labels(RecordSort::sorted(records, {numberKey})), labels(records));
+    EXPECT_EQ(numberKey.compare(records[0], records[1]), std::weak_ordering::equivalent);
+    EXPECT_EQ(RecordSort::byField(amount).compare(records[1], records[0]), std::weak_ordering::greater);
+    EXPECT_EQ(byAmount.compare(records[1], records[0]), std::weak_ordering::less);
+}
+
+TEST(RecordSort, KeysAndComparatorsCompareAndHashByValue) {
+    const QUuid id = QUuid::createUuid();
+    EXPECT_EQ(RecordSort::Key::field(id, FieldType::text), RecordSort::Key::field(id, FieldType::text));
+    EXPECT_NE(RecordSort::Key::field(id, FieldType::text), RecordSort::Key::field(id, FieldType::choice));
+    EXPECT_NE(RecordSort::Key::status(), RecordSort::Key::created());
+    // A payload left in a key without one does not count.
+    EXPECT_EQ((RecordSort::Key{RecordSort::Key::Kind::status, id, FieldType::date}),
+              RecordSort::Key::status());
+    Journal j;
+    j.statuses = {statusNamed("A"), statusNamed("B")};
+    EXPECT_EQ(RecordSort::byStatus(j), RecordSort::byStatus(j));
+    EXPECT_EQ(qHash(RecordSort::byStatus(j)), qHash(RecordSort::byStatus(j)));
+    EXPECT_NE(RecordSort::initial(), (RecordSort{RecordSort::Key::created(), SortOrder::forward, {}}));
+}
+
+TEST(DistinctValues, FirstFormPerKeyInNaturalOrder) {
+    const FieldDef city = fieldOf(FieldType::text), box = fieldOf(FieldType::checkbox),
+                   date = fieldOf(FieldType::date);
+    auto journalWith = [](const FieldDef& f, const QList<FieldValue>& values) {
+        Journal j;
+        j.fields = {f};
+        for (const FieldValue& v : values) {
+            Record r = labelled({});
+            put(r, f, v);
+            j.records.append(r);
+        }
+        j.records.append(labelled({})); // a record without the value adds nothing
+        return j;
+    };
+    auto texts = [](std::initializer_list<const char*> list) {
+        QList<FieldValue> out;
+        for (const char* t : list)
+            out.append(FieldValue::ofText(QString::fromUtf8(t)));
+        return out;
+    };
+    const struct {
+        const char* what;
+        Journal journal;
+        const FieldDef& field;
+        QStringList expected;
+    } cases[] = {
+        {"case variants", journalWith(city, texts({"Москва", "москва", "МОСКВА"})), city, {"Москва"}},
+        {"natural order",
+         journalWith(city, texts({"Заказ 10", "заказ 2", "Ёлка", "елка", "Арбуз"})),
+         city,
+         {"Арбуз", "Ёлка", "заказ 2", "Заказ 10"}},
+        // Equal in the natural order but different as keys: the first met stays first.
+        {"stable ties", journalWith(city, texts({"Заказ 2", "Заказ 02"})), city, {"Заказ 2", "Заказ 02"}},
+        {"stable ties reversed",
+         journalWith(city, texts({"Заказ 02", "Заказ 2"})),
+         city,
+         {"Заказ 02", "Заказ 2"}},
+        {"blank is kept", journalWith(city, texts({" ", "Тула"})), city, {" ", "Тула"}},
+        {"checkbox",
+         journalWith(box, {FieldValue::ofFlag(false), FieldValue::ofFlag(true), FieldValue::ofFlag(true)}),
+         box,
+         {"да"}},
+        {"unticked only", journalWith(box, {FieldValue::ofFlag(false)}), box, {}},
+        {"dates as texts",
+         journalWith(date, {FieldValue::ofDate(at("Europe/Moscow", 2024, 1, 15)),
+                            FieldValue::ofDate(at("Europe/Moscow", 2024, 2, 1))}),
+         date,
+         {"01.02.2024", "15.01.2024"}},
+        {"no records", Journal{}, city, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.journal.distinctValues(c.field), c.expected) << c.what;
+}
+
+TEST(RecordSort, RepeatedSortsSeeChangedTexts) {
+    const FieldDef name = fieldOf(FieldType::text);
+    QList<Record> records;
+    for (const char* text : {"б", "в", "а"}) {
+        records.append(labelled(QString::fromUtf8(text)));
+        put(records.last(), name, FieldValue::ofText(QString::fromUtf8(text)));
+    }
+    const RecordSort sort = RecordSort::byField(name);
+    ASSERT_EQ(labels(RecordSort::sorted(records, {sort})), (QStringList{"а", "б", "в"}));
+    put(records[2], name, FieldValue::ofText("г")); // same record id, new text
+    EXPECT_EQ(labels(RecordSort::sorted(records, {sort})), (QStringList{"б", "в", "а"}));
+    records.removeAt(0);
+    EXPECT_EQ(labels(RecordSort::sorted(records, {sort})), (QStringList{"в", "а"}));
+}
