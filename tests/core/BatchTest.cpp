@@ -1,0 +1,140 @@
+#include "Batch.h"
+#include "RecordFixtures.h"
+#include "TestSupport.h"
+
+using namespace testsupport;
+
+namespace {
+
+FieldDef perItem(FieldType type, const QString& name) {
+    FieldDef f = fieldOf(type, name);
+    f.isPerItem = true;
+    return f;
+}
+
+} // namespace
+
+TEST(BatchSplitting, EachSplitterCutsAtItsOwnCharacters) {
+    using Split = QStringList (*)(const QString&);
+    const struct {
+        const char* what;
+        Split split;
+        QString text;
+        QStringList items;
+    } cases[] = {
+        {"sizes by comma", BatchBuilder::parseSizes, "S, M ,L", {"S", "M", "L"}},
+        {"sizes by blanks", BatchBuilder::parseSizes, "S M\u00A0L", {"S", "M", "L"}},
+        {"blanks stay once a comma is there", BatchBuilder::parseSizes, "42 44, 46", {"42 44", "46"}},
+        {"empty pieces dropped", BatchBuilder::parseSizes, "a;;b", {"a", "b"}},
+        {"tab separates", BatchBuilder::parseSizes, "a b\tc", {"a b", "c"}},
+        {"lines", BatchBuilder::parseSizes, "x 1\r\nx 2\n\nx 3", {"x 1", "x 2", "x 3"}},
+        // Without one of the four separators, a carriage return is no blank and stays inside.
+        {"lone carriage return", BatchBuilder::parseSizes, "a\rb c", {"a\rb", "c"}},
+        {"blank", BatchBuilder::parseSizes, " \t\n ", {}},
+        {"empty", BatchBuilder::parseSizes, "", {}},
+        {"links by comma and blank", BatchBuilder::parseLinks, "a.ru/1, b.ru/2;", {"a.ru/1", "b.ru/2"}},
+        {"links joined by comma", BatchBuilder::parseLinks, "a.ru/1,b.ru/2", {"a.ru/1,b.ru/2"}},
+        {"links on lines", BatchBuilder::parseLinks, ";a.ru\r\n\u2028b.ru ,;", {"a.ru", "b.ru"}},
+        {"lines trimmed",
+         BatchBuilder::parseLines,
+         "  Красная футболка \r\n\r\n\tСиняя\u2029Белая\u000B",
+         {"Красная футболка", "Синяя", "Белая"}},
+        {"no empty lines", BatchBuilder::parseLines, "\n \n", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.split(c.text), c.items) << c.what;
+}
+
+TEST(BatchRows, ListsSplitByTypeAndRowsAsLongAsTheLongestList) {
+    const FieldDef name = perItem(FieldType::text, "Название"), size = perItem(FieldType::number, "Размер"),
+                   link = perItem(FieldType::link, "Ссылка"), note = perItem(FieldType::longText, "Заметка");
+    const QList<FieldDef> fields{name, size, link, note};
+    const struct {
+        const char* what;
+        QHash<QUuid, QString> lists;
+        QList<QHash<QUuid, QString>> rows;
+    } cases[] = {
+        {"words without a line feed", {{name.id, "red green"}}, {{{name.id, "red"}}, {{name.id, "green"}}}},
+        {"lines keep their words",
+         {{name.id, "red green\nblue"}, {note.id, "one two"}},
+         {{{name.id, "red green"}, {note.id, "one two"}}, {{name.id, "blue"}}}},
+        {"shorter list leaves later cells empty",
+         {{name.id, "a\r\nb"}, {size.id, "42, 44, 46"}, {link.id, "x.ru y.ru"}},
+         {{{name.id, "a"}, {size.id, "42"}, {link.id, "x.ru"}},
+          {{name.id, "b"}, {size.id, "44"}, {link.id, "y.ru"}},
+          {{size.id, "46"}}}},
+        {"blank lists", {{name.id, "  "}, {size.id, ",;"}}, {}},
+        {"no lists", {}, {}},
+    };
+    for (const auto& c : cases) {
+        const QList<BatchRow> rows = BatchBuilder::makeRows(c.lists, fields);
+        ASSERT_EQ(rows.size(), c.rows.size()) << c.what;
+        QSet<QUuid> ids;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].values, c.rows[i]) << c.what << " row " << i;
+            ids.insert(rows[i].id);
+        }
+        EXPECT_EQ(ids.size(), rows.size()) << c.what;
+    }
+    EXPECT_TRUE(BatchBuilder::makeRows({{name.id, "a"}}, {}).isEmpty());
+}
+
+TEST(BatchRows, EmptyMeansBlankCellsOnly) {
+    const QUuid a = QUuid::createUuid(), b = QUuid::createUuid();
+    EXPECT_TRUE(BatchRow{}.isEmpty());
+    EXPECT_TRUE((BatchRow{{}, {{a, " \n"}, {b, ""}}}.isEmpty()));
+    EXPECT_FALSE((BatchRow{{}, {{a, " "}, {b, "0"}}}.isEmpty()));
+    const BatchRow row{QUuid::createUuid(), {{a, "x"}}};
+    EXPECT_EQ(qHash(row), qHash(BatchRow(row)));
+}
+
+TEST(BatchRecords, CopiesTheTemplateAndAssignsEachRow) {
+    Journal j;
+    const FieldDef name = perItem(FieldType::text, "Название"), price = perItem(FieldType::number, "Цена"),
+                   link = perItem(FieldType::link, "Ссылка");
+    FieldDef shared = perItem(FieldType::text, "Поставщик");
+    shared.isPerItem = false;
+    j.fields = {name, shared, price, link};
+    j.statuses = {statusNamed("Новый")};
+
+    Record tmpl;
+    tmpl.id = QUuid::createUuid();
+    tmpl.statusID = j.statuses[0].id;
+    tmpl.createdAt = tmpl.updatedAt = utc(2020, 1, 1);
+    tmpl.setText("  Общий  ", shared.id);
+    tmpl.setText("Шаблон", name.id);
+    tmpl.setText("https://example.com/all", link.id);
+
+    const QDateTime now = utc(2024, 6, 1, 12);
+    const QList<BatchRow> rows{
+        {QUuid::createUuid(), {{name.id, " Первый "}, {price.id, "abc"}, {link.id, " \n"}}},
+        {QUuid::createUuid(), {{name.id, "\t"}, {price.id, " "}}}, // blank: skipped
+        {QUuid::createUuid(), {{price.id, "12,5"}, {link.id, "example.com/own"}}},
+        {QUuid::createUuid(), {{name.id, "Третий"}, {price.id, "x1"}}},
+    };
+    const BatchBuilder::Records out = BatchBuilder::makeRecords(j, tmpl, rows, now);
+    ASSERT_EQ(out.records.size(), 3);
+    EXPECT_EQ(out.warnings, (QStringList{"«abc» в поле «Цена» не число", "«x1» в поле «Цена» не число"}));
+
+    QSet<QUuid> ids{tmpl.id};
+    for (const Record& r : out.records) {
+        ids.insert(r.id);
+        EXPECT_EQ(r.createdAt, now);
+        EXPECT_EQ(r.updatedAt, now);
+        EXPECT_EQ(r.statusID, tmpl.statusID);
+        EXPECT_EQ(r.text(shared.id), "Общий"); // normalised
+    }
+    EXPECT_EQ(ids.size(), 4);
+
+    EXPECT_EQ(out.records[0].text(name.id), "Первый");
+    EXPECT_FALSE(out.records[0].number(price.id));
+    EXPECT_EQ(out.records[0].text(link.id), "https://example.com/all"); // a blank link keeps the template's
+    EXPECT_EQ(out.records[1].text(name.id), QString());                 // a blank text clears it
+    EXPECT_EQ(out.records[1].number(price.id), 12.5);
+    EXPECT_EQ(out.records[1].text(link.id), "https://example.com/own");
+    EXPECT_EQ(out.records[2].text(name.id), "Третий");
+
+    const BatchBuilder::Records none = BatchBuilder::makeRecords(j, tmpl, {rows[1], BatchRow{}}, now);
+    EXPECT_TRUE(none.records.isEmpty());
+    EXPECT_TRUE(none.warnings.isEmpty());
+}
