@@ -1,0 +1,39 @@
+// Arbitrary bytes as a picked CSV file: decoding either fails cleanly or gives text that survives a
+// write as UTF-8 and a second reading unchanged.
+#include "CSVService.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool startsWith(const QByteArray& bytes, const char* mark) {
+    return bytes.startsWith(QByteArrayView(mark));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::optional<QString> text = CSVService::decode(bytes);
+
+    const bool marked =
+        startsWith(bytes, "\xEF\xBB\xBF") || startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
+    if (!marked && !text)
+        std::abort(); // without a mark, Windows-1251 reads every byte sequence
+    if (!text)
+        return 0;
+
+    for (qsizetype i = 0; i < text->size(); ++i) {
+        const QChar c = text->at(i);
+        if (c.isHighSurrogate() && i + 1 < text->size() && text->at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            std::abort(); // an unpaired surrogate must have failed the decoding
+    }
+
+    // The mark and one U+FEFF are removed on reading: the text comes back exactly.
+    const QByteArray again = QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") + text->toUtf8();
+    if (CSVService::decode(again) != text)
+        std::abort();
+    return 0;
+}
