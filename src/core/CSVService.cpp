@@ -118,9 +118,74 @@ bool isLineEnd(char16_t u) {
     return u == u'\n' || u == u'\r';
 }
 
+// A TAB is quoted as well as the comma although neither separates exported cells: unquoted, either could
+// outnumber the ";" of the header line and make a reader choose it as the separator.
+bool needsQuotes(QStringView cell) {
+    for (const QChar c : cell) {
+        const char16_t u = c.unicode();
+        if (u == u';' || u == u',' || u == u'"' || u == u'\n' || u == u'\r' || u == u'\t')
+            return true;
+    }
+    return false;
+}
+
+void appendCell(QString& out, QStringView cell) {
+    if (!needsQuotes(cell)) {
+        out += cell;
+        return;
+    }
+    out += u'"';
+    qsizetype from = 0;
+    for (qsizetype quote = cell.indexOf(u'"'); quote != -1; quote = cell.indexOf(u'"', from)) {
+        out += cell.sliced(from, quote + 1 - from);
+        out += u'"';
+        from = quote + 1;
+    }
+    out += cell.sliced(from);
+    out += u'"';
+}
+
+// The name of the first status with the record's status id; empty for none.
+QString statusName(const Journal& journal, const Record& record) {
+    if (!record.statusID)
+        return QString();
+    for (const StatusDef& status : journal.statuses)
+        if (status.id == *record.statusID)
+            return status.name;
+    return QString();
+}
+
 } // namespace
 
 namespace CSVService {
+
+QString exportJournal(const Journal& journal, const std::optional<QList<Record>>& records,
+                      const Calendar& calendar) {
+    const QList<Record>& rows = records ? *records : journal.records;
+    QString out;
+    out.reserve((rows.size() + 1) * (journal.fields.size() + 2) * 16);
+    for (const FieldDef& field : journal.fields) {
+        appendCell(out, field.name);
+        out += u';';
+    }
+    out += u"Статус;ID\r\n";
+    for (const Record& record : rows) {
+        for (const FieldDef& field : journal.fields) {
+            appendCell(out, journal.displayValue(record, field, calendar));
+            out += u';';
+        }
+        appendCell(out, statusName(journal, record));
+        out += u';';
+        out += idText(record.id);
+        out += u"\r\n";
+    }
+    return out;
+}
+
+QByteArray exportData(const Journal& journal, const std::optional<QList<Record>>& records,
+                      const Calendar& calendar) {
+    return QByteArray("\xEF\xBB\xBF") + exportJournal(journal, records, calendar).toUtf8();
+}
 
 std::optional<QString> decode(const QByteArray& bytes) {
     std::optional<QString> text;

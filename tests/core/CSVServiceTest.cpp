@@ -122,3 +122,135 @@ TEST(CSVParse, CellsQuotesAndLineEnds) {
     for (const auto& c : cases)
         EXPECT_EQ(CSVService::parseRows(c.text, c.delimiter), c.expected) << c.text.toStdString();
 }
+
+namespace {
+
+struct ExportFixture {
+    Journal journal;
+    FieldDef product{QUuid::createUuid(), u"product"_s, u"Товар"_s, FieldType::text};
+    FieldDef sum{QUuid::createUuid(), u"sum"_s, u"Сумма"_s, FieldType::number};
+    FieldDef date{QUuid::createUuid(), u"date"_s, u"Дата"_s, FieldType::date};
+    FieldDef paid{QUuid::createUuid(), u"paid"_s, u"Оплачено"_s, FieldType::checkbox};
+    StatusDef status{QUuid::createUuid(), u"Оплачен"_s};
+
+    ExportFixture() {
+        journal.fields = {product, sum, date, paid};
+        journal.statuses = {status};
+    }
+
+    Record record(const QString& id,
+                  std::initializer_list<std::pair<const FieldDef*, FieldValue>> values) const {
+        Record r;
+        r.id = QUuid::fromString(id);
+        for (const auto& [field, value] : values)
+            r.values.insert(idText(field->id), value);
+        return r;
+    }
+};
+
+const QString recordID = u"0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0"_s;
+
+} // namespace
+
+TEST(CSVExport, WorkedExampleBytes) {
+    ExportFixture f;
+    Record r = f.record(recordID, {{&f.product, FieldValue::ofText(u"Чай \"Зелёный\""_s)},
+                                   {&f.sum, FieldValue::ofNumber(1250.5)},
+                                   {&f.date, FieldValue::ofDate(testsupport::utc(2024, 3, 4, 21, 30))},
+                                   {&f.paid, FieldValue::ofFlag(true)}});
+    r.statusID = f.status.id;
+    f.journal.records = {r};
+    const QByteArray expected = "\xEF\xBB\xBF"
+                                "Товар;Сумма;Дата;Оплачено;Статус;ID\r\n"
+                                "\"Чай \"\"Зелёный\"\"\";\"1250,5\";05.03.2024;да;Оплачен;"
+                                "0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0\r\n";
+    EXPECT_EQ(CSVService::exportData(f.journal, std::nullopt, Calendar{testsupport::zone("Europe/Moscow")}),
+              expected);
+    // The same instant falls on the day before in UTC.
+    EXPECT_TRUE(CSVService::exportJournal(f.journal, std::nullopt, Calendar{QTimeZone::utc()})
+                    .contains(u";04.03.2024;"));
+}
+
+TEST(CSVExport, CellsByType) {
+    ExportFixture f;
+    const struct {
+        const FieldDef* field;
+        FieldValue value;
+        QString cell;
+    } cases[] = {
+        {&f.sum, FieldValue::ofNumber(3), u"3"_s},
+        {&f.sum, FieldValue::ofNumber(-2), u"-2"_s},
+        {&f.sum, FieldValue::ofNumber(1250), u"1250"_s},
+        {&f.sum, FieldValue::ofNumber(0.125), u"\"0,12\""_s},
+        {&f.sum, FieldValue::ofNumber(2.5), u"\"2,5\""_s},
+        {&f.sum, FieldValue::ofNumber(1e15), u"1000000000000000"_s},
+        {&f.sum, FieldValue::ofText(u"12"_s), u""_s}, // a value without the member of its type
+        {&f.date, FieldValue::ofText(u"05.03.2024"_s), u""_s},
+        {&f.paid, FieldValue::ofFlag(false), u""_s},
+        {&f.paid, FieldValue::ofText(u"да"_s), u""_s},
+        {&f.product, FieldValue::ofNumber(5), u""_s},
+        {&f.product, FieldValue::ofText(u"две\nстроки"_s), u"\"две\nстроки\""_s},
+        {&f.product, FieldValue::ofText(u"две\r\nстроки"_s), u"\"две\r\nстроки\""_s},
+        {&f.product, FieldValue::ofText(u"а;б"_s), u"\"а;б\""_s},
+        {&f.product, FieldValue::ofText(u"а\tб"_s), u"\"а\tб\""_s},
+        {&f.product, FieldValue::ofText(u"\"\""_s), u"\"\"\"\"\"\""_s},
+        {&f.product, FieldValue::ofText(u" как есть "_s), u" как есть "_s},
+    };
+    for (const auto& c : cases) {
+        f.journal.records = {f.record(recordID, {{c.field, c.value}})};
+        QStringList cells(4);
+        cells[f.journal.fields.indexOf(*c.field)] = c.cell;
+        const QString expected =
+            u"Товар;Сумма;Дата;Оплачено;Статус;ID\r\n"_s + cells.join(u';') + u";;"_s + recordID + u"\r\n"_s;
+        EXPECT_EQ(CSVService::exportJournal(f.journal), expected) << c.cell.toStdString();
+    }
+}
+
+TEST(CSVExport, RecordsHeaderAndStatus) {
+    ExportFixture f;
+    Record first = f.record(u"00000000-0000-0000-0000-000000000001"_s, {});
+    first.statusID = QUuid::createUuid(); // a status that no longer exists
+    Record second = f.record(u"00000000-0000-0000-0000-000000000002"_s, {});
+    second.statusID = f.status.id;
+    Record third = f.record(u"00000000-0000-0000-0000-000000000003"_s, {});
+    f.journal.records = {first, second, third};
+    const QString header = u"Товар;Сумма;Дата;Оплачено;Статус;ID\r\n"_s;
+
+    EXPECT_EQ(CSVService::exportJournal(f.journal, QList<Record>{}), header);
+    EXPECT_EQ(CSVService::exportJournal(f.journal, QList<Record>{third, second}),
+              header + u";;;;;00000000-0000-0000-0000-000000000003\r\n"
+                       u";;;;Оплачен;00000000-0000-0000-0000-000000000002\r\n"_s);
+    EXPECT_EQ(CSVService::exportJournal(f.journal),
+              header + u";;;;;00000000-0000-0000-0000-000000000001\r\n"
+                       u";;;;Оплачен;00000000-0000-0000-0000-000000000002\r\n"
+                       u";;;;;00000000-0000-0000-0000-000000000003\r\n"_s);
+
+    Journal bare;
+    bare.statuses = {f.status};
+    bare.records = {second};
+    EXPECT_EQ(CSVService::exportJournal(bare),
+              u"Статус;ID\r\nОплачен;00000000-0000-0000-0000-000000000002\r\n");
+
+    f.journal.fields[0].name = u"Товар, шт"_s;
+    f.journal.fields[1].name = u"Сумма \"итого\""_s;
+    f.journal.statuses[0].name = u"Оплачен; частично"_s;
+    EXPECT_EQ(CSVService::exportJournal(f.journal, QList<Record>{second}),
+              u"\"Товар, шт\";\"Сумма \"\"итого\"\"\";Дата;Оплачено;Статус;ID\r\n"
+              u";;;;\"Оплачен; частично\";00000000-0000-0000-0000-000000000002\r\n");
+}
+
+TEST(CSVExport, ReadsBackAsTheSameCells) {
+    ExportFixture f;
+    f.journal.fields[0].name = u"Товар\t\t\t\t\t\tназвание"_s; // more TABs than ";" in the header
+    Record r = f.record(recordID, {{&f.product, FieldValue::ofText(u"a\"b;c\r\nd,\te"_s)},
+                                   {&f.sum, FieldValue::ofNumber(-0.5)}});
+    f.journal.records = {r};
+    const std::optional<QString> text = CSVService::decode(CSVService::exportData(f.journal));
+    ASSERT_TRUE(text);
+    ASSERT_EQ(CSVService::detectDelimiter(*text), u';');
+    const QList<QStringList> expected = {
+        {f.journal.fields[0].name, u"Сумма"_s, u"Дата"_s, u"Оплачено"_s, u"Статус"_s, u"ID"_s},
+        {u"a\"b;c\r\nd,\te"_s, u"-0,5"_s, u""_s, u""_s, u""_s, recordID},
+    };
+    EXPECT_EQ(CSVService::parseRows(*text, u';'), expected);
+}
