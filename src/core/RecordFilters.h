@@ -16,13 +16,13 @@
 struct RecordFilters {
     enum class LinkFilter { any, with, without };
 
-    QString search;                    // every word of it must occur in the record
-    std::optional<QUuid> statusID;     // the status a record must have
-    std::optional<QUuid> valueFieldID; // none: the journal's filter field
-    QString value;                     // the value that field must have
-    std::optional<QUuid> dateFieldID;  // none: no date condition
-    QDateTime from;                    // one end of the day range
-    QDateTime to;                      // the other end, either order
+    QString search{};                    // every word of it must occur in the record
+    std::optional<QUuid> statusID{};     // the status a record must have
+    std::optional<QUuid> valueFieldID{}; // none: the journal's filter field
+    QString value{};                     // the value that field must have
+    std::optional<QUuid> dateFieldID{};  // none: no date condition
+    QDateTime from{};                    // one end of the day range
+    QDateTime to{};                      // the other end, either order
     LinkFilter linkFilter = LinkFilter::any;
 
     bool operator==(const RecordFilters&) const = default;

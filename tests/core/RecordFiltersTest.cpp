@@ -2,8 +2,6 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 
-#include <functional>
-
 using namespace testsupport;
 
 namespace {
@@ -44,142 +42,74 @@ struct Fixture {
     }
 };
 
-RecordFilters noFilters() {
-    return RecordFilters::defaults([] { return at("Europe/Moscow", 2024, 3, 20, 15); }, moscow);
-}
-
 } // namespace
 
 TEST(RecordFilters, EachConditionAloneAndCombined) {
     const Fixture fx;
-    const QStringList all{"r1", "r2", "r3", "r4"};
+    const QUuid lostField = QUuid::createUuid();
+    const QDateTime d10 = at("Europe/Moscow", 2024, 3, 10, 12), d11 = at("Europe/Moscow", 2024, 3, 11, 10);
+    using enum RecordFilters::LinkFilter;
     const struct {
         const char* what;
-        std::function<void(RecordFilters&, Journal&)> set;
+        RecordFilters f;
         bool active;
         QStringList expected;
+        std::optional<QUuid> journalFilterField = {};
     } cases[] = {
-        {"defaults", [](RecordFilters&, Journal&) {}, false, all},
-        {"search ё and case", [](RecordFilters& f, Journal&) { f.search = " Ёлка\t"; }, true, {"r1", "r2"}},
-        {"search blanks", [](RecordFilters& f, Journal&) { f.search = " \n "; }, false, all},
-        {"search inside a number", [](RecordFilters& f, Journal&) { f.search = "150"; }, true, {"r1"}},
-        {"search a date", [](RecordFilters& f, Journal&) { f.search = "10.03.2024"; }, true, {"r1", "r2"}},
-        {"search a ticked box", [](RecordFilters& f, Journal&) { f.search = "ДА"; }, true, {"r2"}},
-        {"search the status name", [](RecordFilters& f, Journal&) { f.search = "нов"; }, true, {"r1"}},
-        {"two words in two fields",
-         [](RecordFilters& f, Journal&) { f.search = "12,5 красный"; },
+        {"defaults", RecordFilters::defaults([&] { return d11; }, moscow), false, {"r1", "r2", "r3", "r4"}},
+        {"ё and case", {.search = " Ёлка\t"}, true, {"r1", "r2"}},
+        {"blank search", {.search = " \n "}, false, {"r1", "r2", "r3", "r4"}},
+        {"inside a number", {.search = "150"}, true, {"r1"}},
+        {"a date", {.search = "10.03.2024"}, true, {"r1", "r2"}},
+        {"a ticked box", {.search = "ДА"}, true, {"r2"}},
+        {"status name", {.search = "нов"}, true, {"r1"}},
+        {"words in two fields", {.search = "12,5 красный"}, true, {"r2"}},
+        {"other word order", {.search = "красный  1500"}, true, {"r1"}},
+        {"one word missing", {.search = "красный заказ"}, true, {}},
+        {"status", {.statusID = fx.fresh.id}, true, {"r1"}},
+        {"whole value key", {.valueFieldID = fx.color.id, .value = "КРАСНЫЙ"}, true, {"r1", "r2"}},
+        {"no substring", {.valueFieldID = fx.color.id, .value = "крас"}, true, {}},
+        {"checkbox value", {.valueFieldID = fx.done.id, .value = "да"}, true, {"r2"}},
+        {"field, no value", {.valueFieldID = fx.color.id}, false, {"r1", "r2", "r3", "r4"}},
+        {"blank value", {.valueFieldID = fx.color.id, .value = "  "}, true, {"r1", "r2", "r3", "r4"}},
+        {"value, no field", {.value = "синий"}, true, {"r1", "r2", "r3", "r4"}},
+        {"journal's field", {.value = "синий"}, true, {"r4"}, fx.color.id},
+        {"lost field",
+         {.valueFieldID = lostField, .value = "синий"},
          true,
-         {"r2"}},
-        {"two words, other order",
-         [](RecordFilters& f, Journal&) { f.search = "красный  1500"; },
-         true,
-         {"r1"}},
-        {"one word of two missing", [](RecordFilters& f, Journal&) { f.search = "красный заказ"; }, true, {}},
-        {"inner blanks of a value",
-         [](RecordFilters& f, Journal&) { f.search = "елка зеленая"; },
-         true,
-         {"r2"}},
-        {"status", [&](RecordFilters& f, Journal&) { f.statusID = fx.fresh.id; }, true, {"r1"}},
-        {"value by whole key",
-         [&](RecordFilters& f, Journal&) {
-             f.valueFieldID = fx.color.id;
-             f.value = "КРАСНЫЙ";
-         },
-         true,
-         {"r1", "r2"}},
-        {"value is no substring",
-         [&](RecordFilters& f, Journal&) {
-             f.valueFieldID = fx.color.id;
-             f.value = "крас";
-         },
-         true,
-         {}},
-        {"value of a checkbox",
-         [&](RecordFilters& f, Journal&) {
-             f.valueFieldID = fx.done.id;
-             f.value = "да";
-         },
-         true,
-         {"r2"}},
-        {"value field chosen, no value", [&](RecordFilters& f, Journal&) { f.valueFieldID = fx.color.id; },
-         false, all},
-        {"value of blanks filters nothing",
-         [&](RecordFilters& f, Journal&) {
-             f.valueFieldID = fx.color.id;
-             f.value = "  ";
-         },
-         true, all},
-        {"value without any field", [](RecordFilters& f, Journal&) { f.value = "синий"; }, true, all},
-        {"value falls back to the journal's field",
-         [&](RecordFilters& f, Journal& j) {
-             j.filterFieldID = fx.color.id;
-             f.value = "синий";
-         },
-         true,
-         {"r4"}},
-        {"a lost value field does not fall back",
-         [&](RecordFilters& f, Journal& j) {
-             j.filterFieldID = fx.color.id;
-             f.valueFieldID = QUuid::createUuid();
-             f.value = "синий";
-         },
-         true, all},
-        {"one day",
-         [&](RecordFilters& f, Journal&) {
-             f.dateFieldID = fx.date.id;
-             f.from = f.to = at("Europe/Moscow", 2024, 3, 10, 12);
-         },
+         {"r1", "r2", "r3", "r4"},
+         fx.color.id},
+        {"one day", {.dateFieldID = fx.date.id, .from = d10, .to = d10}, true, {"r1", "r2"}},
+        {"swapped ends", {.dateFieldID = fx.date.id, .from = d11, .to = d10}, true, {"r1", "r2", "r4"}},
+        {"period to a second before its end",
+         {.dateFieldID = fx.date.id,
+          .from = d10.addDays(-9),
+          .to = at("Europe/Moscow", 2024, 3, 10, 23, 59, 59)},
          true,
          {"r1", "r2"}},
-        {"swapped ends",
-         [&](RecordFilters& f, Journal&) {
-             f.dateFieldID = fx.date.id;
-             f.from = at("Europe/Moscow", 2024, 3, 11, 10);
-             f.to = at("Europe/Moscow", 2024, 3, 10, 5);
-         },
-         true,
-         {"r1", "r2", "r4"}},
-        {"a period up to one second before its end",
-         [&](RecordFilters& f, Journal&) {
-             f.dateFieldID = fx.date.id;
-             f.from = at("Europe/Moscow", 2024, 3, 1);
-             f.to = at("Europe/Moscow", 2024, 3, 10, 23, 59, 59);
-         },
-         true,
-         {"r1", "r2"}},
-        {"with a link",
-         [](RecordFilters& f, Journal&) { f.linkFilter = RecordFilters::LinkFilter::with; },
-         true,
-         {"r1", "r4"}},
-        {"without a link",
-         [](RecordFilters& f, Journal&) { f.linkFilter = RecordFilters::LinkFilter::without; },
-         true,
-         {"r2", "r3"}},
-        {"no link fields",
-         [&](RecordFilters& f, Journal& j) {
-             f.linkFilter = RecordFilters::LinkFilter::with;
-             j.fields.removeIf([](const FieldDef& d) { return d.type == FieldType::link; });
-         },
-         true, all},
+        {"with a link", {.linkFilter = with}, true, {"r1", "r4"}},
+        {"without a link", {.linkFilter = without}, true, {"r2", "r3"}},
         {"all at once",
-         [&](RecordFilters& f, Journal&) {
-             f.search = "елка";
-             f.statusID = fx.finished.id;
-             f.dateFieldID = fx.date.id;
-             f.from = f.to = at("Europe/Moscow", 2024, 3, 10);
-             f.linkFilter = RecordFilters::LinkFilter::without;
-         },
+         {.search = "елка",
+          .statusID = fx.finished.id,
+          .dateFieldID = fx.date.id,
+          .from = d10,
+          .to = d10,
+          .linkFilter = without},
          true,
          {"r2"}},
     };
     for (const auto& c : cases) {
-        RecordFilters f = noFilters();
         Journal j = fx.journal;
-        c.set(f, j);
-        EXPECT_EQ(f.isActive(), c.active) << c.what;
-        EXPECT_EQ(labels(f.apply(j, moscow)), c.expected) << c.what;
+        j.filterFieldID = c.journalFilterField;
+        EXPECT_EQ(c.f.isActive(), c.active) << c.what;
+        EXPECT_EQ(labels(c.f.apply(j, moscow)), c.expected) << c.what;
     }
-    EXPECT_TRUE(noFilters().apply(Journal{}, moscow).isEmpty());
+    // Without link fields the link condition falls away.
+    Journal noLinks = fx.journal;
+    noLinks.fields.removeIf([](const FieldDef& d) { return d.type == FieldType::link; });
+    EXPECT_EQ(RecordFilters{.linkFilter = with}.apply(noLinks, moscow).size(), 4);
+    EXPECT_TRUE(RecordFilters{}.apply(Journal{}, moscow).isEmpty());
 }
 
 TEST(RecordFilters, DayRangeFollowsCalendarDaysAcrossDaylightSaving) {
@@ -225,7 +155,7 @@ TEST(RecordFilters, LinkFilterTexts) {
 
 TEST(RecordFilters, RepeatedSearchesSeeEveryChange) {
     Fixture fx;
-    RecordFilters f = noFilters();
+    RecordFilters f;
     auto search = [&](const char* text, const Journal& j, const Calendar& calendar = moscow) {
         f.search = QString::fromUtf8(text);
         return labels(f.apply(j, calendar));

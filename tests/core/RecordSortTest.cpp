@@ -119,21 +119,6 @@ TEST(RecordSort, LaterComparatorsDecideOnlyTiesAndTheKeyTypeWins) {
     EXPECT_EQ(byAmount.compare(records[1], records[0]), std::weak_ordering::less);
 }
 
-TEST(RecordSort, KeysAndComparatorsCompareAndHashByValue) {
-    const QUuid id = QUuid::createUuid();
-    EXPECT_EQ(RecordSort::Key::field(id, FieldType::text), RecordSort::Key::field(id, FieldType::text));
-    EXPECT_NE(RecordSort::Key::field(id, FieldType::text), RecordSort::Key::field(id, FieldType::choice));
-    EXPECT_NE(RecordSort::Key::status(), RecordSort::Key::created());
-    // A payload left in a key without one does not count.
-    EXPECT_EQ((RecordSort::Key{RecordSort::Key::Kind::status, id, FieldType::date}),
-              RecordSort::Key::status());
-    Journal j;
-    j.statuses = {statusNamed("A"), statusNamed("B")};
-    EXPECT_EQ(RecordSort::byStatus(j), RecordSort::byStatus(j));
-    EXPECT_EQ(qHash(RecordSort::byStatus(j)), qHash(RecordSort::byStatus(j)));
-    EXPECT_NE(RecordSort::initial(), (RecordSort{RecordSort::Key::created(), SortOrder::forward, {}}));
-}
-
 TEST(DistinctValues, FirstFormPerKeyInNaturalOrder) {
     const FieldDef city = fieldOf(FieldType::text), box = fieldOf(FieldType::checkbox),
                    date = fieldOf(FieldType::date);
