@@ -28,4 +28,6 @@ struct Calendar {
 // "Now", injected wherever a rule reads the current time, so tests never depend on the wall clock.
 using Clock = std::function<QDateTime()>;
 
-inline QDateTime systemNow() { return QDateTime::currentDateTimeUtc(); }
+inline QDateTime systemNow() {
+    return QDateTime::currentDateTimeUtc();
+}

@@ -89,6 +89,9 @@ Civil civilFromDays(qint64 z) {
     return Civil{yoe + era * 400 + (month <= 2), month, day};
 }
 
+const qint64 firstStoredSecond = daysFromCivil(1, 1, 1) * 86400;
+const qint64 lastStoredSecond = daysFromCivil(9999, 12, 31) * 86400 + 86399;
+
 template <typename Text> std::optional<QDateTime> parseStoredDateText(Text text) {
     // YYYY-MM-DDTHH:MM:SS is 19 characters, then "Z" (20) or "+HH:MM" (25).
     const qsizetype size = qsizetype(text.size());
@@ -118,6 +121,9 @@ template <typename Text> std::optional<QDateTime> parseStoredDateText(Text text)
     }
     const qint64 seconds =
         daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second - offsetSeconds;
+    // An offset can push the instant out of the years 1-9999, which the stored form could not write back.
+    if (seconds < firstStoredSecond || seconds > lastStoredSecond)
+        return std::nullopt;
     return QDateTime::fromMSecsSinceEpoch(seconds * 1000, Qt::UTC);
 }
 

@@ -19,7 +19,8 @@ QString idText(const QUuid& id);
 std::optional<QUuid> parseId(QStringView text);
 
 // Strict stored-date reading: YYYY-MM-DDTHH:MM:SS followed by Z or ±HH:MM, no fraction, a real calendar
-// day, hour 0-23, minute and second 0-59, offset at most 18:00. The result is in UTC.
+// day, hour 0-23, minute and second 0-59, offset at most 18:00, and an instant in the years 1-9999 in UTC
+// (so that it can be written back). The result is in UTC.
 std::optional<QDateTime> parseStoredDate(QStringView text);
 
 // The same two readers over UTF-8 bytes, for the data file reader (no QString is built on the way).

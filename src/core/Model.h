@@ -23,16 +23,15 @@ enum class MetricKind { count, uniqueGroups, sum, average, difference, ratio };
 enum class AppColor { gray, orange, yellow, green, teal, blue, indigo, purple, pink, red };
 
 // Every case of each enum in its declared order: the order of every picker and menu built from it.
-inline constexpr std::array<FieldType, 7> allFieldTypes{FieldType::text,     FieldType::longText, FieldType::number,
-                                                        FieldType::date,     FieldType::link,     FieldType::choice,
-                                                        FieldType::checkbox};
-inline constexpr std::array<MetricKind, 6> allMetricKinds{MetricKind::count, MetricKind::uniqueGroups,
-                                                          MetricKind::sum,   MetricKind::average,
+inline constexpr std::array<FieldType, 7> allFieldTypes{
+    FieldType::text, FieldType::longText, FieldType::number,  FieldType::date,
+    FieldType::link, FieldType::choice,   FieldType::checkbox};
+inline constexpr std::array<MetricKind, 6> allMetricKinds{MetricKind::count,      MetricKind::uniqueGroups,
+                                                          MetricKind::sum,        MetricKind::average,
                                                           MetricKind::difference, MetricKind::ratio};
-inline constexpr std::array<AppColor, 10> allAppColors{AppColor::gray,   AppColor::orange, AppColor::yellow,
-                                                       AppColor::green,  AppColor::teal,   AppColor::blue,
-                                                       AppColor::indigo, AppColor::purple, AppColor::pink,
-                                                       AppColor::red};
+inline constexpr std::array<AppColor, 10> allAppColors{
+    AppColor::gray, AppColor::orange, AppColor::yellow, AppColor::green, AppColor::teal,
+    AppColor::blue, AppColor::indigo, AppColor::purple, AppColor::pink,  AppColor::red};
 
 // The stored text of each case: its name exactly ("longText", "uniqueGroups", "gray").
 QString rawValue(FieldType type);
@@ -52,7 +51,9 @@ bool isFormula(MetricKind kind);
 // The Russian name of a colour shown in colour pickers ("Серый" … "Красный").
 QString title(AppColor color);
 // The id of a colour is its stored text.
-inline QString id(AppColor color) { return rawValue(color); }
+inline QString id(AppColor color) {
+    return rawValue(color);
+}
 
 struct NounForms {
     QString one;  // after 1, 21, 31 …: "запись"

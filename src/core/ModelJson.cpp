@@ -1,7 +1,15 @@
 #include "ModelJson.h"
 
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
+
 #include <algorithm>
+#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 
 using rapidjson::Value;
 using namespace Qt::StringLiterals;
@@ -41,7 +49,120 @@ bool isIdentifier(std::string_view key) {
     });
 }
 
+QString parseErrorText(rapidjson::ParseErrorCode code) {
+    switch (code) {
+    case rapidjson::kParseErrorDocumentRootNotSingular:
+        return u"после данных есть лишний текст"_s;
+    case rapidjson::kParseErrorValueInvalid:
+        return u"недопустимое значение"_s;
+    case rapidjson::kParseErrorObjectMissName:
+        return u"нет имени члена объекта"_s;
+    case rapidjson::kParseErrorObjectMissColon:
+        return u"нет двоеточия после имени члена объекта"_s;
+    case rapidjson::kParseErrorObjectMissCommaOrCurlyBracket:
+        return u"нет запятой или «}» после члена объекта"_s;
+    case rapidjson::kParseErrorArrayMissCommaOrSquareBracket:
+        return u"нет запятой или «]» после элемента массива"_s;
+    case rapidjson::kParseErrorStringUnicodeEscapeInvalidHex:
+        return u"неверная цифра после \\u в строке"_s;
+    case rapidjson::kParseErrorStringUnicodeSurrogateInvalid:
+        return u"неверная суррогатная пара в строке"_s;
+    case rapidjson::kParseErrorStringEscapeInvalid:
+        return u"неверный знак после «\\» в строке"_s;
+    case rapidjson::kParseErrorStringMissQuotationMark:
+        return u"строка не закрыта кавычкой"_s;
+    case rapidjson::kParseErrorStringInvalidEncoding:
+        return u"текст не в кодировке UTF-8"_s;
+    case rapidjson::kParseErrorNumberTooBig:
+        return u"слишком большое число"_s;
+    case rapidjson::kParseErrorNumberMissFraction:
+        return u"нет цифр после точки в числе"_s;
+    case rapidjson::kParseErrorNumberMissExponent:
+        return u"нет цифр порядка в числе"_s;
+    default:
+        return u"ошибка синтаксиса"_s;
+    }
+}
+
+// Builds the document like RapidJSON's own parse, except that numbers arrive as text and are converted here:
+// RapidJSON's exact conversion reads out of bounds on some long numbers, and its fast one is not exact.
+class ExactNumbers {
+public:
+    explicit ExactNumbers(rapidjson::Document& doc) : m_doc(doc) {}
+
+    bool Null() { return m_doc.Null(); }
+    bool Bool(bool b) { return m_doc.Bool(b); }
+    bool Int(int i) { return m_doc.Int(i); }
+    bool Uint(unsigned i) { return m_doc.Uint(i); }
+    bool Int64(int64_t i) { return m_doc.Int64(i); }
+    bool Uint64(uint64_t i) { return m_doc.Uint64(i); }
+    bool Double(double d) { return m_doc.Double(d); }
+    bool String(const char* s, rapidjson::SizeType n, bool copy) { return m_doc.String(s, n, copy); }
+    bool Key(const char* s, rapidjson::SizeType n, bool copy) { return m_doc.Key(s, n, copy); }
+    bool StartObject() { return m_doc.StartObject(); }
+    bool EndObject(rapidjson::SizeType n) { return m_doc.EndObject(n); }
+    bool StartArray() { return m_doc.StartArray(); }
+    bool EndArray(rapidjson::SizeType n) { return m_doc.EndArray(n); }
+
+    // `text` is a number in JSON syntax, already checked by the parser, followed by a NUL.
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool) {
+        const char* end = text + length;
+        // Integers keep their integer kind, as RapidJSON itself gives them, while they fit 64 bits.
+        if (std::find_if(text, end, [](char c) { return c == '.' || c == 'e' || c == 'E'; }) == end) {
+            if (*text == '-') {
+                std::int64_t i = 0;
+                if (std::from_chars(text, end, i).ec == std::errc())
+                    return m_doc.Int64(i);
+            } else {
+                std::uint64_t u = 0;
+                if (std::from_chars(text, end, u).ec == std::errc())
+                    return m_doc.Uint64(u);
+            }
+        }
+        // glibc's strtod rounds correctly; the "C" locale keeps "." the decimal point whatever the process's
+        // locale. Too small a number becomes 0 or a subnormal, as it would anywhere; too large fails.
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+        const double d = strtod_l(text, nullptr, cLocale);
+        if (std::isinf(d)) {
+            tooBig = true;
+            return false;
+        }
+        return m_doc.Double(d);
+    }
+
+    bool tooBig = false;
+
+private:
+    rapidjson::Document& m_doc;
+};
+
 } // namespace
+
+bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
+    // Iterative parsing: a deeply nested hostile text cannot exhaust the stack.
+    constexpr unsigned flags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
+                               rapidjson::kParseNumbersAsStringsFlag;
+    rapidjson::MemoryStream memory(bytes.data(), std::size_t(bytes.size()));
+    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> input(memory);
+    rapidjson::Reader reader;
+    ExactNumbers handler(doc);
+    rapidjson::ParseResult result;
+    const auto generate = [&](rapidjson::Document&) {
+        return !(result = reader.Parse<flags>(input, handler)).IsError();
+    };
+    doc.Populate(generate);
+    if (!result.IsError())
+        return true;
+    if (result.Code() == rapidjson::kParseErrorDocumentEmpty) {
+        *error = u"файл пуст"_s;
+    } else {
+        const QString problem = handler.tooBig ? parseErrorText(rapidjson::kParseErrorNumberTooBig)
+                                               : parseErrorText(result.Code());
+        *error = u"файл не является правильным JSON: "_s + problem + u" (байт "_s +
+                 QString::number(result.Offset()) + u')';
+    }
+    return false;
+}
 
 QString Path::text() const {
     std::vector<const Path*> chain;

@@ -22,6 +22,11 @@
 // ascending order, optional ids left out when they hold none (never null), and non-finite numbers refused.
 namespace ModelJson {
 
+// Parses JSON text into `doc`: strict UTF-8, no nesting limit on the stack, and every number read exactly
+// (correctly rounded); a number too large for a double fails. False with `error` set to a Russian description
+// of the problem and its byte position.
+bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error);
+
 // A place inside the JSON, kept on the stack while reading or writing descends, so that a failure can say
 // where it happened ("journals[0].fields[2].type") without any text being built on the way.
 struct Path {

@@ -17,8 +17,8 @@ template <typename T> struct Decoded {
 
 template <typename T> Decoded<T> decode(const char* json) {
     rapidjson::Document doc;
-    doc.Parse<rapidjson::kParseFullPrecisionFlag | rapidjson::kParseValidateEncodingFlag>(json);
-    EXPECT_FALSE(doc.HasParseError()) << json;
+    QString parseError;
+    EXPECT_TRUE(ModelJson::parse(QByteArrayView(json), doc, &parseError)) << json;
     ModelJson::Reader reader(readingTime);
     T value;
     if (!reader.read(doc, ModelJson::Path{nullptr, "journal"}, value))
@@ -386,4 +386,45 @@ TEST(ModelJsonWrite, Utf8OfUnpairedSurrogates) {
         u"a\u00E9\u20AC"_s + QChar(0xD83D) + QChar(0xDE00) + QChar(0xD800) + u"b"_s + QChar(0xDC00), out);
     EXPECT_EQ(out, "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBD"
                    "b\xEF\xBF\xBD");
+}
+
+TEST(ModelJsonParse, NumbersAreReadExactlyAndKeepTheirKind) {
+    const struct {
+        std::string json;
+        double value;
+        bool isInt64;
+    } cases[] = {
+        {"[0.1]", 0.1, false},
+        {"[2]", 2, true},
+        {"[-0]", 0, true},
+        {"[2.0]", 2, false},
+        {"[1e2]", 100, false},
+        {"[9223372036854775807]", 9223372036854775807.0, true},
+        {"[-9223372036854775808]", -9223372036854775808.0, true},
+        {"[18446744073709551616]", 18446744073709551616.0, false},
+        {"[2.2250738585072011e-308]", 2.2250738585072011e-308, false},
+        {"[1e-400]", 0, false},
+        // Once read out of bounds inside RapidJSON's exact conversion.
+        {"[0." + std::string(400, '0') + "41003300333]", 0, false},
+        {"[0." + std::string(300, '0') + "41003300333]", 4.1003300333e-301, false},
+        {"[9007199254740993]", 9007199254740993.0, true},
+        {"[9007199254740993.0]", 9007199254740992.0, false}, // rounds to even, exactly
+    };
+    for (const auto& c : cases) {
+        rapidjson::Document doc;
+        QString error;
+        ASSERT_TRUE(ModelJson::parse(QByteArrayView(c.json.data(), qsizetype(c.json.size())), doc, &error))
+            << c.json << error.toStdString();
+        ASSERT_TRUE(doc[0].IsNumber());
+        EXPECT_EQ(doc[0].IsInt64(), c.isInt64) << c.json;
+        EXPECT_EQ(doc[0].GetDouble(), c.value) << c.json;
+    }
+    for (const char* tooBig : {"[1e309]", "[10e308]",
+                               "[-1"
+                               "000000000000000000000000000000000000000000000000000000000000e300]"}) {
+        rapidjson::Document doc;
+        QString error;
+        EXPECT_FALSE(ModelJson::parse(QByteArrayView(tooBig), doc, &error));
+        EXPECT_EQ(error, u"файл не является правильным JSON: слишком большое число (байт 1)"_s) << tooBig;
+    }
 }

@@ -131,6 +131,8 @@ TEST(Ids, StoredDates) {
         u"２０２６-12-05T20:00:43Z",
         u" 2026-12-05T20:00:43Z",
         u"",
+        u"0001-01-01T00:00:00+00:01",
+        u"9999-12-31T23:59:59-00:01",
     };
     for (const char16_t* text : invalid)
         EXPECT_FALSE(parseStoredDate(QStringView(text))) << QString::fromUtf16(text).toStdString();

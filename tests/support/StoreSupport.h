@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Calendar.h"
+#include "Model.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace testsupport {
+
+// A data folder of its own for one test, with a clock that stands still until the test moves it.
+struct TempDataFolder {
+    QTemporaryDir dir;
+    QDateTime now;
+
+    TempDataFolder();
+    // The data file's path: "data.json" inside a folder that does not exist yet.
+    QString dataPath() const { return folder() + QStringLiteral("/data.json"); }
+    QString folder() const { return dir.filePath(QStringLiteral("data")); }
+    QString path(const QString& name) const { return folder() + u'/' + name; }
+    Clock clock() const {
+        return [this] { return now; };
+    }
+
+    // Whole-file helpers on names inside the data folder (which they create).
+    QByteArray read(const QString& name) const;
+    void write(const QString& name, const QByteArray& bytes) const;
+    bool exists(const QString& name) const;
+};
+
+// A journal with one text field, one number field, one status and `records` records.
+Journal sampleJournal(const QString& name, int records = 2);
+
+// The journals of a data file, or nothing when it does not read.
+std::optional<QList<Journal>> readDataFile(const QByteArray& bytes);
+
+} // namespace testsupport
