@@ -248,6 +248,35 @@ struct Journal {
 
     // ---- Duplicate detection and record descriptions ----
 
+    // A stored record that a record about to be saved may repeat, and why (a Russian sentence).
+    struct DuplicateFinding {
+        Record record;
+        QString reason;
+        bool operator==(const DuplicateFinding&) const = default;
+    };
+
+    // The group a record belongs to: the comparison keys of its group fields' display values joined by "|"
+    // (no escaping), an empty last part standing in for the title's key as "n:…" when the title field is not
+    // a group field; "id:" and the record's id text when the journal has no group field. Keys are plain
+    // comparable text, so callers count or look up many records through hashing.
+    QString groupKey(const Record& record) const;
+    // The group key followed by the keys of the identity fields that are not group fields, joined by "|".
+    QString identityKey(const Record& record) const;
+    // True when some field takes part in identity (group fields included).
+    bool canCheckIdentity() const;
+    // The stored records (passing over the excluded ids) that the record may repeat: first by equal values
+    // of unique fields, by field then record order, each record once; only when that finds nothing and the
+    // record holds no unique value, records without unique values that share its identity key.
+    QList<DuplicateFinding> possibleDuplicates(const Record& of, const QSet<QUuid>& excluding) const;
+    // One line naming a record: its group and title values joined by " · " (its title when all are empty),
+    // then "Name value" of each other identity or unique field that holds a value, all joined by ", ".
+    QString shortDescription(const Record& record) const;
+
+private:
+    // True when some unique field holds a value that is not blank.
+    bool hasUniqueValue(const Record& record) const;
+
+public:
     // ---- Sanitising ----
 
     // A copy in which every reference that no longer names a fitting item is cleared (never pointed
