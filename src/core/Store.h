@@ -8,7 +8,9 @@
 #include <QList>
 #include <QLockFile>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QUrl>
 
 #include <rapidjson/stringbuffer.h>
 
@@ -60,6 +62,45 @@ public:
     // in which case the journals in memory keep every change and reach the file with the next good save.
     bool save();
 
+    // ---- Operations ----
+    //
+    // Views change journals only through these. Each one that changes something notifies journalsChanged and
+    // rewrites the data file before it returns (a failed save is in lastError, the change stays in memory).
+    // An operation addressed to a journal that no longer exists changes nothing and, apart from
+    // deleteJournal, writes nothing.
+
+    // A copy of the first journal with that id; nothing for no id or an id that names no journal.
+    std::optional<Journal> journal(const std::optional<QUuid>& id) const;
+    // Appends the journal as it is. Saves.
+    void addJournal(const Journal& journal);
+    // Removes every journal with that id. Saves, also when none had it.
+    void deleteJournal(const QUuid& id);
+    // Drag-and-drop reordering: the journals at `positions` (order and repeats do not matter; positions
+    // outside the list are ignored) move, in their order, to stand before the journal that was at
+    // `destination` (clamped to the list; the list's size means the end). Saves, also when nothing moved.
+    void moveJournals(const QList<qsizetype>& positions, qsizetype destination);
+    // Sets the journal's name and icon exactly as given. Saves when the journal exists.
+    void renameJournal(const QUuid& id, const QString& name, const QString& icon);
+    // Replaces the stored journal with the edited one (matched by id), keeping the stored records: values of
+    // fields whose type changed are re-read from their text under the new type, then every reference that no
+    // longer fits is cleared. Saves when the journal exists.
+    void updateSettings(const Journal& edited);
+    // Appends the records, normalised; a record whose id the journal or an earlier record of the same call
+    // already has gets a new id. Saves when the journal exists and the list is not empty.
+    void addRecords(const QList<Record>& records, const QUuid& to);
+    // Replaces the record with the same id by the normalised record, changed now. Saves when both exist.
+    void updateRecord(const Record& record, const QUuid& in);
+    // Removes the records. Saves when the journal exists and the set is not empty, also when none matched.
+    void deleteRecords(const QSet<QUuid>& records, const QUuid& from);
+    // Sets the status of the records, stamping the status's empty date fields with the day of `on`. Saves
+    // when the journal exists and the set is not empty, also when none matched.
+    void setStatus(const QUuid& statusID, const QSet<QUuid>& records, const QUuid& in, const QDateTime& on);
+    // Adds `delta` to the number in the field of each record (a missing number counts as 0, a result below 0
+    // becomes 0); the value keeps the number alone. Saves like setStatus.
+    void changeNumber(const QUuid& fieldID, double delta, const QSet<QUuid>& records, const QUuid& in);
+    // The web addresses in the link fields of the records, in journal and field order, each address once.
+    QList<QUrl> links(const QSet<QUuid>& records, const QUuid& in) const;
+
     // ---- The data file's bytes ----
 
     // The journals of a data file, or nothing with `error` describing the first problem in Russian.
@@ -101,6 +142,10 @@ private:
     // used, or nothing when the move failed.
     std::optional<QString> setAside();
     void setError(const QString& text);
+    // The position of the first journal with that id.
+    std::optional<qsizetype> index(const QUuid& id) const;
+    // Tells the views that journals changed in place, then saves.
+    void changedAndSave();
 
     QList<Journal> m_journals;
     std::optional<QString> m_lastError;
