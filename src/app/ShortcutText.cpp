@@ -1,0 +1,24 @@
+#include "ShortcutText.h"
+
+#include <QList>
+
+QKeySequence AppKeys::quit() {
+    const QList<QKeySequence> bindings = QKeySequence::keyBindings(QKeySequence::Quit);
+    return bindings.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : bindings.first();
+}
+
+QString shortcutText(const QKeySequence& keys) {
+    QStringList parts;
+    for (int i = 0; i < keys.count(); ++i) {
+        const QKeyCombination combination = keys[i];
+        QString text = QKeySequence(combination).toString(QKeySequence::NativeText);
+        if (combination.key() == Qt::Key_Minus && text.endsWith(u'-'))
+            text.replace(text.size() - 1, 1, QChar(0x2212));
+        parts.append(text);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString withShortcut(const QString& text, const QKeySequence& keys) {
+    return text + QStringLiteral(" (") + shortcutText(keys) + u')';
+}

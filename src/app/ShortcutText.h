@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+// The keys of the window's commands. Qt maps Ctrl to Command and Meta to Control on macOS, so the same
+// sequences give ⌘N and ⌃⌘N there and Ctrl+N and Meta+Ctrl+N here.
+namespace AppKeys {
+inline QKeySequence primaryAdd() {
+    return QKeySequence(Qt::CTRL | Qt::Key_N);
+}
+inline QKeySequence singleRecord() {
+    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
+}
+inline QKeySequence newJournal() {
+    return QKeySequence(Qt::CTRL | Qt::META | Qt::Key_N);
+}
+inline QKeySequence importCSV() {
+    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+}
+inline QKeySequence exportCSV() {
+    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+}
+inline QKeySequence dashboardTab() {
+    return QKeySequence(Qt::CTRL | Qt::Key_1);
+}
+inline QKeySequence recordsTab() {
+    return QKeySequence(Qt::CTRL | Qt::Key_2);
+}
+inline QKeySequence journalSettings() {
+    return QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Comma);
+}
+// The platform's quit key; platforms without a theme binding get Ctrl+Q.
+QKeySequence quit();
+} // namespace AppKeys
+
+// The text of a shortcut as the platform writes it ("⇧⌘I" on macOS, "Ctrl+Shift+I" here). A key that is
+// the hyphen-minus is shown as the minus sign U+2212.
+QString shortcutText(const QKeySequence& keys);
+
+// A help text that names its shortcut: the text, a blank and the shortcut in parentheses.
+QString withShortcut(const QString& text, const QKeySequence& keys);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Store.h"
+
+#include <QString>
+
+#include <optional>
+
+// What the application needs before its window: the data file's path and the lock that keeps a second
+// instance off it. When the start must be refused, the reason is the text of the one alert to show.
+struct StartCheck {
+    QString dataFile;
+    AppStore::DataFileLock lock;
+    std::optional<QString> refusal;
+};
+
+StartCheck checkStart();

@@ -1,0 +1,55 @@
+#include "AlertBox.h"
+#include "AppRouter.h"
+#include "MainWindow.h"
+#include "Startup.h"
+#include "Store.h"
+#include "cells/Icons.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+// The one alert of a start that cannot go on; the application then ends with a failure status.
+int refuseStart(QApplication& app, const QString& text) {
+    std::unique_ptr<QMessageBox> box(makeAlertBox(nullptr, QStringLiteral("Vostrel Учёт"), text));
+    box->setIcon(QMessageBox::Warning);
+    box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    QObject::connect(box.get(), &QDialog::finished, &app, [&app] { app.exit(1); });
+    box->show();
+    app.exec();
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Vostrel"));
+    QApplication::setApplicationName(QStringLiteral("VostrelUchet"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vostrel Учёт"));
+    // The interface is Russian whatever the system's language: numbers, dates and Qt's own texts too.
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QLocale::setDefault(russian);
+    QTranslator qtTexts;
+    if (qtTexts.load(russian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    Icons::install();
+
+    const StartCheck start = checkStart();
+    if (start.refusal)
+        return refuseStart(app, *start.refusal);
+
+    // The store reads the data file once, here, before any view sees it.
+    AppStore store(start.dataFile);
+    AppRouter router;
+    MainWindow window(store, router);
+    window.show();
+    return app.exec();
+}

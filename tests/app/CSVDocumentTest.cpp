@@ -1,0 +1,75 @@
+#include "CSVDocument.h"
+#include "ShortcutText.h"
+#include "Startup.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(CSVDocument, ReadsRegularFilesOnly) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"a.csv"_s);
+    writeFile(path, "x;y\r\n");
+    EXPECT_EQ(CSVDocument::read(path).data, QByteArray("x;y\r\n"));
+    EXPECT_TRUE(CSVDocument::read(dir.path()).data.isEmpty());
+    EXPECT_TRUE(CSVDocument::read(dir.filePath(u"none"_s)).data.isEmpty());
+    EXPECT_EQ(CSVDocument::readableContentTypes(), (QStringList{u"text/csv"_s, u"text/plain"_s}));
+}
+
+TEST(CSVDocument, WritesWholeFileOrSaysWhyNot) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.csv"_s);
+    writeFile(path, "old contents that are longer");
+    EXPECT_EQ(CSVDocument{"new"}.write(path), std::nullopt);
+    EXPECT_EQ(CSVDocument::read(path).data, QByteArray("new"));
+
+    const std::optional<QString> missing = CSVDocument{"x"}.write(dir.filePath(u"no/such/out.csv"_s));
+    ASSERT_TRUE(missing);
+    EXPECT_TRUE(missing->startsWith(u"папка")) << missing->toStdString();
+    const std::optional<QString> folder = CSVDocument{"x"}.write(dir.path());
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(*folder, u"по этому пути находится папка");
+}
+
+TEST(ShortcutText, HelpTextsNameTheirKeys) {
+    EXPECT_EQ(withShortcut(u"Импорт записей из CSV"_s, AppKeys::importCSV()),
+              u"Импорт записей из CSV (Ctrl+Shift+I)");
+    EXPECT_EQ(shortcutText(AppKeys::newJournal()), u"Meta+Ctrl+N");
+    EXPECT_EQ(shortcutText(AppKeys::journalSettings()), u"Ctrl+Alt+,");
+    EXPECT_EQ(shortcutText(QKeySequence(Qt::CTRL | Qt::Key_Minus)), u"Ctrl+\u2212");
+    EXPECT_EQ(shortcutText(QKeySequence(Qt::CTRL | Qt::Key_Equal)), u"Ctrl+=");
+    EXPECT_FALSE(AppKeys::quit().isEmpty());
+}
+
+TEST(Startup, ASecondInstanceOnTheSameDataFileIsRefused) {
+    QTemporaryDir dir;
+    const QByteArray previous = qgetenv("VOSTREL_DATA_FILE");
+    const QString data = dir.filePath(u"data/data.json"_s);
+    qputenv("VOSTREL_DATA_FILE", data.toUtf8());
+    {
+        StartCheck first = checkStart();
+        EXPECT_EQ(first.dataFile, data);
+        EXPECT_FALSE(first.refusal);
+        EXPECT_TRUE(first.lock.lock);
+
+        const StartCheck second = checkStart();
+        ASSERT_TRUE(second.refusal);
+        EXPECT_EQ(*second.refusal,
+                  u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(data));
+    }
+    EXPECT_FALSE(checkStart().refusal) << "the lock goes with the first instance";
+    qputenv("VOSTREL_DATA_FILE", previous);
+}
