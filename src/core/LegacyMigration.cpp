@@ -7,9 +7,7 @@
 #include <QSet>
 
 #include <rapidjson/document.h>
-#include <rapidjson/error/error.h>
 
-#include <cmath>
 #include <string_view>
 
 using ModelJson::Path;
@@ -57,18 +55,6 @@ constexpr std::string_view minorEditsKey = "minorEdits";
 const Value* present(const Value& object, std::string_view key) {
     const auto it = object.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
     return it == object.MemberEnd() || it->value.IsNull() ? nullptr : &it->value;
-}
-
-// A JSON number with an integral value that fits a 64-bit integer: 3, 3.0 and 3e0 are, 3.5 is not.
-std::optional<qint64> integral(const Value& v) {
-    if (v.IsInt64())
-        return v.GetInt64();
-    if (!v.IsDouble())
-        return std::nullopt;
-    const double d = v.GetDouble();
-    if (std::trunc(d) != d || d < -9223372036854775808.0 || d >= 9223372036854775808.0)
-        return std::nullopt;
-    return qint64(d);
 }
 
 // Reads the card file's JSON into its cards; fails on the first value that does not fit.
@@ -155,8 +141,10 @@ private:
         const Value* v = present(card, at.key);
         if (!v)
             return true;
-        out = v->IsNumber() ? integral(*v) : std::nullopt;
-        return out ? true : fail(at, u"ожидалось целое число"_s);
+        if (!ModelJson::isIntegral(*v))
+            return fail(at, u"ожидалось целое число"_s);
+        out = v->IsInt64() ? v->GetInt64() : qint64(v->GetDouble());
+        return true;
     }
 
     bool fail(const Path& at, const QString& problem) { return m_reader.fail(at, problem); }
@@ -164,25 +152,6 @@ private:
     ModelJson::Reader m_reader; // words the failures as the data file's reader does
     QString m_error;
 };
-
-QString parseErrorText(const rapidjson::ParseResult& result) {
-    QString problem;
-    switch (result.Code()) {
-    case rapidjson::kParseErrorDocumentEmpty:
-        problem = u"файл пуст"_s;
-        break;
-    case rapidjson::kParseErrorStringInvalidEncoding:
-        problem = u"текст не в кодировке UTF-8"_s;
-        break;
-    case rapidjson::kParseErrorNumberTooBig:
-        problem = u"слишком большое число"_s;
-        break;
-    default:
-        problem = u"ошибка синтаксиса JSON"_s;
-        break;
-    }
-    return problem + u" (позиция "_s + QString::number(result.Offset()) + u')';
-}
 
 // A new id that no record of the conversion has taken yet.
 QUuid freshId(const QSet<QUuid>& taken) {
@@ -251,13 +220,8 @@ namespace LegacyMigration {
 
 std::optional<Journal> migrate(QByteArrayView bytes, const Clock& clock, QString* error) {
     rapidjson::Document doc;
-    const rapidjson::ParseResult parsed =
-        doc.Parse<rapidjson::kParseFullPrecisionFlag | rapidjson::kParseValidateEncodingFlag>(
-            bytes.data(), std::size_t(bytes.size()));
-    if (parsed.IsError()) {
-        *error = parseErrorText(parsed);
+    if (!ModelJson::parse(bytes, doc, error))
         return std::nullopt;
-    }
     const QDateTime now = clock();
     Decoder decoder(now);
     LegacyFile file;

@@ -164,6 +164,15 @@ bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
     return false;
 }
 
+bool isIntegral(const rapidjson::Value& v) {
+    if (v.IsInt64())
+        return true;
+    if (!v.IsDouble())
+        return false;
+    const double d = v.GetDouble();
+    return std::trunc(d) == d && d >= -9223372036854775808.0 && d < 9223372036854775808.0;
+}
+
 QString Path::text() const {
     std::vector<const Path*> chain;
     for (const Path* p = this; p; p = p->parent)

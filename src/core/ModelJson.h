@@ -27,6 +27,9 @@ namespace ModelJson {
 // of the problem and its byte position.
 bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error);
 
+// A JSON number with an integral value that fits a 64-bit integer: 2, 2.0 and 1e2 are, 2.5 is not.
+bool isIntegral(const rapidjson::Value& v);
+
 // A place inside the JSON, kept on the stack while reading or writing descends, so that a failure can say
 // where it happened ("journals[0].fields[2].type") without any text being built on the way.
 struct Path {

@@ -1,5 +1,6 @@
 #include "Store.h"
 
+#include "LegacyMigration.h"
 #include "ModelJson.h"
 
 #include <QDir>
@@ -11,8 +12,8 @@
 #include <rapidjson/document.h>
 #include <rapidjson/prettywriter.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,14 +27,19 @@ QString quotedPath(const QString& path) {
     return u'«' + QDir::toNativeSeparators(path) + u'»';
 }
 
-// A JSON number with an integral value that fits a 64-bit integer: 2, 2.0 and 1e2 are, 2.5 is not.
-bool isIntegral(const rapidjson::Value& v) {
-    if (v.IsInt64())
-        return true;
-    if (!v.IsDouble())
-        return false;
-    const double d = v.GetDouble();
-    return std::trunc(d) == d && d >= -9223372036854775808.0 && d < 9223372036854775808.0;
+// The whole file, or nothing with `problem` saying why it could not be read.
+std::optional<QByteArray> readWhole(const QString& path, QString* problem) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = u"файл не удалось открыть для чтения"_s;
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *problem = u"ошибка чтения файла"_s;
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 // Flushes the folder itself, so that the rename that put the new file in place survives a power loss.
@@ -80,11 +86,12 @@ std::optional<QList<Journal>> AppStore::decodeFile(QByteArrayView bytes, const Q
     const rapidjson::Value* journals = required("journals");
     QDateTime saved;
     QList<Journal> result;
-    const bool ok = (version ? (isIntegral(*version) || reader.fail(versionAt, u"ожидалось целое число"_s))
-                             : reader.fail(versionAt, u"нет обязательного значения"_s)) &&
-                    reader.readRequiredDate(required("savedAt"), savedAt, saved) &&
-                    (journals ? reader.read(*journals, journalsAt, result)
-                              : reader.fail(journalsAt, u"нет обязательного значения"_s));
+    const bool ok =
+        (version ? (ModelJson::isIntegral(*version) || reader.fail(versionAt, u"ожидалось целое число"_s))
+                 : reader.fail(versionAt, u"нет обязательного значения"_s)) &&
+        reader.readRequiredDate(required("savedAt"), savedAt, saved) &&
+        (journals ? reader.read(*journals, journalsAt, result)
+                  : reader.fail(journalsAt, u"нет обязательного значения"_s));
     if (!ok) {
         *error = reader.error();
         return std::nullopt;
@@ -174,20 +181,13 @@ void AppStore::load() {
     }
 
     QString problem;
-    QFile file(m_fileURL);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            problem = u"ошибка чтения файла"_s;
-        } else if (auto journals = decodeFile(bytes, m_clock(), &problem)) {
-            m_lastFileSize = std::size_t(bytes.size());
+    if (const std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
+        if (auto journals = decodeFile(*bytes, m_clock(), &problem)) {
+            m_lastFileSize = std::size_t(bytes->size());
             m_journals = std::move(*journals); // nobody watches yet
             return;
         }
-    } else {
-        problem = u"файл не удалось открыть для чтения"_s;
     }
-    file.close();
 
     const std::optional<QString> asideName = setAside();
     if (asideName) {
@@ -203,7 +203,36 @@ void AppStore::load() {
     }
 }
 
-void AppStore::convertEarlierCardFile() {}
+QStringList AppStore::legacyFileURLs() const {
+    const QString dataFolder = QFileInfo(m_fileURL).absolutePath();
+    const QString parent = QFileInfo(dataFolder).absolutePath();
+    return {QDir(dataFolder).filePath(u"cards.json"_s), QDir(parent).filePath(u"Zorvikal/cards.json"_s)};
+}
+
+void AppStore::convertEarlierCardFile() {
+    const QStringList places = legacyFileURLs();
+    const auto found = std::find_if(places.begin(), places.end(),
+                                    [](const QString& path) { return QFileInfo::exists(path); });
+    if (found == places.end())
+        return;
+    // Only the first file found is tried: a later one may be older, and converting it would hide the problem.
+    const QString shownPath = QDir::toNativeSeparators(*found);
+    QString problem;
+    std::optional<Journal> journal;
+    if (const std::optional<QByteArray> bytes = readWhole(*found, &problem))
+        journal = LegacyMigration::migrate(*bytes, m_clock, &problem);
+    if (!journal) {
+        setError(u"Не удалось перенести данные прежней версии из "_s + shownPath + u": "_s + problem);
+        return;
+    }
+    const qsizetype count = journal->records.size();
+    const QString note = u"Данные прежней версии перенесены в журнал «"_s + journal->name + u"»: "_s +
+                         QString::number(count) + u' ' + journal->itemNoun(count) +
+                         u". Исходный файл сохранён: "_s + shownPath;
+    setJournals({std::move(*journal)});
+    save(); // a failure has set lastError; the journal stays in memory and the notice still stands
+    setMigrationNote(note);
+}
 
 std::optional<QString> AppStore::setAside() {
     const QDir folder = QFileInfo(m_fileURL).absoluteDir();

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <rapidjson/stringbuffer.h>
@@ -136,8 +137,12 @@ private:
     // Reads the data file. Runs once, from the constructor: reading again could set aside or convert files
     // under a running store.
     void load();
-    // The start without a data file: the conversion of an earlier card file, when one exists, belongs here.
+    // The start without a data file: converts the file of the earlier card application, when there is one,
+    // into a journal, saves it and leaves a notice; on failure leaves an error and writes nothing.
     void convertEarlierCardFile();
+    // Where the earlier card file is looked for, in order: "cards.json" beside the data file, then
+    // "Zorvikal/cards.json" beside the data folder.
+    QStringList legacyFileURLs() const;
     // Moves an unreadable data file aside under a free "data-damaged-<seconds>[-n].json" name; the name
     // used, or nothing when the move failed.
     std::optional<QString> setAside();

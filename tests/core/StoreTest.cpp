@@ -36,28 +36,6 @@ QByteArray fileWith(const QByteArray& version, const QByteArray& savedAt, const 
     return out;
 }
 
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<QByteArray>& value) : m_name(name), m_old(qgetenv(name)) {
-        m_had = qEnvironmentVariableIsSet(name);
-        if (value)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_had = false;
-};
-
 class StoreTest : public ::testing::Test {
 protected:
     TempDataFolder data;

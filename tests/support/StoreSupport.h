@@ -12,6 +12,29 @@
 
 namespace testsupport {
 
+// Sets (or, given nothing, removes) an environment variable for the scope's lifetime.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::optional<QByteArray>& value) : m_name(name), m_old(qgetenv(name)) {
+        m_had = qEnvironmentVariableIsSet(name);
+        if (value)
+            qputenv(name, *value);
+        else
+            qunsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    QByteArray m_old;
+    bool m_had = false;
+};
+
 // A data folder of its own for one test, with a clock that stands still until the test moves it.
 struct TempDataFolder {
     QTemporaryDir dir;
