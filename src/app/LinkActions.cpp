@@ -1,0 +1,19 @@
+#include "LinkActions.h"
+
+#include <QDesktopServices>
+
+using namespace Qt::StringLiterals;
+
+void LinkActions::open(const QList<QUrl>& urls) {
+    for (const QUrl& url : urls)
+        QDesktopServices::openUrl(url);
+}
+
+bool LinkActions::needsConfirmation(qsizetype count) {
+    return count > maxWithoutConfirmation;
+}
+
+QString LinkActions::confirmationTitle(qsizetype count) {
+    // The question keeps the one noun form "ссылок" whatever the count.
+    return u"Открыть "_s + QString::number(count) + u" ссылок в браузере?"_s;
+}

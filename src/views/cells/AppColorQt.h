@@ -1,0 +1,8 @@
+#pragma once
+
+#include "Model.h"
+
+#include <QColor>
+
+// The display colour of each AppColor: fixed colours close to the system colours of the same names.
+QColor color(AppColor appColor);

@@ -1,0 +1,171 @@
+#include "CellDelegate.h"
+
+#include "CellStyle.h"
+#include "LinkActions.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+constexpr int margin = 4;      // between the cell's edge and its content
+constexpr int symbolSize = 16; // symbols beside or instead of text
+constexpr int symbolGap = 4;   // between a symbol and its text
+constexpr int badgeHPadding = 8;
+constexpr int badgeVPadding = 2;
+
+std::optional<CellContent> contentOf(const QModelIndex& index) {
+    const QVariant data = index.data(CellContentRole);
+    if (!data.canConvert<CellContent>())
+        return std::nullopt;
+    return data.value<CellContent>();
+}
+
+QFont fontFor(const CellContent& content, const QFont& base) {
+    if (content.kind == CellContent::Kind::badge) {
+        QFont font = CellStyle::callout(base);
+        font.setWeight(QFont::Medium);
+        return font;
+    }
+    return content.equalWidthDigits ? CellStyle::equalWidthDigits(base) : base;
+}
+
+// The width of a text, rounded up so that eliding to it never cuts the text.
+int textWidth(const QFont& font, const QString& text) {
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
+// The natural size of the content alone, without the cell's margins.
+QSize contentSize(const CellContent& content, const QFont& base) {
+    const QFont font = fontFor(content, base);
+    const int height = QFontMetrics(font).height();
+    switch (content.kind) {
+    case CellContent::Kind::text:
+        return {textWidth(font, content.text), height};
+    case CellContent::Kind::badge:
+        return {textWidth(font, content.text) + 2 * badgeHPadding, height + 2 * badgeVPadding};
+    case CellContent::Kind::symbol:
+        return {symbolSize, symbolSize};
+    case CellContent::Kind::openLink:
+    case CellContent::Kind::warning:
+        return {symbolSize + symbolGap + textWidth(font, content.text), std::max(symbolSize, height)};
+    }
+    return {};
+}
+
+// The content's rectangle in the cell: at the leading edge, centred vertically, clipped to the cell.
+QRect placed(const QRect& cell, const QSize& size) {
+    QRect area(cell.left() + margin, cell.top() + (cell.height() - size.height()) / 2, size.width(),
+               size.height());
+    return area.intersected(cell.adjusted(margin, 0, -margin, 0));
+}
+
+void drawSymbolAndText(QPainter* painter, const QRect& area, const CellContent& content, const QColor& colour,
+                       const QFont& font, qreal dpr) {
+    const QPixmap pixmap = CellStyle::symbol(content.symbol, colour, symbolSize, dpr);
+    const int symbolTop = area.top() + (area.height() - symbolSize) / 2;
+    if (!pixmap.isNull())
+        painter->drawPixmap(QRect(area.left(), symbolTop, symbolSize, symbolSize), pixmap);
+    if (content.text.isEmpty())
+        return;
+    const QRect textArea = area.adjusted(symbolSize + symbolGap, 0, 0, 0);
+    painter->setFont(font);
+    painter->setPen(colour);
+    const QString text = QFontMetrics(font).elidedText(content.text, Qt::ElideRight, textArea.width());
+    painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+} // namespace
+
+QRect CellDelegate::linkArea(const QStyleOptionViewItem& option, const CellContent& content) {
+    if (content.kind != CellContent::Kind::openLink)
+        return {};
+    return placed(option.rect, contentSize(content, option.font));
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const std::optional<CellContent> content = contentOf(index);
+    if (!content) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The row's background and selection as the style draws them, without its text.
+    QStyleOptionViewItem background = option;
+    initStyleOption(&background, index);
+    background.text.clear();
+    background.icon = QIcon();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QColor colour = CellStyle::toneColor(content->tone, option.palette, content->color, selected);
+    const QFont font = fontFor(*content, option.font);
+    const QRect area = placed(option.rect, contentSize(*content, option.font));
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setClipRect(option.rect);
+    switch (content->kind) {
+    case CellContent::Kind::text: {
+        painter->setFont(font);
+        painter->setPen(colour);
+        const QRect textArea = option.rect.adjusted(margin, 0, -margin, 0);
+        const QString firstLine = content->text.section(QLatin1Char('\n'), 0, 0);
+        const QString shown = QFontMetrics(font).elidedText(
+            firstLine == content->text ? firstLine : firstLine + QStringLiteral("…"), Qt::ElideRight,
+            textArea.width());
+        painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        break;
+    }
+    case CellContent::Kind::badge: {
+        // A faint capsule under text in the status colour; on a selected row, whose highlight would swallow
+        // both, a solid capsule under the highlighted text colour.
+        QColor fill = colour;
+        fill.setAlphaF(selected ? 0.9 : 0.18);
+        QPainterPath capsule;
+        capsule.addRoundedRect(QRectF(area), area.height() / 2.0, area.height() / 2.0);
+        painter->fillPath(capsule, fill);
+        painter->setFont(font);
+        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : colour);
+        const QRect textArea = area.adjusted(badgeHPadding, 0, -badgeHPadding, 0);
+        painter->drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine,
+                          QFontMetrics(font).elidedText(content->text, Qt::ElideRight, textArea.width()));
+        break;
+    }
+    case CellContent::Kind::symbol:
+    case CellContent::Kind::openLink:
+    case CellContent::Kind::warning:
+        drawSymbolAndText(painter, area, *content, colour, font, dpr);
+        break;
+    }
+    painter->restore();
+}
+
+QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const std::optional<CellContent> content = contentOf(index);
+    if (!content)
+        return QStyledItemDelegate::sizeHint(option, index);
+    const QSize size = contentSize(*content, option.font);
+    return {size.width() + 2 * margin, std::max(size.height(), option.fontMetrics.height()) + 2 * margin};
+}
+
+bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const std::optional<CellContent> content = contentOf(index);
+        if (mouse->button() == Qt::LeftButton && content && content->url &&
+            linkArea(option, *content).contains(mouse->position().toPoint())) {
+            LinkActions::open({*content->url});
+            return true;
+        }
+    }
+    return QStyledItemDelegate::editorEvent(event, model, option, index);
+}

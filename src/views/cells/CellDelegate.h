@@ -1,0 +1,25 @@
+#pragma once
+
+#include "CellContent.h"
+
+#include <QStyledItemDelegate>
+
+// Draws the CellContent a model hands over under CellContentRole: plain text, a status capsule, a checkbox
+// symbol, the link cell's open button or its warning. A click on the open button opens the link; the help
+// text comes from the model's tooltip. Cells without a CellContent are drawn as usual.
+class CellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // Where in a cell's rectangle the open button of a link cell lies; empty for other cells.
+    static QRect linkArea(const QStyleOptionViewItem& option, const CellContent& content);
+
+protected:
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+};

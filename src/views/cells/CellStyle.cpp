@@ -1,0 +1,146 @@
+#include "CellStyle.h"
+
+#include "AppColorQt.h"
+#include "Icons.h"
+#include "Style.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QColor faded(QColor c, qreal alpha) {
+    c.setAlphaF(alpha);
+    return c;
+}
+
+bool hasEqualWidthDigits(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), width))
+            return false;
+    return true;
+}
+
+// The checkbox symbols, drawn here because the icon theme has no plain box to tint: an outlined rounded
+// square, or a filled one with a check mark cut out of it.
+QPixmap checkboxSymbol(bool checked, const QColor& tint, int size, qreal devicePixelRatio) {
+    QPixmap pixmap(QSize(size, size) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(0, 0, size, size).adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal radius = size / 5.0;
+    if (!checked) {
+        painter.setPen(QPen(tint, 1.3));
+        painter.drawRoundedRect(box, radius, radius);
+        return pixmap;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(tint);
+    painter.drawRoundedRect(box, radius, radius);
+    QPainterPath check;
+    check.moveTo(box.left() + box.width() * 0.25, box.top() + box.height() * 0.52);
+    check.lineTo(box.left() + box.width() * 0.43, box.top() + box.height() * 0.70);
+    check.lineTo(box.left() + box.width() * 0.76, box.top() + box.height() * 0.32);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(check);
+    return pixmap;
+}
+
+// True when every visible pixel has one colour (transparency aside).
+bool isOneColour(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    std::optional<QRgb> first;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(line[x]) < 128)
+                continue;
+            const QRgb rgb = line[x] & 0xFFFFFF;
+            if (!first)
+                first = rgb;
+            else if (std::abs(qRed(rgb) - qRed(*first)) + std::abs(qGreen(rgb) - qGreen(*first)) +
+                         std::abs(qBlue(rgb) - qBlue(*first)) >
+                     48)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optional<AppColor> status,
+                            bool selected) {
+    const QColor text = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    switch (tone) {
+    case CellTone::primary:
+        return text;
+    case CellTone::secondary:
+        return faded(text, 0.55);
+    case CellTone::tertiary:
+        return faded(text, 0.30);
+    case CellTone::accent:
+        return selected ? text : palette.color(QPalette::Highlight);
+    case CellTone::link:
+        return selected ? text : palette.color(QPalette::Link);
+    case CellTone::warning:
+        return color(AppColor::orange);
+    case CellTone::status:
+        return color(status.value_or(AppColor::gray));
+    }
+    return text;
+}
+
+QFont CellStyle::callout(const QFont& base) {
+    return Style::font(Style::TextStyle::callout, base);
+}
+
+QFont CellStyle::equalWidthDigits(const QFont& base) {
+    if (hasEqualWidthDigits(base))
+        return base;
+    // DejaVu Sans, which Debian always has, draws tabular digits.
+    QFont font = base;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    return font;
+}
+
+QPixmap CellStyle::symbol(const QString& name, const QColor& tint, int size, qreal devicePixelRatio) {
+    const QString key = u"%1|%2|%3|%4"_s.arg(name).arg(size).arg(devicePixelRatio).arg(tint.rgba(), 0, 16);
+    static QHash<QString, QPixmap> cache;
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+    QPixmap pixmap;
+    if (name == u"square" || name == u"checkmark.square.fill")
+        pixmap = checkboxSymbol(name == u"checkmark.square.fill", tint, size, devicePixelRatio);
+    else if (const QIcon icon = Icons::icon(name); !icon.isNull())
+        pixmap = icon.pixmap(QSize(size, size), devicePixelRatio);
+    if (!pixmap.isNull() && isOneColour(pixmap.toImage())) {
+        // Theme action icons are drawn in the text colour alone; paint their shape over in the tint.
+        // Icons of several colours (the orange warning triangle) keep their own.
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), tint);
+    }
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+void CellStyle::makeLinkButton(QPushButton* button) {
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    button->setCursor(Qt::PointingHandCursor);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, palette.color(QPalette::Link));
+    button->setPalette(palette);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CellContent.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QPixmap>
+
+class QPushButton;
+
+// Colours, fonts and symbols shared by the cell delegate and the small editor rows.
+namespace CellStyle {
+
+// The colour of a tone in a palette; `status` takes the given status colour. In a selected row the
+// text tones turn into the highlighted text colour so they stay readable.
+QColor toneColor(CellTone tone, const QPalette& palette, std::optional<AppColor> status = std::nullopt,
+                 bool selected = false);
+// The callout font: a little smaller than the base font.
+QFont callout(const QFont& base);
+// A font whose digits all have one width, so numbers line up in a column.
+QFont equalWidthDigits(const QFont& base);
+// A system symbol, `size` logical pixels square, in the tint when the theme draws it in one colour;
+// null when the theme has no icon for it.
+QPixmap symbol(const QString& name, const QColor& tint, int size, qreal devicePixelRatio);
+
+// A button drawn as a link: flat, in the link colour, never the dialog's default.
+void makeLinkButton(QPushButton* button);
+
+} // namespace CellStyle

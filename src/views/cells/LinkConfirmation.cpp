@@ -1,0 +1,35 @@
+#include "LinkConfirmation.h"
+
+#include "LinkActions.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+QMessageBox* LinkActions::openConfirmingMany(QWidget* parent, const QList<QUrl>& urls) {
+    if (!needsConfirmation(urls.size())) {
+        open(urls);
+        return nullptr;
+    }
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setTextFormat(Qt::PlainText);
+    const QString title = confirmationTitle(urls.size());
+    box->setWindowTitle(title);
+    box->setText(title);
+    // A plain action: an accept button would be made the default, and Return would open every link.
+    QPushButton* openAll = box->addButton(u"Открыть все"_s, QMessageBox::ActionRole);
+    QPushButton* cancel = box->addButton(u"Отмена"_s, QMessageBox::RejectRole);
+    // Neither button takes Return; Escape takes the cancel button.
+    openAll->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    box->setEscapeButton(cancel);
+    QObject::connect(box, &QMessageBox::buttonClicked, box, [openAll, urls](QAbstractButton* clicked) {
+        if (clicked == openAll)
+            open(urls);
+    });
+    box->open();
+    return box;
+}

@@ -1,0 +1,96 @@
+#include "LinkEditRow.h"
+
+#include "CellContent.h"
+#include "CellStyle.h"
+#include "LinkActions.h"
+#include "TextTools.h"
+#include "WarningLabel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPushButton* symbolButton(const QString& symbol, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setIcon(QIcon(CellStyle::symbol(symbol, button->palette().color(QPalette::ButtonText), 16,
+                                            button->devicePixelRatioF())));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+LinkEditRow::LinkEditRow(const QString& title, const QString& prompt, QWidget* parent)
+    : QWidget(parent), m_title(new QLabel(title, this)), m_field(new QLineEdit(this)),
+      m_paste(symbolButton(u"doc.on.clipboard"_s, u"Вставить"_s, this)),
+      m_open(symbolButton(u"arrow.up.right.square"_s, u"Открыть"_s, this)),
+      m_warning(new WarningLabel({}, this)) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_title, 0, Qt::AlignVCenter);
+    row->addWidget(m_field, 1, Qt::AlignVCenter);
+    row->addWidget(m_paste, 0, Qt::AlignVCenter);
+    row->addWidget(m_open, 0, Qt::AlignVCenter);
+    column->addLayout(row);
+    column->addWidget(m_warning);
+
+    m_title->setTextFormat(Qt::PlainText);
+    m_title->setBuddy(m_field);
+    m_field->setPlaceholderText(prompt);
+    m_field->setAccessibleName(title);
+    m_paste->setToolTip(u"Вставить ссылку из буфера обмена"_s);
+
+    connect(m_field, &QLineEdit::textEdited, this, &LinkEditRow::edit);
+    connect(m_field, &QLineEdit::returnPressed, this,
+            [this] { edit(LinkTools::normalized(m_field->text())); });
+    connect(m_paste, &QPushButton::clicked, this, [this] {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        const std::optional<QString> text =
+            data && data->hasText() ? std::optional(data->text()) : std::nullopt;
+        if (const std::optional<QString> link = LinkEditText::pasted(text))
+            edit(*link);
+    });
+    connect(m_open, &QPushButton::clicked, this, [this] {
+        if (const std::optional<QUrl> url = LinkEditText::openURL(link()))
+            LinkActions::open({*url});
+    });
+    refresh();
+}
+
+QString LinkEditRow::link() const {
+    return m_field->text();
+}
+
+void LinkEditRow::setLink(const QString& link) {
+    if (m_field->text() != link)
+        m_field->setText(link);
+    refresh();
+}
+
+void LinkEditRow::edit(const QString& link) {
+    // Rewriting the box only when the text changes keeps the cursor where the user is typing.
+    if (m_field->text() != link)
+        m_field->setText(link);
+    refresh();
+    emit linkEdited(link);
+}
+
+void LinkEditRow::refresh() {
+    const std::optional<QUrl> url = LinkEditText::openURL(link());
+    m_open->setVisible(url.has_value());
+    m_open->setToolTip(url ? LinkEditText::openHelp(*url) : QString());
+    const std::optional<QString> warning = LinkEditText::warning(link());
+    m_warning->setVisible(warning.has_value());
+    m_warning->setText(warning.value_or(QString()));
+}

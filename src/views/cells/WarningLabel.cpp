@@ -1,0 +1,50 @@
+#include "WarningLabel.h"
+
+#include "CellStyle.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+
+WarningLabel::WarningLabel(const QString& text, QWidget* parent)
+    : QWidget(parent), m_symbol(new QLabel(this)), m_text(new QLabel(this)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    layout->addWidget(m_symbol, 0, Qt::AlignTop);
+    layout->addWidget(m_text, 1);
+    // Texts carry values the user typed: never read them as markup.
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_text->setText(text);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    applyStyle();
+}
+
+QString WarningLabel::text() const {
+    return m_text->text();
+}
+
+void WarningLabel::setText(const QString& text) {
+    m_text->setText(text);
+}
+
+void WarningLabel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        applyStyle();
+}
+
+void WarningLabel::applyStyle() {
+    const QColor orange = CellStyle::toneColor(CellTone::warning, palette());
+    m_text->setFont(CellStyle::callout(font()));
+    QPalette textPalette = m_text->palette();
+    textPalette.setColor(QPalette::WindowText, orange);
+    textPalette.setColor(QPalette::Text, orange);
+    m_text->setPalette(textPalette);
+    const int size = QFontMetrics(m_text->font()).height();
+    m_symbol->setPixmap(CellStyle::symbol(QStringLiteral("exclamationmark.triangle.fill"), orange, size,
+                                          devicePixelRatioF()));
+    m_symbol->setFixedSize(size, size);
+}
