@@ -82,7 +82,6 @@ TEST(FieldCell, ShowsEachTypeOfValue) {
          {},
          FieldValue::ofText(longText),
          textCell(longText, CellTone::primary, longText)},
-        {FieldType::longText, {}, std::nullopt, textCell({})},
         {FieldType::checkbox,
          {},
          FieldValue::ofFlag(true),
@@ -113,8 +112,6 @@ TEST(LinkCell, OpensUsableAddressesAndFlagsOthers) {
          u"Открыть: https://example.com/price"_s, QUrl(u"https://example.com/price"_s)},
         {u"  www.example.com "_s, CellContent::Kind::openLink, u"Открыть"_s,
          u"Открыть: https://www.example.com"_s, QUrl(u"https://www.example.com"_s)},
-        {u"http://shop.example.com/a?b=1"_s, CellContent::Kind::openLink, u"Открыть"_s,
-         u"Открыть: http://shop.example.com/a?b=1"_s, QUrl(u"http://shop.example.com/a?b=1"_s)},
         // Not addresses: no dot, another scheme, words with blanks. The help quotes the text as stored.
         {u"localhost"_s, CellContent::Kind::warning, u"Ошибка"_s,
          u"Ссылка не похожа на адрес сайта: localhost"_s, std::nullopt},
@@ -132,10 +129,6 @@ TEST(LinkCell, OpensUsableAddressesAndFlagsOthers) {
         EXPECT_EQ(content.help, c.help) << c.raw.toStdString();
         EXPECT_EQ(content.url, c.url) << c.raw.toStdString();
     }
-    EXPECT_EQ(LinkCell::content(u"example.com"_s).symbol, u"arrow.up.right.square"_s);
-    EXPECT_EQ(LinkCell::content(u"localhost"_s).symbol, u"exclamationmark.triangle"_s);
-    EXPECT_EQ(LinkCell::content(u"localhost"_s).tone, CellTone::warning);
-    EXPECT_EQ(LinkCell::content({}).tone, CellTone::tertiary);
 }
 
 TEST(StatusBadge, ShowsTheStatusInItsColourOrADash) {
@@ -158,14 +151,9 @@ TEST(CellData, HandsTextHelpAndContentToTheTable) {
     EXPECT_EQ(cellData(content, CellContentRole).value<CellContent>(), content);
     // No tooltip at all for a cell without help, rather than an empty one.
     EXPECT_FALSE(cellData(textCell(u"Иванова"_s), Qt::ToolTipRole).isValid());
-    EXPECT_FALSE(cellData(content, Qt::DecorationRole).isValid());
 }
 
-TEST(LinkEditText, OpenButtonWarningAndPaste) {
-    EXPECT_EQ(LinkEditText::openURL(u"example.com"_s), QUrl(u"https://example.com"_s));
-    EXPECT_EQ(LinkEditText::openHelp(QUrl(u"https://example.com"_s)), u"https://example.com"_s);
-    EXPECT_FALSE(LinkEditText::openURL(u"пример"_s));
-
+TEST(LinkEditText, WarningAndPaste) {
     const std::optional<QString> warning = LinkEditText::warning(u"пример"_s);
     ASSERT_TRUE(warning);
     EXPECT_TRUE(warning->startsWith(u"Не похоже на адрес сайта. Пример: https://"_s));
