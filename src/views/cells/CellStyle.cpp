@@ -2,7 +2,6 @@
 
 #include "AppColorQt.h"
 #include "Icons.h"
-#include "Style.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -103,7 +102,12 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
 }
 
 QFont CellStyle::callout(const QFont& base) {
-    return Style::font(Style::TextStyle::callout, base);
+    QFont font = base;
+    if (base.pointSizeF() > 0)
+        font.setPointSizeF(base.pointSizeF() * 0.92);
+    else
+        font.setPixelSize(qRound(base.pixelSize() * 0.92));
+    return font;
 }
 
 QFont CellStyle::equalWidthDigits(const QFont& base) {
