@@ -1,0 +1,227 @@
+#include "CSVImport.h"
+#include "RecordFixtures.h"
+#include "TestSupport.h"
+
+using namespace Qt::StringLiterals;
+using namespace testsupport;
+
+void PrintTo(const DuplicateKind& kind, std::ostream* os) {
+    *os << kind.description().toStdString();
+}
+
+namespace {
+
+const Calendar moscow{zone("Europe/Moscow")};
+const QDateTime importTime = utc(2024, 3, 5, 9, 30);
+QDateTime importClock() {
+    return importTime;
+}
+
+// Order number (unique; aliases Заказ and Клиент), client (group, title), size (identity choice of S and M),
+// sum, two dates, a checkbox; the statuses Новый (order date), Оплачен (payment date, fills the previous
+// dates) and Отгружен (no date).
+struct Fixture {
+    FieldDef order = fieldOf(FieldType::text, u"Номер заказа"_s),
+             client = fieldOf(FieldType::text, u"Клиент"_s), size = fieldOf(FieldType::choice, u"Размер"_s),
+             sum = fieldOf(FieldType::number, u"Сумма"_s),
+             ordered = fieldOf(FieldType::date, u"Дата заказа"_s),
+             paidOn = fieldOf(FieldType::date, u"Дата оплаты"_s),
+             paid = fieldOf(FieldType::checkbox, u"Оплачено"_s);
+    Journal journal;
+
+    Fixture() {
+        order.isUnique = client.inGroup = size.inIdentity = true;
+        order.aliases = {u"Заказ"_s, u"Клиент"_s};
+        size.options = {u"S"_s, u"M"_s};
+        journal.fields = {order, client, size, sum, ordered, paidOn, paid};
+        journal.titleFieldID = client.id;
+        journal.statuses = {StatusDef{QUuid::createUuid(), u"Новый"_s, AppColor::gray, ordered.id, false},
+                            StatusDef{QUuid::createUuid(), u"Оплачен"_s, AppColor::green, paidOn.id, true},
+                            StatusDef{QUuid::createUuid(), u"Отгружен"_s, AppColor::blue, {}, true}};
+    }
+    Record stored(const QList<std::pair<const FieldDef*, QString>>& texts) {
+        Record& r = journal.records.emplace_back();
+        r.id = QUuid::createUuid();
+        for (const auto& [field, text] : texts)
+            Journal::assign(text, *field, r, moscow, importClock);
+        return r;
+    }
+    ImportResult prepare(const QString& text) const {
+        return CSVService::prepareImport(text, journal, moscow, importClock);
+    }
+    std::optional<CSVImportError> errorOf(const QString& text) const {
+        try {
+            prepare(text);
+        } catch (const CSVImportError& e) {
+            return e;
+        }
+        return std::nullopt;
+    }
+    QUuid status(int i) const { return journal.statuses[i].id; }
+};
+
+} // namespace
+
+TEST(CSVImport, HeaderCellsBecomeColumns) {
+    Fixture f;
+    const FieldDef capacity = fieldOf(FieldType::text, u"Емкость"_s);
+    FieldDef dots = fieldOf(FieldType::text, u"..."_s);
+    dots.aliases = {u"точки"_s};
+    f.journal.fields += {capacity, dots};
+    const struct {
+        QString header;
+        QStringList recognized, ignored;
+    } cases[] = {
+        // clang-format off
+        {u"дата оплаты;ДАТА_ОПЛАТЫ;дата-оплаты"_s, {u"дата оплаты"_s}, {u"ДАТА_ОПЛАТЫ"_s, u"дата-оплаты"_s}},
+        {u" Клиент ;заказ;Ёмкость;...;Точки!"_s, {u"Клиент"_s, u"заказ"_s, u"Ёмкость"_s, u"Точки!"_s}, {u"..."_s}},
+        {u"Сумма;Статус;Status;ID;uuid;;Прочее"_s, {u"Сумма"_s, u"Статус"_s, u"ID"_s}, {u"Status"_s, u"uuid"_s, u"Прочее"_s}},
+        {u"Сумма,Идентификатор,Состояние"_s, {u"Сумма"_s, u"Идентификатор"_s, u"Состояние"_s}, {}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const ImportResult r = f.prepare(c.header + u"\n"_s);
+        EXPECT_EQ(r.recognizedColumns, c.recognized);
+        EXPECT_EQ(r.ignoredColumns, c.ignored);
+        EXPECT_TRUE(r.rows.isEmpty());
+    }
+    // "Клиент" is an alias of the first field and the name of the second: names come first.
+    const Record r = f.prepare(u"Клиент;Заказ;Ёмкость;Точки\nИван;А-1;5 л;...\n"_s).rows.value(0).record;
+    EXPECT_EQ((QStringList{r.text(f.client.id), r.text(f.order.id), r.text(capacity.id), r.text(dots.id)}),
+              (QStringList{u"Иван"_s, u"А-1"_s, u"5 л"_s, u"..."_s}));
+}
+
+TEST(CSVImport, FilesThatCannotBeImported) {
+    Fixture f;
+    for (const QString& text : {u""_s, u"\n\n"_s, u" ; \n\t;\r\n"_s})
+        EXPECT_EQ(f.errorOf(text), CSVImportError::empty());
+    EXPECT_EQ(CSVImportError::empty().errorDescription(), u"Файл пустой.");
+    EXPECT_EQ(CSVImportError::unreadable().errorDescription(),
+              u"Не удалось прочитать файл как текст (поддерживаются UTF-8 и Windows-1251).");
+
+    const auto e = f.errorOf(u"\n Статус ;;ID;Прочее\nОплачен;;;\n"_s);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->kind(), CSVImportError::Kind::noKnownColumns);
+    EXPECT_EQ(
+        e->errorDescription(),
+        u"Не удалось распознать заголовки. Ожидаются столбцы: Номер заказа, Клиент, Размер, Сумма, Дата "
+        u"заказа, Дата оплаты, Оплачено. Найдено: Статус, , ID, Прочее"_s);
+    EXPECT_STREQ(e->what(), e->errorDescription().toUtf8().constData());
+    f.journal.fields.clear();
+    EXPECT_EQ(f.errorOf(u"Клиент\nИван\n"_s), CSVImportError::noKnownColumns({u"Клиент"_s}, {}));
+}
+
+TEST(CSVImport, RowsValuesWarningsAndStatuses) {
+    Fixture f;
+    const QString huge(1 << 20, u'я');
+    const ImportResult r =
+        f.prepare(u"Клиент;Сумма;Размер;Дата заказа;Дата оплаты;Статус;Оплачено\r\n\r\n ; ;\r\n"
+                  u"Иван;12,5;M;01.03.2024;;Оплачено\r\n"
+                  u"Пётр;много;XL;;;Новы\r\n"
+                  u"\"Анна\nСмирнова\";;;01.03.2024;02.03.2024\r\n"
+                  u"Олег;1;S;вчера;05.03.24;Отгружен;да;лишняя\r\n"
+                  u";;;01.03.2024;;;да\r\n"
+                  u"\""_s +
+                  huge + u"\"\r\n"_s);
+    const QString noOrderDate = u"нет даты «Дата заказа» — запись не попадёт в итоги по этой дате"_s;
+    const struct {
+        qsizetype line;
+        int status;
+        QStringList warnings;
+        std::optional<QString> error;
+    } expected[] = {
+        // clang-format off
+        {2, 1, {u"нет даты «Дата оплаты» — запись не попадёт в итоги по этой дате"_s}, {}},
+        {3, 0, {u"«много» в поле «Сумма» не число"_s, u"«XL» нет в списке значений поля «Размер»"_s, u"неизвестный статус «Новы»"_s, noOrderDate}, {}},
+        {4, 1, {}, {}}, // no status text: the furthest status whose date the row holds
+        {5, 2, {u"не распознана дата «вчера» (дата заказа)"_s, noOrderDate}, {}},
+        {6, 0, {}, u"нет ни одного заполненного поля"_s},
+        {7, 0, {noOrderDate}, {}},
+        // clang-format on
+    };
+    ASSERT_EQ(r.rows.size(), std::size(expected));
+    for (qsizetype i = 0; i < r.rows.size(); ++i) {
+        const ImportRow& row = r.rows[i];
+        EXPECT_EQ(row.line, expected[i].line);
+        EXPECT_EQ(row.record.statusID, f.status(expected[i].status)) << row.line;
+        EXPECT_EQ(row.warnings, expected[i].warnings) << row.line;
+        EXPECT_EQ(row.error, expected[i].error) << row.line;
+        EXPECT_EQ(row.include, !expected[i].error) << row.line;
+        EXPECT_EQ(row.record.createdAt, importTime);
+        EXPECT_EQ(row.record.updatedAt, importTime);
+    }
+    EXPECT_EQ(r.rows[0].record.number(f.sum.id), 12.5);
+    EXPECT_EQ(r.rows[0].record.date(f.ordered.id), at("Europe/Moscow", 2024, 3, 1));
+    EXPECT_EQ(r.rows[1].record.text(f.size.id), u"XL");
+    EXPECT_EQ(r.rows[2].record.text(f.client.id), u"Анна\nСмирнова");
+    EXPECT_EQ(r.rows[3].record.date(f.paidOn.id), at("Europe/Moscow", 2024, 3, 5));
+    EXPECT_TRUE(r.rows[3].record.flag(f.paid.id));
+    EXPECT_EQ(r.rows[5].record.text(f.client.id), huge);
+    EXPECT_EQ(r.rows[0].checkText(), u"Новая (есть замечания)");
+    EXPECT_EQ(r.rows[2].checkText(), u"Новая");
+    EXPECT_EQ(r.rows[4].checkText(), u"Ошибка: нет ни одного заполненного поля");
+    EXPECT_EQ(std::tuple(r.newCount(), r.duplicateCount(), r.errorCount(), r.selected().size()),
+              std::tuple(5, 0, 1, 5));
+}
+
+TEST(CSVImport, DuplicatesOfTheJournalAndOfEarlierRows) {
+    Fixture f;
+    f.stored({{&f.order, u"А-15"_s}, {&f.client, u"Иван Петров"_s}, {&f.size, u"M"_s}});
+    const Record anna = f.stored({{&f.client, u"Анна"_s}, {&f.size, u"S"_s}});
+    f.stored({{&f.order, u"Б-1"_s}, {&f.client, u"Олег"_s}, {&f.size, u"S"_s}}); // unique value: no identity
+    const ImportResult r =
+        f.prepare(u"ID;Номер заказа;Клиент;Размер\n"_s + idText(anna.id).toLower() +
+                  u";Ж-1;Кто-то;\n;а-15;Иван;\n;  Ё-7 ;Иван;\n;е-7;Пётр;\n;Е-7;;\n;;анна;s\n"
+                  u";;Олег;S\n;;ОЛЕГ; s \n;ж-1;;\n"_s);
+    const QString a15 = u"Номер заказа — Иван Петров, Номер заказа А-15, Размер M"_s;
+    const std::optional<DuplicateKind> expected[] = {
+        DuplicateKind::sameID(),                            // 2
+        DuplicateKind::uniqueInDatabase(a15),               // 3
+        std::nullopt,                                       // 4
+        DuplicateKind::uniqueInFile(u"Номер заказа"_s, 4),  // 5
+        DuplicateKind::uniqueInFile(u"Номер заказа"_s, 4),  // 6: still the first row's line
+        DuplicateKind::sameInDatabase(u"Анна, Размер S"_s), // 7
+        std::nullopt,                                       // 8
+        DuplicateKind::sameInFile(8),                       // 9
+        DuplicateKind::uniqueInFile(u"Номер заказа"_s, 2),  // 10: duplicates enter the file's indexes too
+    };
+    ASSERT_EQ(r.rows.size(), std::size(expected));
+    for (qsizetype i = 0; i < r.rows.size(); ++i) {
+        EXPECT_EQ(r.rows[i].duplicate, expected[i]) << r.rows[i].line;
+        EXPECT_EQ(r.rows[i].include, !expected[i]) << r.rows[i].line;
+    }
+    EXPECT_EQ(r.rows[0].checkText(), u"Уже есть в базе (та же запись)");
+    EXPECT_EQ(r.rows[1].checkText(), u"Дубль в базе: "_s + a15);
+    EXPECT_EQ(r.rows[3].checkText(), u"Дубль Номер заказа в файле (строка 4)");
+    EXPECT_EQ(r.rows[5].checkText(), u"Возможный дубль в базе: Анна, Размер S");
+    EXPECT_EQ(r.rows[7].checkText(), u"Возможный дубль в файле (строка 8)");
+    EXPECT_EQ(std::tuple(r.newCount(), r.duplicateCount(), r.errorCount()), std::tuple(2, 7, 0));
+    ImportResult chosen = r; // included by hand, a duplicate is selected
+    chosen.rows[1].include = true;
+    EXPECT_EQ(chosen.selected(), (QList<Record>{r.rows[1].record, r.rows[2].record, r.rows[6].record}));
+}
+
+TEST(CSVImport, IdsComeFromTheFileOnce) {
+    Fixture f;
+    const Record stored = f.stored({{&f.client, u"Иван"_s}, {&f.sum, u"1 050,5"_s}, {&f.paid, u"да"_s}});
+    f.stored({{&f.paid, u"да"_s}}); // no content
+    const QUuid fresh = QUuid::createUuid();
+    const ImportResult r =
+        f.prepare(u"Клиент;ID\nА;"_s + idText(fresh).toLower() + u"\nБ; "_s + idText(fresh) + u" \nВ;"_s +
+                  idText(stored.id) + u"\nГ;{"_s + idText(fresh) + u"}\n"_s);
+    ASSERT_EQ(r.rows.size(), 4);
+    EXPECT_EQ(r.rows[0].record.id, fresh);
+    EXPECT_NE(r.rows[1].record.id, fresh); // taken once; no finding for it
+    EXPECT_FALSE(r.rows[1].duplicate);
+    EXPECT_EQ(r.rows[2].duplicate, DuplicateKind::sameID());
+    EXPECT_NE(r.rows[2].record.id, stored.id);
+    EXPECT_FALSE(r.rows[3].duplicate); // braces: no id
+    EXPECT_NE(r.rows[3].record.id, fresh);
+
+    // An exported journal reads back as the same records, each found by its id.
+    const ImportResult back = f.prepare(CSVService::exportJournal(f.journal, std::nullopt, moscow));
+    ASSERT_EQ(back.rows.size(), 2);
+    EXPECT_EQ(back.rows[0].duplicate, DuplicateKind::sameID());
+    EXPECT_EQ(back.rows[0].record.values, stored.values);
+    EXPECT_EQ(back.rows[1].error, u"нет ни одного заполненного поля");
+}
