@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CSVImport.h"
 #include "Model.h"
 
 #include <QString>
@@ -28,6 +29,7 @@ struct ImportPreviewItem {
     QUuid id = QUuid::createUuid();
     QUuid journalID;
     QString fileName; // the chosen file's last path component
+    ImportResult result;
 };
 
 struct SettingsItem {

@@ -1,6 +1,7 @@
 #include "AlertBox.h"
 #include "AppRouter.h"
 #include "MainWindow.h"
+#include "QtFilePanels.h"
 #include "Startup.h"
 #include "Store.h"
 #include "cells/Icons.h"
@@ -49,7 +50,8 @@ int main(int argc, char** argv) {
     // The store reads the data file once, here, before any view sees it.
     AppStore store(start.dataFile);
     AppRouter router;
-    MainWindow window(store, router);
+    QtFilePanels panels;
+    MainWindow window(store, router, panels);
     window.show();
     return app.exec();
 }

@@ -1,12 +1,12 @@
 #include "MainWindow.h"
 
-#include <QWidget>
+#include "ContentView.h"
 
-MainWindow::MainWindow(AppStore&, AppRouter&, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Vostrel Учёт"));
-    auto* content = new QWidget(this);
-    content->setMinimumSize(1050, 680);
-    setCentralWidget(content);
+    m_content = new ContentView(store, router, panels, this);
+    setCentralWidget(m_content);
     resize(1440, 860);
 }

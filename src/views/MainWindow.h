@@ -4,10 +4,17 @@
 
 class AppRouter;
 class AppStore;
+class ContentView;
+class FilePanels;
 
-// The application's one window. Closing it quits the application.
+// The application's one window, hosting the root content. Closing it quits the application.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
+    MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent = nullptr);
+
+    ContentView* content() const { return m_content; }
+
+private:
+    ContentView* m_content = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "AppRouter.h"
 #include "CSVService.h"
+#include "ShellSamples.h"
 #include "Templates.h"
 #include "TestSupport.h"
 
@@ -11,13 +12,6 @@ using namespace testsupport;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A journal that adds one record at a time: none of its fields is filled item by item.
-inline Journal singleEntry(Journal journal) {
-    for (FieldDef& field : journal.fields)
-        field.isPerItem = false;
-    return journal;
-}
 
 Clock fixedClock(const QDateTime& now) {
     return [now] { return now; };

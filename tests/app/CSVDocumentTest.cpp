@@ -1,4 +1,5 @@
 #include "CSVDocument.h"
+#include "ShellSamples.h"
 #include "ShortcutText.h"
 #include "Startup.h"
 #include "TestSupport.h"
@@ -7,17 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace testsupport;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 TEST(CSVDocument, ReadsRegularFilesOnly) {
     QTemporaryDir dir;
@@ -32,7 +24,7 @@ TEST(CSVDocument, ReadsRegularFilesOnly) {
 TEST(CSVDocument, WritesWholeFileOrSaysWhyNot) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.csv"_s);
-    writeFile(path, "old contents that are longer");
+    ASSERT_TRUE(writeFile(path, "old contents that are longer"));
     EXPECT_EQ(CSVDocument{"new"}.write(path), std::nullopt);
     EXPECT_EQ(CSVDocument::read(path).data, QByteArray("new"));
 

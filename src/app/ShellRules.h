@@ -1,0 +1,59 @@
+#pragma once
+
+#include "SheetItems.h"
+
+#include "Model.h"
+
+#include <QList>
+#include <QString>
+#include <QUuid>
+
+#include <optional>
+#include <variant>
+
+// What the window's shell shows, computed from the journals and the navigation state alone, so that
+// every rule is reachable without a widget.
+
+// The selection after a repair: the selected journal when it still exists, else the first journal, else
+// nothing.
+std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std::optional<QUuid>& selected);
+
+// The ids of the journals in list order: a change of it (an add, a delete, a move) repairs the selection.
+QList<QUuid> journalIDs(const QList<Journal>& journals);
+
+// The window's title: the shown journal's name, else the product's name.
+QString mainWindowTitle(const std::optional<Journal>& shown);
+
+// The title of the confirmation before a journal is deleted, counting all its records.
+QString deleteJournalTitle(const std::optional<Journal>& journal);
+QString deleteJournalMessage();
+
+// The one alert of the window: a store error comes first and gives the title "Ошибка данных"; otherwise
+// a notice under the product's name. Nothing when neither is set (an empty notice still shows).
+struct AlertContent {
+    QString title;
+    QString text;
+    bool operator==(const AlertContent&) const = default;
+};
+std::optional<AlertContent> alertContent(const std::optional<QString>& lastError,
+                                         const std::optional<QString>& message);
+
+// Whether the journal's main add action opens batch entry (it has per-item fields) or the record editor.
+bool addsInBatch(const Journal& journal);
+// The title of the menu's main add command: the batch title and "…" when the journal adds in batch,
+// otherwise "Новая запись…" (also without a journal).
+QString primaryAddCommandTitle(const std::optional<Journal>& journal);
+// The title of the toolbar's add button: the batch title when the journal adds in batch, else "Добавить".
+QString addButtonTitle(const Journal& journal);
+// The sidebar's record count badge: the count, or nothing for a journal without records.
+QString recordCountBadge(const Journal& journal);
+
+// Reading a file chosen for an import into the journal: the preview item, or the one message to show.
+using ImportOutcome = std::variant<ImportPreviewItem, QString>;
+// Dates in the file are read in the calendar, two-digit years around the clock's today.
+ImportOutcome readImportFile(const QString& path, const Journal& journal, const Calendar& calendar,
+                             const Clock& clock);
+
+// The notices after the save panel.
+QString exportSavedMessage(const QString& path);
+QString exportFailedMessage(const QString& reason);

@@ -1,0 +1,345 @@
+#include "ContentView.h"
+
+#include "AlertBox.h"
+#include "AppRouter.h"
+#include "FilePanels.h"
+#include "JournalDetailView.h"
+#include "PlaceholderSheet.h"
+#include "SheetPresenter.h"
+#include "ShellRules.h"
+#include "SidebarView.h"
+#include "Store.h"
+#include "Style.h"
+#include "WelcomeView.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The new-journal sheet has a flag, not an item; while the flag is up it is always this one sheet.
+const QUuid newJournalSheetID = QUuid::fromString(QStringLiteral("{6f1c1e52-3d0b-4b0e-9a57-3a2f4f3c2b10}"));
+
+} // namespace
+
+ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent)
+    : QWidget(parent), m_store(store), m_router(router), m_panels(panels) {
+    setMinimumSize(1050, 680);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(1);
+    m_splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }")
+                                  .arg(Style::separator(this).name(QColor::HexArgb)));
+    m_sidebar = new SidebarView(store, router, m_splitter);
+    m_sidebar->setMinimumWidth(240);
+    m_detailStack = new QStackedWidget(m_splitter);
+    m_welcome = new WelcomeView(store, router, m_detailStack);
+    m_detail = new JournalDetailView(store, router, m_detailStack);
+    m_detailStack->addWidget(m_welcome);
+    m_detailStack->addWidget(m_detail);
+    m_splitter->addWidget(m_sidebar);
+    m_splitter->addWidget(m_detailStack);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({270, 1440 - 270});
+    layout->addWidget(m_splitter);
+
+    const auto afterClose = [this] { updateAlert(); };
+    m_newJournal = new SheetPresenter([this] { m_router.setShowNewJournal(false); }, afterClose, this);
+    m_editor = new SheetPresenter([this] { m_router.setEditor(std::nullopt); }, afterClose, this);
+    m_batch = new SheetPresenter([this] { m_router.setBatch(std::nullopt); }, afterClose, this);
+    m_importPreview =
+        new SheetPresenter([this] { m_router.setImportPreview(std::nullopt); }, afterClose, this);
+    m_settings = new SheetPresenter([this] { m_router.setSettings(std::nullopt); }, afterClose, this);
+
+    m_journalIDs = journalIDs(m_store.journals());
+    connect(&m_store, &AppStore::journalsChanged, this, &ContentView::journalsChanged);
+    connect(&m_store, &AppStore::lastErrorChanged, this, &ContentView::updateAlert);
+    connect(&m_router, &AppRouter::messageChanged, this, &ContentView::updateAlert);
+    connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &ContentView::refreshDetail);
+    connect(&m_router, &AppRouter::showNewJournalChanged, this, &ContentView::syncNewJournal);
+    connect(&m_router, &AppRouter::editorChanged, this, &ContentView::syncEditor);
+    connect(&m_router, &AppRouter::batchChanged, this, &ContentView::syncBatch);
+    connect(&m_router, &AppRouter::importPreviewChanged, this, &ContentView::syncImportPreview);
+    connect(&m_router, &AppRouter::settingsChanged, this, &ContentView::syncSettings);
+    connect(&m_router, &AppRouter::showImporterChanged, this, &ContentView::openImporter);
+    connect(&m_router, &AppRouter::showExporterChanged, this, &ContentView::openExporter);
+    connect(&m_router, &AppRouter::pendingDeleteJournalIDChanged, this, &ContentView::syncDeleteConfirmation);
+    refreshDetail();
+}
+
+ContentView::~ContentView() = default;
+
+bool ContentView::showsWelcome() const {
+    return m_detailStack->currentWidget() == m_welcome;
+}
+QDialog* ContentView::newJournalSheet() const {
+    return m_newJournal->dialog();
+}
+QDialog* ContentView::editorSheet() const {
+    return m_editor->dialog();
+}
+QDialog* ContentView::batchSheet() const {
+    return m_batch->dialog();
+}
+QDialog* ContentView::importPreviewSheet() const {
+    return m_importPreview->dialog();
+}
+QDialog* ContentView::settingsSheet() const {
+    return m_settings->dialog();
+}
+
+void ContentView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window restored from the task bar is not a new appearance.
+    if (event->spontaneous())
+        return;
+    fixSelection();
+    // A store error from loading was set before anyone listened: show it now.
+    updateAlert();
+    QTimer::singleShot(migrationNoteDelayMs, this, &ContentView::moveMigrationNote);
+}
+
+void ContentView::fixSelection() {
+    m_router.setSelectedJournalID(repairedSelection(m_store.journals(), m_router.selectedJournalID()));
+}
+
+void ContentView::journalsChanged() {
+    const QList<QUuid> ids = journalIDs(m_store.journals());
+    if (ids != m_journalIDs) {
+        m_journalIDs = ids;
+        fixSelection();
+        dropSheetsOfMissingJournals();
+    }
+    refreshDetail();
+}
+
+void ContentView::refreshDetail() {
+    const std::optional<Journal> journal = m_store.journal(m_router.selectedJournalID());
+    if (journal) {
+        m_detail->setJournal(*journal);
+        m_detailStack->setCurrentWidget(m_detail);
+    } else {
+        m_detailStack->setCurrentWidget(m_welcome);
+    }
+    window()->setWindowTitle(mainWindowTitle(journal));
+}
+
+void ContentView::dropSheetsOfMissingJournals() {
+    const auto gone = [this](const QUuid& journalID) { return !m_store.journal(journalID).has_value(); };
+    if (const auto item = m_router.editor(); item && gone(item->journalID))
+        m_router.setEditor(std::nullopt);
+    if (const auto item = m_router.batch(); item && gone(item->journalID))
+        m_router.setBatch(std::nullopt);
+    if (const auto& item = m_router.importPreview(); item && gone(item->journalID))
+        m_router.setImportPreview(std::nullopt);
+    if (const auto item = m_router.settings(); item && gone(item->journalID))
+        m_router.setSettings(std::nullopt);
+}
+
+void ContentView::syncNewJournal() {
+    m_newJournal->sync(m_router.showNewJournal() ? std::optional(newJournalSheetID) : std::nullopt, [this] {
+        return new PlaceholderSheet(
+            QStringLiteral("Новый журнал"),
+            QStringLiteral("Выберите шаблон — поля, статусы и показатели итогов будут "
+                           "готовы сразу."),
+            window());
+    });
+}
+
+void ContentView::syncEditor() {
+    const std::optional<EditorItem> item = m_router.editor();
+    m_editor->sync(item ? std::optional(item->id) : std::nullopt, [this, item]() -> QDialog* {
+        const std::optional<Journal> journal = m_store.journal(item->journalID);
+        if (!journal)
+            return nullptr;
+        const QString title = item->isNew ? QStringLiteral("Новая запись · ") + journal->name
+                                          : QStringLiteral("Изменить: ") + journal->title(item->record);
+        return new PlaceholderSheet(title, journal->name, window());
+    });
+}
+
+void ContentView::syncBatch() {
+    const std::optional<BatchItem> item = m_router.batch();
+    m_batch->sync(item ? std::optional(item->id) : std::nullopt, [this, item]() -> QDialog* {
+        const std::optional<Journal> journal = m_store.journal(item->journalID);
+        if (!journal)
+            return nullptr;
+        const QString title = item->templateRecord ? QStringLiteral("Ещё записи с такими же общими полями")
+                                                   : journal->batchTitle;
+        return new PlaceholderSheet(title, journal->name, window());
+    });
+}
+
+void ContentView::syncImportPreview() {
+    const std::optional<ImportPreviewItem>& item = m_router.importPreview();
+    m_importPreview->sync(item ? std::optional(item->id) : std::nullopt, [this]() -> QDialog* {
+        const std::optional<ImportPreviewItem>& current = m_router.importPreview();
+        const std::optional<Journal> journal = m_store.journal(current->journalID);
+        if (!journal)
+            return nullptr;
+        const QString title =
+            QStringLiteral("Импорт в «") + journal->name + QStringLiteral("»: ") + current->fileName;
+        return new PlaceholderSheet(
+            title, QStringLiteral("Строк в файле: ") + QString::number(current->result.rows.size()),
+            window());
+    });
+}
+
+void ContentView::syncSettings() {
+    const std::optional<SettingsItem> item = m_router.settings();
+    m_settings->sync(item ? std::optional(item->id) : std::nullopt, [this, item]() -> QDialog* {
+        const std::optional<Journal> journal = m_store.journal(item->journalID);
+        if (!journal)
+            return nullptr;
+        return new PlaceholderSheet(QStringLiteral("Настройки журнала"), journal->name, window());
+    });
+}
+
+void ContentView::openImporter() {
+    if (!m_router.showImporter() || m_importerOpen)
+        return;
+    m_importerOpen = true;
+    QPointer<ContentView> self(this);
+    m_panels.openFile(window(), [self](const QString& path) {
+        if (!self)
+            return;
+        self->m_importerOpen = false;
+        self->m_router.setShowImporter(false);
+        if (!path.isEmpty())
+            self->handleImport(path);
+        self->updateAlert();
+    });
+}
+
+void ContentView::handleImport(const QString& path) {
+    // The target is read when the panel answers: a journal deleted meanwhile gets nothing, and no notice.
+    const std::optional<Journal> target = m_store.journal(m_router.importTargetID());
+    if (!target)
+        return;
+    ImportOutcome outcome = readImportFile(path, *target, m_router.calendar(), m_router.clock());
+    if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
+        m_router.setImportPreview(std::move(*item));
+    else
+        m_router.setMessage(std::get<QString>(outcome));
+}
+
+void ContentView::openExporter() {
+    if (!m_router.showExporter() || m_exporterOpen)
+        return;
+    m_exporterOpen = true;
+    QPointer<ContentView> self(this);
+    m_panels.saveFile(window(), m_router.exportName(), [self](const QString& path) {
+        if (!self)
+            return;
+        self->m_exporterOpen = false;
+        self->m_router.setShowExporter(false);
+        if (!path.isEmpty()) {
+            // The panel only names the file; the export counts as saved once the file is really written.
+            const std::optional<QString> failure = self->m_router.exportDocument().write(path);
+            self->m_router.setMessage(failure ? exportFailedMessage(*failure) : exportSavedMessage(path));
+        }
+        self->updateAlert();
+    });
+}
+
+void ContentView::syncDeleteConfirmation() {
+    const std::optional<QUuid> pending = m_router.pendingDeleteJournalID();
+    if (!pending) {
+        if (m_deleteBox)
+            m_deleteBox->done(QMessageBox::Cancel);
+        return;
+    }
+    const QString title = deleteJournalTitle(m_store.journal(pending));
+    if (m_deleteBox) {
+        m_deleteBox->setText(title);
+        return;
+    }
+    QMessageBox* box = makeAlertBox(window(), title, deleteJournalMessage());
+    box->setWindowModality(Qt::WindowModal);
+    box->setWindowTitle(QStringLiteral("Vostrel Учёт"));
+    box->setIcon(QMessageBox::Warning);
+    QPushButton* remove = box->addButton(QStringLiteral("Удалить журнал"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    // Return must not delete: neither button takes it.
+    remove->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    box->setEscapeButton(cancel);
+    remove->setObjectName(QStringLiteral("deleteJournal"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    m_deleteBox = box;
+    connect(box, &QDialog::finished, this, [this, box, remove] {
+        const bool confirmed = box->clickedButton() == remove;
+        if (m_deleteBox == box)
+            m_deleteBox = nullptr;
+        box->deleteLater();
+        if (confirmed) {
+            if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID())
+                m_store.deleteJournal(*id);
+        }
+        m_router.setPendingDeleteJournalID(std::nullopt);
+        updateAlert();
+    });
+    box->open();
+}
+
+bool ContentView::overlayUp() const {
+    return m_newJournal->isShown() || m_editor->isShown() || m_batch->isShown() ||
+           m_importPreview->isShown() || m_settings->isShown() || m_importerOpen || m_exporterOpen ||
+           m_deleteBox;
+}
+
+void ContentView::updateAlert() {
+    if (m_clearingAlert)
+        return;
+    const std::optional<AlertContent> content = alertContent(m_store.lastError(), m_router.message());
+    if (!content) {
+        if (m_alert)
+            m_alert->done(QMessageBox::Ok);
+        return;
+    }
+    if (m_alert) {
+        m_alert->setWindowTitle(content->title);
+        m_alert->setText(content->title);
+        m_alert->setInformativeText(content->text);
+        return;
+    }
+    // Shown once nothing else is over the window; every sheet or panel that closes asks again.
+    if (overlayUp())
+        return;
+    QMessageBox* box = makeAlertBox(window(), content->title, content->text);
+    box->setWindowModality(Qt::WindowModal);
+    box->setIcon(m_store.lastError() ? QMessageBox::Warning : QMessageBox::Information);
+    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    m_alert = box;
+    connect(box, &QDialog::finished, this, [this, box] {
+        if (m_alert == box)
+            m_alert = nullptr;
+        box->deleteLater();
+        // Closing the alert clears both texts, whichever was shown.
+        m_clearingAlert = true;
+        m_store.setLastError(std::nullopt);
+        m_router.setMessage(std::nullopt);
+        m_clearingAlert = false;
+    });
+    box->open();
+}
+
+void ContentView::moveMigrationNote() {
+    const std::optional<QString> note = m_store.migrationNote();
+    if (!note)
+        return;
+    m_store.setMigrationNote(std::nullopt);
+    m_router.setMessage(note);
+}

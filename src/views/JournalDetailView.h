@@ -1,0 +1,73 @@
+#pragma once
+
+#include "JournalTab.h"
+#include "Model.h"
+
+#include <QPointer>
+#include <QUuid>
+#include <QWidget>
+
+#include <optional>
+
+class AppRouter;
+class AppStore;
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QToolButton;
+class QVBoxLayout;
+
+// The journal screen: its toolbar (the tab switch, the add menu, import, export, settings) above the
+// dashboard or the records tab. The tab's content belongs to one journal: another journal, or the other
+// tab, builds it afresh, so its view state never carries over; a changed copy of the same journal is
+// handed to the existing content.
+class JournalDetailView : public QWidget {
+    Q_OBJECT
+public:
+    JournalDetailView(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
+
+    void setJournal(const Journal& journal);
+    const Journal& journal() const { return m_journal; }
+
+    QWidget* content() const { return m_content; }
+    QAbstractButton* tabButton(JournalTab tab) const;
+    QToolButton* addButton() const { return m_add; }
+    QToolButton* importButton() const { return m_import; }
+    QToolButton* exportButton() const { return m_export; }
+    QToolButton* settingsButton() const { return m_settings; }
+    QMenu* addMenu() const { return m_addMenu; }
+
+private:
+    void rebuildContentIfNeeded();
+    void refreshToolbar();
+
+    AppStore& m_store;
+    AppRouter& m_router;
+    Journal m_journal;
+    std::optional<std::pair<QUuid, JournalTab>> m_contentIdentity;
+    QPointer<QWidget> m_content;
+    QVBoxLayout* m_layout = nullptr;
+    QButtonGroup* m_tabs = nullptr;
+    QToolButton* m_add = nullptr;
+    QMenu* m_addMenu = nullptr;
+    QToolButton* m_import = nullptr;
+    QToolButton* m_export = nullptr;
+    QToolButton* m_settings = nullptr;
+};
+
+// Stands in for a tab whose screen is not built yet: the journal's name and its record count.
+class TabPlaceholder : public QWidget {
+    Q_OBJECT
+public:
+    TabPlaceholder(const QString& tabTitle, const Journal& journal, QWidget* parent = nullptr);
+    void setJournal(const Journal& journal);
+
+private:
+    QString m_tabTitle;
+    QLabel* m_name = nullptr;
+    QLabel* m_count = nullptr;
+};
+
+// The count line of a tab placeholder: "12 записей" with the journal's own noun.
+QString recordCountText(const Journal& journal);

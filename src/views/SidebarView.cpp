@@ -1,0 +1,209 @@
+#include "SidebarView.h"
+
+#include "AppRouter.h"
+#include "JournalListModel.h"
+#include "ShortcutText.h"
+#include "Store.h"
+#include "Style.h"
+#include "cells/Icons.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+void JournalListView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+namespace {
+
+// A row: the journal's icon and name, and at the trailing edge a capsule with its record count.
+class JournalRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        const QFontMetrics metrics(rowFont(option.font));
+        return QSize(200, metrics.height() + 14);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = option.palette;
+        const QRect frame = option.rect.adjusted(6, 1, -6, -1);
+        if (selected) {
+            QPainterPath path;
+            path.addRoundedRect(frame, 6, 6);
+            painter->fillPath(path, palette.color(QPalette::Highlight));
+        } else if (option.state & QStyle::State_MouseOver) {
+            QColor hover = palette.color(QPalette::Highlight);
+            hover.setAlphaF(0.10);
+            QPainterPath path;
+            path.addRoundedRect(frame, 6, 6);
+            painter->fillPath(path, hover);
+        }
+        const QColor text = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+
+        const int iconSize = 20;
+        QRect content = frame.adjusted(10, 0, -8, 0);
+        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+        const QRect iconRect(content.left(), content.center().y() - iconSize / 2 + 1, iconSize, iconSize);
+        if (!icon.isNull())
+            icon.paint(painter, iconRect, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
+        content.setLeft(iconRect.right() + 10);
+
+        const QString badge = index.data(JournalListModel::BadgeRole).toString();
+        if (!badge.isEmpty()) {
+            QFont badgeFont = Style::font(Style::TextStyle::callout, option.font);
+            const QFontMetrics bm(badgeFont);
+            const int w = std::max(bm.horizontalAdvance(badge) + 14, 24);
+            const int h = bm.height() + 4;
+            const QRect badgeRect(content.right() - w, content.center().y() - h / 2 + 1, w, h);
+            QColor fill = selected ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Text);
+            fill.setAlphaF(selected ? 0.25 : 0.09);
+            QPainterPath path;
+            path.addRoundedRect(badgeRect, h / 2.0, h / 2.0);
+            painter->fillPath(path, fill);
+            QColor badgeText = text;
+            if (!selected)
+                badgeText.setAlphaF(0.7);
+            painter->setPen(badgeText);
+            painter->setFont(badgeFont);
+            painter->drawText(badgeRect, Qt::AlignCenter, badge);
+            content.setRight(badgeRect.left() - 8);
+        }
+
+        const QFont font = rowFont(option.font);
+        painter->setFont(font);
+        painter->setPen(text);
+        const QString name = QFontMetrics(font).elidedText(index.data(Qt::DisplayRole).toString(),
+                                                           Qt::ElideRight, content.width());
+        painter->drawText(content, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, name);
+        painter->restore();
+    }
+
+private:
+    static QFont rowFont(const QFont& base) { return Style::font(Style::TextStyle::title3, base); }
+};
+
+} // namespace
+
+SidebarView::SidebarView(AppStore& store, AppRouter& router, QWidget* parent)
+    : QWidget(parent), m_store(store), m_router(router) {
+    setObjectName(QStringLiteral("sidebar"));
+    // A slightly deeper shade than the detail column sets the sidebar apart, as on other desktops.
+    QPalette shade = palette();
+    shade.setColor(QPalette::Window, shade.color(QPalette::Window).darker(104));
+    setPalette(shade);
+    setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 8, 0, 0);
+    layout->setSpacing(4);
+
+    auto* header = new QLabel(QStringLiteral("Журналы"), this);
+    Style::setText(header, Style::TextStyle::caption, true);
+    QPalette headerPalette = header->palette();
+    headerPalette.setColor(QPalette::WindowText, Style::secondary(header));
+    header->setPalette(headerPalette);
+    header->setContentsMargins(16, 4, 16, 2);
+    layout->addWidget(header);
+
+    m_model = new JournalListModel(store, this);
+    m_list = new JournalListView(this);
+    m_list->setObjectName(QStringLiteral("journalList"));
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(new JournalRowDelegate(m_list));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setDragEnabled(true);
+    m_list->setDropIndicatorShown(true);
+    m_list->setMouseTracking(true);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->viewport()->setAutoFillBackground(false);
+    layout->addWidget(m_list, 1);
+
+    auto* footer = new QWidget(this);
+    auto* footerLayout = new QVBoxLayout(footer);
+    footerLayout->setContentsMargins(12, 12, 12, 12);
+    footerLayout->setSpacing(10);
+    auto* create =
+        new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Новый журнал"), footer);
+    create->setObjectName(QStringLiteral("newJournal"));
+    create->setAutoDefault(false);
+    create->setToolTip(withShortcut(QStringLiteral("Создать журнал из шаблона"), AppKeys::newJournal()));
+    Style::makeLarge(create);
+    footerLayout->addWidget(create);
+    layout->addWidget(footer);
+
+    connect(create, &QPushButton::clicked, this, [this] { m_router.requestNewJournal(m_store); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SidebarView::userSelected);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &SidebarView::showSelection);
+    connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &SidebarView::showSelection);
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = m_list->indexAt(pos);
+        if (!index.isValid())
+            return;
+        QMenu* menu = contextMenu(index.data(JournalListModel::JournalIDRole).toUuid(), this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_list->viewport()->mapToGlobal(pos));
+    });
+    showSelection();
+}
+
+QMenu* SidebarView::contextMenu(const QUuid& journalID, QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    // Each entry looks its journal up when chosen: the list may have changed while the menu was open.
+    menu->addAction(Icons::icon(QStringLiteral("slider.horizontal.3")), QStringLiteral("Настройки журнала…"),
+                    this, [this, journalID] {
+                        if (m_store.journal(journalID))
+                            m_router.setSettings(SettingsItem{QUuid::createUuid(), journalID});
+                    });
+    menu->addAction(Icons::icon(QStringLiteral("square.and.arrow.up")), QStringLiteral("Экспорт в CSV…"),
+                    this, [this, journalID] {
+                        if (const std::optional<Journal> journal = m_store.journal(journalID))
+                            m_router.exportJournal(*journal, std::nullopt, QString());
+                    });
+    menu->addSeparator();
+    menu->addAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Удалить журнал…"), this,
+                    [this, journalID] { m_router.setPendingDeleteJournalID(journalID); });
+    return menu;
+}
+
+void SidebarView::showSelection() {
+    const QSignalBlocker blocker(m_list->selectionModel());
+    const std::optional<QUuid> selected = m_router.selectedJournalID();
+    const int row = selected ? m_model->rowOf(*selected) : -1;
+    if (row < 0) {
+        m_list->selectionModel()->clear();
+    } else {
+        const QModelIndex index = m_model->index(row);
+        m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_list->scrollTo(index);
+    }
+    m_list->viewport()->update();
+}
+
+void SidebarView::userSelected() {
+    const QModelIndexList rows = m_list->selectionModel()->selectedIndexes();
+    if (rows.isEmpty())
+        m_router.setSelectedJournalID(std::nullopt);
+    else
+        m_router.setSelectedJournalID(rows.first().data(JournalListModel::JournalIDRole).toUuid());
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QListView>
+#include <QUuid>
+#include <QWidget>
+
+class AppRouter;
+class AppStore;
+class JournalListModel;
+class QMenu;
+
+// The list view of the sidebar. A right click opens the row's context menu without moving the selection.
+class JournalListView : public QListView {
+    Q_OBJECT
+public:
+    using QListView::QListView;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The sidebar column: the journals in the user's order with their icons and record counts, the selection
+// bound to the router, reordering by drag, a context menu per journal and the new-journal button.
+class SidebarView : public QWidget {
+    Q_OBJECT
+public:
+    SidebarView(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
+
+    JournalListView* list() const { return m_list; }
+    JournalListModel* model() const { return m_model; }
+    // The context menu of one journal's row; the caller owns it.
+    QMenu* contextMenu(const QUuid& journalID, QWidget* parent);
+
+private:
+    void showSelection();
+    void userSelected();
+
+    AppStore& m_store;
+    AppRouter& m_router;
+    JournalListModel* m_model = nullptr;
+    JournalListView* m_list = nullptr;
+};

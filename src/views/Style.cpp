@@ -1,0 +1,78 @@
+#include "Style.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+QFont Style::font(TextStyle style, const QFont& base, bool bold) {
+    double factor = 1.0;
+    bool heavy = bold;
+    switch (style) {
+    case TextStyle::largeTitle:
+        factor = 2.0;
+        break;
+    case TextStyle::title:
+        factor = 1.7;
+        break;
+    case TextStyle::title2:
+        factor = 1.3;
+        break;
+    case TextStyle::title3:
+        factor = 1.15;
+        break;
+    case TextStyle::headline:
+        heavy = true;
+        break;
+    case TextStyle::body:
+        break;
+    case TextStyle::callout:
+        factor = 0.92;
+        break;
+    case TextStyle::caption:
+        factor = 0.8;
+        break;
+    }
+    QFont f = base;
+    if (base.pointSizeF() > 0)
+        f.setPointSizeF(base.pointSizeF() * factor);
+    else
+        f.setPixelSize(qRound(base.pixelSize() * factor));
+    if (heavy)
+        f.setBold(true);
+    return f;
+}
+
+QColor Style::secondary(const QWidget* widget) {
+    QColor c = widget->palette().color(QPalette::WindowText);
+    c.setAlphaF(0.55);
+    return c;
+}
+
+QColor Style::separator(const QWidget* widget) {
+    QColor c = widget->palette().color(QPalette::WindowText);
+    c.setAlphaF(0.14);
+    return c;
+}
+
+void Style::setText(QLabel* label, TextStyle style, bool bold) {
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font(style, label->font(), bold));
+}
+
+void Style::makeProminent(QPushButton* button) {
+    const QPalette p = button->palette();
+    const QColor accent = p.color(QPalette::Highlight);
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: none;"
+                                         " border-radius: 7px; padding: 8px 18px; }"
+                                         "QPushButton:hover { background-color: %3; }"
+                                         "QPushButton:pressed { background-color: %4; }")
+                              .arg(accent.name(), p.color(QPalette::HighlightedText).name(),
+                                   accent.lighter(110).name(), accent.darker(115).name()));
+}
+
+void Style::makeLarge(QAbstractButton* button) {
+    button->setFont(font(TextStyle::title3, button->font()));
+    button->setMinimumHeight(button->fontMetrics().height() + 18);
+    button->setIconSize(QSize(20, 20));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QAbstractButton;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The text styles and button looks the shell's screens share, as factors of the application font so
+// they follow the user's font size.
+namespace Style {
+
+enum class TextStyle { largeTitle, title, title2, title3, headline, body, callout, caption };
+
+QFont font(TextStyle style, const QFont& base, bool bold = false);
+// The text colour of the widget at a reduced opacity: secondary text and symbols.
+QColor secondary(const QWidget* widget);
+// Shows a label's text as plain text in the given style.
+void setText(QLabel* label, TextStyle style, bool bold = false);
+// The colour of thin separator lines.
+QColor separator(const QWidget* widget);
+
+// A filled button in the accent colour: the one main action of a screen.
+void makeProminent(QPushButton* button);
+// A taller button with a larger font, for the few big actions.
+void makeLarge(QAbstractButton* button);
+
+} // namespace Style

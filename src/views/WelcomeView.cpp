@@ -1,0 +1,58 @@
+#include "WelcomeView.h"
+
+#include "AppRouter.h"
+#include "Style.h"
+#include "cells/CellStyle.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+WelcomeView::WelcomeView(AppStore& store, AppRouter& router, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 40, 40, 40);
+    layout->setSpacing(16);
+    layout->addStretch(1);
+
+    auto* symbol = new QLabel(this);
+    symbol->setObjectName(QStringLiteral("welcomeSymbol"));
+    symbol->setPixmap(CellStyle::symbol(QStringLiteral("square.stack.3d.up"), Style::secondary(symbol), 60,
+                                        devicePixelRatioF()));
+    symbol->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(symbol);
+
+    auto* title = new QLabel(QStringLiteral("Vostrel Учёт"), this);
+    Style::setText(title, Style::TextStyle::largeTitle, true);
+    title->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(title);
+
+    auto* text =
+        new QLabel(QStringLiteral("Учёт для бизнеса: продажи, доходы и расходы, клиенты и сделки, склад, "
+                                  "услуги, задачи — или свой журнал с нужными полями."),
+                   this);
+    Style::setText(text, Style::TextStyle::body);
+    text->setAlignment(Qt::AlignHCenter);
+    text->setWordWrap(true);
+    // A fixed width lets the layout give the wrapped text the height of all its lines.
+    text->setFixedWidth(540);
+    text->setMinimumHeight(text->heightForWidth(540));
+    QPalette secondary = text->palette();
+    secondary.setColor(QPalette::WindowText, Style::secondary(text));
+    text->setPalette(secondary);
+    layout->addWidget(text, 0, Qt::AlignHCenter);
+
+    auto* create = new QPushButton(QStringLiteral("Создать журнал"), this);
+    create->setObjectName(QStringLiteral("createJournal"));
+    create->setAutoDefault(false);
+    Style::makeLarge(create);
+    Style::makeProminent(create);
+    // The symbol takes the button's text colour on the accent fill.
+    create->setIcon(
+        QIcon(CellStyle::symbol(QStringLiteral("plus"), create->palette().color(QPalette::HighlightedText),
+                                create->iconSize().width(), devicePixelRatioF())));
+    layout->addSpacing(4);
+    layout->addWidget(create, 0, Qt::AlignHCenter);
+    connect(create, &QPushButton::clicked, this, [&store, &router] { router.requestNewJournal(store); });
+
+    layout->addStretch(1);
+}

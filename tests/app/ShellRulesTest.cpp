@@ -1,0 +1,99 @@
+#include "ShellRules.h"
+#include "ShellSamples.h"
+#include "Templates.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+TEST(ShellRules, SelectionRepair) {
+    const Journal a = Templates::blank();
+    const Journal b = Templates::tasks();
+    const QUuid gone = QUuid::createUuid();
+    const struct {
+        const char* name;
+        QList<Journal> journals;
+        std::optional<QUuid> selected;
+        std::optional<QUuid> expected;
+    } cases[] = {
+        {"no journals, nothing selected", {}, std::nullopt, std::nullopt},
+        {"no journals, stale id", {}, gone, std::nullopt},
+        {"nothing selected takes the first", {a, b}, std::nullopt, a.id},
+        {"existing selection stays", {a, b}, b.id, b.id},
+        {"deleted selection takes the first", {a, b}, gone, a.id},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(repairedSelection(c.journals, c.selected), c.expected) << c.name;
+}
+
+TEST(ShellRules, DeleteTitleCountsWithTheJournalsNoun) {
+    Journal journal = Templates::blank();
+    journal.name = u"Склад"_s;
+    journal.itemNoun = NounForms{u"товар"_s, u"товара"_s, u"товаров"_s};
+    const struct {
+        int count;
+        const char* title;
+    } cases[] = {
+        {0, "Удалить журнал «Склад» (0 товаров)?"},     {1, "Удалить журнал «Склад» (1 товар)?"},
+        {2, "Удалить журнал «Склад» (2 товара)?"},      {5, "Удалить журнал «Склад» (5 товаров)?"},
+        {21, "Удалить журнал «Склад» (21 товар)?"},     {22, "Удалить журнал «Склад» (22 товара)?"},
+        {111, "Удалить журнал «Склад» (111 товаров)?"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(deleteJournalTitle(named(journal, journal.name, c.count)), QString::fromUtf8(c.title))
+            << c.count;
+    EXPECT_EQ(deleteJournalTitle(std::nullopt), u"Удалить журнал?");
+}
+
+TEST(ShellRules, AddTitlesFollowPerItemFields) {
+    Journal batch = Templates::sales();
+    batch.batchTitle = u"Несколько записей"_s;
+    const Journal single = singleEntry(Templates::blank());
+    EXPECT_EQ(primaryAddCommandTitle(batch), u"Несколько записей…");
+    EXPECT_EQ(primaryAddCommandTitle(single), u"Новая запись…");
+    EXPECT_EQ(primaryAddCommandTitle(std::nullopt), u"Новая запись…");
+    EXPECT_EQ(addButtonTitle(batch), u"Несколько записей");
+    EXPECT_EQ(addButtonTitle(single), u"Добавить");
+    batch.batchTitle.clear();
+    EXPECT_EQ(primaryAddCommandTitle(batch), u"…");
+}
+
+TEST(ShellRules, ImportFileOutcomes) {
+    QTemporaryDir dir;
+    const Journal journal = Templates::blank();
+    const QString good = dir.filePath(u"товары.csv"_s);
+    ASSERT_TRUE(writeFile(good, "\xEF\xBB\xBF" + (journal.fields.first().name + u"\r\nЧай\r\n"_s).toUtf8()));
+    const QString empty = dir.filePath(u"empty.csv"_s);
+    ASSERT_TRUE(writeFile(empty, QByteArray()));
+    const QString binary = dir.filePath(u"bad.csv"_s);
+    ASSERT_TRUE(writeFile(binary, QByteArray("\xFF\xFE\x00", 3))); // UTF-16 mark with an odd byte count
+
+    const ImportOutcome ok = readImportFile(good, journal, Calendar{}, systemNow);
+    ASSERT_TRUE(std::holds_alternative<ImportPreviewItem>(ok));
+    const auto& item = std::get<ImportPreviewItem>(ok);
+    EXPECT_EQ(item.journalID, journal.id);
+    EXPECT_EQ(item.fileName, u"товары.csv");
+    EXPECT_EQ(item.result.rows.size(), 1);
+
+    const struct {
+        QString path;
+        const char* message;
+    } failures[] = {
+        {empty, "Файл пустой."},
+        {binary, "Не удалось прочитать файл как текст (поддерживаются UTF-8 и Windows-1251)."},
+        {dir.filePath(u"missing.csv"_s), "Файл «missing.csv» не найден."},
+        {dir.path(), nullptr},
+    };
+    for (const auto& f : failures) {
+        const ImportOutcome outcome = readImportFile(f.path, journal, Calendar{}, systemNow);
+        ASSERT_TRUE(std::holds_alternative<QString>(outcome)) << f.path.toStdString();
+        const QString& message = std::get<QString>(outcome);
+        EXPECT_FALSE(message.startsWith(u"Не удалось открыть файл: ")) << message.toStdString();
+        if (f.message)
+            EXPECT_EQ(message, QString::fromUtf8(f.message));
+    }
+}

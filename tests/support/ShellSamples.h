@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Model.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QUuid>
+
+// Journals and files for the shell's tests.
+namespace testsupport {
+
+// The journal under another name, with `records` empty records added.
+inline Journal named(Journal journal, const QString& name, int records = 0) {
+    journal.name = name;
+    for (int i = 0; i < records; ++i)
+        journal.records.append(Record{QUuid::createUuid(), {}, {}, journal.createdAt, journal.createdAt});
+    return journal;
+}
+
+// The journal adding one record at a time: none of its fields is filled item by item.
+inline Journal singleEntry(Journal journal) {
+    for (FieldDef& field : journal.fields)
+        field.isPerItem = false;
+    return journal;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace testsupport

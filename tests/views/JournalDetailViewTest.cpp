@@ -1,0 +1,100 @@
+#include "JournalDetailView.h"
+#include "ShellFixture.h"
+#include "ShellSamples.h"
+#include "Templates.h"
+#include "cells/Icons.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QToolButton>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList menuTitles(QMenu* menu) {
+    QStringList titles;
+    for (QAction* a : menu->actions())
+        titles.append(a->text());
+    return titles;
+}
+
+} // namespace
+
+TEST(JournalDetailView, ToolbarFollowsTheJournal) {
+    Journal sales = named(Templates::sales(), u"Продажи"_s);
+    sales.batchTitle = u"Несколько записей"_s;
+    const Journal blank = named(singleEntry(Templates::blank()), u"Свой"_s);
+    Shell shell({sales, blank});
+    shell.show();
+    JournalDetailView* detail = shell.content().detail();
+
+    EXPECT_EQ(detail->addButton()->text(), u"Несколько записей");
+    EXPECT_EQ(menuTitles(detail->addMenu()), (QStringList{u"Одна запись…"_s, u"Несколько записей…"_s}));
+    EXPECT_FALSE(detail->exportButton()->isEnabled());
+    EXPECT_EQ(detail->importButton()->toolTip(), u"Импорт записей из CSV (Ctrl+Shift+I)");
+    EXPECT_EQ(detail->addButton()->toolTip(), u"Добавить (Ctrl+N), одну запись — Ctrl+Shift+N");
+    EXPECT_EQ(detail->settingsButton()->toolTip(), u"Поля, статусы, показатели и отчёт (Ctrl+Alt+,)");
+    detail->addButton()->click();
+    ASSERT_TRUE(shell.router->batch());
+    EXPECT_FALSE(shell.router->batch()->templateRecord);
+    shell.router->setBatch(std::nullopt);
+    detail->addMenu()->actions().first()->trigger();
+    ASSERT_TRUE(shell.router->editor());
+    EXPECT_TRUE(shell.router->editor()->isNew);
+    shell.router->setEditor(std::nullopt);
+
+    // One record enables export at once.
+    shell.store->addRecords({Record{QUuid::createUuid(), {}, {}, utc(2025, 1, 1), utc(2025, 1, 1)}},
+                            sales.id);
+    EXPECT_TRUE(detail->exportButton()->isEnabled());
+
+    shell.router->setSelectedJournalID(blank.id);
+    EXPECT_EQ(detail->addButton()->text(), u"Добавить");
+    EXPECT_EQ(menuTitles(detail->addMenu()), (QStringList{u"Одна запись…"_s}));
+    detail->addButton()->click();
+    ASSERT_TRUE(shell.router->editor());
+    shell.router->setEditor(std::nullopt);
+
+    detail->settingsButton()->click();
+    ASSERT_TRUE(shell.router->settings());
+    EXPECT_EQ(shell.router->settings()->journalID, blank.id);
+    shell.router->setSettings(std::nullopt);
+    detail->importButton()->click();
+    EXPECT_EQ(shell.router->importTargetID(), blank.id);
+    EXPECT_EQ(shell.panels.opens, 1);
+    shell.panels.answerOpen(QString());
+}
+
+TEST(JournalDetailView, TabContentBelongsToOneJournalAndTab) {
+    const Journal a = named(Templates::blank(), u"А"_s);
+    const Journal b = named(Templates::tasks(), u"Б"_s);
+    Shell shell({a, b});
+    shell.show();
+    JournalDetailView* detail = shell.content().detail();
+    QPointer<QWidget> first = detail->content();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(detail->tabButton(JournalTab::dashboard)->isChecked());
+
+    // A changed copy of the same journal keeps the content; the window title follows a rename.
+    shell.store->renameJournal(a.id, u"А2"_s, a.icon);
+    EXPECT_EQ(detail->content(), first.data());
+    EXPECT_EQ(shell.window->windowTitle(), u"А2");
+
+    detail->tabButton(JournalTab::records)->click();
+    EXPECT_EQ(shell.router->tab(), JournalTab::records);
+    QPointer<QWidget> records = detail->content();
+    EXPECT_NE(records.data(), first.data());
+    EXPECT_EQ(records->objectName(), u"tabContent_records");
+
+    // Another journal keeps the tab and starts afresh.
+    shell.router->setSelectedJournalID(b.id);
+    EXPECT_EQ(shell.router->tab(), JournalTab::records);
+    EXPECT_NE(detail->content(), records.data());
+    EXPECT_TRUE(detail->tabButton(JournalTab::records)->isChecked());
+
+    shell.router->setTab(JournalTab::dashboard);
+    EXPECT_TRUE(detail->tabButton(JournalTab::dashboard)->isChecked());
+    EXPECT_EQ(detail->content()->objectName(), u"tabContent_dashboard");
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "AppRouter.h"
+#include "ContentView.h"
+#include "FilePanels.h"
+#include "MainWindow.h"
+#include "Store.h"
+#include "StoreSupport.h"
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+#include <memory>
+
+// File panels that answer when the test says so.
+struct FakePanels : FilePanels {
+    int opens = 0;
+    int saves = 0;
+    QString defaultName;
+    Done openDone;
+    Done saveDone;
+
+    void openFile(QWidget*, Done done) override {
+        ++opens;
+        openDone = std::move(done);
+    }
+    void saveFile(QWidget*, const QString& name, Done done) override {
+        ++saves;
+        defaultName = name;
+        saveDone = std::move(done);
+    }
+    void answerOpen(const QString& path) { std::exchange(openDone, {})(path); }
+    void answerSave(const QString& path) { std::exchange(saveDone, {})(path); }
+};
+
+// The whole shell on a data folder of its own: a store with the given journals, the router, fake panels
+// and the main window (not yet shown).
+struct Shell {
+    testsupport::TempDataFolder folder;
+    std::unique_ptr<AppStore> store;
+    std::unique_ptr<AppRouter> router;
+    FakePanels panels;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Shell(const QList<Journal>& journals = {}) {
+        store = std::make_unique<AppStore>(folder.dataPath(), folder.clock(),
+                                           Calendar{testsupport::zone("Europe/Moscow")});
+        for (const Journal& journal : journals)
+            store->addJournal(journal);
+        router = std::make_unique<AppRouter>(folder.clock(), Calendar{testsupport::zone("Europe/Moscow")});
+        window = std::make_unique<MainWindow>(*store, *router, panels);
+    }
+    ~Shell() {
+        // Close whatever the test left open before the objects it points at go.
+        window.reset();
+    }
+
+    ContentView& content() const { return *window->content(); }
+    void show() {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        (void)QTest::qWaitForWindowExposed(window.get());
+    }
+};
+
+// The visible message box over the window, if any.
+inline QMessageBox* openBox(const Shell& shell) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+            return box;
+    }
+    (void)shell;
+    return nullptr;
+}
+
+inline QAbstractButton* boxButton(QMessageBox* box, const QString& text) {
+    for (QAbstractButton* b : box->buttons()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}

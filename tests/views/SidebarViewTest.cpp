@@ -1,0 +1,138 @@
+#include "SidebarView.h"
+#include "JournalListModel.h"
+#include "ShellFixture.h"
+#include "ShellSamples.h"
+#include "Templates.h"
+#include "WelcomeView.h"
+
+#include <QAbstractItemModelTester>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList names(const AppStore& store) {
+    QStringList result;
+    for (const Journal& j : store.journals())
+        result.append(j.name);
+    return result;
+}
+
+QAction* entry(QMenu* menu, const QString& title) {
+    for (QAction* a : menu->actions()) {
+        if (a->text() == title)
+            return a;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(SidebarView, RowsShowNamesIconsAndCounts) {
+    Shell shell({named(Templates::sales(), u"Продажи"_s), named(Templates::tasks(), u"Задачи"_s, 1),
+                 named(Templates::crm(), u"Клиенты"_s, 12)});
+    JournalListModel* model = shell.content().sidebar()->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    ASSERT_EQ(model->rowCount(), 3);
+    const struct {
+        const char* name;
+        const char* badge;
+    } rows[] = {{"Продажи", ""}, {"Задачи", "1"}, {"Клиенты", "12"}};
+    for (int i = 0; i < 3; ++i) {
+        const QModelIndex index = model->index(i);
+        EXPECT_EQ(index.data().toString(), QString::fromUtf8(rows[i].name));
+        EXPECT_EQ(index.data(JournalListModel::BadgeRole).toString(), QString::fromUtf8(rows[i].badge));
+        EXPECT_FALSE(index.data(Qt::DecorationRole).value<QIcon>().isNull()) << rows[i].name;
+    }
+    shell.store->addRecords({Record{QUuid::createUuid(), {}, {}, utc(2025, 1, 1), utc(2025, 1, 1)}},
+                            shell.store->journals().first().id);
+    EXPECT_EQ(model->index(0).data(JournalListModel::BadgeRole).toString(), u"1");
+}
+
+TEST(SidebarView, DroppingRowsReordersTheStore) {
+    Shell shell({named(Templates::blank(), u"А"_s), named(Templates::blank(), u"Б"_s),
+                 named(Templates::blank(), u"В"_s)});
+    shell.show();
+    const QUuid first = shell.store->journals().first().id;
+    JournalListModel* model = shell.content().sidebar()->model();
+
+    std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(0)}));
+    EXPECT_FALSE(model->dropMimeData(dragged.get(), Qt::MoveAction, 3, 0, {}));
+    EXPECT_EQ(names(*shell.store), (QStringList{u"Б"_s, u"В"_s, u"А"_s}));
+    EXPECT_EQ(shell.router->selectedJournalID(), first) << "the moved journal stays selected";
+    ASSERT_TRUE(readDataFile(shell.folder.read(u"data.json"_s)));
+    EXPECT_EQ(readDataFile(shell.folder.read(u"data.json"_s))->last().name, u"А");
+
+    // Dropped below everything (no row): to the end.
+    dragged.reset(model->mimeData({model->index(0)}));
+    model->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1, {});
+    EXPECT_EQ(names(*shell.store), (QStringList{u"В"_s, u"А"_s, u"Б"_s}));
+    EXPECT_EQ(shell.content().sidebar()->list()->selectionModel()->selectedIndexes().first().row(), 1);
+}
+
+TEST(SidebarView, SelectionIsTheRouters) {
+    const Journal a = named(Templates::blank(), u"А"_s);
+    const Journal b = named(Templates::blank(), u"Б"_s);
+    Shell shell({a, b});
+    shell.show();
+    JournalListView* list = shell.content().sidebar()->list();
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(shell.router->selectedJournalID(), b.id);
+
+    shell.router->setSelectedJournalID(a.id);
+    EXPECT_EQ(list->selectionModel()->selectedIndexes().first().row(), 0);
+
+    // A right click opens a menu but does not move the selection.
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, second.center());
+    QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, second.center());
+    EXPECT_EQ(shell.router->selectedJournalID(), a.id);
+}
+
+TEST(SidebarView, ContextMenuActsOnItsRow) {
+    const Journal a = named(Templates::blank(), u"А"_s, 3);
+    const Journal empty = named(Templates::blank(), u"Пустой"_s);
+    Shell shell({a, empty});
+    shell.show();
+    SidebarView* sidebar = shell.content().sidebar();
+    std::unique_ptr<QMenu> menu(sidebar->contextMenu(empty.id, nullptr));
+    QStringList titles;
+    for (QAction* action : menu->actions())
+        titles.append(action->isSeparator() ? u"—"_s : action->text());
+    EXPECT_EQ(titles,
+              (QStringList{u"Настройки журнала…"_s, u"Экспорт в CSV…"_s, u"—"_s, u"Удалить журнал…"_s}));
+
+    entry(menu.get(), u"Экспорт в CSV…"_s)->trigger();
+    EXPECT_EQ(shell.panels.saves, 1) << "a journal without records still offers the save panel";
+    shell.panels.answerSave(QString());
+
+    entry(menu.get(), u"Удалить журнал…"_s)->trigger();
+    EXPECT_EQ(shell.router->pendingDeleteJournalID(), empty.id);
+    EXPECT_EQ(shell.router->selectedJournalID(), a.id) << "the menu does not select its row";
+    ASSERT_TRUE(shell.content().deleteConfirmation());
+    EXPECT_EQ(shell.content().deleteConfirmation()->text(), u"Удалить журнал «Пустой» (0 записей)?");
+    shell.router->setPendingDeleteJournalID(std::nullopt);
+
+    entry(menu.get(), u"Настройки журнала…"_s)->trigger();
+    ASSERT_TRUE(shell.router->settings());
+    EXPECT_EQ(shell.router->settings()->journalID, empty.id);
+}
+
+TEST(SidebarView, BothNewJournalButtonsOpenTheSheet) {
+    Shell shell;
+    shell.show();
+    EXPECT_TRUE(shell.content().showsWelcome());
+    for (const char* name : {"newJournal", "createJournal"}) {
+        auto* button = shell.window->findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_TRUE(button) << name;
+        button->click();
+        EXPECT_TRUE(shell.router->showNewJournal()) << name;
+        ASSERT_TRUE(shell.content().newJournalSheet()) << name;
+        shell.content().newJournalSheet()->reject();
+        EXPECT_FALSE(shell.router->showNewJournal());
+    }
+}
