@@ -1,5 +1,7 @@
 #include "TextTools.h"
 
+#include "Ids.h"
+
 #include <QTimeZone>
 
 #include <algorithm>
@@ -270,7 +272,14 @@ std::optional<QDateTime> parse(QStringView text, const Calendar& calendar, const
                                    *f->offsetSeconds);
             day = localDay(moment, calendar.timeZone);
         }
-        return calendar.startOfDay(day);
+        // A day without a first instant (skipped whole by its zone), or one whose first instant lies
+        // outside the years the data file can hold, would make every later save fail; a day after the
+        // year 9999 would show as a text that no longer reads back.
+        const QDateTime start = calendar.startOfDay(day);
+        char stored[20];
+        if (day.year() > 9999 || !writeStoredDate(start, stored))
+            return std::nullopt;
+        return start;
     }
     return std::nullopt;
 }

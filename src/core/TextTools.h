@@ -38,7 +38,9 @@ QString shortText(const QDate& day);
 // The start of the day a date text names, or nothing. Accepted, after trimming: d.M.yyyy, d.M.yy, yyyy-M-d,
 // d/M/yyyy, yyyy-M-dTHH:mm:ss with a zone offset, yyyy-M-d H:mm:ss, d.M.yyyy H:mm, where day, month
 // and hour take one or two digits. A two-digit year is read in the hundred years from 80 years before
-// to 20 years after today; the clock is read only then. Impossible dates (31.02) give nothing.
+// to 20 years after today; the clock is read only then. Impossible dates (31.02) give nothing, and so do
+// days after the year 9999 or whose first instant the data file cannot hold (outside the years 1-9999 in
+// UTC).
 std::optional<QDateTime> parse(QStringView text, const Calendar& calendar, const Clock& clock);
 std::optional<QDateTime> parse(QStringView text);
 

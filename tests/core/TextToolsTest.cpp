@@ -58,6 +58,7 @@ TEST(DateFormat, ShortTextAndParse) {
                  {u"2024-03-05 14:30:00"_s, {2024, 3, 5}},
                  {u"05.03.2024 9:30"_s, {2024, 3, 5}},
                  {u"29.02.2024"_s, {2024, 2, 29}},
+                 {u"02.01.0001"_s, {1, 1, 2}},
                  {u""_s, {}},
                  {u"31.02.2024"_s, {}},
                  {u"29.02.2023"_s, {}},
@@ -67,6 +68,11 @@ TEST(DateFormat, ShortTextAndParse) {
                  {u"5/3/24"_s, {}},
                  {u"00.03.2024"_s, {}},
                  {u"05.03.0000"_s, {}},
+                 // Days whose first instant falls outside the years 1-9999 in UTC could never be saved.
+                 {u"01.01.0001"_s, {}},
+                 {u"0001-01-01T00:00:00+1800"_s, {}},
+                 // Nor is a day whose short form could not be read back.
+                 {u"9999-12-31T23:00:00-1800"_s, {}},
                  {u"05.03.2024 24:00"_s, {}},
                  {u"2024-03-05T14:30:00"_s, {}},
                  {u"2024-03-05T14:30:00+1900"_s, {}},
@@ -78,6 +84,8 @@ TEST(DateFormat, ShortTextAndParse) {
     }
     // Santiago skipped 00:00 on 2024-09-08: the day starts at 01:00.
     EXPECT_EQ(DateFormat::parse(u"08.09.2024", santiago, systemNow), at("America/Santiago", 2024, 9, 8, 1));
+    // Samoa skipped 2011-12-30 whole: that day has no first instant to store.
+    EXPECT_EQ(DateFormat::parse(u"30.12.2011", Calendar{zone("Pacific/Apia")}, systemNow), std::nullopt);
 }
 
 TEST(NumberFormat, Parse) {
