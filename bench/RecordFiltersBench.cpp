@@ -1,6 +1,7 @@
 #include "RecordFilters.h"
 #include "RecordSort.h"
 #include "Templates.h"
+#include "TextNormalizer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -123,8 +124,46 @@ void BM_DistinctValues(benchmark::State& state) {
         benchmark::DoNotOptimize(j.distinctValues(firstTextField(j)).size());
 }
 
+// The display values of every date field of every record: the share of a search text that dates take.
+void displayDates(benchmark::State& state, const Calendar& zone) {
+    const Journal& j = journal();
+    const QList<FieldDef> dates = j.dateFields();
+    for (auto _ : state) {
+        for (const Record& r : j.records) {
+            for (const FieldDef& f : dates)
+                benchmark::DoNotOptimize(j.displayValue(r, f, zone).data());
+        }
+    }
+}
+void BM_DisplayDateValues(benchmark::State& state) {
+    displayDates(state, calendar);
+}
+void BM_DisplayDateValuesWithDaylightSaving(benchmark::State& state) {
+    displayDates(state, Calendar{QTimeZone(QByteArray("Europe/Berlin"))});
+}
+
+// The comparison keys of every record's search text, built as a first search builds them.
+void BM_ComparisonKeysOfSearchTexts(benchmark::State& state) {
+    const Journal& j = journal();
+    QStringList texts;
+    for (const Record& r : j.records) {
+        QStringList parts;
+        for (const FieldDef& f : j.fields)
+            parts.append(j.displayValue(r, f, calendar));
+        parts.append(j.status(r.statusID)->name);
+        texts.append(parts.join(u' '));
+    }
+    for (auto _ : state) {
+        for (const QString& t : texts)
+            benchmark::DoNotOptimize(TextNormalizer::compare(t).data());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_DisplayDateValues)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DisplayDateValuesWithDaylightSaving)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComparisonKeysOfSearchTexts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchTwoWordsAndSortByText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchTwoCommonWordsAndSortByText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstSearchOfAJournalAndSortByText)->Unit(benchmark::kMillisecond);
