@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 #include <tuple>
 
@@ -55,10 +56,66 @@ bool isInvalid(QStringView text) {
 
 namespace {
 
+// A zone's offset from UTC changes only at its transitions. Asking the zone costs far more than the rest
+// of showing a date (Qt reads the zone's rules afresh), so the stretches between two transitions met
+// lately are kept, each with its one offset, and an instant inside one of them takes that offset.
+class OffsetSpans {
+public:
+    int offsetAt(const QTimeZone& zone, const QDateTime& instant) {
+        const qint64 ms = instant.toMSecsSinceEpoch();
+        if (!(zone == m_zone)) {
+            m_zone = zone;
+            m_spans.clear();
+        }
+        for (const Span& span : m_spans) {
+            if (span.from <= ms && ms < span.to)
+                return span.offset;
+        }
+        const int offset = zone.offsetFromUtc(instant);
+        if (const std::optional<Span> span = spanAround(zone, ms, offset)) {
+            if (m_spans.size() == maxSpans)
+                m_spans.removeFirst();
+            m_spans.append(*span);
+        }
+        return offset;
+    }
+
+private:
+    struct Span {
+        qint64 from, to; // [from, to) in milliseconds since 1970
+        int offset;
+    };
+    static constexpr qsizetype maxSpans = 32;
+
+    // The stretch from the last transition at or before the instant up to the next one after it: no
+    // transition lies inside, so the offset is the same throughout. Nothing when the zone names no
+    // transition before the instant or disagrees with itself about the offset.
+    static std::optional<Span> spanAround(const QTimeZone& zone, qint64 ms, int offset) {
+        if (!zone.hasTransitions() || ms == std::numeric_limits<qint64>::max())
+            return std::nullopt;
+        // Transitions are searched strictly before and strictly after the instant given.
+        const QTimeZone::OffsetData before =
+            zone.previousTransition(QDateTime::fromMSecsSinceEpoch(ms + 1, Qt::UTC));
+        if (!before.atUtc.isValid() || before.offsetFromUtc != offset)
+            return std::nullopt;
+        const QTimeZone::OffsetData after = zone.nextTransition(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+        const qint64 from = before.atUtc.toMSecsSinceEpoch();
+        const qint64 to =
+            after.atUtc.isValid() ? after.atUtc.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+        if (!(from <= ms && ms < to))
+            return std::nullopt;
+        return Span{from, to, offset};
+    }
+
+    QTimeZone m_zone;
+    QList<Span> m_spans;
+};
+
 // The calendar day of an instant in a zone, computed from the zone's offset so that no zoned QDateTime
 // has to be built (this runs for every date cell shown or searched).
 QDate localDay(const QDateTime& instant, const QTimeZone& zone) {
-    const qint64 localMs = instant.toMSecsSinceEpoch() + qint64(zone.offsetFromUtc(instant)) * 1000;
+    thread_local OffsetSpans spans;
+    const qint64 localMs = instant.toMSecsSinceEpoch() + qint64(spans.offsetAt(zone, instant)) * 1000;
     constexpr qint64 msPerDay = 86'400'000;
     const qint64 days = localMs >= 0 ? localMs / msPerDay : -((-localMs + msPerDay - 1) / msPerDay);
     constexpr qint64 unixEpochJulianDay = 2'440'588;
@@ -225,16 +282,17 @@ const Calendar& defaultCalendar() {
 QString shortText(const QDate& day) {
     if (!day.isValid())
         return QString();
-    const int year = day.year();
+    int year = 0, month = 0, dayOfMonth = 0;
+    day.getDate(&year, &month, &dayOfMonth); // one calendar computation instead of three
     const int absYear = std::abs(year);
     int yearWidth = 4;
     for (int rest = absYear / 10'000; rest > 0; rest /= 10)
         ++yearWidth;
     QString out(6 + yearWidth + (year < 0 ? 1 : 0), Qt::Uninitialized);
     QChar* p = out.data();
-    putDigits(p, day.day(), 2);
+    putDigits(p, dayOfMonth, 2);
     *p++ = u'.';
-    putDigits(p, day.month(), 2);
+    putDigits(p, month, 2);
     *p++ = u'.';
     if (year < 0)
         *p++ = u'-';
