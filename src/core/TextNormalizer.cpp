@@ -2,6 +2,9 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+#include <optional>
+
 // Keys are built for every cell on every search keystroke, so the common case (no combining marks next to
 // white space) runs as one pass over UTF-16 units, in place, without allocating when nothing changes.
 // Texts where grapheme clusters could join white space to its neighbours take the exact walk over clusters.
@@ -127,11 +130,84 @@ void collapseUnits(QString& s) {
     s.truncate(w - begin);
 }
 
+// Most texts here are Russian or English with everyday signs. Their units need no tables: each is a
+// character of its own (no marks, joiners or prepended signs), none changes under canonical composition
+// apart from two spaces that stay spaces, and their lower case is a fixed shift. Such a text gets its key
+// in one pass; any other unit sends the whole text the general road.
+constexpr char16_t notPlain = 0xFFFF;
+
+// The lower case of a plain unit, or notPlain.
+char16_t plainLower(char16_t u) {
+    if (u < 0x80)
+        return u >= u'A' && u <= u'Z' ? char16_t(u + 0x20) : u;
+    if (u >= 0xA0 && u <= 0xFF) // Latin-1 signs and letters
+        return u >= 0xC0 && u <= 0xDE && u != 0xD7 ? char16_t(u + 0x20) : u;
+    if (u >= 0x400 && u <= 0x45F) // Cyrillic: Ѐ-Џ, А-Я, а-я, ѐ-џ
+        return u < 0x410 ? char16_t(u + 0x50) : u < 0x430 ? char16_t(u + 0x20) : u;
+    const bool sign = u == 0x85 || u == 0x1680 || u == 0x2116 || u == 0x3000 ||
+                      (u >= 0x2000 && u <= 0x200A) || (u >= 0x2010 && u <= 0x2029) ||
+                      (u >= 0x202F && u <= 0x205F) || (u >= 0x20A0 && u <= 0x20BF);
+    return sign ? u : notPlain;
+}
+
+// White space among the plain units.
+bool isPlainSpace(char16_t u) {
+    return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0x85 || u == 0xA0 || u == 0x1680 ||
+           (u >= 0x2000 && u <= 0x200A) || u == 0x2028 || u == 0x2029 || u == 0x202F || u == 0x205F ||
+           u == 0x3000;
+}
+
+// The key of a text of plain units, or nothing when the text holds any other unit. A text that is its own
+// key is returned shared, without a copy.
+std::optional<QString> plainKey(const QString& text) {
+    const QChar* const in = text.constData();
+    const qsizetype n = text.size();
+    // The leading units that the key keeps as they are: no capitals, no ё, no white space apart from
+    // single blanks between other units.
+    qsizetype same = 0;
+    for (; same < n; ++same) {
+        const char16_t u = in[same].unicode();
+        const char16_t lower = plainLower(u);
+        if (lower == notPlain)
+            return std::nullopt;
+        if (lower != u || u == yo)
+            break;
+        if (isPlainSpace(u) &&
+            (u != u' ' || same == 0 || same + 1 == n || isPlainSpace(in[same + 1].unicode())))
+            break;
+    }
+    if (same == n)
+        return text;
+    QString key(n, Qt::Uninitialized); // a key is never longer than its text
+    QChar* const out = key.data();
+    std::copy(in, in + same, out);
+    qsizetype written = same;
+    bool pendingBlank = false;
+    for (qsizetype i = same; i < n; ++i) {
+        const char16_t u = in[i].unicode();
+        const char16_t lower = plainLower(u);
+        if (lower == notPlain)
+            return std::nullopt;
+        if (isPlainSpace(u)) {
+            pendingBlank = written > 0;
+            continue;
+        }
+        if (pendingBlank)
+            out[written++] = u' ';
+        pendingBlank = false;
+        out[written++] = lower == yo ? ye : lower;
+    }
+    key.truncate(written);
+    return key;
+}
+
 } // namespace
 
 namespace TextNormalizer {
 
 QString compare(const QString& text) {
+    if (std::optional<QString> key = plainKey(text))
+        return *std::move(key);
     QString key = text.toLower().normalized(QString::NormalizationForm_C);
     const bool hasYo = key.contains(QChar(yo));
     if (spaceMayJoin(key))
