@@ -39,6 +39,10 @@ TEST(ReportPeriod, RangesAroundNow) {
          ReportPeriod::thisWeek,
          {2024, 3, 11},
          {2024, 3, 18}}, // Sunday
+        {at("Europe/Moscow", 2024, 3, 31, 12),
+         ReportPeriod::lastMonth,
+         {2024, 2, 1},
+         {2024, 3, 1}}, // no roll-over
         {at("Europe/Moscow", 2025, 1, 1), ReportPeriod::lastMonth, {2024, 12, 1}, {2025, 1, 1}},
         {at("Europe/Moscow", 2024, 12, 31, 23), ReportPeriod::thisWeek, {2024, 12, 30}, {2025, 1, 6}},
         {utc(2024, 3, 13, 22, 30), ReportPeriod::today, {2024, 3, 14}, {2024, 3, 15}}, // the zone's day
