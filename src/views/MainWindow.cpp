@@ -1,6 +1,13 @@
 #include "MainWindow.h"
 
+#include "AppCommands.h"
 #include "ContentView.h"
+#include "ShortcutText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 
 MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent)
     : QMainWindow(parent) {
@@ -9,4 +16,28 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     m_content = new ContentView(store, router, panels, this);
     setCentralWidget(m_content);
     resize(1440, 860);
+
+    m_commands = new AppCommands(
+        store, router, [this] { bringForward(); }, this);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->addActions(m_commands->newItemGroup());
+    file->addSeparator();
+    file->addActions(m_commands->importExportGroup());
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("Выход"), qApp, &QApplication::closeAllWindows);
+    quit->setShortcut(AppKeys::quit());
+    quit->setMenuRole(QAction::QuitRole);
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    view->addActions(m_commands->viewGroup());
+    // Titles and enabled states are fresh whenever a menu opens, not only after a change was announced.
+    connect(file, &QMenu::aboutToShow, m_commands, &AppCommands::refresh);
+    connect(view, &QMenu::aboutToShow, m_commands, &AppCommands::refresh);
+}
+
+void MainWindow::bringForward() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }

@@ -2,19 +2,25 @@
 
 #include <QMainWindow>
 
+class AppCommands;
 class AppRouter;
 class AppStore;
 class ContentView;
 class FilePanels;
 
-// The application's one window, hosting the root content. Closing it quits the application.
+// The application's one window: the root content and the menu bar with the application's commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent = nullptr);
 
     ContentView* content() const { return m_content; }
+    AppCommands* commands() const { return m_commands; }
+
+    // Brings the window forward (and back on screen when minimised) before a menu command acts.
+    void bringForward();
 
 private:
     ContentView* m_content = nullptr;
+    AppCommands* m_commands = nullptr;
 };

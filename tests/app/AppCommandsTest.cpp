@@ -1,0 +1,93 @@
+#include "AppCommands.h"
+#include "AppRouter.h"
+#include "ShellSamples.h"
+#include "Store.h"
+#include "StoreSupport.h"
+#include "Templates.h"
+#include "TestSupport.h"
+
+#include <QAction>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Commands {
+    TempDataFolder folder;
+    AppStore store{folder.dataPath(), folder.clock()};
+    AppRouter router{folder.clock()};
+    int raised = 0;
+    AppCommands commands{store, router, [this] { ++raised; }};
+};
+
+} // namespace
+
+TEST(AppCommands, JournalCommandsNeedASelectedJournal) {
+    Commands c;
+    const QList<QAction*> bound{c.commands.primaryAdd(), c.commands.singleRecord(), c.commands.importCSV(),
+                                c.commands.exportCSV(), c.commands.journalSettings()};
+    const QList<QAction*> free{c.commands.newJournal(), c.commands.dashboardTab(), c.commands.recordsTab()};
+    for (QAction* a : bound)
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    for (QAction* a : free)
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
+
+    Journal sales = Templates::sales();
+    sales.batchTitle = u"Несколько записей"_s;
+    c.store.addJournal(sales);
+    EXPECT_FALSE(c.commands.primaryAdd()->isEnabled()) << "a journal exists but none is selected";
+    c.router.setSelectedJournalID(sales.id);
+    for (QAction* a : bound)
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_EQ(c.commands.primaryAdd()->text(), u"Несколько записей…");
+
+    c.store.deleteJournal(sales.id);
+    EXPECT_FALSE(c.commands.exportCSV()->isEnabled());
+    EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
+}
+
+TEST(AppCommands, EachCommandActsThroughTheRouter) {
+    Commands c;
+    const Journal blank = singleEntry(Templates::blank());
+    c.store.addJournal(blank);
+    c.router.setSelectedJournalID(blank.id);
+
+    c.commands.primaryAdd()->trigger();
+    ASSERT_TRUE(c.router.editor());
+    EXPECT_TRUE(c.router.editor()->isNew);
+    EXPECT_EQ(c.router.editor()->journalID, blank.id);
+    c.commands.singleRecord()->trigger();
+    EXPECT_TRUE(c.router.editor());
+    c.commands.newJournal()->trigger();
+    EXPECT_TRUE(c.router.showNewJournal());
+    c.commands.importCSV()->trigger();
+    EXPECT_EQ(c.router.importTargetID(), blank.id);
+    EXPECT_TRUE(c.router.showImporter());
+    c.commands.exportCSV()->trigger();
+    EXPECT_TRUE(c.router.showExporter());
+    EXPECT_TRUE(c.router.exportName().endsWith(u".csv"));
+    c.commands.recordsTab()->trigger();
+    EXPECT_EQ(c.router.tab(), JournalTab::records);
+    c.commands.dashboardTab()->trigger();
+    EXPECT_EQ(c.router.tab(), JournalTab::dashboard);
+    c.commands.journalSettings()->trigger();
+    ASSERT_TRUE(c.router.settings());
+    EXPECT_EQ(c.router.settings()->journalID, blank.id);
+    EXPECT_EQ(c.raised, 8) << "every command brings the window forward first";
+}
+
+TEST(AppCommands, AJournalGoneAtTheMomentOfTheActionGetsNothing) {
+    Commands c;
+    const Journal blank = Templates::blank();
+    c.store.addJournal(blank);
+    c.router.setSelectedJournalID(blank.id);
+    // The menu was built while the journal existed; it goes before the item is
+    // chosen.
+    QAction* settings = c.commands.journalSettings();
+    c.store.setJournals({});
+    emit settings->triggered();
+    EXPECT_FALSE(c.router.settings());
+    EXPECT_EQ(c.raised, 1);
+}
