@@ -1,25 +1,54 @@
-// Feeds arbitrary bytes to the data file reader. Whatever reads must also write, and read back equal:
-// otherwise a file the store accepted at start-up could make every later save fail or change the data.
+// Feeds arbitrary bytes to the data file reader. Parsing in place must agree with the copying parse, and
+// whatever reads must also write and read back equal: otherwise a file the store accepted at start-up
+// could make every later save fail or change the data.
+#include "ModelJson.h"
 #include "Store.h"
 
+#include <rapidjson/writer.h>
+
 #include <cstdint>
+#include <string>
 #include <cstdlib>
 
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+// Compact JSON text of a document; unlike its operator==, it tells documents with repeated keys apart.
+std::string text(const rapidjson::Document& doc) {
+    rapidjson::StringBuffer out;
+    rapidjson::Writer<rapidjson::StringBuffer> writer(out);
+    doc.Accept(writer);
+    return std::string(out.GetString(), out.GetSize());
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    {
+        rapidjson::Document copied, inPlace;
+        QString copiedError, inPlaceError;
+        QByteArray buffer = bytes;
+        const bool ok = ModelJson::parse(bytes, copied, &copiedError);
+        check(ModelJson::parseInPlace(buffer, inPlace, &inPlaceError) == ok);
+        check(ok ? text(copied) == text(inPlace) : copiedError == inPlaceError && !copiedError.isEmpty());
+    }
+
     const QDateTime now = QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC);
     QString error;
-    const auto journals = AppStore::decodeFile(QByteArrayView(data, qsizetype(size)), now, &error);
+    const auto journals = AppStore::decodeFile(bytes, now, &error);
     if (!journals) {
-        if (error.isEmpty())
-            std::abort();
+        check(!error.isEmpty());
         return 0;
     }
     rapidjson::StringBuffer out;
-    if (!AppStore::encodeFile(*journals, now, out, &error))
-        std::abort();
+    check(AppStore::encodeFile(*journals, now, out, &error));
     const auto again =
-        AppStore::decodeFile(QByteArrayView(out.GetString(), qsizetype(out.GetSize())), now, &error);
-    if (!again || *again != *journals)
-        std::abort();
+        AppStore::decodeFile(QByteArray(out.GetString(), qsizetype(out.GetSize())), now, &error);
+    check(again && *again == *journals);
     return 0;
 }

@@ -1,14 +1,15 @@
 #include "ModelJson.h"
 
-#include <rapidjson/encodedstream.h>
 #include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 using rapidjson::Value;
@@ -104,7 +105,8 @@ public:
     bool StartArray() { return m_doc.StartArray(); }
     bool EndArray(rapidjson::SizeType n) { return m_doc.EndArray(n); }
 
-    // `text` is a number in JSON syntax, already checked by the parser, followed by a NUL.
+    // `text` is a number in JSON syntax, already checked by the parser (not NUL-terminated when parsing in
+    // place).
     bool RawNumber(const char* text, rapidjson::SizeType length, bool) {
         const char* end = text + length;
         // Integers keep their integer kind, as RapidJSON itself gives them, while they fit 64 bits.
@@ -119,10 +121,14 @@ public:
                     return m_doc.Uint64(u);
             }
         }
-        // glibc's strtod rounds correctly; the "C" locale keeps "." the decimal point whatever the process's
-        // locale. Too small a number becomes 0 or a subnormal, as it would anywhere; too large fails.
+        // from_chars rounds correctly and knows no locale; JSON's number syntax is a subset of its own.
+        double d = 0;
+        if (std::from_chars(text, end, d).ec == std::errc())
+            return m_doc.Double(d);
+        // Out of range: too small a number becomes 0 or a subnormal, as glibc's strtod gives it; too large
+        // a number fails.
         static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-        const double d = strtod_l(text, nullptr, cLocale);
+        d = strtod_l(std::string(text, length).c_str(), nullptr, cLocale);
         if (std::isinf(d)) {
             tooBig = true;
             return false;
@@ -136,14 +142,12 @@ private:
     rapidjson::Document& m_doc;
 };
 
-} // namespace
+// Iterative parsing: a deeply nested hostile text cannot exhaust the stack.
+constexpr unsigned parseFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
+                                rapidjson::kParseNumbersAsStringsFlag;
 
-bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
-    // Iterative parsing: a deeply nested hostile text cannot exhaust the stack.
-    constexpr unsigned flags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
-                               rapidjson::kParseNumbersAsStringsFlag;
-    rapidjson::MemoryStream memory(bytes.data(), std::size_t(bytes.size()));
-    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> input(memory);
+template <unsigned flags, typename Stream>
+bool parseStream(Stream& input, rapidjson::Document& doc, QString* error) {
     rapidjson::Reader reader;
     ExactNumbers handler(doc);
     rapidjson::ParseResult result;
@@ -162,6 +166,56 @@ bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
                  QString::number(result.Offset()) + u')';
     }
     return false;
+}
+
+// True when the text ends in the middle of a UTF-8 sequence. RapidJSON's check of a sequence takes its
+// continuation bytes without looking, which in place would read past the end of the buffer.
+bool endsInsideCharacter(QByteArrayView bytes) {
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if (c < 0x80)
+            return false;
+        if (c >= 0xC0) // a lead byte: how many bytes its sequence takes
+            return (c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2) > back;
+    }
+    return false;
+}
+
+// A whole UTF-8 byte order mark at the start is skipped; positions in error texts still count it.
+template <typename Stream> void skipByteOrderMark(QByteArrayView bytes, Stream& input) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        for (int i = 0; i < 3; ++i)
+            input.Take();
+    }
+}
+
+} // namespace
+
+bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
+    rapidjson::MemoryStream input(bytes.data(), std::size_t(bytes.size()));
+    skipByteOrderMark(bytes, input);
+    if (!parseStream<parseFlags>(input, doc, error))
+        return false;
+    // The parser takes a NUL for the end of the text. Inside a string it is an error already; after the
+    // value it is text that does not belong there.
+    if (const void* nul = std::memchr(bytes.data(), 0, std::size_t(bytes.size()))) {
+        doc = rapidjson::Document();
+        *error = u"файл не является правильным JSON: "_s +
+                 parseErrorText(rapidjson::kParseErrorDocumentRootNotSingular) + u" (байт "_s +
+                 QString::number(static_cast<const char*>(nul) - bytes.data()) + u')';
+        return false;
+    }
+    return true;
+}
+
+bool parseInPlace(QByteArray& bytes, rapidjson::Document& doc, QString* error) {
+    // In-place parsing reads up to the first NUL. JSON text never holds a raw NUL and never ends inside a
+    // character, so such a text is broken anyway: the copying parse reports where.
+    if (bytes.contains('\0') || endsInsideCharacter(bytes))
+        return parse(bytes, doc, error);
+    rapidjson::InsituStringStream input(bytes.data());
+    skipByteOrderMark(bytes, input);
+    return parseStream<parseFlags | rapidjson::kParseInsituFlag>(input, doc, error);
 }
 
 bool isIntegral(const rapidjson::Value& v) {
@@ -193,15 +247,52 @@ QString Path::text() const {
     return out;
 }
 
-void toUtf8(QStringView text, std::string& out) {
-    out.resize(std::size_t(text.size()) * 3);
-    char* p = out.data();
+namespace {
+
+// What JSON needs instead of each ASCII character: 0 for nothing, 'u' for \u00XX, else the letter after "\".
+constexpr std::array<char, 128> escapes = [] {
+    std::array<char, 128> table{};
+    for (int c = 0; c < 0x20; ++c)
+        table[c] = 'u';
+    table['\b'] = 'b';
+    table['\f'] = 'f';
+    table['\n'] = 'n';
+    table['\r'] = 'r';
+    table['\t'] = 't';
+    table['"'] = '"';
+    table['\\'] = '\\';
+    return table;
+}();
+
+} // namespace
+
+std::size_t quotedUtf8(QStringView text, std::string& buffer) {
+    // At most 6 bytes per UTF-16 unit (\u001F), and the two quotes.
+    const std::size_t need = std::size_t(text.size()) * 6 + 2;
+    if (buffer.size() < need)
+        buffer.resize(std::max(need, buffer.size() * 2));
+    static constexpr char hex[] = "0123456789ABCDEF";
+    char* p = buffer.data();
+    *p++ = '"';
     const char16_t* s = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         char32_t c = s[i];
         if (c < 0x80) {
-            *p++ = char(c);
+            const char escape = escapes[c];
+            if (!escape) {
+                *p++ = char(c);
+            } else if (escape == 'u') {
+                *p++ = '\\';
+                *p++ = 'u';
+                *p++ = '0';
+                *p++ = '0';
+                *p++ = hex[c >> 4];
+                *p++ = hex[c & 0xF];
+            } else {
+                *p++ = '\\';
+                *p++ = escape;
+            }
             continue;
         }
         if (c >= 0xD800 && c <= 0xDFFF) {
@@ -223,7 +314,8 @@ void toUtf8(QStringView text, std::string& out) {
         }
         *p++ = char(0x80 | (c & 0x3F));
     }
-    out.resize(std::size_t(p - out.data()));
+    *p++ = '"';
+    return std::size_t(p - buffer.data());
 }
 
 // ---- Reading ----
@@ -557,8 +649,8 @@ void Writer::key(std::string_view name) {
 }
 
 void Writer::text(QStringView value) {
-    toUtf8(value, m_scratch);
-    m_out.String(m_scratch.data(), rapidjson::SizeType(m_scratch.size()));
+    // One pass from UTF-16 to escaped UTF-8, handed to the writer as it stands.
+    m_out.RawValue(m_scratch.data(), quotedUtf8(value, m_scratch), rapidjson::kStringType);
 }
 
 void Writer::textMember(std::string_view name, QStringView value) {
@@ -666,9 +758,9 @@ bool Writer::write(const Record& record, const Path& at) {
     const Path values = at.member("values");
     // QMap keeps its keys in ascending order already.
     for (auto it = record.values.cbegin(); it != record.values.cend(); ++it) {
-        toUtf8(it.key(), m_keyScratch);
-        m_out.Key(m_keyScratch.data(), rapidjson::SizeType(m_keyScratch.size()));
-        if (!write(it.value(), values.member(m_keyScratch)))
+        const std::size_t size = quotedUtf8(it.key(), m_keyScratch);
+        m_out.RawValue(m_keyScratch.data(), size, rapidjson::kStringType);
+        if (!write(it.value(), values.member(std::string_view(m_keyScratch.data() + 1, size - 2))))
             return false;
     }
     m_out.EndObject();

@@ -64,10 +64,9 @@ QString notAFileText(const QString& path) {
 
 // ---- The data file's bytes ----
 
-std::optional<QList<Journal>> AppStore::decodeFile(QByteArrayView bytes, const QDateTime& now,
-                                                   QString* error) {
+std::optional<QList<Journal>> AppStore::decodeFile(QByteArray bytes, const QDateTime& now, QString* error) {
     rapidjson::Document doc;
-    if (!ModelJson::parse(bytes, doc, error))
+    if (!ModelJson::parseInPlace(bytes, doc, error))
         return std::nullopt;
     ModelJson::Reader reader(now);
     if (!doc.IsObject()) {
@@ -181,9 +180,10 @@ void AppStore::load() {
     }
 
     QString problem;
-    if (const std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
-        if (auto journals = decodeFile(*bytes, m_clock(), &problem)) {
-            m_lastFileSize = std::size_t(bytes->size());
+    if (std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
+        const auto size = std::size_t(bytes->size());
+        if (auto journals = decodeFile(std::move(*bytes), m_clock(), &problem)) {
+            m_lastFileSize = size;
             m_journals = std::move(*journals); // nobody watches yet
             return;
         }

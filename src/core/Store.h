@@ -106,8 +106,7 @@ public:
 
     // The journals of a data file, or nothing with `error` describing the first problem in Russian.
     // `now` is the creation time of every journal and record without one.
-    static std::optional<QList<Journal>> decodeFile(QByteArrayView bytes, const QDateTime& now,
-                                                    QString* error);
+    static std::optional<QList<Journal>> decodeFile(QByteArray bytes, const QDateTime& now, QString* error);
     // The data file's bytes for the journals, pretty-printed with sorted keys, into `out`; false with `error`
     // set when a value cannot be written.
     static bool encodeFile(const QList<Journal>& journals, const QDateTime& savedAt,

@@ -380,12 +380,13 @@ TEST(ModelJsonWrite, RefusesWhatCannotBeReadBack) {
     }
 }
 
-TEST(ModelJsonWrite, Utf8OfUnpairedSurrogates) {
+TEST(ModelJsonWrite, QuotedUtf8EscapesAndEncodes) {
     std::string out;
-    ModelJson::toUtf8(
-        u"a\u00E9\u20AC"_s + QChar(0xD83D) + QChar(0xDE00) + QChar(0xD800) + u"b"_s + QChar(0xDC00), out);
-    EXPECT_EQ(out, "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBD"
-                   "b\xEF\xBF\xBD");
+    const QString text = u"a\u00E9\u20AC"_s + QChar(0xD83D) + QChar(0xDE00) + QChar(0xD800) +
+                         u"b\"\\/\n\u0001\u007F"_s + QChar(0xDC00) + QChar(0);
+    const std::size_t size = ModelJson::quotedUtf8(text, out);
+    EXPECT_EQ(out.substr(0, size), "\"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBD"
+                                   "b\\\"\\\\/\\n\\u0001\x7F\xEF\xBF\xBD\\u0000\"");
 }
 
 TEST(ModelJsonParse, NumbersAreReadExactlyAndKeepTheirKind) {

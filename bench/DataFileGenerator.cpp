@@ -1,0 +1,100 @@
+#include "DataFileGenerator.h"
+
+#include "Store.h"
+#include "Templates.h"
+
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace DataFileGenerator {
+
+namespace {
+
+const QStringList words{u"Футболка"_s,   u"Кружка"_s, u"Худи"_s,    u"Блокнот"_s, u"Рюкзак"_s,
+                        u"Шапка"_s,      u"Носки"_s,  u"Свитер"_s,  u"Сумка"_s,   u"Брелок"_s,
+                        u"красный"_s,    u"синий"_s,  u"зелёный"_s, u"чёрный"_s,  u"белый"_s,
+                        u"хлопок"_s,     u"шерсть"_s, u"детский"_s, u"мужской"_s, u"женский"_s,
+                        u"подарочный"_s, u"ООО"_s,    u"Иванов"_s,  u"доставка"_s};
+
+const QStringList notes{u"Позвонить за день до доставки; домофон не работает."_s,
+                        u"Оплата частями: половина сейчас, остальное после примерки."_s,
+                        u"Клиент просил упаковать как подарок и вложить открытку \"С днём рождения\"."_s,
+                        u"Самовывоз со склада"_s, u""_s};
+
+} // namespace
+
+QList<Journal> journals(int records, unsigned seed) {
+    std::mt19937 rng(seed);
+    const auto pick = [&rng](const QStringList& list) { return list[qsizetype(rng() % list.size())]; };
+    const QDateTime base(QDate(2024, 1, 1), QTime(9, 0), Qt::UTC);
+    const Clock clock = [base] { return base; };
+    // Shares of the records: the sales journal is the busiest.
+    const struct {
+        Journal (*make)(const Clock&);
+        int percent;
+    } plan[] = {{Templates::sales, 40},     {Templates::finance, 20}, {Templates::crm, 10},
+                {Templates::warehouse, 10}, {Templates::tasks, 10},   {Templates::cards, 10}};
+    QList<Journal> result;
+    int serial = 0;
+    for (const auto& part : plan) {
+        Journal j = part.make(clock);
+        const int n = records * part.percent / 100;
+        j.records.reserve(n);
+        for (int i = 0; i < n; ++i, ++serial) {
+            Record r;
+            r.id = QUuid::createUuid();
+            r.createdAt = base.addSecs(qint64(serial) * 300);
+            r.updatedAt = r.createdAt.addSecs(qint64(rng() % 86400));
+            if (!j.statuses.isEmpty() && rng() % 10 != 0)
+                r.statusID = j.statuses[qsizetype(rng() % j.statuses.size())].id;
+            for (const FieldDef& f : j.fields) {
+                if (rng() % 100 < 22) // some fields are left empty
+                    continue;
+                const QString key = idText(f.id);
+                switch (f.type) {
+                case FieldType::text:
+                    r.values.insert(key, FieldValue::ofText(pick(words) + u' ' + pick(words) + u" № "_s +
+                                                            QString::number(rng() % 100000)));
+                    break;
+                case FieldType::longText:
+                    if (const QString note = pick(notes); !note.isEmpty())
+                        r.values.insert(key, FieldValue::ofText(note));
+                    break;
+                case FieldType::choice:
+                    r.values.insert(key,
+                                    FieldValue::ofText(f.options.isEmpty() ? pick(words) : pick(f.options)));
+                    break;
+                case FieldType::link:
+                    r.values.insert(key, FieldValue::ofText(u"https://shop.example.com/orders/"_s +
+                                                            QString::number(serial) + u"?ref=journal"_s));
+                    break;
+                case FieldType::number:
+                    r.values.insert(key, FieldValue::ofNumber(rng() % 3 ? double(rng() % 100000) / 100.0
+                                                                        : double(rng() % 500)));
+                    break;
+                case FieldType::date:
+                    r.values.insert(key, FieldValue::ofDate(base.addDays(qint64(rng() % 365))));
+                    break;
+                case FieldType::checkbox:
+                    if (rng() % 2)
+                        r.values.insert(key, FieldValue::ofFlag(true));
+                    break;
+                }
+            }
+            j.records.append(std::move(r));
+        }
+        result.append(std::move(j));
+    }
+    return result;
+}
+
+QByteArray dataFile(const QList<Journal>& journals) {
+    rapidjson::StringBuffer out;
+    QString error;
+    if (!AppStore::encodeFile(journals, QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC), out, &error))
+        return {};
+    return QByteArray(out.GetString(), qsizetype(out.GetSize()));
+}
+
+} // namespace DataFileGenerator

@@ -1,0 +1,372 @@
+// The store rewrites the whole data file after every change, so its reading and writing are measured at
+// 50,000 records beside two references on the same bytes: the floor of bare RapidJSON (parse; serialise,
+// write and sync) and the road through Qt's QJsonDocument.
+#include "DataFileGenerator.h"
+#include "Store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <rapidjson/document.h>
+#include <rapidjson/prettywriter.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int recordCount = 50'000;
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString dataPath;
+    QByteArray bytes;
+
+    Fixture() {
+        bytes = DataFileGenerator::dataFile(DataFileGenerator::journals(recordCount));
+        dataPath = dir.filePath(u"data.json"_s);
+        QFile file(dataPath);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    // A copy of the data file in a folder of its own, for a store that will write.
+    QString copy(const QString& folder) const {
+        QDir().mkpath(dir.filePath(folder));
+        const QString path = dir.filePath(folder + u"/data.json"_s);
+        QFile::remove(path);
+        QFile::copy(dataPath, path);
+        return path;
+    }
+};
+
+const Fixture& fixture() {
+    static const Fixture f;
+    return f;
+}
+
+void writeAndSync(const QString& path, const char* data, std::size_t size) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n <= 0)
+            break;
+        done += std::size_t(n);
+    }
+    ::fdatasync(fd);
+    ::close(fd);
+}
+
+void fileCounters(benchmark::State& state) {
+    state.counters["file_MB"] = double(fixture().bytes.size()) / 1e6;
+    state.SetBytesProcessed(state.iterations() * fixture().bytes.size());
+}
+
+// ---- The store ----
+
+// Start-up: the store reads and decodes the file. Freeing it again is not part of start-up.
+void BM_StoreLoad(benchmark::State& state) {
+    const QString path = fixture().dataPath;
+    for (auto _ : state) {
+        auto store = std::make_unique<AppStore>(path);
+        if (store->lastError())
+            state.SkipWithError("the data file did not read");
+        state.PauseTiming();
+        store.reset();
+        state.ResumeTiming();
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_StoreLoad)->Unit(benchmark::kMillisecond);
+
+void BM_StoreSave(benchmark::State& state) {
+    AppStore store(fixture().copy(u"save"_s));
+    store.save(); // the run's backup copy is made once, before the measured saves
+    for (auto _ : state) {
+        if (!store.save())
+            state.SkipWithError("the save failed");
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_StoreSave)->Unit(benchmark::kMillisecond);
+
+// The full road of one quick status change: the record changes, the whole file is written and synced.
+void BM_StoreSetStatusAndSave(benchmark::State& state) {
+    AppStore store(fixture().copy(u"status"_s));
+    store.save();
+    const Journal& sales = store.journals()[0];
+    const QUuid journal = sales.id, record = sales.records[sales.records.size() / 2].id;
+    const QList<StatusDef> statuses = sales.statuses;
+    qsizetype next = 0;
+    for (auto _ : state) {
+        store.setStatus(statuses[next++ % statuses.size()].id, {record}, journal,
+                        QDateTime::currentDateTimeUtc());
+        if (store.lastError())
+            state.SkipWithError("the save failed");
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_StoreSetStatusAndSave)->Unit(benchmark::kMillisecond);
+
+// ---- The floor: bare RapidJSON on the same bytes ----
+
+void BM_FloorRapidJsonParse(benchmark::State& state) {
+    const QByteArray& bytes = fixture().bytes;
+    for (auto _ : state) {
+        rapidjson::Document doc;
+        doc.Parse<rapidjson::kParseFullPrecisionFlag | rapidjson::kParseValidateEncodingFlag>(
+            bytes.constData(), bytes.size());
+        benchmark::DoNotOptimize(doc.IsObject());
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_FloorRapidJsonParse)->Unit(benchmark::kMillisecond);
+
+void BM_FloorRapidJsonSerialiseWriteSync(benchmark::State& state) {
+    rapidjson::Document doc;
+    doc.Parse(fixture().bytes.constData(), fixture().bytes.size());
+    const QString path = fixture().dir.filePath(u"floor.json"_s);
+    for (auto _ : state) {
+        rapidjson::StringBuffer buffer;
+        rapidjson::PrettyWriter<rapidjson::StringBuffer> writer(buffer);
+        writer.SetIndent(' ', 2);
+        doc.Accept(writer);
+        writeAndSync(path, buffer.GetString(), buffer.GetSize());
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_FloorRapidJsonSerialiseWriteSync)->Unit(benchmark::kMillisecond);
+
+// ---- The road through QJsonDocument ----
+
+void BM_QJsonDocumentLoad(benchmark::State& state) {
+    for (auto _ : state) {
+        const QJsonDocument doc = QJsonDocument::fromJson(fixture().bytes);
+        benchmark::DoNotOptimize(doc.isObject());
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_QJsonDocumentLoad)->Unit(benchmark::kMillisecond);
+
+// What the store's save would be with Qt's JSON: the journals become a QJsonDocument, then its text.
+void putId(QJsonObject& o, const char* key, const std::optional<QUuid>& id) {
+    if (id)
+        o.insert(QLatin1String(key), idText(*id));
+}
+
+QJsonObject qjsonNoun(const NounForms& n) {
+    return {{u"one"_s, n.one}, {u"few"_s, n.few}, {u"many"_s, n.many}};
+}
+
+QJsonObject qjsonJournal(const Journal& j) {
+    QJsonObject o{{u"id"_s, idText(j.id)},
+                  {u"name"_s, j.name},
+                  {u"icon"_s, j.icon},
+                  {u"templateKey"_s, j.templateKey},
+                  {u"itemNoun"_s, qjsonNoun(j.itemNoun)},
+                  {u"groupNoun"_s, qjsonNoun(j.groupNoun)},
+                  {u"reportTemplate"_s, j.reportTemplate},
+                  {u"batchTitle"_s, j.batchTitle},
+                  {u"hint"_s, j.hint},
+                  {u"counterTitle"_s, j.counterTitle},
+                  {u"createdAt"_s, storedDateText(j.createdAt)}};
+    for (auto [key, id] : {std::pair{"titleFieldID", j.titleFieldID},
+                           {"defaultStatusID", j.defaultStatusID},
+                           {"counterFieldID", j.counterFieldID},
+                           {"filterFieldID", j.filterFieldID},
+                           {"breakdownFieldID", j.breakdownFieldID}})
+        putId(o, key, id);
+    QJsonArray fields, statuses, metrics, records;
+    for (const FieldDef& f : j.fields)
+        fields.append(QJsonObject{{u"id"_s, idText(f.id)},
+                                  {u"key"_s, f.key},
+                                  {u"name"_s, f.name},
+                                  {u"type"_s, rawValue(f.type)},
+                                  {u"options"_s, QJsonArray::fromStringList(f.options)},
+                                  {u"aliases"_s, QJsonArray::fromStringList(f.aliases)},
+                                  {u"prompt"_s, f.prompt},
+                                  {u"isUnique"_s, f.isUnique},
+                                  {u"inGroup"_s, f.inGroup},
+                                  {u"inIdentity"_s, f.inIdentity},
+                                  {u"isPerItem"_s, f.isPerItem},
+                                  {u"showInTable"_s, f.showInTable},
+                                  {u"unit"_s, f.unit}});
+    for (const StatusDef& st : j.statuses) {
+        QJsonObject so{{u"id"_s, idText(st.id)},
+                       {u"name"_s, st.name},
+                       {u"color"_s, rawValue(st.color)},
+                       {u"fillsPreviousDates"_s, st.fillsPreviousDates}};
+        putId(so, "dateFieldID", st.dateFieldID);
+        statuses.append(so);
+    }
+    for (const MetricDef& m : j.metrics) {
+        QJsonObject mo{{u"id"_s, idText(m.id)},
+                       {u"title"_s, m.title},
+                       {u"kind"_s, rawValue(m.kind)},
+                       {u"subtitle"_s, m.subtitle},
+                       {u"color"_s, rawValue(m.color)},
+                       {u"symbol"_s, m.symbol},
+                       {u"unit"_s, m.unit},
+                       {u"filterValue"_s, m.filterValue}};
+        for (auto [key, id] : {std::pair{"dateFieldID", m.dateFieldID},
+                               {"sumFieldID", m.sumFieldID},
+                               {"filterFieldID", m.filterFieldID},
+                               {"statusFilterID", m.statusFilterID},
+                               {"operandA", m.operandA},
+                               {"operandB", m.operandB}})
+            putId(mo, key, id);
+        metrics.append(mo);
+    }
+    for (const Record& r : j.records) {
+        QJsonObject values;
+        for (auto it = r.values.cbegin(); it != r.values.cend(); ++it) {
+            QJsonObject v;
+            if (it->text)
+                v.insert(u"text"_s, *it->text);
+            if (it->number)
+                v.insert(u"number"_s, *it->number);
+            if (it->date)
+                v.insert(u"date"_s, storedDateText(*it->date));
+            if (it->flag)
+                v.insert(u"flag"_s, *it->flag);
+            values.insert(it.key(), v);
+        }
+        QJsonObject ro{{u"id"_s, idText(r.id)},
+                       {u"values"_s, values},
+                       {u"createdAt"_s, storedDateText(r.createdAt)},
+                       {u"updatedAt"_s, storedDateText(r.updatedAt)}};
+        putId(ro, "statusID", r.statusID);
+        records.append(ro);
+    }
+    o.insert(u"fields"_s, fields);
+    o.insert(u"statuses"_s, statuses);
+    o.insert(u"metrics"_s, metrics);
+    o.insert(u"records"_s, records);
+    return o;
+}
+
+// The same change as BM_StoreSetStatusAndSave, saved through QJsonDocument instead.
+void BM_QJsonDocumentSetStatusAndSave(benchmark::State& state) {
+    QString error;
+    QList<Journal> journals = *AppStore::decodeFile(fixture().bytes, QDateTime::currentDateTimeUtc(), &error);
+    const QString path = fixture().dir.filePath(u"qjson.json"_s);
+    Journal& sales = journals[0];
+    const qsizetype record = sales.records.size() / 2;
+    qsizetype next = 0;
+    for (auto _ : state) {
+        sales.records[record] =
+            sales.settingStatus(sales.statuses[next++ % sales.statuses.size()].id, sales.records[record],
+                                QDateTime::currentDateTimeUtc(), Calendar::current());
+        QJsonArray array;
+        for (const Journal& j : journals)
+            array.append(qjsonJournal(j));
+        const QJsonDocument doc(QJsonObject{{u"version"_s, 2},
+                                            {u"savedAt"_s, storedDateText(QDateTime::currentDateTimeUtc())},
+                                            {u"journals"_s, array}});
+        const QByteArray out = doc.toJson(QJsonDocument::Indented);
+        writeAndSync(path, out.constData(), std::size_t(out.size()));
+    }
+    fileCounters(state);
+}
+BENCHMARK(BM_QJsonDocumentSetStatusAndSave)->Unit(benchmark::kMillisecond);
+
+// ---- Peak memory, each road in a fresh process of this program ----
+
+long statusKb(const char* key) {
+    QFile file(u"/proc/self/status"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// The child's side: runs one road and writes how far the resident size rose above where it started.
+void peakChild(benchmark::State& state) {
+    const QByteArray road = qgetenv("VOSTREL_PEAK_ROAD");
+    const QString path = qEnvironmentVariable("VOSTREL_PEAK_FILE");
+    const long before = statusKb("VmRSS:");
+    for (auto _ : state) {
+        if (road == "store") {
+            // Start-up and one change: read the file, set a status, write the file again.
+            AppStore store(path);
+            const Journal& sales = store.journals().value(0);
+            if (!sales.statuses.isEmpty() && !sales.records.isEmpty())
+                store.setStatus(sales.statuses[0].id, {sales.records[0].id}, sales.id,
+                                QDateTime::currentDateTimeUtc());
+        } else {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly)) {
+                QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
+                file.close();
+                const QByteArray out = doc.toJson(QJsonDocument::Indented);
+                writeAndSync(path, out.constData(), std::size_t(out.size()));
+            }
+        }
+    }
+    QFile out(qEnvironmentVariable("VOSTREL_PEAK_OUT"));
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QByteArray::number(qint64(statusKb("VmHWM:") - before)));
+}
+
+const bool peakChildRegistered = [] {
+    if (qEnvironmentVariableIsSet("VOSTREL_PEAK_ROAD"))
+        benchmark::RegisterBenchmark("PeakChild", peakChild)->Iterations(1);
+    return true;
+}();
+
+// Runs this program again on a copy of the data file for one road; the child's peak above its start, in kB.
+long childPeakKb(const char* road) {
+    const QString path = fixture().copy(u"peak"_s);
+    const QString out = fixture().dir.filePath(u"peak.txt"_s);
+    QFile::remove(out);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setenv("VOSTREL_PEAK_ROAD", road, 1);
+        ::setenv("VOSTREL_PEAK_FILE", QFile::encodeName(path).constData(), 1);
+        ::setenv("VOSTREL_PEAK_OUT", QFile::encodeName(out).constData(), 1);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::execl("/proc/self/exe", "vostrel_bench", "--benchmark_filter=^PeakChild/",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::waitpid(pid, nullptr, 0);
+    QFile result(out);
+    return result.open(QIODevice::ReadOnly) ? result.readAll().toLong() : -1;
+}
+
+void peakMemory(benchmark::State& state, const char* road) {
+    long kb = 0;
+    for (auto _ : state)
+        kb = childPeakKb(road);
+    if (kb < 0)
+        state.SkipWithError("the measuring child failed");
+    state.counters["peak_MB"] = double(kb) * 1024 / 1e6;
+    state.counters["x_file"] = double(kb) * 1024 / double(fixture().bytes.size());
+}
+
+void BM_PeakMemoryStore(benchmark::State& state) {
+    peakMemory(state, "store");
+}
+BENCHMARK(BM_PeakMemoryStore)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_PeakMemoryQJsonDocument(benchmark::State& state) {
+    peakMemory(state, "qjson");
+}
+BENCHMARK(BM_PeakMemoryQJsonDocument)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
