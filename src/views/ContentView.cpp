@@ -4,6 +4,7 @@
 #include "AppRouter.h"
 #include "FilePanels.h"
 #include "JournalDetailView.h"
+#include "NewJournalView.h"
 #include "PlaceholderSheet.h"
 #include "SheetPresenter.h"
 #include "ShellRules.h"
@@ -146,13 +147,8 @@ void ContentView::dropSheetsOfMissingJournals() {
 }
 
 void ContentView::syncNewJournal() {
-    m_newJournal->sync(m_router.showNewJournal() ? std::optional(newJournalSheetID) : std::nullopt, [this] {
-        return new PlaceholderSheet(
-            QStringLiteral("Новый журнал"),
-            QStringLiteral("Выберите шаблон — поля, статусы и показатели итогов будут "
-                           "готовы сразу."),
-            window());
-    });
+    m_newJournal->sync(m_router.showNewJournal() ? std::optional(newJournalSheetID) : std::nullopt,
+                       [this] { return new NewJournalView(m_store, m_router, window()); });
 }
 
 void ContentView::syncEditor() {

@@ -63,12 +63,18 @@ void Style::setText(QLabel* label, TextStyle style, bool bold) {
 void Style::makeProminent(QPushButton* button) {
     const QPalette p = button->palette();
     const QColor accent = p.color(QPalette::Highlight);
+    QColor dimmed = p.color(QPalette::WindowText);
+    dimmed.setAlphaF(0.35);
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: none;"
                                          " border-radius: 7px; padding: 8px 18px; }"
                                          "QPushButton:hover { background-color: %3; }"
-                                         "QPushButton:pressed { background-color: %4; }")
+                                         "QPushButton:pressed { background-color: %4; }"
+                                         // Without its own look a disabled button would still read as
+                                         // the action to press.
+                                         "QPushButton:disabled { background-color: %5; color: %6; }")
                               .arg(accent.name(), p.color(QPalette::HighlightedText).name(),
-                                   accent.lighter(110).name(), accent.darker(115).name()));
+                                   accent.lighter(110).name(), accent.darker(115).name(),
+                                   p.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb)));
 }
 
 void Style::makeLarge(QAbstractButton* button) {

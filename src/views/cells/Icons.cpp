@@ -27,8 +27,10 @@ const QHash<QString, QString>& Icons::table() {
         {QStringLiteral("cart.fill"), QStringLiteral("amarok_cart_view")},
         {QStringLiteral("banknote"), QStringLiteral("view-financial-account-cash")},
         {QStringLiteral("banknote.fill"), QStringLiteral("view-financial-account-cash")},
-        {QStringLiteral("person.2"), QStringLiteral("system-users")},
-        {QStringLiteral("person.2.fill"), QStringLiteral("system-users")},
+        // Breeze finds "system-users" among its full-colour icons first; this one is drawn in one colour
+        // like the other journal symbols, so it takes the accent tint.
+        {QStringLiteral("person.2"), QStringLiteral("user-group-new")},
+        {QStringLiteral("person.2.fill"), QStringLiteral("user-group-new")},
         {QStringLiteral("shippingbox"), QStringLiteral("package-x-generic")},
         {QStringLiteral("shippingbox.fill"), QStringLiteral("package-x-generic")},
         {QStringLiteral("calendar.badge.clock"), QStringLiteral("appointment-new")},

@@ -1,0 +1,263 @@
+#include "NewJournalView.h"
+
+#include "AppRouter.h"
+#include "Store.h"
+#include "Style.h"
+#include "cells/CellStyle.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int sheetWidth = 900;
+constexpr int sheetPadding = 24;
+constexpr int gridSpacing = 12;
+constexpr int gridPadding = 2;
+constexpr int pickerMaxHeight = 480;
+constexpr int tilePadding = 14;
+constexpr int tileMinHeight = 104;
+constexpr qreal tileRadius = 12;
+
+void setSecondary(QLabel* label) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Style::secondary(label));
+    label->setPalette(p);
+}
+
+// The picker's scroll area: as tall as its tiles, up to a limit, then scrolling.
+class TemplateScroll : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const int inner = width - 2 * frameWidth();
+        return std::min(pickerMaxHeight, widget()->heightForWidth(inner) + 2 * frameWidth());
+    }
+    QSize sizeHint() const override {
+        return {sheetWidth - 2 * sheetPadding, heightForWidth(sheetWidth - 2 * sheetPadding)};
+    }
+};
+
+} // namespace
+
+// One template in the picker: its symbol, name and summary on a rounded card that shows the selection.
+// The whole card is the button; its labels let clicks through to it.
+class TemplateTile : public QAbstractButton {
+public:
+    TemplateTile(const JournalTemplate& entry, QWidget* parent) : QAbstractButton(parent), m_key(entry.key) {
+        setObjectName(u"template."_s + entry.key);
+        setText(entry.name);
+        setAccessibleDescription(entry.summary);
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(Qt::PointingHandCursor);
+        setAttribute(Qt::WA_Hover);
+        setMinimumHeight(tileMinHeight);
+        // Columns share the width equally whatever the texts' natural widths are.
+        QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+
+        auto* row = new QHBoxLayout(this);
+        row->setContentsMargins(tilePadding, tilePadding, tilePadding, tilePadding);
+        row->setSpacing(12);
+
+        const QFont titleFont = Style::font(Style::TextStyle::title, font());
+        const int side = std::max(24, QFontMetrics(titleFont).height());
+        auto* icon = new QLabel(this);
+        icon->setFixedWidth(36);
+        icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        icon->setPixmap(
+            CellStyle::symbol(entry.icon, palette().color(QPalette::Highlight), side, devicePixelRatioF()));
+        row->addWidget(icon, 0, Qt::AlignTop);
+
+        auto* texts = new QVBoxLayout;
+        texts->setSpacing(4);
+        auto* name = new QLabel(entry.name, this);
+        Style::setText(name, Style::TextStyle::headline);
+        auto* summary = new QLabel(entry.summary, this);
+        Style::setText(summary, Style::TextStyle::callout);
+        summary->setWordWrap(true);
+        setSecondary(summary);
+        texts->addWidget(name);
+        texts->addWidget(summary);
+        texts->addStretch(1);
+        row->addLayout(texts, 1);
+
+        for (QLabel* label : {icon, name, summary})
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Inside a button, labels would draw in the button text colour and miss the secondary tone.
+        for (QLabel* label : {name, summary})
+            label->setForegroundRole(QPalette::WindowText);
+    }
+
+    const QString& key() const { return m_key; }
+    void setSelected(bool selected) {
+        if (m_selected == selected)
+            return;
+        m_selected = selected;
+        update();
+    }
+    bool isSelected() const { return m_selected; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor accent = palette().color(QPalette::Highlight);
+        const qreal line = m_selected ? 2 : 1;
+        const QRectF box = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
+        QPainterPath path;
+        path.addRoundedRect(box, tileRadius, tileRadius);
+
+        QColor fill = accent;
+        fill.setAlphaF(0.12);
+        painter.fillPath(path, m_selected ? fill : palette().color(QPalette::Base));
+        QColor border = m_selected ? accent : Style::separator(this);
+        // Keyboard focus and the pointer show as an accent outline, softer than the selection's.
+        if (!m_selected && (hasFocus() || underMouse())) {
+            border = accent;
+            border.setAlphaF(hasFocus() ? 0.7 : 0.4);
+        }
+        painter.setPen(QPen(border, line));
+        painter.drawPath(path);
+    }
+
+private:
+    QString m_key;
+    bool m_selected = false;
+};
+
+NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* parent)
+    : QDialog(parent), m_store(store), m_router(router), m_choice(NewJournal::initialChoice()) {
+    setWindowTitle(u"Новый журнал"_s);
+    setWindowModality(Qt::WindowModal);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(sheetPadding, sheetPadding, sheetPadding, sheetPadding);
+    layout->setSpacing(16);
+
+    auto* title = new QLabel(u"Новый журнал"_s, this);
+    Style::setText(title, Style::TextStyle::title2, true);
+    layout->addWidget(title);
+
+    auto* subtitle = new QLabel(u"Выберите шаблон — поля, статусы и показатели итогов будут готовы сразу."_s
+                                u" Потом их можно изменить в настройках журнала."_s,
+                                this);
+    Style::setText(subtitle, Style::TextStyle::body);
+    subtitle->setWordWrap(true);
+    setSecondary(subtitle);
+    layout->addWidget(subtitle);
+
+    auto* scroll = new TemplateScroll(this);
+    scroll->setObjectName(u"templatePicker"_s);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The tiles take the keyboard focus themselves; the area around them needs none.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* grid = new QWidget(scroll);
+    grid->setAutoFillBackground(false);
+    auto* gridLayout = new QGridLayout(grid);
+    gridLayout->setContentsMargins(gridPadding, gridPadding, gridPadding, gridPadding);
+    gridLayout->setSpacing(gridSpacing);
+    constexpr int columns = 3;
+    for (int column = 0; column < columns; ++column) {
+        gridLayout->setColumnStretch(column, 1);
+        gridLayout->setColumnMinimumWidth(column, 10);
+    }
+    const QList<JournalTemplate>& catalogue = Templates::all();
+    for (qsizetype i = 0; i < catalogue.size(); ++i) {
+        const JournalTemplate& entry = catalogue[i];
+        auto* tile = new TemplateTile(entry, grid);
+        gridLayout->addWidget(tile, int(i / columns), int(i % columns));
+        connect(tile, &QAbstractButton::clicked, this, [this, entry] { choose(entry); });
+        m_tiles.append(tile);
+    }
+    scroll->setWidget(grid);
+    layout->addWidget(scroll);
+
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(u"journalName"_s);
+    m_name->setPlaceholderText(u"Название журнала"_s);
+    m_name->setFont(Style::font(Style::TextStyle::title3, m_name->font()));
+    m_name->setTextMargins(6, 4, 6, 4);
+    m_name->setText(m_choice.name);
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_choice.name = text;
+        refresh();
+    });
+    layout->addWidget(m_name);
+
+    auto* footer = new QHBoxLayout;
+    footer->setSpacing(10);
+    footer->addStretch(1);
+    m_cancel = new QPushButton(u"Отмена"_s, this);
+    m_cancel->setObjectName(u"cancel"_s);
+    m_cancel->setAutoDefault(false);
+    Style::makeLarge(m_cancel);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    footer->addWidget(m_cancel);
+    m_create = new QPushButton(u"Создать журнал"_s, this);
+    m_create->setObjectName(u"createJournal"_s);
+    m_create->setAutoDefault(false);
+    m_create->setDefault(true);
+    Style::makeLarge(m_create);
+    Style::makeProminent(m_create);
+    connect(m_create, &QPushButton::clicked, this, &NewJournalView::create);
+    footer->addWidget(m_create);
+    layout->addLayout(footer);
+
+    refresh();
+    fitHeight();
+}
+
+QList<QAbstractButton*> NewJournalView::templateTiles() const {
+    QList<QAbstractButton*> tiles;
+    for (TemplateTile* tile : m_tiles)
+        tiles.append(tile);
+    return tiles;
+}
+
+void NewJournalView::choose(const JournalTemplate& chosen) {
+    m_choice = NewJournal::choose(m_choice, chosen);
+    if (m_name->text() != m_choice.name) {
+        const QSignalBlocker blocker(m_name);
+        m_name->setText(m_choice.name);
+    }
+    refresh();
+}
+
+void NewJournalView::refresh() {
+    for (TemplateTile* tile : m_tiles)
+        tile->setSelected(tile->key() == m_choice.selectedKey);
+    // Disabled, the default button also leaves Return without effect.
+    m_create->setEnabled(NewJournal::canCreate(m_choice.name));
+}
+
+void NewJournalView::create() {
+    if (NewJournal::create(m_store, m_router, m_choice))
+        accept();
+}
+
+void NewJournalView::fitHeight() {
+    ensurePolished();
+    setFixedWidth(sheetWidth);
+    setFixedHeight(layout()->totalHeightForWidth(sheetWidth));
+}
