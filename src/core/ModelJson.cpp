@@ -650,7 +650,8 @@ void Writer::key(std::string_view name) {
 
 void Writer::text(QStringView value) {
     // One pass from UTF-16 to escaped UTF-8, handed to the writer as it stands.
-    m_out.RawValue(m_scratch.data(), quotedUtf8(value, m_scratch), rapidjson::kStringType);
+    const std::size_t size = quotedUtf8(value, m_scratch); // may move the buffer: before taking its address
+    m_out.RawValue(m_scratch.data(), size, rapidjson::kStringType);
 }
 
 void Writer::textMember(std::string_view name, QStringView value) {
