@@ -16,8 +16,15 @@ struct Calendar {
 
     // The calendar day on which an instant falls.
     QDate day(const QDateTime& instant) const { return instant.toTimeZone(timeZone).date(); }
-    // The first instant of a day (01:00 where midnight does not exist), in UTC.
-    QDateTime startOfDay(const QDate& date) const { return date.startOfDay(timeZone).toUTC(); }
+    // The first instant of a day (01:00 where midnight does not exist), in UTC. A day the zone skipped
+    // entirely (Pacific/Apia, 2011-12-30) has no instant of its own: it begins where the next day begins,
+    // so a stamp or a range bound is never an invalid date.
+    QDateTime startOfDay(const QDate& date) const {
+        QDateTime start = date.startOfDay(timeZone);
+        if (!start.isValid() && date.isValid())
+            start = date.addDays(1).startOfDay(timeZone);
+        return start.toUTC();
+    }
     QDateTime startOfDay(const QDateTime& instant) const { return startOfDay(day(instant)); }
     // The first day of the week (Monday) that holds the date.
     static QDate weekStart(const QDate& date) { return date.addDays(1 - date.dayOfWeek()); }

@@ -150,3 +150,21 @@ TEST(Ids, StoredDates) {
     EXPECT_EQ(storedDateText(QDateTime()), QString());
     EXPECT_EQ(storedDateText(utc(10000, 1, 1)), QString());
 }
+
+TEST(CalendarDays, StartOfDayIsAlwaysAnInstant) {
+    const struct {
+        const char* zone;
+        QDate day;
+        QDateTime expected;
+    } cases[] = {
+        {"Europe/Moscow", QDate(2026, 12, 5), utc(2026, 12, 4, 21)},
+        {"America/Santiago", QDate(2024, 9, 8), at("America/Santiago", 2024, 9, 8, 1)}, // no midnight
+        {"Pacific/Apia", QDate(2011, 12, 30), at("Pacific/Apia", 2011, 12, 31)},         // day skipped
+    };
+    for (const auto& c : cases) {
+        const Calendar calendar{zone(c.zone)};
+        const QDateTime start = calendar.startOfDay(c.day);
+        EXPECT_TRUE(start.isValid()) << c.zone;
+        EXPECT_EQ(start, c.expected) << c.zone;
+    }
+}
