@@ -335,7 +335,7 @@ std::optional<QDateTime> parse(QStringView text, const Calendar& calendar, const
         // year 9999 would show as a text that no longer reads back.
         const QDateTime start = calendar.startOfDay(day);
         char stored[20];
-        if (day.year() > 9999 || !writeStoredDate(start, stored))
+        if (day.year() > 9999 || calendar.day(start) != day || !writeStoredDate(start, stored))
             return std::nullopt;
         return start;
     }
