@@ -124,7 +124,7 @@ Journal fullJournal() {
 } // namespace
 
 TEST(ModelJsonRead, EmptyObjectsTakeDefaults) {
-    const Journal j = *decode<Journal>("{}").value;
+    const Journal j = decode<Journal>("{}").value.value();
     EXPECT_EQ(j.name, u"Журнал");
     EXPECT_EQ(j.icon, u"tray.full");
     EXPECT_EQ(j.templateKey, QString());
@@ -138,13 +138,13 @@ TEST(ModelJsonRead, EmptyObjectsTakeDefaults) {
     EXPECT_EQ(j.createdAt, readingTime);
     EXPECT_FALSE(j.id.isNull());
 
-    const FieldDef f = *decode<FieldDef>("{}").value;
+    const FieldDef f = decode<FieldDef>("{}").value.value();
     EXPECT_EQ(
         f,
         (FieldDef{f.id, {}, u"Поле"_s, FieldType::text, {}, {}, {}, false, false, false, false, true, {}}));
-    const StatusDef s = *decode<StatusDef>("{}").value;
+    const StatusDef s = decode<StatusDef>("{}").value.value();
     EXPECT_EQ(s, (StatusDef{s.id, u"Статус"_s, AppColor::gray, std::nullopt, true}));
-    const MetricDef m = *decode<MetricDef>("{}").value;
+    const MetricDef m = decode<MetricDef>("{}").value.value();
     MetricDef expected;
     expected.id = m.id;
     expected.title = u"Показатель"_s;
@@ -152,73 +152,52 @@ TEST(ModelJsonRead, EmptyObjectsTakeDefaults) {
     EXPECT_EQ(m.color, AppColor::blue);
     EXPECT_EQ(m.symbol, u"number");
 
-    const Record r = *decode<Record>("{}").value;
+    const Record r = decode<Record>("{}").value.value();
     EXPECT_EQ(r.createdAt, readingTime);
     EXPECT_EQ(r.updatedAt, readingTime);
     EXPECT_FALSE(r.statusID);
     EXPECT_TRUE(r.values.isEmpty());
-    EXPECT_EQ(*decode<FieldValue>("{}").value, FieldValue{});
+    EXPECT_EQ(decode<FieldValue>("{}").value.value(), FieldValue{});
 
     // Every object without an id gets its own new one at every reading.
-    const Journal twice = *decode<Journal>(R"({"fields":[{},{}]})").value;
+    const Journal twice = decode<Journal>(R"({"fields":[{},{}]})").value.value();
     EXPECT_NE(twice.fields[0].id, twice.fields[1].id);
     EXPECT_NE(decode<Journal>("{}").value->id, j.id);
 }
 
+// Every key of an object set to null reads as that object without the key.
+template <typename T> void expectNullIsAbsent(const char* keys) {
+    const char* fixedId = R"({"id":"11111111-1111-1111-1111-111111111111")";
+    const T base = decode<T>((std::string(fixedId) + "}").c_str()).value.value();
+    for (const QString& key : QString::fromLatin1(keys).split(u' ')) {
+        const std::string json = std::string(fixedId) + ",\"" + key.toStdString() + "\":null}";
+        EXPECT_EQ(decode<T>(json.c_str()).value.value(), base) << json;
+    }
+}
+
 TEST(ModelJsonRead, NullReadsAsAbsent) {
-    const char* journalKeys[] = {"name",
-                                 "icon",
-                                 "templateKey",
-                                 "fields",
-                                 "statuses",
-                                 "metrics",
-                                 "titleFieldID",
-                                 "defaultStatusID",
-                                 "itemNoun",
-                                 "groupNoun",
-                                 "reportTemplate",
-                                 "batchTitle",
-                                 "hint",
-                                 "counterFieldID",
-                                 "counterTitle",
-                                 "filterFieldID",
-                                 "breakdownFieldID",
-                                 "records",
-                                 "createdAt"};
-    Journal base = *decode<Journal>("{}").value;
-    for (const char* key : journalKeys) {
-        const std::string json = std::string(R"({"id":null,")") + key + R"(":null})";
-        Journal j = *decode<Journal>(json.c_str()).value;
-        j.id = base.id;
-        EXPECT_EQ(j, base) << key;
+    const Journal journal = decode<Journal>(R"({"id":"11111111-1111-1111-1111-111111111111"})").value.value();
+    for (const char* key :
+         {"name", "icon", "templateKey", "fields", "statuses", "metrics", "titleFieldID", "defaultStatusID",
+          "itemNoun", "groupNoun", "reportTemplate", "batchTitle", "hint", "counterFieldID", "counterTitle",
+          "filterFieldID", "breakdownFieldID", "records"}) {
+        const std::string json = std::string(R"({"id":"11111111-1111-1111-1111-111111111111",")") + key +
+                                 R"(":null,"createdAt":null})";
+        Journal j = decode<Journal>(json.c_str()).value.value();
+        EXPECT_EQ(j, journal) << key;
     }
-    const char* fieldKeys[] = {"key",      "name",    "type",       "options",   "aliases",     "prompt",
-                               "isUnique", "inGroup", "inIdentity", "isPerItem", "showInTable", "unit"};
-    const FieldDef field = *decode<FieldDef>(R"({"id":"11111111-1111-1111-1111-111111111111"})").value;
-    for (const char* key : fieldKeys) {
-        const std::string json =
-            std::string(R"({"id":"11111111-1111-1111-1111-111111111111",")") + key + R"(":null})";
-        EXPECT_EQ(*decode<FieldDef>(json.c_str()).value, field) << key;
-    }
-    const char* metricKeys[] = {"title",          "kind",     "dateFieldID", "sumFieldID",    "subtitle",
-                                "color",          "symbol",   "unit",        "filterFieldID", "filterValue",
-                                "statusFilterID", "operandA", "operandB"};
-    const MetricDef metric = *decode<MetricDef>(R"({"id":"11111111-1111-1111-1111-111111111111"})").value;
-    for (const char* key : metricKeys) {
-        const std::string json =
-            std::string(R"({"id":"11111111-1111-1111-1111-111111111111",")") + key + R"(":null})";
-        EXPECT_EQ(*decode<MetricDef>(json.c_str()).value, metric) << key;
-    }
-    EXPECT_EQ(*decode<StatusDef>(R"({"id":"11111111-1111-1111-1111-111111111111","color":null,)"
-                                 R"("dateFieldID":null,"fillsPreviousDates":null,"name":null})")
-                   .value,
-              (StatusDef{f1, u"Статус"_s, AppColor::gray, std::nullopt, true}));
-    EXPECT_EQ(*decode<FieldValue>(R"({"text":null,"number":null,"date":null,"flag":null})").value,
+    expectNullIsAbsent<FieldDef>("key name type options aliases prompt isUnique inGroup inIdentity isPerItem "
+                                 "showInTable unit");
+    expectNullIsAbsent<StatusDef>("name color dateFieldID fillsPreviousDates");
+    expectNullIsAbsent<MetricDef>(
+        "title kind dateFieldID sumFieldID subtitle color symbol unit filterFieldID "
+        "filterValue statusFilterID operandA operandB");
+    EXPECT_EQ(decode<FieldValue>(R"({"text":null,"number":null,"date":null,"flag":null})").value.value(),
               FieldValue{});
     const Record r =
-        *decode<Record>(R"({"statusID":null,"values":null,"createdAt":"2024-05-01T10:00:00+03:00",)"
-                        R"("updatedAt":null})")
-             .value;
+        decode<Record>(R"({"statusID":null,"values":null,"createdAt":"2024-05-01T10:00:00+03:00",)"
+                       R"("updatedAt":null})")
+            .value.value();
     EXPECT_FALSE(r.statusID);
     EXPECT_EQ(r.createdAt, utc(2024, 5, 1, 7));
     EXPECT_EQ(r.updatedAt, r.createdAt); // a missing update time is the creation time
@@ -278,11 +257,11 @@ TEST(ModelJsonRead, WrongValuesFailNamingWhere) {
 TEST(ModelJsonRead, LenientAboutWhatItDoesNotCheck) {
     // Unknown keys, repeated keys, references that name nothing: read without complaint.
     const Journal j =
-        *decode<Journal>(
-             R"({"future":{"x":[1,2]},"name":"A","name":"B","metrics":[{"operandA":"0f8fad5b-d9cb-)"
-             R"(469f-a165-70867728950e"}],"records":[{"values":{"K":{"text":"first"},"K":{"text":)"
-             R"("second"},"k":{},"Z":{"number":1e2}}}]})")
-             .value;
+        decode<Journal>(
+            R"({"future":{"x":[1,2]},"name":"A","name":"B","metrics":[{"operandA":"0f8fad5b-d9cb-)"
+            R"(469f-a165-70867728950e"}],"records":[{"values":{"K":{"text":"first"},"K":{"text":)"
+            R"("second"},"k":{},"Z":{"number":1e2}}}]})")
+            .value.value();
     EXPECT_EQ(j.name, u"A");
     EXPECT_EQ(j.metrics[0].operandA, QUuid("{0f8fad5b-d9cb-469f-a165-70867728950e}"));
     const Record& r = j.records[0];
@@ -294,10 +273,10 @@ TEST(ModelJsonRead, LenientAboutWhatItDoesNotCheck) {
 
 TEST(ModelJsonRead, ValueKeysShareTheFieldIdText) {
     const Journal j =
-        *decode<Journal>(R"({"fields":[{"id":"11111111-1111-1111-1111-111111111111"}],"records":[)"
-                         R"({"values":{"11111111-1111-1111-1111-111111111111":{"text":"a"},"x":{}}},)"
-                         R"({"values":{"11111111-1111-1111-1111-111111111111":{"text":"b"},"x":{}}}]})")
-             .value;
+        decode<Journal>(R"({"fields":[{"id":"11111111-1111-1111-1111-111111111111"}],"records":[)"
+                        R"({"values":{"11111111-1111-1111-1111-111111111111":{"text":"a"},"x":{}}},)"
+                        R"({"values":{"11111111-1111-1111-1111-111111111111":{"text":"b"},"x":{}}}]})")
+            .value.value();
     const QString& first = j.records[0].values.firstKey();
     const QString& second = j.records[1].values.firstKey();
     EXPECT_EQ(first, idText(f1));
