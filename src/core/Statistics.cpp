@@ -80,9 +80,9 @@ class Groups {
 public:
     explicit Groups(const Journal& journal) : m_journal(journal), m_fields(journal.groupFields()) {
         const auto title = journal.titleField();
-        if (!m_fields.isEmpty() && title &&
-            std::none_of(m_fields.cbegin(), m_fields.cend(),
-                         [&](const FieldDef& f) { return f.id == title->id; }))
+        // The key reads the title field itself unless that field is a group field; a group field that
+        // merely shares its id (a hand-edited file) may read the value by another type.
+        if (!m_fields.isEmpty() && title && !title->inGroup)
             m_fields.append(*title);
     }
 

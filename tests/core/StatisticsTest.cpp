@@ -99,6 +99,35 @@ TEST(StatisticsCompute, EveryKindAndIdsThatNameNothing) {
     EXPECT_EQ(results[8].groups, 0);
 }
 
+TEST(StatisticsCompute, GroupsAreDistinctGroupKeys) {
+    // Records without a phone fall back to the client's name; a hand-edited file may give the title field
+    // the id of a group field of another type, whose display text is then empty for text values.
+    Sales s;
+    FieldDef phone = Sales::field(u"Телефон"_s, FieldType::text);
+    FieldDef code = Sales::field(u"Код"_s, FieldType::number);
+    phone.inGroup = code.inGroup = true;
+    code.id = s.client.id;
+    s.j.fields[0].inGroup = false;
+    s.metric(MetricKind::uniqueGroups);
+    for (const QString& who : {u"Анна"_s, u"Борис"_s, u"анна"_s})
+        s.add(utc(2024, 3, 1), who);
+    const struct {
+        QList<FieldDef> extra;
+        double groups;
+    } cases[] = {{{phone}, 2}, {{code}, 2}};
+    for (const auto& c : cases) {
+        Journal j = s.j;
+        j.fields += c.extra;
+        QSet<QString> keys;
+        for (const Record& r : j.records)
+            keys.insert(j.groupKey(r));
+        const MetricResult result = Statistics::compute(j, std::nullopt).value(0);
+        EXPECT_EQ(std::pair(result.value, result.groups), std::pair(c.groups, keys.size()))
+            << c.extra[0].name.toStdString();
+        EXPECT_EQ(Statistics::value(j.metrics[0], j.records, j), c.groups) << c.extra[0].name.toStdString();
+    }
+}
+
 TEST(StatisticsCompute, FiltersAndPeriods) {
     Sales s;
     s.add(utc(2024, 3, 1), u"Иван Ёлкин"_s, 10, utc(2024, 3, 31, 20, 59, 59), s.paid.id); // at March's start
