@@ -297,7 +297,10 @@ ImportResult prepareImport(const QString& text, const Journal& into, const Calen
     std::vector<QHash<QString, qsizetype>> uniqueInFile(unique.slotCount());
     QHash<QString, qsizetype> identityInFile;
     QSet<QUuid> adoptedIDs;
+    // One reading of the clock serves the whole import: the records' times and the window in which
+    // two-digit years are read, so rows read around midnight agree with each other.
     const QDateTime now = clock();
+    const Clock atNow = [now] { return now; };
 
     result.rows.reserve(kept.size() - 1);
     for (qsizetype k = 1; k < kept.size(); ++k) {
@@ -317,7 +320,7 @@ ImportResult prepareImport(const QString& text, const Journal& into, const Calen
             switch (columns[p]->kind) {
             case Column::Kind::field:
                 if (std::optional<QString> warning =
-                        Journal::assign(cell, into.fields[columns[p]->fieldAt], record, calendar, clock))
+                        Journal::assign(cell, into.fields[columns[p]->fieldAt], record, calendar, atNow))
                     row.warnings.append(*warning);
                 break;
             case Column::Kind::status:

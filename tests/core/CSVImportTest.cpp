@@ -225,3 +225,19 @@ TEST(CSVImport, IdsComeFromTheFileOnce) {
     EXPECT_EQ(back.rows[0].record.values, stored.values);
     EXPECT_EQ(back.rows[1].error, u"нет ни одного заполненного поля");
 }
+
+TEST(CSVImport, TheClockIsReadOnce) {
+    // Read on New Year's Eve, a two-digit year "44" still means 1944 for the last day of 1944; a clock
+    // that has moved on to the new year would read it as 2044.
+    Fixture f;
+    const QDateTime eve = at("Europe/Moscow", 2024, 12, 31, 23, 59, 59);
+    int readings = 0;
+    const Clock moving = [&] { return eve.addSecs(readings++); };
+    const ImportResult r = CSVService::prepareImport(
+        u"Клиент;Дата заказа\nИван;31.12.44\nПётр;31.12.1944\nАнна;31.12.44\n"_s, f.journal, moscow, moving);
+    EXPECT_EQ(readings, 1);
+    for (const ImportRow& row : r.rows) {
+        EXPECT_EQ(row.record.createdAt, eve) << row.line;
+        EXPECT_EQ(row.record.date(f.ordered.id), at("Europe/Moscow", 1944, 12, 31)) << row.line;
+    }
+}
