@@ -303,9 +303,7 @@ void ContentView::updateAlert() {
         return;
     }
     if (m_alert) {
-        m_alert->setWindowTitle(content->title);
-        m_alert->setText(content->title);
-        m_alert->setInformativeText(content->text);
+        setAlertText(m_alert, content->title, content->text);
         return;
     }
     // Shown once nothing else is over the window; every sheet or panel that closes asks again.

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -272,4 +273,27 @@ TEST(ContentView, MigrationNoteMovesIntoTheAlertAfterTheWindowShows) {
     ASSERT_TRUE(shell.content().alert());
     EXPECT_EQ(shell.content().alert()->text(), u"Vostrel Учёт");
     EXPECT_EQ(shell.content().alert()->informativeText(), u"Данные прежней версии перенесены");
+}
+
+// Messages quote file names, headers and journal names: a text that looks like markup is shown as typed,
+// also after the open alert was updated in place (an empty text in between drops Qt's label).
+TEST(ContentView, AlertTextIsShownAsTyped) {
+    Shell shell;
+    shell.show();
+    const QString marked = u"Не удалось распознать заголовки. Найдено: <b>Имя</b>"_s;
+    const auto informativeFormat = [&] {
+        QMessageBox* alert = shell.content().alert();
+        for (QLabel* label : alert->findChildren<QLabel*>(u"qt_msgbox_informativelabel"_s)) {
+            if (label->text() == alert->informativeText())
+                return label->textFormat();
+        }
+        return Qt::AutoText;
+    };
+    shell.router->setMessage(marked);
+    ASSERT_TRUE(shell.content().alert());
+    EXPECT_EQ(informativeFormat(), Qt::PlainText);
+    shell.router->setMessage(QString());
+    shell.router->setMessage(u"<i>снова</i>"_s);
+    EXPECT_EQ(shell.content().alert()->informativeText(), u"<i>снова</i>");
+    EXPECT_EQ(informativeFormat(), Qt::PlainText);
 }
