@@ -42,7 +42,7 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
 
 void AppCommands::refresh() {
     const std::optional<Journal> journal = currentJournal();
-    m_primaryAdd->setText(primaryAddCommandTitle(journal));
+    m_primaryAdd->setText(literalLabel(primaryAddCommandTitle(journal)));
     for (QAction* action : std::as_const(m_journalBound))
         action->setEnabled(journal.has_value());
 }

@@ -22,3 +22,8 @@ QString shortcutText(const QKeySequence& keys) {
 QString withShortcut(const QString& text, const QKeySequence& keys) {
     return text + QStringLiteral(" (") + shortcutText(keys) + u')';
 }
+
+QString literalLabel(const QString& text) {
+    QString literal = text;
+    return literal.replace(u'&', QStringLiteral("&&"));
+}

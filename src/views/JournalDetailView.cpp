@@ -165,11 +165,11 @@ void JournalDetailView::refreshToolbar() {
         const QSignalBlocker blocker(m_tabs);
         current->setChecked(true);
     }
-    m_add->setText(addButtonTitle(m_journal));
+    m_add->setText(literalLabel(addButtonTitle(m_journal)));
     m_addMenu->clear();
     m_addMenu->addAction(QStringLiteral("Одна запись…"), this, [this] { m_router.newRecord(m_journal); });
     if (addsInBatch(m_journal)) {
-        m_addMenu->addAction(m_journal.batchTitle + QChar(0x2026), this, [this] {
+        m_addMenu->addAction(literalLabel(m_journal.batchTitle + QChar(0x2026)), this, [this] {
             m_router.setBatch(BatchItem{QUuid::createUuid(), m_journal.id, std::nullopt});
         });
     }

@@ -48,6 +48,15 @@ TEST(AppCommands, JournalCommandsNeedASelectedJournal) {
     EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
 }
 
+TEST(AppCommands, TheBatchTitleIsShownAsTyped) {
+    Commands c;
+    Journal sales = Templates::sales();
+    sales.batchTitle = u"Товары & услуги"_s;
+    c.store.addJournal(sales);
+    c.router.setSelectedJournalID(sales.id);
+    EXPECT_EQ(drawnText(c.commands.primaryAdd()->text()), u"Товары & услуги…");
+}
+
 TEST(AppCommands, EachCommandActsThroughTheRouter) {
     Commands c;
     const Journal blank = singleEntry(Templates::blank());

@@ -25,6 +25,18 @@ inline Journal singleEntry(Journal journal) {
     return journal;
 }
 
+// The text Qt draws for a button, a menu item or a label with a buddy: "&&" is one "&"; a lone "&" marks
+// the Alt key of the control and is not drawn.
+inline QString drawnText(const QString& text) {
+    QString drawn;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && ++i == text.size())
+            break;
+        drawn += text[i];
+    }
+    return drawn;
+}
+
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

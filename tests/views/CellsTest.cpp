@@ -1,5 +1,6 @@
 #include "CellContent.h"
 #include "LinkActions.h"
+#include "ShellSamples.h"
 #include "TestSupport.h"
 #include "cells/CellDelegate.h"
 #include "cells/LinkConfirmation.h"
@@ -233,6 +234,18 @@ TEST(LinkEditRow, PastesOnlyText) {
     EXPECT_EQ(row.link(), u"https://www.example.org/item"_s);
     ASSERT_EQ(edited.count(), 1);
     clipboard->clear();
+}
+
+// Field names are data: an "&" in them is drawn, not taken for the mark of an Alt key.
+TEST(Cells, FieldNamesAreShownAsTyped) {
+    const QString name = u"Цена & доставка"_s;
+    OptionalDateRow dateRow(name);
+    EXPECT_EQ(testsupport::drawnText(dateRow.toggle()->text()), name);
+    LinkEditRow linkRow(name, {});
+    QLabel* title = linkRow.findChild<QLabel*>();
+    ASSERT_TRUE(title);
+    ASSERT_TRUE(title->buddy());
+    EXPECT_EQ(testsupport::drawnText(title->text()), name);
 }
 
 #include "CellsTest.moc"

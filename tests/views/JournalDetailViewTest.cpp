@@ -67,6 +67,16 @@ TEST(JournalDetailView, ToolbarFollowsTheJournal) {
     shell.panels.answerOpen(QString());
 }
 
+TEST(JournalDetailView, TheBatchTitleIsShownAsTyped) {
+    Journal sales = named(Templates::sales(), u"Продажи"_s);
+    sales.batchTitle = u"Товары & услуги"_s;
+    Shell shell({sales});
+    shell.show();
+    JournalDetailView* detail = shell.content().detail();
+    EXPECT_EQ(drawnText(detail->addButton()->text()), u"Товары & услуги");
+    EXPECT_EQ(drawnText(detail->addMenu()->actions().last()->text()), u"Товары & услуги…");
+}
+
 TEST(JournalDetailView, TabContentBelongsToOneJournalAndTab) {
     const Journal a = named(Templates::blank(), u"А"_s);
     const Journal b = named(Templates::tasks(), u"Б"_s);

@@ -3,6 +3,7 @@
 #include "CellContent.h"
 #include "CellStyle.h"
 #include "LinkActions.h"
+#include "ShortcutText.h"
 #include "TextTools.h"
 #include "WarningLabel.h"
 
@@ -30,7 +31,7 @@ QPushButton* symbolButton(const QString& symbol, const QString& text, QWidget* p
 } // namespace
 
 LinkEditRow::LinkEditRow(const QString& title, const QString& prompt, QWidget* parent)
-    : QWidget(parent), m_title(new QLabel(title, this)), m_field(new QLineEdit(this)),
+    : QWidget(parent), m_title(new QLabel(literalLabel(title), this)), m_field(new QLineEdit(this)),
       m_paste(symbolButton(u"doc.on.clipboard"_s, u"Вставить"_s, this)),
       m_open(symbolButton(u"arrow.up.right.square"_s, u"Открыть"_s, this)),
       m_warning(new WarningLabel({}, this)) {

@@ -1,6 +1,7 @@
 #include "OptionalDateRow.h"
 
 #include "CellStyle.h"
+#include "ShortcutText.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -12,9 +13,9 @@
 using namespace Qt::StringLiterals;
 
 OptionalDateRow::OptionalDateRow(const QString& title, const Calendar& calendar, Clock clock, QWidget* parent)
-    : QWidget(parent), m_calendar(calendar), m_clock(std::move(clock)), m_toggle(new QCheckBox(title, this)),
-      m_picker(new QDateEdit(this)), m_today(new QPushButton(u"Сегодня"_s, this)),
-      m_absent(new QLabel(u"не указана"_s, this)) {
+    : QWidget(parent), m_calendar(calendar), m_clock(std::move(clock)),
+      m_toggle(new QCheckBox(literalLabel(title), this)), m_picker(new QDateEdit(this)),
+      m_today(new QPushButton(u"Сегодня"_s, this)), m_absent(new QLabel(u"не указана"_s, this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_toggle, 0, Qt::AlignVCenter);
