@@ -2,6 +2,8 @@
 
 #include "TextTools.h"
 
+#include <QTextDocument>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -13,6 +15,14 @@ CellContent placeholder() {
     return content;
 }
 
+// Qt draws a tooltip as markup as soon as its text merely looks like it ("<b>…", "&lt;"); the help texts
+// quote values as typed, so such a text is handed over escaped, its line breaks kept.
+QString plainToolTip(const QString& text) {
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return u"<p style=\"white-space:pre-wrap\">"_s + text.toHtmlEscaped() + u"</p>"_s;
+}
+
 } // namespace
 
 QVariant cellData(const CellContent& content, int role) {
@@ -20,7 +30,7 @@ QVariant cellData(const CellContent& content, int role) {
     case Qt::DisplayRole:
         return content.text;
     case Qt::ToolTipRole:
-        return content.help.isEmpty() ? QVariant() : QVariant(content.help);
+        return content.help.isEmpty() ? QVariant() : QVariant(plainToolTip(content.help));
     case CellContentRole:
         return QVariant::fromValue(content);
     default:

@@ -23,6 +23,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using testsupport::utc;
@@ -142,6 +143,26 @@ TEST(CellDelegate, OpensTheLinkClickedInATable) {
     EXPECT_TRUE(recorder.opened.isEmpty());
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, area.center());
     EXPECT_EQ(recorder.opened, QList<QUrl>{QUrl(u"https://example.com/a"_s)});
+}
+
+// A tooltip quoting data shows it as typed, even when it looks like markup.
+TEST(CellContent, ToolTipsShowDataAsTyped) {
+    const auto shown = [](const QVariant& tip) {
+        if (!Qt::mightBeRichText(tip.toString()))
+            return tip.toString();
+        QTextDocument document;
+        document.setHtml(tip.toString());
+        return document.toPlainText();
+    };
+    const QString marked = u"<b>Важно</b>: a &lt; b\nвторая строка"_s;
+    CellContent longText;
+    longText.text = marked;
+    longText.help = marked;
+    EXPECT_EQ(shown(cellData(longText, Qt::ToolTipRole)), marked);
+    EXPECT_EQ(shown(cellData(LinkCell::content(u"<i>адрес</i>"_s), Qt::ToolTipRole)),
+              u"Ссылка не похожа на адрес сайта: <i>адрес</i>"_s);
+    EXPECT_EQ(cellData(LinkCell::content(u"example.com"_s), Qt::ToolTipRole).toString(),
+              u"Открыть: https://example.com"_s);
 }
 
 TEST(OptionalDateRow, StoresTheStartOfTheDay) {
