@@ -130,6 +130,7 @@ void ContentView::refreshDetail() {
         m_detailStack->setCurrentWidget(m_detail);
     } else {
         m_detailStack->setCurrentWidget(m_welcome);
+        m_detail->clearJournal();
     }
     window()->setWindowTitle(mainWindowTitle(journal));
 }

@@ -137,6 +137,22 @@ void JournalDetailView::setJournal(const Journal& journal) {
     refreshToolbar();
 }
 
+void JournalDetailView::clearJournal() {
+    m_journal = Journal{};
+    dropContent();
+}
+
+void JournalDetailView::dropContent() {
+    m_contentIdentity.reset();
+    if (!m_content)
+        return;
+    m_layout->removeWidget(m_content);
+    m_content->hide();
+    // A slot of the old content may be running right now (a store change from its own action).
+    m_content->deleteLater();
+    m_content = nullptr;
+}
+
 void JournalDetailView::rebuildContentIfNeeded() {
     if (m_journal.id.isNull())
         return;
@@ -146,12 +162,7 @@ void JournalDetailView::rebuildContentIfNeeded() {
             placeholder->setJournal(m_journal);
         return;
     }
-    if (m_content) {
-        m_layout->removeWidget(m_content);
-        m_content->hide();
-        // A slot of the old content may be running right now (a store change from its own action).
-        m_content->deleteLater();
-    }
+    dropContent();
     m_contentIdentity = identity;
     const QString title =
         identity.second == JournalTab::records ? QStringLiteral("Записи") : QStringLiteral("Итоги");

@@ -28,6 +28,9 @@ public:
     JournalDetailView(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
 
     void setJournal(const Journal& journal);
+    // The screen leaves the window (no journal is selected): its tab's view state goes, so a journal
+    // selected again starts afresh.
+    void clearJournal();
     const Journal& journal() const { return m_journal; }
 
     QWidget* content() const { return m_content; }
@@ -40,6 +43,7 @@ public:
 
 private:
     void rebuildContentIfNeeded();
+    void dropContent();
     void refreshToolbar();
 
     AppStore& m_store;
@@ -62,6 +66,9 @@ class TabPlaceholder : public QWidget {
 public:
     TabPlaceholder(const QString& tabTitle, const Journal& journal, QWidget* parent = nullptr);
     void setJournal(const Journal& journal);
+    // The screen leaves the window (no journal is selected): its tab's view state goes, so a journal
+    // selected again starts afresh.
+    void clearJournal();
 
 private:
     QString m_tabTitle;

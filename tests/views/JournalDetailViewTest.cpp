@@ -107,4 +107,12 @@ TEST(JournalDetailView, TabContentBelongsToOneJournalAndTab) {
     shell.router->setTab(JournalTab::dashboard);
     EXPECT_TRUE(detail->tabButton(JournalTab::dashboard)->isChecked());
     EXPECT_EQ(detail->content()->objectName(), u"tabContent_dashboard");
+
+    // The journal screen leaves while no journal is selected: the same journal comes back afresh.
+    QPointer<QWidget> shown = detail->content();
+    shell.router->setSelectedJournalID(std::nullopt);
+    ASSERT_TRUE(shell.content().showsWelcome());
+    shell.router->setSelectedJournalID(b.id);
+    ASSERT_TRUE(detail->content());
+    EXPECT_NE(detail->content(), shown.data());
 }
