@@ -286,6 +286,8 @@ void ContentView::syncDeleteConfirmation() {
         updateAlert();
     });
     box->open();
+    // Qt gives the keyboard focus to the first button, where Space would delete at once.
+    cancel->setFocus();
 }
 
 bool ContentView::overlayUp() const {
