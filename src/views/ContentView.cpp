@@ -132,7 +132,9 @@ void ContentView::refreshDetail() {
         m_detailStack->setCurrentWidget(m_welcome);
         m_detail->clearJournal();
     }
-    window()->setWindowTitle(mainWindowTitle(journal));
+    // Qt reads "[*]" in a window title as the mark of unsaved changes and drops it; "[*][*]" shows one.
+    window()->setWindowTitle(
+        mainWindowTitle(journal).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void ContentView::dropSheetsOfMissingJournals() {
