@@ -93,7 +93,8 @@ TEST(ShellRules, ImportFileOutcomes) {
         ASSERT_TRUE(std::holds_alternative<QString>(outcome)) << f.path.toStdString();
         const QString& message = std::get<QString>(outcome);
         EXPECT_FALSE(message.startsWith(u"Не удалось открыть файл: ")) << message.toStdString();
-        if (f.message)
+        if (f.message) {
             EXPECT_EQ(message, QString::fromUtf8(f.message));
+        }
     }
 }
