@@ -66,10 +66,8 @@ TEST(LegacyMigration, EveryCardKeyGoesToItsPlace) {
         {u"transferredDate"_s, FieldValue::ofDate(utc(2025, 1, 16, 8))},
         {u"minorEdits"_s, FieldValue::ofNumber(3)},
     };
+    // Keyed by the canonical text of each field's id: a key of any other form would be missing here.
     EXPECT_EQ(valuesByKey(j, r), expected);
-    // Every value is keyed by the canonical text of its field's id.
-    for (const QString& key : r.values.keys())
-        EXPECT_EQ(idText(*parseId(key)), key);
 }
 
 TEST(LegacyMigration, AbsentNullAndEmptyValuesStoreNothing) {
@@ -96,21 +94,15 @@ TEST(LegacyMigration, AbsentNullAndEmptyValuesStoreNothing) {
 }
 
 TEST(LegacyMigration, StatusMatchesOnlyTheExactName) {
-    const struct {
-        const char* status;
-        QString expected;
-    } cases[] = {
-        {"Исправлена", u"Исправлена"_s}, {"Опубликована", u"Опубликована"_s}, {"исправлена", u"В работе"_s},
-        {"Исправлена ", u"В работе"_s},  {"Удалена", u"В работе"_s},          {"", u"В работе"_s},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.status);
-        const Journal j = converted(R"({"records": [{"status": ")" + QByteArray(c.status) + R"("}]})");
-        ASSERT_EQ(j.records.size(), 1);
-        EXPECT_EQ(statusName(j, j.records[0]), c.expected);
-        // Setting the status here stamps nothing.
-        EXPECT_TRUE(j.records[0].values.isEmpty());
+    const Journal j = converted(R"({"records": [{"status": "Исправлена"}, {"status": "Опубликована"},
+        {"status": "исправлена"}, {"status": "Исправлена "}, {"status": "Удалена"}, {"status": ""}]})");
+    QStringList names;
+    for (const Record& r : j.records) {
+        names << statusName(j, r);
+        EXPECT_TRUE(r.values.isEmpty()); // setting the status here stamps nothing
     }
+    EXPECT_EQ(names, (QStringList{u"Исправлена"_s, u"Опубликована"_s, u"В работе"_s, u"В работе"_s,
+                                  u"В работе"_s, u"В работе"_s}));
 }
 
 TEST(LegacyMigration, RepeatedIdsGetNewOnes) {
