@@ -59,11 +59,9 @@ TEST(StatisticsRender, WordFormsFollowTheValue) {
     const struct {
         double value;
         const char* form;
-    } cases[] = {{1, "заказ"},        {2, "заказа"},    {5, "заказов"},        {11, "заказов"},
-                 {12, "заказов"},     {21, "заказ"},    {22, "заказа"},        {101, "заказ"},
-                 {111, "заказов"},    {0, "заказов"},   {-0.0, "заказов"},     {-1, "заказ"},
-                 {1.5, "заказа"},     {1e15, "заказа"}, {1e15 - 1, "заказов"}, {NAN, "заказа"},
-                 {INFINITY, "заказа"}};
+    } cases[] = {{1, "заказ"},          {22, "заказа"},  {111, "заказов"}, // the plural rule of whole counts
+                 {-0.0, "заказов"},     {-1, "заказ"},   {1.5, "заказа"},     {1e15, "заказа"},
+                 {1e15 - 1, "заказов"}, {NAN, "заказа"}, {INFINITY, "заказа"}};
     for (const auto& c : cases)
         EXPECT_EQ(Statistics::render(u"{1|заказ|заказа|заказов}"_s, {c.value}), QString::fromUtf8(c.form))
             << c.value;
