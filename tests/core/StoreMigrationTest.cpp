@@ -3,8 +3,6 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -23,18 +21,6 @@ QString noteFor(int count, const QString& noun, const QString& path) {
            u' ' + noun + u". Исходный файл сохранён: "_s + QDir::toNativeSeparators(path);
 }
 
-void put(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class StoreMigration : public ::testing::Test {
 protected:
     TempDataFolder data;
@@ -50,34 +36,36 @@ TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
     ScopedEnv env("VOSTREL_DATA_FILE", data.dataPath().toUtf8());
     const struct {
         const char* name;
-        bool besideFile, zorvikalFile, wrongCase;
+        int besideCards, zorvikalCards; // no file for 0
+        bool wrongCase;
         int expected; // cards converted; -1 for no conversion at all
+        QString noun; // the note counts with the journal's noun
     } cases[] = {
-        {"beside only", true, false, false, 2},
-        {"Zorvikal only", false, true, false, 3},
-        {"both, beside first", true, true, false, 2},
-        {"neither", false, false, false, -1},
-        {"names differ in letter case", false, false, true, -1},
+        {"beside only", 21, 0, false, 21, u"карточка"_s},
+        {"Zorvikal only", 0, 11, false, 11, u"карточек"_s},
+        {"both, beside first", 2, 3, false, 2, u"карточки"_s},
+        {"neither", 0, 0, false, -1, {}},
+        {"names differ in letter case", 0, 0, true, -1, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QDir(data.dir.path()).removeRecursively();
         QDir().mkpath(data.dir.path());
-        if (c.besideFile)
-            put(beside(), cardFile(2));
-        if (c.zorvikalFile)
-            put(zorvikal(), cardFile(3));
+        if (c.besideCards)
+            writeFile(beside(), cardFile(c.besideCards));
+        if (c.zorvikalCards)
+            writeFile(zorvikal(), cardFile(c.zorvikalCards));
         if (c.wrongCase) {
-            put(data.path(u"Cards.json"_s), cardFile(1));
-            put(data.dir.filePath(u"zorvikal/cards.json"_s), cardFile(1));
-            put(data.dir.filePath(u"Zorvikal/cards.JSON"_s), cardFile(1));
+            writeFile(data.path(u"Cards.json"_s), cardFile(1));
+            writeFile(data.dir.filePath(u"zorvikal/cards.json"_s), cardFile(1));
+            writeFile(data.dir.filePath(u"Zorvikal/cards.JSON"_s), cardFile(1));
         }
-        const QByteArray besideBefore = contents(beside()), zorvikalBefore = contents(zorvikal());
+        const QByteArray besideBefore = readFile(beside()), zorvikalBefore = readFile(zorvikal());
 
         AppStore store(*AppStore::defaultFileURL(), data.clock());
         EXPECT_FALSE(store.lastError());
-        EXPECT_EQ(contents(beside()), besideBefore); // never changed
-        EXPECT_EQ(contents(zorvikal()), zorvikalBefore);
+        EXPECT_EQ(readFile(beside()), besideBefore); // never changed
+        EXPECT_EQ(readFile(zorvikal()), zorvikalBefore);
         if (c.expected < 0) {
             EXPECT_TRUE(store.journals().isEmpty());
             EXPECT_FALSE(store.migrationNote());
@@ -87,32 +75,13 @@ TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
         ASSERT_EQ(store.journals().size(), 1);
         EXPECT_EQ(store.journals()[0].templateKey, u"cards"_s);
         EXPECT_EQ(store.journals()[0].records.size(), c.expected);
-        EXPECT_EQ(store.migrationNote(),
-                  noteFor(c.expected, u"карточки"_s, c.besideFile ? beside() : zorvikal()));
+        EXPECT_EQ(store.migrationNote(), noteFor(c.expected, c.noun, c.besideCards ? beside() : zorvikal()));
         EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals());
 
         // Once written, the data file is what later starts read; the card file is not looked at again.
         AppStore again(*AppStore::defaultFileURL(), data.clock());
         EXPECT_EQ(again.journals(), store.journals());
         EXPECT_FALSE(again.migrationNote());
-    }
-}
-
-TEST_F(StoreMigration, NoteCountsCardsWithTheJournalsNoun) {
-    const struct {
-        int count;
-        QString noun;
-    } cases[] = {{1, u"карточка"_s},
-                 {3, u"карточки"_s},
-                 {11, u"карточек"_s},
-                 {21, u"карточка"_s},
-                 {25, u"карточек"_s}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.count);
-        QFile::remove(data.dataPath());
-        put(beside(), cardFile(c.count));
-        AppStore store(data.dataPath(), data.clock());
-        EXPECT_EQ(store.migrationNote(), noteFor(c.count, c.noun, beside()));
     }
 }
 
@@ -132,8 +101,8 @@ TEST_F(StoreMigration, AFailedConversionWritesNothingAndTriesNoFurther) {
         if (c.bytes.isEmpty())
             QDir().mkpath(beside());
         else
-            put(beside(), c.bytes);
-        put(zorvikal(), cardFile(2)); // readable, yet never tried after the first place failed
+            writeFile(beside(), c.bytes);
+        writeFile(zorvikal(), cardFile(2)); // readable, yet never tried after the first place failed
 
         AppStore store(data.dataPath(), data.clock());
         ASSERT_TRUE(store.lastError());
@@ -145,12 +114,12 @@ TEST_F(StoreMigration, AFailedConversionWritesNothingAndTriesNoFurther) {
         EXPECT_EQ(QDir(data.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList{u"cards.json"_s});
         if (!c.bytes.isEmpty()) {
-            EXPECT_EQ(contents(beside()), c.bytes);
+            EXPECT_EQ(readFile(beside()), c.bytes);
         }
     }
     // The next start tries again.
     QDir(beside()).removeRecursively();
-    put(beside(), cardFile(1));
+    writeFile(beside(), cardFile(1));
     AppStore store(data.dataPath(), data.clock());
     EXPECT_FALSE(store.lastError());
     EXPECT_EQ(store.migrationNote(), noteFor(1, u"карточка"_s, beside()));
@@ -160,7 +129,7 @@ TEST_F(StoreMigration, AFailedSaveKeepsTheJournalAndStillAnnouncesIt) {
     // The data folder cannot be made: a file stands where it should be, and the card file is in Zorvikal.
     data.write(u"blocker"_s, "a file");
     const QString cards = data.path(u"Zorvikal/cards.json"_s);
-    put(cards, cardFile(3));
+    writeFile(cards, cardFile(3));
     AppStore store(data.path(u"blocker/data.json"_s), data.clock());
     ASSERT_EQ(store.journals().size(), 1);
     EXPECT_EQ(store.journals()[0].records.size(), 3);

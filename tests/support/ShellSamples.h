@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Model.h"
+#include "StoreSupport.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QUuid>
 
@@ -35,11 +35,6 @@ inline QString drawnText(const QString& text) {
         drawn += text[i];
     }
     return drawn;
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace testsupport

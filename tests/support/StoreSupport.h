@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -57,6 +60,17 @@ struct TempDataFolder {
 
 // A journal with one text field, one number field, one status and `records` records.
 Journal sampleJournal(const QString& name, int records = 2);
+
+// Whole-file helpers on any path; writing makes the missing folders first.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 // The journals of a data file, or nothing when it does not read.
 std::optional<QList<Journal>> readDataFile(const QByteArray& bytes);
