@@ -57,34 +57,17 @@ TEST(AppCommands, TheBatchTitleIsShownAsTyped) {
     EXPECT_EQ(drawnText(c.commands.primaryAdd()->text()), u"Товары & услуги…");
 }
 
-TEST(AppCommands, EachCommandActsThroughTheRouter) {
+// What each command does is tested through its shortcut on the main window.
+TEST(AppCommands, EveryCommandBringsTheWindowForward) {
     Commands c;
-    const Journal blank = singleEntry(Templates::blank());
+    const Journal blank = Templates::blank();
     c.store.addJournal(blank);
     c.router.setSelectedJournalID(blank.id);
-
-    c.commands.primaryAdd()->trigger();
-    ASSERT_TRUE(c.router.editor());
-    EXPECT_TRUE(c.router.editor()->isNew);
-    EXPECT_EQ(c.router.editor()->journalID, blank.id);
-    c.commands.singleRecord()->trigger();
-    EXPECT_TRUE(c.router.editor());
-    c.commands.newJournal()->trigger();
-    EXPECT_TRUE(c.router.showNewJournal());
-    c.commands.importCSV()->trigger();
-    EXPECT_EQ(c.router.importTargetID(), blank.id);
-    EXPECT_TRUE(c.router.showImporter());
-    c.commands.exportCSV()->trigger();
-    EXPECT_TRUE(c.router.showExporter());
-    EXPECT_TRUE(c.router.exportName().endsWith(u".csv"));
-    c.commands.recordsTab()->trigger();
-    EXPECT_EQ(c.router.tab(), JournalTab::records);
-    c.commands.dashboardTab()->trigger();
-    EXPECT_EQ(c.router.tab(), JournalTab::dashboard);
-    c.commands.journalSettings()->trigger();
-    ASSERT_TRUE(c.router.settings());
-    EXPECT_EQ(c.router.settings()->journalID, blank.id);
-    EXPECT_EQ(c.raised, 8) << "every command brings the window forward first";
+    for (QAction* a : {c.commands.primaryAdd(), c.commands.singleRecord(), c.commands.newJournal(),
+                       c.commands.importCSV(), c.commands.exportCSV(), c.commands.recordsTab(),
+                       c.commands.dashboardTab(), c.commands.journalSettings()})
+        a->trigger();
+    EXPECT_EQ(c.raised, 8);
 }
 
 TEST(AppCommands, AJournalGoneAtTheMomentOfTheActionGetsNothing) {
