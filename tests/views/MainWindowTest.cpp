@@ -8,38 +8,25 @@
 using namespace testsupport;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QStringList titles(QMenu* menu) {
-    QStringList result;
-    for (QAction* a : menu->actions())
-        result.append(a->isSeparator() ? u"—"_s : a->text());
-    return result;
-}
-
-} // namespace
-
 TEST(MainWindow, MenusHoldTheCommandGroups) {
     Journal sales = Templates::sales();
     sales.batchTitle = u"Несколько записей"_s;
     Shell shell({sales});
-    shell.show();
     const QList<QAction*> menus = shell.window->menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), u"Файл");
     EXPECT_EQ(menus[1]->text(), u"Вид");
-    EXPECT_EQ(titles(menus[0]->menu()),
+    EXPECT_EQ(menuTitles(menus[0]->menu()),
               (QStringList{u"Несколько записей…"_s, u"Одна запись…"_s, u"—"_s, u"Новый журнал…"_s, u"—"_s,
                            u"Импорт из CSV…"_s, u"Экспорт журнала в CSV…"_s, u"—"_s, u"Выход"_s}));
-    EXPECT_EQ(titles(menus[1]->menu()),
+    EXPECT_EQ(menuTitles(menus[1]->menu()),
               (QStringList{u"Итоги"_s, u"Записи"_s, u"Настройки журнала…"_s, u"—"_s}));
 }
 
-// Every shortcut reaches its router action from the window.
+// Every shortcut reaches its command from the window, and the command acts on the selected journal.
 TEST(MainWindow, ShortcutsFireTheirCommands) {
     const Journal sales = Templates::sales();
     Shell shell({sales});
-    shell.show();
     AppRouter& router = *shell.router;
     const struct {
         const char* name;
@@ -47,9 +34,11 @@ TEST(MainWindow, ShortcutsFireTheirCommands) {
         std::function<bool()> happened;
         std::function<void()> reset;
     } cases[] = {
-        {"primary add", Qt::CTRL | Qt::Key_N, [&] { return router.batch().has_value(); },
+        {"primary add", Qt::CTRL | Qt::Key_N,
+         [&] { return router.batch() && router.batch()->journalID == sales.id; },
          [&] { router.setBatch(std::nullopt); }},
-        {"single record", Qt::CTRL | Qt::SHIFT | Qt::Key_N, [&] { return router.editor().has_value(); },
+        {"single record", Qt::CTRL | Qt::SHIFT | Qt::Key_N,
+         [&] { return router.editor() && router.editor()->isNew && router.editor()->journalID == sales.id; },
          [&] { router.setEditor(std::nullopt); }},
         {"new journal", Qt::CTRL | Qt::META | Qt::Key_N, [&] { return router.showNewJournal(); },
          [&] { router.setShowNewJournal(false); }},
@@ -59,7 +48,8 @@ TEST(MainWindow, ShortcutsFireTheirCommands) {
          [&] { shell.panels.answerSave(QString()); }},
         {"records", Qt::CTRL | Qt::Key_2, [&] { return router.tab() == JournalTab::records; }, [] {}},
         {"dashboard", Qt::CTRL | Qt::Key_1, [&] { return router.tab() == JournalTab::dashboard; }, [] {}},
-        {"settings", Qt::CTRL | Qt::ALT | Qt::Key_Comma, [&] { return router.settings().has_value(); },
+        {"settings", Qt::CTRL | Qt::ALT | Qt::Key_Comma,
+         [&] { return router.settings() && router.settings()->journalID == sales.id; },
          [&] { router.setSettings(std::nullopt); }},
     };
     for (const auto& c : cases) {

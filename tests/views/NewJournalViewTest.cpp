@@ -15,19 +15,11 @@ using testsupport::TempDataFolder;
 
 namespace {
 
-const JournalTemplate& entry(const QString& key) {
-    for (const JournalTemplate& t : Templates::all())
-        if (t.key == key)
-            return t;
-    throw std::logic_error("no such template");
-}
-
 // The sheet as the root view presents it over the main window.
 struct Sheet : Shell {
     NewJournalView* view = nullptr;
 
     explicit Sheet(const QList<Journal>& journals = {}) : Shell(journals) {
-        show();
         router->requestNewJournal(*store);
         view = qobject_cast<NewJournalView*>(content().newJournalSheet());
         if (view)
@@ -71,7 +63,8 @@ TEST(NewJournalRules, NameFollowsTheTemplateUntilTheUserTypesOne) {
         {"name of a missing key counts as typed", {u"gone"_s, u"Продажи"_s}, u"crm"_s, u"Продажи"_s},
     };
     for (const Case& c : cases) {
-        const NewJournal::Choice after = NewJournal::choose(c.before, entry(c.chosen));
+        const NewJournal::Choice after =
+            NewJournal::choose(c.before, Templates::templateFor(c.chosen).value());
         EXPECT_EQ(after.selectedKey, c.chosen) << c.what;
         EXPECT_EQ(after.name, c.nameAfter) << c.what;
     }

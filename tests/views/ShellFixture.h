@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 
@@ -37,7 +38,7 @@ struct FakePanels : FilePanels {
 };
 
 // The whole shell on a data folder of its own: a store with the given journals, the router, fake panels
-// and the main window (not yet shown).
+// and the main window, shown unless the test still has something to do before.
 struct Shell {
     testsupport::TempDataFolder folder;
     std::unique_ptr<AppStore> store;
@@ -45,13 +46,15 @@ struct Shell {
     FakePanels panels;
     std::unique_ptr<MainWindow> window;
 
-    explicit Shell(const QList<Journal>& journals = {}) {
+    explicit Shell(const QList<Journal>& journals = {}, bool shown = true) {
         store = std::make_unique<AppStore>(folder.dataPath(), folder.clock(),
                                            Calendar{testsupport::zone("Europe/Moscow")});
         for (const Journal& journal : journals)
             store->addJournal(journal);
         router = std::make_unique<AppRouter>(folder.clock(), Calendar{testsupport::zone("Europe/Moscow")});
         window = std::make_unique<MainWindow>(*store, *router, panels);
+        if (shown)
+            show();
     }
     ~Shell() {
         // Close whatever the test left open before the objects it points at go.
@@ -66,20 +69,18 @@ struct Shell {
     }
 };
 
-// The visible message box over the window, if any.
-inline QMessageBox* openBox(const Shell& shell) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-            return box;
-    }
-    (void)shell;
-    return nullptr;
-}
-
 inline QAbstractButton* boxButton(QMessageBox* box, const QString& text) {
     for (QAbstractButton* b : box->buttons()) {
         if (b->text() == text)
             return b;
     }
     return nullptr;
+}
+
+// A menu's item titles, a separator as "—".
+inline QStringList menuTitles(QMenu* menu) {
+    QStringList titles;
+    for (QAction* a : menu->actions())
+        titles.append(a->isSeparator() ? QStringLiteral("—") : a->text());
+    return titles;
 }
