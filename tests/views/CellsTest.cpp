@@ -105,6 +105,14 @@ TEST(LinkActions, AsksBeforeOpeningSixOrMore) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(box.isNull());
     }
+    // Space on the button that has the focus when the box opens cancels rather than opening everything.
+    UrlRecorder recorder;
+    QWidget window;
+    window.show();
+    QPointer<QMessageBox> box = LinkActions::openConfirmingMany(&window, urls(6));
+    ASSERT_TRUE(box && box->focusWidget());
+    QTest::keyClick(box->focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(recorder.opened.isEmpty());
 }
 
 TEST(CellDelegate, OpensTheLinkClickedInATable) {

@@ -31,5 +31,7 @@ QMessageBox* LinkActions::openConfirmingMany(QWidget* parent, const QList<QUrl>&
             open(urls);
     });
     box->open();
+    // Qt gives the keyboard focus to the first button, where Space would open every link at once.
+    cancel->setFocus();
     return box;
 }
