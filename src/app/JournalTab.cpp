@@ -1,5 +1,7 @@
 #include "JournalTab.h"
 
+#include "Model.h"
+
 QString rawValue(JournalTab tab) {
     switch (tab) {
     case JournalTab::dashboard:
@@ -11,9 +13,5 @@ QString rawValue(JournalTab tab) {
 }
 
 std::optional<JournalTab> journalTabFromRaw(QStringView text) {
-    for (JournalTab tab : {JournalTab::dashboard, JournalTab::records}) {
-        if (rawValue(tab) == text)
-            return tab;
-    }
-    return std::nullopt;
+    return caseFromRaw(text, std::array{JournalTab::dashboard, JournalTab::records});
 }

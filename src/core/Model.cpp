@@ -1,18 +1,5 @@
 #include "Model.h"
 
-namespace {
-
-template <typename Enum, std::size_t N>
-std::optional<Enum> fromRaw(QStringView text, const std::array<Enum, N>& cases) {
-    for (Enum e : cases) {
-        if (rawValue(e) == text)
-            return e;
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 QString rawValue(FieldType type) {
     switch (type) {
     case FieldType::text:
@@ -78,13 +65,13 @@ QString rawValue(AppColor color) {
 }
 
 std::optional<FieldType> fieldTypeFromRaw(QStringView text) {
-    return fromRaw(text, allFieldTypes);
+    return caseFromRaw(text, allFieldTypes);
 }
 std::optional<MetricKind> metricKindFromRaw(QStringView text) {
-    return fromRaw(text, allMetricKinds);
+    return caseFromRaw(text, allMetricKinds);
 }
 std::optional<AppColor> appColorFromRaw(QStringView text) {
-    return fromRaw(text, allAppColors);
+    return caseFromRaw(text, allAppColors);
 }
 
 bool isTextual(FieldType type) {

@@ -1,5 +1,7 @@
 #include "ReportPeriod.h"
 
+#include "Model.h"
+
 namespace {
 
 // The range from the start of one day to the start of another; none when the calendar cannot place
@@ -55,13 +57,7 @@ QString rawValue(ReportPeriod period) {
     return {};
 }
 
-std::optional<ReportPeriod> reportPeriodFromRaw(QStringView text) {
-    for (ReportPeriod period : allReportPeriods) {
-        if (rawValue(period) == text)
-            return period;
-    }
-    return std::nullopt;
-}
+std::optional<ReportPeriod> reportPeriodFromRaw(QStringView text) { return caseFromRaw(text, allReportPeriods); }
 
 QString title(ReportPeriod period) {
     switch (period) {
