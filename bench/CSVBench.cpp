@@ -1,4 +1,4 @@
-#include "CSVService.h"
+#include "csv/CSVService.h"
 
 #include <benchmark/benchmark.h>
 

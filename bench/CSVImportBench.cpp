@@ -1,5 +1,5 @@
-#include "CSVImport.h"
 #include "CardsData.h"
+#include "csv/CSVImport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "CardsData.h"
 
-#include "ModelJson.h"
-#include "Templates.h"
+#include "format/ModelJson.h"
+#include "templates/Templates.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "DataFileGenerator.h"
 
-#include "Store.h"
-#include "Templates.h"
+#include "store/Store.h"
+#include "templates/Templates.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
-#include "RecordFilters.h"
-#include "RecordSort.h"
-#include "Templates.h"
-#include "TextNormalizer.h"
+#include "journal/RecordFilters.h"
+#include "journal/RecordSort.h"
+#include "journal/TextNormalizer.h"
+#include "templates/Templates.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "ReportPeriod.h"
-#include "Statistics.h"
+#include "statistics/ReportPeriod.h"
+#include "statistics/Statistics.h"
 
 #include <benchmark/benchmark.h>
 
@@ -79,7 +79,6 @@ Journal salesJournal() {
     share.operandB = j.metrics[0].id;
     return j;
 }
-
 
 const Journal& journal() {
     static const Journal j = salesJournal();

@@ -2,7 +2,7 @@
 // 50,000 records beside two references on the same bytes: the floor of bare RapidJSON (parse; serialise,
 // write and sync) and the road through Qt's QJsonDocument.
 #include "DataFileGenerator.h"
-#include "Store.h"
+#include "store/Store.h"
 
 #include <QDir>
 #include <QFile>

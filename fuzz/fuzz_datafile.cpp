@@ -1,14 +1,14 @@
 // Feeds arbitrary bytes to the data file reader. Parsing in place must agree with the copying parse, and
 // whatever reads must also write and read back equal: otherwise a file the store accepted at start-up
 // could make every later save fail or change the data.
-#include "ModelJson.h"
-#include "Store.h"
+#include "format/ModelJson.h"
+#include "store/Store.h"
 
 #include <rapidjson/writer.h>
 
 #include <cstdint>
-#include <string>
 #include <cstdlib>
+#include <string>
 
 namespace {
 

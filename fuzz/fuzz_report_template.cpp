@@ -1,4 +1,4 @@
-#include "Statistics.h"
+#include "statistics/Statistics.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Feeds arbitrary text to the link, date and number readers and checks what every caller relies on.
-#include "Ids.h"
-#include "TextNormalizer.h"
-#include "TextTools.h"
+#include "journal/TextNormalizer.h"
+#include "model/Ids.h"
+#include "model/TextTools.h"
 
 #include <QString>
 

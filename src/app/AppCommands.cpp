@@ -3,7 +3,7 @@
 #include "AppRouter.h"
 #include "ShellRules.h"
 #include "ShortcutText.h"
-#include "Store.h"
+#include "store/Store.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #include "AppRouter.h"
 
-#include "CSVService.h"
+#include "csv/CSVService.h"
 
 namespace {
 

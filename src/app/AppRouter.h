@@ -4,9 +4,9 @@
 #include "JournalTab.h"
 #include "SheetItems.h"
 
-#include "Calendar.h"
-#include "Model.h"
-#include "RecordFilters.h"
+#include "journal/RecordFilters.h"
+#include "model/Calendar.h"
+#include "model/Model.h"
 
 #include <QDate>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "CellContent.h"
 
-#include "TextTools.h"
+#include "model/TextTools.h"
 
 #include <QTextDocument>
 

@@ -1,6 +1,6 @@
 #include "JournalTab.h"
 
-#include "Model.h"
+#include "model/Model.h"
 
 QString rawValue(JournalTab tab) {
     switch (tab) {

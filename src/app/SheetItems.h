@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CSVImport.h"
-#include "Model.h"
+#include "csv/CSVImport.h"
+#include "model/Model.h"
 
 #include <QString>
 #include <QUuid>

@@ -1,7 +1,7 @@
 #include "ShellRules.h"
 
-#include "CSVImport.h"
-#include "CSVService.h"
+#include "csv/CSVImport.h"
+#include "csv/CSVService.h"
 
 #include <QDir>
 #include <QFile>

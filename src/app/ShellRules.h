@@ -2,7 +2,7 @@
 
 #include "SheetItems.h"
 
-#include "Model.h"
+#include "model/Model.h"
 
 #include <QList>
 #include <QString>

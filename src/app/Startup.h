@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Store.h"
+#include "store/Store.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 #include "MainWindow.h"
 #include "QtFilePanels.h"
 #include "Startup.h"
-#include "Store.h"
 #include "cells/Icons.h"
+#include "store/Store.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

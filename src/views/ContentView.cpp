@@ -9,9 +9,9 @@
 #include "SheetPresenter.h"
 #include "ShellRules.h"
 #include "SidebarView.h"
-#include "Store.h"
 #include "Style.h"
 #include "WelcomeView.h"
+#include "store/Store.h"
 
 #include <QMessageBox>
 #include <QPushButton>

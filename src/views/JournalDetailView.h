@@ -1,7 +1,7 @@
 #pragma once
 
 #include "JournalTab.h"
-#include "Model.h"
+#include "model/Model.h"
 
 #include <QPointer>
 #include <QUuid>

@@ -1,8 +1,8 @@
 #include "JournalListModel.h"
 
 #include "ShellRules.h"
-#include "Store.h"
 #include "cells/Icons.h"
+#include "store/Store.h"
 
 #include <QDataStream>
 #include <QIODevice>

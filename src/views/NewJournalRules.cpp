@@ -1,7 +1,7 @@
 #include "NewJournalRules.h"
 
 #include "AppRouter.h"
-#include "Store.h"
+#include "store/Store.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Calendar.h"
-#include "Model.h"
-#include "Templates.h"
+#include "model/Calendar.h"
+#include "model/Model.h"
+#include "templates/Templates.h"
 
 #include <QString>
 #include <QUuid>

@@ -1,9 +1,9 @@
 #include "NewJournalView.h"
 
 #include "AppRouter.h"
-#include "Store.h"
 #include "Style.h"
 #include "cells/CellStyle.h"
+#include "store/Store.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>

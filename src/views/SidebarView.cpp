@@ -3,9 +3,9 @@
 #include "AppRouter.h"
 #include "JournalListModel.h"
 #include "ShortcutText.h"
-#include "Store.h"
 #include "Style.h"
 #include "cells/Icons.h"
+#include "store/Store.h"
 
 #include <QLabel>
 #include <QMenu>

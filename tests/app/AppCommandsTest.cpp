@@ -1,10 +1,10 @@
 #include "AppCommands.h"
 #include "AppRouter.h"
 #include "ShellSamples.h"
-#include "Store.h"
 #include "StoreSupport.h"
-#include "Templates.h"
 #include "TestSupport.h"
+#include "store/Store.h"
+#include "templates/Templates.h"
 
 #include <QAction>
 

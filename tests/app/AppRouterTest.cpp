@@ -1,8 +1,8 @@
 #include "AppRouter.h"
-#include "CSVService.h"
 #include "ShellSamples.h"
-#include "Templates.h"
 #include "TestSupport.h"
+#include "csv/CSVService.h"
+#include "templates/Templates.h"
 
 #include <QSignalSpy>
 

@@ -1,7 +1,7 @@
 #include "ShellRules.h"
 #include "ShellSamples.h"
-#include "Templates.h"
 #include "TestSupport.h"
+#include "templates/Templates.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Batch.h"
+#include "journal/Batch.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

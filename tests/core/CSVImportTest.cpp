@@ -1,4 +1,4 @@
-#include "CSVImport.h"
+#include "csv/CSVImport.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

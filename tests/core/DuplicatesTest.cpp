@@ -1,8 +1,8 @@
-#include "KeyPrefilter.h"
-#include "Model.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "TextNormalizer.h"
+#include "journal/KeyPrefilter.h"
+#include "journal/TextNormalizer.h"
+#include "model/Model.h"
 
 #include <QRandomGenerator>
 

@@ -1,7 +1,7 @@
-#include "Model.h"
 #include "RecordFixtures.h"
-#include "Templates.h"
 #include "TestSupport.h"
+#include "model/Model.h"
+#include "templates/Templates.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;

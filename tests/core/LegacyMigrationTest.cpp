@@ -1,4 +1,4 @@
-#include "LegacyMigration.h"
+#include "store/LegacyMigration.h"
 #include "TestSupport.h"
 
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "ModelJson.h"
+#include "format/ModelJson.h"
 #include "TestSupport.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Model.h"
+#include "model/Model.h"
 #include "TestSupport.h"
 
 using namespace testsupport;

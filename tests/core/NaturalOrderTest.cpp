@@ -1,4 +1,4 @@
-#include "NaturalOrder.h"
+#include "journal/NaturalOrder.h"
 #include "TestSupport.h"
 
 TEST(NaturalOrder, CompareAndPrecomputedKeysAgree) {

@@ -1,4 +1,4 @@
-#include "RecordFilters.h"
+#include "journal/RecordFilters.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "RecordSort.h"
+#include "journal/RecordSort.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

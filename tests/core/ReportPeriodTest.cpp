@@ -1,4 +1,4 @@
-#include "ReportPeriod.h"
+#include "statistics/ReportPeriod.h"
 #include "TestSupport.h"
 
 using namespace testsupport;

@@ -1,5 +1,5 @@
-#include "Statistics.h"
 #include "TestSupport.h"
+#include "statistics/Statistics.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "Store.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "store/Store.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "Templates.h"
+#include "templates/Templates.h"
 #include "TestSupport.h"
 
 #include <QRegularExpression>

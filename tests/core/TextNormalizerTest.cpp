@@ -1,4 +1,4 @@
-#include "TextNormalizer.h"
+#include "journal/TextNormalizer.h"
 #include "TestSupport.h"
 
 #include <QTextBoundaryFinder>

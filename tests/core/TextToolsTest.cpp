@@ -1,4 +1,4 @@
-#include "TextTools.h"
+#include "model/TextTools.h"
 #include "TestSupport.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Model.h"
 #include "StoreSupport.h"
+#include "model/Model.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "StoreSupport.h"
 
-#include "Store.h"
 #include "TestSupport.h"
+#include "store/Store.h"
 
 #include <QDir>
 #include <QFile>

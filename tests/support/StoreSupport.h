@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Calendar.h"
-#include "Model.h"
+#include "model/Calendar.h"
+#include "model/Model.h"
 
 #include <QByteArray>
 #include <QDateTime>

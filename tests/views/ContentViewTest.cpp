@@ -3,7 +3,7 @@
 #include "ShellRules.h"
 #include "ShellSamples.h"
 #include "SidebarView.h"
-#include "Templates.h"
+#include "templates/Templates.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "cells/Icons.h"
-#include "Templates.h"
+#include "templates/Templates.h"
 
 #include <gtest/gtest.h>
 

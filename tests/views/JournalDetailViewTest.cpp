@@ -1,8 +1,8 @@
 #include "JournalDetailView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "Templates.h"
 #include "cells/Icons.h"
+#include "templates/Templates.h"
 
 #include <QAbstractButton>
 #include <QToolButton>

@@ -1,6 +1,6 @@
 #include "AppCommands.h"
 #include "ShellFixture.h"
-#include "Templates.h"
+#include "templates/Templates.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -4,9 +4,9 @@
 #include "ContentView.h"
 #include "FilePanels.h"
 #include "MainWindow.h"
-#include "Store.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "store/Store.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,8 +2,8 @@
 #include "JournalListModel.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "Templates.h"
 #include "WelcomeView.h"
+#include "templates/Templates.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenu>

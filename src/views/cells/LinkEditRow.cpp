@@ -4,8 +4,8 @@
 #include "CellStyle.h"
 #include "LinkActions.h"
 #include "ShortcutText.h"
-#include "TextTools.h"
 #include "WarningLabel.h"
+#include "model/TextTools.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Calendar.h"
+#include "model/Calendar.h"
 
 #include <QDateTime>
 #include <QWidget>

@@ -1,0 +1,161 @@
+#include "journal/Batch.h"
+
+#include "model/TextTools.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isLineBreak(QChar c) {
+    switch (c.unicode()) {
+    case 0x000A: // line feed
+    case 0x000B: // vertical tab
+    case 0x000C: // form feed
+    case 0x000D: // carriage return
+    case 0x0085: // next line
+    case 0x2028: // line separator
+    case 0x2029: // paragraph separator
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isBlank(QChar c) {
+    return c.isSpace() && !isLineBreak(c);
+}
+
+bool isListSeparator(QChar c) {
+    return c == u',' || c == u';' || c == u'\n' || c == u'\t';
+}
+
+// The pieces between separators, in order, each cleaned; the pieces left empty are dropped.
+template <typename IsSeparator, typename Clean>
+QStringList split(const QString& text, IsSeparator isSeparator, Clean clean) {
+    QStringList items;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isSeparator(text[i]))
+            continue;
+        const QString item = clean(QStringView(text).mid(start, i - start));
+        if (!item.isEmpty())
+            items.append(item);
+        start = i + 1;
+    }
+    return items;
+}
+
+QString trimmed(QStringView piece) {
+    return piece.trimmed().toString();
+}
+
+QString withoutEdgePunctuation(QStringView piece) {
+    const auto isEdge = [](QChar c) { return c == u',' || c == u';'; };
+    qsizetype begin = 0, end = piece.size();
+    while (begin < end && isEdge(piece[begin]))
+        ++begin;
+    while (end > begin && isEdge(piece[end - 1]))
+        --end;
+    return piece.mid(begin, end - begin).toString();
+}
+
+QStringList splitList(const QString& text, FieldType type) {
+    switch (type) {
+    case FieldType::longText:
+        return BatchBuilder::parseLines(text);
+    case FieldType::link:
+        return BatchBuilder::parseLinks(text);
+    case FieldType::text:
+    case FieldType::choice:
+        // Names may hold blanks: once the list has several lines, each line is one item.
+        return text.contains(u'\n') ? BatchBuilder::parseLines(text) : BatchBuilder::parseSizes(text);
+    case FieldType::number:
+    case FieldType::date:
+    case FieldType::checkbox:
+        return BatchBuilder::parseSizes(text);
+    }
+    return {};
+}
+
+} // namespace
+
+bool BatchRow::isEmpty() const {
+    return std::all_of(values.cbegin(), values.cend(),
+                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
+}
+
+size_t qHash(const BatchRow& row, size_t seed) {
+    // The cells are a map: combine its entries without depending on their order.
+    size_t cells = 0;
+    for (auto it = row.values.cbegin(); it != row.values.cend(); ++it)
+        cells += qHashMulti(0, it.key(), it.value());
+    return qHashMulti(seed, row.id, cells);
+}
+
+namespace BatchBuilder {
+
+QStringList parseSizes(const QString& text) {
+    // Once one of the list separators is present, blanks belong to the items ("42 44, 46").
+    if (std::any_of(text.cbegin(), text.cend(), isListSeparator))
+        return split(text, isListSeparator, trimmed);
+    return split(text, isBlank, trimmed);
+}
+
+QStringList parseLinks(const QString& text) {
+    return split(
+        text, [](QChar c) { return c.isSpace(); }, withoutEdgePunctuation);
+}
+
+QStringList parseLines(const QString& text) {
+    return split(text, isLineBreak, trimmed);
+}
+
+QList<BatchRow> makeRows(const QHash<QUuid, QString>& lists, const QList<FieldDef>& fields) {
+    QList<QStringList> columns;
+    columns.reserve(fields.size());
+    qsizetype rowCount = 0;
+    for (const FieldDef& field : fields) {
+        columns.append(splitList(lists.value(field.id), field.type));
+        rowCount = std::max(rowCount, columns.last().size());
+    }
+    QList<BatchRow> rows;
+    rows.reserve(rowCount);
+    for (qsizetype i = 0; i < rowCount; ++i) {
+        BatchRow row{QUuid::createUuid(), {}};
+        for (qsizetype f = 0; f < fields.size(); ++f) {
+            if (i < columns[f].size())
+                row.values.insert(fields[f].id, columns[f][i]);
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+Records makeRecords(const Journal& journal, const Record& templateRecord, const QList<BatchRow>& rows,
+                    const QDateTime& now) {
+    Records result;
+    const QList<FieldDef> perItem = journal.perItemFields();
+    // Two-digit years are read around the day of creation.
+    const Clock creation = [now] { return now; };
+    for (const BatchRow& row : rows) {
+        if (row.isEmpty())
+            continue;
+        Record record = templateRecord;
+        record.id = QUuid::createUuid();
+        record.createdAt = now;
+        record.updatedAt = now;
+        for (const FieldDef& field : perItem) {
+            const QString cell = row.values.value(field.id);
+            // A link typed once for the whole batch stays unless the row names its own.
+            if (field.type == FieldType::link && cell.trimmed().isEmpty())
+                continue;
+            if (const std::optional<QString> warning =
+                    Journal::assign(cell, field, record, DateFormat::defaultCalendar(), creation))
+                result.warnings.append(*warning);
+        }
+        result.records.append(journal.normalized(record));
+    }
+    return result;
+}
+
+} // namespace BatchBuilder

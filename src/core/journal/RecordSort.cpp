@@ -1,0 +1,223 @@
+#include "journal/RecordSort.h"
+
+#include "journal/NaturalOrder.h"
+#include "journal/RecordMemo.h"
+#include "journal/TextNormalizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+using Kind = RecordSort::Key::Kind;
+
+// What one record gives for one key; only the member that the key reads is filled.
+struct SortValue {
+    double number = 0;          // a number field: a missing number reads as minus infinity
+    std::optional<qint64> date; // a date field: a missing date comes before every date
+    qint64 whole = 0;           // a checkbox (0 or 1), a status rank (-1 without one), a creation time
+    std::optional<NaturalSortKey> text; // a text-like field: a missing text reads as the empty text
+};
+
+// The key reads the value stored for the field by the type it carries, not the field's current type.
+SortValue sortValue(const RecordSort& sort, const QString& fieldKey, const Record& r) {
+    SortValue v;
+    switch (sort.key.kind) {
+    case Kind::status:
+        v.whole = r.statusID ? sort.statusRanks.value(*r.statusID, -1) : -1;
+        break;
+    case Kind::created:
+        v.whole = r.createdAt.toMSecsSinceEpoch();
+        break;
+    case Kind::field:
+        switch (sort.key.fieldType) {
+        case FieldType::number:
+            v.number = r.number(fieldKey).value_or(-std::numeric_limits<double>::infinity());
+            break;
+        case FieldType::date:
+            if (const auto d = r.date(fieldKey))
+                v.date = d->toMSecsSinceEpoch();
+            break;
+        case FieldType::checkbox:
+            v.whole = r.flag(fieldKey) ? 1 : 0;
+            break;
+        case FieldType::text:
+        case FieldType::longText:
+        case FieldType::link:
+        case FieldType::choice:
+            v.text.emplace(r.text(fieldKey));
+            break;
+        }
+        break;
+    }
+    return v;
+}
+
+// A total order on doubles, so that a sort stays well defined: NaN comes before every number.
+std::weak_ordering compareNumbers(double a, double b) {
+    const bool nanA = std::isnan(a), nanB = std::isnan(b);
+    if (nanA != nanB)
+        return nanA ? std::weak_ordering::less : std::weak_ordering::greater;
+    if (nanA)
+        return std::weak_ordering::equivalent;
+    return a < b   ? std::weak_ordering::less
+           : b < a ? std::weak_ordering::greater
+                   : std::weak_ordering::equivalent;
+}
+
+std::weak_ordering compareForward(const RecordSort::Key& key, const SortValue& a, const SortValue& b) {
+    if (key.kind != Kind::field)
+        return a.whole <=> b.whole;
+    switch (key.fieldType) {
+    case FieldType::number:
+        return compareNumbers(a.number, b.number);
+    case FieldType::date:
+        return a.date <=> b.date; // an empty optional comes first
+    case FieldType::checkbox:
+        return a.whole <=> b.whole;
+    case FieldType::text:
+    case FieldType::longText:
+    case FieldType::link:
+    case FieldType::choice:
+        return a.text->compare(*b.text) <=> 0;
+    }
+    return std::weak_ordering::equivalent;
+}
+
+std::weak_ordering directed(SortOrder order, std::weak_ordering forward) {
+    return order == SortOrder::forward ? forward : 0 <=> forward;
+}
+
+bool readsText(const RecordSort::Key& key) {
+    return key.kind == Kind::field && isTextual(key.fieldType);
+}
+
+// The collation keys of the texts of the last few text columns sorted, each kept while its record is
+// unchanged. A collation key depends on nothing but the text.
+RecordMemo<NaturalSortKey>& keptTextKeys(const RecordSort::Key& key, const QList<Record>& records) {
+    thread_local QHash<RecordSort::Key, RecordMemo<NaturalSortKey>> memos;
+    constexpr qsizetype columns = 4;
+    if (!memos.contains(key) && memos.size() >= columns)
+        memos.clear();
+    RecordMemo<NaturalSortKey>& memo = memos[key];
+    memo.trim(records, records.size() + 100000);
+    return memo;
+}
+
+QString fieldKeyOf(const RecordSort& sort) {
+    return sort.key.kind == Kind::field ? idText(sort.key.fieldID) : QString();
+}
+
+} // namespace
+
+bool RecordSort::Key::operator==(const Key& other) const {
+    if (kind != other.kind)
+        return false;
+    return kind != Kind::field || (fieldID == other.fieldID && fieldType == other.fieldType);
+}
+
+RecordSort RecordSort::initial() {
+    return RecordSort{Key::created(), SortOrder::reverse, {}};
+}
+
+RecordSort RecordSort::byStatus(const Journal& journal) {
+    QHash<QUuid, int> ranks;
+    for (int i = 0; i < journal.statuses.size(); ++i)
+        if (!ranks.contains(journal.statuses[i].id)) // a repeated id keeps its first position
+            ranks.insert(journal.statuses[i].id, i);
+    return RecordSort{Key::status(), SortOrder::forward, ranks};
+}
+
+RecordSort RecordSort::byField(const FieldDef& field) {
+    return RecordSort{Key::field(field.id, field.type), SortOrder::forward, {}};
+}
+
+std::weak_ordering RecordSort::compare(const Record& a, const Record& b) const {
+    const QString fieldKey = fieldKeyOf(*this);
+    return directed(order, compareForward(key, sortValue(*this, fieldKey, a), sortValue(*this, fieldKey, b)));
+}
+
+QList<Record> RecordSort::sorted(QList<Record> records, const QList<RecordSort>& comparators) {
+    if (comparators.isEmpty() || records.size() < 2)
+        return records;
+    // Each record's values are read once per comparator; the sort then compares the prepared values.
+    std::vector<std::vector<SortValue>> columns;
+    columns.reserve(comparators.size());
+    for (const RecordSort& sort : comparators) {
+        const QString fieldKey = fieldKeyOf(sort);
+        std::vector<SortValue> column;
+        column.reserve(records.size());
+        if (readsText(sort.key)) {
+            RecordMemo<NaturalSortKey>& memo = keptTextKeys(sort.key, records);
+            for (const Record& r : std::as_const(records)) {
+                SortValue v;
+                v.text = memo.value(
+                    r, [&](const Record& changed) { return NaturalSortKey(changed.text(fieldKey)); });
+                column.push_back(std::move(v));
+            }
+        } else {
+            for (const Record& r : std::as_const(records))
+                column.push_back(sortValue(sort, fieldKey, r));
+        }
+        columns.push_back(std::move(column));
+    }
+    std::vector<qsizetype> positions(records.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    std::stable_sort(positions.begin(), positions.end(), [&](qsizetype x, qsizetype y) {
+        for (qsizetype c = 0; c < comparators.size(); ++c) {
+            const std::weak_ordering o = directed(
+                comparators[c].order, compareForward(comparators[c].key, columns[c][x], columns[c][y]));
+            if (o != std::weak_ordering::equivalent)
+                return o == std::weak_ordering::less;
+        }
+        return false;
+    });
+    QList<Record> result;
+    result.reserve(records.size());
+    for (qsizetype p : positions)
+        result.append(records.at(p));
+    return result;
+}
+
+QStringList Journal::distinctValues(const FieldDef& of) const {
+    QStringList values;
+    QSet<QString> seenKeys;
+    for (const Record& r : records) {
+        QString value = displayValue(r, of);
+        if (value.isEmpty())
+            continue;
+        // The first form met stands for all the forms with the same comparison key.
+        if (const QString key = TextNormalizer::compare(value); !seenKeys.contains(key)) {
+            seenKeys.insert(key);
+            values.append(std::move(value));
+        }
+    }
+    std::vector<std::pair<NaturalSortKey, qsizetype>> order;
+    order.reserve(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        order.emplace_back(NaturalSortKey(values[i]), i);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(values.size());
+    for (const auto& entry : order)
+        sorted.append(values[entry.second]);
+    return sorted;
+}
+
+size_t qHash(const RecordSort::Key& key, size_t seed) {
+    if (key.kind != RecordSort::Key::Kind::field)
+        return qHashMulti(seed, int(key.kind));
+    return qHashMulti(seed, int(key.kind), key.fieldID, rawValue(key.fieldType));
+}
+
+size_t qHash(const RecordSort& sort, size_t seed) {
+    // The ranks are a map: combine its entries without depending on their order.
+    size_t ranks = 0;
+    for (auto it = sort.statusRanks.cbegin(); it != sort.statusRanks.cend(); ++it)
+        ranks += qHashMulti(0, it.key(), it.value());
+    return qHashMulti(seed, sort.key, int(sort.order), ranks);
+}

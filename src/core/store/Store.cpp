@@ -1,0 +1,319 @@
+#include "store/Store.h"
+
+#include "format/ModelJson.h"
+#include "store/LegacyMigration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <rapidjson/document.h>
+#include <rapidjson/prettywriter.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString saveFailed = u"Не удалось сохранить данные: "_s;
+
+QString quotedPath(const QString& path) {
+    return u'«' + QDir::toNativeSeparators(path) + u'»';
+}
+
+// The whole file, or nothing with `problem` saying why it could not be read.
+std::optional<QByteArray> readWhole(const QString& path, QString* problem) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = u"файл не удалось открыть для чтения"_s;
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *problem = u"ошибка чтения файла"_s;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Flushes the folder itself, so that the rename that put the new file in place survives a power loss.
+// A file system that cannot flush folders (EINVAL) gives no more durability than it has.
+std::optional<QString> syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return u"не удалось открыть папку "_s + quotedPath(folder) + u" для сброса на диск"_s;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    if (!ok)
+        return u"не удалось сбросить на диск папку "_s + quotedPath(folder);
+    return std::nullopt;
+}
+
+QString notAFileText(const QString& path) {
+    return QFileInfo(path).isDir() ? u"по пути "_s + quotedPath(path) + u" находится папка, а не файл"_s
+                                   : u"по пути "_s + quotedPath(path) + u" находится не обычный файл"_s;
+}
+
+} // namespace
+
+// ---- The data file's bytes ----
+
+std::optional<QList<Journal>> AppStore::decodeFile(QByteArray bytes, const QDateTime& now, QString* error) {
+    rapidjson::Document doc;
+    if (!ModelJson::parseInPlace(bytes, doc, error))
+        return std::nullopt;
+    ModelJson::Reader reader(now);
+    if (!doc.IsObject()) {
+        *error = u"в файле ожидался объект JSON"_s;
+        return std::nullopt;
+    }
+    // The three top-level keys are required; a null is no value.
+    const rapidjson::Value& top = doc;
+    const auto required = [&top](const char* key) -> const rapidjson::Value* {
+        const auto it = top.FindMember(key);
+        return it == top.MemberEnd() || it->value.IsNull() ? nullptr : &it->value;
+    };
+    const ModelJson::Path versionAt{nullptr, "version"}, savedAt{nullptr, "savedAt"},
+        journalsAt{nullptr, "journals"};
+    const rapidjson::Value* version = required("version");
+    const rapidjson::Value* journals = required("journals");
+    QDateTime saved;
+    QList<Journal> result;
+    const bool ok =
+        (version ? (ModelJson::isIntegral(*version) || reader.fail(versionAt, u"ожидалось целое число"_s))
+                 : reader.fail(versionAt, u"нет обязательного значения"_s)) &&
+        reader.readRequiredDate(required("savedAt"), savedAt, saved) &&
+        (journals ? reader.read(*journals, journalsAt, result)
+                  : reader.fail(journalsAt, u"нет обязательного значения"_s));
+    if (!ok) {
+        *error = reader.error();
+        return std::nullopt;
+    }
+    return result;
+}
+
+bool AppStore::encodeFile(const QList<Journal>& journals, const QDateTime& savedAt,
+                          rapidjson::StringBuffer& out, QString* error) {
+    ModelJson::Writer::Output json(out);
+    json.SetIndent(' ', 2);
+    ModelJson::Writer writer(json);
+    json.StartObject();
+    writer.key("journals");
+    if (!writer.write(journals, ModelJson::Path{nullptr, "journals"})) {
+        *error = writer.error();
+        return false;
+    }
+    writer.key("savedAt");
+    if (!writer.date(savedAt, ModelJson::Path{nullptr, "savedAt"})) {
+        *error = writer.error();
+        return false;
+    }
+    writer.key("version");
+    json.Int(2);
+    json.EndObject();
+    return true;
+}
+
+// ---- Life cycle ----
+
+std::optional<QString> AppStore::defaultFileURL() {
+    if (!qEnvironmentVariableIsEmpty("VOSTREL_DATA_FILE"))
+        return QDir::current().absoluteFilePath(qEnvironmentVariable("VOSTREL_DATA_FILE"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder + u"/VostrelUchet/data.json"_s;
+}
+
+AppStore::AppStore(const QString& fileURL, Clock clock, Calendar calendar, QObject* parent)
+    : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)), m_calendar(std::move(calendar)) {
+    load();
+}
+
+AppStore::~AppStore() = default;
+
+void AppStore::setJournals(const QList<Journal>& journals) {
+    if (m_journals == journals) {
+        m_journals = journals; // equal values: kept without telling anyone
+        return;
+    }
+    m_journals = journals;
+    emit journalsChanged();
+}
+
+void AppStore::setLastError(const std::optional<QString>& text) {
+    const bool changed = m_lastError != text;
+    m_lastError = text;
+    if (changed)
+        emit lastErrorChanged();
+}
+
+void AppStore::setMigrationNote(const std::optional<QString>& text) {
+    const bool changed = m_migrationNote != text;
+    m_migrationNote = text;
+    if (changed)
+        emit migrationNoteChanged();
+}
+
+void AppStore::setError(const QString& text) {
+    setLastError(text);
+}
+
+void AppStore::load() {
+    const QFileInfo info(m_fileURL);
+    if (!info.exists() && !info.isSymLink()) {
+        convertEarlierCardFile();
+        return;
+    }
+    if (!info.isFile()) {
+        // A folder (or a device, a pipe) is never moved and never read: nothing of the user's is touched.
+        const QString problem = notAFileText(m_fileURL);
+        m_writeBlocked = problem;
+        setError(u"Не удалось прочитать файл данных: "_s + problem + u'.');
+        return;
+    }
+
+    QString problem;
+    if (std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
+        const auto size = std::size_t(bytes->size());
+        if (auto journals = decodeFile(std::move(*bytes), m_clock(), &problem)) {
+            m_lastFileSize = size;
+            m_journals = std::move(*journals); // nobody watches yet
+            return;
+        }
+    }
+
+    const std::optional<QString> asideName = setAside();
+    if (asideName) {
+        setError(u"Не удалось прочитать файл данных. Он сохранён как "_s + *asideName + u". Ошибка: "_s +
+                 problem);
+    } else {
+        // The unreadable file stays where it is; writing over it would destroy what might still be recovered.
+        m_writeBlocked = u"нечитаемый файл данных не удалось отложить, и он не перезаписывается"_s;
+        setError(
+            u"Не удалось прочитать файл данных, и отложить его не удалось: он оставлен на месте и не будет "
+            u"перезаписан. Ошибка: "_s +
+            problem);
+    }
+}
+
+QStringList AppStore::legacyFileURLs() const {
+    const QString dataFolder = QFileInfo(m_fileURL).absolutePath();
+    const QString parent = QFileInfo(dataFolder).absolutePath();
+    return {QDir(dataFolder).filePath(u"cards.json"_s), QDir(parent).filePath(u"Zorvikal/cards.json"_s)};
+}
+
+void AppStore::convertEarlierCardFile() {
+    const QStringList places = legacyFileURLs();
+    const auto found = std::find_if(places.begin(), places.end(),
+                                    [](const QString& path) { return QFileInfo::exists(path); });
+    if (found == places.end())
+        return;
+    // Only the first file found is tried: a later one may be older, and converting it would hide the problem.
+    const QString shownPath = QDir::toNativeSeparators(*found);
+    QString problem;
+    std::optional<Journal> journal;
+    if (const std::optional<QByteArray> bytes = readWhole(*found, &problem))
+        journal = LegacyMigration::migrate(*bytes, m_clock, &problem);
+    if (!journal) {
+        setError(u"Не удалось перенести данные прежней версии из "_s + shownPath + u": "_s + problem);
+        return;
+    }
+    const qsizetype count = journal->records.size();
+    const QString note = u"Данные прежней версии перенесены в журнал «"_s + journal->name + u"»: "_s +
+                         QString::number(count) + u' ' + journal->itemNoun(count) +
+                         u". Исходный файл сохранён: "_s + shownPath;
+    setJournals({std::move(*journal)});
+    save(); // a failure has set lastError; the journal stays in memory and the notice still stands
+    setMigrationNote(note);
+}
+
+std::optional<QString> AppStore::setAside() {
+    const QDir folder = QFileInfo(m_fileURL).absoluteDir();
+    const QString stem = u"data-damaged-"_s + QString::number(m_clock().toSecsSinceEpoch());
+    for (int n = 0; n < 1000; ++n) {
+        const QString name = stem + (n == 0 ? QString() : u'-' + QString::number(n)) + u".json"_s;
+        const QFileInfo target(folder.filePath(name));
+        if (target.exists() || target.isSymLink())
+            continue;
+        // QFile::rename never replaces an existing file, so a name taken meanwhile fails rather than loses
+        // data.
+        return QFile::rename(m_fileURL, target.filePath()) ? std::optional(name) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool AppStore::save() {
+    const auto fail = [this](const QString& problem) {
+        setError(saveFailed + problem);
+        return false;
+    };
+    if (m_writeBlocked)
+        return fail(*m_writeBlocked);
+
+    const QFileInfo info(m_fileURL);
+    const QString folder = info.absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(u"не удалось создать папку "_s + quotedPath(folder));
+
+    if (!m_backupDone && info.isFile()) {
+        // The file as it stood before this run's first overwrite. A failed copy does not stop the save.
+        const QString backup = QDir(folder).filePath(u"data-backup.json"_s);
+        QFile::remove(backup);
+        QFile::copy(m_fileURL, backup);
+        m_backupDone = true;
+    }
+
+    rapidjson::StringBuffer buffer;
+    buffer.Reserve(m_lastFileSize + m_lastFileSize / 8);
+    QString problem;
+    if (!encodeFile(m_journals, m_clock(), buffer, &problem))
+        return fail(u"значение нельзя записать — "_s + problem);
+
+    QSaveFile file(m_fileURL);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (info.isDir())
+            return fail(notAFileText(m_fileURL));
+        if (!QFileInfo(folder).isWritable())
+            return fail(u"нет прав на запись в папку "_s + quotedPath(folder));
+        return fail(u"не удалось создать файл в папке "_s + quotedPath(folder));
+    }
+    const auto size = qint64(buffer.GetSize());
+    if (file.write(buffer.GetString(), size) != size || !file.commit()) {
+        // The old file is left whole: the new one only replaces it once written completely.
+        return fail(file.error() == QFileDevice::RenameError
+                        ? u"не удалось заменить файл данных новым"_s
+                        : u"не удалось записать файл "_s + quotedPath(m_fileURL) +
+                              u" (возможно, диск заполнен)"_s);
+    }
+    m_lastFileSize = std::size_t(size);
+    if (const auto syncProblem = syncFolder(folder))
+        return fail(*syncProblem);
+    return true;
+}
+
+// ---- One instance per data file ----
+
+AppStore::DataFileLock AppStore::lockDataFile(const QString& fileURL) {
+    DataFileLock result;
+    QDir().mkpath(QFileInfo(fileURL).absolutePath());
+    auto lock = std::make_unique<QLockFile>(fileURL + u".lock"_s);
+    // A running instance holds the lock however long it runs; only the lock of a process that is gone is
+    // stale.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        result.lock = std::move(lock);
+    else
+        result.heldElsewhere = lock->error() == QLockFile::LockFailedError;
+    return result;
+}
+
+QString AppStore::alreadyOpenMessage(const QString& fileURL) {
+    return u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(fileURL);
+}

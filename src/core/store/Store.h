@@ -1,0 +1,165 @@
+#pragma once
+
+#include "model/Calendar.h"
+#include "model/Model.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QLockFile>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <rapidjson/stringbuffer.h>
+
+#include <memory>
+#include <optional>
+
+// The one owner of all journals and of the data file they live in.
+//
+// Creating the store reads the data file at once; every change goes through the store's operations, each
+// of which ends by rewriting the whole file atomically. A data file that cannot be read is set aside under a
+// new name and the store starts empty; the file is never overwritten half-read. Once per run, the file as it
+// stood before the run's first overwrite is copied to "data-backup.json" beside it.
+//
+// Views read journals(), lastError() and migrationNote() and redraw on the matching …Changed signal.
+// Main thread only.
+class AppStore : public QObject {
+    Q_OBJECT
+
+public:
+    // The data file: VOSTREL_DATA_FILE when set and not empty (a relative path is taken against the current
+    // folder), else "VostrelUchet/data.json" in the user's data folder; nothing when the system gives no
+    // data folder.
+    static std::optional<QString> defaultFileURL();
+
+    // Creates the store for the data file at `fileURL` (a local path) and reads that file. `clock` gives
+    // "now" (save times, creation and change times, the set-aside file's name); `calendar` gives the days
+    // that status changes stamp.
+    explicit AppStore(const QString& fileURL, Clock clock = systemNow,
+                      Calendar calendar = Calendar::current(), QObject* parent = nullptr);
+    ~AppStore() override;
+
+    const QList<Journal>& journals() const { return m_journals; }
+    // Stores the list; views are told only when it differs from the stored one.
+    void setJournals(const QList<Journal>& journals);
+
+    // The latest failure to be shown to the user; the view that shows it clears it.
+    const std::optional<QString>& lastError() const { return m_lastError; }
+    void setLastError(const std::optional<QString>& text);
+
+    // The one-time notice that the earlier card file was converted.
+    const std::optional<QString>& migrationNote() const { return m_migrationNote; }
+    void setMigrationNote(const std::optional<QString>& text);
+
+    const QString& fileURL() const { return m_fileURL; }
+    const Clock& clock() const { return m_clock; }
+    const Calendar& calendar() const { return m_calendar; }
+
+    // Writes all journals to the data file, atomically and durably; false (with lastError set) on failure,
+    // in which case the journals in memory keep every change and reach the file with the next good save.
+    bool save();
+
+    // ---- Operations ----
+    //
+    // Views change journals only through these. Each one that changes something notifies journalsChanged and
+    // rewrites the data file before it returns (a failed save is in lastError, the change stays in memory).
+    // An operation addressed to a journal that no longer exists changes nothing and, apart from
+    // deleteJournal, writes nothing.
+
+    // A copy of the first journal with that id; nothing for no id or an id that names no journal.
+    std::optional<Journal> journal(const std::optional<QUuid>& id) const;
+    // Appends the journal as it is. Saves.
+    void addJournal(const Journal& journal);
+    // Removes every journal with that id. Saves, also when none had it.
+    void deleteJournal(const QUuid& id);
+    // Drag-and-drop reordering: the journals at `positions` (order and repeats do not matter; positions
+    // outside the list are ignored) move, in their order, to stand before the journal that was at
+    // `destination` (clamped to the list; the list's size means the end). Saves, also when nothing moved.
+    void moveJournals(const QList<qsizetype>& positions, qsizetype destination);
+    // Sets the journal's name and icon exactly as given. Saves when the journal exists.
+    void renameJournal(const QUuid& id, const QString& name, const QString& icon);
+    // Replaces the stored journal with the edited one (matched by id), keeping the stored records: values of
+    // fields whose type changed are re-read from their text under the new type, then every reference that no
+    // longer fits is cleared. Saves when the journal exists.
+    void updateSettings(const Journal& edited);
+    // Appends the records, normalised; a record whose id the journal or an earlier record of the same call
+    // already has gets a new id. Saves when the journal exists and the list is not empty.
+    void addRecords(const QList<Record>& records, const QUuid& to);
+    // Replaces the record with the same id by the normalised record, changed now. Saves when both exist.
+    void updateRecord(const Record& record, const QUuid& in);
+    // Removes the records. Saves when the journal exists and the set is not empty, also when none matched.
+    void deleteRecords(const QSet<QUuid>& records, const QUuid& from);
+    // Sets the status of the records, stamping the status's empty date fields with the day of `on`. Saves
+    // when the journal exists and the set is not empty, also when none matched.
+    void setStatus(const QUuid& statusID, const QSet<QUuid>& records, const QUuid& in, const QDateTime& on);
+    // Adds `delta` to the number in the field of each record (a missing number counts as 0, a result below 0
+    // becomes 0); the value keeps the number alone. Saves like setStatus.
+    void changeNumber(const QUuid& fieldID, double delta, const QSet<QUuid>& records, const QUuid& in);
+    // The web addresses in the link fields of the records, in journal and field order, each address once.
+    QList<QUrl> links(const QSet<QUuid>& records, const QUuid& in) const;
+
+    // ---- The data file's bytes ----
+
+    // The journals of a data file, or nothing with `error` describing the first problem in Russian.
+    // `now` is the creation time of every journal and record without one.
+    static std::optional<QList<Journal>> decodeFile(QByteArray bytes, const QDateTime& now, QString* error);
+    // The data file's bytes for the journals, pretty-printed with sorted keys, into `out`; false with `error`
+    // set when a value cannot be written.
+    static bool encodeFile(const QList<Journal>& journals, const QDateTime& savedAt,
+                           rapidjson::StringBuffer& out, QString* error);
+
+    // ---- One instance per data file ----
+
+    // A second instance on the same data file would overwrite the first one's changes, so the application
+    // holds this lock, a file beside the data file, for its whole run.
+    struct DataFileLock {
+        std::unique_ptr<QLockFile> lock; // held while it lives; none when the lock could not be taken
+        bool heldElsewhere = false;      // another running instance holds it
+    };
+    // Takes the lock (creating the data folder when needed). When the lock file cannot be made at all (an
+    // unwritable folder) the result holds no lock and heldElsewhere is false: the application still runs,
+    // and its saves report the folder's problem.
+    static DataFileLock lockDataFile(const QString& fileURL);
+    // The text of the alert shown when another instance already has the data file open.
+    static QString alreadyOpenMessage(const QString& fileURL);
+
+signals:
+    void journalsChanged();
+    void lastErrorChanged();
+    void migrationNoteChanged();
+
+private:
+    // Reads the data file. Runs once, from the constructor: reading again could set aside or convert files
+    // under a running store.
+    void load();
+    // The start without a data file: converts the file of the earlier card application, when there is one,
+    // into a journal, saves it and leaves a notice; on failure leaves an error and writes nothing.
+    void convertEarlierCardFile();
+    // Where the earlier card file is looked for, in order: "cards.json" beside the data file, then
+    // "Zorvikal/cards.json" beside the data folder.
+    QStringList legacyFileURLs() const;
+    // Moves an unreadable data file aside under a free "data-damaged-<seconds>[-n].json" name; the name
+    // used, or nothing when the move failed.
+    std::optional<QString> setAside();
+    void setError(const QString& text);
+    // The position of the first journal with that id.
+    std::optional<qsizetype> index(const QUuid& id) const;
+    // Tells the views that journals changed in place, then saves.
+    void changedAndSave();
+
+    QList<Journal> m_journals;
+    std::optional<QString> m_lastError;
+    std::optional<QString> m_migrationNote;
+    QString m_fileURL;
+    Clock m_clock;
+    Calendar m_calendar;
+    bool m_backupDone = false;
+    // Set when the data path holds something that must not be written over (an unreadable file that could
+    // not be set aside, a folder): why every save fails.
+    std::optional<QString> m_writeBlocked;
+    std::size_t m_lastFileSize = 0;
+};
