@@ -22,13 +22,70 @@ const QStringList notes{u"Позвонить за день до доставки
                         u"Клиент просил упаковать как подарок и вложить открытку \"С днём рождения\"."_s,
                         u"Самовывоз со склада"_s, u""_s};
 
+void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timeline& timeline) {
+    const auto pick = [&rng](const QStringList& list) { return list[qsizetype(rng() % list.size())]; };
+    j.records.reserve(j.records.size() + count);
+    for (int i = 0; i < count; ++i) {
+        const int serial = firstSerial + i;
+        Record r;
+        r.id = QUuid::createUuid();
+        r.createdAt = timeline.first.addSecs(qint64(serial) * timeline.spacingSeconds);
+        r.updatedAt = r.createdAt.addSecs(qint64(rng() % 86400));
+        if (!j.statuses.isEmpty() && rng() % 10 != 0)
+            r.statusID = j.statuses[qsizetype(rng() % j.statuses.size())].id;
+        for (const FieldDef& f : j.fields) {
+            if (rng() % 100 < 22) // some fields are left empty
+                continue;
+            const QString key = idText(f.id);
+            switch (f.type) {
+            case FieldType::text:
+                r.values.insert(key, FieldValue::ofText(pick(words) + u' ' + pick(words) + u" № "_s +
+                                                        QString::number(rng() % 100000)));
+                break;
+            case FieldType::longText:
+                if (const QString note = pick(notes); !note.isEmpty())
+                    r.values.insert(key, FieldValue::ofText(note));
+                break;
+            case FieldType::choice:
+                r.values.insert(key, FieldValue::ofText(f.options.isEmpty() ? pick(words) : pick(f.options)));
+                break;
+            case FieldType::link:
+                r.values.insert(key, FieldValue::ofText(u"https://shop.example.com/orders/"_s +
+                                                        QString::number(serial) + u"?ref=journal"_s));
+                break;
+            case FieldType::number:
+                r.values.insert(key, FieldValue::ofNumber(rng() % 3 ? double(rng() % 100000) / 100.0
+                                                                    : double(rng() % 500)));
+                break;
+            case FieldType::date:
+                // Dates lie in the weeks around the record's creation, as a business's dates do.
+                r.values.insert(key, FieldValue::ofDate(r.createdAt.addDays(qint64(rng() % 21) - 7)));
+                break;
+            case FieldType::checkbox:
+                if (rng() % 2)
+                    r.values.insert(key, FieldValue::ofFlag(true));
+                break;
+            }
+        }
+        j.records.append(std::move(r));
+    }
+}
+
+Clock fixedClock(const QDateTime& at) {
+    return [at] { return at; };
+}
+
 } // namespace
 
-QList<Journal> journals(int records, unsigned seed) {
+Journal journal(Journal (*make)(const Clock&), int records, unsigned seed, const Timeline& timeline) {
     std::mt19937 rng(seed);
-    const auto pick = [&rng](const QStringList& list) { return list[qsizetype(rng() % list.size())]; };
-    const QDateTime base(QDate(2024, 1, 1), QTime(9, 0), Qt::UTC);
-    const Clock clock = [base] { return base; };
+    Journal j = make(fixedClock(timeline.first));
+    fill(j, records, 0, rng, timeline);
+    return j;
+}
+
+QList<Journal> journals(int records, unsigned seed, const Timeline& timeline) {
+    std::mt19937 rng(seed);
     // Shares of the records: the sales journal is the busiest.
     const struct {
         Journal (*make)(const Clock&);
@@ -38,52 +95,10 @@ QList<Journal> journals(int records, unsigned seed) {
     QList<Journal> result;
     int serial = 0;
     for (const auto& part : plan) {
-        Journal j = part.make(clock);
+        Journal j = part.make(fixedClock(timeline.first));
         const int n = records * part.percent / 100;
-        j.records.reserve(n);
-        for (int i = 0; i < n; ++i, ++serial) {
-            Record r;
-            r.id = QUuid::createUuid();
-            r.createdAt = base.addSecs(qint64(serial) * 300);
-            r.updatedAt = r.createdAt.addSecs(qint64(rng() % 86400));
-            if (!j.statuses.isEmpty() && rng() % 10 != 0)
-                r.statusID = j.statuses[qsizetype(rng() % j.statuses.size())].id;
-            for (const FieldDef& f : j.fields) {
-                if (rng() % 100 < 22) // some fields are left empty
-                    continue;
-                const QString key = idText(f.id);
-                switch (f.type) {
-                case FieldType::text:
-                    r.values.insert(key, FieldValue::ofText(pick(words) + u' ' + pick(words) + u" № "_s +
-                                                            QString::number(rng() % 100000)));
-                    break;
-                case FieldType::longText:
-                    if (const QString note = pick(notes); !note.isEmpty())
-                        r.values.insert(key, FieldValue::ofText(note));
-                    break;
-                case FieldType::choice:
-                    r.values.insert(key,
-                                    FieldValue::ofText(f.options.isEmpty() ? pick(words) : pick(f.options)));
-                    break;
-                case FieldType::link:
-                    r.values.insert(key, FieldValue::ofText(u"https://shop.example.com/orders/"_s +
-                                                            QString::number(serial) + u"?ref=journal"_s));
-                    break;
-                case FieldType::number:
-                    r.values.insert(key, FieldValue::ofNumber(rng() % 3 ? double(rng() % 100000) / 100.0
-                                                                        : double(rng() % 500)));
-                    break;
-                case FieldType::date:
-                    r.values.insert(key, FieldValue::ofDate(base.addDays(qint64(rng() % 365))));
-                    break;
-                case FieldType::checkbox:
-                    if (rng() % 2)
-                        r.values.insert(key, FieldValue::ofFlag(true));
-                    break;
-                }
-            }
-            j.records.append(std::move(r));
-        }
+        fill(j, n, serial, rng, timeline);
+        serial += n;
         result.append(std::move(j));
     }
     return result;

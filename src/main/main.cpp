@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTranslator>
 
 #include <memory>
@@ -51,7 +52,9 @@ int main(int argc, char** argv) {
     AppStore store(start.dataFile);
     AppRouter router;
     QtFilePanels panels;
-    MainWindow window(store, router, panels);
+    // The dashboard's period per journal; the one preference the application keeps.
+    QSettings settings;
+    MainWindow window(store, router, panels, settings);
     window.show();
     return app.exec();
 }

@@ -5,12 +5,15 @@
 #include "FilePanels.h"
 #include "JournalDetailView.h"
 #include "NewJournalView.h"
-#include "PlaceholderSheet.h"
 #include "SheetPresenter.h"
 #include "ShellRules.h"
 #include "SidebarView.h"
 #include "Style.h"
 #include "WelcomeView.h"
+#include "importing/ImportPreviewView.h"
+#include "records/BatchAddView.h"
+#include "records/RecordEditorView.h"
+#include "settings/JournalSettingsView.h"
 #include "store/Store.h"
 
 #include <QMessageBox>
@@ -28,7 +31,8 @@ const QUuid newJournalSheetID = QUuid::fromString(QStringLiteral("{6f1c1e52-3d0b
 
 } // namespace
 
-ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent)
+ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
+                         QWidget* parent)
     : QWidget(parent), m_store(store), m_router(router), m_panels(panels) {
     setMinimumSize(1050, 680);
     auto* layout = new QVBoxLayout(this);
@@ -43,7 +47,7 @@ ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels,
     m_sidebar->setMinimumWidth(240);
     m_detailStack = new QStackedWidget(m_splitter);
     m_welcome = new WelcomeView(store, router, m_detailStack);
-    m_detail = new JournalDetailView(store, router, m_detailStack);
+    m_detail = new JournalDetailView(store, router, settings, m_detailStack);
     m_detailStack->addWidget(m_welcome);
     m_detailStack->addWidget(m_detail);
     m_splitter->addWidget(m_sidebar);
@@ -160,9 +164,7 @@ void ContentView::syncEditor() {
         const std::optional<Journal> journal = m_store.journal(item->journalID);
         if (!journal)
             return nullptr;
-        const QString title = item->isNew ? QStringLiteral("Новая запись · ") + journal->name
-                                          : QStringLiteral("Изменить: ") + journal->title(item->record);
-        return new PlaceholderSheet(title, journal->name, window());
+        return new RecordEditorView(m_store, m_router, *journal, *item, window());
     });
 }
 
@@ -172,9 +174,7 @@ void ContentView::syncBatch() {
         const std::optional<Journal> journal = m_store.journal(item->journalID);
         if (!journal)
             return nullptr;
-        const QString title = item->templateRecord ? QStringLiteral("Ещё записи с такими же общими полями")
-                                                   : journal->batchTitle;
-        return new PlaceholderSheet(title, journal->name, window());
+        return new BatchAddView(m_store, m_router, *journal, *item, window());
     });
 }
 
@@ -185,11 +185,7 @@ void ContentView::syncImportPreview() {
         const std::optional<Journal> journal = m_store.journal(current->journalID);
         if (!journal)
             return nullptr;
-        const QString title =
-            QStringLiteral("Импорт в «") + journal->name + QStringLiteral("»: ") + current->fileName;
-        return new PlaceholderSheet(
-            title, QStringLiteral("Строк в файле: ") + QString::number(current->result.rows.size()),
-            window());
+        return new ImportPreviewView(m_store, m_router, *journal, *current, window());
     });
 }
 
@@ -199,7 +195,7 @@ void ContentView::syncSettings() {
         const std::optional<Journal> journal = m_store.journal(item->journalID);
         if (!journal)
             return nullptr;
-        return new PlaceholderSheet(QStringLiteral("Настройки журнала"), journal->name, window());
+        return new JournalSettingsView(m_store, m_router, *journal, window());
     });
 }
 

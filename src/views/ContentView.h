@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMessageBox>
 #include <QPointer>
 #include <QUuid>
 #include <QWidget>
@@ -9,7 +10,7 @@ class AppRouter;
 class AppStore;
 class FilePanels;
 class JournalDetailView;
-#include <QMessageBox>
+class QSettings;
 class QSplitter;
 class QStackedWidget;
 class SheetPresenter;
@@ -24,7 +25,8 @@ class WelcomeView;
 class ContentView : public QWidget {
     Q_OBJECT
 public:
-    ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent = nullptr);
+    ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
+                QWidget* parent = nullptr);
     ~ContentView() override;
 
     // How long after coming on screen the migration note is moved into the alert.

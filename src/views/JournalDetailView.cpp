@@ -5,6 +5,8 @@
 #include "ShortcutText.h"
 #include "Style.h"
 #include "cells/Icons.h"
+#include "dashboard/DashboardView.h"
+#include "records/RecordsListView.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -31,8 +33,8 @@ QToolButton* toolButton(const QString& symbol, const QString& title, const QStri
 
 } // namespace
 
-JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, QWidget* parent)
-    : QWidget(parent), m_store(store), m_router(router) {
+JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, QSettings& settings, QWidget* parent)
+    : QWidget(parent), m_store(store), m_router(router), m_preferences(settings) {
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -158,15 +160,15 @@ void JournalDetailView::rebuildContentIfNeeded() {
         return;
     const std::pair identity{m_journal.id, m_router.tab()};
     if (m_content && m_contentIdentity == identity) {
-        if (auto* placeholder = qobject_cast<TabPlaceholder*>(m_content.data()))
-            placeholder->setJournal(m_journal);
+        m_content->setJournal(m_journal);
         return;
     }
     dropContent();
     m_contentIdentity = identity;
-    const QString title =
-        identity.second == JournalTab::records ? QStringLiteral("Записи") : QStringLiteral("Итоги");
-    m_content = new TabPlaceholder(title, m_journal, this);
+    if (identity.second == JournalTab::records)
+        m_content = new RecordsListView(m_store, m_router, m_journal, this);
+    else
+        m_content = new DashboardView(m_router, m_preferences, m_journal, this);
     m_content->setObjectName(QStringLiteral("tabContent_") + rawValue(identity.second));
     m_layout->addWidget(m_content, 1);
 }
@@ -185,40 +187,4 @@ void JournalDetailView::refreshToolbar() {
         });
     }
     m_export->setEnabled(!m_journal.records.isEmpty());
-}
-
-QString recordCountText(const Journal& journal) {
-    const qsizetype count = journal.records.size();
-    return QString::number(count) + u' ' + journal.itemNoun(count);
-}
-
-TabPlaceholder::TabPlaceholder(const QString& tabTitle, const Journal& journal, QWidget* parent)
-    : QWidget(parent), m_tabTitle(tabTitle) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(40, 40, 40, 40);
-    layout->setSpacing(10);
-    layout->addStretch(1);
-    m_name = new QLabel(this);
-    Style::setText(m_name, Style::TextStyle::title, true);
-    m_name->setAlignment(Qt::AlignHCenter);
-    layout->addWidget(m_name);
-    m_count = new QLabel(this);
-    Style::setText(m_count, Style::TextStyle::title3);
-    m_count->setAlignment(Qt::AlignHCenter);
-    layout->addWidget(m_count);
-    auto* note = new QLabel(QStringLiteral("Раздел «%1» ещё не готов.").arg(tabTitle), this);
-    note->setTextFormat(Qt::PlainText);
-    note->setAlignment(Qt::AlignHCenter);
-    QPalette p = note->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(note));
-    note->setPalette(p);
-    m_count->setPalette(p);
-    layout->addWidget(note);
-    layout->addStretch(1);
-    setJournal(journal);
-}
-
-void TabPlaceholder::setJournal(const Journal& journal) {
-    m_name->setText(journal.name);
-    m_count->setText(recordCountText(journal));
 }

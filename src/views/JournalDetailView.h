@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JournalTab.h"
+#include "JournalTabView.h"
 #include "model/Model.h"
 
 #include <QPointer>
@@ -15,6 +16,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QMenu;
+class QSettings;
 class QToolButton;
 class QVBoxLayout;
 
@@ -25,7 +27,7 @@ class QVBoxLayout;
 class JournalDetailView : public QWidget {
     Q_OBJECT
 public:
-    JournalDetailView(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
+    JournalDetailView(AppStore& store, AppRouter& router, QSettings& settings, QWidget* parent = nullptr);
 
     void setJournal(const Journal& journal);
     // The screen leaves the window (no journal is selected): its tab's view state goes, so a journal
@@ -33,7 +35,7 @@ public:
     void clearJournal();
     const Journal& journal() const { return m_journal; }
 
-    QWidget* content() const { return m_content; }
+    JournalTabView* content() const { return m_content; }
     QAbstractButton* tabButton(JournalTab tab) const;
     QToolButton* addButton() const { return m_add; }
     QToolButton* importButton() const { return m_import; }
@@ -48,9 +50,10 @@ private:
 
     AppStore& m_store;
     AppRouter& m_router;
+    QSettings& m_preferences;
     Journal m_journal;
     std::optional<std::pair<QUuid, JournalTab>> m_contentIdentity;
-    QPointer<QWidget> m_content;
+    QPointer<JournalTabView> m_content;
     QVBoxLayout* m_layout = nullptr;
     QButtonGroup* m_tabs = nullptr;
     QToolButton* m_add = nullptr;
@@ -59,22 +62,3 @@ private:
     QToolButton* m_export = nullptr;
     QToolButton* m_settings = nullptr;
 };
-
-// Stands in for a tab whose screen is not built yet: the journal's name and its record count.
-class TabPlaceholder : public QWidget {
-    Q_OBJECT
-public:
-    TabPlaceholder(const QString& tabTitle, const Journal& journal, QWidget* parent = nullptr);
-    void setJournal(const Journal& journal);
-    // The screen leaves the window (no journal is selected): its tab's view state goes, so a journal
-    // selected again starts afresh.
-    void clearJournal();
-
-private:
-    QString m_tabTitle;
-    QLabel* m_name = nullptr;
-    QLabel* m_count = nullptr;
-};
-
-// The count line of a tab placeholder: "12 записей" with the journal's own noun.
-QString recordCountText(const Journal& journal);

@@ -9,11 +9,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
-MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent)
+MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
+                       QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Vostrel Учёт"));
-    m_content = new ContentView(store, router, panels, this);
+    m_content = new ContentView(store, router, panels, settings, this);
     setCentralWidget(m_content);
     resize(1440, 860);
 

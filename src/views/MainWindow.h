@@ -7,12 +7,14 @@ class AppRouter;
 class AppStore;
 class ContentView;
 class FilePanels;
+class QSettings;
 
 // The application's one window: the root content and the menu bar with the application's commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QWidget* parent = nullptr);
+    MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
+               QWidget* parent = nullptr);
 
     ContentView* content() const { return m_content; }
     AppCommands* commands() const { return m_commands; }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -44,6 +45,8 @@ struct Shell {
     std::unique_ptr<AppStore> store;
     std::unique_ptr<AppRouter> router;
     FakePanels panels;
+    // The application's preferences in an INI file of the test's own folder.
+    std::unique_ptr<QSettings> settings;
     std::unique_ptr<MainWindow> window;
 
     explicit Shell(const QList<Journal>& journals = {}, bool shown = true) {
@@ -52,7 +55,9 @@ struct Shell {
         for (const Journal& journal : journals)
             store->addJournal(journal);
         router = std::make_unique<AppRouter>(folder.clock(), Calendar{testsupport::zone("Europe/Moscow")});
-        window = std::make_unique<MainWindow>(*store, *router, panels);
+        settings = std::make_unique<QSettings>(folder.dir.filePath(QStringLiteral("settings.ini")),
+                                               QSettings::IniFormat);
+        window = std::make_unique<MainWindow>(*store, *router, panels, *settings);
         if (shown)
             show();
     }
