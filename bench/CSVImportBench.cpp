@@ -1,5 +1,6 @@
 #include "CardsData.h"
 #include "csv/CSVImport.h"
+#include "model/DateFormat.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,9 +28,11 @@ void BM_PrepareImport_10kRowsInto50k(benchmark::State& state) {
     }();
     qsizetype duplicates = 0;
     for (auto _ : state) {
-        const ImportResult result = CSVService::prepareImport(file, journal);
-        duplicates = result.duplicateCount();
-        benchmark::DoNotOptimize(result.rows.data());
+        QString error;
+        const std::optional<ImportResult> result =
+            CSVService::prepareImport(file, journal, DateFormat::defaultCalendar(), systemNow, &error);
+        duplicates = result->duplicateCount();
+        benchmark::DoNotOptimize(result->rows.data());
     }
     state.counters["duplicates"] = double(duplicates);
 }

@@ -1,6 +1,6 @@
 #include "DataFileGenerator.h"
 
-#include "store/Store.h"
+#include "store/DataFile.h"
 #include "templates/Templates.h"
 
 #include <random>
@@ -107,7 +107,7 @@ QList<Journal> journals(int records, unsigned seed, const Timeline& timeline) {
 QByteArray dataFile(const QList<Journal>& journals) {
     rapidjson::StringBuffer out;
     QString error;
-    if (!AppStore::encodeFile(journals, QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC), out, &error))
+    if (!DataFile::encode(journals, QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC), out, &error))
         return {};
     return QByteArray(out.GetString(), qsizetype(out.GetSize()));
 }

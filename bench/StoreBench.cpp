@@ -2,6 +2,7 @@
 // 50,000 records beside two references on the same bytes: the floor of bare RapidJSON (parse; serialise,
 // write and sync) and the road through Qt's QJsonDocument.
 #include "DataFileGenerator.h"
+#include "store/DataFile.h"
 #include "store/Store.h"
 
 #include <QDir>
@@ -259,7 +260,7 @@ QJsonObject qjsonJournal(const Journal& j) {
 // The same change as BM_StoreSetStatusAndSave, saved through QJsonDocument instead.
 void BM_QJsonDocumentSetStatusAndSave(benchmark::State& state) {
     QString error;
-    QList<Journal> journals = *AppStore::decodeFile(fixture().bytes, QDateTime::currentDateTimeUtc(), &error);
+    QList<Journal> journals = *DataFile::decode(fixture().bytes, QDateTime::currentDateTimeUtc(), &error);
     const QString path = fixture().dir.filePath(u"qjson.json"_s);
     Journal& sales = journals[0];
     const qsizetype record = sales.records.size() / 2;

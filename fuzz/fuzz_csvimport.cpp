@@ -70,33 +70,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CSVService::decode(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
     if (!text)
         return 0;
-    try {
-        const ImportResult result = CSVService::prepareImport(*text, journal, calendar, clockNow);
-        check(result.newCount() + result.duplicateCount() + result.errorCount() == result.rows.size());
-        QSet<QUuid> ids;
-        qsizetype line = 1;
-        for (const ImportRow& row : result.rows) {
-            check(row.line > line);
-            line = row.line;
-            check(!(row.error && row.duplicate));
-            check(row.include == (!row.error && !row.duplicate));
-            check(row.record.createdAt == now && row.record.updatedAt == now);
-            check(!row.checkText().isEmpty());
-            // Ids are never shared: adopted ids are taken once and never one the journal holds.
-            check(!journal.record(row.record.id));
-            check(!ids.contains(row.record.id));
-            ids.insert(row.record.id);
-            if (row.record.statusID)
-                check(journal.statusIndex(row.record.statusID).has_value());
-            for (auto it = row.record.values.cbegin(); it != row.record.values.cend(); ++it)
-                check(journal.field(parseId(it.key())).has_value());
-            if (row.duplicate && row.duplicate->kind != DuplicateKind::Kind::sameID &&
-                row.duplicate->kind != DuplicateKind::Kind::sameInDatabase &&
-                row.duplicate->kind != DuplicateKind::Kind::uniqueInDatabase)
-                check(row.duplicate->line >= 2 && row.duplicate->line < row.line);
-        }
-    } catch (const CSVImportError& e) {
-        check(e.kind() != CSVImportError::Kind::unreadable && !e.errorDescription().isEmpty());
+    QString error;
+    const std::optional<ImportResult> prepared =
+        CSVService::prepareImport(*text, journal, calendar, clockNow, &error);
+    if (!prepared) {
+        check(!error.isEmpty() && error != CSVImportError::unreadable().errorDescription());
+        return 0;
+    }
+    const ImportResult& result = *prepared;
+    check(result.newCount() + result.duplicateCount() + result.errorCount() == result.rows.size());
+    QSet<QUuid> ids;
+    qsizetype line = 1;
+    for (const ImportRow& row : result.rows) {
+        check(row.line > line);
+        line = row.line;
+        check(!(row.error && row.duplicate));
+        check(row.include == (!row.error && !row.duplicate));
+        check(row.record.createdAt == now && row.record.updatedAt == now);
+        check(!row.checkText().isEmpty());
+        // Ids are never shared: adopted ids are taken once and never one the journal holds.
+        check(!journal.record(row.record.id));
+        check(!ids.contains(row.record.id));
+        ids.insert(row.record.id);
+        if (row.record.statusID)
+            check(journal.statusIndex(row.record.statusID).has_value());
+        for (auto it = row.record.values.cbegin(); it != row.record.values.cend(); ++it)
+            check(journal.field(parseId(it.key())).has_value());
+        if (row.duplicate && row.duplicate->kind != DuplicateKind::Kind::sameID &&
+            row.duplicate->kind != DuplicateKind::Kind::sameInDatabase &&
+            row.duplicate->kind != DuplicateKind::Kind::uniqueInDatabase)
+            check(row.duplicate->line >= 2 && row.duplicate->line < row.line);
     }
     return 0;
 }

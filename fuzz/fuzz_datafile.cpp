@@ -2,7 +2,7 @@
 // whatever reads must also write and read back equal: otherwise a file the store accepted at start-up
 // could make every later save fail or change the data.
 #include "format/ModelJson.h"
-#include "store/Store.h"
+#include "store/DataFile.h"
 
 #include <rapidjson/writer.h>
 
@@ -40,15 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QDateTime now = QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC);
     QString error;
-    const auto journals = AppStore::decodeFile(bytes, now, &error);
+    const auto journals = DataFile::decode(bytes, now, &error);
     if (!journals) {
         check(!error.isEmpty());
         return 0;
     }
     rapidjson::StringBuffer out;
-    check(AppStore::encodeFile(*journals, now, out, &error));
-    const auto again =
-        AppStore::decodeFile(QByteArray(out.GetString(), qsizetype(out.GetSize())), now, &error);
+    check(DataFile::encode(*journals, now, out, &error));
+    const auto again = DataFile::decode(QByteArray(out.GetString(), qsizetype(out.GetSize())), now, &error);
     check(again && *again == *journals);
     return 0;
 }

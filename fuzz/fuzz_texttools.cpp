@@ -1,7 +1,9 @@
 // Feeds arbitrary text to the link, date and number readers and checks what every caller relies on.
 #include "journal/TextNormalizer.h"
+#include "model/DateFormat.h"
 #include "model/Ids.h"
-#include "model/TextTools.h"
+#include "model/LinkTools.h"
+#include "model/NumberFormat.h"
 
 #include <QString>
 

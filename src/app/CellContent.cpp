@@ -1,6 +1,8 @@
 #include "CellContent.h"
 
-#include "model/TextTools.h"
+#include "model/DateFormat.h"
+#include "model/LinkTools.h"
+#include "model/NumberFormat.h"
 
 #include <QTextDocument>
 

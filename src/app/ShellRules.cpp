@@ -1,10 +1,6 @@
 #include "ShellRules.h"
 
-#include "csv/CSVImport.h"
-#include "csv/CSVService.h"
-
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std::optional<QUuid>& selected) {
@@ -69,42 +65,6 @@ QString addButtonTitle(const Journal& journal) {
 
 QString recordCountBadge(const Journal& journal) {
     return journal.records.isEmpty() ? QString() : QString::number(journal.records.size());
-}
-
-namespace {
-
-// Qt's error strings are English; the reason a chosen file cannot be read is worded here.
-QString readFailure(const QString& path) {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (!info.exists())
-        return QStringLiteral("Файл «%1» не найден.").arg(name);
-    if (info.isDir())
-        return QStringLiteral("«%1» — это папка, а не файл.").arg(name);
-    if (!info.isReadable())
-        return QStringLiteral("Нет прав на чтение файла «%1».").arg(name);
-    return QStringLiteral("Не удалось прочитать файл «%1».").arg(name);
-}
-
-} // namespace
-
-ImportOutcome readImportFile(const QString& path, const Journal& journal, const Calendar& calendar,
-                             const Clock& clock) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return readFailure(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return readFailure(path);
-    const std::optional<QString> text = CSVService::decode(bytes);
-    if (!text)
-        return CSVImportError::unreadable().errorDescription();
-    try {
-        return ImportPreviewItem{QUuid::createUuid(), journal.id, QFileInfo(path).fileName(),
-                                 CSVService::prepareImport(*text, journal, calendar, clock)};
-    } catch (const CSVImportError& error) {
-        return error.errorDescription();
-    }
 }
 
 QString exportSavedMessage(const QString& path) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SheetItems.h"
-
 #include "model/Model.h"
 
 #include <QList>
@@ -9,7 +7,6 @@
 #include <QUuid>
 
 #include <optional>
-#include <variant>
 
 // What the window's shell shows, computed from the journals and the navigation state alone, so that
 // every rule is reachable without a widget.
@@ -47,12 +44,6 @@ QString primaryAddCommandTitle(const std::optional<Journal>& journal);
 QString addButtonTitle(const Journal& journal);
 // The sidebar's record count badge: the count, or nothing for a journal without records.
 QString recordCountBadge(const Journal& journal);
-
-// Reading a file chosen for an import into the journal: the preview item, or the one message to show.
-using ImportOutcome = std::variant<ImportPreviewItem, QString>;
-// Dates in the file are read in the calendar, two-digit years around the clock's today.
-ImportOutcome readImportFile(const QString& path, const Journal& journal, const Calendar& calendar,
-                             const Clock& clock);
 
 // The notices after the save panel.
 QString exportSavedMessage(const QString& path);

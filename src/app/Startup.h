@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Store.h"
+#include "store/DataFile.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 // instance off it. When the start must be refused, the reason is the text of the one alert to show.
 struct StartCheck {
     QString dataFile;
-    AppStore::DataFileLock lock;
+    DataFile::Lock lock;
     std::optional<QString> refusal;
 };
 

@@ -10,6 +10,7 @@
 #include "SidebarView.h"
 #include "Style.h"
 #include "WelcomeView.h"
+#include "importing/ImportFile.h"
 #include "importing/ImportPreviewView.h"
 #include "records/BatchAddView.h"
 #include "records/RecordEditorView.h"

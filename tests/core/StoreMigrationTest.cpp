@@ -1,5 +1,6 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "store/DataFile.h"
 #include "store/Store.h"
 
 #include <QDir>
@@ -62,7 +63,7 @@ TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
         }
         const QByteArray besideBefore = readFile(beside()), zorvikalBefore = readFile(zorvikal());
 
-        AppStore store(*AppStore::defaultFileURL(), data.clock());
+        AppStore store(*DataFile::defaultFileURL(), data.clock());
         EXPECT_FALSE(store.lastError());
         EXPECT_EQ(readFile(beside()), besideBefore); // never changed
         EXPECT_EQ(readFile(zorvikal()), zorvikalBefore);
@@ -79,7 +80,7 @@ TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
         EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals());
 
         // Once written, the data file is what later starts read; the card file is not looked at again.
-        AppStore again(*AppStore::defaultFileURL(), data.clock());
+        AppStore again(*DataFile::defaultFileURL(), data.clock());
         EXPECT_EQ(again.journals(), store.journals());
         EXPECT_FALSE(again.migrationNote());
     }

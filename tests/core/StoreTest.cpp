@@ -1,6 +1,7 @@
 #include "store/Store.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "store/DataFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,15 +47,15 @@ protected:
 TEST(StorePaths, DefaultFileURL) {
     {
         ScopedEnv env("VOSTREL_DATA_FILE", QByteArray("/tmp/somewhere/my data.json "));
-        EXPECT_EQ(AppStore::defaultFileURL(), u"/tmp/somewhere/my data.json "_s); // taken as given, untrimmed
+        EXPECT_EQ(DataFile::defaultFileURL(), u"/tmp/somewhere/my data.json "_s); // taken as given, untrimmed
     }
     {
         ScopedEnv env("VOSTREL_DATA_FILE", QByteArray("rel/data.json"));
-        EXPECT_EQ(AppStore::defaultFileURL(), QDir::current().absoluteFilePath(u"rel/data.json"_s));
+        EXPECT_EQ(DataFile::defaultFileURL(), QDir::current().absoluteFilePath(u"rel/data.json"_s));
     }
     for (const auto& value : {std::optional<QByteArray>(QByteArray("")), std::optional<QByteArray>()}) {
         ScopedEnv env("VOSTREL_DATA_FILE", value);
-        EXPECT_EQ(AppStore::defaultFileURL(),
+        EXPECT_EQ(DataFile::defaultFileURL(),
                   QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                       u"/VostrelUchet/data.json"_s);
     }

@@ -1,7 +1,7 @@
 #include "StoreSupport.h"
 
 #include "TestSupport.h"
-#include "store/Store.h"
+#include "store/DataFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +62,7 @@ Journal sampleJournal(const QString& name, int records) {
 
 std::optional<QList<Journal>> readDataFile(const QByteArray& bytes) {
     QString error;
-    return AppStore::decodeFile(bytes, utc(2000, 1, 1), &error);
+    return DataFile::decode(bytes, utc(2000, 1, 1), &error);
 }
 
 } // namespace testsupport

@@ -59,10 +59,6 @@ QList<Record> ImportResult::selected() const {
     return out;
 }
 
-CSVImportError::CSVImportError(Kind kind, QStringList found, QStringList expected)
-    : m_kind(kind), m_found(std::move(found)), m_expected(std::move(expected)),
-      m_what(errorDescription().toUtf8()) {}
-
 QString CSVImportError::errorDescription() const {
     switch (m_kind) {
     case Kind::noKnownColumns:
@@ -241,8 +237,8 @@ void insertFirst(QHash<QString, qsizetype>& index, const QString& key, qsizetype
 
 } // namespace
 
-ImportResult prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
-                           const Clock& clock) {
+std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
+                                          const Clock& clock, QString* error) {
     const QList<QStringList> allRows = parseRows(text, detectDelimiter(text));
     QList<const QStringList*> kept;
     for (const QStringList& row : allRows) {
@@ -250,8 +246,10 @@ ImportResult prepareImport(const QString& text, const Journal& into, const Calen
                         [](const QString& cell) { return !cell.trimmed().isEmpty(); }))
             kept.append(&row);
     }
-    if (kept.isEmpty())
-        throw CSVImportError::empty();
+    if (kept.isEmpty()) {
+        *error = CSVImportError::empty().errorDescription();
+        return std::nullopt;
+    }
 
     ImportResult result;
     Names names(into);
@@ -276,7 +274,8 @@ ImportResult prepareImport(const QString& text, const Journal& into, const Calen
             found.append(cell.trimmed());
         for (const FieldDef& f : into.fields)
             expected.append(f.name);
-        throw CSVImportError::noKnownColumns(found, expected);
+        *error = CSVImportError::noKnownColumns(found, expected).errorDescription();
+        return std::nullopt;
     }
 
     // The journal's indexes, built once; the file's grow as rows are read.

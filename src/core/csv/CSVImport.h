@@ -3,15 +3,12 @@
 #include "csv/CSVService.h"
 #include "model/Calendar.h"
 #include "model/Model.h"
-#include "model/TextTools.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
 
-#include <exception>
 #include <optional>
 
 // What a row of an imported file repeats: a record of the journal or an earlier row of the same file.
@@ -73,9 +70,9 @@ struct ImportResult {
     bool operator==(const ImportResult&) const = default;
 };
 
-// Why a file cannot be imported at all. Problems inside single rows are never thrown: they stay in the
-// rows as warnings and errors.
-class CSVImportError : public std::exception {
+// Why a file cannot be imported at all. Problems inside single rows are never errors of the file: they
+// stay in the rows as warnings and errors.
+class CSVImportError {
 public:
     enum class Kind { noKnownColumns, empty, unreadable };
 
@@ -86,7 +83,7 @@ public:
     }
     // The file holds no row with a non-blank cell.
     static CSVImportError empty() { return CSVImportError(Kind::empty, {}, {}); }
-    // The file's bytes are no text in a supported encoding; raised by whoever decodes the file.
+    // The file's bytes are no text in a supported encoding; reported by whoever decodes the file.
     static CSVImportError unreadable() { return CSVImportError(Kind::unreadable, {}, {}); }
 
     Kind kind() const { return m_kind; }
@@ -95,20 +92,16 @@ public:
 
     // The Russian sentence shown to the user as it is.
     QString errorDescription() const;
-    // The same sentence in UTF-8.
-    const char* what() const noexcept override { return m_what.constData(); }
 
-    bool operator==(const CSVImportError& other) const {
-        return m_kind == other.m_kind && m_found == other.m_found && m_expected == other.m_expected;
-    }
+    bool operator==(const CSVImportError&) const = default;
 
 private:
-    CSVImportError(Kind kind, QStringList found, QStringList expected);
+    CSVImportError(Kind kind, QStringList found, QStringList expected)
+        : m_kind(kind), m_found(std::move(found)), m_expected(std::move(expected)) {}
 
     Kind m_kind;
     QStringList m_found;
     QStringList m_expected;
-    QByteArray m_what;
 };
 
 namespace CSVService {
@@ -121,9 +114,9 @@ namespace CSVService {
 // unique value, same identity) are flagged and left out by default; rows without content are errors.
 // Every record gets the clock's now, read once, as createdAt and updatedAt; two-digit years and the days
 // of dates are read in the calendar and around the clock's today.
-// Throws CSVImportError::empty() or CSVImportError::noKnownColumns().
-ImportResult prepareImport(const QString& text, const Journal& into,
-                           const Calendar& calendar = DateFormat::defaultCalendar(),
-                           const Clock& clock = systemNow);
+// Nothing, with `error` set to the description of CSVImportError::empty() or noKnownColumns(), when the
+// file holds no row with content or its header names no field.
+std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
+                                          const Clock& clock, QString* error);
 
 } // namespace CSVService

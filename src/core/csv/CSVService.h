@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/DateFormat.h"
 #include "model/Model.h"
-#include "model/TextTools.h"
 
 #include <QByteArray>
 #include <QChar>

@@ -1,6 +1,6 @@
 #include "journal/Batch.h"
 
-#include "model/TextTools.h"
+#include "model/DateFormat.h"
 
 #include <algorithm>
 

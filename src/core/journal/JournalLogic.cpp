@@ -1,7 +1,9 @@
 #include "journal/TextNormalizer.h"
+#include "model/DateFormat.h"
 #include "model/IdKey.h"
+#include "model/LinkTools.h"
 #include "model/Model.h"
-#include "model/TextTools.h"
+#include "model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 

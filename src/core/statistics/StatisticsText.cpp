@@ -1,4 +1,4 @@
-#include "model/TextTools.h"
+#include "model/NumberFormat.h"
 #include "statistics/Statistics.h"
 
 #include <QStringList>

@@ -1,16 +1,14 @@
 #include "store/Store.h"
 
-#include "format/ModelJson.h"
+#include "store/DataFile.h"
 #include "store/LegacyMigration.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 
-#include <rapidjson/document.h>
-#include <rapidjson/prettywriter.h>
+#include <rapidjson/stringbuffer.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -62,74 +60,7 @@ QString notAFileText(const QString& path) {
 
 } // namespace
 
-// ---- The data file's bytes ----
-
-std::optional<QList<Journal>> AppStore::decodeFile(QByteArray bytes, const QDateTime& now, QString* error) {
-    rapidjson::Document doc;
-    if (!ModelJson::parseInPlace(bytes, doc, error))
-        return std::nullopt;
-    ModelJson::Reader reader(now);
-    if (!doc.IsObject()) {
-        *error = u"в файле ожидался объект JSON"_s;
-        return std::nullopt;
-    }
-    // The three top-level keys are required; a null is no value.
-    const rapidjson::Value& top = doc;
-    const auto required = [&top](const char* key) -> const rapidjson::Value* {
-        const auto it = top.FindMember(key);
-        return it == top.MemberEnd() || it->value.IsNull() ? nullptr : &it->value;
-    };
-    const ModelJson::Path versionAt{nullptr, "version"}, savedAt{nullptr, "savedAt"},
-        journalsAt{nullptr, "journals"};
-    const rapidjson::Value* version = required("version");
-    const rapidjson::Value* journals = required("journals");
-    QDateTime saved;
-    QList<Journal> result;
-    const bool ok =
-        (version ? (ModelJson::isIntegral(*version) || reader.fail(versionAt, u"ожидалось целое число"_s))
-                 : reader.fail(versionAt, u"нет обязательного значения"_s)) &&
-        reader.readRequiredDate(required("savedAt"), savedAt, saved) &&
-        (journals ? reader.read(*journals, journalsAt, result)
-                  : reader.fail(journalsAt, u"нет обязательного значения"_s));
-    if (!ok) {
-        *error = reader.error();
-        return std::nullopt;
-    }
-    return result;
-}
-
-bool AppStore::encodeFile(const QList<Journal>& journals, const QDateTime& savedAt,
-                          rapidjson::StringBuffer& out, QString* error) {
-    ModelJson::Writer::Output json(out);
-    json.SetIndent(' ', 2);
-    ModelJson::Writer writer(json);
-    json.StartObject();
-    writer.key("journals");
-    if (!writer.write(journals, ModelJson::Path{nullptr, "journals"})) {
-        *error = writer.error();
-        return false;
-    }
-    writer.key("savedAt");
-    if (!writer.date(savedAt, ModelJson::Path{nullptr, "savedAt"})) {
-        *error = writer.error();
-        return false;
-    }
-    writer.key("version");
-    json.Int(2);
-    json.EndObject();
-    return true;
-}
-
 // ---- Life cycle ----
-
-std::optional<QString> AppStore::defaultFileURL() {
-    if (!qEnvironmentVariableIsEmpty("VOSTREL_DATA_FILE"))
-        return QDir::current().absoluteFilePath(qEnvironmentVariable("VOSTREL_DATA_FILE"));
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (folder.isEmpty())
-        return std::nullopt;
-    return folder + u"/VostrelUchet/data.json"_s;
-}
 
 AppStore::AppStore(const QString& fileURL, Clock clock, Calendar calendar, QObject* parent)
     : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)), m_calendar(std::move(calendar)) {
@@ -182,7 +113,7 @@ void AppStore::load() {
     QString problem;
     if (std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
         const auto size = std::size_t(bytes->size());
-        if (auto journals = decodeFile(std::move(*bytes), m_clock(), &problem)) {
+        if (auto journals = DataFile::decode(std::move(*bytes), m_clock(), &problem)) {
             m_lastFileSize = size;
             m_journals = std::move(*journals); // nobody watches yet
             return;
@@ -273,7 +204,7 @@ bool AppStore::save() {
     rapidjson::StringBuffer buffer;
     buffer.Reserve(m_lastFileSize + m_lastFileSize / 8);
     QString problem;
-    if (!encodeFile(m_journals, m_clock(), buffer, &problem))
+    if (!DataFile::encode(m_journals, m_clock(), buffer, &problem))
         return fail(u"значение нельзя записать — "_s + problem);
 
     QSaveFile file(m_fileURL);
@@ -296,24 +227,4 @@ bool AppStore::save() {
     if (const auto syncProblem = syncFolder(folder))
         return fail(*syncProblem);
     return true;
-}
-
-// ---- One instance per data file ----
-
-AppStore::DataFileLock AppStore::lockDataFile(const QString& fileURL) {
-    DataFileLock result;
-    QDir().mkpath(QFileInfo(fileURL).absolutePath());
-    auto lock = std::make_unique<QLockFile>(fileURL + u".lock"_s);
-    // A running instance holds the lock however long it runs; only the lock of a process that is gone is
-    // stale.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
-        result.lock = std::move(lock);
-    else
-        result.heldElsewhere = lock->error() == QLockFile::LockFailedError;
-    return result;
-}
-
-QString AppStore::alreadyOpenMessage(const QString& fileURL) {
-    return u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(fileURL);
 }

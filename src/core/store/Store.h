@@ -3,19 +3,13 @@
 #include "model/Calendar.h"
 #include "model/Model.h"
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QList>
-#include <QLockFile>
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
-#include <rapidjson/stringbuffer.h>
-
-#include <memory>
 #include <optional>
 
 // The one owner of all journals and of the data file they live in.
@@ -31,11 +25,6 @@ class AppStore : public QObject {
     Q_OBJECT
 
 public:
-    // The data file: VOSTREL_DATA_FILE when set and not empty (a relative path is taken against the current
-    // folder), else "VostrelUchet/data.json" in the user's data folder; nothing when the system gives no
-    // data folder.
-    static std::optional<QString> defaultFileURL();
-
     // Creates the store for the data file at `fileURL` (a local path) and reads that file. `clock` gives
     // "now" (save times, creation and change times, the set-aside file's name); `calendar` gives the days
     // that status changes stamp.
@@ -101,31 +90,6 @@ public:
     void changeNumber(const QUuid& fieldID, double delta, const QSet<QUuid>& records, const QUuid& in);
     // The web addresses in the link fields of the records, in journal and field order, each address once.
     QList<QUrl> links(const QSet<QUuid>& records, const QUuid& in) const;
-
-    // ---- The data file's bytes ----
-
-    // The journals of a data file, or nothing with `error` describing the first problem in Russian.
-    // `now` is the creation time of every journal and record without one.
-    static std::optional<QList<Journal>> decodeFile(QByteArray bytes, const QDateTime& now, QString* error);
-    // The data file's bytes for the journals, pretty-printed with sorted keys, into `out`; false with `error`
-    // set when a value cannot be written.
-    static bool encodeFile(const QList<Journal>& journals, const QDateTime& savedAt,
-                           rapidjson::StringBuffer& out, QString* error);
-
-    // ---- One instance per data file ----
-
-    // A second instance on the same data file would overwrite the first one's changes, so the application
-    // holds this lock, a file beside the data file, for its whole run.
-    struct DataFileLock {
-        std::unique_ptr<QLockFile> lock; // held while it lives; none when the lock could not be taken
-        bool heldElsewhere = false;      // another running instance holds it
-    };
-    // Takes the lock (creating the data folder when needed). When the lock file cannot be made at all (an
-    // unwritable folder) the result holds no lock and heldElsewhere is false: the application still runs,
-    // and its saves report the folder's problem.
-    static DataFileLock lockDataFile(const QString& fileURL);
-    // The text of the alert shown when another instance already has the data file open.
-    static QString alreadyOpenMessage(const QString& fileURL);
 
 signals:
     void journalsChanged();

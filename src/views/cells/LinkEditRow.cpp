@@ -5,7 +5,7 @@
 #include "LinkActions.h"
 #include "ShortcutText.h"
 #include "WarningLabel.h"
-#include "model/TextTools.h"
+#include "model/LinkTools.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

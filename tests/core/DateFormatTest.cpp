@@ -1,8 +1,7 @@
-#include "model/TextTools.h"
+#include "model/DateFormat.h"
 #include "TestSupport.h"
 
 #include <algorithm>
-#include <limits>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -13,29 +12,6 @@ const Calendar moscow{zone("Europe/Moscow")};
 const Calendar santiago{zone("America/Santiago")};
 const Clock midJune2026 = [] { return utc(2026, 6, 15, 12); };
 } // namespace
-
-TEST(LinkTools, NormalizedUrlAndInvalid) {
-    const struct {
-        QString in, normalized;
-        const char* url; // nullptr: not a link
-    } cases[] = {
-        {u"  example.com/a?id=5 \n"_s, u"https://example.com/a?id=5"_s, "https://example.com/a?id=5"},
-        {u"WWW.Example.COM"_s, u"https://WWW.Example.COM"_s, "https://www.example.com"},
-        {u"Http://Example.com"_s, u"Http://Example.com"_s, "http://example.com"},
-        {u"http://localhost/page"_s, u"http://localhost/page"_s, nullptr},
-        {u"ftp://files.example.com"_s, u"ftp://files.example.com"_s, nullptr},
-        {u"https://exa mple.com"_s, u"https://exa mple.com"_s, nullptr},
-        {u" two words.here "_s, u"two words.here"_s, nullptr},
-        {u"слово"_s, u"слово"_s, nullptr},
-        {u"пример.рф"_s, u"https://пример.рф"_s, "https://пример.рф"},
-        {u" \t\u00A0"_s, QString(), ""}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(LinkTools::normalized(c.in), c.normalized) << c.in.toStdString();
-        const auto url = LinkTools::url(c.in);
-        EXPECT_EQ(url ? url->toString() : QString(), c.url && *c.url ? QString::fromUtf8(c.url) : QString());
-        EXPECT_EQ(LinkTools::isInvalid(c.in), !c.url) << c.in.toStdString(); // blank text is never invalid
-    }
-}
 
 TEST(DateFormat, ShortTextAndParse) {
     EXPECT_EQ(DateFormat::shortText(QDate(12, 11, 30)), u"30.11.0012");
@@ -125,74 +101,4 @@ TEST(DateFormat, ShortTextIsTheZonesDayAtEveryInstant) {
     std::shuffle(all.begin(), all.end(), rng);
     for (const auto& [calendar, instant] : all)
         check(calendar, instant);
-}
-
-TEST(NumberFormat, Parse) {
-    const struct {
-        QString in;
-        std::optional<double> out;
-    } cases[] = {{u"1 234,5"_s, 1234.5},
-                 {u"1\u00A0234,5"_s, 1234.5},
-                 {u"\t1\u202F234\n"_s, 1234},
-                 {u"12.5"_s, 12.5},
-                 {u"-5"_s, -5},
-                 {u"+5"_s, 5},
-                 {u"1e3"_s, 1000},
-                 {u"0x10"_s, 16},
-                 {u"1.234,5"_s, {}},
-                 {u"12abc"_s, {}},
-                 {u"\u22125"_s, {}},
-                 {u"  "_s, {}},
-                 {u"inf"_s, {}},
-                 {u"-Infinity"_s, {}},
-                 {u"nan"_s, {}},
-                 {u"1e400"_s, {}},
-                 {u"１２"_s, {}},
-                 {u"1\u00002"_s, {}}};
-    for (const auto& c : cases)
-        EXPECT_EQ(NumberFormat::parse(c.in), c.out) << c.in.toStdString();
-}
-
-TEST(NumberFormat, PlainAndDisplay) {
-    const struct {
-        double in;
-        QString plain;
-    } plain[] = {{5.0, u"5"_s},
-                 {-0.0, u"0"_s},
-                 {-0.001, u"0"_s},
-                 {-7, u"-7"_s},
-                 {2.5, u"2,5"_s},
-                 {1234.567, u"1234,57"_s},
-                 {0.125, u"0,12"_s},
-                 {0.375, u"0,38"_s},
-                 {2.675, u"2,68"_s},
-                 {1.005, u"1"_s},
-                 {-9.999, u"-10"_s},
-                 {0.1 + 0.2, u"0,3"_s},
-                 {1e15, u"1000000000000000"_s},
-                 {999999999999999.0, u"999999999999999"_s},
-                 {1e20, u"100000000000000000000"_s}};
-    for (const auto& c : plain)
-        EXPECT_EQ(NumberFormat::string(c.in), c.plain) << c.in;
-    EXPECT_EQ(NumberFormat::string(std::nullopt), QString());
-
-    const struct {
-        std::optional<double> value;
-        QString unit;
-        int digits;
-        QString out;
-    } display[] = {{1234.5, u"₽"_s, 2, u"1\u00A0234,5 ₽"_s},
-                   {12, u" шт "_s, 2, u"12  шт "_s},
-                   {std::nullopt, u"₽"_s, 2, QString()},
-                   {1000000, QString(), 0, u"1\u00A0000\u00A0000"_s},
-                   {999, QString(), 0, u"999"_s},
-                   {-1234.5, QString(), 0, u"\u22121\u00A0234"_s},
-                   {-0.004, QString(), 2, u"0"_s},
-                   {3.5, QString(), 0, u"4"_s},
-                   {999999.5, QString(), 0, u"1\u00A0000\u00A0000"_s},
-                   {0.1234567, QString(), 99, u"0,1234567"_s},
-                   {0.5, QString(), -3, u"0"_s},
-                   {-std::numeric_limits<double>::infinity(), QString(), 2, u"\u2212∞"_s}};
-    for (const auto& c : display)
-        EXPECT_EQ(NumberFormat::display(c.value, c.unit, c.digits), c.out) << c.value.value_or(-1);
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SheetItems.h"
+
+#include "model/Calendar.h"
+#include "model/Model.h"
+
+#include <QString>
+
+#include <variant>
+
+// Reading a file chosen for an import into the journal: the preview item, or the one message to show.
+using ImportOutcome = std::variant<ImportPreviewItem, QString>;
+// Dates in the file are read in the calendar, two-digit years around the clock's today.
+ImportOutcome readImportFile(const QString& path, const Journal& journal, const Calendar& calendar,
+                             const Clock& clock);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QLockFile>
+#include <QString>
+
+#include <rapidjson/stringbuffer.h>
+
+#include <memory>
+#include <optional>
+
+// The file the journals live in: where it is, its bytes, and the lock that keeps a second instance off it.
+namespace DataFile {
+
+// The data file: VOSTREL_DATA_FILE when set and not empty (a relative path is taken against the current
+// folder), else "VostrelUchet/data.json" in the user's data folder; nothing when the system gives no data
+// folder.
+std::optional<QString> defaultFileURL();
+
+// The journals of a data file, or nothing with `error` describing the first problem in Russian.
+// `now` is the creation time of every journal and record without one.
+std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QString* error);
+// The data file's bytes for the journals, pretty-printed with sorted keys, into `out`; false with `error`
+// set when a value cannot be written.
+bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson::StringBuffer& out,
+            QString* error);
+
+// A second instance on the same data file would overwrite the first one's changes, so the application
+// holds this lock, a file beside the data file, for its whole run.
+struct Lock {
+    std::unique_ptr<QLockFile> lock; // held while it lives; none when the lock could not be taken
+    bool heldElsewhere = false;      // another running instance holds it
+};
+// Takes the lock (creating the data folder when needed). When the lock file cannot be made at all (an
+// unwritable folder) the result holds no lock and heldElsewhere is false: the application still runs,
+// and its saves report the folder's problem.
+Lock lock(const QString& fileURL);
+// The text of the alert shown when another instance already has the data file open.
+QString alreadyOpenMessage(const QString& fileURL);
+
+} // namespace DataFile
