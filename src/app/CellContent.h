@@ -20,6 +20,8 @@ enum class CellTone {
     accent,    // the highlight colour: a ticked checkbox
     link,      // the link colour: the open button
     warning,   // orange
+    red,       // the import preview's rows in error
+    green,     // the import preview's new rows
     status,    // the status colour in CellContent::color
 };
 

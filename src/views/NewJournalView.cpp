@@ -32,12 +32,6 @@ constexpr int tilePadding = 14;
 constexpr int tileMinHeight = 104;
 constexpr qreal tileRadius = 12;
 
-void setSecondary(QLabel* label) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(label));
-    label->setPalette(p);
-}
-
 // The picker's scroll area: as tall as its tiles, up to a limit, then scrolling.
 class TemplateScroll : public QScrollArea {
 public:
@@ -92,7 +86,7 @@ public:
         auto* summary = new QLabel(entry.summary, this);
         Style::setText(summary, Style::TextStyle::callout);
         summary->setWordWrap(true);
-        setSecondary(summary);
+        Style::setSecondary(summary);
         texts->addWidget(name);
         texts->addWidget(summary);
         texts->addStretch(1);
@@ -160,7 +154,7 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
                                 this);
     Style::setText(subtitle, Style::TextStyle::body);
     subtitle->setWordWrap(true);
-    setSecondary(subtitle);
+    Style::setSecondary(subtitle);
     layout->addWidget(subtitle);
 
     auto* scroll = new TemplateScroll(this);

@@ -115,9 +115,7 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, QWidget* parent)
 
     auto* header = new QLabel(QStringLiteral("Журналы"), this);
     Style::setText(header, Style::TextStyle::caption, true);
-    QPalette headerPalette = header->palette();
-    headerPalette.setColor(QPalette::WindowText, Style::secondary(header));
-    header->setPalette(headerPalette);
+    Style::setSecondary(header);
     header->setContentsMargins(16, 4, 16, 2);
     layout->addWidget(header);
 

@@ -60,6 +60,12 @@ void Style::setText(QLabel* label, TextStyle style, bool bold) {
     label->setFont(font(style, label->font(), bold));
 }
 
+void Style::setSecondary(QLabel* label) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, secondary(label));
+    label->setPalette(p);
+}
+
 void Style::makeProminent(QPushButton* button) {
     const QPalette p = button->palette();
     const QColor accent = p.color(QPalette::Highlight);
@@ -74,7 +80,8 @@ void Style::makeProminent(QPushButton* button) {
                                          "QPushButton:disabled { background-color: %5; color: %6; }")
                               .arg(accent.name(), p.color(QPalette::HighlightedText).name(),
                                    accent.lighter(110).name(), accent.darker(115).name(),
-                                   p.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb)));
+                                   p.color(QPalette::Window).darker(108).name(),
+                                   dimmed.name(QColor::HexArgb)));
 }
 
 void Style::makeLarge(QAbstractButton* button) {

@@ -19,6 +19,8 @@ QFont font(TextStyle style, const QFont& base, bool bold = false);
 QColor secondary(const QWidget* widget);
 // Shows a label's text as plain text in the given style.
 void setText(QLabel* label, TextStyle style, bool bold = false);
+// Draws a label's text in the secondary colour.
+void setSecondary(QLabel* label);
 // The colour of thin separator lines.
 QColor separator(const QWidget* widget);
 

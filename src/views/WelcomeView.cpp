@@ -36,9 +36,7 @@ WelcomeView::WelcomeView(AppStore& store, AppRouter& router, QWidget* parent) : 
     // A fixed width lets the layout give the wrapped text the height of all its lines.
     text->setFixedWidth(540);
     text->setMinimumHeight(text->heightForWidth(540));
-    QPalette secondary = text->palette();
-    secondary.setColor(QPalette::WindowText, Style::secondary(text));
-    text->setPalette(secondary);
+    Style::setSecondary(text);
     layout->addWidget(text, 0, Qt::AlignHCenter);
 
     auto* create = new QPushButton(QStringLiteral("Создать журнал"), this);

@@ -4,6 +4,7 @@
 #include "LinkActions.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,6 +33,25 @@ QFont fontFor(const CellContent& content, const QFont& base) {
         return font;
     }
     return content.equalWidthDigits ? CellStyle::equalWidthDigits(base) : base;
+}
+
+// A cell holding nothing but a check state (the import preview's check boxes) shows its box centred.
+bool isCheckCell(const QModelIndex& index) {
+    return index.data(Qt::CheckStateRole).isValid() && !index.data(CellContentRole).isValid();
+}
+
+QStyleOptionViewItem checkOption(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    QStyleOptionViewItem check = option;
+    check.state &= ~(QStyle::State_On | QStyle::State_Off | QStyle::State_NoChange | QStyle::State_HasFocus);
+    check.state |=
+        index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
+    check.state.setFlag(QStyle::State_Enabled, index.flags().testFlag(Qt::ItemIsEnabled));
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    const QSize size(style->pixelMetric(QStyle::PM_IndicatorWidth, &check, widget),
+                     style->pixelMetric(QStyle::PM_IndicatorHeight, &check, widget));
+    check.rect = QStyle::alignedRect(option.direction, Qt::AlignCenter, size, option.rect);
+    return check;
 }
 
 // The width of a text, rounded up so that eliding to it never cuts the text.
@@ -90,7 +110,8 @@ QRect CellDelegate::linkArea(const QStyleOptionViewItem& option, const CellConte
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     const std::optional<CellContent> content = contentOf(index);
-    if (!content) {
+    const bool check = isCheckCell(index);
+    if (!content && !check) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
@@ -99,9 +120,15 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     initStyleOption(&background, index);
     background.text.clear();
     background.icon = QIcon();
+    background.features &= ~QStyleOptionViewItem::HasCheckIndicator;
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+    if (check) {
+        const QStyleOptionViewItem box = checkOption(option, index);
+        style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, widget);
+        return;
+    }
 
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const QColor colour = CellStyle::toneColor(content->tone, option.palette, content->color, selected);
@@ -158,6 +185,8 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
 
 bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                                const QModelIndex& index) {
+    if (isCheckCell(index))
+        return checkEvent(event, model, option, index);
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const std::optional<CellContent> content = contentOf(index);
@@ -168,4 +197,35 @@ bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const Q
         }
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
+}
+
+bool CellDelegate::checkEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) {
+    const Qt::ItemFlags flags = index.flags();
+    if (!flags.testFlag(Qt::ItemIsUserCheckable) || !flags.testFlag(Qt::ItemIsEnabled))
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        // Only a click on the box itself toggles it, as on a check box beside a label.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton ||
+            !checkOption(option, index).rect.contains(mouse->position().toPoint()))
+            return false;
+        if (event->type() != QEvent::MouseButtonRelease)
+            return true;
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Space && key != Qt::Key_Select)
+            return false;
+        break;
+    }
+    default:
+        return false;
+    }
+    const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }

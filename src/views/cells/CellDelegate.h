@@ -6,7 +6,8 @@
 
 // Draws the CellContent a model hands over under CellContentRole: plain text, a status capsule, a checkbox
 // symbol, the link cell's open button or its warning. A click on the open button opens the link; the help
-// text comes from the model's tooltip. Cells without a CellContent are drawn as usual.
+// text comes from the model's tooltip. A cell with a check state alone is a check box centred in the cell,
+// toggled by a click on it or by Space. Other cells are drawn as usual.
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -22,4 +23,8 @@ public:
 protected:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
+
+private:
+    static bool checkEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                           const QModelIndex& index);
 };

@@ -95,6 +95,10 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
         return selected ? text : palette.color(QPalette::Link);
     case CellTone::warning:
         return color(AppColor::orange);
+    case CellTone::red:
+        return color(AppColor::red);
+    case CellTone::green:
+        return color(AppColor::green);
     case CellTone::status:
         return color(status.value_or(AppColor::gray));
     }

@@ -1,7 +1,223 @@
 #include "ImportPreviewView.h"
 
+#include "AppRouter.h"
+#include "ImportPreviewModel.h"
+#include "Style.h"
+#include "cells/AppColorQt.h"
+#include "cells/CellDelegate.h"
+#include "cells/CellStyle.h"
+#include "importing/ImportPreviewRules.h"
+#include "store/Store.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QSize minimumSheet(1150, 600);
+const QSize idealSheet(1300, 720);
+
+struct ColumnWidth {
+    int minimum;
+    int ideal;
+    bool fixed = false;
+};
+
+ColumnWidth widthOf(const ImportPreviewModel& model, int column) {
+    switch (column) {
+    case ImportPreviewModel::includeColumn:
+        return {50, 50, true};
+    case ImportPreviewModel::lineColumn:
+        return {40, 40, true};
+    case ImportPreviewModel::checkColumn:
+        return {140, 230};
+    case ImportPreviewModel::statusColumn:
+        return {80, 110};
+    default:
+        if (const FieldDef* field = model.fieldAt(column))
+            return {50, field->type == FieldType::link ? 90 : 110};
+        return {100, 220};
+    }
+}
+
+} // namespace
+
 ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const Journal& journal,
                                      const ImportPreviewItem& item, QWidget* parent)
-    : PlaceholderSheet(QStringLiteral("Импорт в «") + journal.name + QStringLiteral("»: ") + item.fileName,
-                       journal.name, parent),
-      m_store(store), m_router(router) {}
+    : QDialog(parent), m_store(store), m_router(router), m_journal(journal) {
+    const QString title = ImportPreview::title(journal.name, item.fileName);
+    setWindowTitle(title);
+    m_model = new ImportPreviewModel(journal, item.result, this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(12);
+
+    auto* heading = new QLabel(title, this);
+    Style::setText(heading, Style::TextStyle::title2, true);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+
+    auto* summary = new QHBoxLayout;
+    summary->setSpacing(18);
+    const QPalette& p = palette();
+    summary->addWidget(summaryItem(u"Строк"_s, m_rowsTile, p.color(QPalette::WindowText)));
+    summary->addWidget(summaryItem(u"Новых"_s, m_newTile, color(AppColor::green)));
+    summary->addWidget(summaryItem(u"Дублей"_s, m_duplicatesTile, color(AppColor::orange)));
+    summary->addWidget(summaryItem(u"С ошибками"_s, m_errorsTile, color(AppColor::red)));
+    summary->addWidget(summaryItem(u"Будет импортировано"_s, m_importTile, p.color(QPalette::Highlight)));
+    m_rowsTile->setObjectName(u"tile_rows"_s);
+    m_newTile->setObjectName(u"tile_new"_s);
+    m_duplicatesTile->setObjectName(u"tile_duplicates"_s);
+    m_errorsTile->setObjectName(u"tile_errors"_s);
+    m_importTile->setObjectName(u"tile_import"_s);
+    summary->addStretch(1);
+    layout->addLayout(summary);
+
+    auto* columns = new QLabel(
+        ImportPreview::columnsLine(item.result.recognizedColumns, item.result.ignoredColumns), this);
+    Style::setText(columns, Style::TextStyle::callout);
+    Style::setSecondary(columns);
+    columns->setWordWrap(true);
+    columns->setObjectName(u"columnsLine"_s);
+    layout->addWidget(columns);
+
+    auto* presets = new QHBoxLayout;
+    for (const ImportPreview::Preset preset :
+         {ImportPreview::Preset::onlyNew, ImportPreview::Preset::withDuplicates,
+          ImportPreview::Preset::none}) {
+        auto* button = new QPushButton(ImportPreview::presetTitle(preset), this);
+        button->setAutoDefault(false);
+        button->setObjectName(u"preset_"_s + QString::number(int(preset)));
+        connect(button, &QPushButton::clicked, this, [this, preset] { m_model->applyPreset(preset); });
+        presets->addWidget(button);
+    }
+    // The caption takes the rest of the row and keeps to its trailing edge, wrapping only when it must.
+    auto* hint = new QLabel(ImportPreview::duplicatesHint(), this);
+    Style::setText(hint, Style::TextStyle::callout);
+    Style::setSecondary(hint);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    presets->addSpacing(12);
+    presets->addWidget(hint, 1);
+    layout->addLayout(presets);
+
+    layout->addWidget(buildTable(), 1);
+
+    auto* footer = new QHBoxLayout;
+    footer->addStretch(1);
+    auto* cancel = new QPushButton(u"Отмена"_s, this);
+    cancel->setObjectName(u"cancel"_s);
+    cancel->setAutoDefault(false);
+    Style::makeLarge(cancel);
+    m_import = new QPushButton(this);
+    m_import->setObjectName(u"import"_s);
+    m_import->setAutoDefault(false);
+    // The default button: Return imports, and does nothing while the button is disabled.
+    m_import->setDefault(true);
+    Style::makeLarge(m_import);
+    Style::makeProminent(m_import);
+    footer->addWidget(cancel);
+    footer->addWidget(m_import);
+    layout->addLayout(footer);
+
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_import, &QPushButton::clicked, this, &ImportPreviewView::runImport);
+    connect(m_model, &ImportPreviewModel::includesChanged, this, &ImportPreviewView::refreshCounts);
+    refreshCounts();
+
+    // A small screen still shows the whole sheet.
+    const QSize available = (parent ? parent->screen() : screen())->availableGeometry().size();
+    setMinimumSize(minimumSheet.boundedTo(available));
+    resize(idealSheet.boundedTo(available));
+}
+
+QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, const QColor& colour) {
+    auto* tile = new QWidget(this);
+    auto* stack = new QVBoxLayout(tile);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(2);
+    value = new QLabel(tile);
+    value->setTextFormat(Qt::PlainText);
+    value->setFont(CellStyle::equalWidthDigits(Style::font(Style::TextStyle::title, font(), true)));
+    QPalette p = value->palette();
+    p.setColor(QPalette::WindowText, colour);
+    value->setPalette(p);
+    auto* caption = new QLabel(title, tile);
+    Style::setText(caption, Style::TextStyle::callout);
+    Style::setSecondary(caption);
+    stack->addWidget(value);
+    stack->addWidget(caption);
+    return tile;
+}
+
+QWidget* ImportPreviewView::buildTable() {
+    m_table = new QTableView(this);
+    m_table->setObjectName(u"rows"_s);
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(new CellDelegate(m_table));
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSortingEnabled(false);
+    m_table->setShowGrid(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
+    m_table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Rows of one height, never measured: a file of ten thousand rows shows at once.
+    QHeaderView* rows = m_table->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 12);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionsClickable(false);
+    header->setMinimumSectionSize(40);
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        const ColumnWidth width = widthOf(*m_model, column);
+        header->setSectionResizeMode(column, width.fixed ? QHeaderView::Fixed : QHeaderView::Interactive);
+        header->resizeSection(column, width.ideal);
+    }
+    connect(header, &QHeaderView::sectionResized, this, &ImportPreviewView::keepMinimumWidth);
+    return m_table;
+}
+
+void ImportPreviewView::keepMinimumWidth(int column, int, int width) {
+    // The header knows one minimum for all columns; each column's own is kept here.
+    const int minimum = widthOf(*m_model, column).minimum;
+    if (width < minimum)
+        m_table->horizontalHeader()->resizeSection(column, minimum);
+}
+
+void ImportPreviewView::refreshCounts() {
+    const ImportResult& result = m_model->result();
+    const qsizetype n = result.selected().size();
+    m_rowsTile->setText(QString::number(result.rows.size()));
+    m_newTile->setText(QString::number(result.newCount()));
+    m_duplicatesTile->setText(QString::number(result.duplicateCount()));
+    m_errorsTile->setText(QString::number(result.errorCount()));
+    m_importTile->setText(QString::number(n));
+    m_import->setText(ImportPreview::importButtonTitle(n, m_journal.itemNoun));
+    m_import->setEnabled(n > 0);
+}
+
+void ImportPreviewView::runImport() {
+    // The journal is looked up as the button is pressed: one deleted meanwhile gets nothing, and no notice
+    // claims an import that did not happen.
+    const std::optional<Journal> target = m_store.journal(m_journal.id);
+    if (!target) {
+        reject();
+        return;
+    }
+    const QList<Record> records = m_model->result().selected();
+    m_store.addRecords(records, target->id);
+    accept();
+    m_router.setMessage(ImportPreview::importedMessage(records.size(), target->itemNoun));
+}

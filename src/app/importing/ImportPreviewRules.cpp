@@ -1,0 +1,72 @@
+#include "ImportPreviewRules.h"
+
+using namespace Qt::StringLiterals;
+
+namespace ImportPreview {
+
+QString title(const QString& journalName, const QString& fileName) {
+    return u"Импорт в «"_s + journalName + u"»: "_s + fileName;
+}
+
+QString columnsLine(const QStringList& recognized, const QStringList& ignored) {
+    QString line = u"Распознаны столбцы: "_s + recognized.join(u", "_s);
+    if (!ignored.isEmpty())
+        line += u". Пропущены: "_s + ignored.join(u", "_s);
+    return line;
+}
+
+QString duplicatesHint() {
+    return u"Дубли по умолчанию не импортируются — отметьте нужные строки вручную, если дубль намеренный."_s;
+}
+
+QString importButtonTitle(qsizetype n, const NounForms& itemNoun) {
+    return u"Импортировать "_s + QString::number(n) + u' ' + itemNoun(n);
+}
+
+QString importedMessage(qsizetype n, const NounForms& itemNoun) {
+    return u"Импортировано: "_s + QString::number(n) + u' ' + itemNoun(n) + u'.';
+}
+
+QString presetTitle(Preset preset) {
+    switch (preset) {
+    case Preset::onlyNew:
+        return u"Только новые"_s;
+    case Preset::withDuplicates:
+        return u"Включить и дубли"_s;
+    case Preset::none:
+        return u"Снять все"_s;
+    }
+    return {};
+}
+
+bool presetIncludes(Preset preset, const ImportRow& row) {
+    switch (preset) {
+    case Preset::onlyNew:
+        return !row.error && !row.duplicate;
+    case Preset::withDuplicates:
+        return !row.error;
+    case Preset::none:
+        return false;
+    }
+    return false;
+}
+
+CellContent checkCell(const ImportRow& row) {
+    CellContent content;
+    content.text = row.checkText();
+    content.tone = row.error ? CellTone::red : row.duplicate ? CellTone::warning : CellTone::green;
+    QStringList lines{content.text};
+    lines += row.warnings;
+    content.help = lines.join(u'\n');
+    return content;
+}
+
+CellContent remarksCell(const ImportRow& row) {
+    CellContent content;
+    content.text = row.warnings.join(u"; "_s);
+    content.tone = CellTone::secondary;
+    content.help = row.warnings.join(u'\n');
+    return content;
+}
+
+} // namespace ImportPreview

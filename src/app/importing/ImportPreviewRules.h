@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CellContent.h"
+
+#include "csv/CSVImport.h"
+#include "model/Model.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the import preview shows and how its buttons choose rows, worked out without any widget.
+namespace ImportPreview {
+
+// The sheet's title: the target journal and the chosen file.
+QString title(const QString& journalName, const QString& fileName);
+
+// The line under the tiles: the header titles taken as columns and, when there are any, those left out.
+QString columnsLine(const QStringList& recognized, const QStringList& ignored);
+
+// The caption beside the preset buttons.
+QString duplicatesHint();
+
+// The import button for n rows to import, and the notice once they are stored.
+QString importButtonTitle(qsizetype n, const NounForms& itemNoun);
+QString importedMessage(qsizetype n, const NounForms& itemNoun);
+
+// The preset buttons, each setting every row's choice at once.
+enum class Preset {
+    onlyNew, // "Только новые": the rows without an error or a duplicate finding, as on opening
+    withDuplicates, // "Включить и дубли": every row without an error
+    none,           // "Снять все"
+};
+QString presetTitle(Preset preset);
+bool presetIncludes(Preset preset, const ImportRow& row);
+
+// The check column: the row's check text in red for an error, green for a new row, orange for a
+// duplicate; the help adds the row's warnings, one per line.
+CellContent checkCell(const ImportRow& row);
+// The remarks column: the warnings on one line, faded; the help lists them one per line.
+CellContent remarksCell(const ImportRow& row);
+
+} // namespace ImportPreview

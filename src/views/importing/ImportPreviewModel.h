@@ -1,0 +1,54 @@
+#pragma once
+
+#include "importing/ImportPreviewRules.h"
+
+#include "csv/CSVImport.h"
+#include "model/Model.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QUuid>
+
+// The rows of an import preview as a table: whether to import each row (a check box, not offered for a
+// row in error), its line, its check, its status, the journal's table fields and its remarks. Only the
+// choice of rows changes; rows are addressed by their id and never move, so a change repaints one
+// column and never resets the table.
+class ImportPreviewModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // The fixed leading columns; the journal's table fields follow, then the remarks.
+    enum Column { includeColumn, lineColumn, checkColumn, statusColumn, firstFieldColumn };
+
+    ImportPreviewModel(const Journal& journal, const ImportResult& result, QObject* parent = nullptr);
+
+    // The findings as the user has chosen so far.
+    const ImportResult& result() const { return m_result; }
+    int remarksColumn() const { return firstFieldColumn + int(m_fields.size()); }
+    // The field shown in a column, or nothing for the fixed columns.
+    const FieldDef* fieldAt(int column) const;
+
+    // Whether the row with that id is to be imported; off when no row has the id.
+    bool include(const QUuid& rowID) const;
+    // Sets the choice of the row with that id; a row in error is never imported and stays off.
+    void setInclude(const QUuid& rowID, bool include);
+    void applyPreset(ImportPreview::Preset preset);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    // The choice of one or more rows changed.
+    void includesChanged();
+
+private:
+    CellContent cell(const ImportRow& row, int column) const;
+
+    Journal m_journal;
+    QList<FieldDef> m_fields;
+    ImportResult m_result;
+    QHash<QUuid, int> m_rowOf; // the first row with each id
+};

@@ -1,0 +1,155 @@
+#include "importing/ImportPreviewView.h"
+#include "RecordFixtures.h"
+#include "ShellFixture.h"
+#include "importing/ImportPreviewModel.h"
+#include "model/Ids.h"
+
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A shop's goods, the article unique, one stored. The file's line 2 repeats the stored article, line 3 is
+// new, line 4 has no content, line 5 carries the stored record's id; "Цвет" names no field.
+struct Goods {
+    FieldDef article = fieldOf(FieldType::text, u"Артикул"_s, u"u");
+    FieldDef name = fieldOf(FieldType::text, u"Название"_s);
+    Journal journal = [this] {
+        Journal j = journalOf({article, name, fieldOf(FieldType::longText)}, {statusNamed(u"Новый"_s)});
+        j.fields.last().showInTable = false;
+        j.id = QUuid::createUuid();
+        j.name = u"Товары"_s;
+        j.itemNoun = {u"запись"_s, u"записи"_s, u"записей"_s};
+        j.records = {typed({{&article, u"A-1"_s}, {&name, u"Чай"_s}})};
+        return j;
+    }();
+    QString file =
+        u"Артикул;Название;Статус;ID;Цвет\r\nA-1;Чай зелёный;;;\r\nB-2;Кофе;Новый;;\r\n;;Новый;;красный\r\n"
+        u"C-3;Какао;;"_s +
+        idText(journal.records.first().id) + u";\r\n"_s;
+};
+
+// Windows-1251, as spreadsheets save on Russian Windows.
+QByteArray windows1251(const QString& text) {
+    QByteArray bytes;
+    for (const QChar c : text)
+        bytes.append(c == u'ё'              ? char(0xB8)
+                     : c.unicode() >= 0x410 ? char(0xC0 + c.unicode() - 0x410)
+                                            : char(c.unicode()));
+    return bytes;
+}
+
+QStringList tiles(QDialog* sheet) {
+    QStringList values;
+    for (const char* name : {"tile_rows", "tile_new", "tile_duplicates", "tile_errors", "tile_import"})
+        values.append(sheet->findChild<QLabel*>(QString::fromLatin1(name))->text());
+    return values;
+}
+
+QPushButton* button(QDialog* sheet, const char* name) {
+    return sheet->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Reads the file through the import command, as the user does.
+ImportPreviewView* openPreview(Shell& shell, const Journal& journal, const QByteArray& bytes) {
+    const QString path = shell.folder.dir.filePath(u"товары.csv"_s);
+    EXPECT_TRUE(writeFile(path, bytes));
+    shell.router->requestImport(journal);
+    shell.panels.answerOpen(path);
+    return qobject_cast<ImportPreviewView*>(shell.content().importPreviewSheet());
+}
+
+} // namespace
+
+TEST(ImportPreview, ImportsTheChosenRowsFromEitherEncoding) {
+    const Goods goods;
+    for (const QByteArray& bytes : {"\xEF\xBB\xBF" + goods.file.toUtf8(), windows1251(goods.file)}) {
+        Shell shell({goods.journal});
+        const QDateTime readAt = shell.folder.now;
+        ImportPreviewView* sheet = openPreview(shell, goods.journal, bytes);
+        ASSERT_TRUE(sheet);
+        EXPECT_EQ(sheet->windowTitle(), u"Импорт в «Товары»: товары.csv");
+        EXPECT_EQ(sheet->findChild<QLabel*>(u"columnsLine"_s)->text(),
+                  u"Распознаны столбцы: Артикул, Название, Статус, ID. Пропущены: Цвет");
+        EXPECT_EQ(tiles(sheet), (QStringList{u"4"_s, u"1"_s, u"2"_s, u"1"_s, u"1"_s}));
+        shell.folder.now = readAt.addSecs(3600);
+
+        // The stored record itself, included by a click on its check box.
+        QTableView* table = sheet->table();
+        const QRect box = table->visualRect(sheet->model()->index(3, ImportPreviewModel::includeColumn));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
+        EXPECT_EQ(button(sheet, "import")->text(), u"Импортировать 2 записи");
+        QTest::keyClick(sheet, Qt::Key_Return);
+
+        EXPECT_FALSE(shell.content().importPreviewSheet());
+        const QList<Record> stored = shell.store->journals().first().records;
+        ASSERT_EQ(stored.size(), 3);
+        EXPECT_EQ(stored[1].text(goods.article.id), u"B-2");
+        EXPECT_EQ(stored[2].text(goods.name.id), u"Какао");
+        EXPECT_NE(stored[2].id, stored[0].id) << "a second copy of a record gets an id of its own";
+        EXPECT_EQ(stored[1].createdAt, readAt);
+        EXPECT_EQ(stored[2].updatedAt, readAt);
+        EXPECT_EQ(shell.router->message(), u"Импортировано: 2 записи.");
+    }
+}
+
+TEST(ImportPreview, PresetsRepaintOneColumnAndNeverIncludeErrors) {
+    const Goods goods;
+    Shell shell({goods.journal});
+    ImportPreviewView* sheet = openPreview(shell, goods.journal, goods.file.toUtf8());
+    ASSERT_TRUE(sheet);
+    ImportPreviewModel* model = sheet->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model->columnCount(), 7) << "four fixed columns, the two table fields, the remarks";
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    QSignalSpy changes(model, &QAbstractItemModel::dataChanged);
+
+    const QModelIndex faulty = model->index(2, ImportPreviewModel::includeColumn);
+    EXPECT_FALSE(model->setData(faulty, Qt::Checked, Qt::CheckStateRole));
+    model->setInclude(model->result().rows[0].id, true);
+    model->setInclude(model->result().rows[1].id, false);
+    const struct {
+        const char* preset;
+        const char* toImport;
+    } steps[] = {{"preset_1", "3"}, {"preset_0", "1"}, {"preset_2", "0"}};
+    for (const auto& step : steps) {
+        button(sheet, step.preset)->click();
+        EXPECT_EQ(tiles(sheet),
+                  (QStringList{u"4"_s, u"1"_s, u"2"_s, u"1"_s, QString::fromLatin1(step.toImport)}));
+        EXPECT_FALSE(model->include(model->result().rows[2].id)) << step.preset;
+    }
+    for (const QList<QVariant>& change : changes)
+        EXPECT_EQ(change[1].toModelIndex().column(), ImportPreviewModel::includeColumn);
+    EXPECT_EQ(resets.size(), 0);
+
+    // Nothing to import: Return does nothing; Escape closes without storing anything.
+    EXPECT_FALSE(button(sheet, "import")->isEnabled());
+    QTest::keyClick(sheet, Qt::Key_Return);
+    ASSERT_EQ(shell.content().importPreviewSheet(), sheet);
+    QTest::keyClick(sheet, Qt::Key_Escape);
+    EXPECT_FALSE(shell.router->importPreview());
+    EXPECT_EQ(shell.store->journals().first().records.size(), 1);
+    EXPECT_FALSE(shell.router->message());
+}
+
+// A journal gone at the moment of the import gets nothing, and no notice claims an import.
+TEST(ImportPreview, AJournalGoneStoresNothingAndSaysNothing) {
+    const Goods goods;
+    Shell shell({goods.journal});
+    const ImportResult result = openPreview(shell, goods.journal, goods.file.toUtf8())->model()->result();
+    shell.router->setImportPreview(std::nullopt);
+    shell.store->deleteJournal(goods.journal.id);
+    ImportPreviewView orphan(*shell.store, *shell.router, goods.journal,
+                             ImportPreviewItem{QUuid::createUuid(), goods.journal.id, u"a.csv"_s, result},
+                             shell.window.get());
+    orphan.open();
+    button(&orphan, "import")->click();
+    EXPECT_FALSE(orphan.isVisible());
+    EXPECT_FALSE(shell.router->message());
+}
