@@ -1,6 +1,7 @@
 #include "CardsData.h"
 
-#include "format/ModelJson.h"
+#include "format/ModelJsonReader.h"
+#include "format/ModelJsonWriter.h"
 #include "templates/Templates.h"
 
 #include <cstdlib>

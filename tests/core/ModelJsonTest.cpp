@@ -1,5 +1,7 @@
-#include "format/ModelJson.h"
 #include "TestSupport.h"
+#include "format/JsonParse.h"
+#include "format/ModelJsonReader.h"
+#include "format/ModelJsonWriter.h"
 
 #include <cmath>
 

@@ -1,6 +1,8 @@
 #include "store/DataFile.h"
 
-#include "format/ModelJson.h"
+#include "format/JsonParse.h"
+#include "format/ModelJsonReader.h"
+#include "format/ModelJsonWriter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 #include "store/LegacyMigration.h"
 
-#include "format/ModelJson.h"
+#include "format/JsonParse.h"
+#include "format/ModelJsonReader.h"
 #include "templates/Templates.h"
 
 #include <QHash>

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "csv/CSVImport.h"
+#include "model/Model.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QUuid>
+
+#include <optional>
+#include <vector>
+
+namespace CSVService {
+
+// What an import looks up for every row: the journal's records and the file's earlier rows by id, by
+// the comparison key of each unique value, and by identity. The journal's side is built once; the file's
+// grows as rows are remembered.
+class ImportIndex {
+public:
+    // A row's record as the index compares it, worked out once per row.
+    struct Keys {
+        struct Unique {
+            qsizetype slot;  // the look-up this value goes to: one per field id
+            QString key;     // the comparison key of the value
+            qsizetype field; // the unique field, by its position among them
+        };
+        QList<Unique> unique;    // the unique fields with a non-empty key, in field order
+        bool byIdentity = false; // no unique value, and the journal checks identity
+        QString identity;        // the identity key when byIdentity
+    };
+
+    explicit ImportIndex(const Journal& journal);
+
+    Keys keysOf(const Record& record) const;
+
+    // The first thing the row repeats: a record with the imported id, a record with one of its unique
+    // values (by field order), an earlier row with one, a record with its identity, an earlier row with it.
+    std::optional<DuplicateKind> duplicateOf(const Keys& keys, const std::optional<QUuid>& importedID) const;
+
+    // Enters the row at `line`, so that later rows repeating it point at it. The first holder of a key
+    // stays the one every later row names.
+    void remember(const Keys& keys, qsizetype line);
+
+    // Whether a row may keep the id it brings: no record of the journal has it and no earlier row took it.
+    // Taking it marks it taken.
+    bool adopt(const QUuid& id);
+
+private:
+    using Index = QHash<QString, qsizetype>;
+
+    const Journal& m_journal;
+    QList<const FieldDef*> m_uniqueFields;
+    QList<qsizetype> m_slots; // the look-up of each unique field: fields repeating an id share one
+    qsizetype m_slotCount = 0;
+    bool m_checksIdentity = false;
+
+    QSet<QUuid> m_journalIDs;
+    std::vector<Index> m_uniqueInJournal; // key -> position of the record
+    Index m_identityInJournal;            // key -> position of the record
+    std::vector<Index> m_uniqueInFile;    // key -> line
+    Index m_identityInFile;               // key -> line
+    QSet<QUuid> m_adoptedIDs;
+};
+
+} // namespace CSVService

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <rapidjson/document.h>
+
+// The JSON text of the data file and the earlier card file, read into a RapidJSON document.
+namespace ModelJson {
+
+// Parses JSON text into `doc`: strict UTF-8, no nesting limit on the stack, and every number read exactly
+// (correctly rounded); a number too large for a double fails. False with `error` set to a Russian description
+// of the problem and its byte position.
+bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error);
+// The same, faster and in less memory: the text is parsed where it lies, so `bytes` is overwritten and must
+// outlive `doc`, whose strings point into it.
+bool parseInPlace(QByteArray& bytes, rapidjson::Document& doc, QString* error);
+
+// A JSON number with an integral value that fits a 64-bit integer: 2, 2.0 and 1e2 are, 2.5 is not.
+bool isIntegral(const rapidjson::Value& v);
+
+} // namespace ModelJson

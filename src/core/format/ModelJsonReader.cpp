@@ -1,0 +1,356 @@
+#include "format/ModelJsonReader.h"
+
+#include "format/JsonParse.h"
+
+using rapidjson::Value;
+using namespace Qt::StringLiterals;
+
+namespace ModelJson {
+
+namespace {
+
+const Value* present(const Value& object, std::string_view key) {
+    const auto it = object.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
+    if (it == object.MemberEnd() || it->value.IsNull())
+        return nullptr;
+    return &it->value;
+}
+
+QString utf8(const Value& string) {
+    return QString::fromUtf8(string.GetString(), string.GetStringLength());
+}
+
+// A stored text quoted inside a message, cut short so that a hostile file cannot make the message huge.
+QString quoted(const Value& string) {
+    constexpr qsizetype limit = 60;
+    QString text = utf8(string);
+    if (text.size() > limit)
+        text = text.left(limit) + u'…';
+    return u'«' + text + u'»';
+}
+
+const QString expectedString = QStringLiteral("ожидалась строка");
+const QString expectedBool = QStringLiteral("ожидалось true или false");
+const QString expectedArray = QStringLiteral("ожидался массив");
+const QString expectedObject = QStringLiteral("ожидался объект");
+
+} // namespace
+
+bool Reader::fail(const Path& at, const QString& problem) {
+    m_error = at.text() + u": "_s + problem;
+    return false;
+}
+
+bool Reader::readText(const Value& object, const Path& at, std::string_view key, QString& out,
+                      const QString& fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    if (!v->IsString())
+        return fail(at.member(key), expectedString);
+    out = utf8(*v);
+    return true;
+}
+
+bool Reader::readTexts(const Value& object, const Path& at, std::string_view key, QStringList& out) {
+    out.clear();
+    const Value* v = present(object, key);
+    if (!v)
+        return true;
+    const Path here = at.member(key);
+    if (!v->IsArray())
+        return fail(here, expectedArray);
+    out.reserve(v->Size());
+    for (rapidjson::SizeType i = 0; i < v->Size(); ++i) {
+        const Value& item = (*v)[i];
+        if (!item.IsString())
+            return fail(here.element(i), expectedString);
+        out.append(utf8(item));
+    }
+    return true;
+}
+
+bool Reader::readBool(const Value& object, const Path& at, std::string_view key, bool& out, bool fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    if (!v->IsBool())
+        return fail(at.member(key), expectedBool);
+    out = v->GetBool();
+    return true;
+}
+
+bool Reader::readOptionalId(const Value& object, const Path& at, std::string_view key,
+                            std::optional<QUuid>& out) {
+    out.reset();
+    const Value* v = present(object, key);
+    if (!v)
+        return true;
+    if (!v->IsString())
+        return fail(at.member(key), expectedString);
+    out = parseIdUtf8(std::string_view(v->GetString(), v->GetStringLength()));
+    if (!out)
+        return fail(at.member(key), u"неверный идентификатор "_s + quoted(*v));
+    return true;
+}
+
+bool Reader::readId(const Value& object, const Path& at, std::string_view key, QUuid& out) {
+    std::optional<QUuid> id;
+    if (!readOptionalId(object, at, key, id))
+        return false;
+    // Made at the moment of reading, separately for every object without one.
+    out = id ? *id : QUuid::createUuid();
+    return true;
+}
+
+bool Reader::readRequiredDate(const Value* v, const Path& at, QDateTime& out) {
+    if (!v)
+        return fail(at, QStringLiteral("нет обязательного значения"));
+    if (!v->IsString())
+        return fail(at, expectedString);
+    const std::optional<QDateTime> date =
+        parseStoredDateUtf8(std::string_view(v->GetString(), v->GetStringLength()));
+    if (!date)
+        return fail(at, u"неверная дата "_s + quoted(*v));
+    out = *date;
+    return true;
+}
+
+bool Reader::readDate(const Value& object, const Path& at, std::string_view key, QDateTime& out,
+                      const QDateTime& fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    return readRequiredDate(v, at.member(key), out);
+}
+
+template <typename Enum>
+bool Reader::readEnum(const Value& object, const Path& at, std::string_view key, Enum& out, Enum fallback,
+                      std::optional<Enum> (*parse)(QStringView), const char* what) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    if (!v->IsString())
+        return fail(at.member(key), expectedString);
+    const std::optional<Enum> value = parse(utf8(*v));
+    if (!value)
+        return fail(at.member(key), QString::fromUtf8(what) + u' ' + quoted(*v));
+    out = *value;
+    return true;
+}
+
+bool Reader::readNoun(const Value& object, const Path& at, std::string_view key, NounForms& out,
+                      const NounForms& fallback) {
+    const Value* v = present(object, key);
+    if (!v) {
+        out = fallback;
+        return true;
+    }
+    return read(*v, at.member(key), out);
+}
+
+template <typename T> bool Reader::readList(const Value& json, const Path& at, QList<T>& out) {
+    out.clear();
+    if (!json.IsArray())
+        return fail(at, expectedArray);
+    out.resize(json.Size());
+    for (rapidjson::SizeType i = 0; i < json.Size(); ++i) {
+        if (!read(json[i], at.element(i), out[i]))
+            return false;
+    }
+    return true;
+}
+
+bool Reader::read(const Value& json, const Path& at, QList<Journal>& out) {
+    return readList(json, at, out);
+}
+
+bool Reader::read(const Value& json, const Path& at, NounForms& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    // The only object whose keys are all required: a noun is useless without every form.
+    for (auto [key, form] :
+         {std::pair{std::string_view("one"), &out.one}, std::pair{std::string_view("few"), &out.few},
+          std::pair{std::string_view("many"), &out.many}}) {
+        const auto it = json.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
+        if (it == json.MemberEnd())
+            return fail(at.member(key), QStringLiteral("нет обязательного значения"));
+        if (!it->value.IsString())
+            return fail(at.member(key), expectedString);
+        *form = utf8(it->value);
+    }
+    return true;
+}
+
+bool Reader::read(const Value& json, const Path& at, FieldValue& out) {
+    out = FieldValue{};
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    if (const Value* v = present(json, "text")) {
+        if (!v->IsString())
+            return fail(at.member("text"), expectedString);
+        out.text = utf8(*v);
+    }
+    if (const Value* v = present(json, "number")) {
+        if (!v->IsNumber())
+            return fail(at.member("number"), QStringLiteral("ожидалось число"));
+        out.number = v->GetDouble();
+    }
+    if (const Value* v = present(json, "date")) {
+        QDateTime date;
+        if (!readRequiredDate(v, at.member("date"), date))
+            return false;
+        out.date = date;
+    }
+    if (const Value* v = present(json, "flag")) {
+        if (!v->IsBool())
+            return fail(at.member("flag"), expectedBool);
+        out.flag = v->GetBool();
+    }
+    return true;
+}
+
+const QString& Reader::valueKey(std::string_view name) {
+    for (const auto& [bytes, text] : m_fieldKeys) {
+        if (bytes == name)
+            return text;
+    }
+    // A key that names no field (a hand-edited file): still shared between the records that repeat it.
+    auto it = m_otherKeys.find(std::string(name));
+    if (it == m_otherKeys.end())
+        it = m_otherKeys.emplace(std::string(name), QString::fromUtf8(name.data(), qsizetype(name.size())))
+                 .first;
+    return it->second;
+}
+
+bool Reader::readValues(const Value& json, const Path& at, QMap<QString, FieldValue>& out) {
+    out.clear();
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    for (auto it = json.MemberBegin(); it != json.MemberEnd(); ++it) {
+        const std::string_view name(it->name.GetString(), it->name.GetStringLength());
+        FieldValue value;
+        if (!read(it->value, at.member(name), value))
+            return false;
+        const QString& key = valueKey(name);
+        if (out.isEmpty() || out.lastKey() < key) {
+            out.insert(out.cend(), key, std::move(value)); // the usual case: keys come in ascending order
+        } else if (!out.contains(key)) {
+            out.insert(key, std::move(value));
+        } // a repeated key keeps its first value, as every other look-up of a member does
+    }
+    return true;
+}
+
+bool Reader::read(const Value& json, const Path& at, Record& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    if (!readId(json, at, "id", out.id) || !readOptionalId(json, at, "statusID", out.statusID))
+        return false;
+    if (const Value* v = present(json, "values")) {
+        if (!readValues(*v, at.member("values"), out.values))
+            return false;
+    } else {
+        out.values.clear();
+    }
+    return readDate(json, at, "createdAt", out.createdAt, m_now) &&
+           readDate(json, at, "updatedAt", out.updatedAt, out.createdAt);
+}
+
+bool Reader::read(const Value& json, const Path& at, FieldDef& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return readId(json, at, "id", out.id) && readText(json, at, "key", out.key, QString()) &&
+           readText(json, at, "name", out.name, QStringLiteral("Поле")) &&
+           readEnum(json, at, "type", out.type, FieldType::text, fieldTypeFromRaw, "неизвестный тип поля") &&
+           readTexts(json, at, "options", out.options) && readTexts(json, at, "aliases", out.aliases) &&
+           readText(json, at, "prompt", out.prompt, QString()) &&
+           readBool(json, at, "isUnique", out.isUnique, false) &&
+           readBool(json, at, "inGroup", out.inGroup, false) &&
+           readBool(json, at, "inIdentity", out.inIdentity, false) &&
+           readBool(json, at, "isPerItem", out.isPerItem, false) &&
+           readBool(json, at, "showInTable", out.showInTable, true) &&
+           readText(json, at, "unit", out.unit, QString());
+}
+
+bool Reader::read(const Value& json, const Path& at, StatusDef& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return readId(json, at, "id", out.id) && readText(json, at, "name", out.name, QStringLiteral("Статус")) &&
+           readEnum(json, at, "color", out.color, AppColor::gray, appColorFromRaw, "неизвестный цвет") &&
+           readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
+           readBool(json, at, "fillsPreviousDates", out.fillsPreviousDates, true);
+}
+
+bool Reader::read(const Value& json, const Path& at, MetricDef& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return readId(json, at, "id", out.id) &&
+           readText(json, at, "title", out.title, QStringLiteral("Показатель")) &&
+           readEnum(json, at, "kind", out.kind, MetricKind::count, metricKindFromRaw,
+                    "неизвестный вид показателя") &&
+           readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
+           readOptionalId(json, at, "sumFieldID", out.sumFieldID) &&
+           readText(json, at, "subtitle", out.subtitle, QString()) &&
+           readEnum(json, at, "color", out.color, AppColor::blue, appColorFromRaw, "неизвестный цвет") &&
+           readText(json, at, "symbol", out.symbol, QStringLiteral("number")) &&
+           readText(json, at, "unit", out.unit, QString()) &&
+           readOptionalId(json, at, "filterFieldID", out.filterFieldID) &&
+           readText(json, at, "filterValue", out.filterValue, QString()) &&
+           readOptionalId(json, at, "statusFilterID", out.statusFilterID) &&
+           readOptionalId(json, at, "operandA", out.operandA) &&
+           readOptionalId(json, at, "operandB", out.operandB);
+}
+
+bool Reader::read(const Value& json, const Path& at, Journal& out) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    const auto list = [&](std::string_view key, auto& target) {
+        const Value* v = present(json, key);
+        if (!v) {
+            target.clear();
+            return true;
+        }
+        return readList(*v, at.member(key), target);
+    };
+    if (!readId(json, at, "id", out.id) || !readText(json, at, "name", out.name, QStringLiteral("Журнал")) ||
+        !readText(json, at, "icon", out.icon, QStringLiteral("tray.full")) ||
+        !readText(json, at, "templateKey", out.templateKey, QString()) || !list("fields", out.fields) ||
+        !list("statuses", out.statuses) || !list("metrics", out.metrics) ||
+        !readOptionalId(json, at, "titleFieldID", out.titleFieldID) ||
+        !readOptionalId(json, at, "defaultStatusID", out.defaultStatusID) ||
+        !readNoun(json, at, "itemNoun", out.itemNoun, defaultItemNoun()) ||
+        !readNoun(json, at, "groupNoun", out.groupNoun, defaultGroupNoun()) ||
+        !readText(json, at, "reportTemplate", out.reportTemplate, QString()) ||
+        !readText(json, at, "batchTitle", out.batchTitle, QStringLiteral("Несколько записей")) ||
+        !readText(json, at, "hint", out.hint, QString()) ||
+        !readOptionalId(json, at, "counterFieldID", out.counterFieldID) ||
+        !readText(json, at, "counterTitle", out.counterTitle, QStringLiteral("+1")) ||
+        !readOptionalId(json, at, "filterFieldID", out.filterFieldID) ||
+        !readOptionalId(json, at, "breakdownFieldID", out.breakdownFieldID))
+        return false;
+
+    // The records' value keys are the field ids' texts: one shared string per field.
+    m_fieldKeys.clear();
+    m_otherKeys.clear();
+    m_fieldKeys.reserve(std::size_t(out.fields.size()));
+    for (const FieldDef& field : out.fields) {
+        std::string bytes(36, '\0');
+        writeIdText(field.id, bytes.data());
+        m_fieldKeys.emplace_back(bytes, QString::fromLatin1(bytes.data(), 36));
+    }
+    const bool ok = list("records", out.records) && readDate(json, at, "createdAt", out.createdAt, m_now);
+    m_fieldKeys.clear();
+    m_otherKeys.clear();
+    return ok;
+}
+
+} // namespace ModelJson

@@ -1,0 +1,116 @@
+// Journal: typed input and normalisation.
+#include "journal/TextNormalizer.h"
+#include "model/DateFormat.h"
+#include "model/IdKey.h"
+#include "model/LinkTools.h"
+#include "model/Model.h"
+#include "model/NumberFormat.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool ticksCheckbox(const QString& trimmed) {
+    if (trimmed == u"\u2713")
+        return true;
+    const QString word = TextNormalizer::reduced(trimmed);
+    static const QStringList words{u"да"_s, u"1"_s, u"yes"_s, u"true"_s, u"есть"_s, u"x"_s, u"v"_s};
+    return words.contains(word);
+}
+
+bool isOption(const FieldDef& field, const QString& text) {
+    const QString key = TextNormalizer::compare(text);
+    for (const QString& option : field.options) {
+        if (TextNormalizer::compare(option) == key)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, Record& in) {
+    return assign(text, to, in, DateFormat::defaultCalendar(), systemNow);
+}
+
+std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, Record& in,
+                                       const Calendar& calendar, const Clock& clock) {
+    const QString x = text.trimmed();
+    const QString key = idText(to.id);
+    switch (to.type) {
+    case FieldType::text:
+    case FieldType::longText:
+        in.setText(x, to.id);
+        return std::nullopt;
+    case FieldType::number: {
+        const std::optional<double> number = x.isEmpty() ? std::nullopt : NumberFormat::parse(x);
+        if (number)
+            in.values.insert(key, FieldValue::ofNumber(*number));
+        else
+            in.values.remove(key);
+        if (x.isEmpty() || number)
+            return std::nullopt;
+        return u"«"_s + x + u"» в поле «"_s + to.name + u"» не число"_s;
+    }
+    case FieldType::date: {
+        const std::optional<QDateTime> day =
+            x.isEmpty() ? std::nullopt : DateFormat::parse(x, calendar, clock);
+        if (day)
+            in.values.insert(key, FieldValue::ofDate(*day));
+        else
+            in.values.remove(key);
+        if (x.isEmpty() || day)
+            return std::nullopt;
+        return u"не распознана дата «"_s + x + u"» ("_s + to.name.toLower() + u')';
+    }
+    case FieldType::link:
+        in.setText(LinkTools::normalized(x), to.id);
+        if (!LinkTools::isInvalid(x))
+            return std::nullopt;
+        return u"ссылка «"_s + x + u"» не похожа на адрес сайта"_s;
+    case FieldType::choice:
+        in.setText(x, to.id);
+        if (x.isEmpty() || isOption(to, x))
+            return std::nullopt;
+        return u"«"_s + x + u"» нет в списке значений поля «"_s + to.name + u"»"_s;
+    case FieldType::checkbox:
+        if (ticksCheckbox(x))
+            in.values.insert(key, FieldValue::ofFlag(true));
+        else
+            in.values.remove(key);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+Record Journal::normalized(const Record& record) const {
+    Record out = record;
+    for (const FieldDef& f : fields) {
+        if (!isTextual(f.type))
+            continue;
+        const IdKey key(f.id);
+        const FieldValue* v = out.value(key.text());
+        const QString stored = v && v->text ? *v->text : QString();
+        const QString cleaned = f.type == FieldType::link ? LinkTools::normalized(stored) : stored.trimmed();
+        if (cleaned.isEmpty()) {
+            if (v)
+                out.values.remove(key.text());
+        } else if (!v || *v != FieldValue::ofText(cleaned)) {
+            out.values.insert(idText(f.id), FieldValue::ofText(cleaned));
+        }
+    }
+    return out;
+}
+
+bool Journal::isEmptyContent(const Record& record) const {
+    for (const FieldDef& f : fields) {
+        const FieldValue* v = record.value(IdKey(f.id).text());
+        if (!v)
+            continue;
+        if (isTextual(f.type) && v->text && !v->text->trimmed().isEmpty())
+            return false;
+        if (f.type == FieldType::number && v->number)
+            return false;
+    }
+    return true;
+}
