@@ -19,6 +19,7 @@ public:
     // Shows a link set from outside; emits nothing.
     void setLink(const QString& link);
 
+    QLabel* titleLabel() const { return m_title; }
     QLineEdit* field() const { return m_field; }
     QPushButton* pasteButton() const { return m_paste; }
     QPushButton* openButton() const { return m_open; }

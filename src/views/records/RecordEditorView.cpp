@@ -1,8 +1,261 @@
 #include "RecordEditorView.h"
 
+#include "AppRouter.h"
+#include "ConfirmBox.h"
+#include "EditorRows.h"
+#include "FormSection.h"
+#include "StatusPicker.h"
+#include "Style.h"
+#include "cells/WarningLabel.h"
+#include "records/RecordEditorRules.h"
+#include "store/Store.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int padding = 20;
+constexpr QSize minimumSheet(640, 600);
+constexpr QSize idealSheet(720, 780);
+
+void setSecondary(QLabel* label) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Style::secondary(label));
+    label->setPalette(p);
+}
+
+} // namespace
+
 RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Journal& journal,
                                    const EditorItem& item, QWidget* parent)
-    : PlaceholderSheet(item.isNew ? QStringLiteral("Новая запись · ") + journal.name
-                                  : QStringLiteral("Изменить: ") + journal.title(item.record),
-                       journal.name, parent),
-      m_store(store), m_router(router) {}
+    : QDialog(parent), m_store(store), m_router(router), m_journal(journal), m_isNew(item.isNew),
+      m_record(item.record) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_title = new QLabel(this);
+    m_title->setObjectName(u"editorTitle"_s);
+    Style::setText(m_title, Style::TextStyle::title2, true);
+    // One line: a long title is cut short with "…" rather than widening the sheet.
+    m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_title->setContentsMargins(padding, padding, padding, 8);
+    layout->addWidget(m_title);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(u"editorForm"_s);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidget(buildForm());
+    layout->addWidget(m_scroll, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(padding, padding, padding, padding);
+    buttons->setSpacing(10);
+    if (!m_isNew) {
+        m_delete = button(u"Удалить"_s, u"deleteRecord"_s);
+        QPalette red = m_delete->palette();
+        red.setColor(QPalette::ButtonText, QColor(0xFF, 0x3B, 0x30));
+        m_delete->setPalette(red);
+        connect(m_delete, &QPushButton::clicked, this, &RecordEditorView::confirmDelete);
+        buttons->addWidget(m_delete);
+    }
+    buttons->addStretch(1);
+    m_cancel = button(u"Отмена"_s, u"cancel"_s);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(m_cancel);
+    m_save = button(m_isNew ? u"Добавить"_s : u"Сохранить"_s, u"saveRecord"_s);
+    // The one default button: Return saves, and does nothing while it is disabled.
+    m_save->setDefault(true);
+    Style::makeProminent(m_save);
+    connect(m_save, &QPushButton::clicked, this, &RecordEditorView::attemptSave);
+    buttons->addWidget(m_save);
+    layout->addLayout(buttons);
+
+    setMinimumSize(minimumSheet);
+    QSize size = idealSheet;
+    // Over a smaller window the sheet keeps within it, down to its own minimum.
+    if (parent)
+        size = size.boundedTo(parent->window()->size()).expandedTo(minimumSheet);
+    resize(size);
+    refresh();
+}
+
+QWidget* RecordEditorView::buildForm() {
+    auto* content = new QWidget(m_scroll);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(padding, 8, padding, 8);
+    column->setSpacing(14);
+    const auto addRow = [this](FormSection* section, const FieldDef& field) {
+        EditorRow* row = makeEditorRow(field, m_record, m_router.calendar(), m_router.clock(), section);
+        if (row->hasOwnTitle())
+            section->form()->addRow(row);
+        else
+            section->addLabeledRow(field.name, row);
+        m_rows.insert(field.id, row);
+        connect(row, &EditorRow::edited, this, &RecordEditorView::refresh);
+    };
+
+    auto* fields = new FormSection(u"Поля"_s, content);
+    column->addWidget(fields);
+    bool hasLongText = false;
+    for (const FieldDef& field : m_journal.fields) {
+        if (field.type == FieldType::longText)
+            hasLongText = true;
+        else
+            addRow(fields, field);
+    }
+
+    if (!m_journal.statuses.isEmpty()) {
+        auto* status = new FormSection(u"Статус"_s, content);
+        m_statusPicker = new StatusPicker(
+            m_journal.statuses, m_journal.statuses.size() <= RecordEditor::segmentedStatusLimit, status);
+        m_statusPicker->setStatus(m_record.statusID);
+        connect(m_statusPicker, &StatusPicker::chosen, this, &RecordEditorView::chooseStatus);
+        status->addLabeledRow(u"Статус"_s, m_statusPicker);
+        auto* note = new QLabel(u"При смене статуса пустые даты этого статуса заполняются сегодняшним днём;"_s
+                                u" указанные даты не меняются."_s,
+                                status);
+        Style::setText(note, Style::TextStyle::caption);
+        setSecondary(note);
+        note->setWordWrap(true);
+        status->form()->addRow(note);
+        column->addWidget(status);
+    }
+
+    if (hasLongText) {
+        auto* extra = new FormSection(u"Дополнительно"_s, content);
+        for (const FieldDef& field : m_journal.fields) {
+            if (field.type == FieldType::longText)
+                addRow(extra, field);
+        }
+        column->addWidget(extra);
+    }
+
+    m_duplicateSection = new FormSection(u"Возможные дубли"_s, content);
+    m_duplicateSection->setObjectName(u"duplicates"_s);
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new WarningLabel({}, m_duplicateSection);
+        m_duplicateSection->form()->addRow(label);
+        m_duplicateLabels.append(label);
+    }
+    column->addWidget(m_duplicateSection);
+    column->addStretch(1);
+    return content;
+}
+
+QPushButton* RecordEditorView::button(const QString& text, const QString& name) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    Style::makeLarge(b);
+    return b;
+}
+
+QStringList RecordEditorView::duplicateLines() const {
+    QStringList lines;
+    if (m_duplicateSection->isHidden())
+        return lines;
+    for (const WarningLabel* label : m_duplicateLabels) {
+        if (!label->isHidden())
+            lines.append(label->text());
+    }
+    return lines;
+}
+
+void RecordEditorView::refresh() {
+    showTitle();
+    // The search runs over every stored record: only again when what it looks for changed.
+    if (QStringList inputs = RecordEditor::duplicateInputs(m_journal, m_record);
+        inputs != m_duplicateInputs) {
+        m_duplicates = RecordEditor::duplicates(m_journal, m_record);
+        m_duplicateInputs = std::move(inputs);
+    }
+    const QStringList lines = RecordEditor::duplicateSection(m_journal, m_duplicates);
+    for (qsizetype i = 0; i < m_duplicateLabels.size(); ++i) {
+        m_duplicateLabels[i]->setVisible(i < lines.size());
+        m_duplicateLabels[i]->setText(i < lines.size() ? lines[i] : QString());
+    }
+    m_duplicateSection->setVisible(!lines.isEmpty());
+    m_save->setEnabled(!m_journal.isEmptyContent(m_record));
+}
+
+void RecordEditorView::showTitle() {
+    m_titleText = RecordEditor::title(m_journal, m_record, m_isNew);
+    setWindowTitle(m_titleText);
+    const int room = m_title->contentsRect().width();
+    m_title->setText(room > 0 ? m_title->fontMetrics().elidedText(m_titleText, Qt::ElideRight, room)
+                              : m_titleText);
+}
+
+void RecordEditorView::chooseStatus(const QUuid& id) {
+    const Clock& clock = m_router.clock();
+    m_record = m_journal.settingStatus(id, m_record, clock(), m_router.calendar(), clock);
+    // The status's dates are stamped into the record; the date rows show them at once.
+    for (EditorRow* row : std::as_const(m_rows))
+        row->showRecord();
+    m_statusPicker->setStatus(m_record.statusID);
+    refresh();
+}
+
+void RecordEditorView::attemptSave() {
+    if (m_journal.isEmptyContent(m_record) || openBox())
+        return;
+    if (m_duplicates.isEmpty()) {
+        save();
+        return;
+    }
+    m_box =
+        openConfirmBox(this, u"Возможный дубль"_s, RecordEditor::duplicateAlertText(m_journal, m_duplicates),
+                       u"Сохранить всё равно"_s, QMessageBox::AcceptRole, u"Вернуться к редактированию"_s,
+                       [this] { save(); });
+}
+
+void RecordEditorView::save() {
+    // The store tidies the record (and stamps the change time of an update); a journal or record that is
+    // gone by now changes nothing, and the sheet closes all the same.
+    if (m_isNew)
+        m_store.addRecords({m_record}, m_journal.id);
+    else
+        m_store.updateRecord(m_record, m_journal.id);
+    accept();
+}
+
+void RecordEditorView::confirmDelete() {
+    if (openBox())
+        return;
+    m_box = openConfirmBox(this, u"Удалить запись?"_s, QString(), u"Удалить"_s, QMessageBox::DestructiveRole,
+                           u"Отмена"_s, [this] {
+                               m_store.deleteRecords({m_record.id}, m_journal.id);
+                               accept();
+                           });
+}
+
+void RecordEditorView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_focusSet)
+        return;
+    m_focusSet = true;
+    const std::optional<QUuid> first = RecordEditor::initialFocus(m_journal, m_isNew);
+    EditorRow* row = first ? m_rows.value(*first) : nullptr;
+    if (QWidget* box = row ? row->focusBox() : nullptr)
+        box->setFocus();
+    else
+        m_scroll->setFocus();
+}
+
+void RecordEditorView::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    showTitle();
+}

@@ -1,21 +1,82 @@
 #pragma once
 
-#include "PlaceholderSheet.h"
 #include "SheetItems.h"
 
 #include "model/Model.h"
 
+#include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+
 class AppRouter;
 class AppStore;
+class EditorRow;
+class FormSection;
+class QLabel;
 
-// The record editor: adds a new record or edits one.
-class RecordEditorView : public PlaceholderSheet {
+class QPushButton;
+class QScrollArea;
+class StatusPicker;
+class WarningLabel;
+
+// The record editor: adds one record to a journal or changes one. It works on its own copy of the record;
+// the store changes only when the user saves (after confirming a possible duplicate) or deletes the record
+// after confirming. Every other way of closing it drops the edits.
+class RecordEditorView : public QDialog {
     Q_OBJECT
 public:
     RecordEditorView(AppStore& store, AppRouter& router, const Journal& journal, const EditorItem& item,
                      QWidget* parent);
 
+    const Record& record() const { return m_record; }
+    QString title() const { return m_titleText; }
+    EditorRow* row(const QUuid& fieldID) const { return m_rows.value(fieldID); }
+    StatusPicker* statusPicker() const { return m_statusPicker; }
+    QScrollArea* form() const { return m_scroll; }
+    // The lines of the "Возможные дубли" section; empty when the section is hidden.
+    QStringList duplicateLines() const;
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    // The duplicate alert or the delete confirmation while one is open.
+    QMessageBox* openBox() const { return m_box && m_box->isVisible() ? m_box.data() : nullptr; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    QWidget* buildForm();
+    QPushButton* button(const QString& text, const QString& name);
+    // After every edit: the title, the duplicate findings and what shows them, the save button.
+    void refresh();
+    void showTitle();
+    void chooseStatus(const QUuid& id);
+    void attemptSave();
+    void save();
+    void confirmDelete();
+
     AppStore& m_store;
     AppRouter& m_router;
+    const Journal m_journal;
+    const bool m_isNew;
+    Record m_record;
+    // Found once per edit and shared by the form's section, the save road and the alert.
+    QList<Journal::DuplicateFinding> m_duplicates;
+    std::optional<QStringList> m_duplicateInputs;
+    bool m_focusSet = false;
+
+    QString m_titleText;
+    QLabel* m_title = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QHash<QUuid, EditorRow*> m_rows;
+    StatusPicker* m_statusPicker = nullptr;
+    FormSection* m_duplicateSection = nullptr;
+    QList<WarningLabel*> m_duplicateLabels;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_save = nullptr;
+    QPointer<QMessageBox> m_box;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/Calendar.h"
+#include "model/Model.h"
+
+#include <QWidget>
+
+// One row of the record editor's form, bound to one field of the sheet's working record. A row writes into
+// the record only from the user's own signals (typing, clicking, choosing), then emits edited(); showRecord()
+// shows the record's current value without writing anything back.
+class EditorRow : public QWidget {
+    Q_OBJECT
+public:
+    EditorRow(const FieldDef& field, Record& record, QWidget* parent);
+
+    const FieldDef& field() const { return m_field; }
+    // True for rows that carry the field's name themselves (dates, links, checkboxes); the form labels the
+    // others.
+    virtual bool hasOwnTitle() const { return false; }
+    // Shows the value the record holds now.
+    virtual void showRecord() = 0;
+    // The text box the cursor can be put in, if the row has one.
+    virtual QWidget* focusBox() const { return nullptr; }
+
+signals:
+    void edited();
+
+protected:
+    FieldDef m_field;
+    Record& m_record;
+};
+
+// The row for a field, chosen by its type. Dates are picked in the calendar; "today" is read from the
+// clock.
+EditorRow* makeEditorRow(const FieldDef& field, Record& record, const Calendar& calendar, const Clock& clock,
+                         QWidget* parent);

@@ -1,0 +1,50 @@
+#include "GrowingTextEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+
+#include <algorithm>
+
+GrowingTextEdit::GrowingTextEdit(int minLines, int maxLines, QWidget* parent)
+    : QPlainTextEdit(parent), m_minLines(minLines), m_maxLines(maxLines) {
+    setTabChangesFocus(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        fitHeight();
+        if (!m_showing)
+            emit textEdited(toPlainText());
+    });
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &GrowingTextEdit::fitHeight);
+    fitHeight();
+}
+
+void GrowingTextEdit::showText(const QString& text) {
+    if (toPlainText() == text)
+        return;
+    m_showing = true;
+    setPlainText(text);
+    m_showing = false;
+}
+
+QSize GrowingTextEdit::sizeHint() const {
+    return {QPlainTextEdit::sizeHint().width(), height()};
+}
+
+QSize GrowingTextEdit::minimumSizeHint() const {
+    return {QPlainTextEdit::minimumSizeHint().width(), height()};
+}
+
+void GrowingTextEdit::fitHeight() {
+    // The plain text layout counts its size in lines, wrapped lines included, once it has laid them out;
+    // before that, each paragraph counts as one line.
+    int lines = int(document()->documentLayout()->documentSize().height());
+    lines = std::max(lines, document()->blockCount());
+    lines = std::clamp(lines, m_minLines, m_maxLines);
+    const QMargins margins = contentsMargins();
+    const int height = lines * fontMetrics().lineSpacing() + 2 * int(document()->documentMargin()) +
+                       margins.top() + margins.bottom() + 2;
+    if (height != this->height()) {
+        setFixedHeight(height);
+        updateGeometry();
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line text box whose height follows its lines between a least and a most number of lines, then
+// scrolls. Return inserts a line break; Tab moves on to the next control.
+class GrowingTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    GrowingTextEdit(int minLines, int maxLines, QWidget* parent = nullptr);
+
+    // Shows a text set from outside, keeping the cursor when the text is already there; emits no textEdited.
+    void showText(const QString& text);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // The user changed the text (typing, pasting, deleting); not emitted for showText().
+    void textEdited(const QString& text);
+
+private:
+    void fitHeight();
+
+    int m_minLines;
+    int m_maxLines;
+    bool m_showing = false;
+};

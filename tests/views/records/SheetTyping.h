@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+// Typing as a user does, one key press per character (QTest::keyClicks knows only ASCII), after selecting
+// and deleting what the box held when `replace` is set.
+inline void typeText(QWidget* box, const QString& text, bool replace = true) {
+    if (replace) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+    }
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
