@@ -15,7 +15,7 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
     m_singleRecord = journalCommand(QStringLiteral("Одна запись…"), AppKeys::singleRecord(),
                                     [this](const Journal& j) { m_router.newRecord(j); });
     m_newJournal = command(QStringLiteral("Новый журнал…"), AppKeys::newJournal(),
-                           [this] { m_router.requestNewJournal(m_store); });
+                           [this] { m_router.requestNewJournal(); });
     m_newItemGroup = {m_primaryAdd, m_singleRecord, separator(), m_newJournal};
 
     m_importCSV = journalCommand(QStringLiteral("Импорт из CSV…"), AppKeys::importCSV(),

@@ -118,7 +118,7 @@ void AppRouter::exportJournal(const Journal& journal, const std::optional<QList<
     setShowExporter(true);
 }
 
-void AppRouter::requestNewJournal(AppStore&) {
+void AppRouter::requestNewJournal() {
     setShowNewJournal(true);
 }
 

@@ -15,8 +15,6 @@
 
 #include <optional>
 
-class AppStore;
-
 // The file name of a CSV export: the journal's name with every "/" made "-" (nothing else changes), then
 // the suffix, "_", the day as yyyy-MM-dd and ".csv".
 QString exportFileName(const QString& journalName, const QString& suffix, const QDate& day);
@@ -79,8 +77,8 @@ public:
     // Prepares the CSV of the journal (every record when records is nothing) and raises the save panel.
     void exportJournal(const Journal& journal, const std::optional<QList<Record>>& records,
                        const QString& suffix);
-    // Opens the new-journal sheet. Callers pass the store; opening the sheet does not depend on it.
-    void requestNewJournal(AppStore& store);
+    // Opens the new-journal sheet.
+    void requestNewJournal();
     // Opens the record editor on a new record of the journal.
     void newRecord(const Journal& journal);
     // The journal's main add action: batch entry when it has per-item fields, else the record editor.

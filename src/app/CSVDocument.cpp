@@ -5,23 +5,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-QStringList CSVDocument::readableContentTypes() {
-    return {QStringLiteral("text/csv"), QStringLiteral("text/plain")};
-}
-
-QStringList CSVDocument::writableContentTypes() {
-    return readableContentTypes();
-}
-
-CSVDocument CSVDocument::read(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return CSVDocument{file.readAll()};
-}
-
 namespace {
 
 // Qt's own error strings are English; the user reads Russian, so the reason is worded here from what

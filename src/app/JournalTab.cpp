@@ -1,7 +1,5 @@
 #include "JournalTab.h"
 
-#include "model/Model.h"
-
 QString rawValue(JournalTab tab) {
     switch (tab) {
     case JournalTab::dashboard:
@@ -10,8 +8,4 @@ QString rawValue(JournalTab tab) {
         return QStringLiteral("records");
     }
     return {};
-}
-
-std::optional<JournalTab> journalTabFromRaw(QStringView text) {
-    return caseFromRaw(text, std::array{JournalTab::dashboard, JournalTab::records});
 }

@@ -24,7 +24,7 @@ QList<QUuid> journalIDs(const QList<Journal>& journals) {
 }
 
 QString mainWindowTitle(const std::optional<Journal>& shown) {
-    return shown ? shown->name : QStringLiteral("Vostrel Учёт");
+    return shown ? shown->name : productName;
 }
 
 QString deleteJournalTitle(const std::optional<Journal>& journal) {
@@ -45,7 +45,7 @@ std::optional<AlertContent> alertContent(const std::optional<QString>& lastError
     if (lastError)
         return AlertContent{QStringLiteral("Ошибка данных"), *lastError};
     if (message)
-        return AlertContent{QStringLiteral("Vostrel Учёт"), *message};
+        return AlertContent{productName, *message};
     return std::nullopt;
 }
 

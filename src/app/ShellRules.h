@@ -11,6 +11,10 @@
 // What the window's shell shows, computed from the journals and the navigation state alone, so that
 // every rule is reachable without a widget.
 
+// The product's name: the window's title while no journal is shown, the welcome screen's title and the
+// title of every alert that is not a data error.
+inline const QString productName = QStringLiteral("Vostrel Учёт");
+
 // The selection after a repair: the selected journal when it still exists, else the first journal, else
 // nothing.
 std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std::optional<QUuid>& selected);

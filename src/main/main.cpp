@@ -2,6 +2,7 @@
 #include "AppRouter.h"
 #include "MainWindow.h"
 #include "QtFilePanels.h"
+#include "ShellRules.h"
 #include "Startup.h"
 #include "cells/Icons.h"
 #include "store/Store.h"
@@ -19,7 +20,7 @@ namespace {
 
 // The one alert of a start that cannot go on; the application then ends with a failure status.
 int refuseStart(QApplication& app, const QString& text) {
-    std::unique_ptr<QMessageBox> box(makeAlertBox(nullptr, QStringLiteral("Vostrel Учёт"), text));
+    std::unique_ptr<QMessageBox> box(makeAlertBox(nullptr, productName, text));
     box->setIcon(QMessageBox::Warning);
     box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     QObject::connect(box.get(), &QDialog::finished, &app, [&app] { app.exit(1); });
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Vostrel"));
     QApplication::setApplicationName(QStringLiteral("VostrelUchet"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vostrel Учёт"));
+    QApplication::setApplicationDisplayName(productName);
     // The interface is Russian whatever the system's language: numbers, dates and Qt's own texts too.
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     QLocale::setDefault(russian);

@@ -47,7 +47,7 @@ ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels,
     m_sidebar = new SidebarView(store, router, m_splitter);
     m_sidebar->setMinimumWidth(240);
     m_detailStack = new QStackedWidget(m_splitter);
-    m_welcome = new WelcomeView(store, router, m_detailStack);
+    m_welcome = new WelcomeView(router, m_detailStack);
     m_detail = new JournalDetailView(store, router, settings, m_detailStack);
     m_detailStack->addWidget(m_welcome);
     m_detailStack->addWidget(m_detail);
@@ -261,7 +261,7 @@ void ContentView::syncDeleteConfirmation() {
     }
     QMessageBox* box = makeAlertBox(window(), title, deleteJournalMessage());
     box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(QStringLiteral("Vostrel Учёт"));
+    box->setWindowTitle(productName);
     box->setIcon(QMessageBox::Warning);
     QPushButton* remove = box->addButton(QStringLiteral("Удалить журнал"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box->addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);

@@ -35,8 +35,6 @@ QVariant JournalListModel::data(const QModelIndex& index, int role) const {
         return Icons::icon(journal.icon);
     case JournalIDRole:
         return journal.id;
-    case RecordCountRole:
-        return int(journal.records.size());
     case BadgeRole:
         return recordCountBadge(journal);
     default:

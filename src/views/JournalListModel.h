@@ -10,7 +10,7 @@ class AppStore;
 class JournalListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    enum Role { JournalIDRole = Qt::UserRole, RecordCountRole, BadgeRole };
+    enum Role { JournalIDRole = Qt::UserRole, BadgeRole };
 
     explicit JournalListModel(AppStore& store, QObject* parent = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "AppCommands.h"
 #include "ContentView.h"
+#include "ShellRules.h"
 #include "ShortcutText.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
                        QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QStringLiteral("Vostrel Учёт"));
+    setWindowTitle(productName);
     m_content = new ContentView(store, router, panels, settings, this);
     setCentralWidget(m_content);
     resize(1440, 860);

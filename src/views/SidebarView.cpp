@@ -149,7 +149,7 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, QWidget* parent)
     footerLayout->addWidget(create);
     layout->addWidget(footer);
 
-    connect(create, &QPushButton::clicked, this, [this] { m_router.requestNewJournal(m_store); });
+    connect(create, &QPushButton::clicked, this, [this] { m_router.requestNewJournal(); });
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SidebarView::userSelected);
     connect(m_model, &QAbstractItemModel::modelReset, this, &SidebarView::showSelection);

@@ -1,6 +1,7 @@
 #include "WelcomeView.h"
 
 #include "AppRouter.h"
+#include "ShellRules.h"
 #include "Style.h"
 #include "cells/CellStyle.h"
 
@@ -8,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-WelcomeView::WelcomeView(AppStore& store, AppRouter& router, QWidget* parent) : QWidget(parent) {
+WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 40, 40, 40);
     layout->setSpacing(16);
@@ -21,7 +22,7 @@ WelcomeView::WelcomeView(AppStore& store, AppRouter& router, QWidget* parent) : 
     symbol->setAlignment(Qt::AlignHCenter);
     layout->addWidget(symbol);
 
-    auto* title = new QLabel(QStringLiteral("Vostrel Учёт"), this);
+    auto* title = new QLabel(productName, this);
     Style::setText(title, Style::TextStyle::largeTitle, true);
     title->setAlignment(Qt::AlignHCenter);
     layout->addWidget(title);
@@ -50,7 +51,7 @@ WelcomeView::WelcomeView(AppStore& store, AppRouter& router, QWidget* parent) : 
                                 create->iconSize().width(), devicePixelRatioF())));
     layout->addSpacing(4);
     layout->addWidget(create, 0, Qt::AlignHCenter);
-    connect(create, &QPushButton::clicked, this, [&store, &router] { router.requestNewJournal(store); });
+    connect(create, &QPushButton::clicked, this, [&router] { router.requestNewJournal(); });
 
     layout->addStretch(1);
 }

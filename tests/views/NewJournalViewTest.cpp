@@ -11,7 +11,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using testsupport::TempDataFolder;
 
 namespace {
 
@@ -20,7 +19,7 @@ struct Sheet : Shell {
     NewJournalView* view = nullptr;
 
     explicit Sheet(const QList<Journal>& journals = {}) : Shell(journals) {
-        router->requestNewJournal(*store);
+        router->requestNewJournal();
         view = qobject_cast<NewJournalView*>(content().newJournalSheet());
         if (view)
             (void)QTest::qWaitForWindowExposed(view);
@@ -42,54 +41,6 @@ struct Sheet : Shell {
 };
 
 } // namespace
-
-TEST(NewJournalRules, NameFollowsTheTemplateUntilTheUserTypesOne) {
-    const NewJournal::Choice start = NewJournal::initialChoice();
-    EXPECT_EQ(start, (NewJournal::Choice{u"sales"_s, u"Продажи"_s}));
-
-    struct Case {
-        const char* what;
-        NewJournal::Choice before;
-        QString chosen;
-        QString nameAfter;
-    };
-    const Case cases[] = {
-        {"template name is replaced", start, u"finance"_s, u"Доходы и расходы"_s},
-        {"typed name is kept", {u"sales"_s, u"Мои продажи"_s}, u"crm"_s, u"Мои продажи"_s},
-        {"empty name follows again", {u"crm"_s, u""_s}, u"tasks"_s, u"Задачи"_s},
-        {"blanks are not empty", {u"crm"_s, u"   "_s}, u"tasks"_s, u"   "_s},
-        {"same template again", start, u"sales"_s, u"Продажи"_s},
-        {"another template's name counts as typed", {u"sales"_s, u"Склад"_s}, u"crm"_s, u"Склад"_s},
-        {"name of a missing key counts as typed", {u"gone"_s, u"Продажи"_s}, u"crm"_s, u"Продажи"_s},
-    };
-    for (const Case& c : cases) {
-        const NewJournal::Choice after =
-            NewJournal::choose(c.before, Templates::templateFor(c.chosen).value());
-        EXPECT_EQ(after.selectedKey, c.chosen) << c.what;
-        EXPECT_EQ(after.name, c.nameAfter) << c.what;
-    }
-}
-
-TEST(NewJournalRules, BlankNamesCannotCreate) {
-    for (const QString& name : {u""_s, u"   "_s, u"\n\t "_s, u"\u00A0"_s})
-        EXPECT_FALSE(NewJournal::canCreate(name)) << name.toStdString();
-    EXPECT_TRUE(NewJournal::canCreate(u" a "_s));
-}
-
-TEST(NewJournalRules, JournalIsTheTemplatesWithTheTrimmedName) {
-    TempDataFolder folder;
-    const std::optional<Journal> made =
-        NewJournal::journalFor({u"warehouse"_s, u" \n Склад  Опт \t"_s}, folder.clock());
-    ASSERT_TRUE(made);
-    EXPECT_EQ(made->name, u"Склад  Опт"_s);
-    EXPECT_EQ(made->templateKey, u"warehouse"_s);
-    EXPECT_EQ(made->createdAt, folder.now);
-    // Each journal is built anew, ids and all.
-    EXPECT_NE(made->id, NewJournal::journalFor({u"warehouse"_s, u"Склад"_s}, folder.clock())->id);
-
-    EXPECT_FALSE(NewJournal::journalFor({u"nope"_s, u"Имя"_s}, folder.clock()));
-    EXPECT_FALSE(NewJournal::journalFor({u"sales"_s, u"  "_s}, folder.clock()));
-}
 
 TEST(NewJournalView, PickerListsTheCatalogueInOrderWithSalesChosen) {
     Sheet s;

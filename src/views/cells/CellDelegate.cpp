@@ -2,6 +2,7 @@
 
 #include "CellStyle.h"
 #include "LinkActions.h"
+#include "Style.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,7 +29,7 @@ std::optional<CellContent> contentOf(const QModelIndex& index) {
 
 QFont fontFor(const CellContent& content, const QFont& base) {
     if (content.kind == CellContent::Kind::badge) {
-        QFont font = CellStyle::callout(base);
+        QFont font = Style::font(Style::TextStyle::callout, base);
         font.setWeight(QFont::Medium);
         return font;
     }

@@ -105,15 +105,6 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
     return text;
 }
 
-QFont CellStyle::callout(const QFont& base) {
-    QFont font = base;
-    if (base.pointSizeF() > 0)
-        font.setPointSizeF(base.pointSizeF() * 0.92);
-    else
-        font.setPixelSize(qRound(base.pixelSize() * 0.92));
-    return font;
-}
-
 QFont CellStyle::equalWidthDigits(const QFont& base) {
     if (hasEqualWidthDigits(base))
         return base;

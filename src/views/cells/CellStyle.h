@@ -16,8 +16,6 @@ namespace CellStyle {
 // text tones turn into the highlighted text colour so they stay readable.
 QColor toneColor(CellTone tone, const QPalette& palette, std::optional<AppColor> status = std::nullopt,
                  bool selected = false);
-// The callout font: a little smaller than the base font.
-QFont callout(const QFont& base);
 // A font whose digits all have one width, so numbers line up in a column.
 QFont equalWidthDigits(const QFont& base);
 // A system symbol, `size` logical pixels square, in the tint when the theme draws it in one colour;

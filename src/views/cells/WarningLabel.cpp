@@ -1,6 +1,7 @@
 #include "WarningLabel.h"
 
 #include "CellStyle.h"
+#include "Style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ void WarningLabel::changeEvent(QEvent* event) {
 
 void WarningLabel::applyStyle() {
     const QColor orange = CellStyle::toneColor(CellTone::warning, palette());
-    m_text->setFont(CellStyle::callout(font()));
+    m_text->setFont(Style::font(Style::TextStyle::callout, font()));
     QPalette textPalette = m_text->palette();
     textPalette.setColor(QPalette::WindowText, orange);
     textPalette.setColor(QPalette::Text, orange);
