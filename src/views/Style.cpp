@@ -55,33 +55,37 @@ QColor Style::separator(const QWidget* widget) {
     return c;
 }
 
+void Style::setTextColor(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, color);
+    widget->setPalette(p);
+}
+
 void Style::setText(QLabel* label, TextStyle style, bool bold) {
     label->setTextFormat(Qt::PlainText);
     label->setFont(font(style, label->font(), bold));
 }
 
 void Style::setSecondary(QLabel* label) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, secondary(label));
-    label->setPalette(p);
+    setTextColor(label, secondary(label));
 }
 
-void Style::makeProminent(QPushButton* button) {
+void Style::makeProminent(QAbstractButton* button) {
     const QPalette p = button->palette();
     const QColor accent = p.color(QPalette::Highlight);
     QColor dimmed = p.color(QPalette::WindowText);
     dimmed.setAlphaF(0.35);
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: none;"
+    button->setStyleSheet(QStringLiteral("%7 { background-color: %1; color: %2; border: none;"
                                          " border-radius: 7px; padding: 8px 18px; }"
-                                         "QPushButton:hover { background-color: %3; }"
-                                         "QPushButton:pressed { background-color: %4; }"
+                                         "%7:hover { background-color: %3; }"
+                                         "%7:pressed { background-color: %4; }"
                                          // Without its own look a disabled button would still read as
                                          // the action to press.
-                                         "QPushButton:disabled { background-color: %5; color: %6; }")
+                                         "%7:disabled { background-color: %5; color: %6; }")
                               .arg(accent.name(), p.color(QPalette::HighlightedText).name(),
                                    accent.lighter(110).name(), accent.darker(115).name(),
-                                   p.color(QPalette::Window).darker(108).name(),
-                                   dimmed.name(QColor::HexArgb)));
+                                   p.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb),
+                                   QLatin1StringView(button->metaObject()->className())));
 }
 
 void Style::makeLarge(QAbstractButton* button) {

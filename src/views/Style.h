@@ -21,11 +21,14 @@ QColor secondary(const QWidget* widget);
 void setText(QLabel* label, TextStyle style, bool bold = false);
 // Draws a label's text in the secondary colour.
 void setSecondary(QLabel* label);
+// Draws the widget's text (a label's, or what the widget paints with its window text) in the colour.
+void setTextColor(QWidget* widget, const QColor& color);
 // The colour of thin separator lines.
 QColor separator(const QWidget* widget);
 
-// A filled button in the accent colour: the one main action of a screen.
-void makeProminent(QPushButton* button);
+// A filled button in the accent colour: the one main action of a screen (a push button, or a tool button
+// that shows a shared action).
+void makeProminent(QAbstractButton* button);
 // A taller button with a larger font, for the few big actions.
 void makeLarge(QAbstractButton* button);
 
