@@ -63,6 +63,10 @@ QString addButtonTitle(const Journal& journal) {
     return addsInBatch(journal) ? journal.batchTitle : QStringLiteral("Добавить");
 }
 
+QString newRecordsButtonTitle(const Journal& journal) {
+    return addsInBatch(journal) ? journal.batchTitle : QStringLiteral("Новая запись");
+}
+
 QString recordCountBadge(const Journal& journal) {
     return journal.records.isEmpty() ? QString() : QString::number(journal.records.size());
 }

@@ -46,6 +46,9 @@ bool addsInBatch(const Journal& journal);
 QString primaryAddCommandTitle(const std::optional<Journal>& journal);
 // The title of the toolbar's add button: the batch title when the journal adds in batch, else "Добавить".
 QString addButtonTitle(const Journal& journal);
+// The title of a screen's own add button, which stands alone where "Добавить" would say too little (the
+// dashboard, an empty records tab): the batch title when the journal adds in batch, else "Новая запись".
+QString newRecordsButtonTitle(const Journal& journal);
 // The sidebar's record count badge: the count, or nothing for a journal without records.
 QString recordCountBadge(const Journal& journal);
 

@@ -53,6 +53,8 @@ TEST(ShellRules, AddTitlesFollowPerItemFields) {
     EXPECT_EQ(primaryAddCommandTitle(std::nullopt), u"Новая запись…");
     EXPECT_EQ(addButtonTitle(batch), u"Несколько записей");
     EXPECT_EQ(addButtonTitle(single), u"Добавить");
+    EXPECT_EQ(newRecordsButtonTitle(batch), u"Несколько записей");
+    EXPECT_EQ(newRecordsButtonTitle(single), u"Новая запись");
     batch.batchTitle.clear();
     EXPECT_EQ(primaryAddCommandTitle(batch), u"…");
 }
