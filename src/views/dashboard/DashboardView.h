@@ -1,21 +1,76 @@
 #pragma once
 
 #include "JournalTabView.h"
+#include "dashboard/DashboardFigures.h"
 
+#include <QList>
+#include <QUuid>
+
+#include <optional>
+
+class AdaptiveGridLayout;
 class AppRouter;
+class BreakdownSection;
+class DashboardFooter;
+class DashboardHeader;
 class QLabel;
+class QPushButton;
 class QSettings;
+class ReportBox;
+class StatTile;
 
-// The dashboard tab of one journal.
+// The dashboard tab of one journal: the header with the period, a tile per metric, the short report, the
+// ways to the records, the breakdown by a field and the footer. Its period is kept per journal in the
+// settings, written only when the user picks one; the custom days and the breakdown's field live as long
+// as the tab and survive every new copy of the journal. Each redraw computes the period's figures once
+// and hands the same results to the tiles, the report and the breakdown.
 class DashboardView : public JournalTabView {
     Q_OBJECT
 public:
     DashboardView(AppRouter& router, QSettings& settings, const Journal& journal, QWidget* parent = nullptr);
     void setJournal(const Journal& journal) override;
 
+    ReportPeriod period() const { return m_period; }
+    const CustomDates& customDates() const { return m_custom; }
+
+    DashboardHeader* header() const { return m_header; }
+    QLabel* noMetricsText() const { return m_noMetrics; }
+    QList<StatTile*> tiles() const { return m_tiles; }
+    ReportBox* reportBox() const { return m_report; }
+    QPushButton* addButton() const { return m_add; }
+    QPushButton* openRecordsButton() const { return m_openRecords; }
+    QPushButton* periodRecordsButton() const { return m_periodRecords; }
+    BreakdownSection* breakdown() const { return m_breakdown; }
+    DashboardFooter* footer() const { return m_footer; }
+
 private:
+    QWidget* makeActions(QWidget* parent);
+    // The parts that follow the journal alone, then the period's figures.
+    void redraw();
+    // What depends on the period: the description, the tiles, the report and the breakdown.
+    void redrawFigures();
+    void redrawTiles();
+    void redrawBreakdown();
+    void pickPeriod(ReportPeriod period);
+    void showPeriodRecords();
+
     AppRouter& m_router;
     QSettings& m_settings;
     Journal m_journal;
-    QLabel* m_label = nullptr;
+    ReportPeriod m_period = ReportPeriod::thisMonth;
+    CustomDates m_custom;
+    std::optional<QUuid> m_breakdownFieldID; // the field the user picked in the breakdown, if any
+    DashboardFigures m_figures;
+
+    DashboardHeader* m_header = nullptr;
+    QLabel* m_noMetrics = nullptr;
+    QWidget* m_tileGrid = nullptr;
+    AdaptiveGridLayout* m_tileLayout = nullptr;
+    QList<StatTile*> m_tiles;
+    ReportBox* m_report = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_openRecords = nullptr;
+    QPushButton* m_periodRecords = nullptr;
+    BreakdownSection* m_breakdown = nullptr;
+    DashboardFooter* m_footer = nullptr;
 };

@@ -1,0 +1,49 @@
+#include "BreakdownTexts.h"
+
+#include "model/NumberFormat.h"
+
+using namespace Qt::StringLiterals;
+
+QList<FieldDef> breakdownCandidates(const Journal& journal) {
+    QList<FieldDef> candidates;
+    for (const FieldDef& field : journal.fields) {
+        if (field.type == FieldType::text || field.type == FieldType::choice)
+            candidates.append(field);
+    }
+    return candidates;
+}
+
+std::optional<FieldDef> breakdownField(const Journal& journal, const std::optional<QUuid>& picked) {
+    if (journal.metrics.isEmpty())
+        return std::nullopt;
+    if (auto field = journal.field(picked ? picked : journal.breakdownFieldID))
+        return field;
+    const QList<FieldDef> candidates = breakdownCandidates(journal);
+    if (candidates.isEmpty())
+        return std::nullopt;
+    return candidates.first();
+}
+
+QString breakdownCell(const QList<double>& values, qsizetype position, const QList<MetricDef>& metrics) {
+    const double value = values.value(position);
+    if (position < metrics.size())
+        return Statistics::format(value, metrics[position]);
+    return NumberFormat::display(value, QString(), 2);
+}
+
+QString breakdownText(const QList<BreakdownRow>& rows, const FieldDef& field,
+                      const QList<MetricDef>& metrics) {
+    QStringList lines;
+    lines.reserve(rows.size() + 1);
+    QStringList header{field.name};
+    for (const MetricDef& metric : metrics)
+        header.append(metric.title);
+    lines.append(header.join(u'\t'));
+    for (const BreakdownRow& row : rows) {
+        QStringList cells{row.title};
+        for (double value : row.values)
+            cells.append(NumberFormat::string(value));
+        lines.append(cells.join(u'\t'));
+    }
+    return lines.join(u'\n');
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "journal/RecordFilters.h"
+#include "model/Model.h"
+#include "statistics/ReportPeriod.h"
+
+#include <QString>
+
+#include <optional>
+
+// The dashboard's way to the records of its period: the records tab filtered by the date field the first
+// metric counts by.
+
+// That field: the first metric's date field when the journal still has it; later metrics are not asked.
+std::optional<FieldDef> periodDateField(const Journal& journal);
+// "Записи за период (дата оплаты)".
+QString periodRecordsTitle(const FieldDef& field);
+// Fresh filters (`defaults`) narrowed to the period's days by the field; all time keeps the defaults.
+// The filter's end is the period's last second, so the records tab's day range ends on its last day.
+RecordFilters periodFilters(const FieldDef& field, const std::optional<DateInterval>& interval,
+                            RecordFilters defaults);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/Model.h"
+#include "statistics/Statistics.h"
+
+#include <QString>
+
+#include <optional>
+
+// What a metric tile writes under its value.
+
+// The metric's subtitle and, for counts, sums and averages of a journal with group fields, how many
+// groups the counted records belong to ("3 клиента"), joined by " · ". Empty when neither applies.
+QString tileSubtitle(const MetricResult& result, const Journal& journal);
+
+// How a value compares with the period before.
+struct Comparison {
+    enum class Trend { down, same, up };
+
+    Trend trend = Trend::same;
+    QString
+        text; // "+1 500 ₽ к прошлому периоду", "как в прошлом периоде"
+
+    // The symbol drawn beside the text.
+    QString symbol() const;
+
+    bool operator==(const Comparison&) const = default;
+};
+
+// A change too small to show at the metric's precision (0.001 ₽, float noise between two sums of the
+// same amounts) reads as no change rather than as "+0 ₽".
+Comparison comparison(double value, double previous, const MetricDef& metric);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+// The end of the dashboard: "Клавиши", a foldable list of the application's keys (folded when built, in as
+// many columns of at least 280 px as fit), and the paragraph on how the journal's metrics count.
+class DashboardFooter : public QWidget {
+    Q_OBJECT
+public:
+    explicit DashboardFooter(QWidget* parent = nullptr);
+
+    void setJournal(const Journal& journal);
+
+    QToolButton* keysToggle() const { return m_toggle; }
+    QWidget* keysList() const { return m_keys; }
+    QLabel* notes() const { return m_notes; }
+
+private:
+    QToolButton* m_toggle;
+    QWidget* m_keys;
+    QLabel* m_notes;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Card.h"
+
+class QAction;
+class QLabel;
+class QToolButton;
+
+// The short report of the period, selectable, with its copy command. A copy shows "Скопировано" on the
+// button for two seconds after it; each copy schedules its own return of the label and none is cancelled,
+// so the label comes back two seconds after the first of several quick copies.
+class ReportBox : public Card {
+    Q_OBJECT
+public:
+    explicit ReportBox(QWidget* parent = nullptr);
+
+    void setReport(const QString& text);
+    QString report() const;
+
+    // The copy command: the button's action, and Ctrl+Shift+C anywhere in the window while it is shown.
+    QAction* copyAction() const { return m_copy; }
+    QToolButton* copyButton() const { return m_button; }
+
+private:
+    void copy();
+    void showCopied(bool copied);
+
+    QLabel* m_text;
+    QAction* m_copy;
+    QToolButton* m_button;
+};

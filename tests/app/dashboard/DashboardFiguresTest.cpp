@@ -1,0 +1,127 @@
+#include "dashboard/DashboardFigures.h"
+#include "RecordFixtures.h"
+#include "TestSupport.h"
+#include "dashboard/PeriodRecords.h"
+
+using namespace Qt::StringLiterals;
+using namespace testsupport;
+
+namespace {
+
+const Calendar moscow{zone("Europe/Moscow")};
+// A Wednesday.
+const QDateTime now = at("Europe/Moscow", 2026, 3, 18, 15, 30);
+
+QDateTime day(int month, int d) {
+    return at("Europe/Moscow", 2026, month, d);
+}
+
+} // namespace
+
+TEST(DashboardFigures, CountLineFollowsThePluralRuleAndCountsGroupsOverAllRecords) {
+    const FieldDef client = fieldOf(FieldType::text, u"Клиент"_s, u"g");
+    Journal plain = journalOf({fieldOf(FieldType::text)});
+    plain.itemNoun = {u"заказ"_s, u"заказа"_s, u"заказов"_s};
+    const struct {
+        int records;
+        const char* line;
+    } counts[] = {{0, "В журнале: 0 заказов"},    {1, "В журнале: 1 заказ"},     {2, "В журнале: 2 заказа"},
+                  {5, "В журнале: 5 заказов"},    {11, "В журнале: 11 заказов"}, {21, "В журнале: 21 заказ"},
+                  {111, "В журнале: 111 заказов"}};
+    for (const auto& c : counts) {
+        plain.records.clear();
+        for (int i = 0; i < c.records; ++i)
+            plain.records.append(labelled(u"r"_s));
+        EXPECT_EQ(countLine(plain), QString::fromUtf8(c.line)) << c.records;
+    }
+
+    Journal grouped = plain;
+    grouped.fields = {client};
+    grouped.groupNoun = {u"клиент"_s, u"клиента"_s, u"клиентов"_s};
+    grouped.records.clear();
+    EXPECT_EQ(countLine(grouped), u"В журнале: 0 заказов, 0 клиентов");
+    // Keys compare letters without case and blanks around; the period does not matter here.
+    for (const char* who : {"Анна", " анна ", "Борис", "Вера"})
+        grouped.records.append(labelled(u"r"_s, {{client, FieldValue::ofText(QString::fromUtf8(who))}}));
+    EXPECT_EQ(countLine(grouped), u"В журнале: 4 заказа, 3 клиента");
+}
+
+TEST(DashboardFigures, PeriodDescriptions) {
+    const struct {
+        const char* name;
+        ReportPeriod period;
+        CustomDates custom;
+        const char* description;
+    } cases[] = {
+        {"one day is one date", ReportPeriod::today, {}, "18.03.2026"},
+        {"the month ends on its last day", ReportPeriod::thisMonth, {}, "01.03.2026 — 31.03.2026"},
+        {"last week runs Monday to Sunday", ReportPeriod::lastWeek, {}, "09.03.2026 — 15.03.2026"},
+        {"custom days in either order",
+         ReportPeriod::custom,
+         {day(3, 10), day(3, 5)},
+         "05.03.2026 — 10.03.2026"},
+        {"custom single day", ReportPeriod::custom, {day(3, 7), day(3, 7).addSecs(3600)}, "07.03.2026"},
+        {"all time", ReportPeriod::allTime, {}, "Все записи"},
+    };
+    for (const auto& c : cases) {
+        const auto range = interval(c.period, now, c.custom.start, c.custom.end, moscow);
+        EXPECT_EQ(periodDescription(range, moscow), QString::fromUtf8(c.description)) << c.name;
+    }
+}
+
+TEST(DashboardFigures, StoredPeriodFallsBackToThisMonth) {
+    const struct {
+        QVariant stored;
+        ReportPeriod period;
+    } cases[] = {
+        {QVariant(), ReportPeriod::thisMonth},  {u"lastWeek"_s, ReportPeriod::lastWeek},
+        {u"allTime"_s, ReportPeriod::allTime},  {u"ThisYear"_s, ReportPeriod::thisMonth},
+        {u"weekly"_s, ReportPeriod::thisMonth}, {u""_s, ReportPeriod::thisMonth},
+        {QVariant(4), ReportPeriod::thisMonth}, {QStringList{u"custom"_s}, ReportPeriod::thisMonth},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(storedPeriod(c.stored), c.period) << c.stored.toString().toStdString();
+    EXPECT_EQ(periodSettingsKey(QUuid(u"{0a1b2c3d-0000-4000-8000-00000000abcd}"_s)),
+              u"period.0A1B2C3D-0000-4000-8000-00000000ABCD");
+}
+
+TEST(DashboardFigures, ComparisonOnlyForBoundedPeriods) {
+    Journal j = journalOf({});
+    j.metrics = {MetricDef{.id = QUuid::createUuid()}};
+    j.records = {labelled(u"feb"_s, day(2, 10)), labelled(u"mar"_s, day(3, 2)),
+                 labelled(u"mar"_s, day(3, 3))};
+    const CustomDates custom = CustomDates::initial(now, moscow);
+    EXPECT_EQ(custom.start, day(3, 1));
+    const DashboardFigures month = computeFigures(j, ReportPeriod::thisMonth, custom, now, moscow);
+    EXPECT_EQ(month.results[0].value, 2);
+    EXPECT_EQ(month.previous(0), 1.0);
+    EXPECT_EQ(month.previous(1), std::nullopt) << "no result at that position";
+    EXPECT_EQ(computeFigures(j, ReportPeriod::allTime, custom, now, moscow).previous(0), std::nullopt);
+}
+
+TEST(PeriodRecords, FieldOfTheFirstMetricOnly) {
+    const FieldDef paid = fieldOf(FieldType::date, u"Дата оплаты"_s);
+    Journal j = journalOf({paid});
+    EXPECT_EQ(periodDateField(j), std::nullopt);
+    j.metrics = {MetricDef{.id = QUuid::createUuid()},
+                 MetricDef{.id = QUuid::createUuid(), .dateFieldID = paid.id}};
+    EXPECT_EQ(periodDateField(j), std::nullopt) << "a later metric's date field is not asked";
+    j.metrics[0].dateFieldID = QUuid::createUuid();
+    EXPECT_EQ(periodDateField(j), std::nullopt) << "a deleted field";
+    j.metrics[0].dateFieldID = paid.id;
+    ASSERT_EQ(periodDateField(j), paid);
+    EXPECT_EQ(periodRecordsTitle(paid), u"Записи за период (дата оплаты)");
+}
+
+TEST(PeriodRecords, FiltersEndOnThePeriodsLastSecond) {
+    const FieldDef paid = fieldOf(FieldType::date, u"Дата оплаты"_s);
+    RecordFilters defaults;
+    defaults.from = day(3, 1);
+    defaults.to = now;
+    const auto custom = interval(ReportPeriod::custom, now, day(3, 10), day(3, 5), moscow);
+    const RecordFilters narrowed = periodFilters(paid, custom, defaults);
+    EXPECT_EQ(narrowed.dateFieldID, paid.id);
+    EXPECT_EQ(narrowed.from, day(3, 5));
+    EXPECT_EQ(narrowed.to, at("Europe/Moscow", 2026, 3, 10, 23, 59, 59));
+    EXPECT_EQ(periodFilters(paid, std::nullopt, defaults), defaults) << "all time keeps the defaults";
+}
