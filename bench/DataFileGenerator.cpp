@@ -3,6 +3,7 @@
 #include "store/DataFile.h"
 #include "templates/Templates.h"
 
+#include <algorithm>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -29,7 +30,7 @@ void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timel
         const int serial = firstSerial + i;
         Record r;
         r.id = QUuid::createUuid();
-        r.createdAt = timeline.first.addSecs(qint64(serial) * timeline.spacingSeconds);
+        r.createdAt = timeline.first.addSecs(qint64(i) * timeline.spacingSeconds);
         r.updatedAt = r.createdAt.addSecs(qint64(rng() % 86400));
         if (!j.statuses.isEmpty() && rng() % 10 != 0)
             r.statusID = j.statuses[qsizetype(rng() % j.statuses.size())].id;
@@ -58,13 +59,20 @@ void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timel
                                                                     : double(rng() % 500)));
                 break;
             case FieldType::date:
-                // Dates lie in the weeks around the record's creation, as a business's dates do.
-                r.values.insert(key, FieldValue::ofDate(r.createdAt.addDays(qint64(rng() % 21) - 7)));
+                // Dates lie in the days before the record was added, as a business's dates do.
+                r.values.insert(key, FieldValue::ofDate(r.createdAt.addDays(-qint64(rng() % 14))));
                 break;
             case FieldType::checkbox:
                 if (rng() % 2)
                     r.values.insert(key, FieldValue::ofFlag(true));
                 break;
+            }
+        }
+        // A record's status has stamped its date, as setting it in the application does.
+        if (r.statusID) {
+            for (const StatusDef& status : j.statuses) {
+                if (status.id == *r.statusID && status.dateFieldID)
+                    r.values.insert(idText(*status.dateFieldID), FieldValue::ofDate(r.createdAt));
             }
         }
         j.records.append(std::move(r));
@@ -97,7 +105,10 @@ QList<Journal> journals(int records, unsigned seed, const Timeline& timeline) {
     for (const auto& part : plan) {
         Journal j = part.make(fixedClock(timeline.first));
         const int n = records * part.percent / 100;
-        fill(j, n, serial, rng, timeline);
+        // Every journal's records span the whole timeline, as journals kept side by side do.
+        Timeline spread = timeline;
+        spread.spacingSeconds = timeline.spacingSeconds * records / std::max(n, 1);
+        fill(j, n, serial, rng, spread);
         serial += n;
         result.append(std::move(j));
     }
