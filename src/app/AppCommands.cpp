@@ -33,7 +33,11 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
                                        [this](const Journal& j) {
                                            m_router.setSettings(SettingsItem{QUuid::createUuid(), j.id});
                                        });
-    m_viewGroup = {m_dashboardTab, m_recordsTab, m_journalSettings, separator()};
+    // The platform's sidebar command comes after the journal's own.
+    m_toggleSidebar = command(sidebarCommandTitle(true), AppKeys::toggleSidebar(),
+                              [this] { emit toggleSidebarRequested(); });
+    m_toggleSidebar->setObjectName(QStringLiteral("toggleSidebar"));
+    m_viewGroup = {m_dashboardTab, m_recordsTab, m_journalSettings, separator(), m_toggleSidebar};
 
     connect(&m_store, &AppStore::journalsChanged, this, &AppCommands::refresh);
     connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &AppCommands::refresh);
@@ -45,6 +49,10 @@ void AppCommands::refresh() {
     m_primaryAdd->setText(literalLabel(primaryAddCommandTitle(journal)));
     for (QAction* action : std::as_const(m_journalBound))
         action->setEnabled(journal.has_value());
+}
+
+void AppCommands::setSidebarShown(bool shown) {
+    m_toggleSidebar->setText(sidebarCommandTitle(shown));
 }
 
 std::optional<Journal> AppCommands::currentJournal() const {

@@ -38,6 +38,12 @@ public:
 
     // Re-reads titles and enabled states; runs on every change of the journals or the selection.
     void refresh();
+    // The sidebar command's title follows whether the window shows the sidebar.
+    void setSidebarShown(bool shown);
+
+signals:
+    // The sidebar command was chosen: the window hides a shown sidebar and shows a hidden one.
+    void toggleSidebarRequested();
 
 private:
     std::optional<Journal> currentJournal() const;
@@ -58,6 +64,7 @@ private:
     QAction* m_dashboardTab = nullptr;
     QAction* m_recordsTab = nullptr;
     QAction* m_journalSettings = nullptr;
+    QAction* m_toggleSidebar = nullptr;
     QList<QAction*> m_journalBound;
     QList<QAction*> m_newItemGroup;
     QList<QAction*> m_importExportGroup;

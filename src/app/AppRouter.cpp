@@ -106,8 +106,9 @@ void AppRouter::setPendingDeleteJournalID(const std::optional<QUuid>& id) {
         emit pendingDeleteJournalIDChanged();
 }
 
-void AppRouter::setMessage(const std::optional<QString>& message) {
-    if (assign(m_message, message))
+void AppRouter::setMessage(const std::optional<QString>& message, MessageKind kind) {
+    const bool changed = assign(m_message, message);
+    if (assign(m_messageKind, kind) || changed)
         emit messageChanged();
 }
 

@@ -71,8 +71,11 @@ public:
     void setExportName(const QString& name);
     std::optional<QUuid> pendingDeleteJournalID() const { return m_pendingDeleteJournalID; }
     void setPendingDeleteJournalID(const std::optional<QUuid>& id);
+    // A notice says what was done; a failure what could not be done, and the alert shows it as a warning.
+    enum class MessageKind { notice, failure };
     std::optional<QString> message() const { return m_message; }
-    void setMessage(const std::optional<QString>& message);
+    MessageKind messageKind() const { return m_messageKind; }
+    void setMessage(const std::optional<QString>& message, MessageKind kind = MessageKind::notice);
 
     // Prepares the CSV of the journal (every record when records is nothing) and raises the save panel.
     void exportJournal(const Journal& journal, const std::optional<QList<Record>>& records,
@@ -125,4 +128,5 @@ private:
     QString m_exportName = QStringLiteral("Журнал.csv");
     std::optional<QUuid> m_pendingDeleteJournalID;
     std::optional<QString> m_message;
+    MessageKind m_messageKind = MessageKind::notice;
 };

@@ -1,5 +1,7 @@
 #include "ShellRules.h"
 
+#include "model/NumberFormat.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -41,16 +43,20 @@ QString deleteJournalMessage() {
 }
 
 std::optional<AlertContent> alertContent(const std::optional<QString>& lastError,
-                                         const std::optional<QString>& message) {
+                                         const std::optional<QString>& message, bool messageIsFailure) {
     if (lastError)
-        return AlertContent{QStringLiteral("Ошибка данных"), *lastError};
+        return AlertContent{QStringLiteral("Ошибка данных"), *lastError, true};
     if (message)
-        return AlertContent{productName, *message};
+        return AlertContent{productName, *message, messageIsFailure};
     return std::nullopt;
 }
 
 bool addsInBatch(const Journal& journal) {
     return !journal.perItemFields().isEmpty();
+}
+
+QString sidebarCommandTitle(bool sidebarShown) {
+    return sidebarShown ? QStringLiteral("Скрыть боковую панель") : QStringLiteral("Показать боковую панель");
 }
 
 QString primaryAddCommandTitle(const std::optional<Journal>& journal) {
@@ -68,7 +74,8 @@ QString newRecordsButtonTitle(const Journal& journal) {
 }
 
 QString recordCountBadge(const Journal& journal) {
-    return journal.records.isEmpty() ? QString() : QString::number(journal.records.size());
+    return journal.records.isEmpty() ? QString()
+                                     : NumberFormat::display(double(journal.records.size()), {}, 0);
 }
 
 QString exportSavedMessage(const QString& path) {

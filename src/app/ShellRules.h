@@ -30,17 +30,22 @@ QString deleteJournalTitle(const std::optional<Journal>& journal);
 QString deleteJournalMessage();
 
 // The one alert of the window: a store error comes first and gives the title "Ошибка данных"; otherwise
-// a notice under the product's name. Nothing when neither is set (an empty notice still shows).
+// the router's message under the product's name. Nothing when neither is set (an empty message still
+// shows). A store error and a message that reports a failure are shown as warnings.
 struct AlertContent {
     QString title;
     QString text;
+    bool warning = false;
     bool operator==(const AlertContent&) const = default;
 };
 std::optional<AlertContent> alertContent(const std::optional<QString>& lastError,
-                                         const std::optional<QString>& message);
+                                         const std::optional<QString>& message, bool messageIsFailure);
 
 // Whether the journal's main add action opens batch entry (it has per-item fields) or the record editor.
 bool addsInBatch(const Journal& journal);
+// The View menu's sidebar command, named after what it will do.
+QString sidebarCommandTitle(bool sidebarShown);
+
 // The title of the menu's main add command: the batch title and "…" when the journal adds in batch,
 // otherwise "Новая запись…" (also without a journal).
 QString primaryAddCommandTitle(const std::optional<Journal>& journal);
@@ -49,7 +54,8 @@ QString addButtonTitle(const Journal& journal);
 // The title of a screen's own add button, which stands alone where "Добавить" would say too little (the
 // dashboard, an empty records tab): the batch title when the journal adds in batch, else "Новая запись".
 QString newRecordsButtonTitle(const Journal& journal);
-// The sidebar's record count badge: the count, or nothing for a journal without records.
+// The sidebar's record count badge: the count grouped in thousands ("10 000"), or nothing for a journal
+// without records.
 QString recordCountBadge(const Journal& journal);
 
 // The notices after the save panel.

@@ -30,6 +30,9 @@ inline QKeySequence recordsTab() {
 inline QKeySequence journalSettings() {
     return QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Comma);
 }
+inline QKeySequence toggleSidebar() {
+    return QKeySequence(Qt::CTRL | Qt::META | Qt::Key_S);
+}
 // The platform's quit key; platforms without a theme binding get Ctrl+Q.
 QKeySequence quit();
 

@@ -27,6 +27,10 @@
 
 namespace {
 
+const QSize minimumWindow(1050, 680);
+constexpr int sidebarMinimum = 240;
+constexpr int sidebarIdeal = 270;
+
 // The new-journal sheet has a flag, not an item; while the flag is up it is always this one sheet.
 const QUuid newJournalSheetID = QUuid::fromString(QStringLiteral("{6f1c1e52-3d0b-4b0e-9a57-3a2f4f3c2b10}"));
 
@@ -35,17 +39,16 @@ const QUuid newJournalSheetID = QUuid::fromString(QStringLiteral("{6f1c1e52-3d0b
 ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
                          QWidget* parent)
     : QWidget(parent), m_store(store), m_router(router), m_panels(panels) {
-    setMinimumSize(1050, 680);
+    setMinimumSize(minimumWindow);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->setChildrenCollapsible(false);
     m_splitter->setHandleWidth(1);
     m_splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }")
                                   .arg(Style::separator(this).name(QColor::HexArgb)));
     m_sidebar = new SidebarView(store, router, m_splitter);
-    m_sidebar->setMinimumWidth(240);
+    m_sidebar->setMinimumWidth(sidebarMinimum);
     m_detailStack = new QStackedWidget(m_splitter);
     m_welcome = new WelcomeView(router, m_detailStack);
     m_detail = new JournalDetailView(store, router, settings, m_detailStack);
@@ -53,9 +56,16 @@ ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels,
     m_detailStack->addWidget(m_detail);
     m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_detailStack);
+    // The detail column takes the width the sidebar leaves, whatever its content would like: a long title
+    // there is cut short rather than narrowing the sidebar or widening the window.
+    m_detailStack->setMinimumWidth(minimumWindow.width() - sidebarMinimum - m_splitter->handleWidth());
+    m_splitter->setCollapsible(0, true);
+    m_splitter->setCollapsible(1, false);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({270, 1440 - 270});
+    m_sidebarWidth = sidebarIdeal;
+    m_splitter->setSizes({sidebarIdeal, 1440 - sidebarIdeal});
+    connect(m_splitter, &QSplitter::splitterMoved, this, &ContentView::dividerMoved);
     layout->addWidget(m_splitter);
 
     const auto afterClose = [this] { updateAlert(); };
@@ -112,6 +122,28 @@ void ContentView::showEvent(QShowEvent* event) {
     // A store error from loading was set before anyone listened: show it now.
     updateAlert();
     QTimer::singleShot(migrationNoteDelayMs, this, &ContentView::moveMigrationNote);
+}
+
+void ContentView::setSidebarShown(bool shown) {
+    if (shown == m_sidebarShown)
+        return;
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (!shown)
+        m_sidebarWidth = sizes.value(0);
+    m_splitter->setSizes(shown ? QList<int>{m_sidebarWidth, total - m_sidebarWidth} : QList<int>{0, total});
+    m_sidebarShown = shown;
+    emit sidebarShownChanged(shown);
+}
+
+void ContentView::dividerMoved() {
+    const int width = m_splitter->sizes().value(0);
+    if (width > 0)
+        m_sidebarWidth = width;
+    if ((width > 0) != m_sidebarShown) {
+        m_sidebarShown = width > 0;
+        emit sidebarShownChanged(m_sidebarShown);
+    }
 }
 
 void ContentView::fixSelection() {
@@ -225,7 +257,7 @@ void ContentView::handleImport(const QString& path) {
     if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
         m_router.setImportPreview(std::move(*item));
     else
-        m_router.setMessage(std::get<QString>(outcome));
+        m_router.setMessage(std::get<QString>(outcome), AppRouter::MessageKind::failure);
 }
 
 void ContentView::openExporter() {
@@ -241,7 +273,10 @@ void ContentView::openExporter() {
         if (!path.isEmpty()) {
             // The panel only names the file; the export counts as saved once the file is really written.
             const std::optional<QString> failure = self->m_router.exportDocument().write(path);
-            self->m_router.setMessage(failure ? exportFailedMessage(*failure) : exportSavedMessage(path));
+            if (failure)
+                self->m_router.setMessage(exportFailedMessage(*failure), AppRouter::MessageKind::failure);
+            else
+                self->m_router.setMessage(exportSavedMessage(path));
         }
         self->updateAlert();
     });
@@ -298,7 +333,8 @@ bool ContentView::overlayUp() const {
 void ContentView::updateAlert() {
     if (m_clearingAlert)
         return;
-    const std::optional<AlertContent> content = alertContent(m_store.lastError(), m_router.message());
+    const std::optional<AlertContent> content = alertContent(
+        m_store.lastError(), m_router.message(), m_router.messageKind() == AppRouter::MessageKind::failure);
     if (!content) {
         if (m_alert)
             m_alert->done(QMessageBox::Ok);
@@ -306,6 +342,7 @@ void ContentView::updateAlert() {
     }
     if (m_alert) {
         setAlertText(m_alert, content->title, content->text);
+        m_alert->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
         return;
     }
     // Shown once nothing else is over the window; every sheet or panel that closes asks again.
@@ -313,7 +350,7 @@ void ContentView::updateAlert() {
         return;
     QMessageBox* box = makeAlertBox(window(), content->title, content->text);
     box->setWindowModality(Qt::WindowModal);
-    box->setIcon(m_store.lastError() ? QMessageBox::Warning : QMessageBox::Information);
+    box->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     box->setDefaultButton(ok);

@@ -32,6 +32,11 @@ public:
     // How long after coming on screen the migration note is moved into the alert.
     static constexpr int migrationNoteDelayMs = 600;
 
+    // The user may hide the sidebar (the View menu's command, or by dragging the divider to the edge) and
+    // show it again at its former width. Held for the run only.
+    bool sidebarShown() const { return m_sidebarShown; }
+    void setSidebarShown(bool shown);
+
     SidebarView* sidebar() const { return m_sidebar; }
     WelcomeView* welcome() const { return m_welcome; }
     JournalDetailView* detail() const { return m_detail; }
@@ -45,6 +50,9 @@ public:
     QDialog* batchSheet() const;
     QDialog* importPreviewSheet() const;
     QDialog* settingsSheet() const;
+
+signals:
+    void sidebarShownChanged(bool shown);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,6 +74,7 @@ private:
     void updateAlert();
     bool overlayUp() const;
     void moveMigrationNote();
+    void dividerMoved();
 
     AppStore& m_store;
     AppRouter& m_router;
@@ -77,6 +86,8 @@ private:
     QStackedWidget* m_detailStack = nullptr;
     WelcomeView* m_welcome = nullptr;
     JournalDetailView* m_detail = nullptr;
+    bool m_sidebarShown = true;
+    int m_sidebarWidth = 0; // the width to show a hidden sidebar at
 
     SheetPresenter* m_newJournal = nullptr;
     SheetPresenter* m_editor = nullptr;

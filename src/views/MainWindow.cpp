@@ -32,6 +32,9 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     view->addActions(m_commands->viewGroup());
     // Titles and enabled states are fresh whenever a menu opens, not only after a change was announced.
+    connect(m_commands, &AppCommands::toggleSidebarRequested, this,
+            [this] { m_content->setSidebarShown(!m_content->sidebarShown()); });
+    connect(m_content, &ContentView::sidebarShownChanged, m_commands, &AppCommands::setSidebarShown);
     connect(file, &QMenu::aboutToShow, m_commands, &AppCommands::refresh);
     connect(view, &QMenu::aboutToShow, m_commands, &AppCommands::refresh);
 }

@@ -25,6 +25,23 @@ void JournalListView::mousePressEvent(QMouseEvent* event) {
     QListView::mousePressEvent(event);
 }
 
+QItemSelectionModel::SelectionFlags JournalListView::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const {
+    if (!event)
+        return QListView::selectionCommand(index, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        // The press may begin a drag: wait for the release.
+        return QItemSelectionModel::NoUpdate;
+    case QEvent::MouseButtonRelease:
+        return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+    default:
+        return QListView::selectionCommand(index, event);
+    }
+}
+
 namespace {
 
 // A row: the journal's icon and name, and at the trailing edge a capsule with its record count.

@@ -9,7 +9,9 @@ class AppStore;
 class JournalListModel;
 class QMenu;
 
-// The list view of the sidebar. A right click opens the row's context menu without moving the selection.
+// The list view of the sidebar. A right click opens the row's context menu without moving the selection,
+// and a row is selected when the mouse button is released on it, so dragging a row to another place
+// leaves the selection as it was.
 class JournalListView : public QListView {
     Q_OBJECT
 public:
@@ -17,6 +19,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 };
 
 // The sidebar column: the journals in the user's order with their icons and record counts, the selection

@@ -26,6 +26,15 @@ TEST(ShellRules, SelectionRepair) {
         EXPECT_EQ(repairedSelection(c.journals, c.selected), c.expected) << c.name;
 }
 
+TEST(ShellRules, RecordCountBadgeGroupsThousands) {
+    const struct {
+        int records;
+        QString badge;
+    } cases[] = {{0, u""_s}, {7, u"7"_s}, {10'000, u"10\u00A0000"_s}};
+    for (const auto& c : cases)
+        EXPECT_EQ(recordCountBadge(named(Templates::blank(), u"Ж"_s, c.records)), c.badge) << c.records;
+}
+
 TEST(ShellRules, DeleteTitleCountsWithTheJournalsNoun) {
     Journal journal = Templates::blank();
     journal.name = u"Склад"_s;

@@ -27,6 +27,13 @@ TEST(ContentView, WithoutJournalsShowsWelcome) {
     EXPECT_GE(shell.content().sidebar()->width(), 240);
 }
 
+// The detail column's content never takes width from the sidebar.
+TEST(ContentView, ALongJournalNameLeavesTheSidebarItsWidth) {
+    Shell shell({named(Templates::blank(), u"Журнал с очень длинным названием "_s.repeated(12))});
+    EXPECT_EQ(shell.content().sidebar()->width(), 270);
+    EXPECT_EQ(shell.window->width(), 1440);
+}
+
 TEST(ContentView, KeepsASelectedJournal) {
     const Journal a = named(Templates::blank(), u"А"_s);
     const Journal b = named(Templates::tasks(), u"Б"_s);
@@ -151,6 +158,7 @@ TEST(ContentView, ImportReadsTheChosenFile) {
     EXPECT_EQ(shell.router->message(),
               u"Не удалось прочитать файл как текст (поддерживаются UTF-8 и Windows-1251).");
     ASSERT_TRUE(shell.content().alert());
+    EXPECT_EQ(shell.content().alert()->icon(), QMessageBox::Warning);
     shell.content().alert()->accept();
     EXPECT_FALSE(shell.router->message());
 
@@ -175,6 +183,7 @@ TEST(ContentView, ExportIsReportedOnlyAfterTheFileIsWritten) {
     shell.panels.answerSave(target);
     EXPECT_FALSE(shell.router->showExporter());
     EXPECT_EQ(shell.router->message(), u"Экспорт сохранён: "_s + target);
+    EXPECT_EQ(shell.content().alert()->icon(), QMessageBox::Information);
     QFile written(target);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), shell.router->exportDocument().data);
@@ -185,6 +194,7 @@ TEST(ContentView, ExportIsReportedOnlyAfterTheFileIsWritten) {
     ASSERT_TRUE(shell.router->message());
     EXPECT_TRUE(shell.router->message()->startsWith(u"Не удалось сохранить файл: "))
         << shell.router->message()->toStdString();
+    EXPECT_EQ(shell.content().alert()->icon(), QMessageBox::Warning);
     shell.content().alert()->accept();
 
     shell.router->exportJournal(journal, std::nullopt, QString());
@@ -238,12 +248,14 @@ TEST(ContentView, OneAlertForErrorsAndNotices) {
     EXPECT_EQ(alert->text(), u"Vostrel Учёт");
     EXPECT_EQ(alert->informativeText(), u"Готово");
     EXPECT_EQ(alert->textFormat(), Qt::PlainText);
+    EXPECT_EQ(alert->icon(), QMessageBox::Information);
 
     // A store error takes the open alert over; closing it clears both texts.
     shell.store->setLastError(u"Не удалось сохранить данные: диск заполнен"_s);
     EXPECT_EQ(shell.content().alert(), alert);
     EXPECT_EQ(alert->text(), u"Ошибка данных");
     EXPECT_EQ(alert->informativeText(), u"Не удалось сохранить данные: диск заполнен");
+    EXPECT_EQ(alert->icon(), QMessageBox::Warning);
     ASSERT_EQ(alert->buttons().size(), 1);
     EXPECT_EQ(alert->buttons().first()->text(), u"OK");
     alert->buttons().first()->click();

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QSplitter>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -19,8 +20,25 @@ TEST(MainWindow, MenusHoldTheCommandGroups) {
     EXPECT_EQ(menuTitles(menus[0]->menu()),
               (QStringList{u"Несколько записей…"_s, u"Одна запись…"_s, u"—"_s, u"Новый журнал…"_s, u"—"_s,
                            u"Импорт из CSV…"_s, u"Экспорт журнала в CSV…"_s, u"—"_s, u"Выход"_s}));
-    EXPECT_EQ(menuTitles(menus[1]->menu()),
-              (QStringList{u"Итоги"_s, u"Записи"_s, u"Настройки журнала…"_s, u"—"_s}));
+    EXPECT_EQ(menuTitles(menus[1]->menu()), (QStringList{u"Итоги"_s, u"Записи"_s, u"Настройки журнала…"_s,
+                                                         u"—"_s, u"Скрыть боковую панель"_s}));
+}
+
+// The sidebar hides and comes back at the width it had; the command names what it will do.
+TEST(MainWindow, TheSidebarCommandHidesAndShowsTheSidebar) {
+    Shell shell({Templates::blank()});
+    QSplitter* splitter = shell.content().splitter();
+    auto* command = shell.window->findChild<QAction*>(u"toggleSidebar"_s);
+    ASSERT_TRUE(command);
+    EXPECT_TRUE(splitter->isCollapsible(0));
+    EXPECT_FALSE(splitter->isCollapsible(1));
+    splitter->setSizes({300, 1140});
+    QTest::keyClick(shell.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::MetaModifier);
+    EXPECT_EQ(splitter->sizes().first(), 0);
+    EXPECT_EQ(command->text(), u"Показать боковую панель");
+    command->trigger();
+    EXPECT_EQ(splitter->sizes().first(), 300);
+    EXPECT_EQ(command->text(), u"Скрыть боковую панель");
 }
 
 // Every shortcut reaches its command from the window, and the command acts on the selected journal.
