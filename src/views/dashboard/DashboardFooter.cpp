@@ -2,6 +2,7 @@
 
 #include "AdaptiveGridLayout.h"
 #include "Style.h"
+#include "WrappedText.h"
 #include "cells/CellStyle.h"
 #include "dashboard/FooterTexts.h"
 
@@ -14,7 +15,8 @@
 using namespace Qt::StringLiterals;
 
 DashboardFooter::DashboardFooter(QWidget* parent)
-    : QWidget(parent), m_toggle(new QToolButton(this)), m_keys(new QWidget(this)), m_notes(new QLabel(this)) {
+    : QWidget(parent), m_toggle(new QToolButton(this)), m_keys(new QWidget(this)),
+      m_notes(new WrappedText(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     // The two parts stand apart like the tab's sections.
@@ -65,9 +67,8 @@ DashboardFooter::DashboardFooter(QWidget* parent)
     layout->addLayout(keysGroup);
 
     m_notes->setObjectName(u"metricNotes"_s);
-    Style::setText(m_notes, Style::TextStyle::callout);
-    m_notes->setWordWrap(true);
-    Style::setSecondary(m_notes);
+    m_notes->setFont(Style::font(Style::TextStyle::callout, m_notes->font()));
+    m_notes->setTextColor(Style::secondary(m_notes));
     layout->addWidget(m_notes);
 
     // A disclosure, not a switch: the arrow alone shows whether the list is open.

@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-class QLabel;
 class QToolButton;
+class WrappedText;
 
 // The end of the dashboard: "Клавиши", a foldable list of the application's keys (folded when built, in as
 // many columns of at least 280 px as fit), and the paragraph on how the journal's metrics count.
@@ -18,10 +18,10 @@ public:
 
     QToolButton* keysToggle() const { return m_toggle; }
     QWidget* keysList() const { return m_keys; }
-    QLabel* notes() const { return m_notes; }
+    WrappedText* notes() const { return m_notes; }
 
 private:
     QToolButton* m_toggle;
     QWidget* m_keys;
-    QLabel* m_notes;
+    WrappedText* m_notes;
 };

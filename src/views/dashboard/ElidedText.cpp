@@ -44,6 +44,10 @@ QStringList ElidedText::lines(int width) const {
     QString flat = m_text;
     flat.replace(u'\n', u' ');
     QTextLayout layout(flat, font());
+    // A word longer than a line breaks where the line ends rather than running out of the widget.
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
     layout.beginLayout();
     QStringList result;
     while (true) {

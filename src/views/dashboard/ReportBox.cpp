@@ -3,6 +3,7 @@
 #include "DrawnSymbols.h"
 #include "ShortcutText.h"
 #include "Style.h"
+#include "WrappedText.h"
 #include "cells/CellStyle.h"
 
 #include <QAction>
@@ -17,17 +18,15 @@
 using namespace Qt::StringLiterals;
 
 ReportBox::ReportBox(QWidget* parent)
-    : Card(12, parent), m_text(new QLabel(this)), m_copy(new QAction(this)), m_button(new QToolButton(this)) {
+    : Card(12, parent), m_text(new WrappedText(this)), m_copy(new QAction(this)),
+      m_button(new QToolButton(this)) {
     setObjectName(u"reportBox"_s);
     auto* title = new QLabel(u"Краткий отчёт"_s, this);
     Style::setText(title, Style::TextStyle::headline);
     contentLayout()->addWidget(title);
 
     m_text->setObjectName(u"reportText"_s);
-    Style::setText(m_text, Style::TextStyle::title3);
-    m_text->setWordWrap(true);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    m_text->setFont(Style::font(Style::TextStyle::title3, m_text->font()));
     contentLayout()->addWidget(m_text);
 
     m_copy->setObjectName(u"copyReport"_s);

@@ -3,8 +3,8 @@
 #include "Card.h"
 
 class QAction;
-class QLabel;
 class QToolButton;
+class WrappedText;
 
 // The short report of the period, selectable, with its copy command. A copy shows "Скопировано" on the
 // button for two seconds after it; each copy schedules its own return of the label and none is cancelled,
@@ -25,7 +25,7 @@ private:
     void copy();
     void showCopied(bool copied);
 
-    QLabel* m_text;
+    WrappedText* m_text;
     QAction* m_copy;
     QToolButton* m_button;
 };

@@ -9,6 +9,7 @@
 #include "dashboard/DashboardHeader.h"
 #include "dashboard/ReportBox.h"
 #include "dashboard/StatTile.h"
+#include "dashboard/WrappedText.h"
 #include "templates/Templates.h"
 
 #include <QClipboard>
@@ -181,6 +182,19 @@ TEST(DashboardView, ReportCopiesByButtonAndKeyAndItsMarkReturnsAfterTheFirstPres
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(shell.window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+TEST(DashboardView, AReportWordLongerThanTheBoxWrapsInsideIt) {
+    Journal j = salesPaidOn({});
+    j.reportTemplate = QString(600, u'ж');
+    Shell shell({j});
+    shell.window->resize(1050, 680);
+    QCoreApplication::processEvents();
+    ReportBox* box = dashboardOf(shell)->reportBox();
+    const auto* text = box->findChild<WrappedText*>();
+    ASSERT_TRUE(text);
+    EXPECT_LE(text->geometry().right(), box->width());
+    EXPECT_GE(text->height(), 3 * text->fontMetrics().height()) << "every line of it shown";
 }
 
 TEST(DashboardView, ActionsSetTheRoutersFields) {
