@@ -1,5 +1,6 @@
 #include "records/RecordEditorRules.h"
 
+#include "journal/DuplicateIndex.h"
 #include "model/NumberFormat.h"
 
 #include <algorithm>
@@ -55,20 +56,9 @@ std::optional<QUuid> initialFocus(const Journal& journal, bool isNew) {
     return std::nullopt;
 }
 
-QList<Journal::DuplicateFinding> duplicates(const Journal& journal, const Record& record) {
-    return journal.possibleDuplicates(journal.normalized(record), {record.id});
-}
-
-QStringList duplicateInputs(const Journal& journal, const Record& record) {
-    const Record stored = journal.normalized(record);
-    QStringList inputs;
-    for (const FieldDef& f : journal.fields) {
-        if (f.isUnique)
-            inputs.append(journal.displayValue(stored, f));
-    }
-    if (journal.canCheckIdentity())
-        inputs.append(journal.identityKey(stored));
-    return inputs;
+QList<Journal::DuplicateFinding> duplicates(const Journal& journal, const Record& record,
+                                            const DuplicateIndex& index) {
+    return index.findings(journal.normalized(record), {record.id});
 }
 
 QString duplicateLine(const Journal& journal, const Journal::DuplicateFinding& finding) {

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class DuplicateIndex;
+
 // What the record editor shows and decides, kept apart from its widgets.
 namespace RecordEditor {
 
@@ -39,13 +41,9 @@ std::optional<QUuid> initialFocus(const Journal& journal, bool isNew);
 inline constexpr qsizetype segmentedStatusLimit = 5;
 
 // The stored records the working record may repeat: the search runs on the record as it will be stored
-// (normalised) and passes over the record itself.
-QList<Journal::DuplicateFinding> duplicates(const Journal& journal, const Record& record);
-
-// What the findings of a record depend on, besides the journal: the record's unique values and identity key
-// as stored. Two records with equal inputs have equal findings, so a sheet searches again only when its
-// working record's inputs change, not on every keystroke in a note.
-QStringList duplicateInputs(const Journal& journal, const Record& record);
+// (normalised) and passes over the record itself. The index, made from the same journal, finds the same.
+QList<Journal::DuplicateFinding> duplicates(const Journal& journal, const Record& record,
+                                            const DuplicateIndex& index);
 
 // One finding as a form lists it: the reason, ": ", the found record's short description, " — " and its
 // status's name, or "без статуса" when it has none the journal knows.

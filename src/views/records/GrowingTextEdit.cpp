@@ -40,9 +40,8 @@ void GrowingTextEdit::fitHeight() {
     int lines = int(document()->documentLayout()->documentSize().height());
     lines = std::max(lines, document()->blockCount());
     lines = std::clamp(lines, m_minLines, m_maxLines);
-    const QMargins margins = contentsMargins();
-    const int height = lines * fontMetrics().lineSpacing() + 2 * int(document()->documentMargin()) +
-                       margins.top() + margins.bottom() + 2;
+    const int height =
+        lines * fontMetrics().lineSpacing() + 2 * int(document()->documentMargin()) + 2 * frameWidth() + 2;
     if (height != this->height()) {
         setFixedHeight(height);
         updateGeometry();

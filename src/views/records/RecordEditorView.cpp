@@ -4,6 +4,7 @@
 #include "ConfirmBox.h"
 #include "EditorRows.h"
 #include "FormSection.h"
+#include "SheetForm.h"
 #include "StatusPicker.h"
 #include "Style.h"
 #include "cells/WarningLabel.h"
@@ -24,7 +25,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int padding = 20;
+using SheetForm::padding;
 constexpr QSize minimumSheet(640, 600);
 constexpr QSize idealSheet(720, 780);
 
@@ -39,7 +40,7 @@ void setSecondary(QLabel* label) {
 RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Journal& journal,
                                    const EditorItem& item, QWidget* parent)
     : QDialog(parent), m_store(store), m_router(router), m_journal(journal), m_isNew(item.isNew),
-      m_record(item.record) {
+      m_record(item.record), m_index(journal) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -52,11 +53,7 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     m_title->setContentsMargins(padding, padding, padding, 8);
     layout->addWidget(m_title);
 
-    m_scroll = new QScrollArea(this);
-    m_scroll->setObjectName(u"editorForm"_s);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll = SheetForm::scrollArea(this, u"editorForm"_s);
     m_scroll->setWidget(buildForm());
     layout->addWidget(m_scroll, 1);
 
@@ -64,7 +61,7 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     buttons->setContentsMargins(padding, padding, padding, padding);
     buttons->setSpacing(10);
     if (!m_isNew) {
-        m_delete = button(u"Удалить"_s, u"deleteRecord"_s);
+        m_delete = SheetForm::button(this, u"Удалить"_s, u"deleteRecord"_s);
         QPalette red = m_delete->palette();
         red.setColor(QPalette::ButtonText, QColor(0xFF, 0x3B, 0x30));
         m_delete->setPalette(red);
@@ -72,10 +69,10 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
         buttons->addWidget(m_delete);
     }
     buttons->addStretch(1);
-    m_cancel = button(u"Отмена"_s, u"cancel"_s);
+    m_cancel = SheetForm::button(this, u"Отмена"_s, u"cancel"_s);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(m_cancel);
-    m_save = button(m_isNew ? u"Добавить"_s : u"Сохранить"_s, u"saveRecord"_s);
+    m_save = SheetForm::button(this, m_isNew ? u"Добавить"_s : u"Сохранить"_s, u"saveRecord"_s);
     // The one default button: Return saves, and does nothing while it is disabled.
     m_save->setDefault(true);
     Style::makeProminent(m_save);
@@ -83,20 +80,13 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     buttons->addWidget(m_save);
     layout->addLayout(buttons);
 
-    setMinimumSize(minimumSheet);
-    QSize size = idealSheet;
-    // Over a smaller window the sheet keeps within it, down to its own minimum.
-    if (parent)
-        size = size.boundedTo(parent->window()->size()).expandedTo(minimumSheet);
-    resize(size);
+    SheetForm::setSize(this, minimumSheet, idealSheet);
     refresh();
 }
 
 QWidget* RecordEditorView::buildForm() {
     auto* content = new QWidget(m_scroll);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(padding, 8, padding, 8);
-    column->setSpacing(14);
+    QVBoxLayout* column = SheetForm::column(content);
     const auto addRow = [this](FormSection* section, const FieldDef& field) {
         EditorRow* row = makeEditorRow(field, m_record, m_router.calendar(), m_router.clock(), section);
         if (row->hasOwnTitle())
@@ -155,14 +145,6 @@ QWidget* RecordEditorView::buildForm() {
     return content;
 }
 
-QPushButton* RecordEditorView::button(const QString& text, const QString& name) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    Style::makeLarge(b);
-    return b;
-}
-
 QStringList RecordEditorView::duplicateLines() const {
     QStringList lines;
     if (m_duplicateSection->isHidden())
@@ -176,12 +158,7 @@ QStringList RecordEditorView::duplicateLines() const {
 
 void RecordEditorView::refresh() {
     showTitle();
-    // The search runs over every stored record: only again when what it looks for changed.
-    if (QStringList inputs = RecordEditor::duplicateInputs(m_journal, m_record);
-        inputs != m_duplicateInputs) {
-        m_duplicates = RecordEditor::duplicates(m_journal, m_record);
-        m_duplicateInputs = std::move(inputs);
-    }
+    m_duplicates = RecordEditor::duplicates(m_journal, m_record, m_index);
     const QStringList lines = RecordEditor::duplicateSection(m_journal, m_duplicates);
     for (qsizetype i = 0; i < m_duplicateLabels.size(); ++i) {
         m_duplicateLabels[i]->setVisible(i < lines.size());

@@ -2,6 +2,7 @@
 
 #include "SheetItems.h"
 
+#include "journal/DuplicateIndex.h"
 #include "model/Model.h"
 
 #include <QDialog>
@@ -49,7 +50,6 @@ protected:
 
 private:
     QWidget* buildForm();
-    QPushButton* button(const QString& text, const QString& name);
     // After every edit: the title, the duplicate findings and what shows them, the save button.
     void refresh();
     void showTitle();
@@ -63,9 +63,11 @@ private:
     const Journal m_journal;
     const bool m_isNew;
     Record m_record;
+    // The journal stays the same while the sheet is open: its duplicate keys are worked out once, so a
+    // keystroke looks its findings up instead of passing over every stored record.
+    const DuplicateIndex m_index;
     // Found once per edit and shared by the form's section, the save road and the alert.
     QList<Journal::DuplicateFinding> m_duplicates;
-    std::optional<QStringList> m_duplicateInputs;
     bool m_focusSet = false;
 
     QString m_titleText;

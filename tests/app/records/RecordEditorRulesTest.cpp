@@ -1,6 +1,7 @@
 #include "records/RecordEditorRules.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
+#include "journal/DuplicateIndex.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
@@ -78,14 +79,16 @@ TEST(RecordEditorRules, DuplicatesOfTheRecordAsStoredPassingOverItself) {
     Record working;
     working.id = QUuid::createUuid();
     put(working, site, FieldValue::ofText(u" example.com "_s));
-    EXPECT_EQ(RecordEditor::duplicates(o.journal, working).size(), 1);
-    EXPECT_TRUE(RecordEditor::duplicates(o.journal, o.journal.records[0]).isEmpty());
+    EXPECT_EQ(RecordEditor::duplicates(o.journal, working, DuplicateIndex(o.journal)).size(), 1);
+    EXPECT_TRUE(
+        RecordEditor::duplicates(o.journal, o.journal.records[0], DuplicateIndex(o.journal)).isEmpty());
 }
 
 TEST(RecordEditorRules, DuplicateTextsAreBoundedAndNameTheStatus) {
     Orders o(7);
     o.journal.records[1].statusID = QUuid::createUuid(); // a status the journal no longer has
-    const auto found = RecordEditor::duplicates(o.journal, typed({{&o.number, u"7"_s}}));
+    const auto found =
+        RecordEditor::duplicates(o.journal, typed({{&o.number, u"7"_s}}), DuplicateIndex(o.journal));
     ASSERT_EQ(found.size(), 7);
     EXPECT_EQ(RecordEditor::duplicateSection(o.journal, found),
               (QStringList{u"Номер «7» уже есть: Чай 1, Номер 7 — Оплачен"_s,
@@ -97,21 +100,4 @@ TEST(RecordEditorRules, DuplicateTextsAreBoundedAndNameTheStatus) {
     EXPECT_EQ(RecordEditor::duplicateAlertText(o.journal, found),
               bullets.join(u'\n') + u"\n\nЕсли дубль намеренный, запись можно сохранить."_s);
     EXPECT_EQ(RecordEditor::duplicateAlertText(o.journal, found.first(4)).count(u"• "_s), 4);
-}
-
-TEST(RecordEditorRules, FindingsAreSearchedAgainOnlyWhenTheirInputsChange) {
-    Orders o;
-    const FieldDef size = fieldOf(FieldType::text, u"Размер"_s, u"i");
-    o.journal.fields.append(size);
-    const Record base = typed({{&o.number, u"7"_s}, {&o.item, u"Чай"_s}, {&size, u"M"_s}});
-    const auto inputsWith = [&](const FieldDef& field, const QString& text) {
-        Record r = base;
-        r.setText(text, field.id);
-        return RecordEditor::duplicateInputs(o.journal, r);
-    };
-    const QStringList inputs = RecordEditor::duplicateInputs(o.journal, base);
-    EXPECT_EQ(inputsWith(o.item, u"Кофе"_s), inputs);
-    EXPECT_EQ(inputsWith(o.number, u" 7 "_s), inputs);
-    EXPECT_NE(inputsWith(o.number, u"8"_s), inputs);
-    EXPECT_NE(inputsWith(size, u"L"_s), inputs);
 }

@@ -1,0 +1,44 @@
+#include "SheetForm.h"
+
+#include "Style.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace SheetForm {
+
+QScrollArea* scrollArea(QWidget* sheet, const QString& name) {
+    auto* scroll = new QScrollArea(sheet);
+    scroll->setObjectName(name);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return scroll;
+}
+
+QVBoxLayout* column(QWidget* content) {
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(padding, 8, padding, 8);
+    column->setSpacing(14);
+    column->setSizeConstraint(QLayout::SetMinimumSize);
+    return column;
+}
+
+QPushButton* button(QWidget* sheet, const QString& text, const QString& name) {
+    auto* b = new QPushButton(text, sheet);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    Style::makeLarge(b);
+    return b;
+}
+
+void setSize(QDialog* sheet, QSize minimum, QSize ideal) {
+    sheet->setMinimumSize(minimum);
+    if (const QWidget* parent = sheet->parentWidget())
+        ideal = ideal.boundedTo(parent->window()->size()).expandedTo(minimum);
+    sheet->resize(ideal);
+}
+
+} // namespace SheetForm
