@@ -1,21 +1,109 @@
 #pragma once
 
-#include "PlaceholderSheet.h"
 #include "SheetItems.h"
 
+#include "journal/Batch.h"
+#include "journal/DuplicateIndex.h"
 #include "model/Model.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
 
 class AppRouter;
 class AppStore;
+class BatchRowWidget;
+class EditorRow;
+class FormSection;
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+class StatusPicker;
 
-// Batch entry: several records sharing their common fields.
-class BatchAddView : public PlaceholderSheet {
+// Batch entry: several records of one journal in one go. The values they share are typed once (the shared
+// fields, the status and its dates); the per-item fields are typed row by row, or as lists that are cut
+// into rows. Every filled row becomes one record built on the shared values. The store changes only when
+// the user saves (after confirming possible duplicates); closing the sheet any other way drops everything.
+class BatchAddView : public QDialog {
     Q_OBJECT
 public:
     BatchAddView(AppStore& store, AppRouter& router, const Journal& journal, const BatchItem& item,
                  QWidget* parent);
 
+    const Record& templateRecord() const { return m_template; }
+    const QList<BatchRow>& rows() const { return m_rows; }
+    QString title() const;
+    EditorRow* sharedRow(const QUuid& fieldID) const { return m_shared.value(fieldID); }
+    StatusPicker* statusPicker() const { return m_statusPicker; }
+    // The quick list of a per-item field: a QLineEdit, or a GrowingTextEdit for lists of several lines.
+    QWidget* quickInput(const QUuid& fieldID) const { return m_quickInputs.value(fieldID); }
+    QList<BatchRowWidget*> rowWidgets() const { return m_rowWidgets; }
+    FormSection* rowsSection() const { return m_rowsSection; }
+    QPushButton* fillButton() const { return m_fill; }
+    QPushButton* addRowButton() const { return m_addRow; }
+    QLabel* summary() const { return m_summary; }
+    QPushButton* saveButton() const { return m_save; }
+    QAction* saveAction() const { return m_saveAction; }
+    QScrollArea* form() const { return m_scroll; }
+    // The duplicate alert while it is open.
+    QMessageBox* openBox() const { return m_box && m_box->isVisible() ? m_box.data() : nullptr; }
+
+    // Turns the quick lists into rows after the filled rows; lists that make no row stay as typed.
+    void fillFromQuick();
+    // Saves the batch, after asking when rows may repeat stored records or each other. While no row is
+    // filled, the quick lists become rows first.
+    void attemptSave();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    QWidget* buildForm();
+    void buildShared(QVBoxLayout* column);
+    void buildStatus(QVBoxLayout* column);
+    void buildQuick(QVBoxLayout* column);
+    void buildRows(QVBoxLayout* column);
+    // After a change of the row list: the row widgets anew, then the focus in the first cell of `focusRow`.
+    void rebuildRows(const std::optional<QUuid>& focusRow = std::nullopt);
+    // After every edit: counts, the lines under the rows, the placeholders and the buttons, in place.
+    void refresh();
+    void chooseStatus(const QUuid& id);
+    void editQuick(const QUuid& fieldID, const QString& text);
+    void editCell(const QUuid& rowID, const QUuid& fieldID, const QString& text);
+    void addRow();
+    void deleteRow(const QUuid& rowID);
+    void save();
+
     AppStore& m_store;
     AppRouter& m_router;
+    const Journal m_journal;
+    const bool m_fromRecord;
+    const QList<FieldDef> m_perItem;
+    // The journal stays the same while the sheet is open: its duplicate keys are worked out once.
+    const DuplicateIndex m_index;
+    Record m_template;
+    QList<BatchRow> m_rows;
+    QHash<QUuid, QString> m_quick;
+    bool m_focusSet = false;
+
+    QScrollArea* m_scroll = nullptr;
+    QHash<QUuid, EditorRow*> m_shared;
+    QList<EditorRow*> m_statusDates;
+    StatusPicker* m_statusPicker = nullptr;
+    QHash<QUuid, QWidget*> m_quickInputs;
+    QPushButton* m_fill = nullptr;
+    FormSection* m_rowsSection = nullptr;
+    QVBoxLayout* m_rowsBox = nullptr;
+    QLabel* m_noRows = nullptr;
+    QWidget* m_rowsHeader = nullptr;
+    QList<BatchRowWidget*> m_rowWidgets;
+    QPushButton* m_addRow = nullptr;
+    QLabel* m_summary = nullptr;
+    QPushButton* m_save = nullptr;
+    QAction* m_saveAction = nullptr;
+    QPointer<QMessageBox> m_box;
 };

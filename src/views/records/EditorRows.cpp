@@ -55,10 +55,11 @@ private:
 
 class LongTextRow : public EditorRow {
 public:
-    LongTextRow(const FieldDef& field, Record& record, QWidget* parent)
-        : EditorRow(field, record, parent), m_box(new GrowingTextEdit(2, 6, this)) {
+    LongTextRow(const FieldDef& field, Record& record, const RowOptions& options, QWidget* parent)
+        : EditorRow(field, record, parent),
+          m_box(new GrowingTextEdit(options.longTextMinLines, options.longTextMaxLines, this)) {
         bareColumn(this)->addWidget(m_box);
-        m_box->setPlaceholderText(field.prompt);
+        m_box->setPlaceholderText(options.longTextPrompt.isEmpty() ? field.prompt : options.longTextPrompt);
         m_box->setAccessibleName(field.name);
         connect(m_box, &GrowingTextEdit::textEdited, this, [this](const QString& text) {
             m_record.setText(text, m_field.id);
@@ -78,13 +79,13 @@ private:
 // round a stored 0.125.
 class NumberRow : public EditorRow {
 public:
-    NumberRow(const FieldDef& field, Record& record, QWidget* parent)
+    NumberRow(const FieldDef& field, Record& record, const RowOptions& options, QWidget* parent)
         : EditorRow(field, record, parent), m_box(new QLineEdit(this)),
           m_warning(new WarningLabel({}, this)) {
         auto* line = new QHBoxLayout;
         line->setSpacing(6);
         line->addWidget(m_box, 1);
-        if (!field.unit.isEmpty()) {
+        if (options.stepper && !field.unit.isEmpty()) {
             auto* unit = new QLabel(field.unit, this);
             unit->setTextFormat(Qt::PlainText);
             QPalette p = unit->palette();
@@ -92,8 +93,10 @@ public:
             unit->setPalette(p);
             line->addWidget(unit);
         }
-        line->addWidget(stepButton(u"stepUp"_s, u"+"_s, +1));
-        line->addWidget(stepButton(u"stepDown"_s, u"−"_s, -1));
+        if (options.stepper) {
+            line->addWidget(stepButton(u"stepUp"_s, u"+"_s, +1));
+            line->addWidget(stepButton(u"stepDown"_s, u"−"_s, -1));
+        }
         QVBoxLayout* column = bareColumn(this);
         column->addLayout(line);
         column->addWidget(m_warning);
@@ -168,9 +171,8 @@ private:
 
 class LinkRow : public EditorRow {
 public:
-    LinkRow(const FieldDef& field, Record& record, QWidget* parent)
-        : EditorRow(field, record, parent),
-          m_row(new LinkEditRow(field.name, field.prompt.isEmpty() ? u"https://…"_s : field.prompt, this)) {
+    LinkRow(const FieldDef& field, Record& record, const QString& prompt, QWidget* parent)
+        : EditorRow(field, record, parent), m_row(new LinkEditRow(field.name, prompt, this)) {
         bareColumn(this)->addWidget(m_row);
         // The form's label column names the row, in line with the other rows.
         m_row->titleLabel()->hide();
@@ -246,23 +248,27 @@ private:
 } // namespace
 
 EditorRow* makeEditorRow(const FieldDef& field, Record& record, const Calendar& calendar, const Clock& clock,
-                         QWidget* parent) {
+                         QWidget* parent, const RowOptions& options) {
     EditorRow* row = nullptr;
     switch (field.type) {
     case FieldType::text:
         row = new TextRow(field, record, parent);
         break;
     case FieldType::longText:
-        row = new LongTextRow(field, record, parent);
+        row = new LongTextRow(field, record, options, parent);
         break;
     case FieldType::number:
-        row = new NumberRow(field, record, parent);
+        row = new NumberRow(field, record, options, parent);
         break;
     case FieldType::date:
         row = new DateRow(field, record, calendar, clock, parent);
         break;
     case FieldType::link:
-        row = new LinkRow(field, record, parent);
+        row = new LinkRow(field, record,
+                          !options.linkPrompt.isEmpty() ? options.linkPrompt
+                          : field.prompt.isEmpty()      ? u"https://…"_s
+                                                        : field.prompt,
+                          parent);
         break;
     case FieldType::choice:
         row = new ChoiceRow(field, record, parent);

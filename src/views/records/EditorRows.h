@@ -30,7 +30,19 @@ protected:
     Record& m_record;
 };
 
+// How the rows of batch entry's shared inputs differ from the editor's.
+struct RowOptions {
+    // Number rows: the unit and the stepper after the box.
+    bool stepper = true;
+    // Long-text rows: the least and most lines shown, and the placeholder (the field's prompt when empty).
+    int longTextMinLines = 2;
+    int longTextMaxLines = 6;
+    QString longTextPrompt;
+    // Link rows: the placeholder (the field's prompt, else "https://…", when empty).
+    QString linkPrompt;
+};
+
 // The row for a field, chosen by its type. Dates are picked in the calendar; "today" is read from the
 // clock.
 EditorRow* makeEditorRow(const FieldDef& field, Record& record, const Calendar& calendar, const Clock& clock,
-                         QWidget* parent);
+                         QWidget* parent, const RowOptions& options = {});

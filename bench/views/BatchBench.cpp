@@ -1,0 +1,92 @@
+// Batch entry over a journal of 50,000 records: what a keystroke costs with 50 rows on the sheet.
+#include "AppRouter.h"
+#include "DataFileGenerator.h"
+#include "KeyTyping.h"
+#include "records/BatchAddView.h"
+#include "records/BatchRowWidget.h"
+#include "records/EditorRows.h"
+#include "store/Store.h"
+#include "templates/Templates.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct BatchFixture {
+    QTemporaryDir dir;
+    std::unique_ptr<AppStore> store;
+    AppRouter router;
+    Journal journal = DataFileGenerator::journal(Templates::sales, 50'000);
+
+    BatchFixture() : store(std::make_unique<AppStore>(dir.filePath(u"data.json"_s))) {}
+
+    const FieldDef& field(const QString& key) const {
+        return *std::find_if(journal.fields.cbegin(), journal.fields.cend(),
+                             [&](const FieldDef& f) { return f.key == key; });
+    }
+    std::unique_ptr<BatchAddView> open() {
+        return std::make_unique<BatchAddView>(
+            *store, router, journal, BatchItem{QUuid::createUuid(), journal.id, std::nullopt}, nullptr);
+    }
+    // 50 rows made from quick lists: order numbers, names and amounts.
+    std::unique_ptr<BatchAddView> openWithRows() {
+        std::unique_ptr<BatchAddView> view = open();
+        QStringList numbers, names, amounts;
+        for (int i = 0; i < 50; ++i) {
+            numbers.append(u"ЗК-"_s + QString::number(900'000 + i));
+            names.append(u"Худи синий № "_s + QString::number(i));
+            amounts.append(QString::number(100 + i));
+        }
+        const auto type = [&](const QString& key, const QString& text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+            QApplication::sendEvent(view->quickInput(field(key).id), &press);
+        };
+        type(u"number"_s, numbers.join(u", "_s));
+        type(u"amount"_s, amounts.join(u", "_s));
+        view->fillFromQuick();
+        return view;
+    }
+};
+
+BatchFixture& fixture() {
+    static BatchFixture f;
+    return f;
+}
+
+// A shared value changes every row's record: every row is reviewed again against the journal.
+void BM_BatchKeystroke_SharedField(benchmark::State& state) {
+    BatchFixture& f = fixture();
+    const std::unique_ptr<BatchAddView> view = f.openWithRows();
+    typeAndErase(state, view->sharedRow(f.field(u"client"_s).id)->focusBox());
+    state.SetLabel("50 rows vs 50,000 records; target 100 ms");
+}
+BENCHMARK(BM_BatchKeystroke_SharedField)->Unit(benchmark::kMillisecond);
+
+// A cell of one row: its own review, and the rows below it compare with it.
+void BM_BatchKeystroke_RowCell(benchmark::State& state) {
+    BatchFixture& f = fixture();
+    const std::unique_ptr<BatchAddView> view = f.openWithRows();
+    typeAndErase(state, view->rowWidgets()[10]->cell(f.field(u"number"_s).id));
+    state.SetLabel("50 rows vs 50,000 records; target 100 ms");
+}
+BENCHMARK(BM_BatchKeystroke_RowCell)->Unit(benchmark::kMillisecond);
+
+// Opening the sheet: the duplicate keys of the journal are indexed once, then the form is built.
+void BM_BatchOpen(benchmark::State& state) {
+    BatchFixture& f = fixture();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.open());
+    state.SetLabel("50,000 records");
+}
+BENCHMARK(BM_BatchOpen)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,200 @@
+#include "records/BatchRules.h"
+
+#include "ShortcutText.h"
+#include "journal/DuplicateIndex.h"
+#include "journal/TextNormalizer.h"
+#include "records/RecordEditorRules.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace BatchEntry {
+
+QString title(const Journal& journal, bool fromRecord) {
+    return fromRecord ? u"Ещё записи с такими же общими полями"_s : journal.batchTitle;
+}
+
+QString subtitle(const Journal& journal) {
+    const QString lead = u"Каждая строка сохраняется как отдельная запись."_s;
+    return journal.hint.isEmpty() ? lead : lead + u' ' + journal.hint;
+}
+
+Record startingTemplate(const Journal& journal, const std::optional<Record>& from, const QDateTime& now,
+                        const Calendar& calendar, const Clock& clock) {
+    if (!from)
+        return journal.newRecord(now, calendar, clock);
+    Record record = *from;
+    record.id = QUuid::createUuid();
+    for (const FieldDef& f : journal.fields) {
+        if (f.isPerItem)
+            record.values.remove(idText(f.id));
+    }
+    return record;
+}
+
+QList<FieldDef> sharedFields(const Journal& journal) {
+    QList<FieldDef> shared;
+    for (const FieldDef& f : journal.fields) {
+        if (!f.isPerItem || f.type == FieldType::link)
+            shared.append(f);
+    }
+    return shared;
+}
+
+bool hasQuickInput(const QHash<QUuid, QString>& quick) {
+    return std::any_of(quick.cbegin(), quick.cend(),
+                       [](const QString& list) { return !list.trimmed().isEmpty(); });
+}
+
+QList<BatchRow> pendingRows(const Journal& journal, const QList<BatchRow>& rows,
+                            const QHash<QUuid, QString>& quick) {
+    QList<BatchRow> filled;
+    for (const BatchRow& row : rows) {
+        if (!row.isEmpty())
+            filled.append(row);
+    }
+    if (filled.isEmpty() && hasQuickInput(quick))
+        return BatchBuilder::makeRows(quick, journal.perItemFields());
+    return filled;
+}
+
+bool quickIsMultiline(const Journal& journal, const FieldDef& field) {
+    switch (field.type) {
+    case FieldType::longText:
+    case FieldType::link:
+        return true;
+    case FieldType::text:
+        return journal.titleFieldID == field.id ||
+               (journal.titleField() && journal.titleField()->id == field.id);
+    default:
+        return false;
+    }
+}
+
+QString quickPlaceholder(const Journal& journal, const FieldDef& field) {
+    if (field.type == FieldType::link)
+        return field.name + u": по одной на строку (необязательно)"_s;
+    if (quickIsMultiline(journal, field))
+        return field.name + u": по одному на строку"_s;
+    QString text = field.name + u": через запятую"_s;
+    if (!field.prompt.isEmpty())
+        text += u" ("_s + field.prompt + u')';
+    else if (!field.unit.isEmpty())
+        text += u", "_s + field.unit;
+    return text;
+}
+
+QString rowPrompt(const FieldDef& field, const Record& templateRecord) {
+    if (field.type == FieldType::number && !field.unit.isEmpty())
+        return field.name + u", "_s + field.unit;
+    if (field.type == FieldType::link && !templateRecord.text(field.id).isEmpty())
+        return u"общая ссылка"_s;
+    return field.prompt.isEmpty() ? field.name : field.prompt;
+}
+
+int columnWidth(FieldType type) {
+    switch (type) {
+    case FieldType::number:
+    case FieldType::checkbox:
+        return 90;
+    case FieldType::date:
+        return 110;
+    case FieldType::link:
+        return 200;
+    case FieldType::text:
+    case FieldType::longText:
+    case FieldType::choice:
+        return 130;
+    }
+    return 130;
+}
+
+bool isWide(const Journal& journal, const FieldDef& field) {
+    const std::optional<FieldDef> titled = journal.titleField();
+    return field.type == FieldType::link || (titled && titled->id == field.id);
+}
+
+QString rowsHeader(qsizetype pendingRows) {
+    return u"Строки ("_s + QString::number(pendingRows) + u')';
+}
+
+QString summary(const Journal& journal, const QList<Record>& records) {
+    if (records.isEmpty())
+        return u"Заполните хотя бы одну строку"_s;
+    QString text =
+        u"Будет создано: "_s + QString::number(records.size()) + u' ' + journal.itemNoun(records.size());
+    if (!journal.groupFields().isEmpty()) {
+        QSet<QString> groups;
+        for (const Record& r : records)
+            groups.insert(journal.groupKey(r));
+        text += u" · "_s + QString::number(groups.size()) + u' ' + journal.groupNoun(groups.size());
+    }
+    return text;
+}
+
+QString saveTitle(const Journal& journal, qsizetype records) {
+    return u"Сохранить "_s + QString::number(records) + u' ' + journal.itemNoun(records) + u"  "_s +
+           shortcutText(AppKeys::saveBatch());
+}
+
+bool canSave(const Journal& journal, const QList<Record>& records) {
+    return !records.isEmpty() && std::none_of(records.cbegin(), records.cend(),
+                                              [&](const Record& r) { return journal.isEmptyContent(r); });
+}
+
+QList<RowReview> review(const Journal& journal, const DuplicateIndex& index, const Record& templateRecord,
+                        const QList<BatchRow>& rows, const QDateTime& now) {
+    QList<FieldDef> repeatable;
+    for (const FieldDef& f : journal.fields) {
+        if (f.isUnique && f.isPerItem)
+            repeatable.append(f);
+    }
+    // The keys of the rows above, per repeatable field.
+    QList<QSet<QString>> above(repeatable.size());
+    QList<RowReview> reviews;
+    reviews.reserve(rows.size());
+    for (const BatchRow& row : rows) {
+        RowReview review;
+        if (!row.isEmpty()) {
+            const BatchBuilder::Records made = BatchBuilder::makeRecords(journal, templateRecord, {row}, now);
+            review.warnings = made.warnings;
+            const QList<Journal::DuplicateFinding> found = index.findings(made.records.first());
+            for (const Journal::DuplicateFinding& f : found.first(std::min<qsizetype>(2, found.size())))
+                review.duplicates.append(RecordEditor::duplicateLine(journal, f));
+            for (qsizetype k = 0; k < repeatable.size(); ++k) {
+                const QString typed = row.values.value(repeatable[k].id);
+                if (const QString key = TextNormalizer::compare(typed);
+                    !key.isEmpty() && above[k].contains(key))
+                    review.duplicates.append(repeatable[k].name + u" «"_s + typed +
+                                             u"» повторяется в этой форме"_s);
+            }
+        }
+        // Empty rows count among the rows above too: their keys are empty and never match.
+        for (qsizetype k = 0; k < repeatable.size(); ++k)
+            above[k].insert(TextNormalizer::compare(row.values.value(repeatable[k].id)));
+        reviews.append(review);
+    }
+    return reviews;
+}
+
+QStringList allDuplicateMessages(const Journal& journal, const DuplicateIndex& index,
+                                 const Record& templateRecord, const QList<BatchRow>& rows,
+                                 const QHash<QUuid, QString>& quick, const QDateTime& now) {
+    QStringList lines;
+    const QList<BatchRow> source = rows.isEmpty() ? pendingRows(journal, rows, quick) : rows;
+    for (const RowReview& r : review(journal, index, templateRecord, source, now))
+        lines.append(r.duplicates);
+    return lines;
+}
+
+QString duplicateAlertText(const QStringList& lines) {
+    QStringList bullets;
+    for (const QString& line : lines.first(std::min<qsizetype>(8, lines.size())))
+        bullets.append(u"• "_s + line);
+    return bullets.join(u'\n') + u"\n\nЕсли дубли намеренные, записи можно сохранить."_s;
+}
+
+} // namespace BatchEntry

@@ -1,0 +1,112 @@
+#include "BatchRowWidget.h"
+
+#include "cells/CellStyle.h"
+#include "cells/WarningLabel.h"
+#include "records/BatchRules.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int sideColumn = 24;
+}
+
+BatchRowWidget::BatchRowWidget(const Journal& journal, const BatchRow& row, int position, QWidget* parent)
+    : QWidget(parent), m_rowID(row.id), m_fields(journal.perItemFields()), m_delete(new QToolButton(this)),
+      m_lineBox(new QVBoxLayout) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(8);
+
+    auto* number = new QLabel(QString::number(position + 1), this);
+    number->setTextFormat(Qt::PlainText);
+    number->setForegroundRole(QPalette::PlaceholderText);
+    QList<QWidget*> cells;
+    for (const FieldDef& f : m_fields) {
+        auto* cell = new QLineEdit(row.values.value(f.id), this);
+        cell->setAccessibleName(f.name);
+        connect(cell, &QLineEdit::textEdited, this,
+                [this, id = f.id](const QString& text) { emit cellEdited(m_rowID, id, text); });
+        m_cells.append(cell);
+        cells.append(cell);
+    }
+    m_delete->setObjectName(u"deleteRow"_s);
+    m_delete->setAutoRaise(true);
+    m_delete->setToolTip(u"Удалить строку"_s);
+    m_delete->setAccessibleName(u"Удалить строку"_s);
+    m_delete->setIcon(
+        QIcon(CellStyle::symbol(u"minus.circle.fill"_s, QColor(0xFF, 0x3B, 0x30), 16, devicePixelRatioF())));
+    connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_rowID); });
+    addColumns(line, journal, number, cells, m_delete);
+
+    column->addLayout(line);
+    m_lineBox->setContentsMargins(sideColumn + 8, 0, 0, 0);
+    m_lineBox->setSpacing(2);
+    column->addLayout(m_lineBox);
+}
+
+void BatchRowWidget::addColumns(QHBoxLayout* line, const Journal& journal, QWidget* number,
+                                const QList<QWidget*>& cells, QWidget* end) {
+    number->setFixedWidth(sideColumn);
+    line->addWidget(number);
+    const QList<FieldDef> fields = journal.perItemFields();
+    bool anyWide = false;
+    for (qsizetype i = 0; i < fields.size() && i < cells.size(); ++i) {
+        const int width = BatchEntry::columnWidth(fields[i].type);
+        const bool wide = BatchEntry::isWide(journal, fields[i]);
+        anyWide = anyWide || wide;
+        if (wide)
+            cells[i]->setMinimumWidth(width);
+        else
+            cells[i]->setFixedWidth(width);
+        line->addWidget(cells[i], wide ? 1 : 0);
+    }
+    end->setFixedWidth(sideColumn);
+    // Without a column that grows, the columns keep to the leading edge.
+    if (!anyWide)
+        line->addStretch(1);
+    line->addWidget(end);
+}
+
+QLineEdit* BatchRowWidget::cell(const QUuid& fieldID) const {
+    for (qsizetype i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].id == fieldID)
+            return m_cells[i];
+    }
+    return nullptr;
+}
+
+QStringList BatchRowWidget::lines() const {
+    QStringList texts;
+    for (const WarningLabel* label : m_lines) {
+        if (!label->isHidden())
+            texts.append(label->text());
+    }
+    return texts;
+}
+
+void BatchRowWidget::showPrompts(const Record& templateRecord) {
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        m_cells[i]->setPlaceholderText(BatchEntry::rowPrompt(m_fields[i], templateRecord));
+}
+
+void BatchRowWidget::showLines(const QStringList& lines) {
+    while (m_lines.size() < lines.size()) {
+        auto* label = new WarningLabel({}, this);
+        m_lineBox->addWidget(label);
+        m_lines.append(label);
+    }
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const bool shown = i < lines.size();
+        if (shown && m_lines[i]->text() != lines[i])
+            m_lines[i]->setText(lines[i]);
+        m_lines[i]->setVisible(shown);
+    }
+}
