@@ -112,8 +112,9 @@ private:
 constexpr unsigned parseFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
                                 rapidjson::kParseNumbersAsStringsFlag;
 
+// `size` is the length of the whole text, so that an error can tell an empty text from a bad first character.
 template <unsigned flags, typename Stream>
-bool parseStream(Stream& input, rapidjson::Document& doc, QString* error) {
+bool parseStream(Stream& input, std::size_t size, rapidjson::Document& doc, QString* error) {
     rapidjson::Reader reader;
     ExactNumbers handler(doc);
     rapidjson::ParseResult result;
@@ -123,14 +124,20 @@ bool parseStream(Stream& input, rapidjson::Document& doc, QString* error) {
     doc.Populate(generate);
     if (!result.IsError())
         return true;
-    if (result.Code() == rapidjson::kParseErrorDocumentEmpty) {
-        *error = u"файл пуст"_s;
-    } else {
-        const QString problem = handler.tooBig ? parseErrorText(rapidjson::kParseErrorNumberTooBig)
-                                               : parseErrorText(result.Code());
-        *error = u"файл не является правильным JSON: "_s + problem + u" (байт "_s +
-                 QString::number(result.Offset()) + u')';
+    // The parser reports any character that cannot start a value (":", ",", "]", "}") as an empty
+    // text; only a text that ends where the parser stopped is empty.
+    rapidjson::ParseErrorCode code = result.Code();
+    if (code == rapidjson::kParseErrorDocumentEmpty) {
+        if (result.Offset() >= size) {
+            *error = u"файл пуст"_s;
+            return false;
+        }
+        code = rapidjson::kParseErrorValueInvalid;
     }
+    if (handler.tooBig)
+        code = rapidjson::kParseErrorNumberTooBig;
+    *error = u"файл не является правильным JSON: "_s + parseErrorText(code) + u" (байт "_s +
+             QString::number(result.Offset()) + u')';
     return false;
 }
 
@@ -160,7 +167,7 @@ template <typename Stream> void skipByteOrderMark(QByteArrayView bytes, Stream& 
 bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
     rapidjson::MemoryStream input(bytes.data(), std::size_t(bytes.size()));
     skipByteOrderMark(bytes, input);
-    if (!parseStream<parseFlags>(input, doc, error))
+    if (!parseStream<parseFlags>(input, std::size_t(bytes.size()), doc, error))
         return false;
     // The parser takes a NUL for the end of the text. Inside a string it is an error already; after the
     // value it is text that does not belong there.
@@ -181,7 +188,8 @@ bool parseInPlace(QByteArray& bytes, rapidjson::Document& doc, QString* error) {
         return parse(bytes, doc, error);
     rapidjson::InsituStringStream input(bytes.data());
     skipByteOrderMark(bytes, input);
-    return parseStream<parseFlags | rapidjson::kParseInsituFlag>(input, doc, error);
+    return parseStream<parseFlags | rapidjson::kParseInsituFlag>(input, std::size_t(bytes.size()), doc,
+                                                                 error);
 }
 
 bool isIntegral(const rapidjson::Value& v) {
