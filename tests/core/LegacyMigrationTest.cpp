@@ -152,6 +152,9 @@ TEST(LegacyMigration, AnyBadValueFailsTheWholeFile) {
          "records[1].fixedDate: неверная дата"},
         {R"({"records": [{"createdAt": "2025-01-15T14:30:00"}]})", "records[0].createdAt: неверная дата"},
         {R"({"records": [{"transferredDate": 1700000000}]})", "records[0].transferredDate: ожидалась строка"},
+        {R"({"records": [], "records": [{"brand": "Nike"}]})", "records: ключ повторяется в объекте"},
+        {R"({"records": [{}, {"brand": "A", "sku": "1", "brand": "B"}]})",
+         "records[1].brand: ключ повторяется в объекте"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json.toStdString());

@@ -215,6 +215,8 @@ TEST(ModelJsonRead, WrongValuesFailNamingWhere) {
         {R"({"records":[{"values":{"A":null}}]})", "journal.records[0].values.A: ожидался объект"},
         {R"({"records":[{"values":{"1-2":{"number":"5"}}}]})",
          R"(journal.records[0].values["1-2"].number: ожидалось число)"},
+        {R"({"records":[{"values":{"":{"flag":1}}}]})",
+         R"(journal.records[0].values[""].flag: ожидалось true или false)"},
         {R"({"records":[{"values":{"X":{"flag":1}}}]})",
          "journal.records[0].values.X.flag: ожидалось true или false"},
         {R"({"records":[{"values":{"X":{"date":"2024-02-30T00:00:00Z"}}}]})",
@@ -229,18 +231,20 @@ TEST(ModelJsonRead, WrongValuesFailNamingWhere) {
         EXPECT_FALSE(d.value) << c.json;
         EXPECT_EQ(d.error, QString::fromUtf8(c.error)) << c.json;
     }
-    // A long hostile text is cut short inside the message.
+    // A long hostile text or name is cut short inside the message.
     const std::string longName = R"({"fields":[{"type":")" + std::string(5000, 'x') + R"("}]})";
     EXPECT_LT(decode<Journal>(longName.c_str()).error.size(), 120);
+    const std::string longKey =
+        R"({"records":[{"values":{")" + std::string(5000, 'x') + R"(":{"flag":1}}}]})";
+    EXPECT_LT(decode<Journal>(longKey.c_str()).error.size(), 150);
 }
 
 TEST(ModelJsonRead, LenientAboutWhatItDoesNotCheck) {
-    // Unknown keys, repeated keys, references that name nothing: read without complaint.
+    // Unknown keys and references that name nothing: read without complaint.
     const Journal j =
         decode<Journal>(
-            R"({"future":{"x":[1,2]},"name":"A","name":"B","metrics":[{"operandA":"0f8fad5b-d9cb-)"
-            R"(469f-a165-70867728950e"}],"records":[{"values":{"K":{"text":"first"},"K":{"text":)"
-            R"("second"},"k":{},"Z":{"number":1e2}}}]})")
+            R"({"future":{"x":[1,2]},"name":"A","metrics":[{"operandA":"0f8fad5b-d9cb-)"
+            R"(469f-a165-70867728950e"}],"records":[{"values":{"K":{"text":"first"},"k":{},"Z":{"number":1e2}}}]})")
             .value.value();
     EXPECT_EQ(j.name, u"A");
     EXPECT_EQ(j.metrics[0].operandA, QUuid("{0f8fad5b-d9cb-469f-a165-70867728950e}"));

@@ -133,6 +133,10 @@ TEST_F(StoreTest, UnreadableFilesAreSetAsideWithTheReason) {
         {fileWith("2", validDate, "{}"), "journals: ожидался массив"},
         {fileWith("2", validDate, R"([{},{"fields":[{"type":"Text"}]}])"),
          "journals[1].fields[0].type: неизвестный тип поля «Text»"},
+        {R"({"version":2,"savedAt":"2024-01-01T00:00:00Z","journals":[],"journals":[{"name":"Склад"}]})",
+         "journals: ключ повторяется в объекте"},
+        {fileWith("2", validDate, R"([{"records":[{},{"values":{"1-2":{"text":"a"},"1-2":{"text":"b"}}}]}])"),
+         "journals[0].records[1].values[\"1-2\"]: ключ повторяется в объекте"},
         {fileWith("2", validDate, R"([{"records":[{"values":{"A":{"number":1e400}}}]}])"),
          "файл не является правильным JSON: слишком большое число (байт 95)"},
     };

@@ -24,14 +24,21 @@ QString Path::text() const {
     QString out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         const Path& p = **it;
-        if (p.key.empty()) {
+        if (p.index >= 0) {
             out += u'[' + QString::number(p.index) + u']';
-        } else if (isIdentifier(p.key)) {
+            continue;
+        }
+        // A name from a hostile file is cut short, so that it cannot make the message huge.
+        constexpr qsizetype limit = 60;
+        QString name = QString::fromUtf8(p.key.data(), qsizetype(p.key.size()));
+        if (name.size() > limit)
+            name = name.left(limit) + u'…';
+        if (isIdentifier(p.key)) {
             if (!out.isEmpty())
                 out += u'.';
-            out += QString::fromUtf8(p.key.data(), qsizetype(p.key.size()));
+            out += name;
         } else {
-            out += u"[\""_s + QString::fromUtf8(p.key.data(), qsizetype(p.key.size())) + u"\"]"_s;
+            out += u"[\""_s + name + u"\"]"_s;
         }
     }
     return out;

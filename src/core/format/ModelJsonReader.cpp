@@ -1,6 +1,7 @@
 #include "format/ModelJsonReader.h"
 
-#include "format/JsonParse.h"
+#include <algorithm>
+#include <unordered_set>
 
 using rapidjson::Value;
 using namespace Qt::StringLiterals;
@@ -33,12 +34,57 @@ const QString expectedString = QStringLiteral("ожидалась строка")
 const QString expectedBool = QStringLiteral("ожидалось true или false");
 const QString expectedArray = QStringLiteral("ожидался массив");
 const QString expectedObject = QStringLiteral("ожидался объект");
+const QString repeatedName = QStringLiteral("ключ повторяется в объекте");
+
+// The first member whose name an earlier member of the same object already has.
+const Value::Member* repeatedMember(const Value& object) {
+    const auto begin = object.MemberBegin(), end = object.MemberEnd();
+    const auto nameOf = [](const Value::Member& member) {
+        return std::string_view(member.name.GetString(), member.name.GetStringLength());
+    };
+    // The application writes every object's names in ascending order, which rules a repeat out at once.
+    if (std::adjacent_find(begin, end,
+                           [&](const auto& a, const auto& b) { return nameOf(a) >= nameOf(b); }) == end)
+        return nullptr;
+    if (object.MemberCount() <= 16) {
+        for (auto later = begin; later != end; ++later) {
+            for (auto earlier = begin; earlier != later; ++earlier) {
+                if (nameOf(*earlier) == nameOf(*later))
+                    return &*later;
+            }
+        }
+        return nullptr;
+    }
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(object.MemberCount());
+    for (auto it = begin; it != end; ++it) {
+        if (!seen.insert(nameOf(*it)).second)
+            return &*it;
+    }
+    return nullptr;
+}
 
 } // namespace
 
 bool Reader::fail(const Path& at, const QString& problem) {
     m_error = at.text() + u": "_s + problem;
     return false;
+}
+
+bool Reader::checkNames(const Value& object, const Path* at) {
+    if (object.MemberCount() < 2)
+        return true;
+    const Value::Member* repeat = repeatedMember(object);
+    if (!repeat)
+        return true;
+    const std::string_view name(repeat->name.GetString(), repeat->name.GetStringLength());
+    return fail(at ? at->member(name) : Path{nullptr, name}, repeatedName);
+}
+
+bool Reader::isObject(const Value& json, const Path& at) {
+    if (!json.IsObject())
+        return fail(at, expectedObject);
+    return checkNames(json, &at);
 }
 
 bool Reader::readText(const Value& object, const Path& at, std::string_view key, QString& out,
@@ -174,8 +220,8 @@ bool Reader::read(const Value& json, const Path& at, QList<Journal>& out) {
 }
 
 bool Reader::read(const Value& json, const Path& at, NounForms& out) {
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     // The only object whose keys are all required: a noun is useless without every form.
     for (auto [key, form] :
          {std::pair{std::string_view("one"), &out.one}, std::pair{std::string_view("few"), &out.few},
@@ -192,8 +238,8 @@ bool Reader::read(const Value& json, const Path& at, NounForms& out) {
 
 bool Reader::read(const Value& json, const Path& at, FieldValue& out) {
     out = FieldValue{};
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     if (const Value* v = present(json, "text")) {
         if (!v->IsString())
             return fail(at.member("text"), expectedString);
@@ -233,6 +279,7 @@ const QString& Reader::valueKey(std::string_view name) {
 
 bool Reader::readValues(const Value& json, const Path& at, QMap<QString, FieldValue>& out) {
     out.clear();
+    // Repeated names are found on the way: the keys are ordered anyway.
     if (!json.IsObject())
         return fail(at, expectedObject);
     for (auto it = json.MemberBegin(); it != json.MemberEnd(); ++it) {
@@ -243,16 +290,18 @@ bool Reader::readValues(const Value& json, const Path& at, QMap<QString, FieldVa
         const QString& key = valueKey(name);
         if (out.isEmpty() || out.lastKey() < key) {
             out.insert(out.cend(), key, std::move(value)); // the usual case: keys come in ascending order
-        } else if (!out.contains(key)) {
+        } else if (out.contains(key)) {
+            return fail(at.member(name), repeatedName);
+        } else {
             out.insert(key, std::move(value));
-        } // a repeated key keeps its first value, as every other look-up of a member does
+        }
     }
     return true;
 }
 
 bool Reader::read(const Value& json, const Path& at, Record& out) {
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     if (!readId(json, at, "id", out.id) || !readOptionalId(json, at, "statusID", out.statusID))
         return false;
     if (const Value* v = present(json, "values")) {
@@ -266,8 +315,8 @@ bool Reader::read(const Value& json, const Path& at, Record& out) {
 }
 
 bool Reader::read(const Value& json, const Path& at, FieldDef& out) {
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     return readId(json, at, "id", out.id) && readText(json, at, "key", out.key, QString()) &&
            readText(json, at, "name", out.name, QStringLiteral("Поле")) &&
            readEnum(json, at, "type", out.type, FieldType::text, fieldTypeFromRaw, "неизвестный тип поля") &&
@@ -282,8 +331,8 @@ bool Reader::read(const Value& json, const Path& at, FieldDef& out) {
 }
 
 bool Reader::read(const Value& json, const Path& at, StatusDef& out) {
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     return readId(json, at, "id", out.id) && readText(json, at, "name", out.name, QStringLiteral("Статус")) &&
            readEnum(json, at, "color", out.color, AppColor::gray, appColorFromRaw, "неизвестный цвет") &&
            readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
@@ -291,8 +340,8 @@ bool Reader::read(const Value& json, const Path& at, StatusDef& out) {
 }
 
 bool Reader::read(const Value& json, const Path& at, MetricDef& out) {
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     return readId(json, at, "id", out.id) &&
            readText(json, at, "title", out.title, QStringLiteral("Показатель")) &&
            readEnum(json, at, "kind", out.kind, MetricKind::count, metricKindFromRaw,
@@ -311,8 +360,8 @@ bool Reader::read(const Value& json, const Path& at, MetricDef& out) {
 }
 
 bool Reader::read(const Value& json, const Path& at, Journal& out) {
-    if (!json.IsObject())
-        return fail(at, expectedObject);
+    if (!isObject(json, at))
+        return false;
     const auto list = [&](std::string_view key, auto& target) {
         const Value* v = present(json, key);
         if (!v) {

@@ -38,11 +38,17 @@ public:
     bool readRequiredDate(const rapidjson::Value* json, const Path& at, QDateTime& out);
     // Records a failure at `at`; always false.
     bool fail(const Path& at, const QString& problem);
+    // False, with the failure recorded, when the object holds a name twice: a repeated value would be
+    // read once and the rest of it written away at the next save. `at` is the object's place, none for the
+    // file's top-level object.
+    bool checkNames(const rapidjson::Value& object, const Path* at);
 
     // "journals[0].fields[2].type: неизвестный тип поля «Text»"
     const QString& error() const { return m_error; }
 
 private:
+    // True when the value is an object that holds no name twice; else records the failure.
+    bool isObject(const rapidjson::Value& json, const Path& at);
     template <typename T> bool readList(const rapidjson::Value& json, const Path& at, QList<T>& out);
     bool readText(const rapidjson::Value& object, const Path& at, std::string_view key, QString& out,
                   const QString& fallback);

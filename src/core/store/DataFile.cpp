@@ -33,6 +33,10 @@ std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QSt
         *error = u"в файле ожидался объект JSON"_s;
         return std::nullopt;
     }
+    if (!reader.checkNames(doc, nullptr)) {
+        *error = reader.error();
+        return std::nullopt;
+    }
     // The three top-level keys are required; a null is no value.
     const rapidjson::Value& top = doc;
     const auto required = [&top](const char* key) -> const rapidjson::Value* {

@@ -68,6 +68,8 @@ public:
             m_error = u"в файле ожидался объект JSON"_s;
             return false;
         }
+        if (!m_reader.checkNames(json, nullptr))
+            return false;
         const Path at{nullptr, "records"};
         const Value* records = present(json, "records");
         if (!records)
@@ -88,6 +90,8 @@ private:
     bool card(const Value& json, const Path& at, LegacyCard& out) {
         if (!json.IsObject())
             return fail(at, u"ожидался объект"_s);
+        if (!m_reader.checkNames(json, &at))
+            return false;
         for (const auto& [key, member] : fieldTexts) {
             if (!text(json, at.member(key), out.*member))
                 return false;
