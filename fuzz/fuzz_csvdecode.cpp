@@ -18,10 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const bool marked =
         startsWith(bytes, "\xEF\xBB\xBF") || startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
-    if (!marked && !text)
-        std::abort(); // without a mark, Windows-1251 reads every byte sequence
+    if (!marked && !text && !bytes.contains('\0'))
+        std::abort(); // without a mark, Windows-1251 reads every byte sequence but a binary one
     if (!text)
         return 0;
+    if (text->contains(QChar(u'\0')))
+        std::abort(); // a text holding a NUL is a binary file
 
     for (qsizetype i = 0; i < text->size(); ++i) {
         const QChar c = text->at(i);

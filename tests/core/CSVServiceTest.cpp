@@ -46,6 +46,9 @@ TEST(CSVDecode, EncodingsAndMarks) {
         {"UTF-16 lone high surrogate", bytes({0xFF, 0xFE, 0x3D, 0xD8, 0x61, 0x00}), std::nullopt},
         {"UTF-16 lone high surrogate at the end", bytes({0xFE, 0xFF, 0xD8, 0x3D}), std::nullopt},
         {"UTF-16 lone low surrogate", bytes({0xFE, 0xFF, 0xDE, 0x00}), std::nullopt},
+        {"a NUL byte is no text", QByteArray("a;b\0c", 5), std::nullopt},
+        {"nor in Windows-1251", bytes({0xD2, 0x00, 0xE2}), std::nullopt},
+        {"nor a NUL character in UTF-16", bytes({0xFF, 0xFE, 0x61, 0x00, 0x00, 0x00}), std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CSVService::decode(c.input), c.expected) << c.name;

@@ -200,6 +200,9 @@ std::optional<QString> decode(const QByteArray& bytes) {
         if (!text)
             text = fromWindows1251(bytes);
     }
+    // Every byte sequence reads as Windows-1251, a binary file too; its NUL characters tell it apart.
+    if (text && text->contains(QChar(u'\0')))
+        return std::nullopt;
     if (text && text->startsWith(QChar(0xFEFF)))
         text->remove(0, 1);
     return text;

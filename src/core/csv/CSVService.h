@@ -33,7 +33,8 @@ QByteArray exportData(const Journal& journal, const std::optional<QList<Record>>
 // The text of a file's bytes, tried in this order: UTF-8 after the UTF-8 mark (no other attempt when
 // the rest is not valid UTF-8); UTF-16 after either of its marks (the mark gives the byte order; an odd
 // length or an unpaired surrogate fails); else UTF-8, then Windows-1251, which reads every byte. One
-// leading U+FEFF left in the text is removed. Nothing when no encoding reads the bytes.
+// leading U+FEFF left in the text is removed. Nothing when no encoding reads the bytes, and for a text
+// holding a NUL character, which no CSV text holds and nearly every binary file does.
 std::optional<QString> decode(const QByteArray& bytes);
 
 // The cell separator of a file, chosen from its first line (line ends inside quotes do not end it):
