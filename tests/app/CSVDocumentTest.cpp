@@ -1,7 +1,6 @@
 #include "CSVDocument.h"
 #include "ShellSamples.h"
 #include "ShortcutText.h"
-#include "Startup.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -33,24 +32,4 @@ TEST(ShortcutText, HelpTextsNameTheirKeys) {
     EXPECT_EQ(shortcutText(AppKeys::journalSettings()), u"Ctrl+Alt+,");
     EXPECT_EQ(shortcutText(QKeySequence(Qt::CTRL | Qt::Key_Minus)), u"Ctrl+\u2212");
     EXPECT_EQ(shortcutText(QKeySequence(Qt::CTRL | Qt::Key_Equal)), u"Ctrl+=");
-}
-
-TEST(Startup, ASecondInstanceOnTheSameDataFileIsRefused) {
-    QTemporaryDir dir;
-    const QByteArray previous = qgetenv("VOSTREL_DATA_FILE");
-    const QString data = dir.filePath(u"data/data.json"_s);
-    qputenv("VOSTREL_DATA_FILE", data.toUtf8());
-    {
-        StartCheck first = checkStart();
-        EXPECT_EQ(first.dataFile, data);
-        EXPECT_FALSE(first.refusal);
-        EXPECT_TRUE(first.lock.lock);
-
-        const StartCheck second = checkStart();
-        ASSERT_TRUE(second.refusal);
-        EXPECT_EQ(*second.refusal,
-                  u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(data));
-    }
-    EXPECT_FALSE(checkStart().refusal) << "the lock goes with the first instance";
-    qputenv("VOSTREL_DATA_FILE", previous);
 }

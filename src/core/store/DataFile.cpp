@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <rapidjson/document.h>
 #include <rapidjson/prettywriter.h>
@@ -84,22 +85,55 @@ bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson:
     return true;
 }
 
+namespace {
+
+QString lockFileURL(const QString& fileURL) {
+    return fileURL + u".lock"_s;
+}
+
+// A lock file that names no process at all was left half-made: its maker died between creating and
+// writing it. A young one may still be being written by a start running right now.
+bool isHalfMade(const QLockFile& lock, const QString& path) {
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    constexpr qint64 writingTime = 5; // seconds
+    const QDateTime written = QFileInfo(path).lastModified();
+    return written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTimeUtc())) > writingTime;
+}
+
+} // namespace
+
 Lock lock(const QString& fileURL) {
     Lock result;
     QDir().mkpath(QFileInfo(fileURL).absolutePath());
-    auto file = std::make_unique<QLockFile>(fileURL + u".lock"_s);
+    const QString path = lockFileURL(fileURL);
+    auto file = std::make_unique<QLockFile>(path);
     // A running instance holds the lock however long it runs; only the lock of a process that is gone is
     // stale.
     file->setStaleLockTime(0);
-    if (file->tryLock(0))
+    bool locked = file->tryLock(0);
+    if (!locked && file->error() == QLockFile::LockFailedError && isHalfMade(*file, path))
+        locked = file->removeStaleLockFile() && file->tryLock(0);
+    if (locked) {
         result.lock = std::move(file);
-    else
-        result.heldElsewhere = file->error() == QLockFile::LockFailedError;
+        return result;
+    }
+    result.heldElsewhere = file->error() == QLockFile::LockFailedError;
+    qint64 pid = 0;
+    QString host, application;
+    result.onAnotherMachine = result.heldElsewhere && file->getLockInfo(&pid, &host, &application) &&
+                              !host.isEmpty() && host != QSysInfo::machineHostName();
     return result;
 }
 
-QString alreadyOpenMessage(const QString& fileURL) {
-    return u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(fileURL);
+QString alreadyOpenMessage(const QString& fileURL, bool onAnotherMachine) {
+    QString text = u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(fileURL);
+    if (onAnotherMachine)
+        text += u"\n\nЕсли приложение нигде не запущено, удалите файл "_s +
+                QDir::toNativeSeparators(lockFileURL(fileURL)) + u'.';
+    return text;
 }
 
 } // namespace DataFile
