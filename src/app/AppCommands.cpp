@@ -7,48 +7,81 @@
 
 #include <QAction>
 
+using namespace Qt::StringLiterals;
+
 AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void()> openWindow,
-                         QObject* parent)
-    : QObject(parent), m_store(store), m_router(router), m_openWindow(std::move(openWindow)) {
-    m_primaryAdd = journalCommand(QStringLiteral("Новая запись…"), AppKeys::primaryAdd(),
+                         IconFor iconFor, QObject* parent)
+    : QObject(parent), m_store(store), m_router(router), m_openWindow(std::move(openWindow)),
+      m_iconFor(std::move(iconFor)) {
+    m_primaryAdd = journalCommand(u"primaryAdd"_s, u"Новая запись…"_s, AppKeys::primaryAdd(),
                                   [this](const Journal& j) { m_router.primaryAdd(j); });
-    m_singleRecord = journalCommand(QStringLiteral("Одна запись…"), AppKeys::singleRecord(),
+    toolbarLook(m_primaryAdd, u"plus"_s, u"Добавить"_s,
+                withShortcut(u"Добавить"_s, AppKeys::primaryAdd()) + u", одну запись — "_s +
+                    shortcutText(AppKeys::singleRecord()));
+    m_singleRecord = journalCommand(u"singleRecord"_s, u"Одна запись…"_s, AppKeys::singleRecord(),
                                     [this](const Journal& j) { m_router.newRecord(j); });
-    m_newJournal = command(QStringLiteral("Новый журнал…"), AppKeys::newJournal(),
+    m_newJournal = command(u"newJournal"_s, u"Новый журнал…"_s, AppKeys::newJournal(),
                            [this] { m_router.requestNewJournal(); });
     m_newItemGroup = {m_primaryAdd, m_singleRecord, separator(), m_newJournal};
 
-    m_importCSV = journalCommand(QStringLiteral("Импорт из CSV…"), AppKeys::importCSV(),
+    m_importCSV = journalCommand(u"importCSV"_s, u"Импорт из CSV…"_s, AppKeys::importCSV(),
                                  [this](const Journal& j) { m_router.requestImport(j); });
+    toolbarLook(m_importCSV, u"square.and.arrow.down"_s, u"Импорт"_s,
+                withShortcut(u"Импорт записей из CSV"_s, AppKeys::importCSV()));
+    const auto exportAll = [this](const Journal& j) { m_router.exportJournal(j, std::nullopt, QString()); };
     m_exportCSV =
-        journalCommand(QStringLiteral("Экспорт журнала в CSV…"), AppKeys::exportCSV(),
-                       [this](const Journal& j) { m_router.exportJournal(j, std::nullopt, QString()); });
+        journalCommand(u"exportCSV"_s, u"Экспорт журнала в CSV…"_s, AppKeys::exportCSV(), exportAll);
     m_importExportGroup = {m_importCSV, m_exportCSV};
+    // The key belongs to the menu's command; a second action on it would make the key ambiguous.
+    m_exportJournal = journalCommand(u"exportJournal"_s, u"Экспорт журнала в CSV…"_s, {}, exportAll);
+    toolbarLook(m_exportJournal, u"square.and.arrow.up"_s, u"Экспорт"_s,
+                withShortcut(u"Экспорт журнала в CSV"_s, AppKeys::exportCSV()));
 
-    m_dashboardTab = command(QStringLiteral("Итоги"), AppKeys::dashboardTab(),
+    m_dashboardTab = command(u"dashboardTab"_s, u"Итоги"_s, AppKeys::dashboardTab(),
                              [this] { m_router.setTab(JournalTab::dashboard); });
-    m_recordsTab = command(QStringLiteral("Записи"), AppKeys::recordsTab(),
+    m_recordsTab = command(u"recordsTab"_s, u"Записи"_s, AppKeys::recordsTab(),
                            [this] { m_router.setTab(JournalTab::records); });
-    m_journalSettings = journalCommand(QStringLiteral("Настройки журнала…"), AppKeys::journalSettings(),
-                                       [this](const Journal& j) {
-                                           m_router.setSettings(SettingsItem{QUuid::createUuid(), j.id});
-                                       });
+    const auto openSettings = [this](const Journal& j) {
+        m_router.setSettings(SettingsItem{QUuid::createUuid(), j.id});
+    };
+    m_journalSettings = journalCommand(u"journalSettings"_s, u"Настройки журнала…"_s,
+                                       AppKeys::journalSettings(), openSettings);
+    toolbarLook(m_journalSettings, u"slider.horizontal.3"_s, u"Настройки"_s,
+                withShortcut(u"Поля, статусы, показатели и отчёт"_s, AppKeys::journalSettings()));
     // The platform's sidebar command comes after the journal's own.
-    m_toggleSidebar = command(sidebarCommandTitle(true), AppKeys::toggleSidebar(),
+    m_toggleSidebar = command(u"toggleSidebar"_s, sidebarCommandTitle(true), AppKeys::toggleSidebar(),
                               [this] { emit toggleSidebarRequested(); });
-    m_toggleSidebar->setObjectName(QStringLiteral("toggleSidebar"));
     m_viewGroup = {m_dashboardTab, m_recordsTab, m_journalSettings, separator(), m_toggleSidebar};
+
+    m_journalMenu = {
+        rowCommand(u"rowSettings"_s, u"Настройки журнала…"_s, u"slider.horizontal.3"_s, openSettings),
+        rowCommand(u"rowExport"_s, u"Экспорт в CSV…"_s, u"square.and.arrow.up"_s, exportAll),
+        separator(),
+        // The deletion only asks; the confirmation names the journal, or says it is gone.
+        command(u"rowDelete"_s, u"Удалить журнал…"_s, {},
+                [this] { m_router.setPendingDeleteJournalID(m_menuJournalID); }),
+    };
+    if (m_iconFor)
+        m_journalMenu.last()->setIcon(m_iconFor(u"trash"_s));
 
     connect(&m_store, &AppStore::journalsChanged, this, &AppCommands::refresh);
     connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &AppCommands::refresh);
     refresh();
 }
 
+QList<QAction*> AppCommands::journalMenu(const QUuid& journalID) {
+    m_menuJournalID = journalID;
+    return m_journalMenu;
+}
+
 void AppCommands::refresh() {
     const std::optional<Journal> journal = currentJournal();
     m_primaryAdd->setText(literalLabel(primaryAddCommandTitle(journal)));
+    if (journal)
+        m_primaryAdd->setIconText(literalLabel(addButtonTitle(*journal)));
     for (QAction* action : std::as_const(m_journalBound))
         action->setEnabled(journal.has_value());
+    m_exportJournal->setEnabled(journal && !journal->records.isEmpty());
 }
 
 void AppCommands::setSidebarShown(bool shown) {
@@ -59,8 +92,10 @@ std::optional<Journal> AppCommands::currentJournal() const {
     return m_store.journal(m_router.selectedJournalID());
 }
 
-QAction* AppCommands::command(const QString& title, const QKeySequence& keys, std::function<void()> action) {
+QAction* AppCommands::command(const QString& name, const QString& title, const QKeySequence& keys,
+                              std::function<void()> action) {
     auto* a = new QAction(title, this);
+    a->setObjectName(name);
     a->setShortcut(keys);
     connect(a, &QAction::triggered, this, [this, action = std::move(action)] {
         if (m_openWindow)
@@ -70,16 +105,38 @@ QAction* AppCommands::command(const QString& title, const QKeySequence& keys, st
     return a;
 }
 
-QAction* AppCommands::journalCommand(const QString& title, const QKeySequence& keys,
+QAction* AppCommands::journalCommand(const QString& name, const QString& title, const QKeySequence& keys,
                                      std::function<void(const Journal&)> action) {
     // The selection may change between building the menu and choosing the item: look the journal up
     // again at the moment of the action, and do nothing when it is gone.
-    QAction* a = command(title, keys, [this, action = std::move(action)] {
+    QAction* a = command(name, title, keys, [this, action = std::move(action)] {
         if (const std::optional<Journal> journal = currentJournal())
             action(*journal);
     });
     m_journalBound.append(a);
     return a;
+}
+
+QAction* AppCommands::rowCommand(const QString& name, const QString& title, const QString& symbol,
+                                 std::function<void(const Journal&)> action) {
+    // The list may change while the menu is open: the journal is looked up when the entry is chosen.
+    QAction* a = command(name, title, {}, [this, action = std::move(action)] {
+        if (const std::optional<Journal> journal = m_store.journal(m_menuJournalID))
+            action(*journal);
+    });
+    if (m_iconFor)
+        a->setIcon(m_iconFor(symbol));
+    return a;
+}
+
+void AppCommands::toolbarLook(QAction* action, const QString& symbol, const QString& label,
+                              const QString& help) {
+    if (m_iconFor)
+        action->setIcon(m_iconFor(symbol));
+    // The menus keep their plain look; the icon is the toolbar's.
+    action->setIconVisibleInMenu(false);
+    action->setIconText(label);
+    action->setToolTip(help);
 }
 
 QAction* AppCommands::separator() {

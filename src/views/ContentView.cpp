@@ -36,8 +36,8 @@ const QUuid newJournalSheetID = QUuid::fromString(QStringLiteral("{6f1c1e52-3d0b
 
 } // namespace
 
-ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
-                         QWidget* parent)
+ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& commands, FilePanels& panels,
+                         QSettings& settings, QWidget* parent)
     : QWidget(parent), m_store(store), m_router(router), m_panels(panels) {
     setMinimumSize(minimumWindow);
     auto* layout = new QVBoxLayout(this);
@@ -47,11 +47,11 @@ ContentView::ContentView(AppStore& store, AppRouter& router, FilePanels& panels,
     m_splitter->setHandleWidth(1);
     m_splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }")
                                   .arg(Style::separator(this).name(QColor::HexArgb)));
-    m_sidebar = new SidebarView(store, router, m_splitter);
+    m_sidebar = new SidebarView(store, router, commands, m_splitter);
     m_sidebar->setMinimumWidth(sidebarMinimum);
     m_detailStack = new QStackedWidget(m_splitter);
     m_welcome = new WelcomeView(router, m_detailStack);
-    m_detail = new JournalDetailView(store, router, settings, m_detailStack);
+    m_detail = new JournalDetailView(store, router, commands, settings, m_detailStack);
     m_detailStack->addWidget(m_welcome);
     m_detailStack->addWidget(m_detail);
     m_splitter->addWidget(m_sidebar);

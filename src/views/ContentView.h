@@ -6,6 +6,7 @@
 #include <QUuid>
 #include <QWidget>
 
+class AppCommands;
 class AppRouter;
 class AppStore;
 class FilePanels;
@@ -25,8 +26,8 @@ class WelcomeView;
 class ContentView : public QWidget {
     Q_OBJECT
 public:
-    ContentView(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
-                QWidget* parent = nullptr);
+    ContentView(AppStore& store, AppRouter& router, AppCommands& commands, FilePanels& panels,
+                QSettings& settings, QWidget* parent = nullptr);
     ~ContentView() override;
 
     // How long after coming on screen the migration note is moved into the alert.

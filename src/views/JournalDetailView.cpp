@@ -1,5 +1,6 @@
 #include "JournalDetailView.h"
 
+#include "AppCommands.h"
 #include "AppRouter.h"
 #include "ShellRules.h"
 #include "ShortcutText.h"
@@ -20,11 +21,11 @@
 
 namespace {
 
-QToolButton* toolButton(const QString& symbol, const QString& title, const QString& help, QWidget* parent) {
+// A toolbar button showing one of the window's commands: its icon, short label and help text.
+QToolButton* toolButton(QAction* command, const QString& name, QWidget* parent) {
     auto* button = new QToolButton(parent);
-    button->setIcon(Icons::icon(symbol));
-    button->setText(title);
-    button->setToolTip(help);
+    button->setDefaultAction(command);
+    button->setObjectName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     button->setIconSize(QSize(18, 18));
@@ -33,8 +34,9 @@ QToolButton* toolButton(const QString& symbol, const QString& title, const QStri
 
 } // namespace
 
-JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, QSettings& settings, QWidget* parent)
-    : QWidget(parent), m_store(store), m_router(router), m_preferences(settings) {
+JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppCommands& commands,
+                                     QSettings& settings, QWidget* parent)
+    : QWidget(parent), m_store(store), m_router(router), m_commands(commands), m_preferences(settings) {
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -81,24 +83,14 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, QSettin
 
     auto* trailing = new QHBoxLayout;
     trailing->setSpacing(4);
-    m_add = toolButton(QStringLiteral("plus"), QStringLiteral("Добавить"),
-                       withShortcut(QStringLiteral("Добавить"), AppKeys::primaryAdd()) +
-                           QStringLiteral(", одну запись — ") + shortcutText(AppKeys::singleRecord()),
-                       toolbar);
-    m_add->setObjectName(QStringLiteral("addButton"));
+    // The commands are the window's, acting on the selected journal, which is the one shown here.
+    m_add = toolButton(commands.primaryAdd(), QStringLiteral("addButton"), toolbar);
     m_add->setPopupMode(QToolButton::MenuButtonPopup);
     m_addMenu = new QMenu(m_add);
     m_add->setMenu(m_addMenu);
-    m_import =
-        toolButton(QStringLiteral("square.and.arrow.down"), QStringLiteral("Импорт"),
-                   withShortcut(QStringLiteral("Импорт записей из CSV"), AppKeys::importCSV()), toolbar);
-    m_export =
-        toolButton(QStringLiteral("square.and.arrow.up"), QStringLiteral("Экспорт"),
-                   withShortcut(QStringLiteral("Экспорт журнала в CSV"), AppKeys::exportCSV()), toolbar);
-    m_settings = toolButton(
-        QStringLiteral("slider.horizontal.3"), QStringLiteral("Настройки"),
-        withShortcut(QStringLiteral("Поля, статусы, показатели и отчёт"), AppKeys::journalSettings()),
-        toolbar);
+    m_import = toolButton(commands.importCSV(), QStringLiteral("importButton"), toolbar);
+    m_export = toolButton(commands.exportJournal(), QStringLiteral("exportButton"), toolbar);
+    m_settings = toolButton(commands.journalSettings(), QStringLiteral("settingsButton"), toolbar);
     for (QToolButton* b : {m_add, m_import, m_export, m_settings})
         trailing->addWidget(b);
     bar->addLayout(trailing, 0, 2, Qt::AlignRight | Qt::AlignVCenter);
@@ -114,15 +106,7 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, QSettin
     line->setPalette(linePalette);
     m_layout->addWidget(line);
 
-    // Every toolbar action acts on the journal as last handed in; the router and the root view do the rest.
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { m_router.setTab(JournalTab(id)); });
-    connect(m_add, &QToolButton::clicked, this, [this] { m_router.primaryAdd(m_journal); });
-    connect(m_import, &QToolButton::clicked, this, [this] { m_router.requestImport(m_journal); });
-    connect(m_export, &QToolButton::clicked, this,
-            [this] { m_router.exportJournal(m_journal, std::nullopt, QString()); });
-    connect(m_settings, &QToolButton::clicked, this, [this] {
-        m_router.setSettings(SettingsItem{QUuid::createUuid(), m_journal.id});
-    });
     connect(&m_router, &AppRouter::tabChanged, this, [this] {
         rebuildContentIfNeeded();
         refreshToolbar();
@@ -178,13 +162,10 @@ void JournalDetailView::refreshToolbar() {
         const QSignalBlocker blocker(m_tabs);
         current->setChecked(true);
     }
-    m_add->setText(literalLabel(addButtonTitle(m_journal)));
+    // The menu's second entry opens batch entry without a template, which is what the main add command
+    // does for a journal that adds in batch, under the same title.
     m_addMenu->clear();
-    m_addMenu->addAction(QStringLiteral("Одна запись…"), this, [this] { m_router.newRecord(m_journal); });
-    if (addsInBatch(m_journal)) {
-        m_addMenu->addAction(literalLabel(m_journal.batchTitle + QChar(0x2026)), this, [this] {
-            m_router.setBatch(BatchItem{QUuid::createUuid(), m_journal.id, std::nullopt});
-        });
-    }
-    m_export->setEnabled(!m_journal.records.isEmpty());
+    m_addMenu->addAction(m_commands.singleRecord());
+    if (addsInBatch(m_journal))
+        m_addMenu->addAction(m_commands.primaryAdd());
 }

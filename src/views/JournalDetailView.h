@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class AppCommands;
 class AppRouter;
 class AppStore;
 class QAbstractButton;
@@ -27,7 +28,8 @@ class QVBoxLayout;
 class JournalDetailView : public QWidget {
     Q_OBJECT
 public:
-    JournalDetailView(AppStore& store, AppRouter& router, QSettings& settings, QWidget* parent = nullptr);
+    JournalDetailView(AppStore& store, AppRouter& router, AppCommands& commands, QSettings& settings,
+                      QWidget* parent = nullptr);
 
     void setJournal(const Journal& journal);
     // The screen leaves the window (no journal is selected): its tab's view state goes, so a journal
@@ -50,6 +52,7 @@ private:
 
     AppStore& m_store;
     AppRouter& m_router;
+    AppCommands& m_commands;
     QSettings& m_preferences;
     Journal m_journal;
     std::optional<std::pair<QUuid, JournalTab>> m_contentIdentity;

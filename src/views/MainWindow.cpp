@@ -4,6 +4,7 @@
 #include "ContentView.h"
 #include "ShellRules.h"
 #include "ShortcutText.h"
+#include "cells/Icons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,12 +16,12 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(productName);
-    m_content = new ContentView(store, router, panels, settings, this);
+    m_commands = new AppCommands(
+        store, router, [this] { bringForward(); }, Icons::icon, this);
+    m_content = new ContentView(store, router, *m_commands, panels, settings, this);
     setCentralWidget(m_content);
     resize(1440, 860);
 
-    m_commands = new AppCommands(
-        store, router, [this] { bringForward(); }, this);
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
     file->addActions(m_commands->newItemGroup());
     file->addSeparator();

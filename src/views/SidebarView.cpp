@@ -1,5 +1,6 @@
 #include "SidebarView.h"
 
+#include "AppCommands.h"
 #include "AppRouter.h"
 #include "JournalListModel.h"
 #include "ShortcutText.h"
@@ -118,8 +119,8 @@ private:
 
 } // namespace
 
-SidebarView::SidebarView(AppStore& store, AppRouter& router, QWidget* parent)
-    : QWidget(parent), m_store(store), m_router(router) {
+SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& commands, QWidget* parent)
+    : QWidget(parent), m_store(store), m_router(router), m_commands(commands) {
     setObjectName(QStringLiteral("sidebar"));
     // A slightly deeper shade than the detail column sets the sidebar apart, as on other desktops.
     QPalette shade = palette();
@@ -184,20 +185,7 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, QWidget* parent)
 
 QMenu* SidebarView::contextMenu(const QUuid& journalID, QWidget* parent) {
     auto* menu = new QMenu(parent);
-    // Each entry looks its journal up when chosen: the list may have changed while the menu was open.
-    menu->addAction(Icons::icon(QStringLiteral("slider.horizontal.3")), QStringLiteral("Настройки журнала…"),
-                    this, [this, journalID] {
-                        if (m_store.journal(journalID))
-                            m_router.setSettings(SettingsItem{QUuid::createUuid(), journalID});
-                    });
-    menu->addAction(Icons::icon(QStringLiteral("square.and.arrow.up")), QStringLiteral("Экспорт в CSV…"),
-                    this, [this, journalID] {
-                        if (const std::optional<Journal> journal = m_store.journal(journalID))
-                            m_router.exportJournal(*journal, std::nullopt, QString());
-                    });
-    menu->addSeparator();
-    menu->addAction(Icons::icon(QStringLiteral("trash")), QStringLiteral("Удалить журнал…"), this,
-                    [this, journalID] { m_router.setPendingDeleteJournalID(journalID); });
+    menu->addActions(m_commands.journalMenu(journalID));
     return menu;
 }
 

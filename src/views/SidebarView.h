@@ -4,6 +4,7 @@
 #include <QUuid>
 #include <QWidget>
 
+class AppCommands;
 class AppRouter;
 class AppStore;
 class JournalListModel;
@@ -28,7 +29,7 @@ protected:
 class SidebarView : public QWidget {
     Q_OBJECT
 public:
-    SidebarView(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
+    SidebarView(AppStore& store, AppRouter& router, AppCommands& commands, QWidget* parent = nullptr);
 
     JournalListView* list() const { return m_list; }
     JournalListModel* model() const { return m_model; }
@@ -41,6 +42,7 @@ private:
 
     AppStore& m_store;
     AppRouter& m_router;
+    AppCommands& m_commands;
     JournalListModel* m_model = nullptr;
     JournalListView* m_list = nullptr;
 };

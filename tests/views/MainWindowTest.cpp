@@ -1,10 +1,12 @@
 #include "AppCommands.h"
+#include "JournalDetailView.h"
 #include "ShellFixture.h"
 #include "templates/Templates.h"
 
 #include <QAction>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QToolButton>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -39,6 +41,26 @@ TEST(MainWindow, TheSidebarCommandHidesAndShowsTheSidebar) {
     command->trigger();
     EXPECT_EQ(splitter->sizes().first(), 300);
     EXPECT_EQ(command->text(), u"Скрыть боковую панель");
+}
+
+// A command is one action wherever it shows, so its title, enabled state and target cannot drift apart.
+TEST(MainWindow, TheToolbarShowsTheMenusCommands) {
+    Shell shell({Templates::sales()});
+    JournalDetailView* detail = shell.content().detail();
+    const QList<QAction*> menus = shell.window->menuBar()->actions();
+    const QList<QAction*> commands = menus[0]->menu()->actions() + menus[1]->menu()->actions();
+    const std::pair<const char*, QToolButton*> shared[] = {
+        {"primaryAdd", detail->addButton()},
+        {"importCSV", detail->importButton()},
+        {"journalSettings", detail->settingsButton()},
+    };
+    for (const auto& [name, button] : shared) {
+        QAction* command = shell.window->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_TRUE(command) << name;
+        EXPECT_EQ(button->defaultAction(), command) << name;
+        EXPECT_TRUE(commands.contains(command)) << name;
+    }
+    EXPECT_TRUE(detail->addMenu()->actions().contains(shell.window->findChild<QAction*>(u"singleRecord"_s)));
 }
 
 // Every shortcut reaches its command from the window, and the command acts on the selected journal.
