@@ -147,9 +147,7 @@ QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, co
     value = new QLabel(tile);
     value->setTextFormat(Qt::PlainText);
     value->setFont(CellStyle::equalWidthDigits(Style::font(Style::TextStyle::title, font(), true)));
-    QPalette p = value->palette();
-    p.setColor(QPalette::WindowText, colour);
-    value->setPalette(p);
+    Style::setTextColor(value, colour);
     auto* caption = new QLabel(title, tile);
     Style::setText(caption, Style::TextStyle::callout);
     Style::setSecondary(caption);
