@@ -8,8 +8,11 @@
 #include "cells/Icons.h"
 #include "store/Store.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,7 +26,37 @@ void JournalListView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    if (event->button() == Qt::LeftButton) {
+        m_pressPosition = event->position().toPoint();
+        m_pressed = indexAt(m_pressPosition);
+    }
     QListView::mousePressEvent(event);
+}
+
+void JournalListView::mouseMoveEvent(QMouseEvent* event) {
+    // Qt's own drag would carry the selected rows, which the press no longer changes.
+    if (event->buttons().testFlag(Qt::LeftButton) && m_pressed.isValid()) {
+        if ((event->position().toPoint() - m_pressPosition).manhattanLength() >=
+            QApplication::startDragDistance())
+            startDrag(model()->supportedDragActions());
+        return;
+    }
+    QListView::mouseMoveEvent(event);
+}
+
+void JournalListView::startDrag(Qt::DropActions supportedActions) {
+    const QModelIndex dragged = std::exchange(m_pressed, {});
+    if (!dragged.isValid())
+        return;
+    QMimeData* data = model()->mimeData({dragged});
+    if (!data)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    const QRect row = visualRect(dragged);
+    drag->setPixmap(viewport()->grab(row));
+    drag->setHotSpot(m_pressPosition - row.topLeft());
+    drag->exec(supportedActions, Qt::MoveAction);
 }
 
 QItemSelectionModel::SelectionFlags JournalListView::selectionCommand(const QModelIndex& index,

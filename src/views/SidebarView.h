@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListView>
+#include <QPersistentModelIndex>
 #include <QUuid>
 #include <QWidget>
 
@@ -10,9 +11,9 @@ class AppStore;
 class JournalListModel;
 class QMenu;
 
-// The list view of the sidebar. A right click opens the row's context menu without moving the selection,
-// and a row is selected when the mouse button is released on it, so dragging a row to another place
-// leaves the selection as it was.
+// The list view of the sidebar. A right click opens the row's context menu without moving the selection.
+// A row is selected when the mouse button is released on it, and a drag carries the row it began on, so
+// dragging a row to another place leaves the selection as it was.
 class JournalListView : public QListView {
     Q_OBJECT
 public:
@@ -20,8 +21,14 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+
+private:
+    QPersistentModelIndex m_pressed; // the row under a held left button, until a drag takes it
+    QPoint m_pressPosition;
 };
 
 // The sidebar column: the journals in the user's order with their icons and record counts, the selection
