@@ -170,6 +170,11 @@ TEST(RecordFilters, RepeatedSearchesSeeEveryChange) {
     ASSERT_EQ(search("09.03.2024", j), QStringList{});
     EXPECT_EQ(search("09.03.2024", j, Calendar{QTimeZone::utc()}), QStringList{"r1"});
 
+    // Texts built ahead of a search follow a change made after them.
+    RecordFilters::prepareSearch(j, moscow, 0, j.records.size());
+    put(j.records[3], fx.color, FieldValue::ofText("Синий"));
+    EXPECT_EQ(search("синий", j), QStringList{"r4"});
+
     // Another journal with the same id and records is searched afresh.
     Journal other = fx.journal;
     EXPECT_EQ(search("синий", other), QStringList{"r4"});

@@ -102,6 +102,11 @@ TEST(RecordSort, LaterComparatorsDecideOnlyTiesAndTheKeyTypeWins) {
     byAmount.order = SortOrder::reverse;
     EXPECT_EQ(labels(RecordSort::sorted(records, {RecordSort::byField(group), byAmount})),
               (QStringList{"a9", "a3", "b2", "b1"}));
+    // A third criterion decides only what both before it tie on; full ties keep the list's order.
+    QList<Record> tied = records + QList<Record>{rec("b1-new", "B", 1), rec("b1-same", "b", 1)};
+    tied[4].createdAt = utc(2025, 1, 1);
+    EXPECT_EQ(labels(RecordSort::sorted(tied, {RecordSort::byField(group), byAmount, RecordSort::initial()})),
+              (QStringList{"a9", "a3", "b2", "b1-new", "b1", "b1-same"}));
 
     // The key reads values by the type it carries: a number key finds no number in a text field.
     const RecordSort numberKey{RecordSort::Key::field(group.id, FieldType::number), SortOrder::forward, {}};
@@ -161,4 +166,8 @@ TEST(RecordSort, RepeatedSortsSeeChangedTexts) {
     EXPECT_EQ(labels(RecordSort::sorted(records, {sort})), (QStringList{"б", "в", "а"}));
     records.removeAt(0);
     EXPECT_EQ(labels(RecordSort::sorted(records, {sort})), (QStringList{"в", "а"}));
+    // Keys built ahead follow a change made after them.
+    RecordSort::prepare(records, sort, 0, records.size());
+    put(records[1], name, FieldValue::ofText("а"));
+    EXPECT_EQ(labels(RecordSort::sorted(records, {sort})), (QStringList{"а", "в"}));
 }

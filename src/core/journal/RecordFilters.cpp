@@ -44,6 +44,12 @@ private:
     RecordMemo<QString> m_keys;
 };
 
+// The search texts kept for the last journal searched.
+SearchKeys& keptSearchKeys() {
+    thread_local SearchKeys keys;
+    return keys;
+}
+
 } // namespace
 
 RecordFilters RecordFilters::defaults(const Clock& clock, const Calendar& calendar) {
@@ -78,8 +84,7 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
         linkKeys.append(idText(f.id));
     const bool byLink = linkFilter != LinkFilter::any && !linkKeys.isEmpty();
 
-    thread_local SearchKeys searchKeys;
-    RecordMemo<QString>* keys = words.isEmpty() ? nullptr : &searchKeys.of(journal, calendar);
+    RecordMemo<QString>* keys = words.isEmpty() ? nullptr : &keptSearchKeys().of(journal, calendar);
 
     QList<Record> result;
     for (const Record& record : journal.records) {
@@ -109,6 +114,14 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
         result.append(record);
     }
     return result;
+}
+
+void RecordFilters::prepareSearch(const Journal& journal, const Calendar& calendar, qsizetype first,
+                                  qsizetype count) {
+    RecordMemo<QString>& keys = keptSearchKeys().of(journal, calendar);
+    const qsizetype end = std::min(journal.records.size(), first + count);
+    for (qsizetype i = std::max<qsizetype>(first, 0); i < end; ++i)
+        keys.value(journal.records[i], [&](const Record& r) { return searchKey(journal, r, calendar); });
 }
 
 QString rawValue(RecordFilters::LinkFilter filter) {

@@ -36,6 +36,13 @@ struct RecordFilters {
 
     // The journal's records that pass every set condition, in the journal's order.
     QList<Record> apply(const Journal& journal, const Calendar& calendar) const;
+
+    // Builds the search texts of the journal's records [first, first + count) ahead of a search, kept for
+    // the searches of that journal that follow (a search builds any text still missing itself). A journal's
+    // first search builds them all, which takes longer than a keystroke may; a view spreads that work over
+    // idle moments instead.
+    static void prepareSearch(const Journal& journal, const Calendar& calendar, qsizetype first,
+                              qsizetype count);
 };
 
 inline constexpr std::array<RecordFilters::LinkFilter, 3> allLinkFilters{

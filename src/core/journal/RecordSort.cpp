@@ -98,8 +98,7 @@ bool readsText(const RecordSort::Key& key) {
 // unchanged. A collation key depends on nothing but the text.
 RecordMemo<NaturalSortKey>& keptTextKeys(const RecordSort::Key& key, const QList<Record>& records) {
     thread_local QHash<RecordSort::Key, RecordMemo<NaturalSortKey>> memos;
-    constexpr qsizetype columns = 4;
-    if (!memos.contains(key) && memos.size() >= columns)
+    if (!memos.contains(key) && memos.size() >= RecordSort::keptTextColumns)
         memos.clear();
     RecordMemo<NaturalSortKey>& memo = memos[key];
     memo.trim(records, records.size() + 100000);
@@ -139,41 +138,68 @@ std::weak_ordering RecordSort::compare(const Record& a, const Record& b) const {
     return directed(order, compareForward(key, sortValue(*this, fieldKey, a), sortValue(*this, fieldKey, b)));
 }
 
+namespace {
+
+// What one comparator reads from a record, read through the kept collation keys for a text key.
+SortValue preparedValue(const RecordSort& sort, const QString& fieldKey, const Record& record,
+                        RecordMemo<NaturalSortKey>* textKeys) {
+    if (!textKeys)
+        return sortValue(sort, fieldKey, record);
+    SortValue v;
+    v.text = textKeys->value(record,
+                             [&](const Record& changed) { return NaturalSortKey(changed.text(fieldKey)); });
+    return v;
+}
+
+// Orders positions [first, last) of records that every comparator before `level` holds equal. A
+// comparator reads its values only for the records that the ones before it could not tell apart, so the
+// tie-breakers of a list of criteria cost little when the first one decides most pairs.
+void sortRun(const QList<Record>& records, const QList<RecordSort>& comparators, qsizetype level,
+             std::vector<qsizetype>::iterator first, std::vector<qsizetype>::iterator last) {
+    if (level == comparators.size() || last - first < 2)
+        return;
+    const RecordSort& sort = comparators[level];
+    const QString fieldKey = fieldKeyOf(sort);
+    RecordMemo<NaturalSortKey>* textKeys = readsText(sort.key) ? &keptTextKeys(sort.key, records) : nullptr;
+    std::vector<std::pair<SortValue, qsizetype>> run;
+    run.reserve(last - first);
+    for (auto it = first; it != last; ++it)
+        run.emplace_back(preparedValue(sort, fieldKey, records.at(*it), textKeys), *it);
+    const auto order = [&](const auto& x, const auto& y) {
+        return directed(sort.order, compareForward(sort.key, x.first, y.first));
+    };
+    std::stable_sort(run.begin(), run.end(), [&](const auto& x, const auto& y) { return order(x, y) < 0; });
+    for (qsizetype i = 0; i < qsizetype(run.size()); ++i)
+        first[i] = run[i].second;
+    // Each run of records this comparator holds equal goes to the next one.
+    for (qsizetype begin = 0; begin < qsizetype(run.size());) {
+        qsizetype end = begin + 1;
+        while (end < qsizetype(run.size()) && order(run[begin], run[end]) == 0)
+            ++end;
+        sortRun(records, comparators, level + 1, first + begin, first + end);
+        begin = end;
+    }
+}
+
+} // namespace
+
+void RecordSort::prepare(const QList<Record>& records, const RecordSort& sort, qsizetype first,
+                         qsizetype count) {
+    if (!readsText(sort.key))
+        return;
+    RecordMemo<NaturalSortKey>& textKeys = keptTextKeys(sort.key, records);
+    const QString fieldKey = fieldKeyOf(sort);
+    const qsizetype end = std::min(records.size(), first + count);
+    for (qsizetype i = std::max<qsizetype>(first, 0); i < end; ++i)
+        preparedValue(sort, fieldKey, records[i], &textKeys);
+}
+
 QList<Record> RecordSort::sorted(QList<Record> records, const QList<RecordSort>& comparators) {
     if (comparators.isEmpty() || records.size() < 2)
         return records;
-    // Each record's values are read once per comparator; the sort then compares the prepared values.
-    std::vector<std::vector<SortValue>> columns;
-    columns.reserve(comparators.size());
-    for (const RecordSort& sort : comparators) {
-        const QString fieldKey = fieldKeyOf(sort);
-        std::vector<SortValue> column;
-        column.reserve(records.size());
-        if (readsText(sort.key)) {
-            RecordMemo<NaturalSortKey>& memo = keptTextKeys(sort.key, records);
-            for (const Record& r : std::as_const(records)) {
-                SortValue v;
-                v.text = memo.value(
-                    r, [&](const Record& changed) { return NaturalSortKey(changed.text(fieldKey)); });
-                column.push_back(std::move(v));
-            }
-        } else {
-            for (const Record& r : std::as_const(records))
-                column.push_back(sortValue(sort, fieldKey, r));
-        }
-        columns.push_back(std::move(column));
-    }
     std::vector<qsizetype> positions(records.size());
     std::iota(positions.begin(), positions.end(), 0);
-    std::stable_sort(positions.begin(), positions.end(), [&](qsizetype x, qsizetype y) {
-        for (qsizetype c = 0; c < comparators.size(); ++c) {
-            const std::weak_ordering o = directed(
-                comparators[c].order, compareForward(comparators[c].key, columns[c][x], columns[c][y]));
-            if (o != std::weak_ordering::equivalent)
-                return o == std::weak_ordering::less;
-        }
-        return false;
-    });
+    sortRun(records, comparators, 0, positions.begin(), positions.end());
     QList<Record> result;
     result.reserve(records.size());
     for (qsizetype p : positions)
