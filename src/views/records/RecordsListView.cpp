@@ -1,19 +1,216 @@
 #include "RecordsListView.h"
 
-#include <QLabel>
+#include "AppRouter.h"
+#include "KeysAhead.h"
+#include "RecordsEmptyState.h"
+#include "RecordsFilterBar.h"
+#include "RecordsTableModel.h"
+#include "RecordsTableView.h"
+#include "ShortcutText.h"
+#include "Style.h"
+#include "records/FilterBarRules.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QFrame* divider(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, Style::separator(parent));
+    line->setPalette(palette);
+    return line;
+}
+
+QList<QUuid> idsOf(const QList<Record>& records) {
+    QList<QUuid> ids;
+    ids.reserve(records.size());
+    for (const Record& r : records)
+        ids.append(r.id);
+    return ids;
+}
+
+// What decides the columns' widths: their fields and types, not their headers.
+bool sameWidths(const QList<RecordsColumn>& a, const QList<RecordsColumn>& b) {
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [](const auto& x, const auto& y) {
+        return x.kind == y.kind && x.field.id == y.field.id && x.minWidth == y.minWidth &&
+               x.idealWidth == y.idealWidth;
+    });
+}
+
+} // namespace
+
 RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent)
-    : JournalTabView(parent), m_store(store), m_router(router) {
+    : JournalTabView(parent), m_store(store), m_router(router), m_journal(journal),
+      m_recordIDs(idsOf(journal.records)) {
     auto* layout = new QVBoxLayout(this);
-    m_label = new QLabel(this);
-    m_label->setTextFormat(Qt::PlainText);
-    m_label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(m_label);
-    setJournal(journal);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_filterBar = new RecordsFilterBar(router, this);
+    layout->addWidget(m_filterBar);
+    layout->addWidget(divider(this));
+    m_pages = new QStackedWidget(this);
+    m_table = new RecordsTableView(m_pages);
+    m_table->setObjectName(u"recordsTable"_s);
+    m_model = new RecordsTableModel(m_table);
+    m_table->setModel(m_model);
+    m_empty = new RecordsEmptyState(router, m_pages);
+    m_pages->addWidget(m_table);
+    m_pages->addWidget(m_empty);
+    layout->addWidget(m_pages, 1);
+
+    m_keysAhead = new KeysAhead(this);
+    m_focusSearch = new QAction(u"Поиск"_s, this);
+    m_focusSearch->setObjectName(u"focusSearch"_s);
+    m_focusSearch->setShortcut(AppKeys::focusSearch());
+    m_focusSearch->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_focusSearch);
+    connect(m_focusSearch, &QAction::triggered, this, [this] {
+        m_filterBar->searchBox()->setFocus(Qt::ShortcutFocusReason);
+        m_filterBar->searchBox()->selectAll();
+    });
+    connect(m_filterBar, &RecordsFilterBar::searchSubmitted, this,
+            [this] { m_table->setFocus(Qt::OtherFocusReason); });
+    connect(m_filterBar, &RecordsFilterBar::exportRequested, this, &RecordsListView::exportShown);
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section < 0 || section >= m_columns.size())
+            return;
+        m_sortOrder = RecordsTable::clickedHeader(m_sortOrder, m_columns[section].sort);
+        showSorted();
+    });
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RecordsListView::selectionEdited);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, &RecordsListView::openRecord);
+    connect(&m_router, &AppRouter::filtersChanged, this, [this] {
+        if (m_router.filtersFor(m_journal.id) != m_shownFilters)
+            refresh();
+    });
+    refresh();
+    m_keysAhead->start(m_journal, m_router.calendar(), sortColumns());
 }
 
 void RecordsListView::setJournal(const Journal& journal) {
     m_journal = journal;
-    m_label->setText(journal.name + QStringLiteral("\nРаздел «Записи» ещё не готов."));
+    // Only records leaving the journal leave the selection; a filter hiding one does not.
+    if (QList<QUuid> ids = idsOf(journal.records); ids != m_recordIDs) {
+        m_recordIDs = std::move(ids);
+        const QSet<QUuid> present(m_recordIDs.cbegin(), m_recordIDs.cend());
+        m_selection.intersect(present);
+    }
+    m_sortOrder = RecordsTable::current(m_sortOrder, journal);
+    refresh();
+    m_keysAhead->start(m_journal, m_router.calendar(), sortColumns());
+}
+
+bool RecordsListView::showsEmptyState() const {
+    return m_pages->currentWidget() == m_empty;
+}
+
+void RecordsListView::refresh() {
+    m_shownFilters = m_router.filtersFor(m_journal.id);
+    m_filtered = m_shownFilters.apply(m_journal, m_router.calendar());
+    std::optional<qsizetype> groups;
+    if (!m_journal.groupFields().isEmpty())
+        groups = m_derived.groupCount(m_journal, m_filtered);
+    m_shownLine = FilterBar::shownLine(m_journal, m_filtered.size(), groups);
+    showSorted();
+}
+
+void RecordsListView::showSorted() {
+    m_visible = RecordSort::sorted(m_filtered, m_sortOrder);
+
+    const QList<RecordsColumn> columns = RecordsTable::columns(m_journal);
+    const bool newWidths = !sameWidths(columns, m_columns);
+    m_columns = columns;
+    m_restoringSelection = true;
+    m_model->setContent(m_journal, m_columns, m_visible);
+    if (newWidths) {
+        QList<int> ideal, minimum;
+        for (const RecordsColumn& c : std::as_const(m_columns)) {
+            ideal.append(c.idealWidth);
+            minimum.append(c.minWidth);
+        }
+        m_table->setColumnWidths(ideal, minimum);
+    }
+    restoreSelection();
+    m_restoringSelection = false;
+
+    QHeaderView* header = m_table->horizontalHeader();
+    if (const auto indicator = RecordsTable::indicator(m_sortOrder, m_columns)) {
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(indicator->column, indicator->order == SortOrder::forward
+                                                        ? Qt::AscendingOrder
+                                                        : Qt::DescendingOrder);
+    } else {
+        header->setSortIndicatorShown(false);
+    }
+
+    QStringList values;
+    if (const std::optional<FieldDef> field = FilterBar::shownValueField(m_journal, m_shownFilters))
+        values = m_derived.distinctValues(m_journal, *field);
+    m_filterBar->showFilters(m_journal, m_shownFilters, values, m_shownLine, !m_visible.isEmpty());
+    m_empty->setJournal(m_journal);
+    m_pages->setCurrentWidget(m_journal.records.isEmpty() ? static_cast<QWidget*>(m_empty) : m_table);
+}
+
+void RecordsListView::restoreSelection() {
+    QItemSelectionModel* selectionModel = m_table->selectionModel();
+    QItemSelection rows;
+    const int last = m_model->columnCount() - 1;
+    int first = -1;
+    auto close = [&](int end) {
+        if (first >= 0)
+            rows.select(m_model->index(first, 0), m_model->index(end, last));
+        first = -1;
+    };
+    for (int row = 0; row < m_visible.size(); ++row) {
+        if (m_selection.contains(m_visible[row].id)) {
+            if (first < 0)
+                first = row;
+        } else {
+            close(row - 1);
+        }
+    }
+    close(int(m_visible.size()) - 1);
+    selectionModel->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (!rows.isEmpty())
+        selectionModel->setCurrentIndex(rows.first().topLeft(), QItemSelectionModel::NoUpdate);
+}
+
+void RecordsListView::selectionEdited() {
+    if (m_restoringSelection)
+        return;
+    QSet<QUuid> selected;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+        selected.insert(m_model->idAt(index.row()));
+    m_selection = selected;
+}
+
+void RecordsListView::openRecord(const QModelIndex& index) {
+    const std::optional<Record> record = m_journal.record(m_model->idAt(index.row()));
+    if (!record)
+        return;
+    m_router.setEditor(EditorItem{QUuid::createUuid(), m_journal.id, *record, false});
+}
+
+void RecordsListView::exportShown() {
+    if (!m_visible.isEmpty())
+        m_router.exportJournal(m_journal, m_visible, u"_выборка"_s);
+}
+
+QList<RecordSort> RecordsListView::sortColumns() const {
+    QList<RecordSort> sorts;
+    for (const RecordsColumn& column : m_columns)
+        sorts.append(column.sort);
+    return sorts;
 }

@@ -2,20 +2,79 @@
 
 #include "JournalTabView.h"
 
+#include "journal/RecordFilters.h"
+#include "journal/RecordSort.h"
+#include "records/DerivedValues.h"
+#include "records/RecordsColumns.h"
+
+#include <QList>
+#include <QSet>
+#include <QUuid>
+
 class AppRouter;
 class AppStore;
-class QLabel;
+class KeysAhead;
+class QAction;
+class QStackedWidget;
+class RecordsEmptyState;
+class RecordsFilterBar;
+class RecordsTableModel;
+class RecordsTableView;
 
-// The records tab of one journal.
+// The records tab of one journal: the filter bar, the table of the records that pass the filters (or an
+// invitation while the journal has none), sorted by the header the user clicked last.
+//
+// The tab owns its selection and sort order; the filters live in the router, so they outlive the tab.
+// The selection is kept by record id: filtering and sorting never change it, and only ids that leave the
+// journal are dropped from it.
 class RecordsListView : public JournalTabView {
     Q_OBJECT
 public:
     RecordsListView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent = nullptr);
     void setJournal(const Journal& journal) override;
 
+    const Journal& journal() const { return m_journal; }
+    // The records shown, filtered and sorted.
+    const QList<Record>& visible() const { return m_visible; }
+    const QSet<QUuid>& selection() const { return m_selection; }
+    const QList<RecordSort>& sortOrder() const { return m_sortOrder; }
+
+    RecordsFilterBar* filterBar() const { return m_filterBar; }
+    RecordsTableView* table() const { return m_table; }
+    RecordsTableModel* model() const { return m_model; }
+    RecordsEmptyState* emptyState() const { return m_empty; }
+    bool showsEmptyState() const;
+
 private:
+    // Filters, sorts and shows the records again.
+    void refresh();
+    // Sorts the filtered records again and shows them.
+    void showSorted();
+    void selectionEdited();
+    void restoreSelection();
+    void openRecord(const QModelIndex& index);
+    void exportShown();
+    QList<RecordSort> sortColumns() const;
+
     AppStore& m_store;
     AppRouter& m_router;
     Journal m_journal;
-    QLabel* m_label = nullptr;
+    QList<QUuid> m_recordIDs;
+    QSet<QUuid> m_selection;
+    QList<RecordSort> m_sortOrder{RecordSort::initial()};
+    QList<RecordsColumn> m_columns;
+    RecordFilters m_shownFilters;
+    QList<Record> m_filtered;
+    QList<Record> m_visible;
+    QString m_shownLine;
+    DerivedValues m_derived;
+    bool m_restoringSelection = false;
+
+    RecordsFilterBar* m_filterBar = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    RecordsTableView* m_table = nullptr;
+    RecordsTableModel* m_model = nullptr;
+    RecordsEmptyState* m_empty = nullptr;
+    QAction* m_focusSearch = nullptr;
+    KeysAhead* m_keysAhead = nullptr;
 };

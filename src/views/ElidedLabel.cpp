@@ -1,0 +1,21 @@
+#include "ElidedLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QSize ElidedLabel::minimumSizeHint() const {
+    return {fontMetrics().horizontalAdvance(QStringLiteral("…")) * 3, QLabel::minimumSizeHint().height()};
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*) {
+    const QRect area = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    setToolTip(shown == text() ? QString() : text());
+    QPainter painter(this);
+    style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+}

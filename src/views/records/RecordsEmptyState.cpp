@@ -1,0 +1,60 @@
+#include "RecordsEmptyState.h"
+
+#include "AppRouter.h"
+#include "ShellRules.h"
+#include "ShortcutText.h"
+#include "Style.h"
+#include "cells/CellStyle.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+RecordsEmptyState::RecordsEmptyState(AppRouter& router, QWidget* parent) : QWidget(parent), m_router(router) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 24, 40, 24);
+    layout->setSpacing(16);
+    layout->addStretch(1);
+
+    m_symbol = new QLabel(this);
+    m_symbol->setObjectName(u"emptySymbol"_s);
+    m_symbol->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(m_symbol);
+
+    auto* title = new QLabel(u"Записей пока нет"_s, this);
+    Style::setText(title, Style::TextStyle::title2, true);
+    title->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(title);
+
+    auto* text = new QLabel(u"Добавьте первую запись или импортируйте накопленные данные из CSV."_s, this);
+    Style::setText(text, Style::TextStyle::body);
+    text->setAlignment(Qt::AlignHCenter);
+    text->setWordWrap(true);
+    QPalette secondary = text->palette();
+    secondary.setColor(QPalette::WindowText, Style::secondary(text));
+    text->setPalette(secondary);
+    layout->addWidget(text);
+
+    m_add = new QPushButton(this);
+    m_add->setObjectName(u"emptyAdd"_s);
+    m_add->setAutoDefault(false);
+    Style::makeLarge(m_add);
+    Style::makeProminent(m_add);
+    m_add->setIcon(QIcon(CellStyle::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
+                                           m_add->iconSize().width(), devicePixelRatioF())));
+    layout->addWidget(m_add, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+
+    connect(m_add, &QPushButton::clicked, this, [this] { m_router.primaryAdd(m_journal); });
+}
+
+void RecordsEmptyState::setJournal(const Journal& journal) {
+    m_journal = journal;
+    m_add->setText(literalLabel(newRecordsButtonTitle(journal)));
+    if (m_shownIcon != journal.icon) {
+        m_shownIcon = journal.icon;
+        m_symbol->setPixmap(CellStyle::symbol(journal.icon, Style::secondary(this), 56, devicePixelRatioF()));
+    }
+}

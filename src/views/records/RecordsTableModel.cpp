@@ -1,0 +1,43 @@
+#include "RecordsTableModel.h"
+
+void RecordsTableModel::setContent(const Journal& journal, const QList<RecordsColumn>& columns,
+                                   const QList<Record>& rows) {
+    beginResetModel();
+    m_journal = journal;
+    m_columns = columns;
+    m_rows = rows;
+    endResetModel();
+}
+
+QUuid RecordsTableModel::idAt(int row) const {
+    return row >= 0 && row < m_rows.size() ? m_rows[row].id : QUuid();
+}
+
+int RecordsTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int RecordsTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant RecordsTableModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Record& record = m_rows[index.row()];
+    if (role == Qt::UserRole)
+        return record.id;
+    // The delegate asks for many roles per cell; only these carry anything.
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != CellContentRole)
+        return {};
+    return cellData(RecordsTable::cell(m_journal, record, m_columns[index.column()]), role);
+}
+
+QVariant RecordsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    // A narrow column may cut its header short: the tooltip names it whole.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return m_columns[section].header;
+    return {};
+}

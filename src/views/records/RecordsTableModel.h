@@ -1,0 +1,32 @@
+#pragma once
+
+#include "records/RecordsColumns.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QUuid>
+
+// The rows of the records table: the records the tab shows, in its order, one column per RecordsColumn.
+// Cells come as CellContent for the shared cell delegate; Qt::UserRole holds the record's id.
+class RecordsTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Shows new rows and columns in one reset.
+    void setContent(const Journal& journal, const QList<RecordsColumn>& columns, const QList<Record>& rows);
+
+    const QList<Record>& rows() const { return m_rows; }
+    const QList<RecordsColumn>& columns() const { return m_columns; }
+    QUuid idAt(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    Journal m_journal;
+    QList<RecordsColumn> m_columns;
+    QList<Record> m_rows;
+};

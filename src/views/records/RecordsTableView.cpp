@@ -1,0 +1,71 @@
+#include "RecordsTableView.h"
+
+#include "Style.h"
+#include "cells/CellDelegate.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new CellDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setFrameShape(QFrame::NoFrame);
+    // Sized from the font, never from the contents: measuring every row takes seconds on a large journal.
+    QHeaderView* rows = verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 12);
+    rows->hide();
+    QHeaderView* columns = horizontalHeader();
+    columns->setSectionsClickable(true);
+    columns->setHighlightSections(false);
+    columns->setTextElideMode(Qt::ElideRight);
+    // Headers in a smaller type than the rows, as tables on the desktop have them; a field's whole name
+    // then fits a column of its type's width more often.
+    columns->setFont(Style::font(Style::TextStyle::callout, font()));
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setStretchLastSection(true);
+    columns->setMinimumSectionSize(20);
+    connect(columns, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section < m_minimum.size() && size < m_minimum[section])
+            horizontalHeader()->resizeSection(section, m_minimum[section]);
+    });
+}
+
+void RecordsTableView::setColumnWidths(const QList<int>& ideal, const QList<int>& minimum) {
+    m_minimum = minimum;
+    for (int i = 0; i < ideal.size(); ++i)
+        horizontalHeader()->resizeSection(i, std::max(ideal[i], minimum.value(i)));
+}
+
+void RecordsTableView::mousePressEvent(QMouseEvent* event) {
+    // The context menu acts on the rows it names; the selection stays as the user made it.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void RecordsTableView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
+}
+
+void RecordsTableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,100 @@
+#include "RecordFixtures.h"
+#include "TestSupport.h"
+#include "records/RecordsColumns.h"
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+FieldDef shown(FieldType type, const QString& name, bool inTable = true) {
+    FieldDef f = fieldOf(type, name);
+    f.showInTable = inTable;
+    return f;
+}
+
+} // namespace
+
+TEST(RecordsTable, ColumnsAndWidthsFollowTypesAndTheTitleField) {
+    const QList<FieldDef> fields{
+        shown(FieldType::longText, u"Описание"_s), shown(FieldType::text, u"Имя"_s),
+        shown(FieldType::number, u"Сумма"_s),      shown(FieldType::date, u"Дата"_s),
+        shown(FieldType::link, u"Ссылка"_s),       shown(FieldType::choice, u"Канал"_s),
+        shown(FieldType::checkbox, u"Готово"_s),   shown(FieldType::text, u"Скрыто"_s, false)};
+    Journal journal = journalOf(fields);
+    const struct {
+        std::optional<QUuid> titleFieldID;
+        QList<int> ideal;
+    } cases[] = {
+        // Without a title field the first text field takes the title's width.
+        {std::nullopt, {115, 200, 170, 75, 95, 90, 110, 50}},
+        // A long-text title field is as wide as a title, not as a long text.
+        {fields[0].id, {115, 170, 115, 75, 95, 90, 110, 50}},
+        // A title field that is not shown leaves every column its type's width.
+        {fields[7].id, {115, 200, 115, 75, 95, 90, 110, 50}},
+    };
+    for (const auto& c : cases) {
+        journal.titleFieldID = c.titleFieldID;
+        QStringList headers;
+        QList<int> ideal, minimum;
+        for (const RecordsColumn& column : RecordsTable::columns(journal)) {
+            headers.append(column.header);
+            ideal.append(column.idealWidth);
+            minimum.append(column.minWidth);
+        }
+        EXPECT_EQ(headers, (QStringList{u"Статус"_s, u"Описание"_s, u"Имя"_s, u"Сумма"_s, u"Дата"_s,
+                                        u"Ссылка"_s, u"Канал"_s, u"Готово"_s}));
+        EXPECT_EQ(ideal, c.ideal);
+        EXPECT_EQ(minimum, (QList<int>{90, 60, 60, 50, 70, 70, 60, 40}));
+    }
+    EXPECT_EQ(RecordsTable::columns(journalOf({})).size(), 1) << "the status column alone";
+}
+
+TEST(RecordsTable, HeaderClicksBuildTheSortOrder) {
+    const FieldDef name = fieldOf(FieldType::text), amount = fieldOf(FieldType::number);
+    const Journal journal = journalOf({name, amount}, {statusNamed(u"Новый"_s)});
+    const QList<RecordsColumn> columns = RecordsTable::columns(journal);
+    using K = RecordSort::Key;
+    const auto F = SortOrder::forward, R = SortOrder::reverse;
+    const struct {
+        int clicked;
+        QList<std::pair<K, SortOrder>> order;
+        std::optional<RecordsTable::SortIndicator> indicator;
+    } steps[] = {
+        {2,
+         {{K::field(amount.id, FieldType::number), F}, {K::created(), R}},
+         RecordsTable::SortIndicator{2, F}},
+        {2,
+         {{K::field(amount.id, FieldType::number), R}, {K::created(), R}},
+         RecordsTable::SortIndicator{2, R}},
+        {0, {{K::status(), F}, {K::field(amount.id, FieldType::number), R}, {K::created(), R}}, {{0, F}}},
+        // A column further back comes to the front going forward again; the others keep their order.
+        {2, {{K::field(amount.id, FieldType::number), F}, {K::status(), F}, {K::created(), R}}, {{2, F}}},
+    };
+    QList<RecordSort> order{RecordSort::initial()};
+    EXPECT_EQ(RecordsTable::indicator(order, columns), std::nullopt) << "creation time has no column";
+    for (const auto& step : steps) {
+        order = RecordsTable::clickedHeader(order, columns[step.clicked].sort);
+        QList<std::pair<K, SortOrder>> keys;
+        for (const RecordSort& sort : order)
+            keys.append({sort.key, sort.order});
+        EXPECT_EQ(keys, step.order) << "after a click on column " << step.clicked;
+        EXPECT_EQ(RecordsTable::indicator(order, columns), step.indicator);
+    }
+}
+
+TEST(RecordsTable, TheOrderReadsTheJournalAsItIsNow) {
+    FieldDef amount = fieldOf(FieldType::text);
+    const QUuid repeated = QUuid::createUuid();
+    Journal journal = journalOf(
+        {amount}, {statusNamed(u"А"_s, repeated), statusNamed(u"Б"_s), statusNamed(u"В"_s, repeated)});
+    const QList<RecordSort> order{RecordSort::byField(amount), RecordSort{RecordSort::Key::status(), {}, {}}};
+
+    // The field's type changed since the click; statuses repeat an id: its first position ranks it.
+    journal.fields[0].type = FieldType::number;
+    const QList<RecordSort> now = RecordsTable::current(order, journal);
+    EXPECT_EQ(now[0].key, RecordSort::Key::field(amount.id, FieldType::number));
+    EXPECT_EQ(now[1].statusRanks, (QHash<QUuid, int>{{repeated, 0}, {journal.statuses[1].id, 1}}));
+    EXPECT_EQ(RecordsTable::indicator(now, RecordsTable::columns(journal)),
+              (RecordsTable::SortIndicator{1, SortOrder::forward}));
+}

@@ -1,0 +1,262 @@
+#include "records/RecordsListView.h"
+#include "JournalDetailView.h"
+#include "RecordFixtures.h"
+#include "SheetTyping.h"
+#include "ShellFixture.h"
+#include "ShellSamples.h"
+#include "SidebarView.h"
+#include "records/RecordsEmptyState.h"
+#include "records/RecordsFilterBar.h"
+#include "records/RecordsTableModel.h"
+#include "records/RecordsTableView.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using namespace testsupport;
+
+namespace {
+
+// Orders with a name, an amount, a city to filter by, a payment date and a link; three statuses. The
+// whole shell shows the journal's records tab.
+struct RecordsTab : Shell {
+    FieldDef name = fieldOf(FieldType::text, u"Заказ"_s);
+    FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s);
+    FieldDef city = fieldOf(FieldType::choice, u"Город"_s, u"g");
+    FieldDef paid = fieldOf(FieldType::date, u"Оплачен"_s);
+    FieldDef link = fieldOf(FieldType::link, u"Ссылка"_s);
+    Journal journal;
+
+    explicit RecordsTab(int records = 4) : Shell({}, false) {
+        journal = journalOf({name, amount, city, paid, link},
+                            {statusNamed(u"Новый"_s), statusNamed(u"Оплачен"_s), statusNamed(u"Закрыт"_s)});
+        journal.id = QUuid::createUuid();
+        journal.name = u"Заказы"_s;
+        journal.createdAt = utc(2024, 1, 1);
+        journal.itemNoun = {u"заказ"_s, u"заказа"_s, u"заказов"_s};
+        journal.groupNoun = {u"город"_s, u"города"_s, u"городов"_s};
+        const QStringList cities{u"Омск"_s, u"Тверь"_s, u"Омск"_s, u"Псков"_s};
+        for (int i = 0; i < records; ++i) {
+            Record r = labelled(u"r"_s + QString::number(i), utc(2024, 1, 1 + i));
+            put(r, name, FieldValue::ofText(u"Заказ "_s + QString::number(i)));
+            put(r, amount, FieldValue::ofNumber((i * 7) % 5));
+            put(r, city, FieldValue::ofText(cities[i % 4]));
+            r.statusID = journal.statuses[i % 3].id;
+            journal.records.append(r);
+        }
+        store->addJournal(journal);
+        router->setTab(JournalTab::records);
+        show();
+        EXPECT_FALSE(store->lastError());
+    }
+    RecordsListView* view() const { return qobject_cast<RecordsListView*>(content().detail()->content()); }
+    RecordsFilterBar* bar() const { return view()->filterBar(); }
+    RecordFilters filters() const { return router->filtersFor(journal.id); }
+    QStringList shown() const { return labels(view()->visible()); }
+    const QList<Record>& stored() const { return store->journals().first().records; }
+    void pick(QComboBox* combo, const QString& text) {
+        const int index = combo->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void clickHeader(int section) {
+        QHeaderView* header = view()->table()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(section) + 5, header->height() / 2});
+    }
+    QPoint rowCentre(int row) const {
+        RecordsTableView* table = view()->table();
+        return table->visualRect(table->model()->index(row, 1)).center();
+    }
+};
+
+QSet<QUuid> idsOf(std::initializer_list<Record> records) {
+    QSet<QUuid> ids;
+    for (const Record& r : records)
+        ids.insert(r.id);
+    return ids;
+}
+
+} // namespace
+
+TEST(RecordsTableModel, RowsColumnsAndRolesAcrossResets) {
+    RecordsTab tab;
+    RecordsTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    Journal journal = tab.journal;
+    Record unknown = journal.records[1];
+    unknown.statusID = QUuid::createUuid();
+    model.setContent(journal, RecordsTable::columns(journal), {journal.records[0], unknown});
+    ASSERT_EQ(model.columnCount(), 6);
+    EXPECT_EQ(model.index(1, 0).data(Qt::UserRole).toUuid(), unknown.id);
+    EXPECT_EQ(model.index(0, 0).data().toString(), u"Новый");
+    EXPECT_EQ(model.index(1, 0).data().toString(), u"\u2014") << "a status the journal lacks shows none";
+    EXPECT_EQ(model.index(0, 2).data(CellContentRole).value<CellContent>().text, u"0");
+    journal.fields.removeLast();
+    model.setContent(journal, RecordsTable::columns(journal), journal.records);
+    EXPECT_EQ(model.columnCount(), 5);
+}
+
+TEST(RecordsListView, DrawingStoresNothingAndEachControlWritesItsFilter) {
+    RecordsTab tab;
+    RecordsFilterBar* bar = tab.bar();
+    tab.store->setStatus(tab.journal.statuses[0].id, {tab.journal.records[0].id}, tab.journal.id,
+                         utc(2024, 2, 1));
+    tab.router->writeFilters(QUuid::createUuid(), RecordFilters{});
+    EXPECT_FALSE(tab.router->filters().contains(tab.journal.id)) << "opened, redrawn, nothing typed";
+    EXPECT_FALSE(bar->resetButton()->isVisible());
+    EXPECT_EQ(bar->shownLabel()->text(), u"Показано: 4 заказа · 3 города");
+
+    // Without a filter field the first text field is offered.
+    EXPECT_EQ(bar->fieldPicker()->currentText(), u"Заказ");
+    tab.pick(bar->fieldPicker(), u"Город"_s);
+    EXPECT_EQ(tab.filters().valueFieldID, tab.city.id);
+    tab.pick(bar->valuePicker(), u"Омск"_s);
+    EXPECT_EQ(tab.shown(), (QStringList{u"r2"_s, u"r0"_s}));
+    EXPECT_EQ(bar->shownLabel()->text(), u"Показано: 2 заказа · 1 город");
+    tab.pick(bar->fieldPicker(), u"Заказ"_s);
+    EXPECT_TRUE(tab.filters().value.isEmpty()) << "another field offers every value again";
+    EXPECT_EQ(bar->valuePicker()->currentText(), u"Все");
+
+    tab.pick(bar->statusPicker(), u"Оплачен"_s);
+    EXPECT_EQ(tab.shown(), QStringList{u"r1"_s});
+    EXPECT_TRUE(bar->resetButton()->isVisible());
+    tab.pick(bar->dateFieldPicker(), u"По полю «Оплачен»"_s);
+    ASSERT_TRUE(bar->fromEdit()->isVisible());
+    bar->fromEdit()->setDate(QDate(2023, 5, 17));
+    EXPECT_EQ(tab.filters().from, tab.router->calendar().startOfDay(QDate(2023, 5, 17)));
+    tab.pick(bar->linkPicker(), u"Со ссылкой"_s);
+    EXPECT_EQ(tab.filters().linkFilter, RecordFilters::LinkFilter::with);
+    EXPECT_TRUE(tab.shown().isEmpty());
+    EXPECT_FALSE(tab.view()->showsEmptyState()) << "filters hiding every record leave the table";
+    EXPECT_FALSE(bar->exportButton()->isEnabled());
+
+    // Reset brings the day range back to this month as of now.
+    tab.folder.now = utc(2025, 3, 10, 12);
+    bar->resetButton()->click();
+    EXPECT_EQ(tab.filters(), RecordFilters::defaults(tab.folder.clock(), tab.router->calendar()));
+    EXPECT_EQ(tab.shown().size(), 4);
+}
+
+TEST(RecordsListView, FiltersNamingWhatIsGoneStayAndShowBlank) {
+    RecordsTab tab;
+    RecordFilters filters = tab.filters();
+    filters.statusID = QUuid::createUuid();
+    filters.dateFieldID = QUuid::createUuid();
+    filters.valueFieldID = QUuid::createUuid();
+    filters.value = u"Омск"_s;
+    filters.search = u"<b>& \u0301"_s;
+    tab.router->writeFilters(tab.journal.id, filters);
+    RecordsFilterBar* bar = tab.bar();
+    EXPECT_EQ(bar->statusPicker()->currentIndex(), -1);
+    EXPECT_EQ(bar->dateFieldPicker()->currentIndex(), -1);
+    EXPECT_EQ(bar->valuePicker()->currentIndex(), -1) << "the first text field's values hold no such value";
+    EXPECT_EQ(bar->searchBox()->text(), filters.search);
+    EXPECT_EQ(tab.filters(), filters);
+    EXPECT_TRUE(tab.shown().isEmpty());
+}
+
+TEST(RecordsListView, SearchBoxCtrlFAndReturn) {
+    RecordsTab tab;
+    QLineEdit* search = tab.bar()->searchBox();
+    tab.content().sidebar()->list()->setFocus();
+    QTest::keyClick(tab.window.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(search->hasFocus());
+    EXPECT_EQ(search->placeholderText(), u"Поиск по всем полям (Ctrl+F)");
+    EXPECT_FALSE(tab.bar()->clearSearchAction()->isVisible());
+    typeText(search, u"заказ 3"_s);
+    EXPECT_EQ(tab.filters().search, u"заказ 3");
+    EXPECT_EQ(tab.shown(), QStringList{u"r3"_s});
+    ASSERT_TRUE(tab.bar()->clearSearchAction()->isVisible());
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_FALSE(search->hasFocus());
+    tab.bar()->clearSearchAction()->trigger();
+    EXPECT_TRUE(tab.filters().search.isEmpty());
+    EXPECT_TRUE(search->text().isEmpty());
+
+    // The key belongs to the records tab only.
+    tab.router->setTab(JournalTab::dashboard);
+    QTest::keyClick(tab.window.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(search->hasFocus());
+}
+
+TEST(RecordsListView, HeaderClicksSortWithUnknownStatusesFirst) {
+    RecordsTab tab;
+    EXPECT_EQ(tab.shown(), (QStringList{u"r3"_s, u"r2"_s, u"r1"_s, u"r0"_s})) << "newest first";
+    QHeaderView* header = tab.view()->table()->horizontalHeader();
+    EXPECT_FALSE(header->isSortIndicatorShown());
+    tab.clickHeader(2); // amounts 0, 2, 4, 1
+    EXPECT_EQ(tab.shown(), (QStringList{u"r0"_s, u"r3"_s, u"r1"_s, u"r2"_s}));
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+
+    Journal changed = *tab.store->journal(tab.journal.id);
+    changed.records[2].statusID = QUuid::createUuid();
+    tab.store->setJournals({changed});
+    tab.clickHeader(0); // statuses Новый, Оплачен, unknown, Новый; amounts break ties
+    EXPECT_EQ(tab.shown(), (QStringList{u"r2"_s, u"r0"_s, u"r3"_s, u"r1"_s}));
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+}
+
+TEST(RecordsListView, SelectionIsTheUsersAndOutlivesFiltersAndStoreChanges) {
+    RecordsTab tab;
+    RecordsTableView* table = tab.view()->table();
+    const Record r0 = tab.stored()[0], r1 = tab.stored()[1], r3 = tab.stored()[3];
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, tab.rowCentre(0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, tab.rowCentre(3));
+    ASSERT_EQ(tab.view()->selection(), idsOf({r3, r0}));
+
+    // A right click and its menu leave the selection alone.
+    QTest::mouseClick(table->viewport(), Qt::RightButton, {}, tab.rowCentre(1));
+    EXPECT_EQ(tab.view()->selection(), idsOf({r3, r0}));
+
+    RecordFilters filters = tab.filters();
+    filters.search = u"заказ 3"_s;
+    tab.router->writeFilters(tab.journal.id, filters);
+    EXPECT_EQ(tab.view()->selection(), idsOf({r3, r0})) << "a hidden record stays selected";
+    EXPECT_EQ(table->selectionModel()->selectedRows().size(), 1);
+    tab.router->writeFilters(tab.journal.id, RecordFilters{});
+    tab.store->deleteRecords({r0.id}, tab.journal.id);
+    EXPECT_EQ(tab.view()->selection(), idsOf({r3}));
+    tab.store->setStatus(tab.journal.statuses[2].id, {r1.id}, tab.journal.id, utc(2024, 5, 1));
+    ASSERT_EQ(table->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(table->selectionModel()->selectedRows().first().data(Qt::UserRole).toUuid(), r3.id);
+}
+
+TEST(RecordsListView, DoubleClickExportAndEmptyState) {
+    RecordsTab tab;
+    RecordsTableView* table = tab.view()->table();
+    // A double click is a click, then a second press.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, tab.rowCentre(1));
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, tab.rowCentre(1));
+    ASSERT_TRUE(tab.router->editor());
+    EXPECT_EQ(tab.router->editor()->record, tab.stored()[2]);
+    EXPECT_FALSE(tab.router->editor()->isNew);
+    tab.router->setEditor(std::nullopt);
+
+    tab.clickHeader(2);
+    tab.bar()->exportButton()->click();
+    EXPECT_TRUE(tab.router->showExporter());
+    EXPECT_TRUE(tab.router->exportName().startsWith(u"_выборка_"_s.prepend(tab.journal.name)));
+    const QString csv = QString::fromUtf8(tab.router->exportDocument().data);
+    EXPECT_LT(csv.indexOf(u"Заказ 0"_s), csv.indexOf(u"Заказ 3"_s)) << "in the table's order";
+    EXPECT_LT(csv.indexOf(u"Заказ 3"_s), csv.indexOf(u"Заказ 1"_s));
+    tab.panels.answerSave(QString());
+
+    tab.store->deleteRecords(idsOf({tab.stored()[0], tab.stored()[1], tab.stored()[2], tab.stored()[3]}),
+                             tab.journal.id);
+    ASSERT_TRUE(tab.view()->showsEmptyState());
+    QPushButton* add = tab.view()->emptyState()->addButton();
+    EXPECT_EQ(add->text(), u"Новая запись");
+    add->click();
+    ASSERT_TRUE(tab.router->editor());
+    EXPECT_TRUE(tab.router->editor()->isNew);
+}
