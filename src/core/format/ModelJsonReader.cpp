@@ -30,11 +30,11 @@ QString quoted(const Value& string) {
     return u'«' + text + u'»';
 }
 
-const QString expectedString = QStringLiteral("ожидалась строка");
-const QString expectedBool = QStringLiteral("ожидалось true или false");
-const QString expectedArray = QStringLiteral("ожидался массив");
-const QString expectedObject = QStringLiteral("ожидался объект");
-const QString repeatedName = QStringLiteral("ключ повторяется в объекте");
+const QString expectedString = u"ожидалась строка"_s;
+const QString expectedBool = u"ожидалось true или false"_s;
+const QString expectedArray = u"ожидался массив"_s;
+const QString expectedObject = u"ожидался объект"_s;
+const QString repeatedName = u"ключ повторяется в объекте"_s;
 
 // The first member whose name an earlier member of the same object already has.
 const Value::Member* repeatedMember(const Value& object) {
@@ -155,7 +155,7 @@ bool Reader::readId(const Value& object, const Path& at, std::string_view key, Q
 
 bool Reader::readRequiredDate(const Value* v, const Path& at, QDateTime& out) {
     if (!v)
-        return fail(at, QStringLiteral("нет обязательного значения"));
+        return fail(at, u"нет обязательного значения"_s);
     if (!v->IsString())
         return fail(at, expectedString);
     const std::optional<QDateTime> date =
@@ -228,7 +228,7 @@ bool Reader::read(const Value& json, const Path& at, NounForms& out) {
           std::pair{std::string_view("many"), &out.many}}) {
         const auto it = json.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
         if (it == json.MemberEnd())
-            return fail(at.member(key), QStringLiteral("нет обязательного значения"));
+            return fail(at.member(key), u"нет обязательного значения"_s);
         if (!it->value.IsString())
             return fail(at.member(key), expectedString);
         *form = utf8(it->value);
@@ -247,7 +247,7 @@ bool Reader::read(const Value& json, const Path& at, FieldValue& out) {
     }
     if (const Value* v = present(json, "number")) {
         if (!v->IsNumber())
-            return fail(at.member("number"), QStringLiteral("ожидалось число"));
+            return fail(at.member("number"), u"ожидалось число"_s);
         out.number = v->GetDouble();
     }
     if (const Value* v = present(json, "date")) {
@@ -318,7 +318,7 @@ bool Reader::read(const Value& json, const Path& at, FieldDef& out) {
     if (!isObject(json, at))
         return false;
     return readId(json, at, "id", out.id) && readText(json, at, "key", out.key, QString()) &&
-           readText(json, at, "name", out.name, QStringLiteral("Поле")) &&
+           readText(json, at, "name", out.name, u"Поле"_s) &&
            readEnum(json, at, "type", out.type, FieldType::text, fieldTypeFromRaw, "неизвестный тип поля") &&
            readTexts(json, at, "options", out.options) && readTexts(json, at, "aliases", out.aliases) &&
            readText(json, at, "prompt", out.prompt, QString()) &&
@@ -333,7 +333,7 @@ bool Reader::read(const Value& json, const Path& at, FieldDef& out) {
 bool Reader::read(const Value& json, const Path& at, StatusDef& out) {
     if (!isObject(json, at))
         return false;
-    return readId(json, at, "id", out.id) && readText(json, at, "name", out.name, QStringLiteral("Статус")) &&
+    return readId(json, at, "id", out.id) && readText(json, at, "name", out.name, u"Статус"_s) &&
            readEnum(json, at, "color", out.color, AppColor::gray, appColorFromRaw, "неизвестный цвет") &&
            readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
            readBool(json, at, "fillsPreviousDates", out.fillsPreviousDates, true);
@@ -342,15 +342,14 @@ bool Reader::read(const Value& json, const Path& at, StatusDef& out) {
 bool Reader::read(const Value& json, const Path& at, MetricDef& out) {
     if (!isObject(json, at))
         return false;
-    return readId(json, at, "id", out.id) &&
-           readText(json, at, "title", out.title, QStringLiteral("Показатель")) &&
+    return readId(json, at, "id", out.id) && readText(json, at, "title", out.title, u"Показатель"_s) &&
            readEnum(json, at, "kind", out.kind, MetricKind::count, metricKindFromRaw,
                     "неизвестный вид показателя") &&
            readOptionalId(json, at, "dateFieldID", out.dateFieldID) &&
            readOptionalId(json, at, "sumFieldID", out.sumFieldID) &&
            readText(json, at, "subtitle", out.subtitle, QString()) &&
            readEnum(json, at, "color", out.color, AppColor::blue, appColorFromRaw, "неизвестный цвет") &&
-           readText(json, at, "symbol", out.symbol, QStringLiteral("number")) &&
+           readText(json, at, "symbol", out.symbol, u"number"_s) &&
            readText(json, at, "unit", out.unit, QString()) &&
            readOptionalId(json, at, "filterFieldID", out.filterFieldID) &&
            readText(json, at, "filterValue", out.filterValue, QString()) &&
@@ -370,8 +369,8 @@ bool Reader::read(const Value& json, const Path& at, Journal& out) {
         }
         return readList(*v, at.member(key), target);
     };
-    if (!readId(json, at, "id", out.id) || !readText(json, at, "name", out.name, QStringLiteral("Журнал")) ||
-        !readText(json, at, "icon", out.icon, QStringLiteral("tray.full")) ||
+    if (!readId(json, at, "id", out.id) || !readText(json, at, "name", out.name, u"Журнал"_s) ||
+        !readText(json, at, "icon", out.icon, u"tray.full"_s) ||
         !readText(json, at, "templateKey", out.templateKey, QString()) || !list("fields", out.fields) ||
         !list("statuses", out.statuses) || !list("metrics", out.metrics) ||
         !readOptionalId(json, at, "titleFieldID", out.titleFieldID) ||
@@ -379,10 +378,10 @@ bool Reader::read(const Value& json, const Path& at, Journal& out) {
         !readNoun(json, at, "itemNoun", out.itemNoun, defaultItemNoun()) ||
         !readNoun(json, at, "groupNoun", out.groupNoun, defaultGroupNoun()) ||
         !readText(json, at, "reportTemplate", out.reportTemplate, QString()) ||
-        !readText(json, at, "batchTitle", out.batchTitle, QStringLiteral("Несколько записей")) ||
+        !readText(json, at, "batchTitle", out.batchTitle, u"Несколько записей"_s) ||
         !readText(json, at, "hint", out.hint, QString()) ||
         !readOptionalId(json, at, "counterFieldID", out.counterFieldID) ||
-        !readText(json, at, "counterTitle", out.counterTitle, QStringLiteral("+1")) ||
+        !readText(json, at, "counterTitle", out.counterTitle, u"+1"_s) ||
         !readOptionalId(json, at, "filterFieldID", out.filterFieldID) ||
         !readOptionalId(json, at, "breakdownFieldID", out.breakdownFieldID))
         return false;

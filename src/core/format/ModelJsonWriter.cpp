@@ -130,7 +130,7 @@ void Writer::optionalId(std::string_view name, const std::optional<QUuid>& value
 bool Writer::date(const QDateTime& value, const Path& at) {
     char buffer[20];
     if (!writeStoredDate(value, buffer))
-        return fail(at, QStringLiteral("дату нельзя записать: она пуста или вне 1–9999 годов"));
+        return fail(at, u"дату нельзя записать: она пуста или вне 1–9999 годов"_s);
     m_out.String(buffer, 20);
     return true;
 }
@@ -173,7 +173,7 @@ bool Writer::write(const FieldValue& value, const Path& at) {
     if (value.number) {
         // JSON has no form for infinity or not-a-number; the writer would leave broken output behind.
         if (!std::isfinite(*value.number))
-            return fail(at.member("number"), QStringLiteral("число не конечно"));
+            return fail(at.member("number"), u"число не конечно"_s);
         key("number");
         m_out.Double(*value.number);
     }

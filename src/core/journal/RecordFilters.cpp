@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The comparison key of a record's search text: the display values of all fields in field order, then the
@@ -127,31 +129,27 @@ void RecordFilters::prepareSearch(const Journal& journal, const Calendar& calend
 QString rawValue(RecordFilters::LinkFilter filter) {
     switch (filter) {
     case RecordFilters::LinkFilter::any:
-        return QStringLiteral("any");
+        return u"any"_s;
     case RecordFilters::LinkFilter::with:
-        return QStringLiteral("with");
+        return u"with"_s;
     case RecordFilters::LinkFilter::without:
-        return QStringLiteral("without");
+        return u"without"_s;
     }
     return {};
 }
 
 std::optional<RecordFilters::LinkFilter> linkFilterFromRaw(QStringView text) {
-    for (RecordFilters::LinkFilter f : allLinkFilters) {
-        if (rawValue(f) == text)
-            return f;
-    }
-    return std::nullopt;
+    return caseFromRaw(text, allLinkFilters);
 }
 
 QString title(RecordFilters::LinkFilter filter) {
     switch (filter) {
     case RecordFilters::LinkFilter::any:
-        return QStringLiteral("Любые ссылки");
+        return u"Любые ссылки"_s;
     case RecordFilters::LinkFilter::with:
-        return QStringLiteral("Со ссылкой");
+        return u"Со ссылкой"_s;
     case RecordFilters::LinkFilter::without:
-        return QStringLiteral("Без ссылки");
+        return u"Без ссылки"_s;
     }
     return {};
 }

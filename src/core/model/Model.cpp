@@ -1,21 +1,23 @@
 #include "model/Model.h"
 
+using namespace Qt::StringLiterals;
+
 QString rawValue(FieldType type) {
     switch (type) {
     case FieldType::text:
-        return QStringLiteral("text");
+        return u"text"_s;
     case FieldType::longText:
-        return QStringLiteral("longText");
+        return u"longText"_s;
     case FieldType::number:
-        return QStringLiteral("number");
+        return u"number"_s;
     case FieldType::date:
-        return QStringLiteral("date");
+        return u"date"_s;
     case FieldType::link:
-        return QStringLiteral("link");
+        return u"link"_s;
     case FieldType::choice:
-        return QStringLiteral("choice");
+        return u"choice"_s;
     case FieldType::checkbox:
-        return QStringLiteral("checkbox");
+        return u"checkbox"_s;
     }
     return {};
 }
@@ -23,17 +25,17 @@ QString rawValue(FieldType type) {
 QString rawValue(MetricKind kind) {
     switch (kind) {
     case MetricKind::count:
-        return QStringLiteral("count");
+        return u"count"_s;
     case MetricKind::uniqueGroups:
-        return QStringLiteral("uniqueGroups");
+        return u"uniqueGroups"_s;
     case MetricKind::sum:
-        return QStringLiteral("sum");
+        return u"sum"_s;
     case MetricKind::average:
-        return QStringLiteral("average");
+        return u"average"_s;
     case MetricKind::difference:
-        return QStringLiteral("difference");
+        return u"difference"_s;
     case MetricKind::ratio:
-        return QStringLiteral("ratio");
+        return u"ratio"_s;
     }
     return {};
 }
@@ -41,25 +43,25 @@ QString rawValue(MetricKind kind) {
 QString rawValue(AppColor color) {
     switch (color) {
     case AppColor::gray:
-        return QStringLiteral("gray");
+        return u"gray"_s;
     case AppColor::orange:
-        return QStringLiteral("orange");
+        return u"orange"_s;
     case AppColor::yellow:
-        return QStringLiteral("yellow");
+        return u"yellow"_s;
     case AppColor::green:
-        return QStringLiteral("green");
+        return u"green"_s;
     case AppColor::teal:
-        return QStringLiteral("teal");
+        return u"teal"_s;
     case AppColor::blue:
-        return QStringLiteral("blue");
+        return u"blue"_s;
     case AppColor::indigo:
-        return QStringLiteral("indigo");
+        return u"indigo"_s;
     case AppColor::purple:
-        return QStringLiteral("purple");
+        return u"purple"_s;
     case AppColor::pink:
-        return QStringLiteral("pink");
+        return u"pink"_s;
     case AppColor::red:
-        return QStringLiteral("red");
+        return u"red"_s;
     }
     return {};
 }
@@ -90,25 +92,25 @@ bool isFormula(MetricKind kind) {
 QString title(AppColor color) {
     switch (color) {
     case AppColor::gray:
-        return QStringLiteral("Серый");
+        return u"Серый"_s;
     case AppColor::orange:
-        return QStringLiteral("Оранжевый");
+        return u"Оранжевый"_s;
     case AppColor::yellow:
-        return QStringLiteral("Жёлтый");
+        return u"Жёлтый"_s;
     case AppColor::green:
-        return QStringLiteral("Зелёный");
+        return u"Зелёный"_s;
     case AppColor::teal:
-        return QStringLiteral("Бирюзовый");
+        return u"Бирюзовый"_s;
     case AppColor::blue:
-        return QStringLiteral("Синий");
+        return u"Синий"_s;
     case AppColor::indigo:
-        return QStringLiteral("Индиго");
+        return u"Индиго"_s;
     case AppColor::purple:
-        return QStringLiteral("Фиолетовый");
+        return u"Фиолетовый"_s;
     case AppColor::pink:
-        return QStringLiteral("Розовый");
+        return u"Розовый"_s;
     case AppColor::red:
-        return QStringLiteral("Красный");
+        return u"Красный"_s;
     }
     return {};
 }
@@ -126,11 +128,11 @@ const QString& NounForms::operator()(std::int64_t count) const {
 }
 
 NounForms defaultItemNoun() {
-    return NounForms{QStringLiteral("запись"), QStringLiteral("записи"), QStringLiteral("записей")};
+    return NounForms{u"запись"_s, u"записи"_s, u"записей"_s};
 }
 
 NounForms defaultGroupNoun() {
-    return NounForms{QStringLiteral("группа"), QStringLiteral("группы"), QStringLiteral("групп")};
+    return NounForms{u"группа"_s, u"группы"_s, u"групп"_s};
 }
 
 // ---- Record accessors ----

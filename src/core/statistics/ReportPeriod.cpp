@@ -2,6 +2,8 @@
 
 #include "model/Model.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The range from the start of one day to the start of another; none when the calendar cannot place
@@ -36,23 +38,23 @@ std::optional<DateInterval> yearOf(const QDate& date, const Calendar& calendar) 
 QString rawValue(ReportPeriod period) {
     switch (period) {
     case ReportPeriod::today:
-        return QStringLiteral("today");
+        return u"today"_s;
     case ReportPeriod::yesterday:
-        return QStringLiteral("yesterday");
+        return u"yesterday"_s;
     case ReportPeriod::thisWeek:
-        return QStringLiteral("thisWeek");
+        return u"thisWeek"_s;
     case ReportPeriod::lastWeek:
-        return QStringLiteral("lastWeek");
+        return u"lastWeek"_s;
     case ReportPeriod::thisMonth:
-        return QStringLiteral("thisMonth");
+        return u"thisMonth"_s;
     case ReportPeriod::lastMonth:
-        return QStringLiteral("lastMonth");
+        return u"lastMonth"_s;
     case ReportPeriod::thisYear:
-        return QStringLiteral("thisYear");
+        return u"thisYear"_s;
     case ReportPeriod::allTime:
-        return QStringLiteral("allTime");
+        return u"allTime"_s;
     case ReportPeriod::custom:
-        return QStringLiteral("custom");
+        return u"custom"_s;
     }
     return {};
 }
@@ -64,23 +66,23 @@ std::optional<ReportPeriod> reportPeriodFromRaw(QStringView text) {
 QString title(ReportPeriod period) {
     switch (period) {
     case ReportPeriod::today:
-        return QStringLiteral("Сегодня");
+        return u"Сегодня"_s;
     case ReportPeriod::yesterday:
-        return QStringLiteral("Вчера");
+        return u"Вчера"_s;
     case ReportPeriod::thisWeek:
-        return QStringLiteral("Эта неделя");
+        return u"Эта неделя"_s;
     case ReportPeriod::lastWeek:
-        return QStringLiteral("Прошлая неделя");
+        return u"Прошлая неделя"_s;
     case ReportPeriod::thisMonth:
-        return QStringLiteral("Этот месяц");
+        return u"Этот месяц"_s;
     case ReportPeriod::lastMonth:
-        return QStringLiteral("Прошлый месяц");
+        return u"Прошлый месяц"_s;
     case ReportPeriod::thisYear:
-        return QStringLiteral("Этот год");
+        return u"Этот год"_s;
     case ReportPeriod::allTime:
-        return QStringLiteral("Всё время");
+        return u"Всё время"_s;
     case ReportPeriod::custom:
-        return QStringLiteral("Свой период");
+        return u"Свой период"_s;
     }
     return {};
 }
