@@ -55,15 +55,7 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
     segments->setToolTip(withShortcut(QStringLiteral("Итоги"), AppKeys::dashboardTab()) +
                          QStringLiteral(" / ") +
                          withShortcut(QStringLiteral("Записи"), AppKeys::recordsTab()));
-    const QPalette p = palette();
-    QColor border = p.color(QPalette::WindowText);
-    border.setAlphaF(0.18);
-    segments->setStyleSheet(
-        QStringLiteral("QFrame#tabPicker { border: 1px solid %1; border-radius: 7px; background: %2; }"
-                       "QFrame#tabPicker QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
-                       "QFrame#tabPicker QToolButton:checked { background: %3; color: %4; }")
-            .arg(border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
-                 p.color(QPalette::Highlight).name(), p.color(QPalette::HighlightedText).name()));
+    Style::makeSegmented(segments);
     auto* segmentsLayout = new QHBoxLayout(segments);
     segmentsLayout->setContentsMargins(2, 2, 2, 2);
     segmentsLayout->setSpacing(2);

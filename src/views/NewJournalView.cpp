@@ -1,6 +1,7 @@
 #include "NewJournalView.h"
 
 #include "AppRouter.h"
+#include "SheetFooter.h"
 #include "Style.h"
 #include "cells/CellStyle.h"
 #include "store/Store.h"
@@ -199,24 +200,11 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
     });
     layout->addWidget(m_name);
 
-    auto* footer = new QHBoxLayout;
-    footer->setSpacing(10);
-    footer->addStretch(1);
-    m_cancel = new QPushButton(u"Отмена"_s, this);
-    m_cancel->setObjectName(u"cancel"_s);
-    m_cancel->setAutoDefault(false);
-    Style::makeLarge(m_cancel);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    footer->addWidget(m_cancel);
-    m_create = new QPushButton(u"Создать журнал"_s, this);
-    m_create->setObjectName(u"createJournal"_s);
-    m_create->setAutoDefault(false);
-    m_create->setDefault(true);
-    Style::makeLarge(m_create);
-    Style::makeProminent(m_create);
+    const SheetFooter footer = makeSheetFooter(this, u"Создать журнал"_s, u"createJournal"_s);
+    m_cancel = footer.cancel;
+    m_create = footer.primary;
     connect(m_create, &QPushButton::clicked, this, &NewJournalView::create);
-    footer->addWidget(m_create);
-    layout->addLayout(footer);
+    layout->addLayout(footer.row);
 
     refresh();
     fitHeight();

@@ -1,6 +1,7 @@
 #include "Style.h"
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -92,4 +93,17 @@ void Style::makeLarge(QAbstractButton* button) {
     button->setFont(font(TextStyle::title3, button->font()));
     button->setMinimumHeight(button->fontMetrics().height() + 18);
     button->setIconSize(QSize(20, 20));
+}
+
+void Style::makeSegmented(QFrame* frame) {
+    const QPalette p = frame->palette();
+    QColor border = p.color(QPalette::WindowText);
+    border.setAlphaF(0.18);
+    const QString name = frame->objectName();
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
+                       "QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
+                       "QFrame#%1 QToolButton:checked { background: %4; color: %5; }")
+            .arg(name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
+                 p.color(QPalette::Highlight).name(), p.color(QPalette::HighlightedText).name()));
 }

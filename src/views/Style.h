@@ -4,6 +4,7 @@
 #include <QFont>
 
 class QAbstractButton;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -31,5 +32,8 @@ QColor separator(const QWidget* widget);
 void makeProminent(QAbstractButton* button);
 // A taller button with a larger font, for the few big actions.
 void makeLarge(QAbstractButton* button);
+// A frame of checkable tool buttons drawn as one segmented switch: the checked segment in the accent colour.
+// The frame needs an object name; the buttons go into it side by side.
+void makeSegmented(QFrame* frame);
 
 } // namespace Style

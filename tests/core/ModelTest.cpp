@@ -20,14 +20,16 @@ TEST(NounForms, PluralRule) {
 }
 
 TEST(Enums, StoredTextsAreTheCaseNamesExactly) {
-    QStringList types, kinds, colors;
+    QStringList types, kinds, colors, typeTitles, kindTitles;
     for (FieldType t : allFieldTypes) {
         EXPECT_EQ(fieldTypeFromRaw(rawValue(t)), t);
         types << rawValue(t);
+        typeTitles << title(t) + u' ' + symbol(t);
     }
     for (MetricKind k : allMetricKinds) {
         EXPECT_EQ(metricKindFromRaw(rawValue(k)), k);
         kinds << rawValue(k);
+        kindTitles << title(k);
     }
     for (AppColor c : allAppColors) {
         EXPECT_EQ(appColorFromRaw(rawValue(c)), c);
@@ -35,6 +37,15 @@ TEST(Enums, StoredTextsAreTheCaseNamesExactly) {
     }
     EXPECT_EQ(types.join(u' '), u"text longText number date link choice checkbox");
     EXPECT_EQ(kinds.join(u' '), u"count uniqueGroups sum average difference ratio");
+    EXPECT_EQ(typeTitles.join(u", "), u"Текст textformat, Многострочный текст text.alignleft, Число number, "
+                                      u"Дата calendar, Ссылка link, Выбор из списка list.bullet, "
+                                      u"Флажок (да/нет) checkmark.square");
+    // The formula titles name the operands by the Cyrillic letters of their pickers, with a real minus.
+    EXPECT_EQ(kindTitles.join(u"; "),
+              u"Количество записей; Количество уникальных групп; Сумма числового поля; "
+              u"Среднее по числовому полю (средний чек); "
+              u"Разница показателей: \u0410 \u2212 \u0411 (прибыль, остаток); "
+              u"Доля: \u0410 \u00F7 \u0411 \u00D7 100 % (конверсия)");
     EXPECT_EQ(colors.join(u", "),
               u"gray Серый, orange Оранжевый, yellow Жёлтый, green Зелёный, teal Бирюзовый, "
               u"blue Синий, indigo Индиго, purple Фиолетовый, pink Розовый, red Красный");

@@ -115,6 +115,65 @@ QString title(AppColor color) {
     return {};
 }
 
+QString title(FieldType type) {
+    switch (type) {
+    case FieldType::text:
+        return QStringLiteral("Текст");
+    case FieldType::longText:
+        return QStringLiteral("Многострочный текст");
+    case FieldType::number:
+        return QStringLiteral("Число");
+    case FieldType::date:
+        return QStringLiteral("Дата");
+    case FieldType::link:
+        return QStringLiteral("Ссылка");
+    case FieldType::choice:
+        return QStringLiteral("Выбор из списка");
+    case FieldType::checkbox:
+        return QStringLiteral("Флажок (да/нет)");
+    }
+    return {};
+}
+
+QString symbol(FieldType type) {
+    switch (type) {
+    case FieldType::text:
+        return QStringLiteral("textformat");
+    case FieldType::longText:
+        return QStringLiteral("text.alignleft");
+    case FieldType::number:
+        return QStringLiteral("number");
+    case FieldType::date:
+        return QStringLiteral("calendar");
+    case FieldType::link:
+        return QStringLiteral("link");
+    case FieldType::choice:
+        return QStringLiteral("list.bullet");
+    case FieldType::checkbox:
+        return QStringLiteral("checkmark.square");
+    }
+    return {};
+}
+
+QString title(MetricKind kind) {
+    // The minus between А and Б is U+2212; А and Б are Cyrillic letters.
+    switch (kind) {
+    case MetricKind::count:
+        return QStringLiteral("Количество записей");
+    case MetricKind::uniqueGroups:
+        return QStringLiteral("Количество уникальных групп");
+    case MetricKind::sum:
+        return QStringLiteral("Сумма числового поля");
+    case MetricKind::average:
+        return QStringLiteral("Среднее по числовому полю (средний чек)");
+    case MetricKind::difference:
+        return QStringLiteral("Разница показателей: А \u2212 Б (прибыль, остаток)");
+    case MetricKind::ratio:
+        return QStringLiteral("Доля: А ÷ Б × 100 % (конверсия)");
+    }
+    return {};
+}
+
 const QString& NounForms::operator()(std::int64_t count) const {
     // The magnitude as unsigned, so the smallest 64-bit count does not overflow.
     const std::uint64_t m =

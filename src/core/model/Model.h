@@ -60,6 +60,11 @@ bool usesNumberField(MetricKind kind);
 bool isFormula(MetricKind kind);
 // The Russian name of a colour shown in colour pickers ("Серый" … "Красный").
 QString title(AppColor color);
+// The Russian name of a field type ("Текст", "Выбор из списка") and the symbol shown beside it.
+QString title(FieldType type);
+QString symbol(FieldType type);
+// The Russian description of a metric kind shown in the kind picker.
+QString title(MetricKind kind);
 // The id of a colour is its stored text.
 inline QString id(AppColor color) {
     return rawValue(color);

@@ -75,6 +75,11 @@ public:
     // fields whose type changed are re-read from their text under the new type, then every reference that no
     // longer fits is cleared. Saves when the journal exists.
     void updateSettings(const Journal& edited);
+    // The step updateSettings takes for each record and each field whose type changed: the value's text by
+    // the old type, read again under the new one through Journal::assign (its warning dropped). True when
+    // that text was not blank and nothing of it reads under the new type, so the value is lost.
+    static bool retype(Record& record, const FieldDef& before, const FieldDef& after,
+                       const Calendar& calendar, const Clock& clock);
     // Appends the records, normalised; a record whose id the journal or an earlier record of the same call
     // already has gets a new id. Saves when the journal exists and the list is not empty.
     void addRecords(const QList<Record>& records, const QUuid& to);

@@ -2,10 +2,10 @@
 
 #include "model/DateFormat.h"
 #include "model/LinkTools.h"
+#include "model/ListMoves.h"
 #include "model/NumberFormat.h"
 
 #include <algorithm>
-#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -65,22 +65,7 @@ void AppStore::deleteJournal(const QUuid& id) {
 }
 
 void AppStore::moveJournals(const QList<qsizetype>& positions, qsizetype destination) {
-    const qsizetype count = m_journals.size();
-    // Positions outside the list name nothing; a destination beyond either end means that end.
-    std::set<qsizetype> moving;
-    for (qsizetype p : positions) {
-        if (p >= 0 && p < count)
-            moving.insert(p);
-    }
-    destination = std::clamp<qsizetype>(destination, 0, count);
-    QList<Journal> moved, rest;
-    for (qsizetype i = 0; i < count; ++i)
-        (moving.count(i) ? moved : rest).append(m_journals[i]);
-    // Counted before the move: the moved journals that stood above the destination.
-    const auto at = destination - qsizetype(std::distance(moving.begin(), moving.lower_bound(destination)));
-    QList<Journal> result = rest.first(at);
-    result.append(moved);
-    result.append(rest.sliced(at));
+    const QList<Journal> result = moved(m_journals, positions, destination);
     // Only a changed order is news to the views; the file is written either way.
     const bool changed = result != m_journals;
     m_journals = result;
@@ -117,17 +102,22 @@ void AppStore::updateSettings(const Journal& edited) {
     result.records = old.records;
     if (!retyped.isEmpty()) {
         for (Record& record : result.records) {
-            for (const auto& [before, after] : retyped) {
-                const QString text = textUnderType(record, before, m_calendar);
-                record.values.remove(idText(after.id));
-                // A text that does not read under the new type leaves the field empty; its warning is
-                // dropped.
-                Journal::assign(text, after, record, m_calendar, m_clock);
-            }
+            for (const auto& [before, after] : retyped)
+                retype(record, before, after, m_calendar, m_clock);
         }
     }
     m_journals[*i] = result.sanitized();
     changedAndSave();
+}
+
+bool AppStore::retype(Record& record, const FieldDef& before, const FieldDef& after, const Calendar& calendar,
+                      const Clock& clock) {
+    const QString text = textUnderType(record, before, calendar);
+    const QString key = idText(after.id);
+    record.values.remove(key);
+    // A text that does not read under the new type leaves the field empty; its warning is dropped.
+    Journal::assign(text, after, record, calendar, clock);
+    return !text.trimmed().isEmpty() && !record.values.contains(key);
 }
 
 void AppStore::addRecords(const QList<Record>& records, const QUuid& to) {

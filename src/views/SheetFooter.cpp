@@ -1,0 +1,28 @@
+#include "SheetFooter.h"
+
+#include "Style.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+SheetFooter makeSheetFooter(QDialog* sheet, const QString& primaryTitle, const QString& primaryName) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(10);
+    row->addStretch(1);
+    auto* cancel = new QPushButton(QStringLiteral("Отмена"), sheet);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    // Only the primary button takes Return; any other would be pressed by Return in a text box.
+    cancel->setAutoDefault(false);
+    Style::makeLarge(cancel);
+    QObject::connect(cancel, &QPushButton::clicked, sheet, &QDialog::reject);
+    row->addWidget(cancel);
+    auto* primary = new QPushButton(primaryTitle, sheet);
+    primary->setObjectName(primaryName);
+    primary->setAutoDefault(false);
+    primary->setDefault(true);
+    Style::makeLarge(primary);
+    Style::makeProminent(primary);
+    row->addWidget(primary);
+    return {row, cancel, primary};
+}
