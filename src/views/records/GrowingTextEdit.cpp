@@ -11,7 +11,7 @@ GrowingTextEdit::GrowingTextEdit(int minLines, int maxLines, QWidget* parent)
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         fitHeight();
         if (!m_showing)
-            emit textEdited(toPlainText());
+            emit textEdited(typedText(this));
     });
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             &GrowingTextEdit::fitHeight);
@@ -19,7 +19,7 @@ GrowingTextEdit::GrowingTextEdit(int minLines, int maxLines, QWidget* parent)
 }
 
 void GrowingTextEdit::showText(const QString& text) {
-    if (toPlainText() == text)
+    if (typedText(this) == text)
         return;
     m_showing = true;
     setPlainText(text);
@@ -46,4 +46,9 @@ void GrowingTextEdit::fitHeight() {
         setFixedHeight(height);
         updateGeometry();
     }
+}
+
+QString typedText(const QPlainTextEdit* box) {
+    // Raw text separates lines with the paragraph separator.
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
 }

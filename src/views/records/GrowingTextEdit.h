@@ -26,3 +26,7 @@ private:
     int m_maxLines;
     bool m_showing = false;
 };
+
+// The text of a multi-line box as typed. QPlainTextEdit::toPlainText turns non-breaking spaces into plain
+// blanks, which would change a stored text the user did not touch.
+QString typedText(const QPlainTextEdit* box);
