@@ -1,20 +1,65 @@
 #pragma once
 
-#include "PlaceholderSheet.h"
-#include "SheetItems.h"
+#include "settings/SettingsRules.h"
+#include "settings/SettingsState.h"
 
 #include "model/Model.h"
 
+#include <QDialog>
+#include <QPointer>
+
 class AppRouter;
 class AppStore;
+class DraftPane;
+class QAbstractButton;
+class QButtonGroup;
+class QMessageBox;
+class QPushButton;
+class QStackedWidget;
+class WarningLabel;
 
-// The journal settings sheet: a draft of the journal's options, fields, statuses, metrics and report.
-class JournalSettingsView : public PlaceholderSheet {
+// The journal settings sheet: a draft of the journal's options, fields, statuses, metrics and report,
+// edited on four pages. Nothing reaches the store before "Сохранить", which checks a trimmed copy of the
+// draft and hands it to the store; "Отмена" and Escape drop the draft. Removing a field or a status asks
+// first, counting the records concerned; a save that would drop values of retyped fields asks too.
+class JournalSettingsView : public QDialog {
     Q_OBJECT
 public:
     JournalSettingsView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent);
 
+    const SettingsState& state() const { return m_state; }
+    DraftPane* page(SettingsTab tab) const;
+    QAbstractButton* tabButton(SettingsTab tab) const;
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    WarningLabel* messageLabel() const { return m_message; }
+    // The confirmation open over the sheet, if any.
+    QMessageBox* confirmation() const;
+
+    // Checks a trimmed copy of the draft and saves it, or shows the first problem on its page.
+    void save();
+    void showTab(SettingsTab tab);
+
 private:
+    // After an edit: the shown page follows the draft.
+    void draftEdited();
+    // Asks about the field or status named for removal.
+    void askRemoval();
+    void askTypeChange(const Journal& trimmed, const SettingsRules::TypeChangeLoss& loss);
+    // A confirmation with one destructive button and "Отмена", which has the focus and takes Escape.
+    // `confirmed` runs after the destructive button; `closed` after any way of closing.
+    void confirm(const QString& title, const QString& message, const QString& action,
+                 const std::function<void()>& confirmed, const std::function<void()>& closed);
+    void commit(const Journal& trimmed);
+    void showMessage();
+
     AppStore& m_store;
-    AppRouter& m_router;
+    SettingsState m_state;
+
+    QButtonGroup* m_tabs = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    WarningLabel* m_message = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_save = nullptr;
+    QPointer<QMessageBox> m_confirmation;
 };

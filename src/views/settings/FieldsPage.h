@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ListPage.h"
+
+class FieldEditor;
+
+// The fields page: the draft's fields with the add menu of the seven types and the minus button, and the
+// editor of the selected field.
+class FieldsPage : public ListPage {
+    Q_OBJECT
+public:
+    FieldsPage(SettingsState& state, QWidget* parent);
+
+    // The editor of the selected field; null while none is selected.
+    FieldEditor* editor() const;
+
+protected:
+    DraftPane* buildEditor(const QUuid& id) override;
+};

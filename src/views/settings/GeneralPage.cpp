@@ -1,0 +1,193 @@
+#include "GeneralPage.h"
+
+#include "Style.h"
+#include "cells/CellStyle.h"
+#include "records/GrowingTextEdit.h"
+
+#include "records/FormSection.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int iconColumns = 15;
+
+} // namespace
+
+GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(state, parent) {
+    const Journal& draft = state.draft;
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 6, 0);
+    layout->setSpacing(14);
+
+    auto* journal = new FormSection(u"Журнал"_s, content);
+    m_name = new QLineEdit(draft.name, content);
+    m_name->setObjectName(u"journalName"_s);
+    journal->form()->addRow(u"Название"_s, m_name);
+
+    auto* chooser = new QWidget(content);
+    auto* chooserLayout = new QVBoxLayout(chooser);
+    chooserLayout->setContentsMargins(0, 0, 0, 0);
+    chooserLayout->setSpacing(6);
+    auto* iconLabel = new QLabel(u"Значок"_s, chooser);
+    iconLabel->setTextFormat(Qt::PlainText);
+    chooserLayout->addWidget(iconLabel);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    m_icons = new QButtonGroup(this);
+    const QColor accent = palette().color(QPalette::Highlight);
+    const QString selectedFill =
+        u"rgba(%1, %2, %3, 0.2)"_s.arg(accent.red()).arg(accent.green()).arg(accent.blue());
+    const QStringList& icons = SettingsChoices::journalIcons();
+    for (qsizetype i = 0; i < icons.size(); ++i) {
+        auto* button = new QToolButton(chooser);
+        button->setObjectName(u"icon."_s + icons[i]);
+        // In the text colour, like the journal symbols of the sidebar.
+        button->setIcon(
+            CellStyle::symbol(icons[i], palette().color(QPalette::WindowText), 22, devicePixelRatioF()));
+        button->setIconSize(QSize(22, 22));
+        button->setFixedSize(40, 32);
+        button->setCheckable(true);
+        button->setToolTip(icons[i]);
+        button->setStyleSheet(u"QToolButton { border: none; border-radius: 6px; background: transparent; }"
+                              u"QToolButton:checked { background: %1; }"_s.arg(selectedFill));
+        m_icons->addButton(button, int(i));
+        grid->addWidget(button, int(i / iconColumns), int(i % iconColumns));
+    }
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addLayout(grid);
+    centred->addStretch(1);
+    chooserLayout->addLayout(centred);
+    journal->form()->addRow(chooser);
+    layout->addWidget(journal);
+
+    m_more = new FormSection(u"Дополнительно"_s, content);
+    QFormLayout* form = m_more->form();
+    m_titleField = new ChoicePicker(content);
+    m_titleField->setObjectName(u"titleField"_s);
+    form->addRow(u"Главное поле (название записи)"_s, m_titleField);
+    m_defaultStatus = new ChoicePicker(content);
+    m_defaultStatus->setObjectName(u"defaultStatus"_s);
+    form->addRow(u"Статус новых записей"_s, m_defaultStatus);
+    const QString nounHelp = u"Формы слова для 1, 2 и 5: например, заказ / заказа / заказов"_s;
+    for (const auto& [title, noun, name] :
+         {std::tuple{u"Как называть записи"_s, &Journal::itemNoun, u"itemNoun"_s},
+          std::tuple{u"Как называть группы"_s, &Journal::groupNoun, u"groupNoun"_s}}) {
+        auto* label = new QLabel(title, content);
+        label->setTextFormat(Qt::PlainText);
+        QWidget* row = nounRow(noun, name);
+        // The help belongs to the whole row.
+        label->setToolTip(nounHelp);
+        row->setToolTip(nounHelp);
+        form->addRow(label, row);
+    }
+    auto* batchTitle = new QLineEdit(draft.batchTitle, content);
+    batchTitle->setObjectName(u"batchTitle"_s);
+    batchTitle->setPlaceholderText(u"Несколько заказов"_s);
+    form->addRow(u"Название пакетного ввода"_s, batchTitle);
+    m_counterField = new ChoicePicker(content);
+    m_counterField->setObjectName(u"counterField"_s);
+    form->addRow(u"Счётчик «+1» в списке"_s, m_counterField);
+    m_counterTitle = new QLineEdit(draft.counterTitle, content);
+    m_counterTitle->setObjectName(u"counterTitle"_s);
+    m_counterTitle->setPlaceholderText(u"+1 шт"_s);
+    form->addRow(u"Надпись на кнопке счётчика"_s, m_counterTitle);
+    m_filterField = new ChoicePicker(content);
+    m_filterField->setObjectName(u"filterField"_s);
+    form->addRow(u"Фильтр списка по полю"_s, m_filterField);
+    auto* hint = new GrowingTextEdit(2, 4, content);
+    hint->setObjectName(u"hint"_s);
+    hint->showText(draft.hint);
+    form->addRow(u"Подсказка о правилах учёта"_s, hint);
+    layout->addWidget(m_more);
+    layout->addStretch(1);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scrolled(content, this));
+
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_state.draft.name = text;
+        emit edited();
+    });
+    connect(m_icons, &QButtonGroup::idClicked, this, [this](int id) {
+        m_state.draft.icon = SettingsChoices::journalIcons().value(id);
+        emit edited();
+    });
+    const auto pick = [this](ChoicePicker* picker, std::optional<QUuid> Journal::*member) {
+        connect(picker, &ChoicePicker::picked, this, [this, member](const std::optional<QUuid>& id) {
+            m_state.draft.*member = id;
+            emit edited();
+        });
+    };
+    pick(m_titleField, &Journal::titleFieldID);
+    pick(m_defaultStatus, &Journal::defaultStatusID);
+    pick(m_counterField, &Journal::counterFieldID);
+    pick(m_filterField, &Journal::filterFieldID);
+    connect(batchTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_state.draft.batchTitle = text;
+        emit edited();
+    });
+    connect(m_counterTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_state.draft.counterTitle = text;
+        emit edited();
+    });
+    connect(hint, &GrowingTextEdit::textEdited, this, [this](const QString& text) {
+        m_state.draft.hint = text;
+        emit edited();
+    });
+    sync();
+}
+
+QWidget* GeneralPage::nounRow(NounForms Journal::*noun, const QString& name) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    layout->addStretch(1);
+    const NounForms& forms = m_state.draft.*noun;
+    for (const auto& [label, form, placeholder, suffix] :
+         {std::tuple{u"1"_s, &NounForms::one, u"1 заказ"_s, u".one"_s},
+          std::tuple{u"2"_s, &NounForms::few, u"2 заказа"_s, u".few"_s},
+          std::tuple{u"5"_s, &NounForms::many, u"5 заказов"_s, u".many"_s}}) {
+        auto* caption = new QLabel(label, row);
+        auto* box = new QLineEdit(forms.*form, row);
+        box->setPlaceholderText(placeholder);
+        box->setFixedWidth(110);
+        box->setObjectName(name + suffix);
+        caption->setBuddy(box);
+        layout->addWidget(caption);
+        layout->addWidget(box);
+        connect(box, &QLineEdit::textEdited, this, [this, noun, form](const QString& text) {
+            (m_state.draft.*noun).*form = text;
+            emit edited();
+        });
+    }
+    return row;
+}
+
+void GeneralPage::sync() {
+    const Journal& draft = m_state.draft;
+    // An icon outside the list marks none; only a click on an icon can change the journal's icon, so a
+    // marked icon never has to be cleared.
+    if (QAbstractButton* marked = m_icons->button(int(SettingsChoices::journalIcons().indexOf(draft.icon))))
+        marked->setChecked(true);
+    m_titleField->present(SettingsChoices::titleFields(draft), draft.titleFieldID);
+    m_defaultStatus->present(SettingsChoices::defaultStatuses(draft), draft.defaultStatusID);
+    m_counterField->present(SettingsChoices::counterFields(draft), draft.counterFieldID);
+    m_filterField->present(SettingsChoices::listFilterFields(draft), draft.filterFieldID);
+    // Without a counter the caption row is absent; what was typed in it stays in the draft.
+    m_more->form()->setRowVisible(m_counterTitle, draft.counterFieldID.has_value());
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "SettingsForm.h"
+
+class FormSection;
+class QButtonGroup;
+class QLineEdit;
+
+// The general page: the journal's name and icon, and its journal-wide options: title field, status of new
+// records, noun forms, batch title, counter with its caption, list filter field and hint.
+class GeneralPage : public DraftPane {
+    Q_OBJECT
+public:
+    GeneralPage(SettingsState& state, QWidget* parent);
+
+    void sync() override;
+
+private:
+    // A row of the three forms of a noun, each box writing its form at once.
+    QWidget* nounRow(NounForms Journal::*noun, const QString& name);
+
+    FormSection* m_more = nullptr;
+    QLineEdit* m_name = nullptr;
+    QButtonGroup* m_icons = nullptr;
+    ChoicePicker* m_titleField = nullptr;
+    ChoicePicker* m_defaultStatus = nullptr;
+    ChoicePicker* m_counterField = nullptr;
+    QLineEdit* m_counterTitle = nullptr;
+    ChoicePicker* m_filterField = nullptr;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "SettingsForm.h"
+
+class FormSection;
+class QComboBox;
+
+// The editor of one metric of the draft. Its rows follow the metric's kind: the number field for sums and
+// averages, the two operands for formulas, the period, status and field conditions for the rest. Rows that
+// hide keep their values in the draft and show them again when a kind that uses them is chosen.
+class MetricEditor : public ItemEditor<MetricDef> {
+    Q_OBJECT
+public:
+    MetricEditor(SettingsState& state, const QUuid& metricID, QWidget* parent);
+
+    void sync() override;
+
+private:
+    // The value row "равно": a picker of the condition field's fixed values, or a text box.
+    void syncConditionValue(const MetricDef& metric);
+
+    FormSection* m_section = nullptr;
+    QLineEdit* m_title = nullptr;
+    QComboBox* m_kind = nullptr;
+    ChoicePicker* m_sumField = nullptr;
+    ChoicePicker* m_operandA = nullptr;
+    ChoicePicker* m_operandB = nullptr;
+    ChoicePicker* m_dateField = nullptr;
+    ChoicePicker* m_statusFilter = nullptr;
+    ChoicePicker* m_filterField = nullptr;
+    QWidget* m_equals = nullptr;
+    QComboBox* m_equalsPicker = nullptr;
+    QLineEdit* m_equalsText = nullptr;
+    QList<SettingsChoices::ValueChoice> m_equalsValues;
+    QLineEdit* m_unit = nullptr;
+    QLineEdit* m_subtitle = nullptr;
+    QComboBox* m_color = nullptr;
+    QComboBox* m_symbol = nullptr;
+};

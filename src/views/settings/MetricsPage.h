@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ListPage.h"
+
+#include "model/Calendar.h"
+
+class MetricEditor;
+class ReportEditor;
+
+// The page "Итоги и отчёт": the draft's metrics, numbered in list order and reorderable, the editor of the
+// selected metric, and under them the report template with its example.
+class MetricsPage : public ListPage {
+    Q_OBJECT
+public:
+    MetricsPage(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
+
+    // The editor of the selected metric; null while none is selected.
+    MetricEditor* editor() const;
+    ReportEditor* report() const { return m_report; }
+    // Also redoes the example report: call it only while the page is shown.
+    void sync() override;
+
+protected:
+    DraftPane* buildEditor(const QUuid& id) override;
+
+private:
+    ReportEditor* m_report;
+};

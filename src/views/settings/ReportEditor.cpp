@@ -1,0 +1,74 @@
+#include "ReportEditor.h"
+
+#include "Style.h"
+#include "records/GrowingTextEdit.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+ReportEditor::ReportEditor(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent)
+    : DraftPane(state, parent), m_clock(std::move(clock)), m_calendar(std::move(calendar)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+
+    auto* header = new QHBoxLayout;
+    auto* heading = new QLabel(u"Текст отчёта"_s, this);
+    Style::setText(heading, Style::TextStyle::headline);
+    header->addWidget(heading);
+    header->addStretch(1);
+    auto* pickerLabel = new QLabel(u"Разбивка итогов по полю"_s, this);
+    header->addWidget(pickerLabel);
+    m_breakdownField = new ChoicePicker(this);
+    m_breakdownField->setObjectName(u"breakdownField"_s);
+    m_breakdownField->setFixedWidth(340 - pickerLabel->sizeHint().width() - header->spacing());
+    pickerLabel->setBuddy(m_breakdownField);
+    header->addWidget(m_breakdownField);
+    layout->addLayout(header);
+
+    m_template = new QPlainTextEdit(this);
+    m_template->setObjectName(u"reportTemplate"_s);
+    m_template->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_template->setFixedHeight(70);
+    m_template->setTabChangesFocus(true);
+    m_template->setPlainText(state.draft.reportTemplate);
+    m_template->setStyleSheet(
+        u"QPlainTextEdit { border: 1px solid %1; border-radius: 6px; background: %2; }"_s.arg(
+            Style::separator(this).name(QColor::HexArgb), palette().color(QPalette::Base).name()));
+    layout->addWidget(m_template);
+
+    // Plain text: the braces and bars are the point of the line.
+    auto* help =
+        noteLabel(u"{1} — значение 1-го показателя, {1|заказ|заказа|заказов} — слово в форме для 1, 2 и 5. "
+                  u"Пустой текст — отчёт собирается из названий показателей."_s,
+                  false, this);
+    help->setObjectName(u"reportHelp"_s);
+    layout->addWidget(help);
+
+    m_example = new QLabel(this);
+    m_example->setObjectName(u"reportExample"_s);
+    Style::setText(m_example, Style::TextStyle::callout);
+    m_example->setWordWrap(true);
+    m_example->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(m_example);
+
+    connect(m_breakdownField, &ChoicePicker::picked, this, [this](const std::optional<QUuid>& id) {
+        m_state.draft.breakdownFieldID = id;
+        emit edited();
+    });
+    connect(m_template, &QPlainTextEdit::textChanged, this, [this] {
+        m_state.draft.reportTemplate = typedText(m_template);
+        emit edited();
+    });
+}
+
+void ReportEditor::sync() {
+    m_breakdownField->present(SettingsChoices::breakdownFields(m_state.draft),
+                              m_state.draft.breakdownFieldID);
+    m_example->setText(m_preview.text(m_state.draft, m_clock(), m_calendar));
+}

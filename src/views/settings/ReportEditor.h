@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SettingsForm.h"
+#include "settings/ReportPreview.h"
+
+#include "model/Calendar.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+// The report part of the metrics page: the breakdown field, the report template, the help on its
+// placeholders and the example report of the current month, redone after every change of the draft.
+class ReportEditor : public DraftPane {
+    Q_OBJECT
+public:
+    ReportEditor(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
+
+    QPlainTextEdit* templateBox() const { return m_template; }
+    QLabel* example() const { return m_example; }
+    void sync() override;
+
+private:
+    Clock m_clock;
+    Calendar m_calendar;
+    ReportPreview m_preview;
+    ChoicePicker* m_breakdownField;
+    QPlainTextEdit* m_template;
+    QLabel* m_example;
+};

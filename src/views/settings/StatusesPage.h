@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ListPage.h"
+
+class StatusEditor;
+
+// The statuses page: the draft's statuses in their order of work, with the add and minus buttons, and the
+// editor of the selected status.
+class StatusesPage : public ListPage {
+    Q_OBJECT
+public:
+    StatusesPage(SettingsState& state, QWidget* parent);
+
+    // The editor of the selected status; null while none is selected.
+    StatusEditor* editor() const;
+
+protected:
+    DraftPane* buildEditor(const QUuid& id) override;
+};

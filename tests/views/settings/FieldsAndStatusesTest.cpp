@@ -1,0 +1,157 @@
+#include "RecordFixtures.h"
+#include "SettingsFixture.h"
+#include "settings/FieldEditor.h"
+#include "settings/FieldsPage.h"
+#include "settings/StatusEditor.h"
+#include "settings/StatusesPage.h"
+#include "templates/Templates.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMimeData>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct FieldsSheet : SettingsSheet {
+    FieldsPage* page;
+    explicit FieldsSheet(const Journal& journal) : SettingsSheet(journal) {
+        showTab(SettingsTab::fields);
+        page = qobject_cast<FieldsPage*>(view->page(SettingsTab::fields));
+    }
+    bool shown(const QString& name) const { return find<QWidget>(name)->isVisible(); }
+};
+
+} // namespace
+
+TEST(FieldsPage, AddedFieldsRowsByTypeComeAndGoKeepingWhatWasTyped) {
+    FieldsSheet sheet(Templates::sales());
+    sheet.find<QAction>(u"addField.choice"_s)->trigger();
+    EXPECT_EQ(SettingsSheet::rows(sheet.page->column()).last(), u"Новое поле");
+    ASSERT_TRUE(sheet.page->editor());
+    EXPECT_EQ(sheet.page->editor()->itemID(), sheet.draft().fields.last().id);
+    SettingsSheet::type(sheet.find<QPlainTextEdit>(u"fieldOptions"_s), u"S\n\u00A0M\n"_s);
+    SettingsSheet::type(sheet.find<QLineEdit>(u"fieldAliases"_s), u"size, размер"_s);
+    EXPECT_EQ(sheet.draft().fields.last().options, (QStringList{u"S"_s, u"\u00A0M"_s, u""_s}));
+    EXPECT_EQ(sheet.draft().fields.last().aliases, (QStringList{u"size"_s, u" размер"_s}));
+    EXPECT_EQ(sheet.find<QLineEdit>(u"fieldAliases"_s)->text(), u"size, размер")
+        << "typed text is not rewritten";
+
+    auto* type = sheet.find<QComboBox>(u"fieldType"_s);
+    SettingsSheet::choose(type, u"Число"_s);
+    EXPECT_FALSE(sheet.shown(u"fieldOptions"_s));
+    EXPECT_TRUE(sheet.shown(u"fieldUnit"_s));
+    SettingsSheet::type(sheet.find<QLineEdit>(u"fieldUnit"_s), u"кг"_s);
+    SettingsSheet::choose(type, u"Выбор из списка"_s);
+    EXPECT_TRUE(sheet.shown(u"fieldOptions"_s));
+    EXPECT_FALSE(sheet.shown(u"fieldUnit"_s));
+    const FieldDef& field = sheet.draft().fields.last();
+    EXPECT_EQ(std::tuple(field.type, field.unit, field.options.size()),
+              std::tuple(FieldType::choice, u"кг"_s, 3));
+}
+
+TEST(FieldsPage, TitleToggleFollowsTheTypeAndMovesBetweenFields) {
+    Journal journal = Templates::sales();
+    FieldsSheet sheet(journal);
+    SettingsSheet::select(sheet.page->column(), 2); // the title field
+    auto* isTitle = sheet.find<QCheckBox>(u"fieldIsTitle"_s);
+    EXPECT_TRUE(isTitle->isChecked());
+    auto* type = sheet.find<QComboBox>(u"fieldType"_s);
+    for (const auto& [entry, enabled] :
+         {std::pair{u"Число"_s, false}, std::pair{u"Дата"_s, false}, std::pair{u"Флажок (да/нет)"_s, false},
+          std::pair{u"Ссылка"_s, true}}) {
+        SettingsSheet::choose(type, entry);
+        EXPECT_EQ(isTitle->isEnabled(), enabled) << entry.toStdString();
+        EXPECT_TRUE(isTitle->isChecked()) << entry.toStdString();
+    }
+    EXPECT_EQ(sheet.draft().titleFieldID, journal.fields[2].id);
+
+    SettingsSheet::select(sheet.page->column(), 1);
+    isTitle = sheet.find<QCheckBox>(u"fieldIsTitle"_s);
+    EXPECT_FALSE(isTitle->isChecked());
+    isTitle->click();
+    EXPECT_EQ(sheet.draft().titleFieldID, journal.fields[1].id);
+    SettingsSheet::select(sheet.page->column(), 2);
+    EXPECT_FALSE(sheet.find<QCheckBox>(u"fieldIsTitle"_s)->isChecked());
+    SettingsSheet::select(sheet.page->column(), 1);
+    sheet.find<QCheckBox>(u"fieldIsTitle"_s)->click();
+    EXPECT_FALSE(sheet.draft().titleFieldID);
+}
+
+TEST(FieldsPage, DroppingTheLastRowOnTopKeepsTheSelectedEditor) {
+    FieldsSheet sheet(Templates::sales());
+    SettingsSheet::select(sheet.page->column(), 3);
+    FieldEditor* editor = sheet.page->editor();
+    DraftListModel* model = sheet.page->column()->model();
+    std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(model->rowCount() - 1)}));
+    model->dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {});
+    EXPECT_EQ(sheet.draft().fields.first().id, sheet.journal.fields.last().id);
+    EXPECT_EQ(std::pair(sheet.page->editor(), sheet.page->column()->list()->currentIndex().row()),
+              std::pair(editor, 4));
+}
+
+// A save that would drop values of a retyped field asks first; "Отмена" keeps the sheet open.
+TEST(FieldsPage, RetypingThatDropsValuesAsksBeforeSaving) {
+    Journal journal = Templates::sales();
+    const FieldDef client = journal.fields[1];
+    for (const QString& name : {u"ООО Ромашка"_s, u"12"_s, u""_s})
+        journal.records.append(typed({{&client, name}}));
+    journal.itemNoun = NounForms{u"заказ"_s, u"заказа"_s, u"заказов"_s};
+    FieldsSheet sheet(journal);
+    SettingsSheet::select(sheet.page->column(), 1);
+    SettingsSheet::choose(sheet.find<QComboBox>(u"fieldType"_s), u"Число"_s);
+    sheet.view->saveButton()->click();
+    QMessageBox* box = sheet.view->confirmation();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), u"Изменить тип поля «Клиент»?");
+    EXPECT_EQ(box->informativeText(), u"Значения в 1 заказ не подходят к новому типу и будут удалены.");
+    sheet.answer(u"Отмена"_s);
+    EXPECT_TRUE(sheet.view->isVisible());
+    EXPECT_EQ(sheet.stored(), journal);
+
+    sheet.view->saveButton()->click();
+    sheet.answer(u"Изменить"_s);
+    EXPECT_FALSE(sheet.router->settings());
+    EXPECT_EQ(sheet.stored().records[1].number(client.id), 12.0);
+    EXPECT_TRUE(sheet.stored().records[0].values.isEmpty());
+}
+
+TEST(StatusesPage, EditorTogglesPickerAndRemoval) {
+    Journal journal = Templates::sales();
+    SettingsSheet sheet(journal);
+    // A date field retyped on the fields page names no choice of "Ставить дату" any more.
+    sheet.showTab(SettingsTab::fields);
+    SettingsSheet::select(qobject_cast<FieldsPage*>(sheet.view->page(SettingsTab::fields))->column(), 6);
+    SettingsSheet::choose(sheet.find<QComboBox>(u"fieldType"_s), u"Текст"_s);
+    sheet.showTab(SettingsTab::statuses);
+    auto* page = qobject_cast<StatusesPage*>(sheet.view->page(SettingsTab::statuses));
+    EXPECT_EQ(sheet.find<QComboBox>(u"statusDateField"_s)->currentIndex(), -1);
+    EXPECT_EQ(SettingsSheet::entries(sheet.find<QComboBox>(u"statusDateField"_s)),
+              (QStringList{u"Не ставить"_s, u"Дата оплаты"_s, u"Дата отгрузки"_s, u"Дата возврата"_s}));
+    EXPECT_TRUE(sheet.find<QCheckBox>(u"statusIsDefault"_s)->isChecked());
+
+    // The default moves to the second status.
+    SettingsSheet::select(page->column(), 1);
+    sheet.find<QCheckBox>(u"statusIsDefault"_s)->click();
+    EXPECT_EQ(sheet.draft().defaultStatusID, journal.statuses[1].id);
+    SettingsSheet::select(page->column(), 0);
+    EXPECT_FALSE(sheet.find<QCheckBox>(u"statusIsDefault"_s)->isChecked());
+    SettingsSheet::type(sheet.find<QLineEdit>(u"statusName"_s), u""_s);
+    EXPECT_EQ(SettingsSheet::rows(page->column()).first(), u"Без названия");
+
+    sheet.find<QAction>(u"addStatus"_s)->trigger();
+    EXPECT_EQ(sheet.view->state().selectedStatusID, sheet.draft().statuses.last().id);
+    EXPECT_TRUE(sheet.find<QCheckBox>(u"statusFillsPrevious"_s)->isChecked());
+    EXPECT_EQ(sheet.find<QComboBox>(u"statusDateField"_s)->currentText(), u"Не ставить");
+    sheet.find<QAction>(u"removeStatus"_s)->trigger();
+    EXPECT_EQ(sheet.view->confirmation()->text(), u"Удалить статус «Новый статус»?");
+    EXPECT_EQ(sheet.view->confirmation()->informativeText(), u"Записей с этим статусом нет.");
+    sheet.answer(u"Удалить статус"_s);
+    EXPECT_EQ(sheet.draft().statuses.size(), journal.statuses.size());
+    EXPECT_EQ(sheet.view->state().selectedStatusID, journal.statuses[0].id);
+}

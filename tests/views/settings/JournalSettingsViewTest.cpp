@@ -1,0 +1,165 @@
+#include "SettingsFixture.h"
+#include "ShellSamples.h"
+#include "cells/WarningLabel.h"
+#include "settings/FieldsPage.h"
+#include "templates/Templates.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A sales journal with records that fill its amount and carry its first status.
+Journal salesWithRecords(int count) {
+    Journal journal = Templates::sales();
+    const FieldDef amount = journal.fields[4];
+    for (int i = 0; i < count; ++i) {
+        Record r{QUuid::createUuid(), journal.statuses[0].id, {}, journal.createdAt, journal.createdAt};
+        r.values.insert(idText(amount.id), FieldValue::ofNumber(100 + i));
+        journal.records.append(r);
+    }
+    return journal;
+}
+
+} // namespace
+
+TEST(JournalSettingsView, FailedSaveShowsItsMessageOnItsPageUntilTheNextSave) {
+    SettingsSheet sheet(Templates::sales());
+    ASSERT_TRUE(sheet.view);
+    EXPECT_EQ(sheet.view->size(), QSize(940, 720));
+    SettingsSheet::type(sheet.find<QLineEdit>(u"journalName"_s), u"   "_s);
+    sheet.showTab(SettingsTab::statuses);
+    sheet.view->saveButton()->click();
+    EXPECT_EQ(sheet.view->state().tab, SettingsTab::general);
+    EXPECT_TRUE(sheet.view->tabButton(SettingsTab::general)->isChecked());
+    EXPECT_TRUE(sheet.view->messageLabel()->isVisible());
+    EXPECT_EQ(sheet.view->messageLabel()->text(), u"Укажите название журнала.");
+
+    // Correcting the draft leaves the message; the next save replaces it.
+    SettingsSheet::type(sheet.find<QLineEdit>(u"journalName"_s), u"Продажи"_s);
+    sheet.showTab(SettingsTab::fields);
+    EXPECT_TRUE(sheet.view->messageLabel()->isVisible());
+    SettingsSheet::type(sheet.find<QLineEdit>(u"fieldName"_s), u"сумма"_s);
+    sheet.showTab(SettingsTab::general);
+    sheet.view->saveButton()->click();
+    EXPECT_EQ(sheet.view->state().tab, SettingsTab::fields);
+    EXPECT_EQ(sheet.view->messageLabel()->text(),
+              u"Названия полей повторяются — так их не различить при импорте CSV.");
+    EXPECT_EQ(sheet.draft().name, u"Продажи");
+    EXPECT_EQ(sheet.stored(), sheet.journal) << "a failed save stores nothing";
+    EXPECT_TRUE(sheet.view->isVisible());
+}
+
+TEST(JournalSettingsView, SaveStoresTheTrimmedDraftKeepsTheRecordsAndCloses) {
+    SettingsSheet sheet(salesWithRecords(3));
+    // Records changed elsewhere after the sheet opened are the ones kept.
+    Record later = sheet.stored().records.first();
+    later.values.clear();
+    sheet.store->updateRecord(later, sheet.journal.id);
+    const QList<Record> records = sheet.stored().records;
+
+    SettingsSheet::type(sheet.find<QLineEdit>(u"journalName"_s), u"  Заказы \t"_s);
+    // Return in a single-line box saves.
+    QTest::keyClick(sheet.find<QLineEdit>(u"journalName"_s), Qt::Key_Return);
+    EXPECT_EQ(sheet.stored().name, u"Заказы");
+    EXPECT_EQ(sheet.stored().records, records);
+    EXPECT_EQ(sheet.stored().fields, sheet.journal.fields);
+    EXPECT_FALSE(sheet.router->settings());
+    EXPECT_FALSE(sheet.content().settingsSheet());
+}
+
+TEST(JournalSettingsView, LookingAroundAndCancellingChangesNothing) {
+    Journal journal = salesWithRecords(2);
+    journal.defaultStatusID = QUuid::createUuid(); // names nothing: shown blank, kept as it is
+    SettingsSheet sheet(journal);
+    const QByteArray file = sheet.folder.read(u"data.json"_s);
+    for (SettingsTab tab : allSettingsTabs)
+        sheet.showTab(tab);
+    EXPECT_EQ(sheet.draft(), journal) << "showing the pages writes nothing into the draft";
+    sheet.showTab(SettingsTab::general);
+    EXPECT_EQ(sheet.find<QComboBox>(u"defaultStatus"_s)->currentIndex(), -1);
+
+    // Return in a multi-line box adds a line and saves nothing.
+    auto* hint = sheet.find<QPlainTextEdit>(u"hint"_s);
+    hint->setFocus();
+    hint->moveCursor(QTextCursor::End);
+    QTest::keyClick(hint, Qt::Key_Return);
+    EXPECT_TRUE(sheet.view->isVisible());
+    EXPECT_EQ(sheet.draft().hint, journal.hint + u'\n');
+
+    sheet.showTab(SettingsTab::fields);
+    sheet.find<QAction>(u"removeField"_s)->trigger();
+    sheet.answer(u"Удалить поле"_s);
+    ASSERT_EQ(sheet.draft().fields.size(), journal.fields.size() - 1);
+    QTest::keyClick(sheet.view, Qt::Key_Escape);
+    EXPECT_FALSE(sheet.router->settings());
+    EXPECT_EQ(sheet.stored(), journal);
+    EXPECT_EQ(sheet.folder.read(u"data.json"_s), file);
+}
+
+TEST(JournalSettingsView, FieldRemovalAsksCountingTheDraftsRecords) {
+    SettingsSheet sheet(salesWithRecords(21));
+    sheet.showTab(SettingsTab::fields);
+    auto* page = qobject_cast<FieldsPage*>(sheet.view->page(SettingsTab::fields));
+    SettingsSheet::select(page->column(), 4);
+    sheet.find<QAction>(u"removeField"_s)->trigger();
+    QMessageBox* box = sheet.view->confirmation();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), u"Удалить поле «Сумма»? Оно заполнено в 21 заказ.");
+    EXPECT_EQ(box->informativeText(),
+              u"Значения этого поля будут удалены из всех записей после сохранения настроек.");
+    EXPECT_EQ(box->focusWidget(), boxButton(box, u"Отмена"_s));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(box->isVisible()) << "Return confirms nothing";
+
+    sheet.answer(u"Отмена"_s);
+    EXPECT_EQ(sheet.draft().fields, sheet.journal.fields);
+    EXPECT_FALSE(sheet.view->state().fieldToDelete);
+    EXPECT_EQ(sheet.view->state().selectedFieldID, sheet.journal.fields[4].id);
+
+    sheet.find<QAction>(u"removeField"_s)->trigger();
+    sheet.answer(u"Удалить поле"_s);
+    EXPECT_EQ(sheet.draft().fields.size(), sheet.journal.fields.size() - 1);
+    EXPECT_EQ(sheet.view->state().selectedFieldID, sheet.journal.fields[0].id);
+    EXPECT_EQ(SettingsSheet::rows(page->column()).size(), sheet.journal.fields.size() - 1);
+    EXPECT_EQ(sheet.draft().records, sheet.journal.records) << "records are cleaned by the store on save";
+}
+
+TEST(JournalSettingsView, CounterCaptionRowComesAndGoesKeepingItsText) {
+    Journal journal = Templates::sales();
+    journal.counterTitle.clear();
+    SettingsSheet sheet(journal);
+    auto* counter = sheet.find<QComboBox>(u"counterField"_s);
+    auto* caption = sheet.find<QLineEdit>(u"counterTitle"_s);
+    EXPECT_FALSE(caption->isVisible());
+    EXPECT_EQ(SettingsSheet::entries(counter), (QStringList{u"Нет"_s, u"Количество"_s, u"Сумма"_s}));
+    SettingsSheet::choose(counter, u"Количество"_s);
+    EXPECT_TRUE(caption->isVisible());
+    EXPECT_EQ(caption->placeholderText(), u"+1 шт");
+    SettingsSheet::type(caption, u"+1 шт"_s);
+    SettingsSheet::choose(counter, u"Нет"_s);
+    EXPECT_FALSE(caption->isVisible());
+    EXPECT_FALSE(sheet.draft().counterFieldID);
+    EXPECT_EQ(sheet.draft().counterTitle, u"+1 шт");
+    SettingsSheet::choose(counter, u"Сумма"_s);
+    EXPECT_EQ(caption->text(), u"+1 шт");
+}
+
+TEST(JournalSettingsView, IconChooserMarksOnlyTheJournalsIcon) {
+    Journal journal = Templates::sales();
+    journal.icon = u"no.such.icon"_s;
+    SettingsSheet sheet(journal);
+    const auto marked = [&sheet] {
+        QStringList names;
+        for (QToolButton* b : sheet.view->findChildren<QToolButton*>(QRegularExpression(u"^icon\\."_s)))
+            names += b->isChecked() ? QStringList{b->objectName()} : QStringList{};
+        return names;
+    };
+    EXPECT_TRUE(marked().isEmpty());
+    sheet.find<QToolButton>(u"icon.star"_s)->click();
+    EXPECT_EQ(std::pair(marked(), sheet.draft().icon), std::pair(QStringList{u"icon.star"_s}, u"star"_s));
+}
