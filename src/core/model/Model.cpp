@@ -118,19 +118,19 @@ QString title(AppColor color) {
 QString title(FieldType type) {
     switch (type) {
     case FieldType::text:
-        return QStringLiteral("Текст");
+        return u"Текст"_s;
     case FieldType::longText:
-        return QStringLiteral("Многострочный текст");
+        return u"Многострочный текст"_s;
     case FieldType::number:
-        return QStringLiteral("Число");
+        return u"Число"_s;
     case FieldType::date:
-        return QStringLiteral("Дата");
+        return u"Дата"_s;
     case FieldType::link:
-        return QStringLiteral("Ссылка");
+        return u"Ссылка"_s;
     case FieldType::choice:
-        return QStringLiteral("Выбор из списка");
+        return u"Выбор из списка"_s;
     case FieldType::checkbox:
-        return QStringLiteral("Флажок (да/нет)");
+        return u"Флажок (да/нет)"_s;
     }
     return {};
 }
@@ -138,19 +138,19 @@ QString title(FieldType type) {
 QString symbol(FieldType type) {
     switch (type) {
     case FieldType::text:
-        return QStringLiteral("textformat");
+        return u"textformat"_s;
     case FieldType::longText:
-        return QStringLiteral("text.alignleft");
+        return u"text.alignleft"_s;
     case FieldType::number:
-        return QStringLiteral("number");
+        return u"number"_s;
     case FieldType::date:
-        return QStringLiteral("calendar");
+        return u"calendar"_s;
     case FieldType::link:
-        return QStringLiteral("link");
+        return u"link"_s;
     case FieldType::choice:
-        return QStringLiteral("list.bullet");
+        return u"list.bullet"_s;
     case FieldType::checkbox:
-        return QStringLiteral("checkmark.square");
+        return u"checkmark.square"_s;
     }
     return {};
 }
@@ -159,17 +159,17 @@ QString title(MetricKind kind) {
     // The minus between А and Б is U+2212; А and Б are Cyrillic letters.
     switch (kind) {
     case MetricKind::count:
-        return QStringLiteral("Количество записей");
+        return u"Количество записей"_s;
     case MetricKind::uniqueGroups:
-        return QStringLiteral("Количество уникальных групп");
+        return u"Количество уникальных групп"_s;
     case MetricKind::sum:
-        return QStringLiteral("Сумма числового поля");
+        return u"Сумма числового поля"_s;
     case MetricKind::average:
-        return QStringLiteral("Среднее по числовому полю (средний чек)");
+        return u"Среднее по числовому полю (средний чек)"_s;
     case MetricKind::difference:
-        return QStringLiteral("Разница показателей: А \u2212 Б (прибыль, остаток)");
+        return u"Разница показателей: А \u2212 Б (прибыль, остаток)"_s;
     case MetricKind::ratio:
-        return QStringLiteral("Доля: А ÷ Б × 100 % (конверсия)");
+        return u"Доля: А ÷ Б × 100 % (конверсия)"_s;
     }
     return {};
 }
