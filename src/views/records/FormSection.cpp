@@ -41,6 +41,8 @@ FormSection::FormSection(const QString& title, QWidget* parent)
     secondary.setColor(QPalette::WindowText, Style::secondary(m_title));
     m_title->setPalette(secondary);
     m_title->setContentsMargins(4, 0, 0, 0);
+    // A section without a heading starts with its panel.
+    m_title->setVisible(!title.isEmpty());
     column->addWidget(m_title);
     column->addWidget(m_panel);
 
@@ -54,6 +56,7 @@ FormSection::FormSection(const QString& title, QWidget* parent)
 
 void FormSection::setTitle(const QString& title) {
     m_title->setText(title);
+    m_title->setVisible(!title.isEmpty());
 }
 
 QString FormSection::title() const {
