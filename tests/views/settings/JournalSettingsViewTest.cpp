@@ -5,8 +5,6 @@
 #include "templates/Templates.h"
 
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QToolButton>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -149,17 +147,12 @@ TEST(JournalSettingsView, CounterCaptionRowComesAndGoesKeepingItsText) {
     EXPECT_EQ(caption->text(), u"+1 шт");
 }
 
-TEST(JournalSettingsView, IconChooserMarksOnlyTheJournalsIcon) {
-    Journal journal = Templates::sales();
-    journal.icon = u"no.such.icon"_s;
-    SettingsSheet sheet(journal);
-    const auto marked = [&sheet] {
-        QStringList names;
-        for (QToolButton* b : sheet.view->findChildren<QToolButton*>(QRegularExpression(u"^icon\\."_s)))
-            names += b->isChecked() ? QStringList{b->objectName()} : QStringList{};
-        return names;
-    };
-    EXPECT_TRUE(marked().isEmpty());
-    sheet.find<QToolButton>(u"icon.star"_s)->click();
-    EXPECT_EQ(std::pair(marked(), sheet.draft().icon), std::pair(QStringList{u"icon.star"_s}, u"star"_s));
+TEST(JournalSettingsView, SavingAJournalDeletedMeanwhileStoresNothingAndCloses) {
+    Shell shell;
+    JournalSettingsView view(*shell.store, *shell.router, salesWithRecords(2), shell.window.get());
+    view.open();
+    view.saveButton()->click();
+    EXPECT_FALSE(view.confirmation());
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+    EXPECT_TRUE(shell.store->journals().isEmpty());
 }
