@@ -20,5 +20,7 @@ QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0, int se
 // An instant given as wall-clock time in a named zone ("Europe/Berlin").
 QDateTime at(const char* zone, int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 QTimeZone zone(const char* name);
+// The text in Windows-1251, as spreadsheets save CSV on Russian Windows (Cyrillic letters and ASCII only).
+QByteArray windows1251(const QString& text);
 
 } // namespace testsupport

@@ -35,16 +35,6 @@ struct Goods {
         idText(journal.records.first().id) + u";\r\n"_s;
 };
 
-// Windows-1251, as spreadsheets save on Russian Windows.
-QByteArray windows1251(const QString& text) {
-    QByteArray bytes;
-    for (const QChar c : text)
-        bytes.append(c == u'ё'              ? char(0xB8)
-                     : c.unicode() >= 0x410 ? char(0xC0 + c.unicode() - 0x410)
-                                            : char(c.unicode()));
-    return bytes;
-}
-
 QStringList tiles(QDialog* sheet) {
     QStringList values;
     for (const char* name : {"tile_rows", "tile_new", "tile_duplicates", "tile_errors", "tile_import"})

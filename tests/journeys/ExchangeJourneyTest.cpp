@@ -1,0 +1,140 @@
+#include "UserSession.h"
+
+#include "importing/ImportPreviewModel.h"
+#include "importing/ImportPreviewView.h"
+#include "templates/Templates.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The preview's five counts, as its tiles show them.
+QStringList tiles(ImportPreviewView* sheet) {
+    QStringList values;
+    for (const QString& name :
+         {u"tile_rows"_s, u"tile_new"_s, u"tile_duplicates"_s, u"tile_errors"_s, u"tile_import"_s})
+        values.append(seen<QLabel>(name, sheet)->text());
+    return values;
+}
+
+// What one column of the preview shows, row by row.
+QStringList column(ImportPreviewView* sheet, int column) {
+    QStringList texts;
+    for (int row = 0; row < sheet->model()->rowCount(); ++row)
+        texts.append(sheet->model()->index(row, column).data().toString());
+    return texts;
+}
+
+void tickRow(ImportPreviewView* sheet, int row) {
+    QTableView* table = sheet->table();
+    const QRect box = table->visualRect(sheet->model()->index(row, ImportPreviewModel::includeColumn));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
+}
+
+ImportPreviewView* importFile(UserSession& user, const QString& path) {
+    const int opened = user.panels.opens;
+    pressKeys(AppKeys::importCSV());
+    EXPECT_EQ(user.panels.opens, opened + 1) << "the import key opens the file panel";
+    user.panels.answerOpen(path);
+    return onScreen<ImportPreviewView>();
+}
+
+} // namespace
+
+// The journal goes out as CSV and comes back in: the same orders are known and left out unless chosen;
+// a file from a Russian spreadsheet, short of columns and with a sum that is no number, still comes in,
+// saying what it could not read.
+TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
+    UserSession user;
+    Journal sales = Templates::sales();
+    sales.records = {
+        user.typed(sales, {{u"Номер заказа"_s, u"A-1"_s},
+                           {u"Клиент"_s, u"Иванова"_s},
+                           {u"Товар или услуга"_s, u"Платье"_s},
+                           {u"Сумма"_s, u"4500"_s},
+                           {u"Канал продаж"_s, u"Сайт"_s}}),
+        user.typed(sales, {{u"Номер заказа"_s, u"A-2"_s},
+                           {u"Клиент"_s, u"Петров"_s},
+                           {u"Товар или услуга"_s, u"Футболка"_s},
+                           {u"Сумма"_s, u"1200,5"_s}}),
+        user.typed(sales, {{u"Номер заказа"_s, u"A-3"_s},
+                           {u"Клиент"_s, u"Сидорова"_s},
+                           {u"Товар или услуга"_s, u"Шарф"_s}}),
+    };
+    user.runBefore({sales});
+    user.start();
+
+    // Out: the whole journal, under the journal's name and today's date.
+    pressKeys(AppKeys::exportCSV());
+    ASSERT_EQ(user.panels.saves, 1);
+    EXPECT_EQ(user.panels.defaultName, u"Продажи_2023-11-15.csv");
+    const QString exported = user.folder.dir.filePath(user.panels.defaultName);
+    user.panels.answerSave(exported);
+    EXPECT_EQ(answer(u"OK"_s), u"Vostrel Учёт\nЭкспорт сохранён: "_s + exported);
+    const QByteArray bytes = testsupport::readFile(exported);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"
+                                 "Номер заказа;Клиент;Товар или услуга;Количество;Сумма;"))
+        << bytes.left(80).toStdString();
+
+    // Back in: every row is the same order as one stored, and nothing is chosen until the user says so.
+    ImportPreviewView* preview = importFile(user, exported);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->windowTitle(), u"Импорт в «Продажи»: Продажи_2023-11-15.csv");
+    EXPECT_EQ(tiles(preview), (QStringList{u"3"_s, u"0"_s, u"3"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(column(preview, ImportPreviewModel::checkColumn),
+              QStringList(3, u"Уже есть в базе (та же запись)"_s));
+    QPushButton* importButton = seen<QPushButton>(u"import"_s, preview);
+    EXPECT_FALSE(importButton->isEnabled());
+    pressKeys(Qt::Key_Return);
+    EXPECT_TRUE(onScreen<ImportPreviewView>()) << "Return imports nothing while nothing is chosen";
+    tickRow(preview, 0);
+    tickRow(preview, 2);
+    EXPECT_EQ(importButton->text(), u"Импортировать 2 заказа");
+    click(importButton);
+    EXPECT_FALSE(onScreen<ImportPreviewView>());
+    EXPECT_EQ(answer(u"OK"_s), u"Vostrel Учёт\nИмпортировано: 2 заказа.");
+
+    // A spreadsheet's file: Windows-1251, the client under another name, no status or id, a column the
+    // journal does not know, and one sum that is no number.
+    const QString spreadsheet = user.folder.dir.filePath(u"из таблицы.csv"_s);
+    testsupport::writeFile(spreadsheet,
+                           testsupport::windows1251(u"Номер заказа;Покупатель;Товар;Сумма;Склад\r\n"
+                                                    u"B-1;Орлова;Сумка;3200;Центральный\r\n"
+                                                    u"B-2;Орлова;Ремень;много;Центральный\r\n"_s));
+    preview = importFile(user, spreadsheet);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(seen<QLabel>(u"columnsLine"_s, preview)->text(),
+              u"Распознаны столбцы: Номер заказа, Покупатель, Товар, Сумма. Пропущены: Склад");
+    EXPECT_EQ(tiles(preview), (QStringList{u"2"_s, u"2"_s, u"0"_s, u"0"_s, u"2"_s}));
+    EXPECT_EQ(column(preview, ImportPreviewModel::checkColumn), QStringList(2, u"Новая (есть замечания)"_s));
+    const QString noOrderDate = u"нет даты «Дата заказа» — запись не попадёт в итоги по этой дате"_s;
+    EXPECT_EQ(column(preview, preview->model()->remarksColumn()),
+              (QStringList{noOrderDate, u"«много» в поле «Сумма» не число; "_s + noOrderDate}));
+    pressKeys(Qt::Key_Return);
+    EXPECT_FALSE(onScreen<ImportPreviewView>());
+    EXPECT_EQ(answer(u"OK"_s), u"Vostrel Учёт\nИмпортировано: 2 заказа.");
+    user.quit();
+
+    // The file: the three orders, the two chosen again as orders of their own, and the spreadsheet's two.
+    const QList<Journal> saved = user.dataFile();
+    ASSERT_EQ(saved.size(), 1);
+    const Journal& journal = saved.first();
+    ASSERT_EQ(journal.records.size(), 7);
+    QStringList numbers, sums, clients;
+    for (const Record& r : journal.records) {
+        numbers.append(shown(journal, r, u"Номер заказа"_s));
+        sums.append(shown(journal, r, u"Сумма"_s));
+        clients.append(shown(journal, r, u"Клиент"_s));
+    }
+    EXPECT_EQ(numbers, (QStringList{u"A-1"_s, u"A-2"_s, u"A-3"_s, u"A-1"_s, u"A-3"_s, u"B-1"_s, u"B-2"_s}));
+    EXPECT_EQ(sums, (QStringList{u"4500"_s, u"1200,5"_s, {}, u"4500"_s, {}, u"3200"_s, {}}));
+    EXPECT_EQ(clients.mid(5), (QStringList{u"Орлова"_s, u"Орлова"_s}));
+    EXPECT_NE(journal.records[3].id, journal.records[0].id)
+        << "an order brought in again is an order of its own";
+    EXPECT_EQ(shown(journal, journal.records[3], u"Канал продаж"_s), u"Сайт");
+    EXPECT_EQ(statusName(journal, journal.records[6]), u"Новый");
+}

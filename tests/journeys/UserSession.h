@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ShellFixture.h"
+#include "ShortcutText.h"
+#include "records/SheetTyping.h"
+
+#include <QComboBox>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// The application as its user meets it: one data folder that outlives the runs, and at most one run of the
+// real window at a time. A start reads the data file as the application's own start does; a quit is the
+// quit key. The clock stands still until the story moves it.
+struct UserSession {
+    testsupport::TempDataFolder folder;
+    Calendar calendar{testsupport::zone("Europe/Moscow")};
+    std::unique_ptr<AppStore> store;
+    std::unique_ptr<AppRouter> router;
+    FakePanels panels;
+    // The preferences file lives in the folder too, so the next run finds what this one kept.
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<MainWindow> window;
+
+    ~UserSession();
+
+    void start();
+    void quit();
+    // What the data file holds, read by a store of its own the way the next start would read it.
+    QList<Journal> dataFile() const;
+    // Writes the journals as an earlier run would have left them.
+    void runBefore(const QList<Journal>& journals);
+    // A record of the journal as the user would have typed it, text by field name, in its starting status.
+    Record typed(const Journal& journal, std::initializer_list<std::pair<QString, QString>> texts) const;
+};
+
+// Reading records back by what the user sees: a value as its cell shows it, the status by its name.
+QString shown(const Journal& journal, const Record& record, const QString& fieldName);
+QString statusName(const Journal& journal, const Record& record);
+
+// Finding what is on screen. Names are object names or, for the rows of a form, the field's name that the
+// box carries as its accessible name; only widgets the user can see count.
+QWidget* visibleWidget(const QList<QWidget*>& candidates, const QString& name);
+template <class T = QWidget> T* seen(const QString& name, QWidget* within = nullptr) {
+    QList<QWidget*> candidates;
+    if (within) {
+        for (T* w : within->findChildren<T*>())
+            candidates.append(w);
+    } else {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            for (T* w : top->findChildren<T*>())
+                candidates.append(w);
+    }
+    return static_cast<T*>(visibleWidget(candidates, name));
+}
+// The window or sheet of type T on screen, the most recently opened one when there are several.
+template <class T> T* onScreen() {
+    T* found = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* w = qobject_cast<T*>(top); w && w->isVisible())
+            found = w;
+    return found;
+}
+// The visible form section with this heading, to tell apart boxes that carry one field's name.
+QWidget* section(const QString& title, QWidget* within = nullptr);
+
+// Doing what a user does.
+void click(QWidget* target);
+void clickButton(const QString& text, QWidget* within = nullptr);
+void rightClick(QWidget* target, QPoint at);
+// Clicks into the box and types over what it held.
+void typeInto(QWidget* box, const QString& text);
+void typeInto(const QString& name, const QString& text, QWidget* within = nullptr);
+// A key press where the keyboard focus is.
+void pressKeys(const QKeySequence& keys);
+// Opens the list and clicks the entry.
+void choose(QComboBox* box, const QString& entry);
+// Clicks a button of the message box on screen; its title and text are given back for checking.
+QString answer(const QString& button);
+QString messageText();
+bool waitFor(const std::function<bool()>& condition);
