@@ -17,15 +17,15 @@ CellContent placeholder() {
     return content;
 }
 
-// Qt draws a tooltip as markup as soon as its text merely looks like it ("<b>…", "&lt;"); the help texts
-// quote values as typed, so such a text is handed over escaped, its line breaks kept.
+} // namespace
+
 QString plainToolTip(const QString& text) {
+    // Qt draws a tooltip as markup as soon as its text merely looks like it ("<b>…", "&lt;"): such a text
+    // is handed over escaped, its line breaks kept.
     if (!Qt::mightBeRichText(text))
         return text;
     return u"<p style=\"white-space:pre-wrap\">"_s + text.toHtmlEscaped() + u"</p>"_s;
 }
-
-} // namespace
 
 QVariant cellData(const CellContent& content, int role) {
     switch (role) {

@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "TestSupport.h"
+#include "UrlRecorder.h"
 #include "cells/CellDelegate.h"
 #include "cells/LinkConfirmation.h"
 #include "cells/LinkEditRow.h"
@@ -28,24 +29,6 @@
 
 using namespace Qt::StringLiterals;
 using testsupport::utc;
-
-// Records what would have been opened in a browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    UrlRecorder() {
-        QDesktopServices::setUrlHandler(u"https"_s, this, "open");
-        QDesktopServices::setUrlHandler(u"http"_s, this, "open");
-    }
-    ~UrlRecorder() override {
-        QDesktopServices::unsetUrlHandler(u"https"_s);
-        QDesktopServices::unsetUrlHandler(u"http"_s);
-    }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 namespace {
 
@@ -268,5 +251,3 @@ TEST(Cells, FieldNamesAreShownAsTyped) {
     ASSERT_TRUE(title->buddy());
     EXPECT_EQ(testsupport::drawnText(title->text()), name);
 }
-
-#include "CellsTest.moc"

@@ -2,6 +2,8 @@
 
 #include "AppRouter.h"
 #include "KeysAhead.h"
+#include "RecordCommands.h"
+#include "RecordsActionBar.h"
 #include "RecordsEmptyState.h"
 #include "RecordsFilterBar.h"
 #include "RecordsTableModel.h"
@@ -9,12 +11,16 @@
 #include "ShortcutText.h"
 #include "Style.h"
 #include "records/FilterBarRules.h"
+#include "store/Store.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -68,6 +74,9 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     m_pages->addWidget(m_table);
     m_pages->addWidget(m_empty);
     layout->addWidget(m_pages, 1);
+    layout->addWidget(divider(this));
+    m_actionBar = new RecordsActionBar(this, this);
+    layout->addWidget(m_actionBar);
 
     m_keysAhead = new KeysAhead(this);
     m_focusSearch = new QAction(u"Поиск"_s, this);
@@ -91,16 +100,32 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RecordsListView::selectionEdited);
     connect(m_table, &QAbstractItemView::doubleClicked, this, &RecordsListView::openRecord);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &RecordsListView::showContextMenu);
+    m_commands = new RecordCommands(store, router, this);
+    m_commands->setJournal(journal);
+    connect(m_actionBar, &RecordsActionBar::statusChosen, this,
+            [this](const QUuid& id) { m_commands->setStatus(id, m_selection); });
+    connect(m_actionBar, &RecordsActionBar::counterChanged, this,
+            [this](double delta) { m_commands->changeCounter(delta, m_selection); });
+    connect(m_actionBar, &RecordsActionBar::linksRequested, this,
+            [this] { m_commands->openLinks(m_selection); });
+    connect(m_actionBar, &RecordsActionBar::copyRequested, this,
+            [this] { m_commands->copyOrMoreLikeThis(firstSelected()); });
+    connect(m_actionBar, &RecordsActionBar::editRequested, this,
+            [this] { m_commands->edit(firstSelected()); });
+    connect(m_actionBar, &RecordsActionBar::deleteRequested, this, &RecordsListView::confirmDelete);
     connect(&m_router, &AppRouter::filtersChanged, this, [this] {
         if (m_router.filtersFor(m_journal.id) != m_shownFilters)
             refresh();
     });
     refresh();
+    showActions();
     m_keysAhead->start(m_journal, m_router.calendar(), sortColumns());
 }
 
 void RecordsListView::setJournal(const Journal& journal) {
     m_journal = journal;
+    m_commands->setJournal(journal);
     // Only records leaving the journal leave the selection; a filter hiding one does not.
     if (QList<QUuid> ids = idsOf(journal.records); ids != m_recordIDs) {
         m_recordIDs = std::move(ids);
@@ -109,7 +134,16 @@ void RecordsListView::setJournal(const Journal& journal) {
     }
     m_sortOrder = RecordsTable::current(m_sortOrder, journal);
     refresh();
+    showActions();
     m_keysAhead->start(m_journal, m_router.calendar(), sortColumns());
+}
+
+QMenu* RecordsListView::contextMenu() const {
+    return m_menu;
+}
+
+QMessageBox* RecordsListView::deleteConfirmation() const {
+    return m_commands->deleteConfirmation();
 }
 
 bool RecordsListView::showsEmptyState() const {
@@ -194,6 +228,7 @@ void RecordsListView::selectionEdited() {
     for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
         selected.insert(m_model->idAt(index.row()));
     m_selection = selected;
+    showActions();
 }
 
 void RecordsListView::openRecord(const QModelIndex& index) {
@@ -213,4 +248,94 @@ QList<RecordSort> RecordsListView::sortColumns() const {
     for (const RecordsColumn& column : m_columns)
         sorts.append(column.sort);
     return sorts;
+}
+
+QList<Record> RecordsListView::selectedRecords() const {
+    QList<Record> selected;
+    for (const Record& record : m_journal.records) {
+        if (m_selection.contains(record.id))
+            selected.append(record);
+    }
+    return selected;
+}
+
+std::optional<Record> RecordsListView::firstSelected() const {
+    const QList<Record> selected = selectedRecords();
+    return selected.isEmpty() ? std::nullopt : std::optional(selected.first());
+}
+
+void RecordsListView::showActions() {
+    qsizetype links = 0;
+    if (!m_selection.isEmpty() && !m_journal.linkFields().isEmpty())
+        links = m_store.links(m_selection, m_journal.id).size();
+    m_actionBar->showContent(RecordActions::actionBar(m_journal, m_selection.size(), links));
+}
+
+void RecordsListView::showContextMenu(const QPoint& position) {
+    const QModelIndex index = m_table->indexAt(position);
+    if (!index.isValid())
+        return;
+    // The selection when the clicked row is part of it, else the clicked row alone; the selection stays.
+    const QUuid clicked = m_model->idAt(index.row());
+    const QSet<QUuid> ids = m_selection.contains(clicked) ? m_selection : QSet<QUuid>{clicked};
+    const QList<RecordActions::MenuEntry> entries =
+        RecordActions::contextMenu(m_journal, ids, m_store.links(ids, m_journal.id));
+    if (m_menu)
+        m_menu->close();
+    m_menu = new QMenu(this);
+    m_menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const RecordActions::MenuEntry& entry : entries) {
+        if (entry.kind == RecordActions::MenuEntry::Kind::separator)
+            m_menu->addSeparator();
+        else
+            m_menu->addAction(literalLabel(entry.title), this, [this, entry, ids] { run(entry, ids); });
+    }
+    m_menu->popup(m_table->viewport()->mapToGlobal(position));
+}
+
+void RecordsListView::run(const RecordActions::MenuEntry& entry, const QSet<QUuid>& ids) {
+    using Kind = RecordActions::MenuEntry::Kind;
+    // The menu's record as the journal holds it now: gone, the item does nothing.
+    const std::optional<Record> record = ids.size() == 1 ? m_journal.record(*ids.cbegin()) : std::nullopt;
+    switch (entry.kind) {
+    case Kind::status:
+        m_commands->setStatus(*entry.statusID, ids);
+        break;
+    case Kind::counter:
+        m_commands->changeCounter(1, ids);
+        break;
+    case Kind::openLinks:
+        m_commands->openLinks(ids);
+        break;
+    case Kind::copyLink:
+    case Kind::copyText:
+        RecordCommands::copyText(entry.text);
+        break;
+    case Kind::edit:
+        m_commands->edit(record);
+        break;
+    case Kind::moreLikeThis:
+        m_commands->moreLikeThis(record);
+        break;
+    case Kind::duplicate:
+        m_commands->duplicate(record);
+        break;
+    case Kind::remove:
+        m_selection = ids;
+        restoreSelection();
+        showActions();
+        confirmDelete();
+        break;
+    case Kind::separator:
+        break;
+    }
+}
+
+void RecordsListView::confirmDelete() {
+    // Every selected record goes, those the filters hide included.
+    m_commands->confirmDelete(m_selection, [this] {
+        m_selection.clear();
+        restoreSelection();
+        showActions();
+    });
 }

@@ -5,9 +5,11 @@
 #include "journal/RecordFilters.h"
 #include "journal/RecordSort.h"
 #include "records/DerivedValues.h"
+#include "records/RecordActions.h"
 #include "records/RecordsColumns.h"
 
 #include <QList>
+#include <QPointer>
 #include <QSet>
 #include <QUuid>
 
@@ -15,6 +17,10 @@ class AppRouter;
 class AppStore;
 class KeysAhead;
 class QAction;
+class QMenu;
+class QMessageBox;
+class RecordCommands;
+class RecordsActionBar;
 class QStackedWidget;
 class RecordsEmptyState;
 class RecordsFilterBar;
@@ -22,7 +28,8 @@ class RecordsTableModel;
 class RecordsTableView;
 
 // The records tab of one journal: the filter bar, the table of the records that pass the filters (or an
-// invitation while the journal has none), sorted by the header the user clicked last.
+// invitation while the journal has none), sorted by the header the user clicked last, and the bar of actions
+// on the selected records; the table's rows carry a context menu with the same actions.
 //
 // The tab owns its selection and sort order; the filters live in the router, so they outlive the tab.
 // The selection is kept by record id: filtering and sorting never change it, and only ids that leave the
@@ -43,7 +50,14 @@ public:
     RecordsTableView* table() const { return m_table; }
     RecordsTableModel* model() const { return m_model; }
     RecordsEmptyState* emptyState() const { return m_empty; }
+    RecordsActionBar* actionBar() const { return m_actionBar; }
     bool showsEmptyState() const;
+    // The context menu while it is open.
+    QMenu* contextMenu() const;
+    QMessageBox* deleteConfirmation() const;
+
+    // The selected records in the journal's order, those the filters hide included.
+    QList<Record> selectedRecords() const;
 
 private:
     // Filters, sorts and shows the records again.
@@ -54,6 +68,13 @@ private:
     void restoreSelection();
     void openRecord(const QModelIndex& index);
     void exportShown();
+    void showActions();
+
+    // The record actions, on the selection or on the rows a context menu was opened for.
+    void showContextMenu(const QPoint& position);
+    void run(const RecordActions::MenuEntry& entry, const QSet<QUuid>& ids);
+    void confirmDelete();
+    std::optional<Record> firstSelected() const;
     QList<RecordSort> sortColumns() const;
 
     AppStore& m_store;
@@ -75,6 +96,9 @@ private:
     RecordsTableView* m_table = nullptr;
     RecordsTableModel* m_model = nullptr;
     RecordsEmptyState* m_empty = nullptr;
+    RecordsActionBar* m_actionBar = nullptr;
+    QPointer<QMenu> m_menu;
+    RecordCommands* m_commands = nullptr;
     QAction* m_focusSearch = nullptr;
     KeysAhead* m_keysAhead = nullptr;
 };

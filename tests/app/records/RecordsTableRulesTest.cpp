@@ -84,17 +84,15 @@ TEST(RecordsTable, HeaderClicksBuildTheSortOrder) {
 }
 
 TEST(RecordsTable, TheOrderReadsTheJournalAsItIsNow) {
-    FieldDef amount = fieldOf(FieldType::text);
-    const QUuid repeated = QUuid::createUuid();
-    Journal journal = journalOf(
-        {amount}, {statusNamed(u"А"_s, repeated), statusNamed(u"Б"_s), statusNamed(u"В"_s, repeated)});
-    const QList<RecordSort> order{RecordSort::byField(amount), RecordSort{RecordSort::Key::status(), {}, {}}};
-
-    // The field's type changed since the click; statuses repeat an id: its first position ranks it.
+    const FieldDef amount = fieldOf(FieldType::text);
+    Journal journal = journalOf({amount}, {statusNamed(u"А"_s), statusNamed(u"Б"_s)});
+    const QList<RecordSort> order{RecordSort::byField(amount), RecordSort::byStatus(journal)};
+    // Since the clicks the field became a number and the statuses swapped places.
     journal.fields[0].type = FieldType::number;
+    journal.statuses.swapItemsAt(0, 1);
     const QList<RecordSort> now = RecordsTable::current(order, journal);
-    EXPECT_EQ(now[0].key, RecordSort::Key::field(amount.id, FieldType::number));
-    EXPECT_EQ(now[1].statusRanks, (QHash<QUuid, int>{{repeated, 0}, {journal.statuses[1].id, 1}}));
+    EXPECT_EQ(now[0], RecordSort::byField(journal.fields[0]));
+    EXPECT_EQ(now[1], RecordSort::byStatus(journal));
     EXPECT_EQ(RecordsTable::indicator(now, RecordsTable::columns(journal)),
               (RecordsTable::SortIndicator{1, SortOrder::forward}));
 }

@@ -1,0 +1,184 @@
+#include "RecordsActionBar.h"
+
+#include "ShortcutText.h"
+#include "cells/AppColorQt.h"
+#include "cells/CellStyle.h"
+#include "cells/Icons.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int buttonHeight = 30; // the large control size
+
+QIcon tinted(const QString& symbol, const QColor& tint, const QWidget* widget) {
+    return QIcon(CellStyle::symbol(symbol, tint, 16, widget->devicePixelRatioF()));
+}
+
+// The primary status's button: filled with the status colour, as the one action to take next.
+QString prominentStyle(const QColor& fill, const QPalette& palette) {
+    QColor dimmed = palette.color(QPalette::WindowText);
+    dimmed.setAlphaF(0.35);
+    return u"QToolButton { background-color: %1; color: white; border: none; border-radius: 6px;"
+           " padding: 3px 10px; }"
+           "QToolButton:hover { background-color: %2; }"
+           "QToolButton:pressed { background-color: %3; }"
+           "QToolButton:disabled { background-color: %4; color: %5; }"_s.arg(
+               fill.name(), fill.lighter(110).name(), fill.darker(115).name(),
+               palette.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb));
+}
+
+} // namespace
+
+RecordsActionBar::RecordsActionBar(QWidget* tab, QWidget* parent) : QWidget(parent), m_tab(tab) {
+    m_row = new QHBoxLayout(this);
+    m_row->setContentsMargins(16, 10, 16, 10);
+    m_row->setSpacing(10);
+
+    m_more = new QToolButton(this);
+    m_more->setObjectName(u"moreStatuses"_s);
+    m_more->setText(u"Ещё статусы"_s);
+    m_more->setPopupMode(QToolButton::InstantPopup);
+    m_more->setMinimumHeight(buttonHeight);
+    m_moreMenu = new QMenu(m_more);
+    m_more->setMenu(m_moreMenu);
+    m_row->addWidget(m_more);
+
+    m_counterDivider = new QFrame(this);
+    m_counterDivider->setFrameShape(QFrame::VLine);
+    m_counterDivider->setFixedHeight(24);
+    m_row->addWidget(m_counterDivider);
+    m_counterUp = command(u"counterUp"_s, u"plus.circle"_s);
+    m_counterDown = command(u"counterDown"_s, u"minus.circle"_s);
+    m_row->addWidget(buttonFor(m_counterUp, Qt::ToolButtonTextBesideIcon));
+    m_row->addWidget(buttonFor(m_counterDown, Qt::ToolButtonIconOnly));
+    m_row->addSpacing(12);
+    m_row->addStretch(1);
+
+    m_link = command(u"openLinks"_s, u"arrow.up.right.square"_s);
+    m_copy = command(u"moreLikeThis"_s, u"plus.square.on.square"_s);
+    m_edit = command(u"editRecord"_s, u"pencil"_s);
+    m_delete = command(u"deleteRecords"_s, u"trash"_s);
+    for (QAction* action : {m_link, m_copy, m_edit, m_delete}) {
+        m_recordButtons.append(buttonFor(action, Qt::ToolButtonTextBesideIcon));
+        m_row->addWidget(m_recordButtons.last());
+    }
+    // The destructive command in red, as the platform draws a destructive button.
+    const QColor red = color(AppColor::red);
+    m_delete->setIcon(tinted(u"trash"_s, red, this));
+    QPalette palette = m_recordButtons.last()->palette();
+    palette.setColor(QPalette::ButtonText, red);
+    m_recordButtons.last()->setPalette(palette);
+
+    connect(m_counterUp, &QAction::triggered, this, [this] { emit counterChanged(1); });
+    connect(m_counterDown, &QAction::triggered, this, [this] { emit counterChanged(-1); });
+    connect(m_link, &QAction::triggered, this, &RecordsActionBar::linksRequested);
+    connect(m_copy, &QAction::triggered, this, &RecordsActionBar::copyRequested);
+    connect(m_edit, &QAction::triggered, this, &RecordsActionBar::editRequested);
+    connect(m_delete, &QAction::triggered, this, &RecordsActionBar::deleteRequested);
+}
+
+QAction* RecordsActionBar::command(const QString& name, const QString& symbol) {
+    auto* action = new QAction(Icons::icon(symbol), QString(), this);
+    action->setObjectName(name);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_tab->addAction(action);
+    return action;
+}
+
+QToolButton* RecordsActionBar::buttonFor(QAction* action, Qt::ToolButtonStyle style) {
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(style);
+    button->setMinimumHeight(buttonHeight);
+    return button;
+}
+
+void RecordsActionBar::showContent(const ActionBarContent& content) {
+    showStatuses(content);
+    for (QAction* action : std::as_const(m_statusActions))
+        action->setEnabled(content.enabled);
+    m_more->setEnabled(content.enabled);
+
+    const auto show = [this](QAction* action, const BarCommand& command, bool visible) {
+        action->setText(literalLabel(command.title));
+        action->setShortcuts(command.keys);
+        action->setToolTip(plainToolTip(command.help));
+        // A command without its button has no key either.
+        action->setEnabled(visible && command.enabled);
+        action->setVisible(visible);
+        for (QToolButton* button : findChildren<QToolButton*>()) {
+            if (button->defaultAction() == action)
+                button->setVisible(visible);
+        }
+    };
+    m_counterDivider->setVisible(content.counter.has_value());
+    show(m_counterUp, content.counterUp, content.counter.has_value());
+    show(m_counterDown, content.counterDown, content.counter.has_value());
+    show(m_link, content.link.value_or(BarCommand{}), content.link.has_value());
+    show(m_copy, content.copy, true);
+    show(m_edit, content.edit, true);
+    show(m_delete, content.remove, true);
+    fit();
+}
+
+void RecordsActionBar::showStatuses(const ActionBarContent& content) {
+    if (content.quick != m_shownQuick) {
+        m_shownQuick = content.quick;
+        for (QAction* action : std::as_const(m_statusActions)) {
+            m_tab->removeAction(action);
+            action->deleteLater();
+        }
+        for (QToolButton* button : std::as_const(m_statusButtons))
+            button->deleteLater();
+        m_statusActions.clear();
+        m_statusButtons.clear();
+        for (const QuickStatus& quick : content.quick) {
+            const QColor statusColour = color(quick.status.color);
+            QAction* action = command(u"quickStatus"_s + QString::number(quick.position),
+                                      quick.primary ? u"checkmark.circle.fill"_s : u"circle.fill"_s);
+            action->setText(literalLabel(quick.status.name));
+            action->setShortcuts(quick.keys);
+            action->setToolTip(plainToolTip(quick.help));
+            QToolButton* button = buttonFor(action, Qt::ToolButtonTextBesideIcon);
+            if (quick.primary) {
+                action->setIcon(tinted(u"checkmark.circle.fill"_s, Qt::white, this));
+                button->setStyleSheet(prominentStyle(statusColour, palette()));
+            }
+            const QUuid id = quick.status.id;
+            connect(action, &QAction::triggered, this, [this, id] { emit statusChosen(id); });
+            m_row->insertWidget(int(m_statusButtons.size()), button);
+            m_statusActions.append(action);
+            m_statusButtons.append(button);
+        }
+    }
+    m_moreMenu->clear();
+    for (const StatusDef& status : content.more) {
+        const QUuid id = status.id;
+        m_moreMenu->addAction(literalLabel(status.name), this, [this, id] { emit statusChosen(id); });
+    }
+    m_more->setVisible(!content.more.isEmpty());
+}
+
+void RecordsActionBar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fit();
+}
+
+void RecordsActionBar::fit() {
+    // Measured with the record buttons in full: the narrow variant only when the full one does not fit.
+    for (QToolButton* button : std::as_const(m_recordButtons))
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_row->invalidate();
+    m_compact = m_row->minimumSize().width() > width();
+    if (m_compact) {
+        for (QToolButton* button : std::as_const(m_recordButtons))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+}
