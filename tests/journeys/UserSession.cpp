@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -89,10 +90,21 @@ QWidget* section(const QString& title, QWidget* within) {
     return found;
 }
 
+namespace {
+
+// What the event loop does between two things a user does: deferred showing, deletion and repainting.
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
 void click(QWidget* target) {
     ASSERT_TRUE(target);
     EXPECT_TRUE(target->isVisible() && target->isEnabled()) << target->objectName().toStdString();
     QTest::mouseClick(target, Qt::LeftButton);
+    settle();
 }
 
 void clickButton(const QString& text, QWidget* within) {
@@ -103,12 +115,14 @@ void clickButton(const QString& text, QWidget* within) {
 
 void rightClick(QWidget* target, QPoint at) {
     QTest::mouseClick(target, Qt::RightButton, {}, at);
+    settle();
 }
 
 void typeInto(QWidget* box, const QString& text) {
     ASSERT_TRUE(box);
     click(box);
     typeText(box, text);
+    settle();
 }
 
 void typeInto(const QString& name, const QString& text, QWidget* within) {
@@ -127,17 +141,67 @@ void pressKeys(const QKeySequence& keys) {
     if (QApplication::activeWindow() != front)
         QApplication::setActiveWindow(front);
     QTest::keySequence(front->focusWidget() ? front->focusWidget() : front, keys);
+    settle();
 }
 
 void choose(QComboBox* box, const QString& entry) {
     ASSERT_TRUE(box);
     click(box);
-    const int row = box->findText(entry);
-    ASSERT_GE(row, 0) << "no entry " << entry.toStdString();
     QAbstractItemView* list = box->view();
     ASSERT_TRUE(list->isVisible()) << "the list did not open";
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(row, 0)).center());
+    // Typed into the open list, then Return: a click right after the one that opened the list would be
+    // taken for the end of a press-and-drag and ignored.
+    typeText(list, entry, false);
+    QTest::keyClick(list, Qt::Key_Return);
+    settle();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(box->currentText(), entry);
+}
+
+namespace {
+
+int columnOf(QAbstractItemModel* model, const QString& header) {
+    for (int column = 0; column < model->columnCount(); ++column)
+        if (model->headerData(column, Qt::Horizontal).toString() == header)
+            return column;
+    ADD_FAILURE() << "no column " << header.toStdString();
+    return -1;
+}
+
+QPoint rowCentre(QTableView* table, int row) {
+    return table->visualRect(table->model()->index(row, 0)).center();
+}
+
+} // namespace
+
+QStringList tableColumn(QAbstractItemView* table, const QString& header) {
+    QAbstractItemModel* model = table->model();
+    const int column = columnOf(model, header);
+    QStringList texts;
+    for (int row = 0; column >= 0 && row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data().toString());
+    return texts;
+}
+
+void clickHeader(QTableView* table, const QString& header) {
+    QHeaderView* bar = table->horizontalHeader();
+    ASSERT_TRUE(bar->isVisible());
+    const int column = columnOf(table->model(), header);
+    const QPoint at(bar->sectionViewportPosition(column) + bar->sectionSize(column) / 2, bar->height() / 2);
+    QTest::mouseClick(bar->viewport(), Qt::LeftButton, {}, at);
+    settle();
+}
+
+void clickRow(QTableView* table, int row, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, rowCentre(table, row));
+    settle();
+}
+
+void doubleClickRow(QTableView* table, int row) {
+    // QTest's double click is the second press alone; the first click comes before it.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rowCentre(table, row));
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rowCentre(table, row));
+    settle();
 }
 
 QString messageText() {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QTableView>
 #include <QWidget>
 
 #include <functional>
@@ -29,6 +30,8 @@ struct UserSession {
 
     void start();
     void quit();
+    // Time passes.
+    void later(int minutes) { folder.now = folder.now.addSecs(minutes * 60); }
     // What the data file holds, read by a store of its own the way the next start would read it.
     QList<Journal> dataFile() const;
     // Writes the journals as an earlier run would have left them.
@@ -78,6 +81,11 @@ void typeInto(const QString& name, const QString& text, QWidget* within = nullpt
 void pressKeys(const QKeySequence& keys);
 // Opens the list and clicks the entry.
 void choose(QComboBox* box, const QString& entry);
+// Tables: what a column shows row by row, found by its header; clicks on a header or a row.
+QStringList tableColumn(QAbstractItemView* table, const QString& header);
+void clickHeader(QTableView* table, const QString& header);
+void clickRow(QTableView* table, int row, Qt::KeyboardModifiers modifiers = {});
+void doubleClickRow(QTableView* table, int row);
 // Clicks a button of the message box on screen; its title and text are given back for checking.
 QString answer(const QString& button);
 QString messageText();
