@@ -133,8 +133,9 @@ TEST(Journey, ASalesJournalThroughADay) {
             u"Клиентов: 1, как в прошлом периоде"_s,
             u"Возвраты: 0 ₽, как в прошлом периоде"_s,
         }));
-    EXPECT_EQ(dashboard->reportBox()->report(), u"За период оплачено 2 заказа на 2\u00A0000 ₽ от 1 "
-                                                u"клиента, средний чек 1\u00A0000 ₽");
+    EXPECT_EQ(dashboard->reportBox()->report(),
+              u"За период оплачено 2 заказа на 2\u00A0000 ₽ от 1 "
+              u"клиента, средний чек 1\u00A0000 ₽");
     user.quit();
 
     const QList<Journal> saved = user.dataFile();

@@ -4,8 +4,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
 
@@ -103,7 +105,15 @@ void settle() {
 void click(QWidget* target) {
     ASSERT_TRUE(target);
     EXPECT_TRUE(target->isVisible() && target->isEnabled()) << target->objectName().toStdString();
-    QTest::mouseClick(target, Qt::LeftButton);
+    // A check box stretched across a form row takes clicks on its box and label only.
+    QPoint at = target->rect().center();
+    if (auto* box = qobject_cast<QCheckBox*>(target)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        at = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box).center();
+    }
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
     settle();
 }
 
@@ -201,6 +211,15 @@ void doubleClickRow(QTableView* table, int row) {
     // QTest's double click is the second press alone; the first click comes before it.
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rowCentre(table, row));
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rowCentre(table, row));
+    settle();
+}
+
+void clickListRow(QAbstractItemView* list, const QString& text) {
+    ASSERT_TRUE(list);
+    const QModelIndexList found =
+        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty()) << "no row " << text.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found.first()).center());
     settle();
 }
 

@@ -86,6 +86,8 @@ QStringList tableColumn(QAbstractItemView* table, const QString& header);
 void clickHeader(QTableView* table, const QString& header);
 void clickRow(QTableView* table, int row, Qt::KeyboardModifiers modifiers = {});
 void doubleClickRow(QTableView* table, int row);
+// Clicks the row of a list that shows this text.
+void clickListRow(QAbstractItemView* list, const QString& text);
 // Clicks a button of the message box on screen; its title and text are given back for checking.
 QString answer(const QString& button);
 QString messageText();
