@@ -90,27 +90,6 @@ TEST(StatisticsCompute, EveryKindAndIdsThatNameNothing) {
     EXPECT_EQ(results[8].groups, 0);
 }
 
-TEST(StatisticsCompute, GroupsAreDistinctGroupKeys) {
-    // Records without a phone fall back to the client's name; a hand-edited file may give the title field
-    // the id of a group field of another type, whose display text is then empty for text values.
-    Sales s;
-    const FieldDef phone = fieldOf(FieldType::text, u"Телефон"_s, u"g");
-    FieldDef code = fieldOf(FieldType::number, u"Код"_s, u"g");
-    code.id = s.client.id;
-    s.j.fields[0].inGroup = false;
-    s.metric(MetricKind::uniqueGroups);
-    for (const QString& who : {u"Анна"_s, u"Борис"_s, u"анна"_s})
-        s.add(utc(2024, 3, 1), who);
-    for (const FieldDef& extra : {phone, code}) {
-        Journal j = s.j;
-        j.fields += extra;
-        const MetricResult result = Statistics::compute(j, std::nullopt).value(0);
-        EXPECT_EQ(std::pair(result.value, result.groups), std::pair(2.0, qsizetype(2)))
-            << extra.name.toStdString();
-        EXPECT_EQ(Statistics::value(j.metrics[0], j.records, j), 2) << extra.name.toStdString();
-    }
-}
-
 TEST(StatisticsCompute, FiltersAndPeriods) {
     Sales s;
     s.add(utc(2024, 3, 1), u"Иван Ёлкин"_s, 10, utc(2024, 3, 31, 20, 59, 59), s.paid.id); // at March's start

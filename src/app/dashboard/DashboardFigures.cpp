@@ -3,8 +3,6 @@
 #include "model/DateFormat.h"
 #include "model/Ids.h"
 
-#include <QSet>
-
 using namespace Qt::StringLiterals;
 
 QString periodSettingsKey(const QUuid& journalID) {
@@ -28,16 +26,16 @@ std::optional<double> DashboardFigures::previous(qsizetype position) const {
     return comparison->at(position).value;
 }
 
-DashboardFigures computeFigures(const Journal& journal, ReportPeriod period, const CustomDates& custom,
+DashboardFigures computeFigures(MetricTable& table, ReportPeriod period, const CustomDates& custom,
                                 const QDateTime& now, const Calendar& calendar,
                                 const std::optional<FieldDef>& breakdownBy) {
     DashboardFigures figures;
     figures.interval = interval(period, now, custom.start, custom.end, calendar);
-    figures.results = Statistics::compute(journal, figures.interval);
+    figures.results = table.compute(figures.interval);
     if (const auto before = previous(figures.interval, calendar))
-        figures.comparison = Statistics::compute(journal, before);
+        figures.comparison = table.compute(before);
     if (breakdownBy)
-        figures.breakdown = Statistics::breakdown(journal, *breakdownBy, figures.interval);
+        figures.breakdown = table.breakdown(*breakdownBy, figures.interval);
     return figures;
 }
 
@@ -49,15 +47,13 @@ QString periodDescription(const std::optional<DateInterval>& interval, const Cal
     return first == last ? first : first + u" — "_s + last;
 }
 
-QString countLine(const Journal& journal) {
+QString countLine(const MetricTable& table) {
+    const Journal& journal = table.journal();
     const qsizetype records = journal.records.size();
     QString line = u"В журнале: %1 %2"_s.arg(records).arg(journal.itemNoun(records));
     if (!journal.groupFields().isEmpty()) {
-        QSet<QString> groups;
-        groups.reserve(records);
-        for (const Record& record : journal.records)
-            groups.insert(journal.groupKey(record));
-        line += u", %1 %2"_s.arg(groups.size()).arg(journal.groupNoun(groups.size()));
+        const qsizetype groups = table.groupCount();
+        line += u", %1 %2"_s.arg(groups).arg(journal.groupNoun(groups));
     }
     return line;
 }

@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/Model.h"
+#include "statistics/MetricTable.h"
 #include "statistics/ReportPeriod.h"
 #include "statistics/Statistics.h"
 
@@ -42,9 +43,9 @@ struct DashboardFigures {
     std::optional<double> previous(qsizetype position) const;
 };
 
-// The figures of one redraw: the period's results, the comparison's, and the breakdown by the field when
-// one is given.
-DashboardFigures computeFigures(const Journal& journal, ReportPeriod period, const CustomDates& custom,
+// The figures of one redraw from the journal's prepared table: the period's results, the comparison's, and
+// the breakdown by the field when one is given.
+DashboardFigures computeFigures(MetricTable& table, ReportPeriod period, const CustomDates& custom,
                                 const QDateTime& now, const Calendar& calendar,
                                 const std::optional<FieldDef>& breakdownBy = std::nullopt);
 
@@ -52,6 +53,6 @@ DashboardFigures computeFigures(const Journal& journal, ReportPeriod period, con
 // one date when both are the same day, "Все записи" for all time.
 QString periodDescription(const std::optional<DateInterval>& interval, const Calendar& calendar);
 
-// "В журнале: 12 заказов, 5 клиентов": every record of the journal whatever the period, and the number of
-// groups among them when the journal has group fields.
-QString countLine(const Journal& journal);
+// "В журнале: 12 заказов, 5 клиентов": every record of the table's journal whatever the period, and the
+// number of groups among them when the journal has group fields.
+QString countLine(const MetricTable& table);

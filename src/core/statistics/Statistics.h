@@ -33,7 +33,8 @@ struct BreakdownRow {
 };
 
 // Figures of a journal: metric values for a date range, their texts, the short report and the breakdown.
-// Nothing is cached; every call works from the journal it is given. Absent ranges mean all time.
+// Nothing is kept between calls; every call works from the journal it is given (a MetricTable keeps the
+// prepared records for callers that ask again). Absent ranges mean all time.
 namespace Statistics {
 
 // The records a metric counts, in their given order: its status filter, its value filter and its period

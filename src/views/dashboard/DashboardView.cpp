@@ -99,7 +99,7 @@ DashboardView::DashboardView(AppRouter& router, QSettings& settings, const Journ
     connect(m_breakdown, &BreakdownSection::fieldPicked, this, [this](const QUuid& id) {
         m_breakdownFieldID = id;
         if (const auto field = breakdownField(m_journal, m_breakdownFieldID))
-            m_figures.breakdown = Statistics::breakdown(m_journal, *field, m_figures.interval);
+            m_figures.breakdown = m_table->breakdown(*field, m_figures.interval);
         redrawBreakdown();
     });
     redraw();
@@ -134,7 +134,12 @@ void DashboardView::setJournal(const Journal& journal) {
 }
 
 void DashboardView::redraw() {
-    m_header->setJournal(m_journal, countLine(m_journal));
+    // A store change hands over a copy of the same journal more often than not.
+    if (!m_table || m_table->journal() != m_journal) {
+        const auto field = breakdownField(m_journal, m_breakdownFieldID);
+        m_table.emplace(m_journal, field ? QList<FieldDef>{*field} : QList<FieldDef>{});
+    }
+    m_header->setJournal(m_journal, countLine(*m_table));
     m_add->setText(literalLabel(newRecordsButtonTitle(m_journal)));
     const auto dateField = periodDateField(m_journal);
     m_periodRecords->setVisible(dateField.has_value());
@@ -146,7 +151,7 @@ void DashboardView::redraw() {
 
 void DashboardView::redrawFigures() {
     m_period = storedPeriod(m_settings.value(periodSettingsKey(m_journal.id)));
-    m_figures = computeFigures(m_journal, m_period, m_custom, m_router.clock()(), m_router.calendar(),
+    m_figures = computeFigures(*m_table, m_period, m_custom, m_router.clock()(), m_router.calendar(),
                                breakdownField(m_journal, m_breakdownFieldID));
     m_header->setPeriod(m_period, m_custom, periodDescription(m_figures.interval, m_router.calendar()));
     const bool hasMetrics = !m_figures.results.isEmpty();
@@ -179,8 +184,7 @@ void DashboardView::redrawBreakdown() {
     const auto field = breakdownField(m_journal, m_breakdownFieldID);
     m_breakdown->setVisible(field.has_value());
     if (field)
-        m_breakdown->setBreakdown(m_journal, *field,
-                                  Statistics::breakdown(m_journal, *field, m_figures.interval));
+        m_breakdown->setBreakdown(m_journal, *field, m_figures.breakdown);
 }
 
 void DashboardView::pickPeriod(ReportPeriod period) {

@@ -23,7 +23,9 @@ class StatTile;
 // ways to the records, the breakdown by a field and the footer. Its period is kept per journal in the
 // settings, written only when the user picks one; the custom days and the breakdown's field live as long
 // as the tab and survive every new copy of the journal. Each redraw computes the period's figures once
-// and hands the same results to the tiles, the report and the breakdown.
+// and hands the same results to the tiles, the report and the breakdown. The journal's records are
+// prepared for the figures once and kept until a different journal arrives, so picking a period, a day
+// or a field reads no record again.
 class DashboardView : public JournalTabView {
     Q_OBJECT
 public:
@@ -57,6 +59,7 @@ private:
     AppRouter& m_router;
     QSettings& m_settings;
     Journal m_journal;
+    std::optional<MetricTable> m_table; // built from m_journal
     ReportPeriod m_period = ReportPeriod::thisMonth;
     CustomDates m_custom;
     std::optional<QUuid> m_breakdownFieldID; // the field the user picked in the breakdown, if any

@@ -32,18 +32,18 @@ TEST(DashboardFigures, CountLineFollowsThePluralRuleAndCountsGroupsOverAllRecord
         plain.records.clear();
         for (int i = 0; i < c.records; ++i)
             plain.records.append(labelled(u"r"_s));
-        EXPECT_EQ(countLine(plain), QString::fromUtf8(c.line)) << c.records;
+        EXPECT_EQ(countLine(MetricTable(plain)), QString::fromUtf8(c.line)) << c.records;
     }
 
     Journal grouped = plain;
     grouped.fields = {client};
     grouped.groupNoun = {u"клиент"_s, u"клиента"_s, u"клиентов"_s};
     grouped.records.clear();
-    EXPECT_EQ(countLine(grouped), u"В журнале: 0 заказов, 0 клиентов");
+    EXPECT_EQ(countLine(MetricTable(grouped)), u"В журнале: 0 заказов, 0 клиентов");
     // Keys compare letters without case and blanks around; the period does not matter here.
     for (const char* who : {"Анна", " анна ", "Борис", "Вера"})
         grouped.records.append(labelled(u"r"_s, {{client, FieldValue::ofText(QString::fromUtf8(who))}}));
-    EXPECT_EQ(countLine(grouped), u"В журнале: 4 заказа, 3 клиента");
+    EXPECT_EQ(countLine(MetricTable(grouped)), u"В журнале: 4 заказа, 3 клиента");
 }
 
 TEST(DashboardFigures, PeriodDescriptions) {
@@ -92,11 +92,12 @@ TEST(DashboardFigures, ComparisonOnlyForBoundedPeriods) {
                  labelled(u"mar"_s, day(3, 3))};
     const CustomDates custom = CustomDates::initial(now, moscow);
     EXPECT_EQ(custom.start, day(3, 1));
-    const DashboardFigures month = computeFigures(j, ReportPeriod::thisMonth, custom, now, moscow);
+    MetricTable table(j);
+    const DashboardFigures month = computeFigures(table, ReportPeriod::thisMonth, custom, now, moscow);
     EXPECT_EQ(month.results[0].value, 2);
     EXPECT_EQ(month.previous(0), 1.0);
     EXPECT_EQ(month.previous(1), std::nullopt) << "no result at that position";
-    EXPECT_EQ(computeFigures(j, ReportPeriod::allTime, custom, now, moscow).previous(0), std::nullopt);
+    EXPECT_EQ(computeFigures(table, ReportPeriod::allTime, custom, now, moscow).previous(0), std::nullopt);
 }
 
 TEST(PeriodRecords, FieldOfTheFirstMetricOnly) {

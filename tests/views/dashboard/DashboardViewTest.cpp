@@ -129,6 +129,12 @@ TEST(DashboardView, CustomDaysAreShownUsedAndKeptUntilRebuilt) {
     EXPECT_EQ(header->startPicker()->date(), QDate(2023, 11, 8));
     EXPECT_EQ(view->tiles()[1]->valueText(), u"3");
     EXPECT_EQ(view->tiles()[1]->comparisonText(), u"+1 к прошлому периоду");
+    EXPECT_EQ(header->countText(), u"В журнале: 5 заказов, 5 клиентов");
+    // An edit that keeps the number of records is a different journal all the same.
+    Record edited = sales.records[1];
+    put(edited, fieldKeyed(sales, u"client"_s), FieldValue::ofText(u"Клиент 03"_s));
+    shell.store->updateRecord(edited, sales.id);
+    EXPECT_EQ(header->countText(), u"В журнале: 5 заказов, 4 клиента");
 
     pick(header->periodPicker(), u"Сегодня"_s);
     EXPECT_FALSE(header->startPicker()->isVisible());
