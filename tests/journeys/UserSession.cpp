@@ -5,8 +5,10 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
@@ -125,7 +127,22 @@ void clickButton(const QString& text, QWidget* within) {
 
 void rightClick(QWidget* target, QPoint at) {
     QTest::mouseClick(target, Qt::RightButton, {}, at);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &request);
     settle();
+}
+
+void chooseFromMenu(const QString& entry) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu) << "no menu is open";
+    for (QAction* action : menu->actions()) {
+        if (action->text() == entry) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            settle();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu entry " << entry.toStdString();
 }
 
 void typeInto(QWidget* box, const QString& text) {
@@ -214,14 +231,20 @@ void doubleClickRow(QTableView* table, int row) {
     settle();
 }
 
-void clickListRow(QAbstractItemView* list, const QString& text) {
-    ASSERT_TRUE(list);
+QPoint rowCentre(QAbstractItemView* list, const QString& text) {
     const QModelIndexList found =
         list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
-    ASSERT_FALSE(found.isEmpty()) << "no row " << text.toStdString();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found.first()).center());
+    EXPECT_FALSE(found.isEmpty()) << "no row " << text.toStdString();
+    return found.isEmpty() ? QPoint() : list->visualRect(found.first()).center();
+}
+
+void clickListRow(QAbstractItemView* list, const QString& text) {
+    ASSERT_TRUE(list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, text));
     settle();
 }
+
+namespace {
 
 QString messageText() {
     QMessageBox* box = onScreen<QMessageBox>();
@@ -229,6 +252,8 @@ QString messageText() {
         return {};
     return box->informativeText().isEmpty() ? box->text() : box->text() + u"\n"_s + box->informativeText();
 }
+
+} // namespace
 
 QString answer(const QString& button) {
     QMessageBox* box = onScreen<QMessageBox>();

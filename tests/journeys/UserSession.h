@@ -73,22 +73,24 @@ QWidget* section(const QString& title, QWidget* within = nullptr);
 // Doing what a user does.
 void click(QWidget* target);
 void clickButton(const QString& text, QWidget* within = nullptr);
+// A right click, with the context menu request the platform makes of it; then an entry of the menu it opened.
 void rightClick(QWidget* target, QPoint at);
+void chooseFromMenu(const QString& entry);
 // Clicks into the box and types over what it held.
 void typeInto(QWidget* box, const QString& text);
 void typeInto(const QString& name, const QString& text, QWidget* within = nullptr);
-// A key press where the keyboard focus is.
+// Keys pressed in the front window, where its keyboard focus is.
 void pressKeys(const QKeySequence& keys);
-// Opens the list and clicks the entry.
+// Opens the list, types the entry's text into it and takes it with Return.
 void choose(QComboBox* box, const QString& entry);
 // Tables: what a column shows row by row, found by its header; clicks on a header or a row.
 QStringList tableColumn(QAbstractItemView* table, const QString& header);
 void clickHeader(QTableView* table, const QString& header);
 void clickRow(QTableView* table, int row, Qt::KeyboardModifiers modifiers = {});
 void doubleClickRow(QTableView* table, int row);
-// Clicks the row of a list that shows this text.
+// The middle of the row of a list that shows this text, and a click there.
+QPoint rowCentre(QAbstractItemView* list, const QString& text);
 void clickListRow(QAbstractItemView* list, const QString& text);
-// Clicks a button of the message box on screen; its title and text are given back for checking.
+// Clicks a button of the message box on screen; its heading and text, a line apart, come back for checking.
 QString answer(const QString& button);
-QString messageText();
 bool waitFor(const std::function<bool()>& condition);
