@@ -1,6 +1,5 @@
 #include "UserSession.h"
 
-#include "importing/ImportPreviewModel.h"
 #include "importing/ImportPreviewView.h"
 #include "templates/Templates.h"
 
@@ -19,20 +18,6 @@ QStringList tiles(ImportPreviewView* sheet) {
          {u"tile_rows"_s, u"tile_new"_s, u"tile_duplicates"_s, u"tile_errors"_s, u"tile_import"_s})
         values.append(seen<QLabel>(name, sheet)->text());
     return values;
-}
-
-// What one column of the preview shows, row by row.
-QStringList column(ImportPreviewView* sheet, int column) {
-    QStringList texts;
-    for (int row = 0; row < sheet->model()->rowCount(); ++row)
-        texts.append(sheet->model()->index(row, column).data().toString());
-    return texts;
-}
-
-void tickRow(ImportPreviewView* sheet, int row) {
-    QTableView* table = sheet->table();
-    const QRect box = table->visualRect(sheet->model()->index(row, ImportPreviewModel::includeColumn));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
 }
 
 ImportPreviewView* importFile(UserSession& user, const QString& path) {
@@ -85,14 +70,15 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     ASSERT_TRUE(preview);
     EXPECT_EQ(preview->windowTitle(), u"Импорт в «Продажи»: Продажи_2023-11-15.csv");
     EXPECT_EQ(tiles(preview), (QStringList{u"3"_s, u"0"_s, u"3"_s, u"0"_s, u"0"_s}));
-    EXPECT_EQ(column(preview, ImportPreviewModel::checkColumn),
+    EXPECT_EQ(tableColumn(preview->table(), u"Проверка"_s),
               QStringList(3, u"Уже есть в базе (та же запись)"_s));
     QPushButton* importButton = seen<QPushButton>(u"import"_s, preview);
     EXPECT_FALSE(importButton->isEnabled());
     pressKeys(Qt::Key_Return);
     EXPECT_TRUE(onScreen<ImportPreviewView>()) << "Return imports nothing while nothing is chosen";
-    tickRow(preview, 0);
-    tickRow(preview, 2);
+    // The check boxes stand in the first column.
+    clickRow(preview->table(), 0);
+    clickRow(preview->table(), 2);
     EXPECT_EQ(importButton->text(), u"Импортировать 2 заказа");
     click(importButton);
     EXPECT_FALSE(onScreen<ImportPreviewView>());
@@ -110,9 +96,9 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     EXPECT_EQ(seen<QLabel>(u"columnsLine"_s, preview)->text(),
               u"Распознаны столбцы: Номер заказа, Покупатель, Товар, Сумма. Пропущены: Склад");
     EXPECT_EQ(tiles(preview), (QStringList{u"2"_s, u"2"_s, u"0"_s, u"0"_s, u"2"_s}));
-    EXPECT_EQ(column(preview, ImportPreviewModel::checkColumn), QStringList(2, u"Новая (есть замечания)"_s));
+    EXPECT_EQ(tableColumn(preview->table(), u"Проверка"_s), QStringList(2, u"Новая (есть замечания)"_s));
     const QString noOrderDate = u"нет даты «Дата заказа» — запись не попадёт в итоги по этой дате"_s;
-    EXPECT_EQ(column(preview, preview->model()->remarksColumn()),
+    EXPECT_EQ(tableColumn(preview->table(), u"Замечания"_s),
               (QStringList{noOrderDate, u"«много» в поле «Сумма» не число; "_s + noOrderDate}));
     pressKeys(Qt::Key_Return);
     EXPECT_FALSE(onScreen<ImportPreviewView>());

@@ -85,6 +85,18 @@ TEST(Journey, DeletionsOutlastARestart) {
               u"восстановления. Если нужна копия, сначала сделайте экспорт в CSV.");
     EXPECT_EQ(user.window->windowTitle(), u"Продажи") << "the journal shown stays";
 
+    // Looking changes nothing: every sheet opened and left with Escape leaves the data file as it was.
+    const QByteArray file = user.folder.read(u"data.json"_s);
+    clickRow(records->table(), 0);
+    for (const QKeySequence& keys : {AppKeys::journalSettings(), AppKeys::primaryAdd(),
+                                     AppKeys::singleRecord(), AppKeys::newJournal(), AppKeys::editRecord()}) {
+        pressKeys(keys);
+        EXPECT_TRUE(QApplication::activeModalWidget()) << keys.toString().toStdString();
+        pressKeys(Qt::Key_Escape);
+        EXPECT_FALSE(QApplication::activeModalWidget()) << keys.toString().toStdString();
+    }
+    EXPECT_EQ(user.folder.read(u"data.json"_s), file);
+
     // The sales dashboard is left on this year.
     pressKeys(AppKeys::dashboardTab());
     choose(seen<DashboardView>(u"tabContent_dashboard"_s)->header()->periodPicker(), u"Этот год"_s);

@@ -77,7 +77,7 @@ TEST(Journey, TheEarlierCardFileBecomesAJournal) {
     user.start();
 
     // The note comes a moment after the window, in the one alert.
-    ASSERT_TRUE(waitFor([] { return onScreen<QMessageBox>() != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([] { return onScreen<QMessageBox>() != nullptr; }));
     EXPECT_EQ(answer(u"OK"_s), u"Vostrel Учёт\nДанные прежней версии перенесены в журнал «Карточки товаров»: "
                                u"2 карточки. Исходный файл сохранён: "_s +
                                    user.folder.path(u"cards.json"_s));

@@ -264,7 +264,3 @@ QString answer(const QString& button) {
     click(boxButton(box, button));
     return shown;
 }
-
-bool waitFor(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, 3000);
-}

@@ -10,7 +10,6 @@
 #include <QTableView>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 // The application as its user meets it: one data folder that outlives the runs, and at most one run of the
@@ -93,4 +92,3 @@ QPoint rowCentre(QAbstractItemView* list, const QString& text);
 void clickListRow(QAbstractItemView* list, const QString& text);
 // Clicks a button of the message box on screen; its heading and text, a line apart, come back for checking.
 QString answer(const QString& button);
-bool waitFor(const std::function<bool()>& condition);
