@@ -1,6 +1,8 @@
 #include "cells/Icons.h"
+#include "settings/SettingsChoices.h"
 #include "templates/Templates.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -12,4 +14,14 @@ TEST(Icons, EverySymbolHasAThemeIcon) {
     for (const JournalTemplate& t : Templates::all())
         EXPECT_FALSE(Icons::themeName(t.icon).isEmpty()) << t.icon.toStdString();
     EXPECT_TRUE(Icons::icon(u"no.such.symbol"_s).isNull());
+}
+
+// The journal icon chooser shows its symbols side by side: two drawn alike could not be told apart.
+TEST(Icons, JournalIconChoicesLookDifferent) {
+    QSet<QString> themeNames;
+    for (const QString& symbol : SettingsChoices::journalIcons()) {
+        const QString name = Icons::themeName(symbol);
+        EXPECT_FALSE(themeNames.contains(name)) << symbol.toStdString() << " -> " << name.toStdString();
+        themeNames.insert(name);
+    }
 }
