@@ -1,6 +1,6 @@
 #include "UserSession.h"
 
-#include "records/FormSection.h"
+#include "FormSection.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,13 +1,12 @@
 #include "BreakdownSection.h"
 
 #include "BreakdownTable.h"
+#include "Clipboard.h"
 #include "Style.h"
 #include "cells/CellStyle.h"
 #include "dashboard/BreakdownTexts.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -106,9 +105,7 @@ void BreakdownSection::setBreakdown(const Journal& journal, const FieldDef& fiel
 }
 
 void BreakdownSection::copy() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(breakdownText(m_rows, m_field, m_metrics));
+    copyToClipboard(breakdownText(m_rows, m_field, m_metrics));
 }
 
 void BreakdownSection::resizeEvent(QResizeEvent* event) {

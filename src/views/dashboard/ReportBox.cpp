@@ -1,5 +1,6 @@
 #include "ReportBox.h"
 
+#include "Clipboard.h"
 #include "DrawnSymbols.h"
 #include "ShortcutText.h"
 #include "Style.h"
@@ -7,8 +8,6 @@
 #include "cells/CellStyle.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
@@ -62,9 +61,7 @@ QString ReportBox::report() const {
 }
 
 void ReportBox::copy() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(m_text->text());
+    copyToClipboard(m_text->text());
     showCopied(true);
     // The box is the timer's context: a job still pending when the tab is rebuilt goes with the box.
     QTimer::singleShot(2000, this, [this] { showCopied(false); });

@@ -5,7 +5,7 @@
 #include "ConfirmBox.h"
 #include "EditorRows.h"
 #include "FormSection.h"
-#include "GrowingTextEdit.h"
+#include "cells/GrowingTextEdit.h"
 #include "SheetForm.h"
 #include "ShortcutText.h"
 #include "StatusPicker.h"

@@ -1,6 +1,6 @@
 #include "EditorRows.h"
 
-#include "GrowingTextEdit.h"
+#include "cells/GrowingTextEdit.h"
 #include "ShortcutText.h"
 #include "cells/LinkEditRow.h"
 #include "cells/OptionalDateRow.h"

@@ -1,14 +1,13 @@
 #include "RecordCommands.h"
 
 #include "AppRouter.h"
+#include "Clipboard.h"
 #include "ConfirmBox.h"
 #include "cells/LinkConfirmation.h"
 #include "records/RecordActions.h"
 #include "store/Store.h"
 
-#include <QClipboard>
 #include <QDialog>
-#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -56,9 +55,7 @@ void RecordCommands::copyOrMoreLikeThis(const std::optional<Record>& record) {
 }
 
 void RecordCommands::copyText(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
+    copyToClipboard(text);
 }
 
 void RecordCommands::confirmDelete(const QSet<QUuid>& ids, std::function<void()> deleted) {

@@ -1,9 +1,9 @@
 #include "FieldEditor.h"
 
 #include "cells/Icons.h"
-#include "records/GrowingTextEdit.h"
+#include "cells/GrowingTextEdit.h"
 
-#include "records/FormSection.h"
+#include "FormSection.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "Style.h"
 #include "cells/CellStyle.h"
-#include "records/GrowingTextEdit.h"
+#include "cells/GrowingTextEdit.h"
 
-#include "records/FormSection.h"
+#include "FormSection.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

@@ -8,7 +8,7 @@
 #include "StatusesPage.h"
 #include "Style.h"
 #include "cells/WarningLabel.h"
-#include "records/ConfirmBox.h"
+#include "ConfirmBox.h"
 #include "store/Store.h"
 
 #include <QButtonGroup>

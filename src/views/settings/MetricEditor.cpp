@@ -3,7 +3,7 @@
 #include "StatusEditor.h"
 #include "cells/Icons.h"
 
-#include "records/FormSection.h"
+#include "FormSection.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #include "ReportEditor.h"
 
 #include "Style.h"
-#include "records/GrowingTextEdit.h"
+#include "cells/GrowingTextEdit.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "StatusEditor.h"
 
-#include "records/FormSection.h"
+#include "FormSection.h"
 
 #include <QCheckBox>
 #include <QComboBox>

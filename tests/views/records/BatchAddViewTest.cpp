@@ -5,8 +5,8 @@
 #include "ShortcutText.h"
 #include "records/BatchRowWidget.h"
 #include "records/EditorRows.h"
-#include "records/FormSection.h"
-#include "records/GrowingTextEdit.h"
+#include "FormSection.h"
+#include "cells/GrowingTextEdit.h"
 #include "templates/Templates.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "cells/OptionalDateRow.h"
 #include "cells/WarningLabel.h"
 #include "records/EditorRows.h"
-#include "records/FormSection.h"
+#include "FormSection.h"
 #include "records/StatusPicker.h"
 #include "templates/Templates.h"
 

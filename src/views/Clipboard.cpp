@@ -1,0 +1,10 @@
+#include "Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void copyToClipboard(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
