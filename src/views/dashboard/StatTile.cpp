@@ -48,8 +48,13 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
+        // Shrinks until the text is drawn whole: the eliding layout, not the plain advance, decides, as a
+        // text that just fits by its advance may still be cut by a pixel of rounding.
+        const auto fits = [this](int pixels) {
+            return QFontMetrics(fontAt(pixels)).elidedText(m_text, Qt::ElideRight, width()) == m_text;
+        };
         int pixels = valuePixels;
-        while (pixels > valuePixels / 2 && QFontMetrics(fontAt(pixels)).horizontalAdvance(m_text) > width())
+        while (pixels > valuePixels / 2 && !fits(pixels))
             --pixels;
         const QFont f = fontAt(pixels);
         painter.setFont(f);
