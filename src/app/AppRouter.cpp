@@ -2,6 +2,8 @@
 
 #include "csv/CSVService.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Stores the value and reports whether it differed, so the caller announces only real changes.
@@ -18,11 +20,12 @@ QString exportFileName(const QString& journalName, const QString& suffix, const 
     QString name = journalName;
     name.replace(u'/', u'-');
     // QDate::toString with a format uses the C locale: ASCII digits whatever the user's locale.
-    return name + suffix + u'_' + day.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".csv");
+    return name + suffix + u'_' + day.toString(u"yyyy-MM-dd"_s) + u".csv"_s;
 }
 
 AppRouter::AppRouter(Clock clock, Calendar calendar, QObject* parent)
-    : QObject(parent), m_clock(std::move(clock)), m_calendar(std::move(calendar)) {}
+    : QObject(parent), m_clock(std::move(clock)), m_calendar(std::move(calendar)),
+      m_exportName(u"Журнал.csv"_s) {}
 
 void AppRouter::setSelectedJournalID(const std::optional<QUuid>& id) {
     if (assign(m_selectedJournalID, id))

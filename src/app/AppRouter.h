@@ -125,7 +125,7 @@ private:
     std::optional<QUuid> m_importTargetID;
     bool m_showExporter = false;
     CSVDocument m_exportDocument;
-    QString m_exportName = QStringLiteral("Журнал.csv");
+    QString m_exportName;
     std::optional<QUuid> m_pendingDeleteJournalID;
     std::optional<QString> m_message;
     MessageKind m_messageKind = MessageKind::notice;

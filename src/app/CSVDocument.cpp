@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Qt's own error strings are English; the user reads Russian, so the reason is worded here from what
@@ -13,17 +15,14 @@ QString openFailure(const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (target.isDir())
-        return QStringLiteral("по этому пути находится папка");
+        return u"по этому пути находится папка"_s;
     if (!folder.exists())
-        return QStringLiteral("папка «%1» не существует")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return u"папка «%1» не существует"_s.arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (!folder.isDir())
-        return QStringLiteral("«%1» не является папкой")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return u"«%1» не является папкой"_s.arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (!folder.isWritable())
-        return QStringLiteral("нет прав на запись в папку «%1»")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-    return QStringLiteral("файл не удалось создать");
+        return u"нет прав на запись в папку «%1»"_s.arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return u"файл не удалось создать"_s;
 }
 
 } // namespace
@@ -34,9 +33,9 @@ std::optional<QString> CSVDocument::write(const QString& path) const {
         return openFailure(path);
     if (file.write(data) != data.size()) {
         file.cancelWriting();
-        return QStringLiteral("не удалось записать данные (возможно, диск заполнен)");
+        return u"не удалось записать данные (возможно, диск заполнен)"_s;
     }
     if (!file.commit())
-        return QStringLiteral("не удалось заменить файл «%1»").arg(QFileInfo(path).fileName());
+        return u"не удалось заменить файл «%1»"_s.arg(QFileInfo(path).fileName());
     return std::nullopt;
 }

@@ -8,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
+const QString emptyCellText = u"\u2014"_s;
+
 namespace {
 
 CellContent placeholder() {

@@ -64,7 +64,7 @@ QVariant cellData(const CellContent& content, int role);
 QString plainToolTip(const QString& text);
 
 // The placeholder of a cell without a value: an em dash.
-inline const QString emptyCellText = QStringLiteral("\u2014");
+extern const QString emptyCellText;
 
 namespace StatusBadge {
 // A record's status as a tinted capsule with its name; without a status, a faded "—".

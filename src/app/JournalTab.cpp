@@ -1,11 +1,13 @@
 #include "JournalTab.h"
 
+using namespace Qt::StringLiterals;
+
 QString rawValue(JournalTab tab) {
     switch (tab) {
     case JournalTab::dashboard:
-        return QStringLiteral("dashboard");
+        return u"dashboard"_s;
     case JournalTab::records:
-        return QStringLiteral("records");
+        return u"records"_s;
     }
     return {};
 }

@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
+const QString productName = u"Vostrel Учёт"_s;
+
 std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std::optional<QUuid>& selected) {
     if (selected) {
         for (const Journal& journal : journals) {
@@ -31,21 +35,21 @@ QString mainWindowTitle(const std::optional<Journal>& shown) {
 
 QString deleteJournalTitle(const std::optional<Journal>& journal) {
     if (!journal)
-        return QStringLiteral("Удалить журнал?");
+        return u"Удалить журнал?"_s;
     const qsizetype count = journal->records.size();
-    return QStringLiteral("Удалить журнал «") + journal->name + QStringLiteral("» (") +
-           QString::number(count) + u' ' + journal->itemNoun(count) + QStringLiteral(")?");
+    return u"Удалить журнал «"_s + journal->name + u"» ("_s + QString::number(count) + u' ' +
+           journal->itemNoun(count) + u")?"_s;
 }
 
 QString deleteJournalMessage() {
-    return QStringLiteral("Журнал и все его записи будут удалены без возможности восстановления. "
-                          "Если нужна копия, сначала сделайте экспорт в CSV.");
+    return u"Журнал и все его записи будут удалены без возможности восстановления. "
+           u"Если нужна копия, сначала сделайте экспорт в CSV."_s;
 }
 
 std::optional<AlertContent> alertContent(const std::optional<QString>& lastError,
                                          const std::optional<QString>& message, bool messageIsFailure) {
     if (lastError)
-        return AlertContent{QStringLiteral("Ошибка данных"), *lastError, true};
+        return AlertContent{u"Ошибка данных"_s, *lastError, true};
     if (message)
         return AlertContent{productName, *message, messageIsFailure};
     return std::nullopt;
@@ -56,21 +60,21 @@ bool addsInBatch(const Journal& journal) {
 }
 
 QString sidebarCommandTitle(bool sidebarShown) {
-    return sidebarShown ? QStringLiteral("Скрыть боковую панель") : QStringLiteral("Показать боковую панель");
+    return sidebarShown ? u"Скрыть боковую панель"_s : u"Показать боковую панель"_s;
 }
 
 QString primaryAddCommandTitle(const std::optional<Journal>& journal) {
     if (journal && addsInBatch(*journal))
         return journal->batchTitle + QChar(0x2026);
-    return QStringLiteral("Новая запись…");
+    return u"Новая запись…"_s;
 }
 
 QString addButtonTitle(const Journal& journal) {
-    return addsInBatch(journal) ? journal.batchTitle : QStringLiteral("Добавить");
+    return addsInBatch(journal) ? journal.batchTitle : u"Добавить"_s;
 }
 
 QString newRecordsButtonTitle(const Journal& journal) {
-    return addsInBatch(journal) ? journal.batchTitle : QStringLiteral("Новая запись");
+    return addsInBatch(journal) ? journal.batchTitle : u"Новая запись"_s;
 }
 
 QString recordCountBadge(const Journal& journal) {
@@ -79,10 +83,9 @@ QString recordCountBadge(const Journal& journal) {
 }
 
 QString exportSavedMessage(const QString& path) {
-    return QStringLiteral("Экспорт сохранён: ") +
-           QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    return u"Экспорт сохранён: "_s + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
 QString exportFailedMessage(const QString& reason) {
-    return QStringLiteral("Не удалось сохранить файл: ") + reason;
+    return u"Не удалось сохранить файл: "_s + reason;
 }

@@ -13,7 +13,7 @@
 
 // The product's name: the window's title while no journal is shown, the welcome screen's title and the
 // title of every alert that is not a data error.
-inline const QString productName = QStringLiteral("Vostrel Учёт");
+extern const QString productName;
 
 // The selection after a repair: the selected journal when it still exists, else the first journal, else
 // nothing.

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+using namespace Qt::StringLiterals;
+
 QKeySequence AppKeys::quit() {
     const QList<QKeySequence> bindings = QKeySequence::keyBindings(QKeySequence::Quit);
     return bindings.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : bindings.first();
@@ -16,14 +18,14 @@ QString shortcutText(const QKeySequence& keys) {
             text.replace(text.size() - 1, 1, QChar(0x2212));
         parts.append(text);
     }
-    return parts.join(QStringLiteral(", "));
+    return parts.join(u", "_s);
 }
 
 QString withShortcut(const QString& text, const QKeySequence& keys) {
-    return text + QStringLiteral(" (") + shortcutText(keys) + u')';
+    return text + u" ("_s + shortcutText(keys) + u')';
 }
 
 QString literalLabel(const QString& text) {
     QString literal = text;
-    return literal.replace(u'&', QStringLiteral("&&"));
+    return literal.replace(u'&', u"&&"_s);
 }

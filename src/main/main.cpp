@@ -16,13 +16,15 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The one alert of a start that cannot go on; the application then ends with a failure status.
 int refuseStart(QApplication& app, const QString& text) {
     std::unique_ptr<QMessageBox> box(makeAlertBox(nullptr, productName, text));
     box->setIcon(QMessageBox::Warning);
-    box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box->setDefaultButton(box->addButton(u"OK"_s, QMessageBox::AcceptRole));
     QObject::connect(box.get(), &QDialog::finished, &app, [&app] { app.exit(1); });
     box->show();
     app.exec();
@@ -33,15 +35,14 @@ int refuseStart(QApplication& app, const QString& text) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Vostrel"));
-    QApplication::setApplicationName(QStringLiteral("VostrelUchet"));
+    QApplication::setOrganizationName(u"Vostrel"_s);
+    QApplication::setApplicationName(u"VostrelUchet"_s);
     QApplication::setApplicationDisplayName(productName);
     // The interface is Russian whatever the system's language: numbers, dates and Qt's own texts too.
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     QLocale::setDefault(russian);
     QTranslator qtTexts;
-    if (qtTexts.load(russian, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(russian, u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     Icons::install();
 

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QSize minimumWindow(1050, 680);
@@ -32,7 +34,7 @@ constexpr int sidebarMinimum = 240;
 constexpr int sidebarIdeal = 270;
 
 // The new-journal sheet has a flag, not an item; while the flag is up it is always this one sheet.
-const QUuid newJournalSheetID = QUuid::fromString(QStringLiteral("{6f1c1e52-3d0b-4b0e-9a57-3a2f4f3c2b10}"));
+const QUuid newJournalSheetID = QUuid::fromString(u"{6f1c1e52-3d0b-4b0e-9a57-3a2f4f3c2b10}"_s);
 
 } // namespace
 
@@ -45,8 +47,8 @@ ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& comman
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setHandleWidth(1);
-    m_splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }")
-                                  .arg(Style::separator(this).name(QColor::HexArgb)));
+    m_splitter->setStyleSheet(
+        u"QSplitter::handle { background: %1; }"_s.arg(Style::separator(this).name(QColor::HexArgb)));
     m_sidebar = new SidebarView(store, router, commands, m_splitter);
     m_sidebar->setMinimumWidth(sidebarMinimum);
     m_detailStack = new QStackedWidget(m_splitter);
@@ -170,8 +172,7 @@ void ContentView::refreshDetail() {
         m_detail->clearJournal();
     }
     // Qt reads "[*]" in a window title as the mark of unsaved changes and drops it; "[*][*]" shows one.
-    window()->setWindowTitle(
-        mainWindowTitle(journal).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    window()->setWindowTitle(mainWindowTitle(journal).replace(u"[*]"_s, u"[*][*]"_s));
 }
 
 void ContentView::dropSheetsOfMissingJournals() {
@@ -298,14 +299,14 @@ void ContentView::syncDeleteConfirmation() {
     box->setWindowModality(Qt::WindowModal);
     box->setWindowTitle(productName);
     box->setIcon(QMessageBox::Warning);
-    QPushButton* remove = box->addButton(QStringLiteral("Удалить журнал"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box->addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    QPushButton* remove = box->addButton(u"Удалить журнал"_s, QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(u"Отмена"_s, QMessageBox::RejectRole);
     // Return must not delete: neither button takes it.
     remove->setAutoDefault(false);
     cancel->setAutoDefault(false);
     box->setEscapeButton(cancel);
-    remove->setObjectName(QStringLiteral("deleteJournal"));
-    cancel->setObjectName(QStringLiteral("cancel"));
+    remove->setObjectName(u"deleteJournal"_s);
+    cancel->setObjectName(u"cancel"_s);
     m_deleteBox = box;
     connect(box, &QDialog::finished, this, [this, box, remove] {
         const bool confirmed = box->clickedButton() == remove;
@@ -351,8 +352,8 @@ void ContentView::updateAlert() {
     QMessageBox* box = makeAlertBox(window(), content->title, content->text);
     box->setWindowModality(Qt::WindowModal);
     box->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
-    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
+    QPushButton* ok = box->addButton(u"OK"_s, QMessageBox::AcceptRole);
+    ok->setObjectName(u"ok"_s);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     m_alert = box;

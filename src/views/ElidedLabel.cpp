@@ -3,13 +3,15 @@
 #include <QPainter>
 #include <QStyle>
 
+using namespace Qt::StringLiterals;
+
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 QSize ElidedLabel::minimumSizeHint() const {
-    return {fontMetrics().horizontalAdvance(QStringLiteral("…")) * 3, QLabel::minimumSizeHint().height()};
+    return {fontMetrics().horizontalAdvance(u"…"_s) * 3, QLabel::minimumSizeHint().height()};
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*) {

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A toolbar button showing one of the window's commands: its icon, short label and help text.
@@ -42,7 +44,7 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
     m_layout->setSpacing(0);
 
     auto* toolbar = new QWidget(this);
-    toolbar->setObjectName(QStringLiteral("journalToolbar"));
+    toolbar->setObjectName(u"journalToolbar"_s);
     auto* bar = new QGridLayout(toolbar);
     bar->setContentsMargins(12, 8, 12, 8);
     bar->setColumnStretch(0, 1);
@@ -50,24 +52,23 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
 
     // The tab switch: a segmented control in the toolbar's centre.
     auto* segments = new QFrame(toolbar);
-    segments->setObjectName(QStringLiteral("tabPicker"));
+    segments->setObjectName(u"tabPicker"_s);
     segments->setFixedWidth(220);
-    segments->setToolTip(withShortcut(QStringLiteral("Итоги"), AppKeys::dashboardTab()) +
-                         QStringLiteral(" / ") +
-                         withShortcut(QStringLiteral("Записи"), AppKeys::recordsTab()));
+    segments->setToolTip(withShortcut(u"Итоги"_s, AppKeys::dashboardTab()) + u" / "_s +
+                         withShortcut(u"Записи"_s, AppKeys::recordsTab()));
     Style::makeSegmented(segments);
     auto* segmentsLayout = new QHBoxLayout(segments);
     segmentsLayout->setContentsMargins(2, 2, 2, 2);
     segmentsLayout->setSpacing(2);
     m_tabs = new QButtonGroup(this);
     m_tabs->setExclusive(true);
-    for (const auto& [tab, title] : {std::pair{JournalTab::dashboard, QStringLiteral("Итоги")},
-                                     std::pair{JournalTab::records, QStringLiteral("Записи")}}) {
+    for (const auto& [tab, title] :
+         {std::pair{JournalTab::dashboard, u"Итоги"_s}, std::pair{JournalTab::records, u"Записи"_s}}) {
         auto* button = new QToolButton(segments);
         button->setText(title);
         button->setCheckable(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        button->setObjectName(QStringLiteral("tab_") + rawValue(tab));
+        button->setObjectName(u"tab_"_s + rawValue(tab));
         m_tabs->addButton(button, int(tab));
         segmentsLayout->addWidget(button);
     }
@@ -76,13 +77,13 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
     auto* trailing = new QHBoxLayout;
     trailing->setSpacing(4);
     // The commands are the window's, acting on the selected journal, which is the one shown here.
-    m_add = toolButton(commands.primaryAdd(), QStringLiteral("addButton"), toolbar);
+    m_add = toolButton(commands.primaryAdd(), u"addButton"_s, toolbar);
     m_add->setPopupMode(QToolButton::MenuButtonPopup);
     m_addMenu = new QMenu(m_add);
     m_add->setMenu(m_addMenu);
-    m_import = toolButton(commands.importCSV(), QStringLiteral("importButton"), toolbar);
-    m_export = toolButton(commands.exportJournal(), QStringLiteral("exportButton"), toolbar);
-    m_settings = toolButton(commands.journalSettings(), QStringLiteral("settingsButton"), toolbar);
+    m_import = toolButton(commands.importCSV(), u"importButton"_s, toolbar);
+    m_export = toolButton(commands.exportJournal(), u"exportButton"_s, toolbar);
+    m_settings = toolButton(commands.journalSettings(), u"settingsButton"_s, toolbar);
     for (QToolButton* b : {m_add, m_import, m_export, m_settings})
         trailing->addWidget(b);
     bar->addLayout(trailing, 0, 2, Qt::AlignRight | Qt::AlignVCenter);
@@ -145,7 +146,7 @@ void JournalDetailView::rebuildContentIfNeeded() {
         m_content = new RecordsListView(m_store, m_router, m_journal, this);
     else
         m_content = new DashboardView(m_router, m_preferences, m_journal, this);
-    m_content->setObjectName(QStringLiteral("tabContent_") + rawValue(identity.second));
+    m_content->setObjectName(u"tabContent_"_s + rawValue(identity.second));
     m_layout->addWidget(m_content, 1);
 }
 

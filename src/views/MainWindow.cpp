@@ -11,10 +11,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+using namespace Qt::StringLiterals;
+
 MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
                        QWidget* parent)
     : QMainWindow(parent) {
-    setObjectName(QStringLiteral("main"));
+    setObjectName(u"main"_s);
     setWindowTitle(productName);
     m_commands = new AppCommands(
         store, router, [this] { bringForward(); }, Icons::icon, this);
@@ -22,15 +24,15 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     setCentralWidget(m_content);
     resize(1440, 860);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* file = menuBar()->addMenu(u"Файл"_s);
     file->addActions(m_commands->newItemGroup());
     file->addSeparator();
     file->addActions(m_commands->importExportGroup());
     file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("Выход"), qApp, &QApplication::closeAllWindows);
+    QAction* quit = file->addAction(u"Выход"_s, qApp, &QApplication::closeAllWindows);
     quit->setShortcut(AppKeys::quit());
     quit->setMenuRole(QAction::QuitRole);
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    QMenu* view = menuBar()->addMenu(u"Вид"_s);
     view->addActions(m_commands->viewGroup());
     // Titles and enabled states are fresh whenever a menu opens, not only after a change was announced.
     connect(m_commands, &AppCommands::toggleSidebarRequested, this,

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QFileDialog* makeDialog(QWidget* parent, FilePanels::Done done) {
@@ -28,24 +30,23 @@ QFileDialog* makeDialog(QWidget* parent, FilePanels::Done done) {
 
 void QtFilePanels::openFile(QWidget* parent, Done done) {
     QFileDialog* dialog = makeDialog(parent, std::move(done));
-    dialog->setWindowTitle(QStringLiteral("Импорт из CSV"));
+    dialog->setWindowTitle(u"Импорт из CSV"_s);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     // CSV and text files first; any file may be chosen, whether it is usable is decided by reading it.
-    dialog->setNameFilters({QStringLiteral("Файлы CSV (*.csv)"),
-                            QStringLiteral("Текстовые файлы (*.txt *.csv *.tsv)"),
-                            QStringLiteral("Все файлы (*)")});
+    dialog->setNameFilters(
+        {u"Файлы CSV (*.csv)"_s, u"Текстовые файлы (*.txt *.csv *.tsv)"_s, u"Все файлы (*)"_s});
     dialog->open();
 }
 
 void QtFilePanels::saveFile(QWidget* parent, const QString& defaultName, Done done) {
     QFileDialog* dialog = makeDialog(parent, std::move(done));
-    dialog->setWindowTitle(QStringLiteral("Экспорт в CSV"));
+    dialog->setWindowTitle(u"Экспорт в CSV"_s);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters({QStringLiteral("Файлы CSV (*.csv)"), QStringLiteral("Текстовые файлы (*.txt)")});
+    dialog->setNameFilters({u"Файлы CSV (*.csv)"_s, u"Текстовые файлы (*.txt)"_s});
     // A bare name gets ".csv", as the export is a CSV file.
-    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    dialog->setDefaultSuffix(u"csv"_s);
     dialog->selectFile(defaultName);
     dialog->open();
 }

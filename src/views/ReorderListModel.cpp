@@ -4,8 +4,10 @@
 #include <QIODevice>
 #include <QMimeData>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString rowsMime = QStringLiteral("application/x-vostrel-rows");
+const QString rowsMime = u"application/x-vostrel-rows"_s;
 }
 
 Qt::ItemFlags ReorderListModel::flags(const QModelIndex& index) const {

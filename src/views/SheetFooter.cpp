@@ -6,12 +6,14 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 SheetFooter makeSheetFooter(QDialog* sheet, const QString& primaryTitle, const QString& primaryName) {
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
     row->addStretch(1);
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), sheet);
-    cancel->setObjectName(QStringLiteral("cancel"));
+    auto* cancel = new QPushButton(u"Отмена"_s, sheet);
+    cancel->setObjectName(u"cancel"_s);
     // Only the primary button takes Return; any other would be pressed by Return in a text box.
     cancel->setAutoDefault(false);
     Style::makeLarge(cancel);

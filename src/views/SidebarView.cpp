@@ -21,6 +21,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 void JournalListView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
@@ -154,7 +156,7 @@ private:
 
 SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& commands, QWidget* parent)
     : QWidget(parent), m_store(store), m_router(router), m_commands(commands) {
-    setObjectName(QStringLiteral("sidebar"));
+    setObjectName(u"sidebar"_s);
     // A slightly deeper shade than the detail column sets the sidebar apart, as on other desktops.
     QPalette shade = palette();
     shade.setColor(QPalette::Window, shade.color(QPalette::Window).darker(104));
@@ -164,7 +166,7 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& comman
     layout->setContentsMargins(0, 8, 0, 0);
     layout->setSpacing(4);
 
-    auto* header = new QLabel(QStringLiteral("Журналы"), this);
+    auto* header = new QLabel(u"Журналы"_s, this);
     Style::setText(header, Style::TextStyle::caption, true);
     Style::setSecondary(header);
     header->setContentsMargins(16, 4, 16, 2);
@@ -172,7 +174,7 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& comman
 
     m_model = new JournalListModel(store, this);
     m_list = new JournalListView(this);
-    m_list->setObjectName(QStringLiteral("journalList"));
+    m_list->setObjectName(u"journalList"_s);
     m_list->setModel(m_model);
     m_list->setItemDelegate(new JournalRowDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -191,11 +193,10 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& comman
     auto* footerLayout = new QVBoxLayout(footer);
     footerLayout->setContentsMargins(12, 12, 12, 12);
     footerLayout->setSpacing(10);
-    auto* create =
-        new QPushButton(Icons::icon(QStringLiteral("plus")), QStringLiteral("Новый журнал"), footer);
-    create->setObjectName(QStringLiteral("newJournal"));
+    auto* create = new QPushButton(Icons::icon(u"plus"_s), u"Новый журнал"_s, footer);
+    create->setObjectName(u"newJournal"_s);
     create->setAutoDefault(false);
-    create->setToolTip(withShortcut(QStringLiteral("Создать журнал из шаблона"), AppKeys::newJournal()));
+    create->setToolTip(withShortcut(u"Создать журнал из шаблона"_s, AppKeys::newJournal()));
     Style::makeLarge(create);
     footerLayout->addWidget(create);
     layout->addWidget(footer);

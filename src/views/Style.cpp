@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 QFont Style::font(TextStyle style, const QFont& base, bool bold) {
     double factor = 1.0;
     bool heavy = bold;
@@ -76,17 +78,17 @@ void Style::makeProminent(QAbstractButton* button) {
     const QColor accent = p.color(QPalette::Highlight);
     QColor dimmed = p.color(QPalette::WindowText);
     dimmed.setAlphaF(0.35);
-    button->setStyleSheet(QStringLiteral("%7 { background-color: %1; color: %2; border: none;"
-                                         " border-radius: 7px; padding: 8px 18px; }"
-                                         "%7:hover { background-color: %3; }"
-                                         "%7:pressed { background-color: %4; }"
-                                         // Without its own look a disabled button would still read as
-                                         // the action to press.
-                                         "%7:disabled { background-color: %5; color: %6; }")
-                              .arg(accent.name(), p.color(QPalette::HighlightedText).name(),
-                                   accent.lighter(110).name(), accent.darker(115).name(),
-                                   p.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb),
-                                   QLatin1StringView(button->metaObject()->className())));
+    button->setStyleSheet(u"%7 { background-color: %1; color: %2; border: none;"
+                          u" border-radius: 7px; padding: 8px 18px; }"
+                          u"%7:hover { background-color: %3; }"
+                          u"%7:pressed { background-color: %4; }"
+                          // Without its own look a disabled button would still read as
+                          // the action to press.
+                          u"%7:disabled { background-color: %5; color: %6; }"_s.arg(
+                              accent.name(), p.color(QPalette::HighlightedText).name(),
+                              accent.lighter(110).name(), accent.darker(115).name(),
+                              p.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb),
+                              QLatin1StringView(button->metaObject()->className())));
 }
 
 void Style::makeLarge(QAbstractButton* button) {
@@ -100,10 +102,9 @@ void Style::makeSegmented(QFrame* frame) {
     QColor border = p.color(QPalette::WindowText);
     border.setAlphaF(0.18);
     const QString name = frame->objectName();
-    frame->setStyleSheet(
-        QStringLiteral("QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
-                       "QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
-                       "QFrame#%1 QToolButton:checked { background: %4; color: %5; }")
-            .arg(name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
-                 p.color(QPalette::Highlight).name(), p.color(QPalette::HighlightedText).name()));
+    frame->setStyleSheet(u"QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
+                         u"QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
+                         u"QFrame#%1 QToolButton:checked { background: %4; color: %5; }"_s.arg(
+                             name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
+                             p.color(QPalette::Highlight).name(), p.color(QPalette::HighlightedText).name()));
 }

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 40, 40, 40);
@@ -16,9 +18,9 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
 
     auto* symbol = new QLabel(this);
-    symbol->setObjectName(QStringLiteral("welcomeSymbol"));
-    symbol->setPixmap(CellStyle::symbol(QStringLiteral("square.stack.3d.up"), Style::secondary(symbol), 60,
-                                        devicePixelRatioF()));
+    symbol->setObjectName(u"welcomeSymbol"_s);
+    symbol->setPixmap(
+        CellStyle::symbol(u"square.stack.3d.up"_s, Style::secondary(symbol), 60, devicePixelRatioF()));
     symbol->setAlignment(Qt::AlignHCenter);
     layout->addWidget(symbol);
 
@@ -27,10 +29,9 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     title->setAlignment(Qt::AlignHCenter);
     layout->addWidget(title);
 
-    auto* text =
-        new QLabel(QStringLiteral("Учёт для бизнеса: продажи, доходы и расходы, клиенты и сделки, склад, "
-                                  "услуги, задачи — или свой журнал с нужными полями."),
-                   this);
+    auto* text = new QLabel(u"Учёт для бизнеса: продажи, доходы и расходы, клиенты и сделки, склад, "
+                            u"услуги, задачи — или свой журнал с нужными полями."_s,
+                            this);
     Style::setText(text, Style::TextStyle::body);
     text->setAlignment(Qt::AlignHCenter);
     text->setWordWrap(true);
@@ -40,15 +41,14 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     Style::setSecondary(text);
     layout->addWidget(text, 0, Qt::AlignHCenter);
 
-    auto* create = new QPushButton(QStringLiteral("Создать журнал"), this);
-    create->setObjectName(QStringLiteral("createJournal"));
+    auto* create = new QPushButton(u"Создать журнал"_s, this);
+    create->setObjectName(u"createJournal"_s);
     create->setAutoDefault(false);
     Style::makeLarge(create);
     Style::makeProminent(create);
     // The symbol takes the button's text colour on the accent fill.
-    create->setIcon(
-        QIcon(CellStyle::symbol(QStringLiteral("plus"), create->palette().color(QPalette::HighlightedText),
-                                create->iconSize().width(), devicePixelRatioF())));
+    create->setIcon(QIcon(CellStyle::symbol(u"plus"_s, create->palette().color(QPalette::HighlightedText),
+                                            create->iconSize().width(), devicePixelRatioF())));
     layout->addSpacing(4);
     layout->addWidget(create, 0, Qt::AlignHCenter);
     connect(create, &QPushButton::clicked, this, [&router] { router.requestNewJournal(); });

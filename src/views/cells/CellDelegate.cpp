@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int margin = 4;      // between the cell's edge and its content
@@ -145,10 +147,9 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->setFont(font);
         painter->setPen(colour);
         const QRect textArea = option.rect.adjusted(margin, 0, -margin, 0);
-        const QString firstLine = content->text.section(QLatin1Char('\n'), 0, 0);
+        const QString firstLine = content->text.section(u'\n', 0, 0);
         const QString shown = QFontMetrics(font).elidedText(
-            firstLine == content->text ? firstLine : firstLine + QStringLiteral("…"), Qt::ElideRight,
-            textArea.width());
+            firstLine == content->text ? firstLine : firstLine + u"…"_s, Qt::ElideRight, textArea.width());
         painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
         break;
     }

@@ -20,7 +20,7 @@ QColor faded(QColor c, qreal alpha) {
 
 bool hasEqualWidthDigits(const QFont& font) {
     const QFontMetricsF metrics(font);
-    const qreal width = metrics.horizontalAdvance(QLatin1Char('0'));
+    const qreal width = metrics.horizontalAdvance(u'0');
     for (char digit = '1'; digit <= '9'; ++digit)
         if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), width))
             return false;
@@ -110,7 +110,7 @@ QFont CellStyle::equalWidthDigits(const QFont& base) {
         return base;
     // DejaVu Sans, which Debian always has, draws tabular digits.
     QFont font = base;
-    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setFamilies({u"DejaVu Sans"_s});
     return font;
 }
 

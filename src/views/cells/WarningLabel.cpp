@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 WarningLabel::WarningLabel(const QString& text, QWidget* parent)
     : QWidget(parent), m_symbol(new QLabel(this)), m_text(new QLabel(this)) {
     auto* layout = new QHBoxLayout(this);
@@ -45,7 +47,7 @@ void WarningLabel::applyStyle() {
     textPalette.setColor(QPalette::Text, orange);
     m_text->setPalette(textPalette);
     const int size = QFontMetrics(m_text->font()).height();
-    m_symbol->setPixmap(CellStyle::symbol(QStringLiteral("exclamationmark.triangle.fill"), orange, size,
-                                          devicePixelRatioF()));
+    m_symbol->setPixmap(
+        CellStyle::symbol(u"exclamationmark.triangle.fill"_s, orange, size, devicePixelRatioF()));
     m_symbol->setFixedSize(size, size);
 }

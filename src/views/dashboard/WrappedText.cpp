@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 WrappedText::WrappedText(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setAcceptRichText(false);
@@ -16,7 +18,7 @@ WrappedText::WrappedText(QWidget* parent) : QTextEdit(parent) {
     setViewportMargins(0, 0, 0, 0);
     document()->setDocumentMargin(0);
     viewport()->setAutoFillBackground(false);
-    setStyleSheet(QStringLiteral("QTextEdit { background: transparent; }"));
+    setStyleSheet(u"QTextEdit { background: transparent; }"_s);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             &WrappedText::fitHeight);
