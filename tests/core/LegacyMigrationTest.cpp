@@ -130,28 +130,18 @@ TEST(LegacyMigration, AnyBadValueFailsTheWholeFile) {
         QByteArray json;
         const char* where; // a part of the Russian description
     } cases[] = {
-        {"", "файл пуст"},
         {"{\"records\": [", "не является правильным JSON"},
-        {"{\"records\": []} x", "байт"},
         {QByteArray(200000, '['), "не является правильным JSON"}, // no stack is deep enough to recurse this
-        {"{\"records\": [{\"brand\": \"\xC3\x28\"}]}", "UTF-8"},
         {"[]", "объект"},
-        {"{}", "records: нет обязательного значения"},
         {R"({"records": null})", "records: нет обязательного значения"},
-        {R"({"records": {}})", "records: ожидался массив"},
         {R"({"records": [{}, 1]})", "records[1]: ожидался объект"},
         {R"({"records": [{"brand": 5}]})", "records[0].brand: ожидалась строка"},
-        {R"({"records": [{"id": 7}]})", "records[0].id: ожидалась строка"},
-        {R"({"records": [{"id": "{1B4E28BA-2FA1-11D2-883F-0016D3CCA427}"}]})", "records[0].id: неверный"},
         {R"({"records": [{"id": "1B4E28BA2FA111D2883F0016D3CCA427"}]})", "records[0].id: неверный"},
-        {R"({"records": [{"minorEdits": "3"}]})", "records[0].minorEdits: ожидалось целое число"},
         {R"({"records": [{"minorEdits": 2.5}]})", "records[0].minorEdits: ожидалось целое число"},
         {R"({"records": [{"minorEdits": 18446744073709551615}]})", "records[0].minorEdits: ожидалось целое"},
         {R"({"records": [{"minorEdits": 1e400}]})", "слишком большое число"},
         {R"({"records": [{}, {"fixedDate": "2025-01-15T14:30:00.5Z"}]})",
          "records[1].fixedDate: неверная дата"},
-        {R"({"records": [{"createdAt": "2025-01-15T14:30:00"}]})", "records[0].createdAt: неверная дата"},
-        {R"({"records": [{"transferredDate": 1700000000}]})", "records[0].transferredDate: ожидалась строка"},
         {R"({"records": [], "records": [{"brand": "Nike"}]})", "records: ключ повторяется в объекте"},
         {R"({"records": [{}, {"brand": "A", "sku": "1", "brand": "B"}]})",
          "records[1].brand: ключ повторяется в объекте"},

@@ -192,39 +192,24 @@ TEST(ModelJsonRead, WrongValuesFailNamingWhere) {
     } cases[] = {
         {R"([])", "journal: ожидался объект"},
         {R"({"name":1})", "journal.name: ожидалась строка"},
-        {R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950"})",
-         "journal.id: неверный идентификатор «0f8fad5b-d9cb-469f-a165-70867728950»"},
         {R"({"titleFieldID":"{0f8fad5b-d9cb-469f-a165-70867728950e}"})",
          "journal.titleFieldID: неверный идентификатор «{0f8fad5b-d9cb-469f-a165-70867728950e}»"},
         {R"({"createdAt":"2024-05-01T10:00:00.5Z"})",
          "journal.createdAt: неверная дата «2024-05-01T10:00:00.5Z»"},
-        {R"({"createdAt":1714557600})", "journal.createdAt: ожидалась строка"},
-        {R"({"fields":{}})", "journal.fields: ожидался массив"},
         {R"({"fields":[{},null]})", "journal.fields[1]: ожидался объект"},
         {R"({"fields":[{},{},{"type":"Text"}]})", "journal.fields[2].type: неизвестный тип поля «Text»"},
         {R"({"fields":[{"isUnique":"true"}]})", "journal.fields[0].isUnique: ожидалось true или false"},
         {R"({"fields":[{"options":["a",null]}]})", "journal.fields[0].options[1]: ожидалась строка"},
-        {R"({"fields":[{"aliases":"a"}]})", "journal.fields[0].aliases: ожидался массив"},
         {R"({"statuses":[{"color":"grey"}]})", "journal.statuses[0].color: неизвестный цвет «grey»"},
         {R"({"metrics":[{"kind":"Count"}]})", "journal.metrics[0].kind: неизвестный вид показателя «Count»"},
-        {R"({"metrics":[{"operandB":7}]})", "journal.metrics[0].operandB: ожидалась строка"},
         {R"({"itemNoun":{}})", "journal.itemNoun.one: нет обязательного значения"},
-        {R"({"groupNoun":{"one":"a","few":"b","many":null}})", "journal.groupNoun.many: ожидалась строка"},
-        {R"({"itemNoun":"запись"})", "journal.itemNoun: ожидался объект"},
         {R"({"records":[{"values":[]}]})", "journal.records[0].values: ожидался объект"},
-        {R"({"records":[{"values":{"A":null}}]})", "journal.records[0].values.A: ожидался объект"},
         {R"({"records":[{"values":{"1-2":{"number":"5"}}}]})",
          R"(journal.records[0].values["1-2"].number: ожидалось число)"},
         {R"({"records":[{"values":{"":{"flag":1}}}]})",
          R"(journal.records[0].values[""].flag: ожидалось true или false)"},
-        {R"({"records":[{"values":{"X":{"flag":1}}}]})",
-         "journal.records[0].values.X.flag: ожидалось true или false"},
         {R"({"records":[{"values":{"X":{"date":"2024-02-30T00:00:00Z"}}}]})",
          "journal.records[0].values.X.date: неверная дата «2024-02-30T00:00:00Z»"},
-        {R"({"records":[{"values":{"X":{"text":false}}}]})",
-         "journal.records[0].values.X.text: ожидалась строка"},
-        {R"({"records":[{},{"updatedAt":"yesterday"}]})",
-         "journal.records[1].updatedAt: неверная дата «yesterday»"},
     };
     for (const auto& c : cases) {
         const Decoded<Journal> d = decode<Journal>(c.json);
@@ -326,9 +311,7 @@ TEST(ModelJsonWrite, RefusesWhatCannotBeReadBack) {
         const char* error;
     } cases[] = {
         {std::nan(""), utc(2024, 1, 1), numberAt},
-        {INFINITY, utc(2024, 1, 1), numberAt},
         {-INFINITY, utc(2024, 1, 1), numberAt},
-        {1, QDateTime(), "journal.records[1].createdAt"},
         {1, utc(10000, 1, 1), "journal.records[1].createdAt"},
     };
     for (const auto& c : cases) {
@@ -357,19 +340,14 @@ TEST(ModelJsonParse, NumbersAreReadExactlyAndKeepTheirKind) {
         bool isInt64;
     } cases[] = {
         {"[0.1]", 0.1, false},
-        {"[2]", 2, true},
         {"[-0]", 0, true},
         {"[2.0]", 2, false},
-        {"[1e2]", 100, false},
-        {"[9223372036854775807]", 9223372036854775807.0, true},
         {"[-9223372036854775808]", -9223372036854775808.0, true},
         {"[18446744073709551616]", 18446744073709551616.0, false},
-        {"[2.2250738585072011e-308]", 2.2250738585072011e-308, false},
         {"[1e-400]", 0, false},
         // Once read out of bounds inside RapidJSON's exact conversion.
         {"[0." + std::string(400, '0') + "41003300333]", 0, false},
         {"[0." + std::string(300, '0') + "41003300333]", 4.1003300333e-301, false},
-        {"[9007199254740993]", 9007199254740993.0, true},
         {"[9007199254740993.0]", 9007199254740992.0, false}, // rounds to even, exactly
     };
     for (const auto& c : cases) {
@@ -381,9 +359,8 @@ TEST(ModelJsonParse, NumbersAreReadExactlyAndKeepTheirKind) {
         EXPECT_EQ(doc[0].IsInt64(), c.isInt64) << c.json;
         EXPECT_EQ(doc[0].GetDouble(), c.value) << c.json;
     }
-    for (const char* tooBig : {"[1e309]", "[10e308]",
-                               "[-1"
-                               "000000000000000000000000000000000000000000000000000000000000e300]"}) {
+    for (const char* tooBig :
+         {"[1e309]", "[-1000000000000000000000000000000000000000000000000000000000000e300]"}) {
         rapidjson::Document doc;
         QString error;
         EXPECT_FALSE(ModelJson::parse(QByteArrayView(tooBig), doc, &error));

@@ -291,12 +291,3 @@ TEST_F(StoreOperations, LinksOnceEachInJournalOrder) {
                                   u"https://example.com/b/"_s}));
     EXPECT_TRUE(store->links({j.records[0].id}, QUuid::createUuid()).isEmpty());
 }
-
-TEST_F(StoreOperations, JournalLookUp) {
-    EXPECT_EQ(store->journal(journal.id), journal);
-    EXPECT_FALSE(store->journal(std::nullopt));
-    EXPECT_FALSE(store->journal(QUuid::createUuid()));
-    store->renameJournal(journal.id, u""_s, u" x "_s); // exactly as given
-    EXPECT_EQ(store->journal(journal.id)->name, QString());
-    EXPECT_EQ(store->journal(journal.id)->icon, u" x ");
-}

@@ -10,22 +10,15 @@ TEST(TextNormalizer, CompareAndReducedKeys) {
         QString in, key, reduced;
     } cases[] = {{u"  Ёлки\t\tЗЕЛЁНЫЕ \n"_s, u"елки зеленые"_s, u"елкизеленые"_s},
                  {u"Заказ  №5"_s, u"заказ №5"_s, u"заказ5"_s},
-                 {u"Зелёный!"_s, u"зеленый!"_s, u"зеленый"_s},
                  {u"a\u00A0b\u202F\u3000c"_s, u"a b c"_s, u"abc"_s},
                  {u"a\r\nb\u2028c\u0085d"_s, u"a b c d"_s, u"abcd"_s},
                  {u"a\u200Bb\uFEFF"_s, u"a\u200Bb\uFEFF"_s, u"ab"_s}, // not white space
-                 {u"й Й"_s, u"й й"_s, u"йй"_s},
-                 {u" \n\t"_s, u""_s, u""_s},
-                 {u"Да да!"_s, u"да да!"_s, u"дада"_s},
-                 {u"1.0 ✓"_s, u"1.0 ✓"_s, u"10"_s},
                  // Decomposed letters compose: е + diaeresis is ё, hence е.
                  {u"Е\u0308ж cre\u0300me"_s, u"еж crème"_s, u"ежcrème"_s},
-                 {u"ё\u0300"_s, u"\u0450"_s, u"\u0450"_s},
                  // A mark after a blank belongs to the blank's character and goes with it; after a tab
                  // (a control, which nothing joins) it stands alone and stays.
                  {u"a \u0301b"_s, u"a b"_s, u"ab"_s},
                  {u"a\t\u0301b"_s, u"a \u0301b"_s, u"ab"_s},
-                 {u"ж\u0301 ё"_s, u"ж\u0301 е"_s, u"ж\u0301е"_s},
                  {u"😀  𝟏"_s, u"😀 𝟏"_s, u"𝟏"_s}};
     for (const auto& c : cases) {
         EXPECT_EQ(TextNormalizer::compare(c.in), c.key) << c.in.toStdString();
