@@ -32,54 +32,39 @@ TEST(AppCommands, JournalCommandsNeedASelectedJournal) {
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     for (QAction* a : free)
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
 
+    // The batch title is data: an "&" in it is shown, not taken for the mark of an Alt key.
     Journal sales = Templates::sales();
-    sales.batchTitle = u"Несколько записей"_s;
+    sales.batchTitle = u"Товары & услуги"_s;
     c.store.addJournal(sales);
     EXPECT_FALSE(c.commands.primaryAdd()->isEnabled()) << "a journal exists but none is selected";
     c.router.setSelectedJournalID(sales.id);
     for (QAction* a : bound)
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_EQ(c.commands.primaryAdd()->text(), u"Несколько записей…");
+    EXPECT_EQ(drawnText(c.commands.primaryAdd()->text()), u"Товары & услуги…");
 
     c.store.deleteJournal(sales.id);
     EXPECT_FALSE(c.commands.exportCSV()->isEnabled());
     EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
 }
 
-TEST(AppCommands, TheBatchTitleIsShownAsTyped) {
-    Commands c;
-    Journal sales = Templates::sales();
-    sales.batchTitle = u"Товары & услуги"_s;
-    c.store.addJournal(sales);
-    c.router.setSelectedJournalID(sales.id);
-    EXPECT_EQ(drawnText(c.commands.primaryAdd()->text()), u"Товары & услуги…");
-}
-
-// What each command does is tested through its shortcut on the main window.
+// What each command does is tested through its shortcut on the main window; each brings the window
+// forward first, and one acting on a journal gone meanwhile does nothing else.
 TEST(AppCommands, EveryCommandBringsTheWindowForward) {
     Commands c;
     const Journal blank = Templates::blank();
     c.store.addJournal(blank);
     c.router.setSelectedJournalID(blank.id);
-    for (QAction* a : {c.commands.primaryAdd(), c.commands.singleRecord(), c.commands.newJournal(),
-                       c.commands.importCSV(), c.commands.exportCSV(), c.commands.recordsTab(),
-                       c.commands.dashboardTab(), c.commands.journalSettings()})
+    for (QAction* a :
+         {c.commands.primaryAdd(), c.commands.singleRecord(), c.commands.newJournal(), c.commands.importCSV(),
+          c.commands.exportCSV(), c.commands.recordsTab(), c.commands.dashboardTab()})
         a->trigger();
-    EXPECT_EQ(c.raised, 8);
-}
+    EXPECT_EQ(c.raised, 7);
 
-TEST(AppCommands, AJournalGoneAtTheMomentOfTheActionGetsNothing) {
-    Commands c;
-    const Journal blank = Templates::blank();
-    c.store.addJournal(blank);
-    c.router.setSelectedJournalID(blank.id);
-    // The menu was built while the journal existed; it goes before the item is
-    // chosen.
+    // The menu was built while the journal existed; it goes before the item is chosen.
     QAction* settings = c.commands.journalSettings();
     c.store.setJournals({});
     emit settings->triggered();
     EXPECT_FALSE(c.router.settings());
-    EXPECT_EQ(c.raised, 1);
+    EXPECT_EQ(c.raised, 8);
 }

@@ -1,5 +1,5 @@
 #include "CellContent.h"
-#include "LinkActions.h"
+#include "RecordFixtures.h"
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;
@@ -8,44 +8,10 @@ using testsupport::utc;
 namespace {
 
 const QString dash = u"\u2014"_s;
-
-FieldDef field(FieldType type, const QString& unit = {}) {
-    FieldDef def;
-    def.id = QUuid::createUuid();
-    def.name = u"Поле"_s;
-    def.type = type;
-    def.unit = unit;
-    return def;
-}
-
-Record holding(const FieldDef& def, std::optional<FieldValue> value) {
-    Record record;
-    record.id = QUuid::createUuid();
-    if (value)
-        record.values.insert(idText(def.id), *value);
-    return record;
-}
+using Kind = CellContent::Kind;
 
 CellContent textCell(const QString& text, CellTone tone = CellTone::primary, const QString& help = {}) {
-    CellContent content;
-    content.text = text;
-    content.tone = tone;
-    content.help = help;
-    return content;
-}
-
-CellContent numberCell(const QString& text) {
-    CellContent content = textCell(text);
-    content.equalWidthDigits = true;
-    return content;
-}
-
-CellContent symbolCell(const QString& symbol, CellTone tone) {
-    CellContent content;
-    content.kind = CellContent::Kind::symbol;
-    content.symbol = symbol;
-    content.tone = tone;
-    return content;
+    return CellContent{.text = text, .help = help, .tone = tone};
 }
 
 } // namespace
@@ -59,32 +25,30 @@ TEST(FieldCell, ShowsEachTypeOfValue) {
         QString unit = {};
     };
     const Case cases[] = {
-        // Numbers: grouped with a no-break space, decimal comma, U+2212, at most two fraction digits.
-        {FieldType::number, FieldValue::ofNumber(1234.5), numberCell(u"1\u00A0234,5 ₽"_s), u"₽"_s},
-        {FieldType::number, FieldValue::ofNumber(-1234567.891),
-         numberCell(u"\u22121\u00A0234\u00A0567,89"_s)},
-        {FieldType::number, std::nullopt, textCell(dash, CellTone::tertiary), u"₽"_s},
+        // Numbers as the number format shows them, with the unit, in equal-width digits.
+        {FieldType::number, FieldValue::ofNumber(1234.5),
+         CellContent{.text = u"1\u00A0234,5 ₽"_s, .equalWidthDigits = true}, u"₽"_s},
+        // A missing value, or one left from an earlier type, is a faded dash; text cells stay empty.
         {FieldType::number, FieldValue::ofText(u"12"_s), textCell(dash, CellTone::tertiary)},
+        {FieldType::date, std::nullopt, textCell(dash, CellTone::tertiary)},
+        {FieldType::link, std::nullopt, textCell(dash, CellTone::tertiary)},
+        {FieldType::choice, std::nullopt, textCell({})},
         // A date is shown on its day in the user's zone (Moscow, three hours ahead of UTC).
         {FieldType::date, FieldValue::ofDate(utc(2024, 3, 5, 21, 30)), textCell(u"06.03.2024"_s)},
-        {FieldType::date, std::nullopt, textCell(dash, CellTone::tertiary)},
-        // Text and choice cells stay empty without a value, and carry no help text.
-        {FieldType::text, FieldValue::ofText(u"Иванова"_s), textCell(u"Иванова"_s)},
-        {FieldType::text, std::nullopt, textCell({})},
-        {FieldType::choice, FieldValue::ofText(u"Почта"_s), textCell(u"Почта"_s)},
-        {FieldType::choice, std::nullopt, textCell({})},
         // Long text: the whole text is the tooltip.
         {FieldType::longText, FieldValue::ofText(longText), textCell(longText, CellTone::primary, longText)},
         {FieldType::checkbox, FieldValue::ofFlag(true),
-         symbolCell(u"checkmark.square.fill"_s, CellTone::accent)},
-        {FieldType::checkbox, FieldValue::ofFlag(false), symbolCell(u"square"_s, CellTone::secondary)},
-        {FieldType::checkbox, std::nullopt, symbolCell(u"square"_s, CellTone::secondary)},
-        {FieldType::link, std::nullopt, textCell(dash, CellTone::tertiary)},
+         CellContent{.kind = Kind::symbol, .symbol = u"checkmark.square.fill"_s, .tone = CellTone::accent}},
+        {FieldType::checkbox, std::nullopt,
+         CellContent{.kind = Kind::symbol, .symbol = u"square"_s, .tone = CellTone::secondary}},
     };
-    const Journal journal;
     for (const Case& c : cases) {
-        const FieldDef def = field(c.type, c.unit);
-        EXPECT_EQ(FieldCell::content(journal, holding(def, c.value), def), c.expected)
+        FieldDef def = testsupport::fieldOf(c.type);
+        def.unit = c.unit;
+        Record record;
+        if (c.value)
+            testsupport::put(record, def, *c.value);
+        EXPECT_EQ(FieldCell::content(Journal{}, record, def), c.expected)
             << rawValue(c.type).toStdString() << " → " << c.expected.text.toStdString();
     }
 }
@@ -117,16 +81,12 @@ TEST(LinkCell, OpensUsableAddressesAndFlagsOthers) {
 }
 
 TEST(StatusBadge, ShowsTheStatusInItsColourOrADash) {
-    const CellContent none = StatusBadge::content(std::nullopt);
-    EXPECT_EQ(none, textCell(dash, CellTone::tertiary));
-
-    // A name that looks like markup is shown as written.
-    const StatusDef status{QUuid::createUuid(), u"<b>Оплачен</b>"_s, AppColor::teal, std::nullopt, true};
-    const CellContent badge = StatusBadge::content(status);
-    EXPECT_EQ(badge.kind, CellContent::Kind::badge);
-    EXPECT_EQ(badge.text, status.name);
-    EXPECT_EQ(badge.tone, CellTone::status);
-    EXPECT_EQ(badge.color, AppColor::teal);
+    EXPECT_EQ(StatusBadge::content(std::nullopt), textCell(dash, CellTone::tertiary));
+    const StatusDef status{QUuid::createUuid(), u"Оплачен"_s, AppColor::teal, std::nullopt, true};
+    EXPECT_EQ(
+        StatusBadge::content(status),
+        (CellContent{
+            .kind = Kind::badge, .text = status.name, .tone = CellTone::status, .color = AppColor::teal}));
 }
 
 TEST(CellData, HandsTextHelpAndContentToTheTable) {
@@ -149,9 +109,4 @@ TEST(LinkEditText, WarningAndPaste) {
     EXPECT_EQ(LinkEditText::pasted(u" example.com/item \n"_s), u"https://example.com/item"_s);
     EXPECT_EQ(LinkEditText::pasted(u"не ссылка"_s), u"не ссылка"_s);
     EXPECT_FALSE(LinkEditText::pasted(std::nullopt));
-}
-
-// The count stands before one noun form, whatever the count.
-TEST(LinkActions, ConfirmationTitle) {
-    EXPECT_EQ(LinkActions::confirmationTitle(21), u"Открыть 21 ссылок в браузере?"_s);
 }

@@ -21,9 +21,7 @@ TEST(NewJournalRules, NameFollowsTheTemplateUntilTheUserTypesOne) {
         {"typed name is kept", {u"sales"_s, u"Мои продажи"_s}, u"crm"_s, u"Мои продажи"_s},
         {"empty name follows again", {u"crm"_s, u""_s}, u"tasks"_s, u"Задачи"_s},
         {"blanks are not empty", {u"crm"_s, u"   "_s}, u"tasks"_s, u"   "_s},
-        {"same template again", start, u"sales"_s, u"Продажи"_s},
         {"another template's name counts as typed", {u"sales"_s, u"Склад"_s}, u"crm"_s, u"Склад"_s},
-        {"name of a missing key counts as typed", {u"gone"_s, u"Продажи"_s}, u"crm"_s, u"Продажи"_s},
     };
     for (const Case& c : cases) {
         const NewJournal::Choice after =
@@ -34,7 +32,7 @@ TEST(NewJournalRules, NameFollowsTheTemplateUntilTheUserTypesOne) {
 }
 
 TEST(NewJournalRules, BlankNamesCannotCreate) {
-    for (const QString& name : {u""_s, u"   "_s, u"\n\t "_s, u"\u00A0"_s})
+    for (const QString& name : {u""_s, u"\n\t "_s, u"\u00A0"_s})
         EXPECT_FALSE(NewJournal::canCreate(name)) << name.toStdString();
     EXPECT_TRUE(NewJournal::canCreate(u" a "_s));
 }
