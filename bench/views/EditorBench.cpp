@@ -2,7 +2,6 @@
 #include "AppRouter.h"
 #include "DataFileGenerator.h"
 #include "KeyTyping.h"
-#include "records/EditorRows.h"
 #include "records/RecordEditorView.h"
 #include "store/Store.h"
 #include "templates/Templates.h"
@@ -36,9 +35,13 @@ struct EditorFixture {
             nullptr);
     }
     QLineEdit* box(RecordEditorView& view, const QString& key) const {
+        // A field's box carries the field's name for assistive technology.
         for (const FieldDef& f : journal.fields) {
-            if (f.key == key)
-                return qobject_cast<QLineEdit*>(view.row(f.id)->focusBox());
+            if (f.key != key)
+                continue;
+            for (QLineEdit* box : view.findChildren<QLineEdit*>())
+                if (box->accessibleName() == f.name)
+                    return box;
         }
         return nullptr;
     }

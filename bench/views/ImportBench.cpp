@@ -55,7 +55,10 @@ struct ImportFixture {
     ImportPreviewView* open() {
         item.id = QUuid::createUuid();
         router.setImportPreview(item);
-        return qobject_cast<ImportPreviewView*>(window->content()->importPreviewSheet());
+        for (ImportPreviewView* sheet : window->findChildren<ImportPreviewView*>())
+            if (sheet->isVisible())
+                return sheet;
+        return nullptr;
     }
     void close() {
         router.setImportPreview(std::nullopt);

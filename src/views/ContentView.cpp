@@ -96,21 +96,6 @@ ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& comman
 
 ContentView::~ContentView() = default;
 
-bool ContentView::showsWelcome() const {
-    return m_detailStack->currentWidget() == m_welcome;
-}
-QDialog* ContentView::newJournalSheet() const {
-    return m_newJournal->dialog();
-}
-QDialog* ContentView::editorSheet() const {
-    return m_editor->dialog();
-}
-QDialog* ContentView::batchSheet() const {
-    return m_batch->dialog();
-}
-QDialog* ContentView::importPreviewSheet() const {
-    return m_importPreview->dialog();
-}
 QDialog* ContentView::settingsSheet() const {
     return m_settings->dialog();
 }
@@ -296,6 +281,7 @@ void ContentView::syncDeleteConfirmation() {
         return;
     }
     QMessageBox* box = makeAlertBox(window(), title, deleteJournalMessage());
+    box->setObjectName(u"deleteJournalBox"_s);
     box->setWindowModality(Qt::WindowModal);
     box->setWindowTitle(productName);
     box->setIcon(QMessageBox::Warning);
@@ -350,6 +336,7 @@ void ContentView::updateAlert() {
     if (overlayUp())
         return;
     QMessageBox* box = makeAlertBox(window(), content->title, content->text);
+    box->setObjectName(u"alert"_s);
     box->setWindowModality(Qt::WindowModal);
     box->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
     QPushButton* ok = box->addButton(u"OK"_s, QMessageBox::AcceptRole);

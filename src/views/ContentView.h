@@ -39,17 +39,8 @@ public:
     void setSidebarShown(bool shown);
 
     SidebarView* sidebar() const { return m_sidebar; }
-    WelcomeView* welcome() const { return m_welcome; }
     JournalDetailView* detail() const { return m_detail; }
-    QSplitter* splitter() const { return m_splitter; }
-    // Whether the detail column shows the welcome screen.
-    bool showsWelcome() const;
-    QMessageBox* alert() const { return m_alert; }
     QMessageBox* deleteConfirmation() const { return m_deleteBox; }
-    QDialog* newJournalSheet() const;
-    QDialog* editorSheet() const;
-    QDialog* batchSheet() const;
-    QDialog* importPreviewSheet() const;
     QDialog* settingsSheet() const;
 
 signals:

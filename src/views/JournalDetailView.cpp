@@ -81,10 +81,10 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
     m_add->setPopupMode(QToolButton::MenuButtonPopup);
     m_addMenu = new QMenu(m_add);
     m_add->setMenu(m_addMenu);
-    m_import = toolButton(commands.importCSV(), u"importButton"_s, toolbar);
-    m_export = toolButton(commands.exportJournal(), u"exportButton"_s, toolbar);
-    m_settings = toolButton(commands.journalSettings(), u"settingsButton"_s, toolbar);
-    for (QToolButton* b : {m_add, m_import, m_export, m_settings})
+    QToolButton* import = toolButton(commands.importCSV(), u"importButton"_s, toolbar);
+    QToolButton* exportButton = toolButton(commands.exportJournal(), u"exportButton"_s, toolbar);
+    QToolButton* settingsButton = toolButton(commands.journalSettings(), u"settingsButton"_s, toolbar);
+    for (QToolButton* b : {m_add, import, exportButton, settingsButton})
         trailing->addWidget(b);
     bar->addLayout(trailing, 0, 2, Qt::AlignRight | Qt::AlignVCenter);
     m_layout->addWidget(toolbar);
@@ -104,10 +104,6 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
         rebuildContentIfNeeded();
         refreshToolbar();
     });
-}
-
-QAbstractButton* JournalDetailView::tabButton(JournalTab tab) const {
-    return m_tabs->button(int(tab));
 }
 
 void JournalDetailView::setJournal(const Journal& journal) {

@@ -38,12 +38,6 @@ public:
     const Journal& journal() const { return m_journal; }
 
     JournalTabView* content() const { return m_content; }
-    QAbstractButton* tabButton(JournalTab tab) const;
-    QToolButton* addButton() const { return m_add; }
-    QToolButton* importButton() const { return m_import; }
-    QToolButton* exportButton() const { return m_export; }
-    QToolButton* settingsButton() const { return m_settings; }
-    QMenu* addMenu() const { return m_addMenu; }
 
 private:
     void rebuildContentIfNeeded();
@@ -61,7 +55,4 @@ private:
     QButtonGroup* m_tabs = nullptr;
     QToolButton* m_add = nullptr;
     QMenu* m_addMenu = nullptr;
-    QToolButton* m_import = nullptr;
-    QToolButton* m_export = nullptr;
-    QToolButton* m_settings = nullptr;
 };

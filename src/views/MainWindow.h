@@ -17,7 +17,6 @@ public:
                QWidget* parent = nullptr);
 
     ContentView* content() const { return m_content; }
-    AppCommands* commands() const { return m_commands; }
 
     // Brings the window forward (and back on screen when minimised) before a menu command acts.
     void bringForward();

@@ -201,20 +201,12 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
     layout->addWidget(m_name);
 
     const SheetFooter footer = makeSheetFooter(this, u"Создать журнал"_s, u"createJournal"_s);
-    m_cancel = footer.cancel;
     m_create = footer.primary;
     connect(m_create, &QPushButton::clicked, this, &NewJournalView::create);
     layout->addLayout(footer.row);
 
     refresh();
     fitHeight();
-}
-
-QList<QAbstractButton*> NewJournalView::templateTiles() const {
-    QList<QAbstractButton*> tiles;
-    for (TemplateTile* tile : m_tiles)
-        tiles.append(tile);
-    return tiles;
 }
 
 void NewJournalView::choose(const JournalTemplate& chosen) {

@@ -7,7 +7,6 @@
 
 class AppRouter;
 class AppStore;
-class QAbstractButton;
 class QLineEdit;
 class QPushButton;
 class TemplateTile;
@@ -19,14 +18,6 @@ class NewJournalView : public QDialog {
     Q_OBJECT
 public:
     NewJournalView(AppStore& store, AppRouter& router, QWidget* parent = nullptr);
-
-    const NewJournal::Choice& choice() const { return m_choice; }
-
-    // One tile per template, in catalogue order.
-    QList<QAbstractButton*> templateTiles() const;
-    QLineEdit* nameField() const { return m_name; }
-    QPushButton* createButton() const { return m_create; }
-    QPushButton* cancelButton() const { return m_cancel; }
 
     // Creates the journal and closes the sheet; does nothing when there is nothing to create.
     void create();
@@ -43,6 +34,5 @@ private:
 
     QList<TemplateTile*> m_tiles;
     QLineEdit* m_name = nullptr;
-    QPushButton* m_cancel = nullptr;
     QPushButton* m_create = nullptr;
 };

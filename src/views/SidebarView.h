@@ -39,7 +39,6 @@ public:
     SidebarView(AppStore& store, AppRouter& router, AppCommands& commands, QWidget* parent = nullptr);
 
     JournalListView* list() const { return m_list; }
-    JournalListModel* model() const { return m_model; }
     // The context menu of one journal's row; the caller owns it.
     QMenu* contextMenu(const QUuid& journalID, QWidget* parent);
 

@@ -1,5 +1,4 @@
 #include "AppCommands.h"
-#include "JournalDetailView.h"
 #include "ShellFixture.h"
 #include "templates/Templates.h"
 
@@ -29,9 +28,9 @@ TEST(MainWindow, MenusHoldTheCommandGroups) {
 // The sidebar hides and comes back at the width it had; the command names what it will do.
 TEST(MainWindow, TheSidebarCommandHidesAndShowsTheSidebar) {
     Shell shell({Templates::blank()});
-    QSplitter* splitter = shell.content().splitter();
+    auto* splitter = shell.window->findChild<QSplitter*>();
     auto* command = shell.window->findChild<QAction*>(u"toggleSidebar"_s);
-    ASSERT_TRUE(command);
+    ASSERT_TRUE(splitter && command);
     EXPECT_TRUE(splitter->isCollapsible(0));
     EXPECT_FALSE(splitter->isCollapsible(1));
     splitter->setSizes({300, 1140});
@@ -46,21 +45,20 @@ TEST(MainWindow, TheSidebarCommandHidesAndShowsTheSidebar) {
 // A command is one action wherever it shows, so its title, enabled state and target cannot drift apart.
 TEST(MainWindow, TheToolbarShowsTheMenusCommands) {
     Shell shell({Templates::sales()});
-    JournalDetailView* detail = shell.content().detail();
     const QList<QAction*> menus = shell.window->menuBar()->actions();
     const QList<QAction*> commands = menus[0]->menu()->actions() + menus[1]->menu()->actions();
-    const std::pair<const char*, QToolButton*> shared[] = {
-        {"primaryAdd", detail->addButton()},
-        {"importCSV", detail->importButton()},
-        {"journalSettings", detail->settingsButton()},
-    };
-    for (const auto& [name, button] : shared) {
-        QAction* command = shell.window->findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_TRUE(command) << name;
-        EXPECT_EQ(button->defaultAction(), command) << name;
-        EXPECT_TRUE(commands.contains(command)) << name;
+    for (const auto& [action, button] :
+         {std::pair{"primaryAdd", "addButton"}, std::pair{"importCSV", "importButton"},
+          std::pair{"journalSettings", "settingsButton"}}) {
+        auto* command = shell.window->findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_TRUE(command) << action;
+        EXPECT_EQ(shell.shown<QToolButton>(QString::fromLatin1(button))->defaultAction(), command) << action;
+        EXPECT_TRUE(commands.contains(command)) << action;
     }
-    EXPECT_TRUE(detail->addMenu()->actions().contains(shell.window->findChild<QAction*>(u"singleRecord"_s)));
+    EXPECT_TRUE(shell.shown<QToolButton>(u"addButton"_s)
+                    ->menu()
+                    ->actions()
+                    .contains(shell.window->findChild<QAction*>(u"singleRecord"_s)));
 }
 
 // Every shortcut reaches its command from the window, and the command acts on the selected journal.

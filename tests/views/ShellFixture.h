@@ -17,6 +17,19 @@
 
 #include <memory>
 
+// The first visible widget of type T inside `within`, or nullptr; a name, when given, is its object name or
+// the field name it carries for assistive technology. A widget added to a shown one comes on screen with
+// the next pass of the event loop, as the user would see it.
+template <class T = QWidget> T* visibleIn(const QWidget* within, const QString& name = {}) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    for (T* widget : within->findChildren<T*>()) {
+        if (widget->isVisible() &&
+            (name.isEmpty() || widget->objectName() == name || widget->accessibleName() == name))
+            return widget;
+    }
+    return nullptr;
+}
+
 // File panels that answer when the test says so.
 struct FakePanels : FilePanels {
     int opens = 0;
@@ -67,6 +80,10 @@ struct Shell {
     }
 
     ContentView& content() const { return *window->content(); }
+    // What the user sees: the visible widget of type T in the window (sheets and boxes are its children).
+    template <class T = QWidget> T* shown(const QString& name = {}) const {
+        return visibleIn<T>(window.get(), name);
+    }
     void show() {
         window->show();
         QApplication::setActiveWindow(window.get());

@@ -50,7 +50,9 @@ LinkEditRow::LinkEditRow(const QString& title, const QString& prompt, QWidget* p
     m_title->setBuddy(m_field);
     m_field->setPlaceholderText(prompt);
     m_field->setAccessibleName(title);
+    m_paste->setObjectName(u"pasteLink"_s);
     m_paste->setToolTip(u"Вставить ссылку из буфера обмена"_s);
+    m_open->setObjectName(u"openLink"_s);
 
     connect(m_field, &QLineEdit::textEdited, this, &LinkEditRow::edit);
     connect(m_field, &QLineEdit::returnPressed, this,

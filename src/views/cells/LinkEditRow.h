@@ -19,11 +19,8 @@ public:
     // Shows a link set from outside; emits nothing.
     void setLink(const QString& link);
 
+    // The row's title, for forms that show the field's name beside the row instead.
     QLabel* titleLabel() const { return m_title; }
-    QLineEdit* field() const { return m_field; }
-    QPushButton* pasteButton() const { return m_paste; }
-    QPushButton* openButton() const { return m_open; }
-    WarningLabel* warning() const { return m_warning; }
 
 signals:
     // The user typed, submitted or pasted.

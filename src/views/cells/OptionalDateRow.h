@@ -25,11 +25,6 @@ public:
     // Shows a date set from outside; emits nothing.
     void setDate(const std::optional<QDateTime>& date);
 
-    QCheckBox* toggle() const { return m_toggle; }
-    QDateEdit* picker() const { return m_picker; }
-    QPushButton* todayButton() const { return m_today; }
-    QLabel* absentLabel() const { return m_absent; }
-
 signals:
     // The user switched the date on or off or picked a day.
     void dateEdited(const std::optional<QDateTime>& date);

@@ -51,12 +51,14 @@ BreakdownSection::BreakdownSection(QWidget* parent)
     heading->addWidget(m_copy, 0, Qt::AlignVCenter);
     contentLayout()->addLayout(heading);
 
+    m_empty->setObjectName(u"breakdownEmpty"_s);
     m_empty->setText(u"За период нет записей."_s);
     m_empty->setTextFormat(Qt::PlainText);
     Style::setSecondary(m_empty);
     contentLayout()->addWidget(m_empty);
 
     // Many metrics make a table wider than the box: it then scrolls sideways inside it.
+    m_table->setObjectName(u"breakdownTable"_s);
     m_scroller->setWidget(m_table);
     m_scroller->setWidgetResizable(false);
     m_scroller->setFrameShape(QFrame::NoFrame);

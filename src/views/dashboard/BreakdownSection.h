@@ -21,11 +21,6 @@ public:
     // Shows the rows computed for the field; the picker marks the field when it is one of its entries.
     void setBreakdown(const Journal& journal, const FieldDef& field, const QList<BreakdownRow>& rows);
 
-    QComboBox* fieldPicker() const { return m_picker; }
-    QPushButton* copyButton() const { return m_copy; }
-    BreakdownTable* table() const { return m_table; }
-    QLabel* emptyText() const { return m_empty; }
-
 signals:
     void fieldPicked(const QUuid& fieldID);
 

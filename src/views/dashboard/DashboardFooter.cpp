@@ -25,6 +25,7 @@ DashboardFooter::DashboardFooter(QWidget* parent)
     auto* keysGroup = new QVBoxLayout;
     keysGroup->setSpacing(6);
     m_toggle->setObjectName(u"keysToggle"_s);
+    m_keys->setObjectName(u"keysList"_s);
     m_toggle->setText(u"Клавиши"_s);
     m_toggle->setAutoRaise(true);
     m_toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -16,10 +16,6 @@ public:
 
     void setJournal(const Journal& journal);
 
-    QToolButton* keysToggle() const { return m_toggle; }
-    QWidget* keysList() const { return m_keys; }
-    WrappedText* notes() const { return m_notes; }
-
 private:
     QToolButton* m_toggle;
     QWidget* m_keys;

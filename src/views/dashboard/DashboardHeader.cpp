@@ -118,10 +118,6 @@ QString DashboardHeader::countText() const {
     return m_count->text();
 }
 
-QString DashboardHeader::descriptionText() const {
-    return m_description->text();
-}
-
 void DashboardHeader::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)

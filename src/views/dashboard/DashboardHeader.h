@@ -22,10 +22,7 @@ public:
     void setPeriod(ReportPeriod period, const CustomDates& custom, const QString& description);
 
     QComboBox* periodPicker() const { return m_period; }
-    QDateEdit* startPicker() const { return m_start; }
-    QDateEdit* endPicker() const { return m_end; }
     QString countText() const;
-    QString descriptionText() const;
 
 signals:
     void periodPicked(ReportPeriod period);

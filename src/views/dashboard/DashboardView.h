@@ -32,18 +32,9 @@ public:
     DashboardView(AppRouter& router, QSettings& settings, const Journal& journal, QWidget* parent = nullptr);
     void setJournal(const Journal& journal) override;
 
-    ReportPeriod period() const { return m_period; }
-    const CustomDates& customDates() const { return m_custom; }
-
     DashboardHeader* header() const { return m_header; }
-    QLabel* noMetricsText() const { return m_noMetrics; }
     QList<StatTile*> tiles() const { return m_tiles; }
     ReportBox* reportBox() const { return m_report; }
-    QPushButton* addButton() const { return m_add; }
-    QPushButton* openRecordsButton() const { return m_openRecords; }
-    QPushButton* periodRecordsButton() const { return m_periodRecords; }
-    BreakdownSection* breakdown() const { return m_breakdown; }
-    DashboardFooter* footer() const { return m_footer; }
 
 private:
     QWidget* makeActions(QWidget* parent);

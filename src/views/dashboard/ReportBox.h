@@ -17,15 +17,12 @@ public:
     void setReport(const QString& text);
     QString report() const;
 
-    // The copy command: the button's action, and Ctrl+Shift+C anywhere in the window while it is shown.
-    QAction* copyAction() const { return m_copy; }
-    QToolButton* copyButton() const { return m_button; }
-
 private:
     void copy();
     void showCopied(bool copied);
 
     WrappedText* m_text;
+    // The copy command: the button's action, and Ctrl+Shift+C anywhere in the window while it is shown.
     QAction* m_copy;
     QToolButton* m_button;
 };

@@ -21,7 +21,6 @@ public:
     // The tile computes nothing itself: the value is the result's, the change is against `previous`.
     void setFigures(const MetricResult& result, const Journal& journal, std::optional<double> previous);
 
-    QUuid metricID() const { return m_result.metric.id; }
     QString titleText() const;
     QString valueText() const;
     QString subtitleText() const;

@@ -34,23 +34,7 @@ public:
     BatchAddView(AppStore& store, AppRouter& router, const Journal& journal, const BatchItem& item,
                  QWidget* parent);
 
-    const Record& templateRecord() const { return m_template; }
-    const QList<BatchRow>& rows() const { return m_rows; }
     QString title() const;
-    EditorRow* sharedRow(const QUuid& fieldID) const { return m_shared.value(fieldID); }
-    StatusPicker* statusPicker() const { return m_statusPicker; }
-    // The quick list of a per-item field: a QLineEdit, or a GrowingTextEdit for lists of several lines.
-    QWidget* quickInput(const QUuid& fieldID) const { return m_quickInputs.value(fieldID); }
-    QList<BatchRowWidget*> rowWidgets() const { return m_rowWidgets; }
-    FormSection* rowsSection() const { return m_rowsSection; }
-    QPushButton* fillButton() const { return m_fill; }
-    QPushButton* addRowButton() const { return m_addRow; }
-    QLabel* summary() const { return m_summary; }
-    QPushButton* saveButton() const { return m_save; }
-    QAction* saveAction() const { return m_saveAction; }
-    QScrollArea* form() const { return m_scroll; }
-    // The duplicate alert while it is open.
-    QMessageBox* openBox() const { return m_box && m_box->isVisible() ? m_box.data() : nullptr; }
 
     // Turns the quick lists into rows after the filled rows; lists that make no row stay as typed.
     void fillFromQuick();
@@ -62,6 +46,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The duplicate alert while it is open.
+    QMessageBox* openBox() const { return m_box && m_box->isVisible() ? m_box.data() : nullptr; }
     QWidget* buildForm();
     void buildShared(QVBoxLayout* column);
     void buildStatus(QVBoxLayout* column);

@@ -69,9 +69,9 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
         buttons->addWidget(m_delete);
     }
     buttons->addStretch(1);
-    m_cancel = SheetForm::button(this, u"Отмена"_s, u"cancel"_s);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(m_cancel);
+    QPushButton* cancel = SheetForm::button(this, u"Отмена"_s, u"cancel"_s);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(cancel);
     m_save = SheetForm::button(this, m_isNew ? u"Добавить"_s : u"Сохранить"_s, u"saveRecord"_s);
     // The one default button: Return saves, and does nothing while it is disabled.
     m_save->setDefault(true);
@@ -143,17 +143,6 @@ QWidget* RecordEditorView::buildForm() {
     column->addWidget(m_duplicateSection);
     column->addStretch(1);
     return content;
-}
-
-QStringList RecordEditorView::duplicateLines() const {
-    QStringList lines;
-    if (m_duplicateSection->isHidden())
-        return lines;
-    for (const WarningLabel* label : m_duplicateLabels) {
-        if (!label->isHidden())
-            lines.append(label->text());
-    }
-    return lines;
 }
 
 void RecordEditorView::refresh() {

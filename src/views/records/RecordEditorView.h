@@ -31,24 +31,13 @@ public:
     RecordEditorView(AppStore& store, AppRouter& router, const Journal& journal, const EditorItem& item,
                      QWidget* parent);
 
-    const Record& record() const { return m_record; }
-    QString title() const { return m_titleText; }
-    EditorRow* row(const QUuid& fieldID) const { return m_rows.value(fieldID); }
-    StatusPicker* statusPicker() const { return m_statusPicker; }
-    QScrollArea* form() const { return m_scroll; }
-    // The lines of the "Возможные дубли" section; empty when the section is hidden.
-    QStringList duplicateLines() const;
-    QPushButton* saveButton() const { return m_save; }
-    QPushButton* deleteButton() const { return m_delete; }
-    QPushButton* cancelButton() const { return m_cancel; }
-    // The duplicate alert or the delete confirmation while one is open.
-    QMessageBox* openBox() const { return m_box && m_box->isVisible() ? m_box.data() : nullptr; }
-
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The duplicate alert or the delete confirmation while one is open.
+    QMessageBox* openBox() const { return m_box && m_box->isVisible() ? m_box.data() : nullptr; }
     QWidget* buildForm();
     // After every edit: the title, the duplicate findings and what shows them, the save button.
     void refresh();
@@ -78,7 +67,6 @@ private:
     FormSection* m_duplicateSection = nullptr;
     QList<WarningLabel*> m_duplicateLabels;
     QPushButton* m_delete = nullptr;
-    QPushButton* m_cancel = nullptr;
     QPushButton* m_save = nullptr;
     QPointer<QMessageBox> m_box;
 };
