@@ -27,11 +27,11 @@ void GrowingTextEdit::showText(const QString& text) {
 }
 
 QSize GrowingTextEdit::sizeHint() const {
-    return {QPlainTextEdit::sizeHint().width(), height()};
+    return {QPlainTextEdit::sizeHint().width(), m_height};
 }
 
 QSize GrowingTextEdit::minimumSizeHint() const {
-    return {QPlainTextEdit::minimumSizeHint().width(), height()};
+    return {QPlainTextEdit::minimumSizeHint().width(), m_height};
 }
 
 void GrowingTextEdit::fitHeight() {
@@ -42,8 +42,11 @@ void GrowingTextEdit::fitHeight() {
     lines = std::clamp(lines, m_minLines, m_maxLines);
     const int height =
         lines * fontMetrics().lineSpacing() + 2 * int(document()->documentMargin()) + 2 * frameWidth() + 2;
-    if (height != this->height()) {
-        setFixedHeight(height);
+    // The height is the size hint of a box whose height policy is fixed, so the layout around it gives it
+    // exactly that and moves the rows below. A fixed size instead would keep the layouts from hearing of a
+    // new height: Qt does not tell them when a widget of fixed size asks for a new geometry.
+    if (height != m_height) {
+        m_height = height;
         updateGeometry();
     }
 }

@@ -24,6 +24,7 @@ private:
 
     int m_minLines;
     int m_maxLines;
+    int m_height = 0; // the height the lines ask for
     bool m_showing = false;
 };
 

@@ -186,3 +186,19 @@ TEST(BatchAddView, DuplicatesAskFirstAndGoingBackKeepsTheRows) {
     EXPECT_TRUE(b.closed());
     EXPECT_EQ(b.stored().size(), 2);
 }
+
+// The quick lists sit in a form that also holds a wrapped note; a list growing line by line must push the
+// boxes below it down at once, never draw over them.
+TEST(BatchAddView, AGrowingQuickListPushesTheBoxesBelowIt) {
+    Batch b;
+    b.open();
+    auto* items = qobject_cast<GrowingTextEdit*>(b.quick(u"item"_s));
+    QWidget* quantity = b.quick(u"quantity"_s);
+    ASSERT_TRUE(items && quantity);
+    for (const QString& line : {u"Tea"_s, u"Coffee"_s, u"Sugar"_s, u"Honey"_s, u"Milk"_s}) {
+        QTest::keyClicks(items, line);
+        QTest::keyClick(items, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_GT(quantity->geometry().top(), items->geometry().bottom()) << line.toStdString();
+    }
+}
