@@ -1,9 +1,6 @@
 #include "model/DateFormat.h"
 #include "TestSupport.h"
 
-#include <algorithm>
-#include <random>
-
 using namespace Qt::StringLiterals;
 using namespace testsupport;
 
@@ -48,45 +45,4 @@ TEST(DateFormat, ShortTextAndParse) {
     EXPECT_EQ(DateFormat::parse(u"08.09.2024", santiago, systemNow), at("America/Santiago", 2024, 9, 8, 1));
     // Samoa skipped 2011-12-30 whole: that day has no first instant to store.
     EXPECT_EQ(DateFormat::parse(u"30.12.2011", Calendar{zone("Pacific/Apia")}, systemNow), std::nullopt);
-}
-
-TEST(DateFormat, ShortTextIsTheZonesDayAtEveryInstant) {
-    // Around every transition of zones with daylight saving, half-hour shifts, changed standard offsets
-    // and a skipped day, probed in a random order next to each other so that the stretches on both sides
-    // are known when the transition itself is probed; then instants spread over the years; then all of
-    // them once more, taking turns between the zones.
-    const char* const names[] = {"Europe/Berlin",       "America/Santiago", "Europe/Moscow",
-                                 "Australia/Lord_Howe", "Pacific/Apia",     "America/St_Johns"};
-    std::mt19937_64 rng(7);
-    const qint64 first = utc(1, 1, 2).toMSecsSinceEpoch(), last = utc(9999, 12, 30).toMSecsSinceEpoch();
-    QList<std::pair<Calendar, QDateTime>> all;
-    const auto check = [](const Calendar& calendar, const QDateTime& instant) {
-        ASSERT_EQ(DateFormat::shortText(instant, calendar),
-                  DateFormat::shortText(instant.toTimeZone(calendar.timeZone).date()))
-            << calendar.timeZone.id().toStdString() << " "
-            << instant.toString(Qt::ISODateWithMs).toStdString();
-    };
-    for (const char* name : names) {
-        const Calendar calendar{zone(name)};
-        QList<QDateTime> probes;
-        auto transitions = calendar.timeZone.transitions(utc(1850, 1, 1), utc(2100, 1, 1));
-        std::shuffle(transitions.begin(), transitions.end(), rng);
-        for (const auto& t : transitions) {
-            QList<QDateTime> near;
-            for (const qint64 ms : {-3'600'000, -1, 0, 1, 3'600'000})
-                near.append(t.atUtc.addMSecs(ms));
-            std::shuffle(near.begin(), near.end(), rng);
-            probes += near;
-        }
-        for (int i = 0; i < 300; ++i)
-            probes.append(
-                QDateTime::fromMSecsSinceEpoch(first + qint64(rng() % quint64(last - first)), Qt::UTC));
-        for (const QDateTime& instant : probes) {
-            check(calendar, instant);
-            all.append({calendar, instant});
-        }
-    }
-    std::shuffle(all.begin(), all.end(), rng);
-    for (const auto& [calendar, instant] : all)
-        check(calendar, instant);
 }

@@ -1,10 +1,6 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/KeyPrefilter.h"
-#include "journal/TextNormalizer.h"
 #include "model/Model.h"
-
-#include <QRandomGenerator>
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
@@ -136,39 +132,6 @@ TEST(PossibleDuplicates, BarsInsideValuesAndLongJournals) {
     }
     EXPECT_EQ(ids(j.possibleDuplicates(typed({{&order, u"Й-15"_s}}), {})), byOrder);
     EXPECT_EQ(ids(j.possibleDuplicates(typed({{&a, u"еж"_s}, {&b, u"s"_s}}), {})), byIdentity);
-}
-
-TEST(KeyPrefilter, NeverRulesOutAnEqualKey) {
-    // Letters that fold, compose or grow on lower-casing beside basic ones, so equal keys of unequal texts
-    // turn up often.
-    const QStringList alphabet =
-        u"a A я Я ё Ё е _ \t 1 и \u0306 \u0308 I \u0130 \u212A k й \u00A0"_s.split(u' ');
-    QRandomGenerator random(7);
-    const auto text = [&] {
-        QString s;
-        for (int n = random.bounded(5); n > 0; --n)
-            s += alphabet[random.bounded(alphabet.size())];
-        return s.replace(u'_', u' ');
-    };
-    const auto basic = [](const QString& s) {
-        return std::all_of(s.cbegin(), s.cend(), [](QChar c) {
-            const char16_t u = c.unicode();
-            return c.isSpace() || (u > 0x20 && u < 0x7F) || (u >= 0x0401 && u <= 0x0451 && u != 0x0450);
-        });
-    };
-    const auto letters = [](QString s) { return s.removeIf([](QChar c) { return c.isSpace(); }); };
-    int equal = 0, ruledOut = 0;
-    for (int i = 0; i < 20000; ++i) {
-        const QString t = text(), key = TextNormalizer::compare(text()), tKey = TextNormalizer::compare(t);
-        const bool may = KeyPrefilter(key).mayMatch(t);
-        equal += tKey == key;
-        ruledOut += !may;
-        EXPECT_TRUE(may || tKey != key) << t.toStdString() << " / " << key.toStdString();
-        // Exact for basic texts, blanks aside.
-        EXPECT_TRUE(!basic(t) || !basic(key) || may == (letters(tKey) == letters(key))) << t.toStdString();
-    }
-    EXPECT_GT(equal, 500);
-    EXPECT_GT(ruledOut, 5000);
 }
 
 TEST(ShortDescription, HeadThenNamedIdentityAndUniqueValues) {
