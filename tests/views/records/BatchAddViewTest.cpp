@@ -3,7 +3,6 @@
 #include "RecordFixtures.h"
 #include "SheetTyping.h"
 #include "ShellFixture.h"
-#include "ShortcutText.h"
 #include "cells/GrowingTextEdit.h"
 #include "records/BatchRowWidget.h"
 #include "records/StatusPicker.h"
@@ -140,27 +139,6 @@ TEST(BatchAddView, QuickListsBecomeRowsWithoutSaving) {
     b.rows()[1]->deleteButton()->click();
     EXPECT_EQ(b.column(u"item"_s), (QStringList{u"Худи"_s, u"Носки"_s, QString()}));
     EXPECT_EQ(b.rows()[1]->lines(), QStringList{u"«x» в поле «Сумма» не число"_s});
-}
-
-TEST(BatchAddView, SaveKeyTurnsListsIntoRecordsInOrder) {
-    Batch b;
-    ASSERT_TRUE(b.open());
-    b.folder.now = b.folder.now.addSecs(90);
-    typeText(b.shared(u"client"_s), u"Иванов"_s);
-    typeText(b.quick(u"item"_s), u"Худи\nКружка"_s);
-    EXPECT_EQ(visibleIn<QPushButton>(b.view, u"saveBatch"_s)->text(),
-              u"Сохранить 2 заказа  "_s + shortcutText(AppKeys::saveBatch()));
-    QTest::keyClick(b.quick(u"item"_s), Qt::Key_Return, Qt::ControlModifier);
-    ASSERT_TRUE(b.closed());
-    const QList<Record> saved = b.stored();
-    ASSERT_EQ(saved.size(), 3);
-    EXPECT_EQ(saved[1].text(b.field(u"item"_s).id), u"Худи"_s);
-    EXPECT_EQ(saved[2].text(b.field(u"item"_s).id), u"Кружка"_s);
-    for (const Record& r : saved.last(2)) {
-        EXPECT_EQ(r.text(b.field(u"client"_s).id), u"Иванов"_s);
-        EXPECT_EQ(r.createdAt, b.folder.now);
-        EXPECT_EQ(r.updatedAt, b.folder.now);
-    }
 }
 
 TEST(BatchAddView, DuplicatesAskFirstAndGoingBackKeepsTheRows) {
