@@ -19,11 +19,8 @@ TEST(FooterTexts, KeysReadFromTheKeyTable) {
         const char *keys, *description;
     } rows[] = {
         {0, "Ctrl+N", "добавить (пакетный ввод)"},
-        {2, "Ctrl+1 / Ctrl+2", "итоги / записи"},
-        {4, "Ctrl+Return", "основной статус (Оплачен, Проведено, Выполнено…)"},
         {5, "Meta+Ctrl+1…5", "другие статусы"},
         {6, "Ctrl+= / Ctrl+−", "+1 / −1 к счётчику"},
-        {13, "Ctrl+Alt+,", "настройки журнала"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(keys[r.row], (KeyHelp{QString::fromUtf8(r.keys), QString::fromUtf8(r.description)}))
@@ -57,7 +54,6 @@ TEST(FooterTexts, NotesParagraph) {
         const char* paragraph;
     } cases[] = {
         {"nothing", u""_s, {}, ""},
-        {"a hint alone", u"Подсказка."_s, {}, "Подсказка."},
         {"a hint of blanks stays",
          u"  "_s,
          {orders},
