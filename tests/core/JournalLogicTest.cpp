@@ -88,20 +88,17 @@ TEST(JournalAssign, ValuesAndWarnings) {
         std::optional<FieldValue> stored;
         std::optional<QString> warning;
     } cases[] = {
-        {number, u"  "_s, {}, {}},
         {number, u"12,5"_s, FieldValue::ofNumber(12.5), {}},
         {number, u" abc "_s, {}, u"«abc» в поле «Сумма» не число"_s},
         {date, u"завтра"_s, {}, u"не распознана дата «завтра» (дата оплаты)"_s},
         {date, u"05.03.24"_s, FieldValue::ofDate(at("Europe/Moscow", 2024, 3, 5)), {}},
         {link, u" example.com "_s, FieldValue::ofText(u"https://example.com"_s), {}},
         {link, u" слово "_s, FieldValue::ofText(u"слово"_s), u"ссылка «слово» не похожа на адрес сайта"_s},
-        {link, u"\n"_s, {}, {}},
         {choice, u" в   работе "_s, FieldValue::ofText(u"в   работе"_s), {}},
         {choice, u"Готово"_s, FieldValue::ofText(u"Готово"_s),
          u"«Готово» нет в списке значений поля «Этап»"_s},
         {bare, u"что-то"_s, FieldValue::ofText(u"что-то"_s),
          u"«что-то» нет в списке значений поля «Метка»"_s},
-        {bare, u""_s, {}, {}},
         {text, u"\t Иван  Петров \n"_s, FieldValue::ofText(u"Иван  Петров"_s), {}},
     };
     for (const auto& c : cases) {
