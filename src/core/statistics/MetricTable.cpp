@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <ranges>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -129,8 +128,24 @@ void measure(const Table& table, const Rows& rows, const Bounds& bounds, Marks& 
     }
 }
 
-auto allRows(const Table& table) {
-    return std::views::iota(qsizetype(0), table.size);
+// Every row's position, 0 to size − 1, walked like a list of positions.
+struct AllRows {
+    struct Position {
+        qsizetype at;
+        qsizetype operator*() const { return at; }
+        Position& operator++() {
+            ++at;
+            return *this;
+        }
+        bool operator!=(const Position& other) const { return at != other.at; }
+    };
+    qsizetype size;
+    Position begin() const { return {0}; }
+    Position end() const { return {size}; }
+};
+
+AllRows allRows(const Table& table) {
+    return {table.size};
 }
 
 // A strict total order on values, greater first, with not-a-number (possible after an overflow) last, so
