@@ -8,7 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
-SheetFooter makeSheetFooter(QDialog* sheet, const QString& primaryTitle, const QString& primaryName) {
+SheetFooter makeSheetFooter(QDialog* sheet, const QString& primaryTitle, const QString& primaryName,
+                            FooterReturn returnKey) {
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
     row->addStretch(1);
@@ -22,7 +23,7 @@ SheetFooter makeSheetFooter(QDialog* sheet, const QString& primaryTitle, const Q
     auto* primary = new QPushButton(primaryTitle, sheet);
     primary->setObjectName(primaryName);
     primary->setAutoDefault(false);
-    primary->setDefault(true);
+    primary->setDefault(returnKey == FooterReturn::pressesPrimary);
     Style::makeLarge(primary);
     Style::makeProminent(primary);
     row->addWidget(primary);

@@ -2,6 +2,7 @@
 
 #include "AppRouter.h"
 #include "ImportPreviewModel.h"
+#include "SheetFooter.h"
 #include "Style.h"
 #include "cells/AppColorQt.h"
 #include "cells/CellDelegate.h"
@@ -111,24 +112,11 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
 
     layout->addWidget(buildTable(), 1);
 
-    auto* footer = new QHBoxLayout;
-    footer->addStretch(1);
-    auto* cancel = new QPushButton(u"Отмена"_s, this);
-    cancel->setObjectName(u"cancel"_s);
-    cancel->setAutoDefault(false);
-    Style::makeLarge(cancel);
-    m_import = new QPushButton(this);
-    m_import->setObjectName(u"import"_s);
-    m_import->setAutoDefault(false);
     // The default button: Return imports, and does nothing while the button is disabled.
-    m_import->setDefault(true);
-    Style::makeLarge(m_import);
-    Style::makeProminent(m_import);
-    footer->addWidget(cancel);
-    footer->addWidget(m_import);
-    layout->addLayout(footer);
+    const SheetFooter footer = makeSheetFooter(this, {}, u"import"_s);
+    m_import = footer.primary;
+    layout->addLayout(footer.row);
 
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_import, &QPushButton::clicked, this, &ImportPreviewView::runImport);
     connect(m_model, &ImportPreviewModel::includesChanged, this, &ImportPreviewView::refreshCounts);
     refreshCounts();

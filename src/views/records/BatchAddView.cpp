@@ -5,11 +5,12 @@
 #include "ConfirmBox.h"
 #include "EditorRows.h"
 #include "FormSection.h"
-#include "cells/GrowingTextEdit.h"
+#include "SheetFooter.h"
 #include "SheetForm.h"
 #include "ShortcutText.h"
 #include "StatusPicker.h"
 #include "Style.h"
+#include "cells/GrowingTextEdit.h"
 #include "cells/Icons.h"
 #include "records/BatchRules.h"
 #include "store/Store.h"
@@ -69,20 +70,14 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     m_scroll->setWidget(buildForm());
     layout->addWidget(m_scroll, 1);
 
-    auto* footer = new QHBoxLayout;
-    footer->setContentsMargins(padding, padding, padding, padding);
-    footer->setSpacing(10);
+    // No default button: Return belongs to the quick lists and the cells; the save key is Ctrl+Return.
+    const SheetFooter footer = makeSheetFooter(this, {}, u"saveBatch"_s, FooterReturn::pressesNothing);
+    footer.row->setContentsMargins(padding, padding, padding, padding);
     m_summary = secondaryLabel({}, Style::TextStyle::body, this);
     m_summary->setObjectName(u"batchSummary"_s);
-    footer->addWidget(m_summary, 1);
-    QPushButton* cancel = SheetForm::button(this, u"Отмена"_s, u"cancel"_s);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    footer->addWidget(cancel);
-    // No default button: Return belongs to the quick lists and the cells; the save key is Ctrl+Return.
-    m_save = SheetForm::button(this, {}, u"saveBatch"_s);
-    Style::makeProminent(m_save);
-    footer->addWidget(m_save);
-    layout->addLayout(footer);
+    footer.row->insertWidget(0, m_summary, 1);
+    m_save = footer.primary;
+    layout->addLayout(footer.row);
 
     m_saveAction = new QAction(this);
     m_saveAction->setObjectName(u"saveBatch"_s);

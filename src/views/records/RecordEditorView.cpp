@@ -4,6 +4,7 @@
 #include "ConfirmBox.h"
 #include "EditorRows.h"
 #include "FormSection.h"
+#include "SheetFooter.h"
 #include "SheetForm.h"
 #include "StatusPicker.h"
 #include "Style.h"
@@ -57,28 +58,22 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     m_scroll->setWidget(buildForm());
     layout->addWidget(m_scroll, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(10);
+    // "Добавить" or "Сохранить" is the one default button: Return saves, and does nothing while it is
+    // disabled.
+    const SheetFooter footer =
+        makeSheetFooter(this, m_isNew ? u"Добавить"_s : u"Сохранить"_s, u"saveRecord"_s);
+    footer.row->setContentsMargins(padding, padding, padding, padding);
     if (!m_isNew) {
         m_delete = SheetForm::button(this, u"Удалить"_s, u"deleteRecord"_s);
         QPalette red = m_delete->palette();
         red.setColor(QPalette::ButtonText, QColor(0xFF, 0x3B, 0x30));
         m_delete->setPalette(red);
         connect(m_delete, &QPushButton::clicked, this, &RecordEditorView::confirmDelete);
-        buttons->addWidget(m_delete);
+        footer.row->insertWidget(0, m_delete);
     }
-    buttons->addStretch(1);
-    QPushButton* cancel = SheetForm::button(this, u"Отмена"_s, u"cancel"_s);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(cancel);
-    m_save = SheetForm::button(this, m_isNew ? u"Добавить"_s : u"Сохранить"_s, u"saveRecord"_s);
-    // The one default button: Return saves, and does nothing while it is disabled.
-    m_save->setDefault(true);
-    Style::makeProminent(m_save);
+    m_save = footer.primary;
     connect(m_save, &QPushButton::clicked, this, &RecordEditorView::attemptSave);
-    buttons->addWidget(m_save);
-    layout->addLayout(buttons);
+    layout->addLayout(footer.row);
 
     SheetForm::setSize(this, minimumSheet, idealSheet);
     refresh();
