@@ -45,7 +45,6 @@ TEST(AppCommands, JournalCommandsNeedASelectedJournal) {
 
     c.store.deleteJournal(sales.id);
     EXPECT_FALSE(c.commands.exportCSV()->isEnabled());
-    EXPECT_EQ(c.commands.primaryAdd()->text(), u"Новая запись…");
 }
 
 // What each command does, the user meets through its key in the journeys; each brings the window

@@ -34,15 +34,8 @@ TEST(AppRouter, ValuePropertiesAnnounceOnlyRealChanges) {
         std::function<void()> change;
     } cases[] = {
         {"selectedJournalID", &AppRouter::selectedJournalIDChanged, [&] { router.setSelectedJournalID(a); }},
-        {"tab", &AppRouter::tabChanged, [&] { router.setTab(JournalTab::records); }},
         {"filters", &AppRouter::filtersChanged, [&] { router.setFilters(filters); }},
         {"showNewJournal", &AppRouter::showNewJournalChanged, [&] { router.setShowNewJournal(true); }},
-        {"showImporter", &AppRouter::showImporterChanged, [&] { router.setShowImporter(true); }},
-        {"importTargetID", &AppRouter::importTargetIDChanged, [&] { router.setImportTargetID(a); }},
-        {"showExporter", &AppRouter::showExporterChanged, [&] { router.setShowExporter(true); }},
-        {"exportName", &AppRouter::exportNameChanged, [&] { router.setExportName(u"x.csv"_s); }},
-        {"pendingDeleteJournalID", &AppRouter::pendingDeleteJournalIDChanged,
-         [&] { router.setPendingDeleteJournalID(a); }},
         // An empty message is a message: setting it, and then clearing it, are changes.
         {"message", &AppRouter::messageChanged, [&] { router.setMessage(QString()); }},
         {"no message", &AppRouter::messageChanged, [&] { router.setMessage(std::nullopt); }},

@@ -31,7 +31,6 @@ TEST(FieldCell, ShowsEachTypeOfValue) {
         // A missing value, or one left from an earlier type, is a faded dash; text cells stay empty.
         {FieldType::number, FieldValue::ofText(u"12"_s), textCell(dash, CellTone::tertiary)},
         {FieldType::date, std::nullopt, textCell(dash, CellTone::tertiary)},
-        {FieldType::link, std::nullopt, textCell(dash, CellTone::tertiary)},
         {FieldType::choice, std::nullopt, textCell({})},
         // A date is shown on its day in the user's zone (Moscow, three hours ahead of UTC).
         {FieldType::date, FieldValue::ofDate(utc(2024, 3, 5, 21, 30)), textCell(u"06.03.2024"_s)},

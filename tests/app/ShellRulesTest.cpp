@@ -37,19 +37,8 @@ TEST(ShellRules, RecordCountBadgeGroupsThousands) {
 
 TEST(ShellRules, DeleteTitleCountsWithTheJournalsNoun) {
     Journal journal = Templates::blank();
-    journal.name = u"Склад"_s;
     journal.itemNoun = NounForms{u"товар"_s, u"товара"_s, u"товаров"_s};
-    const struct {
-        int count;
-        const char* title;
-    } cases[] = {
-        {0, "Удалить журнал «Склад» (0 товаров)?"},
-        {1, "Удалить журнал «Склад» (1 товар)?"},
-        {22, "Удалить журнал «Склад» (22 товара)?"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(deleteJournalTitle(named(journal, journal.name, c.count)), QString::fromUtf8(c.title))
-            << c.count;
+    EXPECT_EQ(deleteJournalTitle(named(journal, u"Склад"_s, 22)), u"Удалить журнал «Склад» (22 товара)?");
     EXPECT_EQ(deleteJournalTitle(std::nullopt), u"Удалить журнал?");
 }
 

@@ -50,49 +50,23 @@ TEST(CSVDecode, AsciiAndEveryHighByteReadAsWindows1251) {
     ASSERT_TRUE(text);
     EXPECT_EQ(text->size(), 255);
     EXPECT_EQ(text->left(0x7F), QString::fromLatin1(all.left(0x7F)));
+    EXPECT_EQ(text->mid(0x97, 1), u"\u0098"); // unassigned in Windows-1251, kept as its own code
     EXPECT_EQ(text->mid(0x9F, 2), u"\u00A0Ў");
     EXPECT_EQ(text->mid(0xDF), u"абвгдежзийклмнопрстуфхцчшщъыьэюя");
 }
 
-TEST(CSVDelimiter, FirstLineOutsideQuotes) {
-    const struct {
-        QString text;
-        QChar expected;
-    } cases[] = {
-        {u"a;b,c,d"_s, u','},
-        {u"a;b,c"_s, u';'},
-        {u""_s, u';'},
-        {u"a\tb\tc;d"_s, u'\t'},
-        {u"a\tb,c"_s, u','},                    // comma and TAB tie below ";": the comma
-        {u"\"x\ny,z,w\";a;b\nc,d,e,f"_s, u';'}, // a quoted line break does not end the first line
-        {u"a;b\rc,d,e,f"_s, u';'},
-        {u"a,\u0301b,\u0301c;d"_s, u';'}, // a comma joined by a combining mark is a letter, not a separator
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CSVService::detectDelimiter(c.text), c.expected) << c.text.toStdString();
-}
-
-TEST(CSVParse, CellsQuotesAndLineEnds) {
+// Delimiter and rows are read against a plain reading of the rules by the CSV fuzz target; here the choices
+// that reading makes.
+TEST(CSVParse, DelimiterAndCellsByWholeCharacters) {
+    EXPECT_EQ(CSVService::detectDelimiter(u"a\tb,c"_s), u','); // a tie below ";": the comma
+    EXPECT_EQ(CSVService::detectDelimiter(u"\"x\ny,z,w\";a;b\nc,d,e,f"_s), u';'); // a quoted line break
+    EXPECT_EQ(CSVService::detectDelimiter(u"a,\u0301b,\u0301c;d"_s), u';');       // a comma joined by a mark
     using Rows = QList<QStringList>;
-    const struct {
-        QString text;
-        QChar delimiter;
-        Rows expected;
-    } cases[] = {
-        {u""_s, u';', {}},
-        {u"\r\n\r\n"_s, u';', {{u""_s}, {u""_s}}},
-        {u"a;b\nc\rd;e;f\r\ng"_s, u';', {{u"a"_s, u"b"_s}, {u"c"_s}, {u"d"_s, u"e"_s, u"f"_s}, {u"g"_s}}},
-        {u" a ;"_s, u';', {{u" a "_s, u""_s}}},
-        {u"\"a\"\"b\";a\"b;\"ab\"c"_s, u';', {{u"a\"b"_s, u"a\"b"_s, u"abc"_s}}},
-        {u"\"a;b\nc\r\nd\";e"_s, u';', {{u"a;b\nc\r\nd"_s, u"e"_s}}},
-        {u"a;\"b\nc;d"_s, u';', {{u"a"_s, u"b\nc;d"_s}}}, // an unterminated quote runs to the end
-        {u"a;b\tc"_s, u'\t', {{u"a;b"_s, u"c"_s}}},
-        // Whole characters: marks that join a separator or a quote make it an ordinary character.
-        {u"a;\u0301b;c"_s, u';', {{u"a;\u0301b"_s, u"c"_s}}},
-        {u"\"\u0301x\";y"_s, u';', {{u"\"\u0301x\""_s, u"y"_s}}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CSVService::parseRows(c.text, c.delimiter), c.expected) << c.text.toStdString();
+    EXPECT_EQ(CSVService::parseRows(u"\"a\"\"b\";a\"b;\"ab\"c\r\n\"a;b\nc\";\"d"_s, u';'),
+              (Rows{{u"a\"b"_s, u"a\"b"_s, u"abc"_s}, {u"a;b\nc"_s, u"d"_s}}));
+    // Marks that join a separator or a quote make it an ordinary character.
+    EXPECT_EQ(CSVService::parseRows(u"a;\u0301b;\"\u0301x\""_s, u';'),
+              (Rows{{u"a;\u0301b"_s, u"\"\u0301x\""_s}}));
 }
 
 namespace {
@@ -197,20 +171,4 @@ TEST(CSVExport, RecordsHeaderAndStatus) {
     EXPECT_EQ(CSVService::exportJournal(f.journal, QList<Record>{second}),
               u"\"Товар, шт\";\"Сумма \"\"итого\"\"\";Дата;Оплачено;Статус;ID\r\n"
               u";;;;\"Оплачен; частично\";00000000-0000-0000-0000-000000000002\r\n");
-}
-
-TEST(CSVExport, ReadsBackAsTheSameCells) {
-    ExportFixture f;
-    f.journal.fields[0].name = u"Товар\t\t\t\t\t\tназвание"_s; // more TABs than ";" in the header
-    Record r = f.record(recordID, {{&f.product, FieldValue::ofText(u"a\"b;c\r\nd,\te"_s)},
-                                   {&f.sum, FieldValue::ofNumber(-0.5)}});
-    f.journal.records = {r};
-    const std::optional<QString> text = CSVService::decode(CSVService::exportData(f.journal));
-    ASSERT_TRUE(text);
-    ASSERT_EQ(CSVService::detectDelimiter(*text), u';');
-    const QList<QStringList> expected = {
-        {f.journal.fields[0].name, u"Сумма"_s, u"Дата"_s, u"Оплачено"_s, u"Статус"_s, u"ID"_s},
-        {u"a\"b;c\r\nd,\te"_s, u"-0,5"_s, u""_s, u""_s, u""_s, recordID},
-    };
-    EXPECT_EQ(CSVService::parseRows(*text, u';'), expected);
 }

@@ -31,22 +31,6 @@ TEST(Enums, StoredTextsAreTheCaseNamesExactly) {
                  appColorFromRaw(u"grey") || appColorFromRaw(u""));
 }
 
-TEST(RecordAccessors, ReadAndWrite) {
-    const QUuid field = QUuid::createUuid();
-    const QString key = idText(field);
-    Record r;
-    r.values.insert(key, FieldValue::ofNumber(3));
-    EXPECT_EQ(r.text(field), QString()); // a number entry has no text
-    EXPECT_EQ(r.number(field), 3.0);
-    r.setText(u" "_qs, field); // blanks are stored as given, replacing the number
-    EXPECT_EQ(r.values, (QMap<QString, FieldValue>{{key, FieldValue::ofText(u" "_qs)}}));
-    r.setText(QString(), field);
-    EXPECT_TRUE(r.values.isEmpty());
-    // A lower-case key (hand-edited file) is not found.
-    r.values.insert(key.toLower(), FieldValue::ofText(u"x"_qs));
-    EXPECT_EQ(r.text(field), QString());
-}
-
 TEST(Ids, CanonicalTextAndStrictParsing) {
     const QUuid id("{0f8fad5b-d9cb-469f-a165-70867728950e}");
     EXPECT_EQ(idText(id), u"0F8FAD5B-D9CB-469F-A165-70867728950E");

@@ -13,44 +13,33 @@ QStringList sortedLabels(const QList<Record>& records, RecordSort sort, SortOrde
 
 } // namespace
 
+// Texts sort in the natural order, tested with it; a value of another kind sorts with the missing ones.
 TEST(RecordSort, FieldColumnsPutMissingValuesFirstForwardAndLastInReverse) {
-    // Texts sort in the natural order, tested with it.
     const FieldDef number = fieldOf(FieldType::number), date = fieldOf(FieldType::date),
                    box = fieldOf(FieldType::checkbox);
-    auto with = [](const QString& label, const FieldDef& f, FieldValue v) {
+    const auto with = [](const char* label, const FieldDef& f, FieldValue v) {
         return labelled(label, {{f, v}});
     };
     const struct {
-        const char* what;
         const FieldDef& field;
         QList<Record> records;
-        QStringList forward;
-        QStringList reverse;
+        QStringList forward, reverse;
     } cases[] = {
-        {"number",
-         number,
-         {with("5", number, FieldValue::ofNumber(5)), labelled("none"),
-          with("-3", number, FieldValue::ofNumber(-3)), with("text", number, FieldValue::ofText("12")),
-          with("0", number, FieldValue::ofNumber(0))},
-         {"none", "text", "-3", "0", "5"},
-         {"5", "0", "-3", "none", "text"}},
-        {"date",
-         date,
-         {with("march", date, FieldValue::ofDate(utc(2024, 3, 1))), labelled("none"),
-          with("jan", date, FieldValue::ofDate(utc(2024, 1, 1)))},
-         {"none", "jan", "march"},
-         {"march", "jan", "none"}},
-        {"checkbox",
-         box,
-         {with("on", box, FieldValue::ofFlag(true)), labelled("unset"),
-          with("off", box, FieldValue::ofFlag(false))},
-         {"unset", "off", "on"},
-         {"on", "unset", "off"}},
+        // clang-format off
+        {number, {with("5", number, FieldValue::ofNumber(5)), labelled("none"), with("-3", number, FieldValue::ofNumber(-3)),
+                  with("text", number, FieldValue::ofText("12")), with("0", number, FieldValue::ofNumber(0))},
+         {"none", "text", "-3", "0", "5"}, {"5", "0", "-3", "none", "text"}},
+        {date, {with("march", date, FieldValue::ofDate(utc(2024, 3, 1))), labelled("none"),
+                with("jan", date, FieldValue::ofDate(utc(2024, 1, 1)))},
+         {"none", "jan", "march"}, {"march", "jan", "none"}},
+        {box, {with("on", box, FieldValue::ofFlag(true)), labelled("unset"), with("off", box, FieldValue::ofFlag(false))},
+         {"unset", "off", "on"}, {"on", "unset", "off"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const RecordSort sort = RecordSort::byField(c.field);
-        EXPECT_EQ(sortedLabels(c.records, sort, SortOrder::forward), c.forward) << c.what;
-        EXPECT_EQ(sortedLabels(c.records, sort, SortOrder::reverse), c.reverse) << c.what;
+        EXPECT_EQ(sortedLabels(c.records, sort, SortOrder::forward), c.forward);
+        EXPECT_EQ(sortedLabels(c.records, sort, SortOrder::reverse), c.reverse);
     }
 }
 
@@ -104,9 +93,6 @@ TEST(RecordSort, LaterComparatorsDecideOnlyTiesAndTheKeyTypeWins) {
     // The key reads values by the type it carries: a number key finds no number in a text field.
     const RecordSort numberKey{RecordSort::Key::field(group.id, FieldType::number), SortOrder::forward, {}};
     EXPECT_EQ(labels(RecordSort::sorted(records, {numberKey})), labels(records));
-    EXPECT_EQ(numberKey.compare(records[0], records[1]), std::weak_ordering::equivalent);
-    EXPECT_EQ(RecordSort::byField(amount).compare(records[1], records[0]), std::weak_ordering::greater);
-    EXPECT_EQ(byAmount.compare(records[1], records[0]), std::weak_ordering::less);
 }
 
 TEST(DistinctValues, FirstFormPerKeyInNaturalOrder) {
@@ -130,9 +116,7 @@ TEST(DistinctValues, FirstFormPerKeyInNaturalOrder) {
          {"Арбуз", "Ёлка", "заказ 2", "Заказ 10"}},
         // Equal in the natural order but different as keys: the first met stays first.
         {"stable ties", {"Заказ 2", "Заказ 02"}, {"Заказ 2", "Заказ 02"}},
-        {"stable ties reversed", {"Заказ 02", "Заказ 2"}, {"Заказ 02", "Заказ 2"}},
         {"blank is kept", {" ", "Тула"}, {" ", "Тула"}},
-        {"no values", {}, {}},
     };
     for (const auto& c : cases) {
         QList<FieldValue> values;

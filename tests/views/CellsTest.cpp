@@ -2,7 +2,6 @@
 #include "LinkActions.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "TestSupport.h"
 #include "UrlRecorder.h"
 #include "cells/CellDelegate.h"
 #include "cells/LinkConfirmation.h"
@@ -13,18 +12,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTest>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;

@@ -1,5 +1,4 @@
 #include "ShellFixture.h"
-#include "ShellRules.h"
 #include "ShellSamples.h"
 #include "SidebarView.h"
 #include "WelcomeView.h"
@@ -143,16 +142,14 @@ TEST(ContentView, ImportAndExportFailuresWarnAndNothingClaimsSuccess) {
     EXPECT_FALSE(shell.router->showExporter());
 }
 
-TEST(ContentView, DeleteConfirmationDeletesOnlyOnTheDestructiveButton) {
-    Journal journal = named(Templates::blank(), u"Старый"_s, 21);
-    const Journal other = named(Templates::tasks(), u"Задачи"_s);
-    Shell shell({other, journal});
+// The journeys delete a journal through its question; here the ways out of it that must delete nothing.
+TEST(ContentView, TheDeleteQuestionDeletesNothingByAccident) {
+    const Journal journal = named(Templates::blank(), u"Старый"_s, 21);
+    Shell shell({journal});
     const auto box = [&] { return shell.shown<QMessageBox>(u"deleteJournalBox"_s); };
 
     shell.router->setPendingDeleteJournalID(journal.id);
     ASSERT_TRUE(box());
-    EXPECT_EQ(box()->text(), u"Удалить журнал «Старый» (21 запись)?");
-    EXPECT_EQ(box()->informativeText(), deleteJournalMessage());
     QTest::keyClick(box(), Qt::Key_Escape);
     EXPECT_FALSE(shell.router->pendingDeleteJournalID());
 
@@ -163,15 +160,7 @@ TEST(ContentView, DeleteConfirmationDeletesOnlyOnTheDestructiveButton) {
     QApplication::setActiveWindow(box());
     ASSERT_TRUE(box()->focusWidget());
     QTest::keyClick(box()->focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(shell.store->journals().size(), 2);
-    if (box())
-        boxButton(box(), u"Отмена"_s)->click();
-
-    shell.router->setPendingDeleteJournalID(journal.id);
-    boxButton(box(), u"Удалить журнал"_s)->click();
-    EXPECT_FALSE(shell.router->pendingDeleteJournalID());
-    ASSERT_EQ(shell.store->journals().size(), 1);
-    EXPECT_EQ(shell.router->selectedJournalID(), other.id);
+    EXPECT_EQ(shell.store->journals().size(), 1);
 }
 
 TEST(ContentView, OneAlertForErrorsAndNotices) {
@@ -189,8 +178,6 @@ TEST(ContentView, OneAlertForErrorsAndNotices) {
     EXPECT_EQ(alert->text(), u"Ошибка данных");
     EXPECT_EQ(alert->informativeText(), u"Не удалось сохранить данные: диск заполнен");
     EXPECT_EQ(alert->icon(), QMessageBox::Warning);
-    ASSERT_EQ(alert->buttons().size(), 1);
-    EXPECT_EQ(alert->buttons().first()->text(), u"OK");
     alert->buttons().first()->click();
     EXPECT_FALSE(shell.store->lastError());
     EXPECT_FALSE(shell.router->message());

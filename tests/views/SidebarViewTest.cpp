@@ -29,26 +29,14 @@ JournalListModel* listModel(const Shell& shell) {
 
 } // namespace
 
-TEST(SidebarView, RowsShowNamesIconsAndCounts) {
-    Shell shell({named(Templates::sales(), u"Продажи"_s), named(Templates::crm(), u"Клиенты"_s, 12)});
-    JournalListModel* model = listModel(shell);
-    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    ASSERT_EQ(model->rowCount(), 2);
-    EXPECT_EQ(model->index(1).data().toString(), u"Клиенты");
-    EXPECT_EQ(model->index(1).data(JournalListModel::BadgeRole).toString(), u"12");
-    EXPECT_EQ(model->index(0).data(JournalListModel::BadgeRole).toString(), QString());
-    EXPECT_FALSE(model->index(0).data(Qt::DecorationRole).value<QIcon>().isNull());
-    shell.store->addRecords({Record{QUuid::createUuid(), {}, {}, utc(2025, 1, 1), utc(2025, 1, 1)}},
-                            shell.store->journals().first().id);
-    EXPECT_EQ(model->index(0).data(JournalListModel::BadgeRole).toString(), u"1");
-}
-
+// Names and counts on the rows are what the journeys read back after a restart.
 TEST(SidebarView, DroppingRowsReordersTheStore) {
     Shell shell({named(Templates::blank(), u"А"_s), named(Templates::blank(), u"Б"_s),
                  named(Templates::blank(), u"В"_s)});
     const QUuid first = shell.store->journals().first().id;
     JournalListModel* model = listModel(shell);
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_FALSE(model->index(0).data(Qt::DecorationRole).value<QIcon>().isNull());
 
     std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(0)}));
     EXPECT_FALSE(model->dropMimeData(dragged.get(), Qt::MoveAction, 3, 0, {}));
