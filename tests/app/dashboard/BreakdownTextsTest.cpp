@@ -5,24 +5,12 @@
 using namespace Qt::StringLiterals;
 using namespace testsupport;
 
-namespace {
-
-MetricDef metricTitled(const QString& title, MetricKind kind = MetricKind::count) {
-    MetricDef m;
-    m.id = QUuid::createUuid();
-    m.title = title;
-    m.kind = kind;
-    return m;
-}
-
-} // namespace
-
 TEST(BreakdownTexts, FieldChoice) {
     const FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s);
     const FieldDef client = fieldOf(FieldType::text, u"Клиент"_s);
     const FieldDef channel = fieldOf(FieldType::choice, u"Канал"_s);
     Journal j = journalOf({amount, fieldOf(FieldType::link), client, channel});
-    j.metrics = {metricTitled(u"Заказы"_s)};
+    j.metrics = {MetricDef{}};
     EXPECT_EQ(breakdownCandidates(j), (QList<FieldDef>{client, channel}));
 
     const QUuid gone = QUuid::createUuid();
@@ -51,9 +39,9 @@ TEST(BreakdownTexts, FieldChoice) {
 
 TEST(BreakdownTexts, CellsAndSpreadsheetCopy) {
     const FieldDef channel = fieldOf(FieldType::choice, u"Канал"_s);
-    MetricDef revenue = metricTitled(u"Выручка"_s, MetricKind::sum);
-    revenue.unit = u"₽"_s;
-    const QList<MetricDef> metrics{metricTitled(u"Заказы"_s), revenue};
+    const QList<MetricDef> metrics{
+        MetricDef{.title = u"Заказы"_s},
+        MetricDef{.title = u"Выручка"_s, .kind = MetricKind::sum, .unit = u"₽"_s}};
     const QList<BreakdownRow> rows{
         {u"сайт"_s, u"Сайт"_s, {3, 1500.5}},
         {u"a"_s, u"Опт\tи\nрозница"_s, {-3, 1e15}},

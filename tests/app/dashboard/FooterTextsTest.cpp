@@ -29,22 +29,16 @@ TEST(FooterTexts, KeysReadFromTheKeyTable) {
 
 TEST(FooterTexts, NotesParagraph) {
     const FieldDef paid = fieldOf(FieldType::date, u"Дата оплаты"_s);
-    auto metric = [](const char* title, MetricKind kind) {
-        MetricDef m;
-        m.id = QUuid::createUuid();
-        m.title = QString::fromUtf8(title);
-        m.kind = kind;
-        return m;
-    };
-    const MetricDef orders = metric("Заказы", MetricKind::count);
-    MetricDef revenue = metric("Выручка", MetricKind::sum);
-    revenue.dateFieldID = paid.id;
-    MetricDef lostField = metric("Старое", MetricKind::sum);
-    lostField.dateFieldID = QUuid::createUuid();
-    MetricDef profit = metric("Прибыль", MetricKind::difference);
-    profit.operandA = revenue.id;
-    profit.operandB = QUuid::createUuid();
-    MetricDef share = metric("Доля", MetricKind::ratio);
+    const MetricDef orders{.title = u"Заказы"_s};
+    const MetricDef revenue{
+        .id = QUuid::createUuid(), .title = u"Выручка"_s, .kind = MetricKind::sum, .dateFieldID = paid.id};
+    const MetricDef lostField{
+        .title = u"Старое"_s, .kind = MetricKind::sum, .dateFieldID = QUuid::createUuid()};
+    const MetricDef profit{.title = u"Прибыль"_s,
+                           .kind = MetricKind::difference,
+                           .operandA = revenue.id,
+                           .operandB = QUuid::createUuid()};
+    MetricDef share{.id = QUuid::createUuid(), .title = u"Доля"_s, .kind = MetricKind::ratio};
     share.operandA = share.id;
 
     const struct {

@@ -43,7 +43,6 @@ TEST(TileTexts, ComparisonSignsUnitsAndChangesTooSmallToShow) {
         Trend trend;
         const char* text;
     } cases[] = {
-        {"equal", MetricKind::count, "", 4, 4, Trend::same, "как в прошлом периоде"},
         {"rise with unit and grouping", MetricKind::sum, "₽", 2500, 1000, Trend::up,
          "+1\u00A0500 ₽ к прошлому периоду"},
         {"fall uses the minus sign", MetricKind::count, "", 3, 5, Trend::down, "\u22122 к прошлому периоду"},

@@ -3,24 +3,7 @@
 using namespace Qt::StringLiterals;
 using namespace ImportPreview;
 
-TEST(ImportPreviewRules, ButtonAndNoticeFollowTheCount) {
-    const NounForms records{u"запись"_s, u"записи"_s, u"записей"_s};
-    const struct {
-        qsizetype n;
-        const char* button;
-        const char* notice;
-    } cases[] = {
-        {1, "Импортировать 1 запись", "Импортировано: 1 запись."},
-        {5, "Импортировать 5 записей", "Импортировано: 5 записей."},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(importButtonTitle(c.n, records), QString::fromUtf8(c.button));
-        EXPECT_EQ(importedMessage(c.n, records), QString::fromUtf8(c.notice));
-    }
-    EXPECT_EQ(columnsLine({u"Название"_s, u"Сумма"_s}, {}), u"Распознаны столбцы: Название, Сумма");
-}
-
-TEST(ImportPreviewRules, CheckCellColoursTheFindingAndListsTheWarnings) {
+TEST(ImportPreviewRules, CheckCellAndColumnsLine) {
     const QStringList warnings{u"«абв» в поле «Сумма» не число"_s, u"неизвестный статус «Новы»"_s};
     const auto row = [&](std::optional<QString> error, std::optional<DuplicateKind> duplicate) {
         return ImportRow{QUuid::createUuid(), 2, Record{}, warnings, error, duplicate, false};
@@ -39,4 +22,5 @@ TEST(ImportPreviewRules, CheckCellColoursTheFindingAndListsTheWarnings) {
         EXPECT_EQ(check.tone, c.tone) << check.text.toStdString();
         EXPECT_EQ(check.help, c.row.checkText() + u'\n' + warnings.join(u'\n'));
     }
+    EXPECT_EQ(columnsLine({u"Название"_s, u"Сумма"_s}, {}), u"Распознаны столбцы: Название, Сумма");
 }

@@ -26,14 +26,6 @@ QStringList titles(const QList<Choice>& choices) {
     return t;
 }
 
-MetricDef metricNamed(const QString& title, MetricKind kind = MetricKind::count) {
-    MetricDef m;
-    m.id = QUuid::createUuid();
-    m.title = title;
-    m.kind = kind;
-    return m;
-}
-
 } // namespace
 
 TEST(SettingsChoices, PickersOfferFieldsByType) {
@@ -115,8 +107,8 @@ TEST(ReportPreview, FollowsTheDraftAndTheMonth) {
     const QDateTime now = utc(2024, 3, 15, 12);
     const FieldDef paid = fieldOf(FieldType::date, u"Оплачен"_s);
     Journal draft = journalOf({paid});
-    draft.metrics = {metricNamed(u"Заказы"_s), metricNamed(u"Оплачено"_s)};
-    draft.metrics[1].dateFieldID = paid.id;
+    draft.metrics = {MetricDef{.id = QUuid::createUuid(), .title = u"Заказы"_s},
+                     MetricDef{.id = QUuid::createUuid(), .title = u"Оплачено"_s, .dateFieldID = paid.id}};
     for (const QDateTime& created : {utc(2024, 3, 1), utc(2024, 3, 10), utc(2024, 2, 29)})
         draft.records.append(labelled(u"r"_s, created));
     // Created in February, paid in March: counted by the payment date only.

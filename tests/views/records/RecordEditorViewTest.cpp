@@ -152,8 +152,6 @@ TEST(RecordEditorView, SaveRoadAddsUpdatesAndAsksAboutDuplicates) {
     EXPECT_TRUE(e.in<QWidget>(u"duplicates"_s));
     QTest::keyClick(e.in(u"Номер"_s), Qt::Key_Return);
     ASSERT_TRUE(e.box() && e.box()->focusWidget());
-    EXPECT_EQ(e.box()->informativeText(),
-              u"• Номер «7» уже есть: Чай, Номер 7\n\nЕсли дубль намеренный, запись можно сохранить."_s);
     QTest::keyClick(e.box()->focusWidget(), Qt::Key_Return);
     ASSERT_TRUE(e.box()) << "Return must not save";
     e.box()->findChild<QPushButton*>(u"back"_s)->click();

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "../ShellFixture.h"
+#include "records/SheetTyping.h"
 #include "settings/DraftListModel.h"
 #include "settings/ItemListColumn.h"
 #include "settings/JournalSettingsView.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -32,19 +32,9 @@ struct SettingsSheet : Shell {
     template <typename T> T* find(const QString& name) const { return view->findChild<T*>(name); }
     void showTab(SettingsTab tab) const { view->tabButton(tab)->click(); }
 
-    // Replaces the box's text as typing does: everything selected, then one key press per character.
     static void type(QWidget* box, const QString& text) {
         box->setFocus();
-        if (auto* line = qobject_cast<QLineEdit*>(box))
-            line->selectAll();
-        else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
-            plain->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        for (const QChar c : text) {
-            const int key = c == u'\n' ? Qt::Key_Return : Qt::Key_unknown;
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(box, &press);
-        }
+        typeText(box, text);
     }
     // The user's choice of an entry of a picker.
     static void choose(QComboBox* box, const QString& entry) {
