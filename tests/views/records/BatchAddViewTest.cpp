@@ -100,7 +100,9 @@ TEST(BatchAddView, SetupRunsOncePerPresentation) {
     like.setText(u"Ярмарка"_s, b.field(u"channel"_s).id);
     ASSERT_TRUE(b.open(like));
     EXPECT_EQ(b.view->title(), u"Ещё записи с такими же общими полями"_s);
-    EXPECT_EQ(b.in<QComboBox>(u"Общие поля"_s, u"channel"_s)->currentText(), u"Ярмарка"_s);
+    auto* channel = b.in<QComboBox>(u"Общие поля"_s, u"channel"_s);
+    EXPECT_EQ(std::pair(channel->currentText(), channel->currentIndex()),
+              std::pair(u"Ярмарка"_s, channel->count() - 1));
     EXPECT_EQ(visibleIn<StatusPicker>(b.view)->combo()->currentText(), b.journal.statuses[2].name);
     EXPECT_EQ(b.view->focusWidget(), b.quick(u"number"_s));
 }
