@@ -50,7 +50,6 @@ TEST(BatchRows, ListsSplitByTypeAndRowsAsLongAsTheLongestList) {
           {{name.id, "b"}, {size.id, "44"}, {link.id, "y.ru"}},
           {{size.id, "46"}}}},
         {"blank lists", {{name.id, "  "}, {size.id, ",;"}}, {}},
-        {"no lists", {}, {}},
     };
     for (const auto& c : cases) {
         const QList<BatchRow> rows = BatchBuilder::makeRows(c.lists, fields);
@@ -110,8 +109,4 @@ TEST(BatchRecords, CopiesTheTemplateAndAssignsEachRow) {
     EXPECT_EQ(out.records[1].number(price.id), 12.5);
     EXPECT_EQ(out.records[1].text(link.id), "https://example.com/own");
     EXPECT_EQ(out.records[2].text(name.id), "Третий");
-
-    const BatchBuilder::Records none = BatchBuilder::makeRecords(j, tmpl, {rows[1], BatchRow{}}, now);
-    EXPECT_TRUE(none.records.isEmpty());
-    EXPECT_TRUE(none.warnings.isEmpty());
 }

@@ -116,8 +116,6 @@ TEST(ModelJsonRead, EmptyObjectsTakeDefaults) {
     EXPECT_EQ(s, (StatusDef{s.id, u"Статус"_s, AppColor::gray, std::nullopt, true}));
     const MetricDef m = decode<MetricDef>("{}").value.value();
     EXPECT_EQ(m, (MetricDef{.id = m.id, .title = u"Показатель"_s}));
-    EXPECT_EQ(m.color, AppColor::blue);
-    EXPECT_EQ(m.symbol, u"number");
     const Record r = decode<Record>("{}").value.value();
     EXPECT_EQ(r, (Record{r.id, std::nullopt, {}, readingTime, readingTime}));
 

@@ -17,11 +17,6 @@ QByteArray cardFile(int cards) {
     return "{\"records\": [" + records + "]}";
 }
 
-QString noteFor(int count, const QString& noun, const QString& path) {
-    return u"Данные прежней версии перенесены в журнал «Карточки товаров»: "_s + QString::number(count) +
-           u' ' + noun + u". Исходный файл сохранён: "_s + QDir::toNativeSeparators(path);
-}
-
 class StoreMigration : public ::testing::Test {
 protected:
     TempDataFolder data;
@@ -32,6 +27,8 @@ protected:
 
 } // namespace
 
+// The note's words, the data file written, the card file left alone and the next start that converts
+// nothing again are the journeys'; here where the card file is looked for.
 TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
     // The data file named by the environment lives far from the system's data folder: both places follow it.
     ScopedEnv env("VOSTREL_DATA_FILE", data.dataPath().toUtf8());
@@ -40,13 +37,12 @@ TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
         int besideCards, zorvikalCards; // no file for 0
         bool wrongCase;
         int expected; // cards converted; -1 for no conversion at all
-        QString noun; // the note counts with the journal's noun
     } cases[] = {
-        {"beside only", 21, 0, false, 21, u"карточка"_s},
-        {"Zorvikal only", 0, 11, false, 11, u"карточек"_s},
-        {"both, beside first", 2, 3, false, 2, u"карточки"_s},
-        {"neither", 0, 0, false, -1, {}},
-        {"names differ in letter case", 0, 0, true, -1, {}},
+        {"beside only", 21, 0, false, 21},
+        {"Zorvikal only", 0, 11, false, 11},
+        {"both, beside first", 2, 3, false, 2},
+        {"neither", 0, 0, false, -1},
+        {"names differ in letter case", 0, 0, true, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,28 +57,18 @@ TEST_F(StoreMigration, LooksBesideTheDataFileThenInZorvikal) {
             writeFile(data.dir.filePath(u"zorvikal/cards.json"_s), cardFile(1));
             writeFile(data.dir.filePath(u"Zorvikal/cards.JSON"_s), cardFile(1));
         }
-        const QByteArray besideBefore = readFile(beside()), zorvikalBefore = readFile(zorvikal());
-
         AppStore store(*DataFile::defaultFileURL(), data.clock());
         EXPECT_FALSE(store.lastError());
-        EXPECT_EQ(readFile(beside()), besideBefore); // never changed
-        EXPECT_EQ(readFile(zorvikal()), zorvikalBefore);
-        if (c.expected < 0) {
+        EXPECT_EQ(store.migrationNote().has_value(), c.expected >= 0);
+        EXPECT_EQ(data.exists(u"data.json"_s), c.expected >= 0);
+        if (c.expected >= 0) {
+            ASSERT_EQ(store.journals().size(), 1);
+            EXPECT_EQ(store.journals()[0].records.size(), c.expected);
+            EXPECT_TRUE(store.migrationNote().value_or(QString()).endsWith(
+                QDir::toNativeSeparators(c.besideCards ? beside() : zorvikal())));
+        } else {
             EXPECT_TRUE(store.journals().isEmpty());
-            EXPECT_FALSE(store.migrationNote());
-            EXPECT_FALSE(data.exists(u"data.json"_s));
-            continue;
         }
-        ASSERT_EQ(store.journals().size(), 1);
-        EXPECT_EQ(store.journals()[0].templateKey, u"cards"_s);
-        EXPECT_EQ(store.journals()[0].records.size(), c.expected);
-        EXPECT_EQ(store.migrationNote(), noteFor(c.expected, c.noun, c.besideCards ? beside() : zorvikal()));
-        EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals());
-
-        // Once written, the data file is what later starts read; the card file is not looked at again.
-        AppStore again(*DataFile::defaultFileURL(), data.clock());
-        EXPECT_EQ(again.journals(), store.journals());
-        EXPECT_FALSE(again.migrationNote());
     }
 }
 
@@ -123,7 +109,7 @@ TEST_F(StoreMigration, AFailedConversionWritesNothingAndTriesNoFurther) {
     writeFile(beside(), cardFile(1));
     AppStore store(data.dataPath(), data.clock());
     EXPECT_FALSE(store.lastError());
-    EXPECT_EQ(store.migrationNote(), noteFor(1, u"карточка"_s, beside()));
+    EXPECT_EQ(store.journals().value(0).records.size(), 1);
 }
 
 TEST_F(StoreMigration, AFailedSaveKeepsTheJournalAndStillAnnouncesIt) {
@@ -136,5 +122,5 @@ TEST_F(StoreMigration, AFailedSaveKeepsTheJournalAndStillAnnouncesIt) {
     EXPECT_EQ(store.journals()[0].records.size(), 3);
     ASSERT_TRUE(store.lastError());
     EXPECT_TRUE(store.lastError()->startsWith(u"Не удалось сохранить данные: "_s));
-    EXPECT_EQ(store.migrationNote(), noteFor(3, u"карточки"_s, cards));
+    EXPECT_TRUE(store.migrationNote().value_or(QString()).endsWith(QDir::toNativeSeparators(cards)));
 }

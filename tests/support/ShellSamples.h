@@ -4,6 +4,7 @@
 #include "model/Model.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QUuid>
 
@@ -27,14 +28,9 @@ inline Journal singleEntry(Journal journal) {
 
 // The text Qt draws for a button, a menu item or a label with a buddy: "&&" is one "&"; a lone "&" marks
 // the Alt key of the control and is not drawn.
-inline QString drawnText(const QString& text) {
-    QString drawn;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && ++i == text.size())
-            break;
-        drawn += text[i];
-    }
-    return drawn;
+inline QString drawnText(QString text) {
+    static const QRegularExpression mark(QStringLiteral("&(.?)"));
+    return text.replace(mark, QStringLiteral("\\1"));
 }
 
 } // namespace testsupport

@@ -1,11 +1,14 @@
 #include "StoreSupport.h"
 
+#include "RecordFixtures.h"
 #include "TestSupport.h"
 #include "store/DataFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+using namespace Qt::StringLiterals;
 
 namespace testsupport {
 
@@ -28,34 +31,22 @@ bool TempDataFolder::exists(const QString& name) const {
 }
 
 Journal sampleJournal(const QString& name, int records) {
-    Journal j;
+    Journal j = journalOf({fieldOf(FieldType::text, u"Название"_s), fieldOf(FieldType::number, u"Сумма"_s)},
+                          {statusNamed(u"Новый"_s)});
     j.id = QUuid::createUuid();
     j.name = name;
-    j.icon = QStringLiteral("tray.full");
-    for (const auto& [fieldName, type] :
-         {std::pair{"Название", FieldType::text}, std::pair{"Сумма", FieldType::number}}) {
-        FieldDef field;
-        field.id = QUuid::createUuid();
-        field.name = QString::fromUtf8(fieldName);
-        field.type = type;
-        j.fields.append(field);
-    }
-    StatusDef status;
-    status.id = QUuid::createUuid();
-    status.name = QStringLiteral("Новый");
-    j.statuses = {status};
+    j.icon = u"tray.full"_s;
     j.itemNoun = defaultItemNoun();
     j.groupNoun = defaultGroupNoun();
-    j.batchTitle = QStringLiteral("Несколько записей");
-    j.counterTitle = QStringLiteral("+1");
+    j.batchTitle = u"Несколько записей"_s;
+    j.counterTitle = u"+1"_s;
     j.createdAt = utc(2023, 1, 1);
     for (int i = 0; i < records; ++i) {
-        Record r;
-        r.id = QUuid::createUuid();
-        r.setText(QStringLiteral("Запись %1").arg(i), j.fields[0].id);
+        Record& r =
+            j.records.emplace_back(Record{QUuid::createUuid(), {}, {}, utc(2023, 2, 1).addSecs(i), {}});
+        r.updatedAt = r.createdAt;
+        r.setText(u"Запись %1"_s.arg(i), j.fields[0].id);
         r.values.insert(idText(j.fields[1].id), FieldValue::ofNumber(i * 1.5));
-        r.createdAt = r.updatedAt = utc(2023, 2, 1).addSecs(i);
-        j.records.append(r);
     }
     return j;
 }

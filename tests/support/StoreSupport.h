@@ -18,24 +18,18 @@ namespace testsupport {
 // Sets (or, given nothing, removes) an environment variable for the scope's lifetime.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::optional<QByteArray>& value) : m_name(name), m_old(qgetenv(name)) {
-        m_had = qEnvironmentVariableIsSet(name);
-        if (value)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
+    ScopedEnv(const char* name, const std::optional<QByteArray>& value)
+        : m_name(name), m_old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
+        set(value);
     }
-    ~ScopedEnv() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
+    ~ScopedEnv() { set(m_old); }
 
 private:
+    void set(const std::optional<QByteArray>& value) const {
+        value ? qputenv(m_name, *value) : qunsetenv(m_name);
+    }
     const char* m_name;
-    QByteArray m_old;
-    bool m_had = false;
+    std::optional<QByteArray> m_old;
 };
 
 // A data folder of its own for one test, with a clock that stands still until the test moves it.

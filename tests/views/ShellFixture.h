@@ -92,11 +92,9 @@ struct Shell {
 };
 
 inline QAbstractButton* boxButton(QMessageBox* box, const QString& text) {
-    for (QAbstractButton* b : box->buttons()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
+    const QList<QAbstractButton*> buttons = box->buttons();
+    const auto it = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text() == text; });
+    return it == buttons.end() ? nullptr : *it;
 }
 
 // A menu's item titles, a separator as "—".
