@@ -1,10 +1,8 @@
 #include "NewJournalRules.h"
-#include "StoreSupport.h"
 #include "TestSupport.h"
 #include "templates/Templates.h"
 
 using namespace Qt::StringLiterals;
-using testsupport::TempDataFolder;
 
 TEST(NewJournalRules, NameFollowsTheTemplateUntilTheUserTypesOne) {
     const NewJournal::Choice start = NewJournal::initialChoice();
@@ -35,19 +33,4 @@ TEST(NewJournalRules, BlankNamesCannotCreate) {
     for (const QString& name : {u""_s, u"\n\t "_s, u"\u00A0"_s})
         EXPECT_FALSE(NewJournal::canCreate(name)) << name.toStdString();
     EXPECT_TRUE(NewJournal::canCreate(u" a "_s));
-}
-
-TEST(NewJournalRules, JournalIsTheTemplatesWithTheTrimmedName) {
-    TempDataFolder folder;
-    const std::optional<Journal> made =
-        NewJournal::journalFor({u"warehouse"_s, u" \n Склад  Опт \t"_s}, folder.clock());
-    ASSERT_TRUE(made);
-    EXPECT_EQ(made->name, u"Склад  Опт"_s);
-    EXPECT_EQ(made->templateKey, u"warehouse"_s);
-    EXPECT_EQ(made->createdAt, folder.now);
-    // Each journal is built anew, ids and all.
-    EXPECT_NE(made->id, NewJournal::journalFor({u"warehouse"_s, u"Склад"_s}, folder.clock())->id);
-
-    EXPECT_FALSE(NewJournal::journalFor({u"nope"_s, u"Имя"_s}, folder.clock()));
-    EXPECT_FALSE(NewJournal::journalFor({u"sales"_s, u"  "_s}, folder.clock()));
 }

@@ -98,20 +98,15 @@ Journal fullJournal() {
 
 TEST(ModelJsonRead, EmptyObjectsTakeDefaults) {
     const Journal j = decode<Journal>("{}").value.value();
-    EXPECT_EQ(QStringList({j.name, j.icon, j.batchTitle, j.counterTitle}).join(u'|'),
-              u"Журнал|tray.full|Несколько записей|+1");
-    Journal expected{j.id, j.name, j.icon};
+    Journal expected{j.id, u"Журнал"_s, u"tray.full"_s};
     expected.itemNoun = defaultItemNoun();
     expected.groupNoun = defaultGroupNoun();
-    expected.batchTitle = j.batchTitle;
-    expected.counterTitle = j.counterTitle;
+    expected.batchTitle = u"Несколько записей"_s;
+    expected.counterTitle = u"+1"_s;
     expected.createdAt = readingTime;
     EXPECT_EQ(j, expected);
-
     const FieldDef f = decode<FieldDef>("{}").value.value();
-    EXPECT_EQ(
-        f,
-        (FieldDef{f.id, {}, u"Поле"_s, FieldType::text, {}, {}, {}, false, false, false, false, true, {}}));
+    EXPECT_EQ(f, (FieldDef{.id = f.id, .name = u"Поле"_s}));
     const StatusDef s = decode<StatusDef>("{}").value.value();
     EXPECT_EQ(s, (StatusDef{s.id, u"Статус"_s, AppColor::gray, std::nullopt, true}));
     const MetricDef m = decode<MetricDef>("{}").value.value();
