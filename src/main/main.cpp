@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(u"Vostrel"_s);
     QApplication::setApplicationName(u"VostrelUchet"_s);
-    QApplication::setApplicationDisplayName(productName);
+    // No display name: X11 window managers append it to every title, and the window's title is the shown
+    // journal's name alone. Every window and box sets its own title.
     // The interface is Russian whatever the system's language: numbers, dates and Qt's own texts too.
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     QLocale::setDefault(russian);

@@ -72,7 +72,11 @@ QItemSelectionModel::SelectionFlags JournalListView::selectionCommand(const QMod
         // The press may begin a drag: wait for the release.
         return QItemSelectionModel::NoUpdate;
     case QEvent::MouseButtonRelease:
-        return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+        if (index.isValid())
+            return QItemSelectionModel::ClearAndSelect;
+        // A click on the empty part of the list, below the rows, leaves no journal selected; a press that
+        // began on a row and slipped off it does not.
+        return m_pressed.isValid() ? QItemSelectionModel::NoUpdate : QItemSelectionModel::Clear;
     default:
         return QListView::selectionCommand(index, event);
     }

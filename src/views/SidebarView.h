@@ -13,7 +13,7 @@ class QMenu;
 
 // The list view of the sidebar. A right click opens the row's context menu without moving the selection.
 // A row is selected when the mouse button is released on it, and a drag carries the row it began on, so
-// dragging a row to another place leaves the selection as it was.
+// dragging a row to another place leaves the selection as it was. A click below the rows selects nothing.
 class JournalListView : public QListView {
     Q_OBJECT
 public:

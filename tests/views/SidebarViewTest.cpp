@@ -71,6 +71,45 @@ TEST(SidebarView, SelectionIsTheRouters) {
     EXPECT_EQ(shell.router->selectedJournalID(), a.id);
 }
 
+// The window is titled with the shown journal's name alone, and with the product's name while none is shown:
+// a click on the empty part of the list, below the rows, shows none.
+TEST(SidebarView, AClickBelowTheRowsSelectsNothingAndTheTitleFollows) {
+    const Journal a = named(Templates::blank(), u"А"_s);
+    const Journal b = named(Templates::blank(), u"Б"_s);
+    Shell shell({a, b});
+    JournalListView* list = shell.content().sidebar()->list();
+    const auto rowCentre = [list](int row) {
+        return list->visualRect(list->model()->index(row, 0)).center();
+    };
+    const QPoint below(list->viewport()->width() / 2,
+                       list->visualRect(list->model()->index(1, 0)).bottom() + 40);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        std::optional<QUuid> selected;
+        QString title;
+    } steps[] = {
+        {"first shown", [] {}, a.id, u"А"_s},
+        {"renamed", [&] { shell.store->renameJournal(a.id, u"Продажи"_s, a.icon); }, a.id, u"Продажи"_s},
+        {"empty part", [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below); }, std::nullopt,
+         u"Vostrel Учёт"_s},
+        {"a row again", [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(1)); }, b.id,
+         u"Б"_s},
+        {"pressed on a row, released below",
+         [&] {
+             QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rowCentre(0));
+             QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, below);
+         },
+         b.id, u"Б"_s},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(shell.router->selectedJournalID(), s.selected) << s.step;
+        EXPECT_EQ(shell.window->windowTitle(), s.title) << s.step;
+        EXPECT_EQ(shell.shown<WelcomeView>() != nullptr, !s.selected) << s.step;
+    }
+}
+
 TEST(SidebarView, ContextMenuActsOnItsRow) {
     const Journal a = named(Templates::blank(), u"А"_s, 3);
     const Journal empty = named(Templates::blank(), u"Пустой"_s);
