@@ -1,7 +1,7 @@
 #include "EditorRows.h"
 
-#include "cells/GrowingTextEdit.h"
 #include "ShortcutText.h"
+#include "cells/GrowingTextEdit.h"
 #include "cells/LinkEditRow.h"
 #include "cells/OptionalDateRow.h"
 #include "cells/WarningLabel.h"
@@ -23,6 +23,8 @@ EditorRow::EditorRow(const FieldDef& field, Record& record, QWidget* parent)
     : QWidget(parent), m_field(field), m_record(record) {}
 
 namespace {
+
+const QString unitName = u"unit"_s;
 
 QVBoxLayout* bareColumn(QWidget* row) {
     auto* column = new QVBoxLayout(row);
@@ -85,15 +87,16 @@ public:
         auto* line = new QHBoxLayout;
         line->setSpacing(6);
         line->addWidget(m_box, 1);
-        if (options.stepper && !field.unit.isEmpty()) {
+        if (options.stepper) {
+            // The unit's place is kept, empty, in a row without one: lineUpNumberBoxes() widens it to the
+            // widest unit of the form.
             auto* unit = new QLabel(field.unit, this);
+            unit->setObjectName(unitName);
             unit->setTextFormat(Qt::PlainText);
             QPalette p = unit->palette();
             p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
             unit->setPalette(p);
             line->addWidget(unit);
-        }
-        if (options.stepper) {
             line->addWidget(stepButton(u"stepUp"_s, u"+"_s, +1));
             line->addWidget(stepButton(u"stepDown"_s, u"−"_s, -1));
         }
@@ -279,4 +282,17 @@ EditorRow* makeEditorRow(const FieldDef& field, Record& record, const Calendar& 
     }
     row->showRecord();
     return row;
+}
+
+void lineUpNumberBoxes(const QList<EditorRow*>& rows) {
+    QList<QLabel*> units;
+    int widest = 0;
+    for (const EditorRow* row : rows) {
+        if (auto* unit = row->findChild<QLabel*>(unitName, Qt::FindDirectChildrenOnly)) {
+            units.append(unit);
+            widest = std::max(widest, unit->sizeHint().width());
+        }
+    }
+    for (QLabel* unit : std::as_const(units))
+        unit->setMinimumWidth(widest);
 }

@@ -46,3 +46,7 @@ struct RowOptions {
 // clock.
 EditorRow* makeEditorRow(const FieldDef& field, Record& record, const Calendar& calendar, const Clock& clock,
                          QWidget* parent, const RowOptions& options = {});
+
+// Gives the unit after every number box among the rows the width of the widest, so that the boxes of one
+// form end at one edge whatever their units ("шт", "₽", none).
+void lineUpNumberBoxes(const QList<EditorRow*>& rows);

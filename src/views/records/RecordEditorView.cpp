@@ -137,6 +137,7 @@ QWidget* RecordEditorView::buildForm() {
     }
     column->addWidget(m_duplicateSection);
     column->addStretch(1);
+    lineUpNumberBoxes(m_rows.values());
     return content;
 }
 

@@ -1,28 +1,39 @@
 #include "StatusPicker.h"
 
 #include "ShortcutText.h"
+#include "Style.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFrame>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 StatusPicker::StatusPicker(const QList<StatusDef>& statuses, bool segmented, QWidget* parent)
     : QWidget(parent), m_statuses(statuses) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     if (segmented) {
-        layout->setSpacing(0);
+        // One switch, the window's segmented look: the chosen status stands out in the accent colour.
+        auto* segments = new QFrame(this);
+        segments->setObjectName(u"statusSegments"_s);
+        Style::makeSegmented(segments);
+        auto* row = new QHBoxLayout(segments);
+        row->setContentsMargins(2, 2, 2, 2);
+        row->setSpacing(2);
+        layout->addWidget(segments);
         m_buttons = new QButtonGroup(this);
         m_buttons->setExclusive(true);
         for (qsizetype i = 0; i < statuses.size(); ++i) {
-            auto* button = new QPushButton(literalLabel(statuses[i].name), this);
+            auto* button = new QToolButton(segments);
+            button->setText(literalLabel(statuses[i].name));
             button->setCheckable(true);
-            button->setAutoDefault(false);
-            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
             m_buttons->addButton(button, int(i));
-            layout->addWidget(button);
+            row->addWidget(button);
         }
         connect(m_buttons, &QButtonGroup::idClicked, this, [this](int i) { emit chosen(m_statuses[i].id); });
     } else {

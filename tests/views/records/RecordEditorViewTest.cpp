@@ -83,6 +83,36 @@ TEST(RecordEditorView, SectionsAndStatusPickerFollowTheJournal) {
     }
 }
 
+// The chosen status stands out plainly, in the accent colour; the others stay on the picker's plain ground.
+TEST(RecordEditorView, TheChosenStatusStandsOut) {
+    Editor e(3);
+    ASSERT_TRUE(e.openNew());
+    QButtonGroup* group = e.in<StatusPicker>({})->buttons();
+    const QColor accent = e.view->palette().color(QPalette::Highlight);
+    const auto filled = [&](QAbstractButton* b) {
+        return b->grab().toImage().pixelColor(6, b->height() / 2) == accent;
+    };
+    for (int chosen : {0, 2, 1}) {
+        group->button(chosen)->click();
+        for (QAbstractButton* b : group->buttons())
+            EXPECT_EQ(filled(b), group->id(b) == chosen) << chosen << " " << group->id(b);
+    }
+}
+
+// The number boxes of a form end at one edge, whatever unit follows each, or none.
+TEST(RecordEditorView, NumberBoxesLineUpWhateverTheirUnits) {
+    FieldDef pieces = fieldOf(FieldType::number, u"Количество"_s);
+    pieces.unit = u"шт"_s;
+    FieldDef weight = fieldOf(FieldType::number, u"Вес"_s);
+    weight.unit = u"кг нетто"_s;
+    Editor e(0, {pieces, weight});
+    ASSERT_TRUE(e.openNew());
+    QSet<int> rightEdges;
+    for (const QString& name : {u"Сумма"_s, u"Количество"_s, u"Вес"_s})
+        rightEdges.insert(e.in(name)->mapTo(e.view, QPoint(e.in(name)->width(), 0)).x());
+    EXPECT_EQ(rightEdges.size(), 1u);
+}
+
 // A number box shows at most two fraction digits and never writes its text back unless typed in.
 TEST(RecordEditorView, NumberBoxKeepsTheDraftAndNeverRoundsAStoredValue) {
     Editor e;
