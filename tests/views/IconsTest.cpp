@@ -2,7 +2,7 @@
 #include "settings/SettingsChoices.h"
 #include "templates/Templates.h"
 
-#include <QSet>
+#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -16,12 +16,19 @@ TEST(Icons, EverySymbolHasAThemeIcon) {
     EXPECT_TRUE(Icons::icon(u"no.such.symbol"_s).isNull());
 }
 
-// The journal icon chooser shows its symbols side by side: two drawn alike could not be told apart.
-TEST(Icons, JournalIconChoicesLookDifferent) {
-    QSet<QString> themeNames;
-    for (const QString& symbol : SettingsChoices::journalIcons()) {
-        const QString name = Icons::themeName(symbol);
-        EXPECT_FALSE(themeNames.contains(name)) << symbol.toStdString() << " -> " << name.toStdString();
-        themeNames.insert(name);
+// A picker shows its symbols side by side: two drawn alike could not be told apart. So it is for the
+// journal icons, the field types (their list, menu and picker) and the metric symbols.
+TEST(Icons, ChoicesOfAPickerLookDifferent) {
+    QStringList fieldTypes;
+    for (FieldType type : allFieldTypes)
+        fieldTypes.append(symbol(type));
+    for (const QStringList& offered :
+         {SettingsChoices::journalIcons(), fieldTypes, SettingsChoices::metricSymbols()}) {
+        QList<QImage> looks;
+        for (const QString& name : offered) {
+            const QImage look = Icons::icon(name).pixmap(22).toImage();
+            EXPECT_FALSE(looks.contains(look)) << name.toStdString() << " looks like another choice";
+            looks.append(look);
+        }
     }
 }

@@ -1,12 +1,12 @@
 #include "CellStyle.h"
 
 #include "AppColorQt.h"
+#include "DrawnSymbols.h"
 #include "Icons.h"
 
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -25,35 +25,6 @@ bool hasEqualWidthDigits(const QFont& font) {
         if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), width))
             return false;
     return true;
-}
-
-// The checkbox symbols, drawn here because the icon theme has no plain box to tint: an outlined rounded
-// square, or a filled one with a check mark cut out of it.
-QPixmap checkboxSymbol(bool checked, const QColor& tint, int size, qreal devicePixelRatio) {
-    QPixmap pixmap(QSize(size, size) * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(0, 0, size, size).adjusted(1.5, 1.5, -1.5, -1.5);
-    const qreal radius = size / 5.0;
-    if (!checked) {
-        painter.setPen(QPen(tint, 1.3));
-        painter.drawRoundedRect(box, radius, radius);
-        return pixmap;
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(tint);
-    painter.drawRoundedRect(box, radius, radius);
-    QPainterPath check;
-    check.moveTo(box.left() + box.width() * 0.25, box.top() + box.height() * 0.52);
-    check.lineTo(box.left() + box.width() * 0.43, box.top() + box.height() * 0.70);
-    check.lineTo(box.left() + box.width() * 0.76, box.top() + box.height() * 0.32);
-    painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(check);
-    return pixmap;
 }
 
 // True when every visible pixel has one colour (transparency aside).
@@ -120,8 +91,8 @@ QPixmap CellStyle::symbol(const QString& name, const QColor& tint, int size, qre
     if (const auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
     QPixmap pixmap;
-    if (name == u"square" || name == u"checkmark.square.fill")
-        pixmap = checkboxSymbol(name == u"checkmark.square.fill", tint, size, devicePixelRatio);
+    if (DrawnSymbols::draws(name))
+        pixmap = DrawnSymbols::symbol(name, tint, size, devicePixelRatio);
     else if (const QIcon icon = Icons::icon(name); !icon.isNull())
         pixmap = icon.pixmap(QSize(size, size), devicePixelRatio);
     if (!pixmap.isNull() && isOneColour(pixmap.toImage())) {

@@ -1,8 +1,58 @@
 #include "Icons.h"
 
+#include "DrawnSymbols.h"
+
 #include <QDir>
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPalette>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// An icon drawn in code at any size, in the text colour of the application's palette (the highlighted text
+// colour on a selected row, faded while disabled), like the one-colour theme icons beside it.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    explicit DrawnIconEngine(QString symbol) : m_symbol(std::move(symbol)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::min(rect.width(), rect.height());
+        const QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side,
+                           side);
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(square, DrawnSymbols::symbol(m_symbol, tint(mode), side, ratio));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // QIcon asks for the size in device pixels and sets the pixmap's ratio itself.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal) override {
+        return DrawnSymbols::symbol(m_symbol, tint(mode), std::min(size.width(), size.height()), 1.0);
+    }
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_symbol); }
+    QString key() const override { return u"DrawnSymbol"_s; }
+    QString iconName() override { return m_symbol; }
+
+private:
+    static QColor tint(QIcon::Mode mode) {
+        const QPalette palette = QGuiApplication::palette();
+        switch (mode) {
+        case QIcon::Selected:
+            return palette.color(QPalette::HighlightedText);
+        case QIcon::Disabled:
+            return palette.color(QPalette::Disabled, QPalette::WindowText);
+        default:
+            return palette.color(QPalette::WindowText);
+        }
+    }
+
+    QString m_symbol;
+};
+
+} // namespace
 
 void Icons::install() {
     QStringList paths = QIcon::themeSearchPaths();
@@ -84,7 +134,7 @@ const QHash<QString, QString>& Icons::table() {
         {u"square.stack.3d.up"_s, u"view-list-details"_s},
         {u"square.stack.3d.up.fill"_s, u"view-list-details"_s},
         {u"list.bullet.rectangle"_s, u"view-list-details"_s},
-        {u"list.bullet"_s, u"view-list-text"_s},
+        {u"list.bullet"_s, u"format-list-unordered"_s},
         {u"list.number"_s, u"format-list-ordered"_s},
         {u"line.3.horizontal.decrease.circle"_s, u"view-filter"_s},
         {u"exclamationmark.triangle"_s, u"emblem-warning"_s},
@@ -100,9 +150,6 @@ const QHash<QString, QString>& Icons::table() {
         {u"checkmark"_s, u"checkmark"_s},
         {u"checkmark.circle.fill"_s, u"checkmark"_s},
         {u"checkmark.seal.fill"_s, u"approved"_s},
-        {u"checkmark.square"_s, u"checkbox"_s},
-        {u"checkmark.square.fill"_s, u"checkbox"_s},
-        {u"square"_s, u"draw-rectangle"_s},
         {u"circle.fill"_s, u"draw-circle"_s},
         {u"magnifyingglass"_s, u"edit-find"_s},
         {u"trash"_s, u"edit-delete"_s},
@@ -115,11 +162,10 @@ const QHash<QString, QString>& Icons::table() {
         {u"paperplane.fill"_s, u"mail-send"_s},
         {u"eye.fill"_s, u"visibility"_s},
         // metric symbols
-        {u"number"_s, u"format-list-ordered"_s},
         {u"sum"_s, u"gnumeric-autosum"_s},
         {u"percent"_s, u"percent"_s},
         {u"equal"_s, u"document-equal"_s},
-        {u"rublesign.circle.fill"_s, u"view-financial-account-cash"_s},
+        {u"rublesign.circle.fill"_s, u"help-donate-rub"_s},
         {u"arrow.down.right"_s, u"arrow-down"_s},
         {u"arrow.up.circle.fill"_s, u"arrow-up"_s},
         {u"arrow.down.circle.fill"_s, u"arrow-down"_s},
@@ -134,6 +180,8 @@ QString Icons::themeName(const QString& symbol) {
 }
 
 QIcon Icons::icon(const QString& symbol) {
+    if (DrawnSymbols::draws(symbol))
+        return QIcon(new DrawnIconEngine(symbol));
     const QString name = themeName(symbol);
     return name.isEmpty() ? QIcon() : QIcon::fromTheme(name);
 }

@@ -12,11 +12,12 @@ namespace Icons {
 // path even where the platform plugin adds none (the offscreen platform, minimal window managers).
 void install();
 
-// Every symbol name the application uses, mapped to a freedesktop icon name.
+// Every symbol name the application takes from the theme, mapped to a freedesktop icon name.
 const QHash<QString, QString>& table();
 // The theme icon name of a symbol; the empty text for a symbol the table does not know.
 QString themeName(const QString& symbol);
-// The icon of a symbol from the current theme (Breeze as the fallback); a null icon when unknown.
+// The icon of a symbol: drawn in code for the few the theme cannot show (DrawnSymbols), else from the
+// current theme (Breeze as the fallback); a null icon when unknown.
 QIcon icon(const QString& symbol);
 
 } // namespace Icons

@@ -1,11 +1,11 @@
 #include "ReportBox.h"
 
 #include "Clipboard.h"
-#include "DrawnSymbols.h"
 #include "ShortcutText.h"
 #include "Style.h"
 #include "WrappedText.h"
 #include "cells/CellStyle.h"
+#include "cells/DrawnSymbols.h"
 
 #include <QAction>
 #include <QHBoxLayout>

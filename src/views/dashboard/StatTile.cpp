@@ -1,11 +1,11 @@
 #include "StatTile.h"
 
 #include "Card.h"
-#include "DrawnSymbols.h"
 #include "ElidedText.h"
 #include "Style.h"
 #include "cells/AppColorQt.h"
 #include "cells/CellStyle.h"
+#include "cells/DrawnSymbols.h"
 #include "dashboard/TileTexts.h"
 
 #include <QEvent>

@@ -57,14 +57,15 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
         button->setIcon(
             CellStyle::symbol(icons[i], palette().color(QPalette::WindowText), 22, devicePixelRatioF()));
         button->setIconSize(QSize(22, 22));
-        button->setFixedSize(40, 32);
+        button->setFixedSize(36, 32);
         button->setCheckable(true);
-        button->setToolTip(icons[i]);
         button->setStyleSheet(u"QToolButton { border: none; border-radius: 6px; background: transparent; }"
                               u"QToolButton:checked { background: %1; }"_s.arg(selectedFill));
         m_icons->addButton(button, int(i));
-        grid->addWidget(button, int(i / iconColumns), int(i % iconColumns));
+        grid->addWidget(button, int(i / iconColumns), int(i % iconColumns), Qt::AlignCenter);
     }
+    for (int column = 0; column < iconColumns; ++column)
+        grid->setColumnMinimumWidth(column, 40);
     auto* centred = new QHBoxLayout;
     centred->addStretch(1);
     centred->addLayout(grid);

@@ -77,10 +77,9 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     m_symbol = new QComboBox(looks);
     m_symbol->setObjectName(u"metricSymbol"_s);
     m_symbol->setFixedWidth(140);
-    for (const QString& name : SettingsChoices::metricSymbols()) {
+    // The symbols alone: their names are not words the user reads.
+    for (const QString& name : SettingsChoices::metricSymbols())
         m_symbol->addItem(Icons::icon(name), QString());
-        m_symbol->setItemData(m_symbol->count() - 1, name, Qt::ToolTipRole);
-    }
     auto* symbolLabel = new QLabel(u"Значок"_s, looks);
     symbolLabel->setBuddy(m_symbol);
     looksLayout->addWidget(m_color, 1);
