@@ -1,6 +1,7 @@
 #include "ConfirmBox.h"
 
 #include "AlertBox.h"
+#include "Style.h"
 
 #include <QPushButton>
 
@@ -11,9 +12,12 @@ QMessageBox* openConfirmBox(QWidget* parent, const QString& title, const QString
                             std::function<void()> onAction) {
     QMessageBox* box = makeAlertBox(parent, title, text);
     box->setWindowModality(Qt::WindowModal);
-    if (actionRole == QMessageBox::DestructiveRole)
-        box->setIcon(QMessageBox::Warning);
+    // Every question here is a caution: the icon shows it, and a box without one would leave its icon
+    // column empty.
+    box->setIcon(QMessageBox::Warning);
     QPushButton* confirm = box->addButton(action, actionRole);
+    if (actionRole == QMessageBox::DestructiveRole)
+        Style::makeDestructive(confirm);
     QPushButton* cancel = box->addButton(back, QMessageBox::RejectRole);
     confirm->setObjectName(u"confirm"_s);
     cancel->setObjectName(u"back"_s);

@@ -286,6 +286,7 @@ void ContentView::syncDeleteConfirmation() {
     box->setWindowTitle(productName);
     box->setIcon(QMessageBox::Warning);
     QPushButton* remove = box->addButton(u"Удалить журнал"_s, QMessageBox::DestructiveRole);
+    Style::makeDestructive(remove);
     QPushButton* cancel = box->addButton(u"Отмена"_s, QMessageBox::RejectRole);
     // Return must not delete: neither button takes it.
     remove->setAutoDefault(false);

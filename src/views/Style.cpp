@@ -1,5 +1,7 @@
 #include "Style.h"
 
+#include "cells/AppColorQt.h"
+
 #include <QAbstractButton>
 #include <QFrame>
 #include <QLabel>
@@ -71,6 +73,21 @@ void Style::setText(QLabel* label, TextStyle style, bool bold) {
 
 void Style::setSecondary(QLabel* label) {
     setTextColor(label, secondary(label));
+}
+
+QColor Style::destructive() {
+    return color(AppColor::red);
+}
+
+void Style::makeDestructive(QAbstractButton* button) {
+    QPalette p = button->palette();
+    const QColor red = destructive();
+    QColor faded = red;
+    faded.setAlphaF(0.4);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::ButtonText, red);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, faded);
+    button->setPalette(p);
 }
 
 void Style::makeProminent(QAbstractButton* button) {

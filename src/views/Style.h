@@ -27,6 +27,12 @@ void setTextColor(QWidget* widget, const QColor& color);
 // The colour of thin separator lines.
 QColor separator(const QWidget* widget);
 
+// The colour of an action that destroys something: a deletion, a change that drops stored values.
+QColor destructive();
+// A button whose action destroys something, as the platform marks one: its text in the destructive colour,
+// faded while disabled. Every destructive button and message-box button takes this one look.
+void makeDestructive(QAbstractButton* button);
+
 // A filled button in the accent colour: the one main action of a screen (a push button, or a tool button
 // that shows a shared action).
 void makeProminent(QAbstractButton* button);

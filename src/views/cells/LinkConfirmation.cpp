@@ -1,5 +1,6 @@
 #include "LinkConfirmation.h"
 
+#include "AlertBox.h"
 #include "LinkActions.h"
 
 #include <QMessageBox>
@@ -12,13 +13,10 @@ QMessageBox* LinkActions::openConfirmingMany(QWidget* parent, const QList<QUrl>&
         open(urls);
         return nullptr;
     }
-    auto* box = new QMessageBox(parent);
+    QMessageBox* box = makeAlertBox(parent, confirmationTitle(urls.size()), QString());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
-    box->setTextFormat(Qt::PlainText);
-    const QString title = confirmationTitle(urls.size());
-    box->setWindowTitle(title);
-    box->setText(title);
+    box->setIcon(QMessageBox::Question);
     // A plain action: an accept button would be made the default, and Return would open every link.
     QPushButton* openAll = box->addButton(u"Открыть все"_s, QMessageBox::ActionRole);
     QPushButton* cancel = box->addButton(u"Отмена"_s, QMessageBox::RejectRole);

@@ -1,5 +1,6 @@
 #include "BatchRowWidget.h"
 
+#include "Style.h"
 #include "cells/CellStyle.h"
 #include "cells/WarningLabel.h"
 #include "records/BatchRules.h"
@@ -42,7 +43,7 @@ BatchRowWidget::BatchRowWidget(const Journal& journal, const BatchRow& row, int 
     m_delete->setToolTip(u"Удалить строку"_s);
     m_delete->setAccessibleName(u"Удалить строку"_s);
     m_delete->setIcon(
-        QIcon(CellStyle::symbol(u"minus.circle.fill"_s, QColor(0xFF, 0x3B, 0x30), 16, devicePixelRatioF())));
+        QIcon(CellStyle::symbol(u"minus.circle.fill"_s, Style::destructive(), 16, devicePixelRatioF())));
     connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_rowID); });
     addColumns(line, journal, number, cells, m_delete);
 

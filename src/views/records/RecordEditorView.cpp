@@ -65,9 +65,7 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     footer.row->setContentsMargins(padding, padding, padding, padding);
     if (!m_isNew) {
         m_delete = SheetForm::button(this, u"Удалить"_s, u"deleteRecord"_s);
-        QPalette red = m_delete->palette();
-        red.setColor(QPalette::ButtonText, QColor(0xFF, 0x3B, 0x30));
-        m_delete->setPalette(red);
+        Style::makeDestructive(m_delete);
         connect(m_delete, &QPushButton::clicked, this, &RecordEditorView::confirmDelete);
         footer.row->insertWidget(0, m_delete);
     }

@@ -1,6 +1,7 @@
 #include "RecordsActionBar.h"
 
 #include "ShortcutText.h"
+#include "Style.h"
 #include "cells/AppColorQt.h"
 #include "cells/CellStyle.h"
 #include "cells/Icons.h"
@@ -69,12 +70,9 @@ RecordsActionBar::RecordsActionBar(QWidget* tab, QWidget* parent) : QWidget(pare
         m_recordButtons.append(buttonFor(action, Qt::ToolButtonTextBesideIcon));
         m_row->addWidget(m_recordButtons.last());
     }
-    // The destructive command in red, as the platform draws a destructive button.
-    const QColor red = color(AppColor::red);
-    m_delete->setIcon(tinted(u"trash"_s, red, this));
-    QPalette palette = m_recordButtons.last()->palette();
-    palette.setColor(QPalette::ButtonText, red);
-    m_recordButtons.last()->setPalette(palette);
+    // The destructive command in red, its symbol too.
+    m_delete->setIcon(tinted(u"trash"_s, Style::destructive(), this));
+    Style::makeDestructive(m_recordButtons.last());
 
     connect(m_counterUp, &QAction::triggered, this, [this] { emit counterChanged(1); });
     connect(m_counterDown, &QAction::triggered, this, [this] { emit counterChanged(-1); });

@@ -1,0 +1,307 @@
+#include "RecordFixtures.h"
+#include "ShellFixture.h"
+#include "SidebarView.h"
+#include "Style.h"
+#include "UrlRecorder.h"
+#include "csv/CSVImport.h"
+#include "records/RecordsListView.h"
+#include "records/RecordsTableView.h"
+#include "settings/DraftListModel.h"
+#include "settings/ItemListColumn.h"
+#include "settings/JournalSettingsView.h"
+#include "settings/SettingsForm.h"
+#include "templates/Templates.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextEdit>
+#include <QToolButton>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The Latin words of a text a user reads, but for the product's name, the alert's "OK", the CSV column
+// "ID", the file format (a file's extension too), the article number "SKU" of the product-card template's
+// summary, web addresses and shortcut texts ("Ctrl+Shift+I").
+QStringList latinWords(QString text) {
+    static const QRegularExpression address(u"https?://\\S*"_s);
+    static const QRegularExpression keys(u"(?:(?:Ctrl|Shift|Alt|Meta)\\+)+\\S+"_s);
+    static const QRegularExpression word(u"[A-Za-z]+"_s);
+    static const QStringList allowed{u"Vostrel"_s, u"OK"_s, u"ID"_s, u"CSV"_s, u"SKU"_s};
+    text.remove(address).remove(keys);
+    QStringList found;
+    for (const QRegularExpressionMatch& m : word.globalMatch(text))
+        if (!allowed.contains(m.captured(), Qt::CaseInsensitive))
+            found.append(m.captured());
+    return found;
+}
+
+void readActions(const QList<QAction*>& actions, QStringList& texts) {
+    for (const QAction* a : actions) {
+        texts << a->text() << a->toolTip() << a->statusTip() << a->whatsThis();
+        if (a->menu())
+            readActions(a->menu()->actions(), texts);
+    }
+}
+
+// Every text of a window a user can read or hear: titles, labels, help, placeholders, items, actions (a
+// button's menu is a child widget holding its actions).
+QStringList readableTexts(QWidget* window) {
+    QStringList texts;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        texts << w->toolTip() << w->whatsThis() << w->statusTip() << w->accessibleName()
+              << w->accessibleDescription();
+        if (w->isWindow())
+            texts << w->windowTitle();
+        readActions(w->actions(), texts);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            texts << edit->placeholderText();
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+            texts << edit->placeholderText();
+        if (auto* edit = qobject_cast<QTextEdit*>(w))
+            texts << edit->placeholderText();
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
+        }
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+            const QAbstractItemModel* model = view->model();
+            for (int column = 0; column < model->columnCount(); ++column)
+                for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
+                    texts << model->headerData(column, Qt::Horizontal, role).toString();
+            for (int row = 0; row < model->rowCount(); ++row)
+                texts << model->index(row, 0).data(Qt::ToolTipRole).toString();
+        }
+    }
+    return texts;
+}
+
+// Sales with every field type, seven orders with links, a counter and Russian choices throughout, over the
+// whole shell.
+struct Walk : Shell {
+    Journal journal;
+    UrlRecorder links;
+
+    Walk() : Shell({}, false) {
+        journal = Templates::sales();
+        journal.name = u"Продажи"_s;
+        journal.fields.append(fieldOf(FieldType::checkbox, u"Срочно"_s));
+        for (FieldDef& f : journal.fields) {
+            if (f.type == FieldType::choice)
+                f.options = {u"Сайт"_s, u"Магазин"_s};
+            if (f.type == FieldType::number)
+                journal.counterFieldID = f.id;
+        }
+        journal.counterTitle = u"+1 шт"_s;
+        for (int i = 0; i < 7; ++i) {
+            Record r = labelled(u"Заказ "_s + QString::number(i));
+            put(r, journal.fields[0], FieldValue::ofText(u"№ "_s + QString::number(i)));
+            put(r, *journal.field(*journal.counterFieldID), FieldValue::ofNumber(i));
+            for (const FieldDef& f : journal.fields)
+                if (f.type == FieldType::link)
+                    put(r, f, FieldValue::ofText(u"https://example.com/"_s + QString::number(i)));
+            r.statusID = journal.statuses[i % journal.statuses.size()].id;
+            journal.records.append(r);
+        }
+        store->addJournal(journal);
+        show();
+    }
+    RecordsListView* records() const { return shown<RecordsListView>(); }
+    void selectAll() const { records()->table()->selectAll(); }
+    QAction* command(const QString& name) const { return window->findChild<QAction*>(name); }
+    QAbstractButton* button(const QString& name) const { return shown<QAbstractButton>(name); }
+    // Each row of a settings page's list chosen in turn, the texts of each editor read.
+    void walkList(SettingsTab tab, QStringList& texts) const {
+        auto* sheet = shown<JournalSettingsView>();
+        sheet->tabButton(tab)->click();
+        auto* column = sheet->page(tab)->findChild<ItemListColumn*>();
+        for (int row = 0; column && row < column->model()->rowCount(); ++row) {
+            column->list()->selectionModel()->setCurrentIndex(column->model()->index(row),
+                                                              QItemSelectionModel::ClearAndSelect);
+            texts += readableTexts(sheet);
+        }
+    }
+};
+
+// The screens, sheets and boxes of the application, each opened from a fresh window as a user opens it;
+// walking a list may read texts of its own along the way.
+struct Screen {
+    const char* name;
+    std::function<void(Walk&, QStringList&)> open;
+};
+
+const QList<Screen>& screens() {
+    static const QList<Screen> all{
+        {"welcome", [](Walk& w, QStringList&) { w.store->deleteJournal(w.journal.id); }},
+        {"dashboard", [](Walk& w, QStringList&) { w.router->setTab(JournalTab::dashboard); }},
+        {"records with a selection and its menu",
+         [](Walk& w, QStringList&) {
+             w.router->setTab(JournalTab::records);
+             w.selectAll();
+             const RecordsTableView* table = w.records()->table();
+             emit w.records()->table()->customContextMenuRequested(
+                 table->visualRect(table->model()->index(0, 1)).center());
+         }},
+        {"sidebar menu",
+         [](Walk& w, QStringList& texts) {
+             std::unique_ptr<QMenu> menu(w.content().sidebar()->contextMenu(w.journal.id, nullptr));
+             readActions(menu->actions(), texts);
+         }},
+        {"new record", [](Walk& w, QStringList&) { w.router->newRecord(w.journal); }},
+        {"record deletion",
+         [](Walk& w, QStringList&) {
+             w.router->setEditor(EditorItem{QUuid::createUuid(), w.journal.id, w.journal.records[0], false});
+             w.button(u"deleteRecord"_s)->click();
+         }},
+        {"possible duplicate",
+         [](Walk& w, QStringList&) {
+             Record again = w.journal.records[1];
+             again.id = QUuid::createUuid();
+             w.router->setEditor(EditorItem{QUuid::createUuid(), w.journal.id, again, true});
+             w.button(u"saveRecord"_s)->click();
+         }},
+        {"batch entry", [](Walk& w, QStringList&) { w.router->primaryAdd(w.journal); }},
+        {"many links",
+         [](Walk& w, QStringList&) {
+             w.router->setTab(JournalTab::records);
+             w.selectAll();
+             w.command(u"openLinks"_s)->trigger();
+         }},
+        {"records deletion",
+         [](Walk& w, QStringList&) {
+             w.router->setTab(JournalTab::records);
+             w.selectAll();
+             w.command(u"deleteRecords"_s)->trigger();
+         }},
+        {"settings: general, statuses, report",
+         [](Walk& w, QStringList& texts) {
+             w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
+             for (SettingsTab tab : {SettingsTab::general, SettingsTab::statuses, SettingsTab::metrics}) {
+                 w.shown<JournalSettingsView>()->tabButton(tab)->click();
+                 texts += readableTexts(w.shown<JournalSettingsView>());
+             }
+         }},
+        {"settings: every field and its removal",
+         [](Walk& w, QStringList& texts) {
+             w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
+             w.walkList(SettingsTab::fields, texts);
+             w.shown<JournalSettingsView>()
+                 ->page(SettingsTab::fields)
+                 ->findChild<ItemListColumn*>()
+                 ->removeButton()
+                 ->click();
+         }},
+        {"settings: a type change that drops values",
+         [](Walk& w, QStringList&) {
+             w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
+             auto* sheet = w.shown<JournalSettingsView>();
+             sheet->tabButton(SettingsTab::fields)->click();
+             auto* type = w.shown<QComboBox>(u"fieldType"_s);
+             type->setCurrentIndex(int(FieldType::number));
+             emit type->activated(type->currentIndex());
+             sheet->saveButton()->click();
+         }},
+        {"settings: every metric",
+         [](Walk& w, QStringList& texts) {
+             w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
+             w.walkList(SettingsTab::metrics, texts);
+         }},
+        {"new journal", [](Walk& w, QStringList&) { w.router->setShowNewJournal(true); }},
+        {"import preview",
+         [](Walk& w, QStringList&) {
+             QString error;
+             const std::optional<ImportResult> result =
+                 CSVService::prepareImport(u"Номер заказа;Сумма;Лишний\n№ 1;5;x\n№ 9;abc;y\n"_s, w.journal,
+                                           w.router->calendar(), w.router->clock(), &error);
+             w.router->setImportPreview(
+                 ImportPreviewItem{QUuid::createUuid(), w.journal.id, u"заказы.csv"_s, result.value()});
+         }},
+        {"journal deletion",
+         [](Walk& w, QStringList&) { w.router->setPendingDeleteJournalID(w.journal.id); }},
+        {"notice", [](Walk& w, QStringList&) { w.router->setMessage(u"Импортировано: 2 заказа"_s); }},
+    };
+    return all;
+}
+
+// The windows and boxes up now.
+QList<QWidget*> shownWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    QList<QWidget*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            windows.append(w);
+    return windows;
+}
+
+} // namespace
+
+// No English text reaches the user: not in a title, label, help text, placeholder, picker entry, table
+// header or command of any screen. A window without a title would show the application's English name.
+TEST(ReachableText, EveryScreenSpeaksRussian) {
+    for (const Screen& screen : screens()) {
+        SCOPED_TRACE(screen.name);
+        Walk walk;
+        QStringList texts;
+        screen.open(walk, texts);
+        for (QWidget* window : shownWindows()) {
+            if (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip) {
+                EXPECT_FALSE(window->windowTitle().isEmpty()) << window->metaObject()->className();
+            }
+            texts += readableTexts(window);
+        }
+        for (const QString& text : std::as_const(texts))
+            EXPECT_TRUE(latinWords(text).isEmpty()) << text.toStdString();
+    }
+}
+
+// A box never leaves an empty column where its icon would stand, and a button that destroys something
+// looks it: in message boxes, the record editor and the action bar alike.
+TEST(ReachableText, BoxesShowAnIconAndDestructiveButtonsLookIt) {
+    const auto destructive = [](const QAbstractButton* b) {
+        return b->palette().color(QPalette::Active, QPalette::ButtonText) == Style::destructive();
+    };
+    int boxes = 0;
+    int destroying = 0;
+    for (const Screen& screen : screens()) {
+        SCOPED_TRACE(screen.name);
+        Walk walk;
+        QStringList texts;
+        screen.open(walk, texts);
+        for (QWidget* window : shownWindows()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (!box)
+                continue;
+            ++boxes;
+            EXPECT_NE(box->icon(), QMessageBox::NoIcon) << box->text().toStdString();
+            for (QAbstractButton* b : box->buttons()) {
+                const bool destroys = box->buttonRole(b) == QMessageBox::DestructiveRole;
+                destroying += destroys;
+                EXPECT_EQ(destructive(b), destroys) << b->text().toStdString();
+            }
+        }
+        if (QAbstractButton* remove = walk.button(u"deleteRecord"_s)) {
+            EXPECT_TRUE(destructive(remove));
+        }
+        const QAction* deleteRecords = walk.command(u"deleteRecords"_s);
+        for (auto* b : walk.window->findChildren<QToolButton*>()) {
+            if (deleteRecords && b->defaultAction() == deleteRecords) {
+                EXPECT_TRUE(destructive(b));
+            }
+        }
+    }
+    EXPECT_EQ(boxes, 8);
+    EXPECT_EQ(destroying, 5) << "the record, the records, the field, the type change and the journal";
+}
