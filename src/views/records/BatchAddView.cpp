@@ -215,6 +215,11 @@ void BatchAddView::buildRows(QVBoxLayout* column) {
 }
 
 void BatchAddView::rebuildRows(const std::optional<QUuid>& focusRow) {
+    // A row added to a shown list comes on screen on its own later and lays the whole list out again: with
+    // thousands of rows made from a pasted list, minutes of a frozen window. Added while the list is
+    // hidden, the rows come on screen with it, in one pass.
+    QWidget* body = m_rowsBox->parentWidget();
+    body->hide();
     // The widgets may be on the stack of the click that changed the list: they go once it has returned.
     for (BatchRowWidget* w : std::as_const(m_rowWidgets)) {
         w->hide();
@@ -225,7 +230,6 @@ void BatchAddView::rebuildRows(const std::optional<QUuid>& focusRow) {
         m_rowsHeader->deleteLater();
         m_rowsHeader = nullptr;
     }
-    QWidget* body = m_rowsBox->parentWidget();
     if (!m_rows.isEmpty()) {
         m_rowsHeader = new QWidget(body);
         auto* line = new QHBoxLayout(m_rowsHeader);
@@ -250,6 +254,7 @@ void BatchAddView::rebuildRows(const std::optional<QUuid>& focusRow) {
         m_rowsBox->addWidget(w);
         m_rowWidgets.append(w);
     }
+    body->show();
     m_noRows->setVisible(m_rows.isEmpty());
     refresh();
     for (BatchRowWidget* w : std::as_const(m_rowWidgets)) {
