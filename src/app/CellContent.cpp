@@ -3,6 +3,7 @@
 #include "model/DateFormat.h"
 #include "model/LinkTools.h"
 #include "model/NumberFormat.h"
+#include "model/TypedText.h"
 
 #include <QTextDocument>
 
@@ -137,5 +138,5 @@ std::optional<QString> LinkEditText::warning(const QString& link) {
 std::optional<QString> LinkEditText::pasted(const std::optional<QString>& clipboardText) {
     if (!clipboardText)
         return std::nullopt;
-    return LinkTools::normalized(*clipboardText);
+    return LinkTools::normalized(TypedText::cleaned(*clipboardText));
 }

@@ -91,6 +91,7 @@ std::optional<QUrl> openURL(const QString& link);
 QString openHelp(const QUrl& url);
 // The warning under the row, or nothing when the link is empty or usable.
 std::optional<QString> warning(const QString& link);
-// The link after pasting: the clipboard's text completed, or nothing when the clipboard holds no text.
+// The link after pasting: the clipboard's text without control characters, completed, or nothing when the
+// clipboard holds no text.
 std::optional<QString> pasted(const std::optional<QString>& clipboardText);
 } // namespace LinkEditText

@@ -4,6 +4,7 @@
 #include "SheetFooter.h"
 #include "Style.h"
 #include "cells/CellStyle.h"
+#include "cells/TextLine.h"
 #include "store/Store.h"
 
 #include <QAbstractButton>
@@ -188,7 +189,7 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
     scroll->setWidget(grid);
     layout->addWidget(scroll);
 
-    m_name = new QLineEdit(this);
+    m_name = new TextLine(this);
     m_name->setObjectName(u"journalName"_s);
     m_name->setPlaceholderText(u"Название журнала"_s);
     m_name->setFont(Style::font(Style::TextStyle::title3, m_name->font()));

@@ -107,5 +107,7 @@ TEST(LinkEditText, WarningAndPaste) {
 
     EXPECT_EQ(LinkEditText::pasted(u" example.com/item \n"_s), u"https://example.com/item"_s);
     EXPECT_EQ(LinkEditText::pasted(u"не ссылка"_s), u"не ссылка"_s);
+    EXPECT_EQ(LinkEditText::pasted(u"\u001Bexample.com/"_s + QChar(0) + u"a\u0007"_s),
+              u"https://example.com/a"_s);
     EXPECT_FALSE(LinkEditText::pasted(std::nullopt));
 }

@@ -1,6 +1,9 @@
 #include "GrowingTextEdit.h"
 
+#include "model/TypedText.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -10,8 +13,12 @@ GrowingTextEdit::GrowingTextEdit(int minLines, int maxLines, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         fitHeight();
-        if (!m_showing)
-            emit textEdited(typedText(this));
+        if (m_showing)
+            return;
+        const QString text = typedText(this);
+        // Taking the control characters out changes the text again and announces the cleaned one.
+        if (!dropControls(text))
+            emit textEdited(text);
     });
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             &GrowingTextEdit::fitHeight);
@@ -24,6 +31,23 @@ void GrowingTextEdit::showText(const QString& text) {
     m_showing = true;
     setPlainText(text);
     m_showing = false;
+}
+
+bool GrowingTextEdit::dropControls(const QString& text) {
+    if (std::none_of(text.cbegin(), text.cend(), TypedText::isDropped))
+        return false;
+    // Character by character, from the end, so the positions before stay true and the cursor and the
+    // selection move with the text. Joined to the edit that brought them: one undo takes both back.
+    QTextCursor cursor(document());
+    cursor.joinPreviousEditBlock();
+    for (qsizetype i = text.size(); i-- > 0;) {
+        if (TypedText::isDropped(text[i])) {
+            cursor.setPosition(int(i));
+            cursor.deleteChar();
+        }
+    }
+    cursor.endEditBlock();
+    return true;
 }
 
 QSize GrowingTextEdit::sizeHint() const {

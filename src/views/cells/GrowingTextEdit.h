@@ -3,7 +3,9 @@
 #include <QPlainTextEdit>
 
 // A multi-line text box whose height follows its lines between a least and a most number of lines, then
-// scrolls. Return inserts a line break; Tab moves on to the next control.
+// scrolls. Return inserts a line break; Tab moves on to the next control. The control characters no value
+// may hold (TypedText) are taken out of what the user types, pastes or drops before textEdited tells of it;
+// a text shown from outside stays as it is.
 class GrowingTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -21,6 +23,8 @@ signals:
 
 private:
     void fitHeight();
+    // Takes the control characters out of the document; false when the text holds none.
+    bool dropControls(const QString& text);
 
     int m_minLines;
     int m_maxLines;

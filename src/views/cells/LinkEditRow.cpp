@@ -4,6 +4,7 @@
 #include "CellStyle.h"
 #include "LinkActions.h"
 #include "ShortcutText.h"
+#include "TextLine.h"
 #include "WarningLabel.h"
 #include "model/LinkTools.h"
 
@@ -31,7 +32,7 @@ QPushButton* symbolButton(const QString& symbol, const QString& text, QWidget* p
 } // namespace
 
 LinkEditRow::LinkEditRow(const QString& title, const QString& prompt, QWidget* parent)
-    : QWidget(parent), m_title(new QLabel(literalLabel(title), this)), m_field(new QLineEdit(this)),
+    : QWidget(parent), m_title(new QLabel(literalLabel(title), this)), m_field(new TextLine(this)),
       m_paste(symbolButton(u"doc.on.clipboard"_s, u"Вставить"_s, this)),
       m_open(symbolButton(u"arrow.up.right.square"_s, u"Открыть"_s, this)),
       m_warning(new WarningLabel({}, this)) {

@@ -12,6 +12,7 @@
 #include "Style.h"
 #include "cells/GrowingTextEdit.h"
 #include "cells/Icons.h"
+#include "cells/TextLine.h"
 #include "records/BatchRules.h"
 #include "store/Store.h"
 
@@ -166,7 +167,7 @@ void BatchAddView::buildQuick(QVBoxLayout* column) {
                     [this, id = field.id](const QString& text) { editQuick(id, text); });
             input = box;
         } else {
-            auto* box = new QLineEdit(section);
+            auto* box = new TextLine(section);
             box->setPlaceholderText(placeholder);
             connect(box, &QLineEdit::textEdited, this,
                     [this, id = field.id](const QString& text) { editQuick(id, text); });

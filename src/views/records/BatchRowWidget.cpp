@@ -2,6 +2,7 @@
 
 #include "Style.h"
 #include "cells/CellStyle.h"
+#include "cells/TextLine.h"
 #include "cells/WarningLabel.h"
 #include "records/BatchRules.h"
 
@@ -31,7 +32,7 @@ BatchRowWidget::BatchRowWidget(const Journal& journal, const BatchRow& row, int 
     number->setForegroundRole(QPalette::PlaceholderText);
     QList<QWidget*> cells;
     for (const FieldDef& f : m_fields) {
-        auto* cell = new QLineEdit(row.values.value(f.id), this);
+        auto* cell = new TextLine(row.values.value(f.id), this);
         cell->setAccessibleName(f.name);
         connect(cell, &QLineEdit::textEdited, this,
                 [this, id = f.id](const QString& text) { emit cellEdited(m_rowID, id, text); });

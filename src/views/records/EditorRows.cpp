@@ -4,6 +4,7 @@
 #include "cells/GrowingTextEdit.h"
 #include "cells/LinkEditRow.h"
 #include "cells/OptionalDateRow.h"
+#include "cells/TextLine.h"
 #include "cells/WarningLabel.h"
 #include "model/NumberFormat.h"
 #include "records/RecordEditorRules.h"
@@ -36,7 +37,7 @@ QVBoxLayout* bareColumn(QWidget* row) {
 class TextRow : public EditorRow {
 public:
     TextRow(const FieldDef& field, Record& record, QWidget* parent)
-        : EditorRow(field, record, parent), m_box(new QLineEdit(this)) {
+        : EditorRow(field, record, parent), m_box(new TextLine(this)) {
         bareColumn(this)->addWidget(m_box);
         m_box->setPlaceholderText(field.prompt);
         m_box->setAccessibleName(field.name);
@@ -82,8 +83,7 @@ private:
 class NumberRow : public EditorRow {
 public:
     NumberRow(const FieldDef& field, Record& record, const RowOptions& options, QWidget* parent)
-        : EditorRow(field, record, parent), m_box(new QLineEdit(this)),
-          m_warning(new WarningLabel({}, this)) {
+        : EditorRow(field, record, parent), m_box(new TextLine(this)), m_warning(new WarningLabel({}, this)) {
         auto* line = new QHBoxLayout;
         line->setSpacing(6);
         line->addWidget(m_box, 1);

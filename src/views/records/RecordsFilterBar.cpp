@@ -5,6 +5,7 @@
 #include "ShortcutText.h"
 #include "Style.h"
 #include "cells/Icons.h"
+#include "cells/TextLine.h"
 #include "records/FilterBarRules.h"
 
 #include <QAction>
@@ -105,7 +106,7 @@ RecordsFilterBar::RecordsFilterBar(AppRouter& router, QWidget* parent) : QWidget
     rows->addLayout(first);
     rows->addLayout(second);
 
-    m_search = new QLineEdit(this);
+    m_search = new TextLine(this);
     m_search->setObjectName(u"search"_s);
     m_search->setAccessibleName(u"Поиск"_s);
     m_search->setPlaceholderText(withShortcut(u"Поиск по всем полям"_s, AppKeys::focusSearch()));

@@ -2,6 +2,7 @@
 
 #include "cells/Icons.h"
 #include "cells/GrowingTextEdit.h"
+#include "cells/TextLine.h"
 
 #include "FormSection.h"
 
@@ -26,7 +27,7 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     layout->setSpacing(14);
 
     m_main = new FormSection(u"Поле"_s, this);
-    m_name = new QLineEdit(current.name, this);
+    m_name = new TextLine(current.name, this);
     m_name->setObjectName(u"fieldName"_s);
     m_main->form()->addRow(u"Название"_s, m_name);
     m_type = new QComboBox(this);
@@ -38,11 +39,11 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     m_options->setObjectName(u"fieldOptions"_s);
     m_options->showText(SettingsChoices::joinedOptions(current.options));
     m_main->form()->addRow(u"Варианты (каждый с новой строки)"_s, m_options);
-    m_unit = new QLineEdit(current.unit, this);
+    m_unit = new TextLine(current.unit, this);
     m_unit->setObjectName(u"fieldUnit"_s);
     m_unit->setPlaceholderText(u"₽, шт, ч, кг"_s);
     m_main->form()->addRow(u"Единица измерения"_s, m_unit);
-    m_prompt = new QLineEdit(current.prompt, this);
+    m_prompt = new TextLine(current.prompt, this);
     m_prompt->setObjectName(u"fieldPrompt"_s);
     m_main->form()->addRow(u"Подсказка в пустом поле"_s, m_prompt);
     m_inTable = new QCheckBox(u"Показывать в таблице"_s, this);
@@ -68,7 +69,7 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
                   false, this));
 
     auto* csv = new FormSection(u"Импорт CSV"_s, this);
-    m_aliases = new QLineEdit(SettingsChoices::joinedAliases(current.aliases), this);
+    m_aliases = new TextLine(SettingsChoices::joinedAliases(current.aliases), this);
     m_aliases->setObjectName(u"fieldAliases"_s);
     csv->form()->addRow(u"Другие названия столбца (через запятую)"_s, m_aliases);
     layout->addWidget(csv);

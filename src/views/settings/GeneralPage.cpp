@@ -3,6 +3,7 @@
 #include "Style.h"
 #include "cells/CellStyle.h"
 #include "cells/GrowingTextEdit.h"
+#include "cells/TextLine.h"
 
 #include "FormSection.h"
 
@@ -31,7 +32,7 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
     layout->setSpacing(14);
 
     auto* journal = new FormSection(u"Журнал"_s, content);
-    m_name = new QLineEdit(draft.name, content);
+    m_name = new TextLine(draft.name, content);
     m_name->setObjectName(u"journalName"_s);
     journal->form()->addRow(u"Название"_s, m_name);
 
@@ -94,14 +95,14 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
         row->setToolTip(nounHelp);
         form->addRow(label, row);
     }
-    auto* batchTitle = new QLineEdit(draft.batchTitle, content);
+    auto* batchTitle = new TextLine(draft.batchTitle, content);
     batchTitle->setObjectName(u"batchTitle"_s);
     batchTitle->setPlaceholderText(u"Несколько заказов"_s);
     form->addRow(u"Название пакетного ввода"_s, batchTitle);
     m_counterField = new ChoicePicker(content);
     m_counterField->setObjectName(u"counterField"_s);
     form->addRow(u"Счётчик «+1» в списке"_s, m_counterField);
-    m_counterTitle = new QLineEdit(draft.counterTitle, content);
+    m_counterTitle = new TextLine(draft.counterTitle, content);
     m_counterTitle->setObjectName(u"counterTitle"_s);
     m_counterTitle->setPlaceholderText(u"+1 шт"_s);
     form->addRow(u"Надпись на кнопке счётчика"_s, m_counterTitle);
@@ -164,7 +165,7 @@ QWidget* GeneralPage::nounRow(NounForms Journal::*noun, const QString& name) {
           std::tuple{u"2"_s, &NounForms::few, u"2 заказа"_s, u".few"_s},
           std::tuple{u"5"_s, &NounForms::many, u"5 заказов"_s, u".many"_s}}) {
         auto* caption = new QLabel(label, row);
-        auto* box = new QLineEdit(forms.*form, row);
+        auto* box = new TextLine(forms.*form, row);
         box->setPlaceholderText(placeholder);
         box->setFixedWidth(110);
         box->setObjectName(name + suffix);

@@ -2,6 +2,7 @@
 
 #include "StatusEditor.h"
 #include "cells/Icons.h"
+#include "cells/TextLine.h"
 
 #include "FormSection.h"
 
@@ -26,7 +27,7 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     m_section = new FormSection(QString(), this);
     QFormLayout* form = m_section->form();
 
-    m_title = new QLineEdit(current.title, this);
+    m_title = new TextLine(current.title, this);
     m_title->setObjectName(u"metricTitle"_s);
     form->addRow(u"Название"_s, m_title);
     m_kind = new QComboBox(this);
@@ -52,18 +53,18 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     equalsLayout->setContentsMargins(0, 0, 0, 0);
     m_equalsPicker = new QComboBox(m_equals);
     m_equalsPicker->setObjectName(u"metricFilterValuePicker"_s);
-    m_equalsText = new QLineEdit(current.filterValue, m_equals);
+    m_equalsText = new TextLine(current.filterValue, m_equals);
     m_equalsText->setObjectName(u"metricFilterValue"_s);
     m_equalsText->setPlaceholderText(u"значение"_s);
     equalsLayout->addWidget(m_equalsPicker);
     equalsLayout->addWidget(m_equalsText);
     form->addRow(u"равно"_s, m_equals);
 
-    m_unit = new QLineEdit(current.unit, this);
+    m_unit = new TextLine(current.unit, this);
     m_unit->setObjectName(u"metricUnit"_s);
     m_unit->setPlaceholderText(u"₽, шт, ч"_s);
     form->addRow(u"Единица"_s, m_unit);
-    m_subtitle = new QLineEdit(current.subtitle, this);
+    m_subtitle = new TextLine(current.subtitle, this);
     m_subtitle->setObjectName(u"metricSubtitle"_s);
     form->addRow(u"Пояснение под числом"_s, m_subtitle);
 

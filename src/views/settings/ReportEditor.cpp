@@ -31,12 +31,13 @@ ReportEditor::ReportEditor(SettingsState& state, Clock clock, Calendar calendar,
     header->addWidget(m_breakdownField);
     layout->addLayout(header);
 
-    m_template = new QPlainTextEdit(this);
+    // Held at one height whatever its lines; a longer template scrolls.
+    auto* templateBox = new GrowingTextEdit(1, 1, this);
+    m_template = templateBox;
     m_template->setObjectName(u"reportTemplate"_s);
     m_template->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_template->setFixedHeight(70);
-    m_template->setTabChangesFocus(true);
-    m_template->setPlainText(state.draft.reportTemplate);
+    templateBox->showText(state.draft.reportTemplate);
     m_template->setStyleSheet(
         u"QPlainTextEdit { border: 1px solid %1; border-radius: 6px; background: %2; }"_s.arg(
             Style::separator(this).name(QColor::HexArgb), palette().color(QPalette::Base).name()));
@@ -61,8 +62,8 @@ ReportEditor::ReportEditor(SettingsState& state, Clock clock, Calendar calendar,
         m_state.draft.breakdownFieldID = id;
         emit edited();
     });
-    connect(m_template, &QPlainTextEdit::textChanged, this, [this] {
-        m_state.draft.reportTemplate = typedText(m_template);
+    connect(templateBox, &GrowingTextEdit::textEdited, this, [this](const QString& text) {
+        m_state.draft.reportTemplate = text;
         emit edited();
     });
 }

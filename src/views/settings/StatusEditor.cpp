@@ -1,6 +1,7 @@
 #include "StatusEditor.h"
 
 #include "FormSection.h"
+#include "cells/TextLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +32,7 @@ StatusEditor::StatusEditor(SettingsState& state, const QUuid& statusID, QWidget*
     layout->setSpacing(14);
 
     auto* section = new FormSection(u"Статус"_s, this);
-    m_name = new QLineEdit(shown ? shown->name : QString(), this);
+    m_name = new TextLine(shown ? shown->name : QString(), this);
     m_name->setObjectName(u"statusName"_s);
     section->form()->addRow(u"Название"_s, m_name);
     m_color = new QComboBox(this);

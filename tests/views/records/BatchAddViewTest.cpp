@@ -169,3 +169,22 @@ TEST(BatchAddView, AGrowingQuickListPushesTheBoxesBelowIt) {
         EXPECT_GT(quantity->geometry().top(), items->geometry().bottom()) << line.toStdString();
     }
 }
+
+// A column of sums pasted from a spreadsheet runs past the 32,767 characters a plain line box keeps: every
+// row still gets its own sum, the last ones included, and each is stored as pasted.
+TEST(BatchAddView, ALongPastedListGivesEveryRowItsOwnValue) {
+    Batch b;
+    ASSERT_TRUE(b.open());
+    QStringList sums;
+    for (int i = 0; i < 6000; ++i)
+        sums.append(QString::number(10000 + i) + u".25"_s);
+    pasteText(b.quick(u"amount"_s), sums.join(u'\n'));
+    b.click(u"fillFromQuick"_s);
+    QCoreApplication::processEvents(); // the rows come on screen, as the event loop would show them
+    EXPECT_EQ(b.column(u"amount"_s), sums);
+    b.click(u"saveBatch"_s);
+    const QList<Record> stored = b.stored();
+    ASSERT_EQ(stored.size(), 6001);
+    for (int i = 0; i < 6000; ++i)
+        ASSERT_EQ(stored[i + 1].number(b.field(u"amount"_s).id), 10000.25 + i) << i;
+}

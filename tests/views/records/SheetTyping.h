@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QString>
 #include <QTest>
@@ -21,4 +22,13 @@ inline void typeText(QWidget* box, const QString& text, bool replace = true) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(box, &press);
     }
+}
+
+// Pasting as a user does: the text on the clipboard, then the platform's paste keys in the box, over all it
+// held.
+inline void pasteText(QWidget* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keySequence(box, QKeySequence::Paste);
 }
