@@ -214,30 +214,35 @@ TEST_F(StoreTest, FailedSavesKeepTheChangesAndTheOldFile) {
     EXPECT_EQ(store->journals(), QList<Journal>{j});
 }
 
+// A file size limit makes writes fail the way a full disk does, also for root. A small file fails only
+// where a buffered writer flushes its buffer, a large one at its first write.
 TEST_F(StoreTest, AFullDiskLeavesTheOldFileWhole) {
-    auto store = open();
-    store->setJournals({sampleJournal(u"А"_s)});
-    ASSERT_TRUE(store->save());
-    const QByteArray before = data.read(u"data.json"_s);
-
-    // A file size limit makes writes fail the way a full disk does, also for root.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = rlim_t(before.size() + 100);
-    setrlimit(RLIMIT_FSIZE, &small);
-    store->setJournals({sampleJournal(u"Б"_s, 200)});
-    const bool saved = store->save();
-    setrlimit(RLIMIT_FSIZE, &old);
+    for (const int records : {5, 200}) {
+        TempDataFolder folder;
+        AppStore store(folder.dataPath(), folder.clock());
+        store.setJournals({sampleJournal(u"А"_s)});
+        ASSERT_TRUE(store.save());
+        const QByteArray before = folder.read(u"data.json"_s);
 
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(store->lastError(), u"Не удалось сохранить данные: не удалось записать файл «"_s +
-                                      data.dataPath() + u"» (возможно, диск заполнен)"_s);
-    EXPECT_EQ(data.read(u"data.json"_s), before);
-    EXPECT_EQ(store->journals()[0].records.size(), 200);
-    EXPECT_TRUE(store->save()); // the changes reach the file with the next good save
-    EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store->journals());
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = rlim_t(before.size() + 100);
+        setrlimit(RLIMIT_FSIZE, &small);
+        store.setJournals({sampleJournal(u"Б"_s, records)});
+        const bool saved = store.save();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        EXPECT_FALSE(saved) << records;
+        EXPECT_EQ(store.lastError(), u"Не удалось сохранить данные: не удалось записать файл «"_s +
+                                         folder.dataPath() + u"» (возможно, диск заполнен)"_s)
+            << records;
+        EXPECT_EQ(folder.read(u"data.json"_s), before) << records;
+        EXPECT_EQ(store.journals()[0].records.size(), records);
+        EXPECT_TRUE(store.save()) << records; // the changes reach the file with the next good save
+        EXPECT_EQ(readDataFile(folder.read(u"data.json"_s)), store.journals()) << records;
+    }
 }
 
 // The views redraw the whole list at every announcement: an equal list announces nothing.

@@ -2,24 +2,22 @@
 
 #include "store/DataFile.h"
 #include "store/LegacyMigration.h"
+#include "store/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <rapidjson/stringbuffer.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString saveFailed = u"Не удалось сохранить данные: "_s;
+const QString saveFailedText = u"Не удалось сохранить данные: "_s;
 
 QString quotedPath(const QString& path) {
     return u'«' + QDir::toNativeSeparators(path) + u'»';
@@ -40,19 +38,6 @@ std::optional<QByteArray> readWhole(const QString& path, QString* problem) {
     return bytes;
 }
 
-// Flushes the folder itself, so that the rename that put the new file in place survives a power loss.
-// A file system that cannot flush folders (EINVAL) gives no more durability than it has.
-std::optional<QString> syncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return u"не удалось открыть папку "_s + quotedPath(folder) + u" для сброса на диск"_s;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-    ::close(fd);
-    if (!ok)
-        return u"не удалось сбросить на диск папку "_s + quotedPath(folder);
-    return std::nullopt;
-}
-
 QString notAFileText(const QString& path) {
     return QFileInfo(path).isDir() ? u"по пути "_s + quotedPath(path) + u" находится папка, а не файл"_s
                                    : u"по пути "_s + quotedPath(path) + u" находится не обычный файл"_s;
@@ -62,8 +47,10 @@ QString notAFileText(const QString& path) {
 
 // ---- Life cycle ----
 
-AppStore::AppStore(const QString& fileURL, Clock clock, Calendar calendar, QObject* parent)
-    : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)), m_calendar(std::move(calendar)) {
+AppStore::AppStore(const QString& fileURL, Clock clock, Calendar calendar, SafeFile::SystemCalls& files,
+                   QObject* parent)
+    : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)), m_calendar(std::move(calendar)),
+      m_files(files) {
     load();
 }
 
@@ -94,6 +81,11 @@ void AppStore::setMigrationNote(const std::optional<QString>& text) {
 
 void AppStore::setError(const QString& text) {
     setLastError(text);
+}
+
+bool AppStore::saveFailed(const QString& problem) {
+    setError(saveFailedText + problem);
+    return false;
 }
 
 void AppStore::load() {
@@ -181,17 +173,13 @@ std::optional<QString> AppStore::setAside() {
 }
 
 bool AppStore::save() {
-    const auto fail = [this](const QString& problem) {
-        setError(saveFailed + problem);
-        return false;
-    };
     if (m_writeBlocked)
-        return fail(*m_writeBlocked);
+        return saveFailed(*m_writeBlocked);
 
     const QFileInfo info(m_fileURL);
     const QString folder = info.absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(u"не удалось создать папку "_s + quotedPath(folder));
+        return saveFailed(u"не удалось создать папку "_s + quotedPath(folder));
 
     if (!m_backupDone && info.isFile()) {
         // The file as it stood before this run's first overwrite. A failed copy does not stop the save.
@@ -205,26 +193,40 @@ bool AppStore::save() {
     buffer.Reserve(m_lastFileSize + m_lastFileSize / 8);
     QString problem;
     if (!DataFile::encode(m_journals, m_clock(), buffer, &problem))
-        return fail(u"значение нельзя записать — "_s + problem);
+        return saveFailed(u"значение нельзя записать — "_s + problem);
+    return writeDataFile(QByteArrayView(buffer.GetString(), qsizetype(buffer.GetSize())));
+}
 
-    QSaveFile file(m_fileURL);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (info.isDir())
-            return fail(notAFileText(m_fileURL));
+bool AppStore::writeDataFile(QByteArrayView bytes) {
+    const std::optional<SafeFile::Failure> failure = SafeFile::replace(m_fileURL, bytes, m_files);
+    if (!failure) {
+        m_lastFileSize = std::size_t(bytes.size());
+        return true;
+    }
+    // Up to the rename the old file is left whole; after it, the new one is in place but may not survive a
+    // power loss, and a save is reported only once its bytes are safely on the disk.
+    const QString folder = QFileInfo(m_fileURL).absolutePath();
+    const std::optional<QString> why = SafeFile::reason(failure->error);
+    const QString because = why ? u" ("_s + *why + u')' : QString();
+    switch (failure->step) {
+    case SafeFile::Step::create:
+        if (failure->error == EISDIR)
+            return saveFailed(notAFileText(m_fileURL));
+        if (QFileInfo(m_fileURL).isFile() && !QFileInfo(m_fileURL).isWritable())
+            return saveFailed(u"нет прав на запись в файл "_s + quotedPath(m_fileURL));
         if (!QFileInfo(folder).isWritable())
-            return fail(u"нет прав на запись в папку "_s + quotedPath(folder));
-        return fail(u"не удалось создать файл в папке "_s + quotedPath(folder));
+            return saveFailed(u"нет прав на запись в папку "_s + quotedPath(folder));
+        return saveFailed(u"не удалось создать файл в папке "_s + quotedPath(folder) + because);
+    case SafeFile::Step::write:
+        return saveFailed(u"не удалось записать файл "_s + quotedPath(m_fileURL) + because);
+    case SafeFile::Step::sync:
+        return saveFailed(u"не удалось сбросить на диск файл "_s + quotedPath(m_fileURL) + because);
+    case SafeFile::Step::close:
+        return saveFailed(u"не удалось завершить запись файла "_s + quotedPath(m_fileURL) + because);
+    case SafeFile::Step::rename:
+        return saveFailed(u"не удалось заменить файл данных новым"_s + because);
+    case SafeFile::Step::syncFolder:
+        return saveFailed(u"не удалось сбросить на диск папку "_s + quotedPath(folder) + because);
     }
-    const auto size = qint64(buffer.GetSize());
-    if (file.write(buffer.GetString(), size) != size || !file.commit()) {
-        // The old file is left whole: the new one only replaces it once written completely.
-        return fail(file.error() == QFileDevice::RenameError
-                        ? u"не удалось заменить файл данных новым"_s
-                        : u"не удалось записать файл "_s + quotedPath(m_fileURL) +
-                              u" (возможно, диск заполнен)"_s);
-    }
-    m_lastFileSize = std::size_t(size);
-    if (const auto syncProblem = syncFolder(folder))
-        return fail(*syncProblem);
-    return true;
+    return saveFailed(u"не удалось записать файл "_s + quotedPath(m_fileURL));
 }

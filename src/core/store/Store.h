@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/Model.h"
+#include "store/SafeFile.h"
 
 #include <QList>
 #include <QObject>
@@ -27,9 +28,10 @@ class AppStore : public QObject {
 public:
     // Creates the store for the data file at `fileURL` (a local path) and reads that file. `clock` gives
     // "now" (save times, creation and change times, the set-aside file's name); `calendar` gives the days
-    // that status changes stamp.
+    // that status changes stamp; `files` makes the system calls that write the data file.
     explicit AppStore(const QString& fileURL, Clock clock = systemNow,
-                      Calendar calendar = Calendar::current(), QObject* parent = nullptr);
+                      Calendar calendar = Calendar::current(),
+                      SafeFile::SystemCalls& files = SafeFile::systemCalls(), QObject* parent = nullptr);
     ~AppStore() override;
 
     const QList<Journal>& journals() const { return m_journals; }
@@ -49,7 +51,8 @@ public:
     const Calendar& calendar() const { return m_calendar; }
 
     // Writes all journals to the data file, atomically and durably; false (with lastError set) on failure,
-    // in which case the journals in memory keep every change and reach the file with the next good save.
+    // in which case the old file stays as it was, and the journals in memory keep every change and reach
+    // the file with the next good save.
     bool save();
 
     // ---- Operations ----
@@ -115,6 +118,11 @@ private:
     // used, or nothing when the move failed.
     std::optional<QString> setAside();
     void setError(const QString& text);
+    // Sets the save message with the problem; always false.
+    bool saveFailed(const QString& problem);
+    // Puts the encoded journals in place of the data file: written, synced and renamed over it, every step
+    // checked. False, with the save message set, when any step fails.
+    bool writeDataFile(QByteArrayView bytes);
     // The position of the first journal with that id.
     std::optional<qsizetype> index(const QUuid& id) const;
     // Tells the views that journals changed in place, then saves.
@@ -126,6 +134,7 @@ private:
     QString m_fileURL;
     Clock m_clock;
     Calendar m_calendar;
+    SafeFile::SystemCalls& m_files;
     bool m_backupDone = false;
     // Set when the data path holds something that must not be written over (an unreadable file that could
     // not be set aside, a folder): why every save fails.

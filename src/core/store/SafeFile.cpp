@@ -1,0 +1,211 @@
+#include "store/SafeFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The temporary file while it is not yet the target. Whatever is left of it when a step fails is not the
+// user's data and goes: the descriptor is closed, a name it was given is removed.
+struct Temporary {
+    int fd = -1;
+    QByteArray name; // empty while the file is unnamed
+
+    Temporary() = default;
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    ~Temporary() {
+        if (fd >= 0)
+            ::close(fd);
+        if (!name.isEmpty())
+            ::unlink(name.constData());
+    }
+};
+
+// The target's name with six random letters or digits added, as the temporary file's name.
+QByteArray temporaryName(const QByteArray& target) {
+    static constexpr char symbols[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = target + '.';
+    for (int i = 0; i < 6; ++i)
+        name += symbols[QRandomGenerator::global()->bounded(int(sizeof symbols - 1))];
+    return name;
+}
+
+constexpr int namesTried = 100;
+
+// The file a path finally names, following symbolic links; a loop of links leaves the path itself.
+QString resolved(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+} // namespace
+
+namespace SafeFile {
+
+SystemCalls::~SystemCalls() = default;
+
+int SystemCalls::openUnnamed(const char* folder, mode_t mode) {
+#ifdef O_TMPFILE
+    // An unnamed file is named later through /proc/self/fd; without /proc it could never take its place.
+    static const bool procMounted = ::access("/proc/self/fd", X_OK) == 0;
+    if (procMounted)
+        return ::open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(mode);
+#endif
+    errno = EOPNOTSUPP;
+    return -1;
+}
+
+int SystemCalls::openNew(const char* path, mode_t mode) {
+    return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+}
+
+ssize_t SystemCalls::write(int fd, const void* data, size_t size) {
+    return ::write(fd, data, size);
+}
+
+int SystemCalls::fsync(int fd) {
+    return ::fsync(fd);
+}
+
+int SystemCalls::link(int fd, const char* path) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path, AT_SYMLINK_FOLLOW);
+}
+
+int SystemCalls::close(int fd) {
+    return ::close(fd);
+}
+
+int SystemCalls::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
+int SystemCalls::syncFolder(int folderFd) {
+    return ::fsync(folderFd);
+}
+
+SystemCalls& systemCalls() {
+    static SystemCalls calls;
+    return calls;
+}
+
+std::optional<Failure> replace(const QString& path, QByteArrayView bytes, SystemCalls& calls) {
+    const QString target = resolved(path);
+    const QByteArray file = QFile::encodeName(target);
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    // Read errno at once: the cleanup that follows a failure may change it.
+    const auto failed = [](Step step) { return Failure{step, errno}; };
+
+    struct stat old {};
+    const bool exists = ::stat(file.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return Failure{Step::create, EISDIR};
+    // A file its owner made read-only is not replaced behind the owner's back.
+    if (exists && ::access(file.constData(), W_OK) != 0)
+        return failed(Step::create);
+    // Until it has the old file's permissions, the new one is readable by its owner alone; a first file
+    // gets the usual permissions less the umask.
+    const mode_t mode = exists ? mode_t(S_IRUSR | S_IWUSR) : mode_t(0666);
+
+    Temporary temp;
+    temp.fd = calls.openUnnamed(folder.constData(), mode);
+    if (temp.fd < 0) {
+        // EISDIR and EINVAL are how kernels and file systems without unnamed files may refuse one.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return failed(Step::create);
+        for (int attempt = 1; temp.fd < 0; ++attempt) {
+            const QByteArray name = temporaryName(file);
+            temp.fd = calls.openNew(name.constData(), mode);
+            if (temp.fd >= 0)
+                temp.name = name;
+            else if (errno != EEXIST || attempt == namesTried)
+                return failed(Step::create);
+        }
+    }
+    // A file system without permissions refuses this; the file is then as it can be.
+    if (exists)
+        ::fchmod(temp.fd, old.st_mode & 07777);
+
+    const char* data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        // One call writes at most about 2 GiB on Linux; ask for less and go on.
+        const ssize_t written = calls.write(temp.fd, data, size_t(std::min<qsizetype>(left, 1 << 30)));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC; // a regular file accepts nothing more only when there is no room
+            return failed(Step::write);
+        }
+        data += written;
+        left -= written;
+    }
+    while (calls.fsync(temp.fd) != 0) {
+        if (errno != EINTR)
+            return failed(Step::sync);
+    }
+    for (int attempt = 1; temp.name.isEmpty(); ++attempt) {
+        const QByteArray name = temporaryName(file);
+        if (calls.link(temp.fd, name.constData()) == 0)
+            temp.name = name;
+        else if (errno != EEXIST || attempt == namesTried)
+            return failed(Step::rename);
+    }
+    // Linux releases the descriptor even when close fails, and after EINTR the bytes are already synced.
+    if (calls.close(std::exchange(temp.fd, -1)) != 0 && errno != EINTR)
+        return failed(Step::close);
+    if (calls.rename(temp.name.constData(), file.constData()) != 0)
+        return failed(Step::rename);
+    temp.name.clear(); // it is the target now
+
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0)
+        return failed(Step::syncFolder);
+    int synced;
+    while ((synced = calls.syncFolder(folderFd)) != 0 && errno == EINTR) {
+    }
+    const int error = errno;
+    ::close(folderFd);
+    // A file system that cannot sync folders (EINVAL) gives no more durability than it has.
+    if (synced != 0 && error != EINVAL)
+        return Failure{Step::syncFolder, error};
+    return std::nullopt;
+}
+
+std::optional<QString> reason(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return u"возможно, диск заполнен"_s;
+    case EIO:
+        return u"ошибка ввода-вывода"_s;
+    case EROFS:
+        return u"диск доступен только для чтения"_s;
+    case EACCES:
+    case EPERM:
+        return u"нет прав доступа"_s;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace SafeFile

@@ -1,0 +1,146 @@
+#include "StoreSupport.h"
+#include "TestSupport.h"
+#include "store/SafeFile.h"
+#include "store/Store.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <utility>
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The real system calls, except that one step fails the way the system makes it fail. The calls before it
+// are real, so the temporary file really exists when the failure comes.
+class FailingCalls : public SafeFile::SystemCalls {
+public:
+    enum class At {
+        nothing,
+        openNew,
+        write,
+        writeAfterPart,
+        sync,
+        link,
+        close,
+        rename,
+        syncFolder,
+        piecemeal
+    };
+    At at = At::nothing;
+    int error = EIO;
+    bool unnamedFiles = true; // whether the file system offers unnamed temporary files
+
+    int openUnnamed(const char* folder, mode_t mode) override {
+        return unnamedFiles ? SystemCalls::openUnnamed(folder, mode) : fail(EOPNOTSUPP);
+    }
+    int openNew(const char* path, mode_t mode) override {
+        return at == At::openNew ? fail() : SystemCalls::openNew(path, mode);
+    }
+    ssize_t write(int fd, const void* data, size_t size) override {
+        // writeAfterPart: the disk fills up in the middle of the file, as a buffered writer's flush meets it.
+        if (at == At::write || (at == At::writeAfterPart && std::exchange(m_wrote, true)))
+            return fail();
+        const bool part = at == At::writeAfterPart || at == At::piecemeal;
+        return SystemCalls::write(fd, data, part ? std::min<size_t>(size, 1000) : size);
+    }
+    int fsync(int fd) override { return at == At::sync ? fail() : SystemCalls::fsync(fd); }
+    int link(int fd, const char* path) override {
+        return at == At::link ? fail() : SystemCalls::link(fd, path);
+    }
+    // Linux releases the descriptor whatever close reports.
+    int close(int fd) override { return SystemCalls::close(fd) == 0 && at != At::close ? 0 : fail(); }
+    int rename(const char* from, const char* to) override {
+        return at == At::rename ? fail() : SystemCalls::rename(from, to);
+    }
+    int syncFolder(int fd) override { return at == At::syncFolder ? fail() : SystemCalls::syncFolder(fd); }
+
+private:
+    int fail(int code = 0) {
+        errno = code ? code : error;
+        return -1;
+    }
+    bool m_wrote = false;
+};
+
+} // namespace
+
+// Every step of writing the data file is checked: a failure up to the rename keeps the old file byte for
+// byte and says what failed; none leaves a temporary file behind; the changes reach the file at the next
+// good save. A folder that does not reach the disk fails the save too, its new file already in place.
+TEST(StoreSave, EachFailedStepIsAFailedSave) {
+    using At = FailingCalls::At;
+    const struct {
+        At at;
+        int error;
+        const char* problem; // after "Не удалось сохранить данные: ", «P» the data file, «F» its folder
+    } cases[] = {
+        {At::write, ENOSPC, "не удалось записать файл «P» (возможно, диск заполнен)"},
+        {At::writeAfterPart, EDQUOT, "не удалось записать файл «P» (возможно, диск заполнен)"},
+        {At::sync, EIO, "не удалось сбросить на диск файл «P» (ошибка ввода-вывода)"},
+        {At::link, EMLINK, "не удалось заменить файл данных новым"},
+        {At::close, EIO, "не удалось завершить запись файла «P» (ошибка ввода-вывода)"},
+        {At::rename, EBUSY, "не удалось заменить файл данных новым"},
+        {At::openNew, EROFS, "не удалось создать файл в папке «F» (диск доступен только для чтения)"},
+        {At::syncFolder, EIO, "не удалось сбросить на диск папку «F» (ошибка ввода-вывода)"},
+        {At::piecemeal, 0, nullptr}, // writes the system takes in pieces are continued
+    };
+    for (const auto& c : cases) {
+        for (const bool unnamed : {true, false}) {
+            // Only unnamed files are linked, only named ones opened by name.
+            if ((c.at == At::link && !unnamed) || (c.at == At::openNew && unnamed))
+                continue;
+            const int row = int(&c - cases);
+            TempDataFolder data;
+            FailingCalls calls;
+            calls.unnamedFiles = unnamed;
+            AppStore store(data.dataPath(), data.clock(), Calendar::current(), calls);
+            store.setJournals({sampleJournal(u"А"_s)});
+            ASSERT_TRUE(store.save()) << row;
+            const QByteArray before = data.read(u"data.json"_s);
+
+            calls.at = c.at;
+            calls.error = c.error;
+            store.setJournals({sampleJournal(u"Б"_s, 50)});
+            EXPECT_EQ(store.save(), !c.problem) << row << unnamed;
+            if (c.problem) {
+                const QString problem = QString::fromUtf8(c.problem)
+                                            .replace(u"«P»"_s, u'«' + data.dataPath() + u'»')
+                                            .replace(u"«F»"_s, u'«' + data.folder() + u'»');
+                EXPECT_EQ(store.lastError(), u"Не удалось сохранить данные: "_s + problem) << row << unnamed;
+            }
+            if (c.problem && c.at != At::syncFolder)
+                EXPECT_EQ(data.read(u"data.json"_s), before) << row << unnamed;
+            else
+                EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals()) << row << unnamed;
+            const QStringList left{u"data-backup.json"_s, u"data.json"_s};
+            EXPECT_EQ(QDir(data.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left) << row;
+
+            calls.at = At::nothing;
+            EXPECT_TRUE(store.save()) << row << unnamed;
+            EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals()) << row << unnamed;
+        }
+    }
+}
+
+// A data file reached through a symbolic link is written where the link points and keeps its permissions.
+TEST(StoreSave, LinksAndPermissionsAreKept) {
+    TempDataFolder data;
+    const QString real = data.path(u"real/data.json"_s);
+    AppStore(real, data.clock()).addJournal(sampleJournal(u"А"_s));
+    ASSERT_TRUE(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(real, data.dataPath()));
+    AppStore store(data.dataPath(), data.clock());
+    store.addJournal(sampleJournal(u"Б"_s));
+    EXPECT_FALSE(store.lastError());
+    EXPECT_TRUE(QFileInfo(data.dataPath()).isSymLink());
+    EXPECT_EQ(readDataFile(readFile(real)), store.journals());
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
