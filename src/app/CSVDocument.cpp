@@ -1,9 +1,10 @@
 #include "CSVDocument.h"
 
+#include "store/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +17,8 @@ QString openFailure(const QString& path) {
     const QFileInfo folder(target.absolutePath());
     if (target.isDir())
         return u"по этому пути находится папка"_s;
+    if (target.isFile() && !target.isWritable())
+        return u"нет прав на запись в файл «%1»"_s.arg(target.fileName());
     if (!folder.exists())
         return u"папка «%1» не существует"_s.arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (!folder.isDir())
@@ -28,14 +31,25 @@ QString openFailure(const QString& path) {
 } // namespace
 
 std::optional<QString> CSVDocument::write(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const std::optional<SafeFile::Failure> failure = SafeFile::replace(path, data);
+    if (!failure)
+        return std::nullopt;
+    const std::optional<QString> why = SafeFile::reason(failure->error);
+    const QString because = why ? u" ("_s + *why + u')' : QString();
+    switch (failure->step) {
+    case SafeFile::Step::create:
         return openFailure(path);
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return u"не удалось записать данные (возможно, диск заполнен)"_s;
+    case SafeFile::Step::write:
+    case SafeFile::Step::sync:
+    case SafeFile::Step::close:
+        return u"не удалось записать данные"_s + because;
+    case SafeFile::Step::rename:
+        return u"не удалось заменить файл «%1»"_s.arg(QFileInfo(path).fileName()) + because;
+    case SafeFile::Step::syncFolder:
+        // The file holds the new bytes, but until its folder is on the disk a power loss may undo that.
+        return u"не удалось сбросить на диск папку «%1»"_s.arg(
+                   QDir::toNativeSeparators(QFileInfo(path).absolutePath())) +
+               because;
     }
-    if (!file.commit())
-        return u"не удалось заменить файл «%1»"_s.arg(QFileInfo(path).fileName());
-    return std::nullopt;
+    return u"не удалось записать данные"_s;
 }

@@ -10,6 +10,7 @@ struct CSVDocument {
     QByteArray data;
 
     // Writes the bytes as one regular file, replacing it whole: the old file stays intact until the new
-    // one is complete. Gives nothing on success, else a short Russian description of what failed.
+    // one is complete. Gives nothing only once the bytes are on the disk, else a short Russian description
+    // of what failed.
     std::optional<QString> write(const QString& path) const;
 };

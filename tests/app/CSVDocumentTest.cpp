@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace testsupport;
 using namespace Qt::StringLiterals;
 
@@ -23,6 +26,26 @@ TEST(CSVDocument, WritesWholeFileOrSaysWhyNot) {
     const std::optional<QString> folder = CSVDocument{"x"}.write(dir.path());
     ASSERT_TRUE(folder);
     EXPECT_EQ(*folder, u"по этому пути находится папка");
+}
+
+// A file size limit makes writes fail as a full disk does: a small export only where a buffered writer
+// flushes, a large one at its first write. The old file stays and no temporary file is left beside it.
+TEST(CSVDocument, AFullDiskKeepsTheOldFile) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const qsizetype size : {2000, 100000}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"out.csv"_s);
+        ASSERT_TRUE(writeFile(path, "old"));
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit small{1000, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const std::optional<QString> failure = CSVDocument{QByteArray(size, 'x')}.write(path);
+        setrlimit(RLIMIT_FSIZE, &old);
+        EXPECT_EQ(failure, u"не удалось записать данные (возможно, диск заполнен)"_s) << size;
+        EXPECT_EQ(readFile(path), QByteArray("old")) << size;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"out.csv"_s}) << size;
+    }
 }
 
 TEST(ShortcutText, HelpTextsNameTheirKeys) {
