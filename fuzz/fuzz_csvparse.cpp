@@ -131,17 +131,22 @@ void checkRoundTrip(const QList<QStringList>& rows) {
     const QByteArray file = CSVService::exportData(journal);
     if (file != "\xEF\xBB\xBF" + written.toUtf8())
         std::abort();
-    // Reading drops one U+FEFF at the start, as a second byte-order mark, and refuses a text holding a NUL
-    // as a binary file.
-    if (written.startsWith(QChar(0xFEFF)) || written.contains(QChar(u'\0')) || !separatorsStandAlone(written))
+    // Export leaves NUL characters out, so that reading never takes the file for a binary one.
+    if (written.contains(QChar(u'\0')))
+        std::abort();
+    // Reading drops one U+FEFF at the start, as a second byte-order mark.
+    if (written.startsWith(QChar(0xFEFF)) || !separatorsStandAlone(written))
         return;
 
-    QList<QStringList> expected{rows.first()};
+    const auto withoutNul = [](QString cell) { return cell.remove(QChar(u'\0')); };
+    QList<QStringList> expected(1);
+    for (const QString& name : rows.first())
+        expected.first().append(withoutNul(name));
     expected.first() << u"Статус"_s << u"ID"_s;
     for (const Record& record : journal.records) {
         QStringList line;
         for (const FieldDef& field : journal.fields)
-            line.append(record.text(field.id));
+            line.append(withoutNul(record.text(field.id)));
         line << QString() << idText(record.id);
         expected.append(line);
     }

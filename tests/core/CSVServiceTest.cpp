@@ -1,6 +1,7 @@
 #include "csv/CSVService.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
+#include "csv/CSVImport.h"
 
 using namespace Qt::StringLiterals;
 
@@ -170,4 +171,27 @@ TEST(CSVExport, RecordsHeaderAndStatus) {
     EXPECT_EQ(CSVService::exportJournal(f.journal, QList<Record>{second}),
               u"\"Товар, шт\";\"Сумма \"\"итого\"\"\";Дата;Оплачено;Статус;ID\r\n"
               u";;;;\"Оплачен; частично\";00000000-0000-0000-0000-000000000002\r\n");
+}
+
+// A NUL (only a hand-edited data file holds one) would make the whole export read as a binary file: every
+// cell is written without it, so the export imports again.
+TEST(CSVExport, LeavesNulOutSoItImportsAgain) {
+    ExportFixture f;
+    f.journal.fields[0].name = u"Тов\0ар"_s;
+    f.journal.statuses[0].name = u"Оплачен\0"_s;
+    Record r = f.record(recordID, {{&f.product, FieldValue::ofText(u"\0Чай\0 \"зелёный\";\0"_s)}});
+    r.statusID = f.status.id;
+    f.journal.records = {r};
+    const std::optional<QString> text = CSVService::decode(CSVService::exportData(f.journal));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, u"Товар;Сумма;Дата;Оплачено;Статус;ID\r\n\"Чай \"\"зелёный\"\";\";;;;Оплачен;"_s +
+                         recordID + u"\r\n"_s);
+    f.journal.records.clear();
+    QString error;
+    const std::optional<ImportResult> result = CSVService::prepareImport(
+        *text, f.journal, DateFormat::defaultCalendar(), [] { return testsupport::utc(2024, 1, 1); }, &error);
+    ASSERT_TRUE(result && result->rows.size() == 1) << error.toStdString();
+    EXPECT_EQ(result->rows[0].record.text(f.product.id), u"Чай \"зелёный\";");
+    EXPECT_EQ(result->rows[0].record.statusID, f.status.id);
+    EXPECT_TRUE(result->rows[0].warnings.isEmpty() && result->rows[0].include);
 }

@@ -120,17 +120,27 @@ bool isLineEnd(char16_t u) {
 
 // A TAB is quoted as well as the comma although neither separates exported cells: unquoted, either could
 // outnumber the ";" of the header line and make a reader choose it as the separator.
-bool needsQuotes(QStringView cell) {
-    for (const QChar c : cell) {
-        const char16_t u = c.unicode();
-        if (u == u';' || u == u',' || u == u'"' || u == u'\n' || u == u'\r' || u == u'\t')
-            return true;
-    }
-    return false;
+bool needsQuotes(char16_t u) {
+    return u == u';' || u == u',' || u == u'"' || u == u'\n' || u == u'\r' || u == u'\t';
 }
 
+// A cell as written: NUL characters dropped, since a text holding one reads as a binary file and the
+// whole export could not be imported again (only a hand-edited data file can hold one); quoted when
+// needed, its double quotes doubled.
 void appendCell(QString& out, QStringView cell) {
-    if (!needsQuotes(cell)) {
+    bool quoted = false;
+    bool nul = false;
+    for (const QChar c : cell) {
+        quoted = quoted || needsQuotes(c.unicode());
+        nul = nul || c.unicode() == 0;
+    }
+    if (nul) {
+        QString kept = cell.toString();
+        kept.remove(QChar(u'\0'));
+        appendCell(out, kept);
+        return;
+    }
+    if (!quoted) {
         out += cell;
         return;
     }

@@ -22,8 +22,9 @@ namespace CSVService {
 // "Статус" and "ID"; one line per record with every field's plain text (numbers with a decimal comma,
 // dates as dd.MM.yyyy in the calendar's zone, a ticked checkbox as "да"), the status name and the id.
 // Cells are separated by ";", every line ends with CR LF. A cell holding ";", ",", a double quote, a
-// line end or a TAB is quoted, its double quotes doubled. Without a list, all of the journal's records
-// are written; with one, exactly those records in that order.
+// line end or a TAB is quoted, its double quotes doubled. NUL characters (only a hand-edited data file
+// holds them) are left out of every cell, so that the export reads back. Without a list, all of the
+// journal's records are written; with one, exactly those records in that order.
 QString exportJournal(const Journal& journal, const std::optional<QList<Record>>& records = std::nullopt,
                       const Calendar& calendar = DateFormat::defaultCalendar());
 // The file's bytes: the UTF-8 byte-order mark, then the text above in UTF-8.
