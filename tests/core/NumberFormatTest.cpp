@@ -43,7 +43,8 @@ TEST(NumberFormat, PlainAndDisplay) {
                    {999999.5, QString(), 0, u"1\u00A0000\u00A0000"_s},
                    {0.1234567, QString(), 99, u"0,1234567"_s},
                    {0.5, QString(), -3, u"0"_s},
-                   {-std::numeric_limits<double>::infinity(), QString(), 2, u"\u2212∞"_s}};
+                   {-std::numeric_limits<double>::infinity(), QString(), 2, u"—"_s},
+                   {std::numeric_limits<double>::quiet_NaN(), u"₽"_s, 2, u"—"_s}};
     for (const auto& c : display)
         EXPECT_EQ(NumberFormat::display(c.value, c.unit, c.digits), c.out) << c.value.value_or(-1);
 }

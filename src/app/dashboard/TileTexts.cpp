@@ -28,12 +28,14 @@ QString Comparison::symbol() const {
     return u"equal"_s;
 }
 
-Comparison comparison(double value, double previous, const MetricDef& metric) {
+std::optional<Comparison> comparison(double value, double previous, const MetricDef& metric) {
     const double change = value - previous;
+    if (!std::isfinite(change))
+        return std::nullopt; // also when either value is not finite
     // The formatter rounds at the metric's precision and writes no sign on a value that rounds to zero,
     // so a change that shows as zero is exactly one whose text equals zero's.
     const QString magnitude = Statistics::format(std::abs(change), metric);
-    if (change == 0 || std::isnan(change) || magnitude == Statistics::format(0, metric))
+    if (change == 0 || magnitude == Statistics::format(0, metric))
         return Comparison{Comparison::Trend::same, u"как в прошлом периоде"_s};
     const bool rise = change > 0;
     return Comparison{rise ? Comparison::Trend::up : Comparison::Trend::down,

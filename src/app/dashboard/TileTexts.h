@@ -28,5 +28,7 @@ struct Comparison {
 };
 
 // A change too small to show at the metric's precision (0.001 ₽, float noise between two sums of the
-// same amounts) reads as no change rather than as "+0 ₽".
-Comparison comparison(double value, double previous, const MetricDef& metric);
+// same amounts) reads as no change rather than as "+0 ₽". Nothing when either value, or the change, went
+// past the largest number: such a value shows as "—", and two of them are no more equal than they are
+// different.
+std::optional<Comparison> comparison(double value, double previous, const MetricDef& metric);

@@ -21,16 +21,18 @@ locale_t cLocale() {
 
 constexpr char16_t noBreakSpace = u'\u00A0';
 constexpr char16_t minusSign = u'\u2212';
+// Stored and typed numbers are finite; infinity and not-a-number come only from a computation that went
+// past the largest number (a sum of huge amounts, a difference of two such sums), and no digits can say
+// what it would have been.
+constexpr char16_t noValue = u'\u2014';
 
 // The value rounded half to even to at most maxFraction digits of its shortest decimal form, without
 // trailing zeros; "-" or the minus sign in front of a value that does not round to zero; grouped by
 // three with no-break spaces when asked.
 QString formatNumber(double value, int maxFraction, bool display) {
     const QChar minus = display ? QChar(minusSign) : QChar(u'-');
-    if (std::isnan(value))
-        return u"не число"_s;
-    if (std::isinf(value))
-        return value < 0 ? QString(minus) + u'∞' : u"∞"_s;
+    if (!std::isfinite(value))
+        return QString(noValue);
 
     // Room for the longest fixed form (the smallest subnormal has over 320 digits), plus a leading digit
     // that takes a carry out of the integer part.
@@ -129,7 +131,7 @@ QString display(std::optional<double> value, const QString& unit, int fractionDi
     if (!value)
         return QString();
     QString text = formatNumber(*value, std::clamp(fractionDigits, 0, 15), true);
-    if (!unit.isEmpty()) {
+    if (!unit.isEmpty() && std::isfinite(*value)) {
         text += u' ';
         text += unit;
     }

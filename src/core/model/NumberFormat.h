@@ -7,7 +7,8 @@
 
 // Numbers as users type them (decimal comma, blanks between digit groups) and as the application writes
 // them: at most a fixed number of fraction digits, rounded half to even on the shortest decimal form of
-// the value, trailing zeros dropped.
+// the value, trailing zeros dropped. A value past the largest number (infinite, or not a number), which
+// only a computation can give, is written "—" in both forms, without a unit.
 namespace NumberFormat {
 
 // The finite number a text names, or nothing. White space anywhere is ignored and "," reads as ".";

@@ -51,7 +51,8 @@ QList<MetricResult> compute(const Journal& journal, const std::optional<DateInte
                             const std::optional<QList<Record>>& records = std::nullopt);
 
 // The text a metric's value is shown as: ratios in percent with one decimal, averages whole, the rest
-// with up to two decimals, followed by the metric's unit.
+// with up to two decimals, followed by the metric's unit. A value past the largest number (a sum of huge
+// amounts, or a formula over one) is "—".
 QString format(double value, const MetricDef& metric);
 
 // The short report of a period: the journal's report template filled with the results, or a summary

@@ -35,7 +35,7 @@ private:
     void applyStyle();
 
     MetricResult m_result;
-    std::optional<Comparison> m_change; // nothing when there is no value to compare with
+    std::optional<Comparison> m_change; // nothing when there is no value, or no finite one, to compare
     QLabel* m_symbol;
     ElidedText* m_title;
     FittedValue* m_value;

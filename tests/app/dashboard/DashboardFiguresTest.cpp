@@ -1,7 +1,9 @@
 #include "dashboard/DashboardFigures.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
+#include "dashboard/BreakdownTexts.h"
 #include "dashboard/PeriodRecords.h"
+#include "dashboard/TileTexts.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
@@ -85,6 +87,63 @@ TEST(DashboardFigures, ComparisonOnlyForBoundedPeriods) {
     EXPECT_EQ(month.previous(0), 1.0);
     EXPECT_EQ(month.previous(1), std::nullopt) << "no result at that position";
     EXPECT_EQ(computeFigures(table, ReportPeriod::allTime, custom, now, moscow).previous(0), std::nullopt);
+}
+
+// A sum past the largest number, and a difference of two such sums, have no digits to show: every place
+// that shows a metric's value writes "—", never "∞" or "не число", and a comparison with such a value is
+// neither "the same as before" nor a difference.
+TEST(DashboardFigures, ValuesPastTheLargestNumber) {
+    const FieldDef client = fieldOf(FieldType::text, u"Клиент"_s);
+    const FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s);
+    Journal j = journalOf({client, amount});
+    const MetricDef sum{.id = QUuid::createUuid(),
+                        .title = u"Выручка"_s,
+                        .kind = MetricKind::sum,
+                        .sumFieldID = amount.id,
+                        .unit = u"₽"_s};
+    j.metrics = {MetricDef{.id = QUuid::createUuid(), .title = u"Заказы"_s}, sum,
+                 MetricDef{.id = QUuid::createUuid(),
+                           .title = u"Разница"_s,
+                           .kind = MetricKind::difference,
+                           .operandA = sum.id,
+                           .operandB = sum.id}};
+    j.reportTemplate = u"{2} за {1} {1|заказ|заказа|заказов}, разница {3}"_s;
+    for (const QDateTime& created : {day(2, 10), day(2, 11), day(3, 2), day(3, 3)}) {
+        Record& r = j.records.emplace_back(labelled(u"r"_s, created));
+        put(r, client, FieldValue::ofText(u"Анна"_s));
+        put(r, amount, FieldValue::ofNumber(1.5e308));
+    }
+    MetricTable table(j);
+    const DashboardFigures f = computeFigures(table, ReportPeriod::thisMonth,
+                                              CustomDates::initial(now, moscow), now, moscow, client);
+    ASSERT_EQ(f.breakdown.size(), 1);
+    const auto compared = [&](double value, double previous) {
+        const std::optional<Comparison> line = comparison(value, previous, sum);
+        return line ? line->text : u"(no line)"_s;
+    };
+    Journal summary = j;
+    summary.reportTemplate.clear();
+
+    const struct {
+        const char* place;
+        QString shown, expected;
+    } cases[] = {
+        {"tile: the sum", Statistics::format(f.results[1].value, sum), u"—"_s},
+        {"tile: the difference", Statistics::format(f.results[2].value, j.metrics[2]), u"—"_s},
+        {"comparison: two such sums", compared(f.results[1].value, *f.previous(1)), u"(no line)"_s},
+        {"comparison: two such differences", compared(f.results[2].value, *f.previous(2)), u"(no line)"_s},
+        {"comparison: a change past it", compared(1.5e308, -1.5e308), u"(no line)"_s},
+        {"comparison: finite values still compare", compared(f.results[0].value, *f.previous(0)),
+         u"как в прошлом периоде"_s},
+        {"short report", Statistics::report(summary, f.results),
+         u"За период: заказы — 2, выручка — —, разница — —"_s},
+        {"report template", Statistics::report(j, f.results), u"— за 2 заказа, разница —"_s},
+        {"breakdown cell", breakdownCell(f.breakdown[0].values, 1, j.metrics), u"—"_s},
+        {"breakdown copy", breakdownText(f.breakdown, client, j.metrics),
+         u"Клиент\tЗаказы\tВыручка\tРазница\nАнна\t2\t—\t—"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, c.expected) << c.place;
 }
 
 TEST(PeriodRecords, TheFirstMetricsDateFieldUpToThePeriodsLastSecond) {
