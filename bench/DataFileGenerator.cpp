@@ -23,6 +23,18 @@ const QStringList notes{u"Позвонить за день до доставки
                         u"Клиент просил упаковать как подарок и вложить открытку \"С днём рождения\"."_s,
                         u"Самовывоз со склада"_s, u""_s};
 
+// A value as a business would type it: sums in roubles run to tens of thousands, often with kopecks;
+// pieces and hours are a few; other counts run to hundreds.
+double number(const FieldDef& field, std::mt19937& rng) {
+    if (field.unit == u"₽"_s) {
+        const double roubles = double(300 + rng() % 120000);
+        return rng() % 3 ? roubles + double(rng() % 100) / 100.0 : roubles;
+    }
+    if (field.unit == u"шт"_s || field.unit == u"ч"_s)
+        return double(1 + rng() % 12);
+    return rng() % 3 ? double(rng() % 100000) / 100.0 : double(rng() % 500);
+}
+
 void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timeline& timeline) {
     const auto pick = [&rng](const QStringList& list) { return list[qsizetype(rng() % list.size())]; };
     j.records.reserve(j.records.size() + count);
@@ -55,8 +67,7 @@ void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timel
                                                         QString::number(serial) + u"?ref=journal"_s));
                 break;
             case FieldType::number:
-                r.values.insert(key, FieldValue::ofNumber(rng() % 3 ? double(rng() % 100000) / 100.0
-                                                                    : double(rng() % 500)));
+                r.values.insert(key, FieldValue::ofNumber(number(f, rng)));
                 break;
             case FieldType::date:
                 // Dates lie in the days before the record was added, as a business's dates do.
