@@ -2,6 +2,7 @@
 
 #include "AppRouter.h"
 #include "SheetFooter.h"
+#include "SheetSize.h"
 #include "Style.h"
 #include "cells/CellStyle.h"
 #include "cells/TextLine.h"
@@ -34,22 +35,29 @@ constexpr int tilePadding = 14;
 constexpr int tileMinHeight = 104;
 constexpr qreal tileRadius = 12;
 
+} // namespace
+
 // The picker's scroll area: as tall as its tiles, up to a limit, then scrolling.
 class TemplateScroll : public QScrollArea {
 public:
     using QScrollArea::QScrollArea;
 
+    void setMaximumContentHeight(int height) {
+        m_limit = height;
+        updateGeometry();
+    }
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override {
         const int inner = width - 2 * frameWidth();
-        return std::min(pickerMaxHeight, widget()->heightForWidth(inner) + 2 * frameWidth());
+        return std::min(m_limit, widget()->heightForWidth(inner) + 2 * frameWidth());
     }
     QSize sizeHint() const override {
         return {sheetWidth - 2 * sheetPadding, heightForWidth(sheetWidth - 2 * sheetPadding)};
     }
-};
 
-} // namespace
+private:
+    int m_limit = pickerMaxHeight;
+};
 
 // One template in the picker: its symbol, name and summary on a rounded card that shows the selection.
 // The whole card is the button; its labels let clicks through to it.
@@ -159,7 +167,7 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
     Style::setSecondary(subtitle);
     layout->addWidget(subtitle);
 
-    auto* scroll = new TemplateScroll(this);
+    auto* scroll = m_picker = new TemplateScroll(this);
     scroll->setObjectName(u"templatePicker"_s);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -233,6 +241,13 @@ void NewJournalView::create() {
 
 void NewJournalView::fitHeight() {
     ensurePolished();
-    setFixedWidth(sheetWidth);
-    setFixedHeight(layout()->totalHeightForWidth(sheetWidth));
+    int height = layout()->totalHeightForWidth(sheetWidth);
+    if (const int over = height - SheetSize::room(parentWidget()).height(); over > 0) {
+        // A row of tiles stays in view at least; the rest scrolls.
+        const int picker = m_picker->heightForWidth(sheetWidth - 2 * sheetPadding);
+        m_picker->setMaximumContentHeight(std::max(tileMinHeight + 2 * gridPadding, picker - over));
+        layout()->invalidate();
+        height = layout()->totalHeightForWidth(sheetWidth);
+    }
+    SheetSize::apply(this, {sheetWidth, height}, {sheetWidth, height}, SheetSize::Fit::fixed);
 }

@@ -9,6 +9,7 @@ class AppRouter;
 class AppStore;
 class QLineEdit;
 class QPushButton;
+class TemplateScroll;
 class TemplateTile;
 
 // The sheet that creates a journal from one of the catalogue's templates. It keeps only the chosen
@@ -25,13 +26,15 @@ public:
 private:
     void choose(const JournalTemplate& chosen);
     void refresh();
-    // The sheet's height follows its content at its fixed width.
+    // The sheet's height follows its content at its fixed width; on a screen too low for it the
+    // template picker gives up height and scrolls.
     void fitHeight();
 
     AppStore& m_store;
     AppRouter& m_router;
     NewJournal::Choice m_choice;
 
+    TemplateScroll* m_picker = nullptr;
     QList<TemplateTile*> m_tiles;
     QLineEdit* m_name = nullptr;
     QPushButton* m_create = nullptr;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -28,6 +29,17 @@ template <class T = QWidget> T* visibleIn(const QWidget* within, const QString& 
             return widget;
     }
     return nullptr;
+}
+
+// A screen of the tests' platform (main.cpp): "desktop", 1920 × 1080, where windows open, "laptop",
+// 1366 × 768, or "netbook", 1024 × 600.
+inline QScreen* screenNamed(const QString& name) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == name)
+            return screen;
+    }
+    ADD_FAILURE() << "no screen " << name.toStdString();
+    return QGuiApplication::primaryScreen();
 }
 
 // File panels that answer when the test says so.
@@ -83,6 +95,13 @@ struct Shell {
     // What the user sees: the visible widget of type T in the window (sheets and boxes are its children).
     template <class T = QWidget> T* shown(const QString& name = {}) const {
         return visibleIn<T>(window.get(), name);
+    }
+    // Puts the window on the screen, no larger than the screen, as a window manager keeps it.
+    void moveTo(QScreen* screen) {
+        window->setScreen(screen);
+        const QRect room = screen->availableGeometry();
+        window->move(room.topLeft());
+        window->resize(window->size().boundedTo(room.size()));
     }
     void show() {
         window->show();

@@ -3,6 +3,7 @@
 #include "AppRouter.h"
 #include "ImportPreviewModel.h"
 #include "SheetFooter.h"
+#include "SheetSize.h"
 #include "Style.h"
 #include "cells/AppColorQt.h"
 #include "cells/CellDelegate.h"
@@ -14,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -121,10 +121,8 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     connect(m_model, &ImportPreviewModel::includesChanged, this, &ImportPreviewView::refreshCounts);
     refreshCounts();
 
-    // A small screen still shows the whole sheet.
-    const QSize available = (parent ? parent->screen() : screen())->availableGeometry().size();
-    setMinimumSize(minimumSheet.boundedTo(available));
-    resize(idealSheet.boundedTo(available));
+    // The rows' many columns take whatever room the screen has, even over a smaller window.
+    SheetSize::apply(this, minimumSheet, idealSheet, SheetSize::Fit::withinScreen);
 }
 
 QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, const QColor& colour) {

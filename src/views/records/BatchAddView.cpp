@@ -7,6 +7,7 @@
 #include "FormSection.h"
 #include "SheetFooter.h"
 #include "SheetForm.h"
+#include "SheetSize.h"
 #include "ShortcutText.h"
 #include "StatusPicker.h"
 #include "Style.h"
@@ -88,7 +89,7 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     connect(m_saveAction, &QAction::triggered, this, &BatchAddView::attemptSave);
     connect(m_save, &QPushButton::clicked, m_saveAction, &QAction::trigger);
 
-    SheetForm::setSize(this, minimumSheet, idealSheet);
+    SheetSize::apply(this, minimumSheet, idealSheet, SheetSize::Fit::withinWindow);
     rebuildRows();
 }
 

@@ -6,6 +6,7 @@
 #include "FormSection.h"
 #include "SheetFooter.h"
 #include "SheetForm.h"
+#include "SheetSize.h"
 #include "StatusPicker.h"
 #include "Style.h"
 #include "cells/WarningLabel.h"
@@ -73,7 +74,7 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     connect(m_save, &QPushButton::clicked, this, &RecordEditorView::attemptSave);
     layout->addLayout(footer.row);
 
-    SheetForm::setSize(this, minimumSheet, idealSheet);
+    SheetSize::apply(this, minimumSheet, idealSheet, SheetSize::Fit::withinWindow);
     refresh();
 }
 

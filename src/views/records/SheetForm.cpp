@@ -2,7 +2,6 @@
 
 #include "Style.h"
 
-#include <QDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -32,13 +31,6 @@ QPushButton* button(QWidget* sheet, const QString& text, const QString& name) {
     b->setAutoDefault(false);
     Style::makeLarge(b);
     return b;
-}
-
-void setSize(QDialog* sheet, QSize minimum, QSize ideal) {
-    sheet->setMinimumSize(minimum);
-    if (const QWidget* parent = sheet->parentWidget())
-        ideal = ideal.boundedTo(parent->window()->size()).expandedTo(minimum);
-    sheet->resize(ideal);
 }
 
 } // namespace SheetForm

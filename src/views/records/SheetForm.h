@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QSize>
-
-class QDialog;
 class QPushButton;
 class QScrollArea;
 class QString;
@@ -22,7 +19,5 @@ QScrollArea* scrollArea(QWidget* sheet, const QString& name);
 QVBoxLayout* column(QWidget* content);
 // A large button of the button row; never the default unless made so.
 QPushButton* button(QWidget* sheet, const QString& text, const QString& name);
-// The sheet's least and ideal size; over a smaller window it keeps within the window, down to its least.
-void setSize(QDialog* sheet, QSize minimum, QSize ideal);
 
 } // namespace SheetForm

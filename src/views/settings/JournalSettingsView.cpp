@@ -1,14 +1,15 @@
 #include "JournalSettingsView.h"
 
 #include "AppRouter.h"
+#include "ConfirmBox.h"
 #include "FieldsPage.h"
 #include "GeneralPage.h"
 #include "MetricsPage.h"
 #include "SheetFooter.h"
+#include "SheetSize.h"
 #include "StatusesPage.h"
 #include "Style.h"
 #include "cells/WarningLabel.h"
-#include "ConfirmBox.h"
 #include "store/Store.h"
 
 #include <QButtonGroup>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,7 +30,6 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
     : QDialog(parent), m_store(store), m_state(journal) {
     setWindowTitle(u"Настройки журнала"_s);
     setWindowModality(Qt::WindowModal);
-    setFixedSize(940, 720);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
@@ -69,7 +70,16 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
         connect(page, &DraftPane::edited, this, &JournalSettingsView::draftEdited);
         connect(page, &DraftPane::removalAsked, this, &JournalSettingsView::askRemoval);
     }
-    layout->addWidget(m_pages, 1);
+    // On a screen lower than the sheet the page scrolls; the message and the buttons stay in view.
+    auto* body = new QScrollArea(this);
+    body->setObjectName(u"settingsBody"_s);
+    body->setFrameShape(QFrame::NoFrame);
+    body->setWidgetResizable(true);
+    body->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    body->setFocusPolicy(Qt::NoFocus);
+    body->viewport()->setAutoFillBackground(false);
+    body->setWidget(m_pages);
+    layout->addWidget(body, 1);
 
     m_message = new WarningLabel(QString(), this);
     m_message->setObjectName(u"validationMessage"_s);
@@ -84,6 +94,7 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
 
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { showTab(SettingsTab(id)); });
     showTab(m_state.tab);
+    SheetSize::apply(this, {940, 720}, {940, 720}, SheetSize::Fit::fixed);
 }
 
 DraftPane* JournalSettingsView::page(SettingsTab tab) const {
