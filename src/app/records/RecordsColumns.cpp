@@ -52,6 +52,26 @@ int RecordsTable::idealWidth(const FieldDef& field, const Journal& journal) {
     return 115;
 }
 
+int RecordsTable::shrinkRound(FieldType type) {
+    switch (type) {
+    case FieldType::text:
+    case FieldType::longText:
+    case FieldType::choice:
+        return 0;
+    case FieldType::number:
+    case FieldType::date:
+    case FieldType::link:
+    case FieldType::checkbox:
+        return 1;
+    }
+    return 0;
+}
+
+ColumnWidths::Column RecordsTable::widths(const RecordsColumn& column) {
+    const int round = column.kind == RecordsColumn::Kind::field ? shrinkRound(column.field.type) : 0;
+    return {column.minWidth, column.idealWidth, round};
+}
+
 CellContent RecordsTable::cell(const Journal& journal, const Record& record, const RecordsColumn& column) {
     if (column.kind == RecordsColumn::Kind::status)
         return StatusBadge::content(journal.status(record.statusID));

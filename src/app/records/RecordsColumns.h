@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellContent.h"
+#include "records/ColumnWidths.h"
 
 #include "journal/RecordSort.h"
 #include "model/Model.h"
@@ -33,6 +34,11 @@ QList<RecordsColumn> columns(const Journal& journal);
 int minWidth(FieldType type);
 // The width a column starts with: wider for the title field, else by its type.
 int idealWidth(const FieldDef& field, const Journal& journal);
+// The round in which a field's column gives up its room to fit a table: texts and choices still read
+// when cut short and give theirs first (0); numbers, dates, links and check boxes mean nothing cut (1).
+int shrinkRound(FieldType type);
+// The column's widths for fitting the table; the status column shrinks with the texts.
+ColumnWidths::Column widths(const RecordsColumn& column);
 // What the record shows in the column.
 CellContent cell(const Journal& journal, const Record& record, const RecordsColumn& column);
 

@@ -1,6 +1,7 @@
 #include "ImportPreviewView.h"
 
 #include "AppRouter.h"
+#include "ColumnFitter.h"
 #include "ImportPreviewModel.h"
 #include "SheetFooter.h"
 #include "SheetSize.h"
@@ -9,6 +10,7 @@
 #include "cells/CellDelegate.h"
 #include "cells/CellStyle.h"
 #include "importing/ImportPreviewRules.h"
+#include "records/RecordsColumns.h"
 #include "store/Store.h"
 
 #include <QHBoxLayout>
@@ -25,25 +27,20 @@ namespace {
 const QSize minimumSheet(1150, 600);
 const QSize idealSheet(1300, 720);
 
-struct ColumnWidth {
-    int minimum;
-    int ideal;
-    bool fixed = false;
-};
-
-ColumnWidth widthOf(const ImportPreviewModel& model, int column) {
+// The check, status and remarks columns shrink with the fields' texts, before figures and dates.
+ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
     switch (column) {
     case ImportPreviewModel::includeColumn:
-        return {50, 50, true};
+        return {50, 50, 0, true};
     case ImportPreviewModel::lineColumn:
-        return {40, 40, true};
+        return {40, 40, 0, true};
     case ImportPreviewModel::checkColumn:
         return {140, 230};
     case ImportPreviewModel::statusColumn:
         return {80, 110};
     default:
         if (const FieldDef* field = model.fieldAt(column))
-            return {50, field->type == FieldType::link ? 90 : 110};
+            return {50, field->type == FieldType::link ? 90 : 110, RecordsTable::shrinkRound(field->type)};
         return {100, 220};
     }
 }
@@ -163,21 +160,12 @@ QWidget* ImportPreviewView::buildTable() {
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(false);
-    header->setMinimumSectionSize(40);
-    for (int column = 0; column < m_model->columnCount(); ++column) {
-        const ColumnWidth width = widthOf(*m_model, column);
-        header->setSectionResizeMode(column, width.fixed ? QHeaderView::Fixed : QHeaderView::Interactive);
-        header->resizeSection(column, width.ideal);
-    }
-    connect(header, &QHeaderView::sectionResized, this, &ImportPreviewView::keepMinimumWidth);
+    header->setMinimumSectionSize(20);
+    QList<ColumnWidths::Column> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        widths.append(widthOf(*m_model, column));
+    (new ColumnFitter(m_table))->setColumns(widths);
     return m_table;
-}
-
-void ImportPreviewView::keepMinimumWidth(int column, int, int width) {
-    // The header knows one minimum for all columns; each column's own is kept here.
-    const int minimum = widthOf(*m_model, column).minimum;
-    if (width < minimum)
-        m_table->horizontalHeader()->resizeSection(column, minimum);
 }
 
 void ImportPreviewView::refreshCounts() {

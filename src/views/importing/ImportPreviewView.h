@@ -28,7 +28,6 @@ public:
 private:
     QWidget* summaryItem(const QString& title, QLabel*& value, const QColor& colour);
     QWidget* buildTable();
-    void keepMinimumWidth(int column, int oldWidth, int width);
     void refreshCounts();
     void runImport();
 

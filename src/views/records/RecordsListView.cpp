@@ -169,12 +169,10 @@ void RecordsListView::showSorted() {
     m_restoringSelection = true;
     m_model->setContent(m_journal, m_columns, m_visible);
     if (newWidths) {
-        QList<int> ideal, minimum;
-        for (const RecordsColumn& c : std::as_const(m_columns)) {
-            ideal.append(c.idealWidth);
-            minimum.append(c.minWidth);
-        }
-        m_table->setColumnWidths(ideal, minimum);
+        QList<ColumnWidths::Column> widths;
+        for (const RecordsColumn& c : std::as_const(m_columns))
+            widths.append(RecordsTable::widths(c));
+        m_table->setColumnWidths(widths);
     }
     restoreSelection();
     m_restoringSelection = false;

@@ -1,12 +1,13 @@
 #include "RecordsTableView.h"
 
+#include "ColumnFitter.h"
 #include "Style.h"
 #include "cells/CellDelegate.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 
-RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent) {
+RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent), m_fitter(new ColumnFitter(this)) {
     setItemDelegate(new CellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -33,16 +34,10 @@ RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent) {
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setStretchLastSection(true);
     columns->setMinimumSectionSize(20);
-    connect(columns, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-        if (section < m_minimum.size() && size < m_minimum[section])
-            horizontalHeader()->resizeSection(section, m_minimum[section]);
-    });
 }
 
-void RecordsTableView::setColumnWidths(const QList<int>& ideal, const QList<int>& minimum) {
-    m_minimum = minimum;
-    for (int i = 0; i < ideal.size(); ++i)
-        horizontalHeader()->resizeSection(i, std::max(ideal[i], minimum.value(i)));
+void RecordsTableView::setColumnWidths(const QList<ColumnWidths::Column>& columns) {
+    m_fitter->setColumns(columns);
 }
 
 void RecordsTableView::mousePressEvent(QMouseEvent* event) {

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "records/ColumnWidths.h"
+
 #include <QList>
 #include <QTableView>
 
+class ColumnFitter;
+
 // The records table's view: rows selected whole, several at once, heights fixed; a header click is only
 // reported (the tab sorts), a right click never moves the selection (it only asks for the context menu),
-// and each column keeps a minimum width of its own.
+// and the columns share the table's width by their least and ideal widths.
 class RecordsTableView : public QTableView {
     Q_OBJECT
 public:
     explicit RecordsTableView(QWidget* parent = nullptr);
 
-    // Gives every column its ideal width and keeps each at least at its minimum.
-    void setColumnWidths(const QList<int>& ideal, const QList<int>& minimum);
+    // New columns for the model's: widths the user dragged are forgotten.
+    void setColumnWidths(const QList<ColumnWidths::Column>& columns);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -20,5 +24,5 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QList<int> m_minimum;
+    ColumnFitter* m_fitter;
 };

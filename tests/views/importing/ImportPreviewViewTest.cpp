@@ -3,8 +3,10 @@
 #include "ShellFixture.h"
 #include "importing/ImportPreviewModel.h"
 #include "model/Ids.h"
+#include "templates/Templates.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -110,4 +112,19 @@ TEST(ImportPreview, AJournalGoneStoresNothingAndSaysNothing) {
     button(&orphan, "import")->click();
     EXPECT_FALSE(orphan.isVisible());
     EXPECT_FALSE(shell.router->message());
+}
+
+// The sales journal's eleven fields fill the preview, yet at its default size every column stands in view,
+// "Замечания" last, and the headers "Импорт" and "Стр." are whole.
+TEST(ImportPreview, EveryColumnInViewAtTheDefaultSize) {
+    const Journal sales = Templates::sales();
+    Shell shell({sales});
+    ImportPreviewView* sheet = openPreview(shell, sales, "Номер заказа;Дата оплаты\r\nЗ-1;31.02.2024\r\n");
+    ASSERT_TRUE(sheet);
+    const QHeaderView* columns = sheet->table()->horizontalHeader();
+    const int last = columns->count() - 1;
+    EXPECT_EQ(columns->model()->headerData(last, Qt::Horizontal).toString(), u"Замечания"_s);
+    EXPECT_LE(columns->sectionViewportPosition(last) + columns->sectionSize(last), columns->width());
+    for (int fixed : {int(ImportPreviewModel::includeColumn), int(ImportPreviewModel::lineColumn)})
+        EXPECT_GE(columns->sectionSize(fixed), columns->sectionSizeHint(fixed)) << "its header whole";
 }

@@ -1,0 +1,78 @@
+#include "records/ColumnWidths.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <numeric>
+
+namespace ColumnWidths {
+
+int ideal(const Column& column, int needed) {
+    const int layout = std::max(column.ideal, 0);
+    return std::max(column.minimum, std::clamp(needed, layout, 2 * layout));
+}
+
+namespace {
+
+// Takes `take` pixels from the given columns, each giving in proportion to its room above its minimum;
+// the pixels that proportion leaves over go to the largest remainders, so exactly `take` is taken.
+void shrink(QList<int>& widths, const QList<Column>& columns, const QList<int>& candidates, int take) {
+    qint64 room = 0;
+    for (int i : candidates)
+        room += widths[i] - columns[i].minimum;
+    if (room <= 0 || take <= 0)
+        return;
+    take = int(std::min<qint64>(take, room));
+    QList<std::pair<qint64, int>> remainders;
+    int taken = 0;
+    for (int i : candidates) {
+        const qint64 share = qint64(take) * (widths[i] - columns[i].minimum);
+        const int cut = int(share / room);
+        widths[i] -= cut;
+        taken += cut;
+        remainders.append({share % room, i});
+    }
+    std::stable_sort(remainders.begin(), remainders.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [remainder, i] : remainders) {
+        if (taken == take)
+            break;
+        if (remainder > 0 && widths[i] > columns[i].minimum) {
+            --widths[i];
+            ++taken;
+        }
+    }
+}
+
+} // namespace
+
+QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
+               int available) {
+    QList<int> widths;
+    widths.reserve(columns.size());
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const Column& column = columns[i];
+        const auto user = dragged.constFind(int(i));
+        widths.append(user != dragged.cend() && !column.fixed ? std::max(*user, column.minimum)
+                                                              : ideal(column, needed.value(i)));
+    }
+    QList<int> rounds;
+    for (const Column& column : columns)
+        rounds.append(column.round);
+    std::sort(rounds.begin(), rounds.end());
+    rounds.erase(std::unique(rounds.begin(), rounds.end()), rounds.end());
+    for (const int round : rounds) {
+        const int excess = std::accumulate(widths.cbegin(), widths.cend(), 0) - available;
+        if (excess <= 0)
+            break;
+        QList<int> candidates;
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            if (columns[i].round == round && !columns[i].fixed && !dragged.contains(int(i)))
+                candidates.append(int(i));
+        }
+        shrink(widths, columns, candidates, excess);
+    }
+    return widths;
+}
+
+} // namespace ColumnWidths

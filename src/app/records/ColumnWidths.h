@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+
+// How the columns of a table share its width. The layout gives each column a least and an ideal width
+// in its own units; the font in use may need more, so a column's ideal grows to what its header and its
+// widest value need, up to twice the layout's figure. When the ideals are wider than the table, columns
+// give up room toward their minimums before the table scrolls sideways, in rounds: first those whose text
+// still reads when cut short (names, notes, statuses), then figures, dates and buttons, which mean
+// nothing cut. A width the user dragged stays as it is.
+namespace ColumnWidths {
+
+struct Column {
+    int minimum = 0;
+    // The layout's ideal, before the font in use is asked.
+    int ideal = 0;
+    // The round in which the column gives up its room: a lower round first, a later round only once
+    // every column of the earlier ones is at its minimum.
+    int round = 0;
+    // Exactly its ideal: it neither shrinks nor is dragged (a check box column).
+    bool fixed = false;
+
+    bool operator==(const Column&) const = default;
+};
+
+// The ideal a column is given: what its content needs when that is more than the layout's ideal, at most
+// twice the layout's ideal; never less than the column's minimum.
+int ideal(const Column& column, int needed);
+
+// The width of each column within `available` pixels. `needed` holds what each column's content needs
+// (missing entries need nothing beyond the layout); `dragged` maps a column to the width the user gave
+// it. Columns stay at their ideals when those fit; otherwise they shrink, round by round and within a
+// round each in proportion to the room it can give, until they fit or stand at their minimums.
+QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
+               int available);
+
+} // namespace ColumnWidths
