@@ -57,7 +57,7 @@ BreakdownSection::BreakdownSection(QWidget* parent)
     Style::setSecondary(m_empty);
     contentLayout()->addWidget(m_empty);
 
-    // Many metrics make a table wider than the box: it then scrolls sideways inside it.
+    // A table that cannot fit the box however narrow its columns scrolls sideways inside it.
     m_table->setObjectName(u"breakdownTable"_s);
     m_scroller->setWidget(m_table);
     m_scroller->setWidgetResizable(false);
@@ -102,7 +102,6 @@ void BreakdownSection::setBreakdown(const Journal& journal, const FieldDef& fiel
         cells.append(line);
     }
     m_table->setTable(header, cells);
-    m_table->resize(m_table->sizeHint());
     fitTable();
 }
 
@@ -116,9 +115,13 @@ void BreakdownSection::resizeEvent(QResizeEvent* event) {
 }
 
 void BreakdownSection::fitTable() {
-    // The scroller is as tall as the table, plus its scroll bar when the table is wider than the box.
-    const int available =
-        width() - contentLayout()->contentsMargins().left() - contentLayout()->contentsMargins().right();
+    // The table fits the box as far as it can; the scroller is as tall as the table, plus its scroll bar
+    // when the table is still wider than the box.
+    const QMargins margins = contentLayout()->contentsMargins();
+    const int available = width() - margins.left() - margins.right();
+    m_table->setRoom(available);
+    if (m_table->size() != m_table->sizeHint())
+        m_table->resize(m_table->sizeHint());
     const bool scrolls = m_table->width() > available;
     const int height =
         m_table->height() + (scrolls ? m_scroller->horizontalScrollBar()->sizeHint().height() : 0);

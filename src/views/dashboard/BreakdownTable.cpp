@@ -7,7 +7,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -15,6 +17,10 @@ constexpr int columnGap = 28;
 constexpr int rowGap = 6;
 // Beyond this a row title is cut, so one long value cannot push the figures out of sight.
 constexpr int widestTitle = 320;
+// Short of room, row titles are cut down to this before any figure's header wraps.
+constexpr int narrowestTitle = 120;
+// More lines than any header wraps onto; only a bound for measuring.
+constexpr int tallHeader = 1000;
 
 } // namespace
 
@@ -26,6 +32,14 @@ void BreakdownTable::setTable(const QStringList& header, const QList<QStringList
     m_header = header;
     m_rows = rows;
     measure();
+    update();
+}
+
+void BreakdownTable::setRoom(int width) {
+    if (width == m_room)
+        return;
+    m_room = width;
+    layOut();
     update();
 }
 
@@ -44,8 +58,8 @@ int BreakdownTable::rowPitch() const {
 }
 
 int BreakdownTable::headerHeight() const {
-    // The header line, a gap, the divider and a gap.
-    return QFontMetrics(headerFont()).height() + rowGap + 1 + rowGap;
+    // The header's lines, a gap, the divider and a gap.
+    return m_headerTextHeight + rowGap + 1 + rowGap;
 }
 
 void BreakdownTable::measure() {
@@ -54,21 +68,55 @@ void BreakdownTable::measure() {
     const auto widthOf = [](const QFontMetricsF& metrics, const QString& text) {
         return int(std::ceil(metrics.horizontalAdvance(text))) + 1;
     };
-    m_widths = QList<int>(m_header.size(), 0);
-    for (qsizetype c = 0; c < m_header.size(); ++c)
-        m_widths[c] = widthOf(head, m_header[c]);
+    qsizetype count = m_header.size();
+    for (const QStringList& row : m_rows)
+        count = std::max(count, row.size());
+    QList<int> widest(count, 0);
     for (const QStringList& row : m_rows) {
-        if (row.size() > m_widths.size())
-            m_widths.resize(row.size(), 0);
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            const int wanted = widthOf(c == 0 ? title : value, row[c]);
-            m_widths[c] = std::max(m_widths[c], c == 0 ? std::min(wanted, widestTitle) : wanted);
-        }
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widest[c] = std::max(widest[c], widthOf(c == 0 ? title : value, row[c]));
     }
-    int width = 0;
-    for (int w : m_widths)
-        width += w + columnGap;
-    width = std::max(0, width - columnGap);
+    m_columns.clear();
+    for (qsizetype c = 0; c < count; ++c) {
+        const QString text = m_header.value(c);
+        const int header = widthOf(head, text);
+        if (c == 0) {
+            const int ideal = std::min(std::max(header, widest[c]), widestTitle);
+            m_columns.append({std::min(ideal, narrowestTitle), ideal});
+            continue;
+        }
+        // A figure's header may wrap between its words, never inside one.
+        int longestWord = 0;
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+            longestWord = std::max(longestWord, widthOf(head, word));
+        m_columns.append({std::max(widest[c], longestWord), std::max(widest[c], header)});
+    }
+    // A header wrapped once may narrow to its longest word at no further cost: the columns give up their
+    // room one at a time, the one with the most to give first, so as few headers as may be wrap.
+    QList<int> figures;
+    for (int c = 1; c < m_columns.size(); ++c)
+        figures.append(c);
+    const auto room = [this](int c) { return m_columns[c].ideal - m_columns[c].minimum; };
+    std::stable_sort(figures.begin(), figures.end(), [&](int a, int b) { return room(a) > room(b); });
+    for (int i = 0; i < figures.size(); ++i)
+        m_columns[figures[i]].round = i + 1;
+    layOut();
+}
+
+void BreakdownTable::layOut() {
+    const int gaps = std::max<int>(0, int(m_columns.size()) - 1) * columnGap;
+    QList<int> natural;
+    for (const ColumnWidths::Column& column : std::as_const(m_columns))
+        natural.append(column.ideal);
+    m_widths = ColumnWidths::fit(m_columns, natural, {}, m_room - gaps);
+    const QFontMetrics head(headerFont());
+    m_headerTextHeight = head.height();
+    for (qsizetype c = 1; c < m_widths.size(); ++c) {
+        const QRect wrapped = head.boundingRect(QRect(0, 0, m_widths[c], tallHeader),
+                                                Qt::AlignLeft | Qt::TextWordWrap, m_header.value(c));
+        m_headerTextHeight = std::max(m_headerTextHeight, wrapped.height());
+    }
+    const int width = std::accumulate(m_widths.cbegin(), m_widths.cend(), 0) + gaps;
     m_size = QSize(width, headerHeight() + int(m_rows.size()) * rowPitch() - (m_rows.isEmpty() ? 0 : rowGap));
     updateGeometry();
 }
@@ -80,11 +128,17 @@ void BreakdownTable::paintEvent(QPaintEvent* event) {
     painter.setFont(headerFont());
     const QFontMetrics head(headerFont());
     int x = 0;
-    for (qsizetype c = 0; c < m_header.size(); ++c) {
-        painter.drawText(x, head.ascent(), head.elidedText(m_header[c], Qt::ElideRight, m_widths[c]));
+    // Headers stand on the divider; a figure's header wraps where its column is narrower than it.
+    for (qsizetype c = 0; c < m_header.size() && c < m_widths.size(); ++c) {
+        const QRect area(x, 0, m_widths[c], m_headerTextHeight);
+        if (c == 0)
+            painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine,
+                             head.elidedText(m_header[c], Qt::ElideRight, m_widths[c]));
+        else
+            painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, m_header[c]);
         x += m_widths[c] + columnGap;
     }
-    const int dividerY = head.height() + rowGap;
+    const int dividerY = m_headerTextHeight + rowGap;
     painter.fillRect(QRect(0, dividerY, width(), 1), Style::separator(this));
 
     const int top = headerHeight();
@@ -98,7 +152,7 @@ void BreakdownTable::paintEvent(QPaintEvent* event) {
         const QStringList& row = m_rows[r];
         const int baseline = top + int(r) * pitch + titleMetrics.ascent();
         x = 0;
-        for (qsizetype c = 0; c < row.size(); ++c) {
+        for (qsizetype c = 0; c < row.size() && c < m_widths.size(); ++c) {
             const bool isTitle = c == 0;
             painter.setFont(isTitle ? font() : valueFont());
             const QFontMetrics& metrics = isTitle ? titleMetrics : valueMetrics;

@@ -1,20 +1,28 @@
 #pragma once
 
+#include "records/ColumnWidths.h"
+
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 
 // The breakdown's grid of texts: a header line in small semibold secondary text, a divider, then one line
-// per row, columns 28 px apart and as wide as their widest text (row titles are cut with "…" beyond a
-// limit). It draws only the lines in view, so a field with thousands of values stays quick.
+// per row, columns 28 px apart. Each column would be as wide as its widest text (row titles up to a
+// limit); given less room, the row titles are cut shorter with "…" first, then the figures' headers wrap
+// onto more lines, one column at a time, and only a table that still does not fit is wider than its
+// room. Figures are never cut. It draws only the lines in view, so a field with thousands of values
+// stays quick.
 class BreakdownTable : public QWidget {
     Q_OBJECT
 public:
     explicit BreakdownTable(QWidget* parent = nullptr);
 
     void setTable(const QStringList& header, const QList<QStringList>& rows);
+    // The width the table has to fit in.
+    void setRoom(int width);
     const QStringList& header() const { return m_header; }
     const QList<QStringList>& rows() const { return m_rows; }
+    const QList<int>& columnWidths() const { return m_widths; }
 
     QSize sizeHint() const override { return m_size; }
     QSize minimumSizeHint() const override { return m_size; }
@@ -25,6 +33,7 @@ protected:
 
 private:
     void measure();
+    void layOut();
     QFont headerFont() const;
     QFont valueFont() const;
     int rowPitch() const;
@@ -32,6 +41,9 @@ private:
 
     QStringList m_header;
     QList<QStringList> m_rows;
+    QList<ColumnWidths::Column> m_columns;
     QList<int> m_widths;
+    int m_room = QWIDGETSIZE_MAX;
+    int m_headerTextHeight = 0;
     QSize m_size;
 };
