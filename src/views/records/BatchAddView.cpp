@@ -232,6 +232,10 @@ void BatchAddView::rebuildRows(const std::optional<QUuid>& focusRow) {
         m_rowsHeader->deleteLater();
         m_rowsHeader = nullptr;
     }
+    if (m_columnWidths.isEmpty()) {
+        const QLineEdit cell(body);
+        m_columnWidths = BatchRowWidget::columnWidths(m_journal, cell);
+    }
     if (!m_rows.isEmpty()) {
         m_rowsHeader = new QWidget(body);
         auto* line = new QHBoxLayout(m_rowsHeader);
@@ -246,11 +250,12 @@ void BatchAddView::rebuildRows(const std::optional<QUuid>& focusRow) {
         QList<QWidget*> names;
         for (const FieldDef& f : m_perItem)
             names.append(caption(f.name));
-        BatchRowWidget::addColumns(line, m_journal, caption(u"№"_s), names, new QWidget(m_rowsHeader));
+        BatchRowWidget::addColumns(line, m_journal, m_columnWidths, caption(u"№"_s), names,
+                                   new QWidget(m_rowsHeader));
         m_rowsBox->addWidget(m_rowsHeader);
     }
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        auto* w = new BatchRowWidget(m_journal, m_rows[i], int(i), body);
+        auto* w = new BatchRowWidget(m_journal, m_columnWidths, m_rows[i], int(i), body);
         connect(w, &BatchRowWidget::cellEdited, this, &BatchAddView::editCell);
         connect(w, &BatchRowWidget::deleteRequested, this, &BatchAddView::deleteRow);
         m_rowsBox->addWidget(w);

@@ -86,6 +86,8 @@ private:
     QVBoxLayout* m_rowsBox = nullptr;
     QLabel* m_noRows = nullptr;
     QWidget* m_rowsHeader = nullptr;
+    // The per-item columns' widths, worked out once per sheet.
+    QList<int> m_columnWidths;
     QList<BatchRowWidget*> m_rowWidgets;
     QPushButton* m_addRow = nullptr;
     QLabel* m_summary = nullptr;

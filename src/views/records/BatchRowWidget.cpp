@@ -5,12 +5,17 @@
 #include "cells/TextLine.h"
 #include "cells/WarningLabel.h"
 #include "records/BatchRules.h"
+#include "records/ColumnWidths.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -18,7 +23,8 @@ namespace {
 constexpr int sideColumn = 24;
 }
 
-BatchRowWidget::BatchRowWidget(const Journal& journal, const BatchRow& row, int position, QWidget* parent)
+BatchRowWidget::BatchRowWidget(const Journal& journal, const QList<int>& widths, const BatchRow& row,
+                               int position, QWidget* parent)
     : QWidget(parent), m_rowID(row.id), m_fields(journal.perItemFields()), m_delete(new QToolButton(this)),
       m_lineBox(new QVBoxLayout) {
     auto* column = new QVBoxLayout(this);
@@ -46,7 +52,7 @@ BatchRowWidget::BatchRowWidget(const Journal& journal, const BatchRow& row, int 
     m_delete->setIcon(
         QIcon(CellStyle::symbol(u"minus.circle.fill"_s, Style::destructive(), 16, devicePixelRatioF())));
     connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_rowID); });
-    addColumns(line, journal, number, cells, m_delete);
+    addColumns(line, journal, widths, number, cells, m_delete);
 
     column->addLayout(line);
     m_lineBox->setContentsMargins(sideColumn + 8, 0, 0, 0);
@@ -54,14 +60,37 @@ BatchRowWidget::BatchRowWidget(const Journal& journal, const BatchRow& row, int 
     column->addLayout(m_lineBox);
 }
 
-void BatchRowWidget::addColumns(QHBoxLayout* line, const Journal& journal, QWidget* number,
-                                const QList<QWidget*>& cells, QWidget* end) {
+QList<int> BatchRowWidget::columnWidths(const Journal& journal, const QLineEdit& cell) {
+    // The width a line edit asks for its text, as its own size hint works it out: the text, the edit's
+    // inner margins (2 px a side) and the style's frame.
+    QStyleOptionFrame frame;
+    frame.initFrom(&cell);
+    frame.lineWidth = cell.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &cell);
+    frame.state |= QStyle::State_Sunken;
+    const QMargins margins = cell.textMargins();
+    const QFontMetricsF metrics(cell.font());
+    const int height = cell.sizeHint().height();
+    QList<int> widths;
+    for (const FieldDef& field : journal.perItemFields()) {
+        const QString prompt = BatchEntry::rowPrompt(field, Record{});
+        const int text =
+            int(std::ceil(metrics.horizontalAdvance(prompt))) + 4 + margins.left() + margins.right();
+        const int needed =
+            cell.style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(text, height), &cell).width() +
+            1;
+        widths.append(ColumnWidths::ideal({0, BatchEntry::columnWidth(field.type)}, needed));
+    }
+    return widths;
+}
+
+void BatchRowWidget::addColumns(QHBoxLayout* line, const Journal& journal, const QList<int>& widths,
+                                QWidget* number, const QList<QWidget*>& cells, QWidget* end) {
     number->setFixedWidth(sideColumn);
     line->addWidget(number);
     const QList<FieldDef> fields = journal.perItemFields();
     bool anyWide = false;
     for (qsizetype i = 0; i < fields.size() && i < cells.size(); ++i) {
-        const int width = BatchEntry::columnWidth(fields[i].type);
+        const int width = widths.value(i, BatchEntry::columnWidth(fields[i].type));
         const bool wide = BatchEntry::isWide(journal, fields[i]);
         anyWide = anyWide || wide;
         if (wide)

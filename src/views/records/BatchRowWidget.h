@@ -18,12 +18,17 @@ class WarningLabel;
 class BatchRowWidget : public QWidget {
     Q_OBJECT
 public:
-    BatchRowWidget(const Journal& journal, const BatchRow& row, int position, QWidget* parent);
+    // `widths` are the per-item columns' widths, from columnWidths().
+    BatchRowWidget(const Journal& journal, const QList<int>& widths, const BatchRow& row, int position,
+                   QWidget* parent);
 
+    // The width of each per-item column: its type's, or what its cells' placeholder needs in a cell like
+    // `cell` when that is more, up to twice its type's. A column that grows takes it as its least width.
+    static QList<int> columnWidths(const Journal& journal, const QLineEdit& cell);
     // The row's columns: the number, a column per per-item field, the delete button. The header line of
     // the rows is laid out by the same rule, so its titles stand over the cells.
-    static void addColumns(QHBoxLayout* line, const Journal& journal, QWidget* number,
-                           const QList<QWidget*>& cells, QWidget* end);
+    static void addColumns(QHBoxLayout* line, const Journal& journal, const QList<int>& widths,
+                           QWidget* number, const QList<QWidget*>& cells, QWidget* end);
 
     const QUuid& rowID() const { return m_rowID; }
     QLineEdit* cell(const QUuid& fieldID) const;

@@ -188,3 +188,16 @@ TEST(BatchAddView, ALongPastedListGivesEveryRowItsOwnValue) {
     for (int i = 0; i < 6000; ++i)
         ASSERT_EQ(stored[i + 1].number(b.field(u"amount"_s).id), 10000.25 + i) << i;
 }
+
+// A cell shows its whole placeholder, "Количество, шт" in a number cell included.
+TEST(BatchAddView, EveryCellShowsItsWholePlaceholder) {
+    Batch b;
+    ASSERT_TRUE(b.open());
+    b.click(u"addRow"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (const char* key : {"number", "item", "quantity", "amount"}) {
+        QLineEdit* cell = b.rows().first()->cell(b.field(QString::fromLatin1(key)).id);
+        // The frame and the edit's inner margins take 4 px a side.
+        EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->placeholderText()) + 8, cell->width()) << key;
+    }
+}
