@@ -30,6 +30,7 @@ ColumnFitter::ColumnFitter(QTableView* table)
 void ColumnFitter::setColumns(const QList<ColumnWidths::Column>& columns) {
     m_columns = columns;
     m_needed = QList<int>(columns.size(), 0);
+    m_valuesNeed = m_needed;
     m_dragged.clear();
     disconnect(m_reset);
     if (QAbstractItemModel* model = m_table->model())
@@ -72,7 +73,8 @@ void ColumnFitter::measure() {
                 continue;
             const QModelIndex index = model->index(row, c);
             if (const QAbstractItemDelegate* delegate = m_table->itemDelegateForIndex(index))
-                m_needed[c] = std::max(m_needed[c], delegate->sizeHint(option, index).width());
+                m_valuesNeed[c] = std::max(m_valuesNeed[c], delegate->sizeHint(option, index).width());
+            m_needed[c] = std::max(m_needed[c], m_valuesNeed[c]);
         }
     }
 }
@@ -82,7 +84,7 @@ void ColumnFitter::refit() {
         return;
     measure();
     const int available = m_table->viewport()->width();
-    const QList<int> widths = ColumnWidths::fit(m_columns, m_needed, m_dragged, available);
+    const QList<int> widths = ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
     const bool roomLeft = std::accumulate(widths.cbegin(), widths.cend(), 0) <= available;
     QHeaderView* header = m_table->horizontalHeader();
     const int lastShown = header->logicalIndex(header->count() - 1);

@@ -38,7 +38,8 @@ private:
     QWidget* m_viewport;
     QMetaObject::Connection m_reset;
     QList<ColumnWidths::Column> m_columns;
-    QList<int> m_needed;
+    QList<int> m_needed;     // by the header and the values
+    QList<int> m_valuesNeed; // by the values alone
     QMap<int, int> m_dragged;
     bool m_applying = false;
 };

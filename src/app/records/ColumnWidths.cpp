@@ -14,19 +14,27 @@ int ideal(const Column& column, int needed) {
 
 namespace {
 
-// Takes `take` pixels from the given columns, each giving in proportion to its room above its minimum;
+// The narrowest a column may be made to fit the table: its minimum, or for a column of figures, dates
+// or buttons what its values need (within its cap), since a figure cut short reads as another figure.
+int floorOf(const Column& column, int valuesNeed) {
+    if (column.round == 0 || valuesNeed <= column.minimum)
+        return column.minimum;
+    return std::min(valuesNeed, 2 * std::max(column.ideal, column.minimum));
+}
+
+// Takes `take` pixels from the given columns, each giving in proportion to its room above its floor;
 // the pixels that proportion leaves over go to the largest remainders, so exactly `take` is taken.
-void shrink(QList<int>& widths, const QList<Column>& columns, const QList<int>& candidates, int take) {
+void shrink(QList<int>& widths, const QList<int>& floors, const QList<int>& candidates, int take) {
     qint64 room = 0;
     for (int i : candidates)
-        room += widths[i] - columns[i].minimum;
+        room += std::max(widths[i] - floors[i], 0);
     if (room <= 0 || take <= 0)
         return;
     take = int(std::min<qint64>(take, room));
     QList<std::pair<qint64, int>> remainders;
     int taken = 0;
     for (int i : candidates) {
-        const qint64 share = qint64(take) * (widths[i] - columns[i].minimum);
+        const qint64 share = qint64(take) * std::max(widths[i] - floors[i], 0);
         const int cut = int(share / room);
         widths[i] -= cut;
         taken += cut;
@@ -37,7 +45,7 @@ void shrink(QList<int>& widths, const QList<Column>& columns, const QList<int>& 
     for (const auto& [remainder, i] : remainders) {
         if (taken == take)
             break;
-        if (remainder > 0 && widths[i] > columns[i].minimum) {
+        if (remainder > 0 && widths[i] > floors[i]) {
             --widths[i];
             ++taken;
         }
@@ -47,11 +55,13 @@ void shrink(QList<int>& widths, const QList<Column>& columns, const QList<int>& 
 } // namespace
 
 QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
-               int available) {
-    QList<int> widths;
+               int available, const QList<int>& valuesNeed) {
+    QList<int> widths, floors;
     widths.reserve(columns.size());
+    floors.reserve(columns.size());
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const Column& column = columns[i];
+        floors.append(floorOf(column, valuesNeed.value(i)));
         const auto user = dragged.constFind(int(i));
         widths.append(user != dragged.cend() && !column.fixed ? std::max(*user, column.minimum)
                                                               : ideal(column, needed.value(i)));
@@ -70,7 +80,7 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
             if (columns[i].round == round && !columns[i].fixed && !dragged.contains(int(i)))
                 candidates.append(int(i));
         }
-        shrink(widths, columns, candidates, excess);
+        shrink(widths, floors, candidates, excess);
     }
     return widths;
 }

@@ -8,7 +8,8 @@
 // widest value need, up to twice the layout's figure. When the ideals are wider than the table, columns
 // give up room toward their minimums before the table scrolls sideways, in rounds: first those whose text
 // still reads when cut short (names, notes, statuses), then figures, dates and buttons, which mean
-// nothing cut. A width the user dragged stays as it is.
+// nothing cut: those give up only the room their values do not need (a long header may still be cut).
+// A width the user dragged stays as it is.
 namespace ColumnWidths {
 
 struct Column {
@@ -31,8 +32,9 @@ int ideal(const Column& column, int needed);
 // The width of each column within `available` pixels. `needed` holds what each column's content needs
 // (missing entries need nothing beyond the layout); `dragged` maps a column to the width the user gave
 // it. Columns stay at their ideals when those fit; otherwise they shrink, round by round and within a
-// round each in proportion to the room it can give, until they fit or stand at their minimums.
+// round each in proportion to the room it can give, until they fit or stand at their minimums; a column
+// of a later round stays as wide as its values need (`valuesNeed`, the header left out), within its cap.
 QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
-               int available);
+               int available, const QList<int>& valuesNeed = {});
 
 } // namespace ColumnWidths
