@@ -159,6 +159,36 @@ TEST(CSVImport, RowsValuesWarningsAndStatuses) {
               std::tuple(5, 0, 1, 5));
 }
 
+// Rows are numbered and split as parseRows splits them, whatever ends their lines or joins their characters.
+TEST(CSVImport, RowsAcrossLineEndsQuotesAndMarks) {
+    Fixture f;
+    using Rows = QList<std::tuple<qsizetype, QString, std::optional<double>>>; // line, client, sum
+    const struct {
+        const char* name;
+        QString text;
+        Rows rows;
+    } cases[] = {
+        // clang-format off
+        {"CR LF, CR and LF; blank lines do not count", u"Клиент;Сумма\r\n\r\nИван;1\r\rПётр;2\n;\nАнна;3"_s,
+         {{2, u"Иван"_s, 1}, {3, u"Пётр"_s, 2}, {4, u"Анна"_s, 3}}},
+        {"a quoted cell over several lines is one line", u"Клиент;Сумма\n\"Иван\r\nПетров\";1\r\n\"Анна\rЛи\"\n"_s,
+         {{2, u"Иван\r\nПетров"_s, 1}, {3, u"Анна\rЛи"_s, std::nullopt}}},
+        {"a separator that a mark joins stays in the cell", u"Клиент;Сумма\nИван;\u0301;5\n\"Пётр\";\u0301;6"_s,
+         {{2, u"Иван;\u0301"_s, 5}, {3, u"Пётр;\u0301"_s, 6}}},
+        {"a second byte-order mark left before the header", u"\uFEFFКлиент;Сумма\nИван;1"_s, {{2, u"Иван"_s, 1}}},
+        {"quotes undone in one row after another", u"Клиент;Сумма\n\"И\"\"1\";\"7\"\n\" П\"\"2 \";8\n\"\"\"\";9"_s,
+         {{2, u"И\"1"_s, 7}, {3, u"П\"2"_s, 8}, {4, u"\""_s, 9}}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const ImportResult r = f.prepare(c.text);
+        Rows rows;
+        for (const ImportRow& row : r.rows)
+            rows.append({row.line, row.record.text(f.client.id), row.record.number(f.sum.id)});
+        EXPECT_EQ(rows, c.rows) << c.name;
+    }
+}
+
 TEST(CSVImport, DuplicatesOfTheJournalAndOfEarlierRows) {
     Fixture f;
     f.stored({{&f.order, u"А-15"_s}, {&f.client, u"Иван Петров"_s}, {&f.size, u"M"_s}});

@@ -63,11 +63,29 @@ TEST(CSVParse, DelimiterAndCellsByWholeCharacters) {
     EXPECT_EQ(CSVService::detectDelimiter(u"\"x\ny,z,w\";a;b\nc,d,e,f"_s), u';'); // a quoted line break
     EXPECT_EQ(CSVService::detectDelimiter(u"a,\u0301b,\u0301c;d"_s), u';');       // a comma joined by a mark
     using Rows = QList<QStringList>;
-    EXPECT_EQ(CSVService::parseRows(u"\"a\"\"b\";a\"b;\"ab\"c\r\n\"a;b\nc\";\"d"_s, u';'),
-              (Rows{{u"a\"b"_s, u"a\"b"_s, u"abc"_s}, {u"a;b\nc"_s, u"d"_s}}));
-    // Marks that join a separator or a quote make it an ordinary character.
-    EXPECT_EQ(CSVService::parseRows(u"a;\u0301b;\"\u0301x\""_s, u';'),
-              (Rows{{u"a;\u0301b"_s, u"\"\u0301x\""_s}}));
+    const struct {
+        const char* name;
+        QString text;
+        Rows rows;
+    } cases[] = {
+        // clang-format off
+        {"quotes undone, also in the next row", u"\"a\"\"b\";a\"b;\"ab\"c\r\n\"a;b\nc\";\"d"_s,
+         {{u"a\"b"_s, u"a\"b"_s, u"abc"_s}, {u"a;b\nc"_s, u"d"_s}}},
+        {"marks joining a separator or a quote", u"a;\u0301b;\"\u0301x\""_s, {{u"a;\u0301b"_s, u"\"\u0301x\""_s}}},
+        {"a joined separator after a quoted part", u"\"x\";\u0301y;z"_s, {{u"x;\u0301y"_s, u"z"_s}}},
+        {"line ends of every kind, blank lines kept", u"a\rb\n\r\nc\r\n\r\n"_s,
+         {{u"a"_s}, {u"b"_s}, {QString()}, {u"c"_s}, {QString()}}},
+        {"quoted line ends stay in the cell", u"\"1\r\n2\r3\";x\r\ny"_s, {{u"1\r\n2\r3"_s, u"x"_s}, {u"y"_s}}},
+        {"a mark in a quoted cell before its line end", u"\"a\u0301\"\r\nb"_s, {{u"a\u0301"_s}, {u"b"_s}}},
+        {"a leading U+FEFF is an ordinary character", u"\uFEFF;\uFEFFa"_s, {{u"\uFEFF"_s, u"\uFEFFa"_s}}},
+        {"quotes only; a last lone quote adds no row", u"\"\";\"\"\"\";\"\"\"a\"\n\""_s, {{QString(), u"\""_s, u"\"a"_s}}},
+        {"an unterminated quote runs to the end", u"a;\"b;\r\nc"_s, {{u"a"_s, u"b;\r\nc"_s}}},
+        {"a last empty cell, no last empty row", u"x;\r\n;"_s, {{u"x"_s, QString()}, {QString(), QString()}}},
+        {"no text, no rows", QString(), {}},
+        // clang-format on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CSVService::parseRows(c.text, u';'), c.rows) << c.name;
 }
 
 namespace {

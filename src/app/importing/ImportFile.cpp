@@ -30,10 +30,13 @@ ImportOutcome readImportFile(const QString& path, const Journal& journal, const 
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return readFailure(path);
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return readFailure(path);
+    file.close();
     const std::optional<QString> text = CSVService::decode(bytes);
+    // The text holds everything from here on; a large file's bytes are not kept beside it.
+    bytes = QByteArray();
     if (!text)
         return CSVImportError::unreadable().errorDescription();
     QString error;

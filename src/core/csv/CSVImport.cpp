@@ -2,7 +2,10 @@
 
 #include "csv/ImportHeader.h"
 #include "csv/ImportIndex.h"
+#include "csv/RowReader.h"
 #include "model/Ids.h"
+
+#include <QHash>
 
 #include <algorithm>
 
@@ -72,32 +75,46 @@ namespace CSVService {
 
 namespace {
 
-// The rows holding at least one cell that is not blank: the header first, then the data rows.
-QList<QStringList> rowsWithContent(const QString& text) {
-    QList<QStringList> rows = parseRows(text, detectDelimiter(text));
-    rows.removeIf([](const QStringList& row) {
-        return std::all_of(row.cbegin(), row.cend(),
-                           [](const QString& cell) { return cell.trimmed().isEmpty(); });
-    });
-    return rows;
+bool isBlank(const QList<QStringView>& cells) {
+    return std::all_of(cells.cbegin(), cells.cend(),
+                       [](QStringView cell) { return cell.trimmed().isEmpty(); });
+}
+
+// Moves to the next row holding at least one cell that is not blank; false when none is left.
+bool nextWithContent(RowReader& reader) {
+    while (reader.next()) {
+        if (!isBlank(reader.cells()))
+            return true;
+    }
+    return false;
+}
+
+// At least as many as the text's rows: one more than its line ends (CR LF counted once).
+qsizetype rowsAtMost(QStringView text) {
+    qsizetype ends = 0;
+    const char16_t* p = text.utf16();
+    const char16_t* const end = p + text.size();
+    for (; p != end; ++p)
+        ends += *p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n'));
+    return ends + 1;
 }
 
 // The column of each header cell: the first cell naming a column takes it, later ones naming the same
 // column are ignored. Fills the result's recognised and ignored titles. Nothing, with `error` set, when no
 // cell names a field.
-std::optional<QList<std::optional<ImportColumn>>> readHeader(const QStringList& header, const Journal& into,
-                                                             const ImportNames& names, ImportResult& result,
-                                                             QString* error) {
+std::optional<QList<std::optional<ImportColumn>>> readHeader(const QList<QStringView>& header,
+                                                             const Journal& into, const ImportNames& names,
+                                                             ImportResult& result, QString* error) {
     QList<std::optional<ImportColumn>> columns;
     bool anyField = false;
-    for (const QString& cell : header) {
-        std::optional<ImportColumn> column = names.match(cell);
+    for (const QStringView cell : header) {
+        std::optional<ImportColumn> column = names.match(cell.toString());
         if (column && !columns.contains(column)) {
-            result.recognizedColumns.append(cell.trimmed());
+            result.recognizedColumns.append(cell.trimmed().toString());
             anyField = anyField || column->kind == ImportColumn::Kind::field;
         } else {
             if (!cell.trimmed().isEmpty())
-                result.ignoredColumns.append(cell.trimmed());
+                result.ignoredColumns.append(cell.trimmed().toString());
             column.reset();
         }
         columns.append(column);
@@ -105,8 +122,8 @@ std::optional<QList<std::optional<ImportColumn>>> readHeader(const QStringList& 
     if (anyField)
         return columns;
     QStringList found, expected;
-    for (const QString& cell : header)
-        found.append(cell.trimmed());
+    for (const QStringView cell : header)
+        found.append(cell.trimmed().toString());
     for (const FieldDef& f : into.fields)
         expected.append(f.name);
     *error = CSVImportError::noKnownColumns(found, expected).errorDescription();
@@ -120,33 +137,48 @@ struct RowCells {
 };
 
 // Reads the row's cells into the record's values, keeping every warning.
-RowCells readCells(const QStringList& cells, const QList<std::optional<ImportColumn>>& columns,
+RowCells readCells(const QList<QStringView>& cells, const QList<std::optional<ImportColumn>>& columns,
                    const Journal& into, const Calendar& calendar, const Clock& atNow, ImportRow& row) {
     RowCells read;
     for (qsizetype p = 0; p < columns.size(); ++p) {
         if (!columns[p])
             continue;
-        const QString cell = p < cells.size() ? cells[p] : QString();
+        // Trimmed before it is copied out of the text: assign trims anyway, and the copy is what the
+        // record keeps.
+        const QStringView cell = p < cells.size() ? cells[p].trimmed() : QStringView();
         switch (columns[p]->kind) {
         case ImportColumn::Kind::field:
-            if (std::optional<QString> warning =
-                    Journal::assign(cell, into.fields[columns[p]->fieldAt], row.record, calendar, atNow))
+            if (std::optional<QString> warning = Journal::assign(
+                    cell.toString(), into.fields[columns[p]->fieldAt], row.record, calendar, atNow))
                 row.warnings.append(*warning);
             break;
         case ImportColumn::Kind::status:
-            read.statusText = cell.trimmed();
+            read.statusText = cell.toString();
             break;
         case ImportColumn::Kind::id:
-            read.importedID = parseId(cell.trimmed());
+            read.importedID = parseId(cell);
             break;
         }
     }
     return read;
 }
 
+// The warning about a missing date, by the date field of each status: one text that every row missing
+// that date shares.
+QHash<QUuid, QString> missingDateWarnings(const Journal& into) {
+    QHash<QUuid, QString> warnings;
+    for (const StatusDef& st : into.statuses) {
+        if (const std::optional<FieldDef> dateField = into.field(st.dateFieldID))
+            warnings.insert(dateField->id, u"нет даты «"_s + dateField->name +
+                                               u"» — запись не попадёт в итоги по этой дате"_s);
+    }
+    return warnings;
+}
+
 // The row's status: the one its status text names; else the furthest status whose date the row holds,
 // else the first. Warns of an unknown status text and of the dates the status would have filled.
-void readStatus(const QString& statusText, const Journal& into, ImportNames& names, ImportRow& row) {
+void readStatus(const QString& statusText, const Journal& into, ImportNames& names,
+                const QHash<QUuid, QString>& missingDates, ImportRow& row) {
     Record& record = row.record;
     if (const std::optional<qsizetype> s = names.matchStatus(statusText)) {
         record.statusID = into.statuses[*s].id;
@@ -164,10 +196,10 @@ void readStatus(const QString& statusText, const Journal& into, ImportNames& nam
     }
     if (const std::optional<qsizetype> position = into.statusIndex(record.statusID)) {
         for (const StatusDef& st : into.statusesFillingDates(*position)) {
-            const std::optional<FieldDef> dateField = into.field(st.dateFieldID);
-            if (dateField && !record.date(dateField->id))
-                row.warnings.append(u"нет даты «"_s + dateField->name +
-                                    u"» — запись не попадёт в итоги по этой дате"_s);
+            const auto warning =
+                st.dateFieldID ? missingDates.constFind(*st.dateFieldID) : missingDates.cend();
+            if (warning != missingDates.cend() && !record.date(*st.dateFieldID))
+                row.warnings.append(*warning);
         }
     }
 }
@@ -176,33 +208,39 @@ void readStatus(const QString& statusText, const Journal& into, ImportNames& nam
 
 std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
                                           const Clock& clock, QString* error) {
-    const QList<QStringList> rows = rowsWithContent(text);
-    if (rows.isEmpty()) {
+    // Rows are read one at a time and each becomes its record at once: only the text and the results are
+    // held, never a copy of every cell.
+    RowReader reader(text, detectDelimiter(text));
+    if (!nextWithContent(reader)) {
         *error = CSVImportError::empty().errorDescription();
         return std::nullopt;
     }
     ImportResult result;
     ImportNames names(into);
     const std::optional<QList<std::optional<ImportColumn>>> columns =
-        readHeader(rows.first(), into, names, result, error);
+        readHeader(reader.cells(), into, names, result, error);
     if (!columns)
         return std::nullopt;
 
+    const QHash<QUuid, QString> missingDates = missingDateWarnings(into);
     ImportIndex index(into);
     // One reading of the clock serves the whole import: the records' times and the window in which
     // two-digit years are read, so rows read around midnight agree with each other.
     const QDateTime now = clock();
     const Clock atNow = [now] { return now; };
 
-    result.rows.reserve(rows.size() - 1);
-    for (qsizetype k = 1; k < rows.size(); ++k) {
+    // Room for every row at once: growing the list would hold it twice while it moves. The bound may
+    // exceed the rows (blank lines, line ends inside quotes); the pages of a large list's unused room are
+    // never touched, so they take no memory.
+    result.rows.reserve(rowsAtMost(text));
+    for (qsizetype line = 2; nextWithContent(reader); ++line) {
         ImportRow& row = result.rows.emplace_back();
         row.id = QUuid::createUuid();
-        row.line = k + 1;
+        row.line = line;
         row.record.id = QUuid::createUuid();
         row.record.createdAt = row.record.updatedAt = now;
-        const RowCells cells = readCells(rows[k], *columns, into, calendar, atNow, row);
-        readStatus(cells.statusText, into, names, row);
+        const RowCells cells = readCells(reader.cells(), *columns, into, calendar, atNow, row);
+        readStatus(cells.statusText, into, names, missingDates, row);
         if (into.isEmptyContent(row.record)) {
             row.error = u"нет ни одного заполненного поля"_s;
             continue;

@@ -1,7 +1,9 @@
 #include "csv/CSVService.h"
 
+#include "csv/Clusters.h"
+#include "csv/RowReader.h"
+
 #include <QStringDecoder>
-#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -77,42 +79,6 @@ bool startsWith(const QByteArray& bytes, std::initializer_list<unsigned char> ma
             return false;
     return true;
 }
-
-// Answers whether a run of code units is one whole grapheme cluster, for the few characters that carry
-// meaning in CSV. An ASCII punctuation mark can only be joined by a prepended mark before it or by an
-// extending or spacing mark (or ZWJ) after it; neighbours from the common Latin and Cyrillic ranges are
-// never such marks, so the full boundary analysis runs only when a rarer neighbour shows up.
-class Clusters {
-public:
-    explicit Clusters(QStringView text) : m_text(text) {}
-
-    bool isWhole(qsizetype pos, qsizetype length) {
-        const qsizetype end = pos + length;
-        if (length == 1 && isPlainAscii(m_text[pos]) && (pos == 0 || isInert(m_text[pos - 1])) &&
-            (end >= m_text.size() || isInert(m_text[end])))
-            return true;
-        if (!m_finder)
-            m_finder.emplace(QTextBoundaryFinder::Grapheme, m_text.data(), m_text.size());
-        m_finder->setPosition(pos);
-        if (!m_finder->isAtBoundary())
-            return false;
-        m_finder->setPosition(end);
-        return m_finder->isAtBoundary();
-    }
-
-private:
-    static bool isPlainAscii(QChar c) { return c == u'\t' || (c >= u' ' && c <= u'~'); }
-
-    // Characters that never join an ASCII neighbour into one cluster: everything below the combining
-    // diacritics and the Cyrillic letters (the Cyrillic combining marks U+0483-U+0489 excluded).
-    static bool isInert(QChar c) {
-        const char16_t u = c.unicode();
-        return u < 0x0300 || (u >= 0x0400 && u <= 0x0482) || (u >= 0x048A && u <= 0x052F);
-    }
-
-    QStringView m_text;
-    std::optional<QTextBoundaryFinder> m_finder;
-};
 
 bool isLineEnd(char16_t u) {
     return u == u'\n' || u == u'\r';
@@ -245,71 +211,13 @@ QChar detectDelimiter(QStringView text) {
 }
 
 QList<QStringList> parseRows(QStringView text, QChar delimiter) {
-    Clusters clusters(text);
-    const qsizetype n = text.size();
-    const char16_t sep = delimiter.unicode();
     QList<QStringList> rows;
-    QStringList row;
-    QString cell;
-    bool inQuotes = false;
-    qsizetype runStart = 0; // ordinary characters from here on belong to the cell but are not copied yet
-
-    const auto takeRun = [&](qsizetype end) {
-        if (end > runStart)
-            cell.append(text.sliced(runStart, end - runStart));
-    };
-    const auto endCell = [&](qsizetype end) {
-        takeRun(end);
-        row.append(std::move(cell));
-        cell = QString();
-    };
-
-    for (qsizetype i = 0; i < n;) {
-        const char16_t u = text[i].unicode();
-        if (inQuotes) {
-            if (u != u'"' || !clusters.isWhole(i, 1)) {
-                ++i;
-                continue;
-            }
-            takeRun(i);
-            if (i + 1 < n && text[i + 1] == u'"' && clusters.isWhole(i + 1, 1)) {
-                cell.append(u'"');
-                i += 2;
-            } else {
-                inQuotes = false;
-                ++i;
-            }
-            runStart = i;
-            continue;
-        }
-        if (u == u'"' && clusters.isWhole(i, 1)) {
-            if (cell.isEmpty() && runStart == i) {
-                inQuotes = true;
-                runStart = ++i;
-            } else {
-                ++i; // a quote after the cell's first character is an ordinary character
-            }
-            continue;
-        }
-        if (u == sep && clusters.isWhole(i, 1)) {
-            endCell(i);
-            runStart = ++i;
-            continue;
-        }
-        if (isLineEnd(u)) {
-            endCell(i);
-            rows.append(std::move(row));
-            row = QStringList();
-            i += (u == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
-            runStart = i;
-            continue;
-        }
-        ++i;
-    }
-    takeRun(n);
-    if (!cell.isEmpty() || !row.isEmpty()) {
-        row.append(std::move(cell));
-        rows.append(std::move(row));
+    RowReader reader(text, delimiter);
+    while (reader.next()) {
+        QStringList& row = rows.emplace_back();
+        row.reserve(reader.cells().size());
+        for (const QStringView cell : reader.cells())
+            row.append(cell.toString());
     }
     return rows;
 }
