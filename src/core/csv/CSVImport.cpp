@@ -136,9 +136,21 @@ struct RowCells {
     std::optional<QUuid> importedID;
 };
 
+// The entry key of each field column's field, made once, so that every record's value shares it.
+QStringList valueKeys(const QList<std::optional<ImportColumn>>& columns, const Journal& into) {
+    QStringList keys;
+    keys.reserve(columns.size());
+    for (const std::optional<ImportColumn>& column : columns)
+        keys.append(column && column->kind == ImportColumn::Kind::field
+                        ? idText(into.fields[column->fieldAt].id)
+                        : QString());
+    return keys;
+}
+
 // Reads the row's cells into the record's values, keeping every warning.
 RowCells readCells(const QList<QStringView>& cells, const QList<std::optional<ImportColumn>>& columns,
-                   const Journal& into, const Calendar& calendar, const Clock& atNow, ImportRow& row) {
+                   const QStringList& keys, const Journal& into, const Calendar& calendar, const Clock& atNow,
+                   ImportRow& row) {
     RowCells read;
     for (qsizetype p = 0; p < columns.size(); ++p) {
         if (!columns[p])
@@ -149,7 +161,7 @@ RowCells readCells(const QList<QStringView>& cells, const QList<std::optional<Im
         switch (columns[p]->kind) {
         case ImportColumn::Kind::field:
             if (std::optional<QString> warning = Journal::assign(
-                    cell.toString(), into.fields[columns[p]->fieldAt], row.record, calendar, atNow))
+                    cell.toString(), into.fields[columns[p]->fieldAt], keys[p], row.record, calendar, atNow))
                 row.warnings.append(*warning);
             break;
         case ImportColumn::Kind::status:
@@ -222,6 +234,7 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
     if (!columns)
         return std::nullopt;
 
+    const QStringList entryKeys = valueKeys(*columns, into);
     const QHash<QUuid, QString> missingDates = missingDateWarnings(into);
     ImportIndex index(into);
     // One reading of the clock serves the whole import: the records' times and the window in which
@@ -239,7 +252,7 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
         row.line = line;
         row.record.id = QUuid::createUuid();
         row.record.createdAt = row.record.updatedAt = now;
-        const RowCells cells = readCells(reader.cells(), *columns, into, calendar, atNow, row);
+        const RowCells cells = readCells(reader.cells(), *columns, entryKeys, into, calendar, atNow, row);
         readStatus(cells.statusText, into, names, missingDates, row);
         if (into.isEmptyContent(row.record)) {
             row.error = u"нет ни одного заполненного поля"_s;

@@ -27,6 +27,14 @@ bool isOption(const FieldDef& field, const QString& text) {
     return false;
 }
 
+// Record::setText by the entry's key: the empty text removes the entry.
+void putText(Record& record, const QString& key, const QString& text) {
+    if (text.isEmpty())
+        record.values.remove(key);
+    else
+        record.values.insert(key, FieldValue::ofText(text));
+}
+
 } // namespace
 
 std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, Record& in) {
@@ -35,12 +43,16 @@ std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, 
 
 std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, Record& in,
                                        const Calendar& calendar, const Clock& clock) {
+    return assign(text, to, idText(to.id), in, calendar, clock);
+}
+
+std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, const QString& key,
+                                       Record& in, const Calendar& calendar, const Clock& clock) {
     const QString x = text.trimmed();
-    const QString key = idText(to.id);
     switch (to.type) {
     case FieldType::text:
     case FieldType::longText:
-        in.setText(x, to.id);
+        putText(in, key, x);
         return std::nullopt;
     case FieldType::number: {
         const std::optional<double> number = x.isEmpty() ? std::nullopt : NumberFormat::parse(x);
@@ -64,12 +76,12 @@ std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, 
         return u"не распознана дата «"_s + x + u"» ("_s + to.name.toLower() + u')';
     }
     case FieldType::link:
-        in.setText(LinkTools::normalized(x), to.id);
+        putText(in, key, LinkTools::normalized(x));
         if (!LinkTools::isInvalid(x))
             return std::nullopt;
         return u"ссылка «"_s + x + u"» не похожа на адрес сайта"_s;
     case FieldType::choice:
-        in.setText(x, to.id);
+        putText(in, key, x);
         if (x.isEmpty() || isOption(to, x))
             return std::nullopt;
         return u"«"_s + x + u"» нет в списке значений поля «"_s + to.name + u"»"_s;

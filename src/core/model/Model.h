@@ -233,6 +233,10 @@ struct Journal {
     static std::optional<QString> assign(const QString& text, const FieldDef& to, Record& in);
     static std::optional<QString> assign(const QString& text, const FieldDef& to, Record& in,
                                          const Calendar& calendar, const Clock& clock);
+    // The same with the field's canonical id text given (idText(to.id)): the entry is keyed by that very
+    // string, so the many records of an import share one key per field instead of a copy per value.
+    static std::optional<QString> assign(const QString& text, const FieldDef& to, const QString& toKey,
+                                         Record& in, const Calendar& calendar, const Clock& clock);
     // The record with the text values of the journal's text, long-text and choice fields trimmed and its
     // links completed; entries left empty are removed. Other entries stay as they are.
     Record normalized(const Record& record) const;
