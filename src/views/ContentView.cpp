@@ -9,6 +9,7 @@
 #include "ShellRules.h"
 #include "SidebarView.h"
 #include "Style.h"
+#include "WaitCursor.h"
 #include "WelcomeView.h"
 #include "importing/ImportFile.h"
 #include "importing/ImportPreviewView.h"
@@ -239,7 +240,10 @@ void ContentView::handleImport(const QString& path) {
     const std::optional<Journal> target = m_store.journal(m_router.importTargetID());
     if (!target)
         return;
-    ImportOutcome outcome = readImportFile(path, *target, m_router.calendar(), m_router.clock());
+    ImportOutcome outcome = [&] {
+        const WaitCursor wait;
+        return readImportFile(path, *target, m_router.calendar(), m_router.clock());
+    }();
     if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
         m_router.setImportPreview(std::move(*item));
     else
@@ -301,8 +305,10 @@ void ContentView::syncDeleteConfirmation() {
             m_deleteBox = nullptr;
         box->deleteLater();
         if (confirmed) {
-            if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID())
+            if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID()) {
+                const WaitCursor wait = WaitCursor::aroundSave(m_store);
                 m_store.deleteJournal(*id);
+            }
         }
         m_router.setPendingDeleteJournalID(std::nullopt);
         updateAlert();

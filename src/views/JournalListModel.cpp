@@ -1,6 +1,7 @@
 #include "JournalListModel.h"
 
 #include "ShellRules.h"
+#include "WaitCursor.h"
 #include "cells/Icons.h"
 #include "store/Store.h"
 
@@ -35,6 +36,7 @@ QVariant JournalListModel::data(const QModelIndex& index, int role) const {
 }
 
 void JournalListModel::reorder(const QList<qsizetype>& rows, qsizetype destination) {
+    const WaitCursor wait = WaitCursor::aroundSave(m_store);
     m_store.moveJournals(rows, destination);
 }
 

@@ -4,6 +4,7 @@
 #include "SheetFooter.h"
 #include "SheetSize.h"
 #include "Style.h"
+#include "WaitCursor.h"
 #include "cells/CellStyle.h"
 #include "cells/TextLine.h"
 #include "store/Store.h"
@@ -235,6 +236,7 @@ void NewJournalView::refresh() {
 }
 
 void NewJournalView::create() {
+    const WaitCursor wait = WaitCursor::aroundSave(m_store);
     if (NewJournal::create(m_store, m_router, m_choice))
         accept();
 }

@@ -64,7 +64,8 @@ struct FakePanels : FilePanels {
 };
 
 // The whole shell on a data folder of its own: a store with the given journals, the router, fake panels
-// and the main window, shown unless the test still has something to do before.
+// and the main window, shown unless the test still has something to do before. Store and router read the
+// folder's clock unless the test gives one.
 struct Shell {
     testsupport::TempDataFolder folder;
     std::unique_ptr<AppStore> store;
@@ -74,12 +75,13 @@ struct Shell {
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<MainWindow> window;
 
-    explicit Shell(const QList<Journal>& journals = {}, bool shown = true) {
-        store = std::make_unique<AppStore>(folder.dataPath(), folder.clock(),
-                                           Calendar{testsupport::zone("Europe/Moscow")});
+    explicit Shell(const QList<Journal>& journals = {}, bool shown = true, const Clock& clock = {}) {
+        const Clock now = clock ? clock : folder.clock();
+        store =
+            std::make_unique<AppStore>(folder.dataPath(), now, Calendar{testsupport::zone("Europe/Moscow")});
         for (const Journal& journal : journals)
             store->addJournal(journal);
-        router = std::make_unique<AppRouter>(folder.clock(), Calendar{testsupport::zone("Europe/Moscow")});
+        router = std::make_unique<AppRouter>(now, Calendar{testsupport::zone("Europe/Moscow")});
         settings = std::make_unique<QSettings>(folder.dir.filePath(QStringLiteral("settings.ini")),
                                                QSettings::IniFormat);
         window = std::make_unique<MainWindow>(*store, *router, panels, *settings);

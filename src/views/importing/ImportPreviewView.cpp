@@ -6,6 +6,7 @@
 #include "SheetFooter.h"
 #include "SheetSize.h"
 #include "Style.h"
+#include "WaitCursor.h"
 #include "cells/AppColorQt.h"
 #include "cells/CellDelegate.h"
 #include "cells/CellStyle.h"
@@ -189,6 +190,8 @@ void ImportPreviewView::runImport() {
         return;
     }
     const QList<Record> records = m_model->result().selected();
+    // However small the data file, storing a large import takes a while of its own.
+    const WaitCursor wait;
     m_store.addRecords(records, target->id);
     accept();
     m_router.setMessage(ImportPreview::importedMessage(records.size(), target->itemNoun));

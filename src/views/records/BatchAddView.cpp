@@ -11,6 +11,7 @@
 #include "ShortcutText.h"
 #include "StatusPicker.h"
 #include "Style.h"
+#include "WaitCursor.h"
 #include "cells/GrowingTextEdit.h"
 #include "cells/Icons.h"
 #include "cells/TextLine.h"
@@ -369,6 +370,7 @@ void BatchAddView::save() {
     // Created and changed at the moment of saving, in row order. A journal gone by now takes nothing, and
     // the sheet closes all the same.
     const QList<BatchRow> pending = BatchEntry::pendingRows(m_journal, m_rows, m_quick);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store);
     m_store.addRecords(BatchBuilder::makeRecords(m_journal, m_template, pending, m_router.clock()()).records,
                        m_journal.id);
     accept();

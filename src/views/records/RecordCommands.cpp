@@ -3,6 +3,7 @@
 #include "AppRouter.h"
 #include "Clipboard.h"
 #include "ConfirmBox.h"
+#include "WaitCursor.h"
 #include "cells/LinkConfirmation.h"
 #include "records/RecordActions.h"
 #include "store/Store.h"
@@ -15,14 +16,17 @@ RecordCommands::RecordCommands(AppStore& store, AppRouter& router, QWidget* tab)
     : QObject(tab), m_store(store), m_router(router), m_tab(tab) {}
 
 void RecordCommands::setStatus(const QUuid& statusID, const QSet<QUuid>& ids) {
+    const WaitCursor wait = WaitCursor::aroundSave(m_store);
     m_store.setStatus(statusID, ids, m_journal.id, m_router.clock()());
 }
 
 void RecordCommands::changeCounter(double delta, const QSet<QUuid>& ids) {
     // Only a number field counts: a text would be written over with a number.
     const std::optional<FieldDef> counter = m_journal.field(m_journal.counterFieldID);
-    if (counter && counter->type == FieldType::number)
+    if (counter && counter->type == FieldType::number) {
+        const WaitCursor wait = WaitCursor::aroundSave(m_store);
         m_store.changeNumber(counter->id, delta, ids, m_journal.id);
+    }
 }
 
 void RecordCommands::openLinks(const QSet<QUuid>& ids) {
@@ -64,6 +68,7 @@ void RecordCommands::confirmDelete(const QSet<QUuid>& ids, std::function<void()>
     m_deleteBox = openConfirmBox(m_tab, RecordActions::deleteTitle(m_journal, ids.size()),
                                  RecordActions::deleteMessage(), u"Удалить"_s, QMessageBox::DestructiveRole,
                                  u"Отмена"_s, [this, ids, deleted = std::move(deleted)] {
+                                     const WaitCursor wait = WaitCursor::aroundSave(m_store);
                                      m_store.deleteRecords(ids, m_journal.id);
                                      deleted();
                                  });

@@ -9,6 +9,7 @@
 #include "SheetSize.h"
 #include "StatusPicker.h"
 #include "Style.h"
+#include "WaitCursor.h"
 #include "cells/WarningLabel.h"
 #include "records/RecordEditorRules.h"
 #include "store/Store.h"
@@ -186,6 +187,7 @@ void RecordEditorView::attemptSave() {
 void RecordEditorView::save() {
     // The store tidies the record (and stamps the change time of an update); a journal or record that is
     // gone by now changes nothing, and the sheet closes all the same.
+    const WaitCursor wait = WaitCursor::aroundSave(m_store);
     if (m_isNew)
         m_store.addRecords({m_record}, m_journal.id);
     else
@@ -198,6 +200,7 @@ void RecordEditorView::confirmDelete() {
         return;
     m_box = openConfirmBox(this, u"Удалить запись?"_s, QString(), u"Удалить"_s, QMessageBox::DestructiveRole,
                            u"Отмена"_s, [this] {
+                               const WaitCursor wait = WaitCursor::aroundSave(m_store);
                                m_store.deleteRecords({m_record.id}, m_journal.id);
                                accept();
                            });

@@ -9,6 +9,7 @@
 #include "SheetSize.h"
 #include "StatusesPage.h"
 #include "Style.h"
+#include "WaitCursor.h"
 #include "cells/WarningLabel.h"
 #include "store/Store.h"
 
@@ -150,6 +151,7 @@ void JournalSettingsView::save() {
 
 void JournalSettingsView::commit(const Journal& trimmed) {
     // A journal deleted meanwhile is not found: the store changes and writes nothing, and the sheet closes.
+    const WaitCursor wait = WaitCursor::aroundSave(m_store);
     m_store.updateSettings(trimmed);
     accept();
 }
