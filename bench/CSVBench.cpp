@@ -13,7 +13,7 @@ const Journal& salesJournal() {
         Journal j;
         const auto add = [&j](const QString& name, FieldType type) {
             j.fields.append(FieldDef{QUuid::createUuid(), QString(), name, type});
-            return idText(j.fields.last().id);
+            return fieldKey(j.fields.last().id);
         };
         const QString product = add(u"Товар"_s, FieldType::text);
         const QString client = add(u"Клиент"_s, FieldType::text);

@@ -49,7 +49,7 @@ void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timel
         for (const FieldDef& f : j.fields) {
             if (rng() % 100 < 22) // some fields are left empty
                 continue;
-            const QString key = idText(f.id);
+            const QString key = fieldKey(f.id);
             switch (f.type) {
             case FieldType::text:
                 r.values.insert(key, FieldValue::ofText(pick(words) + u' ' + pick(words) + u" № "_s +
@@ -83,7 +83,7 @@ void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timel
         if (r.statusID) {
             for (const StatusDef& status : j.statuses) {
                 if (status.id == *r.statusID && status.dateFieldID)
-                    r.values.insert(idText(*status.dateFieldID), FieldValue::ofDate(r.createdAt));
+                    r.values.insert(fieldKey(*status.dateFieldID), FieldValue::ofDate(r.createdAt));
             }
         }
         j.records.append(std::move(r));

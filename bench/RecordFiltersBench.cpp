@@ -26,7 +26,7 @@ Journal salesJournal(int n) {
         if (!j.statuses.isEmpty())
             r.statusID = j.statuses[int(rng() % j.statuses.size())].id;
         for (const FieldDef& f : j.fields) {
-            const QString key = idText(f.id);
+            const QString key = fieldKey(f.id);
             switch (f.type) {
             case FieldType::text:
             case FieldType::longText:

@@ -40,7 +40,7 @@ const FieldDef& firstField(const Journal& j, FieldType type) {
 // One number field of every record, by the key text that loops over many records build once.
 void BM_ReadOneNumberOfEveryRecord_ByKey(benchmark::State& state) {
     const Journal& j = sales();
-    const QString key = idText(firstField(j, FieldType::number).id);
+    const QString key = fieldKey(firstField(j, FieldType::number).id);
     for (auto _ : state) {
         double sum = 0;
         for (const Record& r : j.records)

@@ -40,8 +40,8 @@ Journal salesJournal() {
     std::mt19937 random(7);
     const QDateTime first = moscow.startOfDay(QDate(2023, 1, 1));
     const qint64 span = first.secsTo(moscow.startOfDay(QDate(2025, 1, 1)));
-    const QString clientKey = idText(client.id), amountKey = idText(amount.id), paidKey = idText(paidOn.id),
-                  channelKey = idText(channel.id);
+    const QString clientKey = fieldKey(client.id), amountKey = fieldKey(amount.id),
+                  paidKey = fieldKey(paidOn.id), channelKey = fieldKey(channel.id);
     const int count = 50'000;
     for (int i = 0; i < count; ++i) {
         Record r;

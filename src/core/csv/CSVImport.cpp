@@ -142,7 +142,7 @@ QStringList valueKeys(const QList<std::optional<ImportColumn>>& columns, const J
     keys.reserve(columns.size());
     for (const std::optional<ImportColumn>& column : columns)
         keys.append(column && column->kind == ImportColumn::Kind::field
-                        ? idText(into.fields[column->fieldAt].id)
+                        ? fieldKey(into.fields[column->fieldAt].id)
                         : QString());
     return keys;
 }

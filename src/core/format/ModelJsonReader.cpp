@@ -277,24 +277,23 @@ const QString& Reader::valueKey(std::string_view name) {
     return it->second;
 }
 
-bool Reader::readValues(const Value& json, const Path& at, QMap<QString, FieldValue>& out) {
+bool Reader::readValues(const Value& json, const Path& at, FieldValues& out) {
     out.clear();
-    // Repeated names are found on the way: the keys are ordered anyway.
     if (!json.IsObject())
         return fail(at, expectedObject);
+    out.reserve(qsizetype(json.MemberCount()));
     for (auto it = json.MemberBegin(); it != json.MemberEnd(); ++it) {
         const std::string_view name(it->name.GetString(), it->name.GetStringLength());
         FieldValue value;
         if (!read(it->value, at.member(name), value))
             return false;
         const QString& key = valueKey(name);
-        if (out.isEmpty() || out.lastKey() < key) {
-            out.insert(out.cend(), key, std::move(value)); // the usual case: keys come in ascending order
-        } else if (out.contains(key)) {
+        // Repeated names are found on the way: an entry already there under the name is one.
+        const qsizetype before = out.size();
+        FieldValue& slot = out[key];
+        if (out.size() == before)
             return fail(at.member(name), repeatedName);
-        } else {
-            out.insert(key, std::move(value));
-        }
+        slot = std::move(value);
     }
     return true;
 }
@@ -393,7 +392,7 @@ bool Reader::read(const Value& json, const Path& at, Journal& out) {
     for (const FieldDef& field : out.fields) {
         std::string bytes(36, '\0');
         writeIdText(field.id, bytes.data());
-        m_fieldKeys.emplace_back(bytes, QString::fromLatin1(bytes.data(), 36));
+        m_fieldKeys.emplace_back(bytes, fieldKey(field.id));
     }
     const bool ok = list("records", out.records) && readDate(json, at, "createdAt", out.createdAt, m_now);
     m_fieldKeys.clear();

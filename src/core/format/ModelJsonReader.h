@@ -65,8 +65,8 @@ private:
                   Enum fallback, std::optional<Enum> (*parse)(QStringView), const char* what);
     bool readNoun(const rapidjson::Value& object, const Path& at, std::string_view key, NounForms& out,
                   const NounForms& fallback);
-    bool readValues(const rapidjson::Value& json, const Path& at, QMap<QString, FieldValue>& out);
-    // The shared key text for a "values" member name: the journal's field id texts are reused, so that every
+    bool readValues(const rapidjson::Value& json, const Path& at, FieldValues& out);
+    // The shared key text for a "values" member name: the journal's fields' keys (fieldKey), so that every
     // record's keys point at one string per field.
     const QString& valueKey(std::string_view name);
 

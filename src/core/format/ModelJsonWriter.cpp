@@ -197,7 +197,7 @@ bool Writer::write(const Record& record, const Path& at) {
     key("values");
     m_out.StartObject();
     const Path values = at.member("values");
-    // QMap keeps its keys in ascending order already.
+    // The values keep their keys in ascending order already.
     for (auto it = record.values.cbegin(); it != record.values.cend(); ++it) {
         const std::size_t size = quotedUtf8(it.key(), m_keyScratch);
         m_out.RawValue(m_keyScratch.data(), size, rapidjson::kStringType);

@@ -124,9 +124,9 @@ public:
     QStringList firstReads() const {
         QStringList keys;
         if (const FieldDef* f = m_plan.partField(0))
-            keys.append(idText(f->id));
+            keys.append(fieldKey(f->id));
         if (const FieldDef* name = m_plan.nameFor(0))
-            keys.append(idText(name->id));
+            keys.append(fieldKey(name->id));
         return keys;
     }
 
@@ -196,7 +196,7 @@ QList<Journal::DuplicateFinding> Journal::possibleDuplicates(const Record& of,
         ofHasUniqueValue = true;
         const KeyPrefilter quick(key);
         const QString reason = field.name + u" «"_s + shown + u"» уже есть"_s;
-        forEachWarmed(records, {idText(field.id)}, [&](const Record& stored) {
+        forEachWarmed(records, {fieldKey(field.id)}, [&](const Record& stored) {
             if (excluding.contains(stored.id) || found.contains(stored.id))
                 return;
             const QString shownThere = displayValue(stored, field);

@@ -1,7 +1,6 @@
 // Journal: field roles, look-ups, display values and titles.
 #include "journal/ItemLookup.h"
 #include "model/DateFormat.h"
-#include "model/IdKey.h"
 #include "model/Model.h"
 #include "model/NumberFormat.h"
 
@@ -36,7 +35,7 @@ const FieldDef* titleFieldOf(const Journal& journal) {
 }
 
 QString displayOf(const Record& record, const FieldDef& field, const Calendar* calendar) {
-    const FieldValue* v = record.value(IdKey(field.id).text());
+    const FieldValue* v = record.value(fieldKey(field.id));
     if (!v)
         return QString();
     switch (field.type) {

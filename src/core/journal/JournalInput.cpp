@@ -1,7 +1,6 @@
 // Journal: typed input and normalisation.
 #include "journal/TextNormalizer.h"
 #include "model/DateFormat.h"
-#include "model/IdKey.h"
 #include "model/LinkTools.h"
 #include "model/Model.h"
 #include "model/NumberFormat.h"
@@ -43,7 +42,7 @@ std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, 
 
 std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, Record& in,
                                        const Calendar& calendar, const Clock& clock) {
-    return assign(text, to, idText(to.id), in, calendar, clock);
+    return assign(text, to, fieldKey(to.id), in, calendar, clock);
 }
 
 std::optional<QString> Journal::assign(const QString& text, const FieldDef& to, const QString& key,
@@ -100,15 +99,15 @@ Record Journal::normalized(const Record& record) const {
     for (const FieldDef& f : fields) {
         if (!isTextual(f.type))
             continue;
-        const IdKey key(f.id);
-        const FieldValue* v = out.value(key.text());
+        const QString key = fieldKey(f.id);
+        const FieldValue* v = out.value(key);
         const QString stored = v && v->text ? *v->text : QString();
         const QString cleaned = f.type == FieldType::link ? LinkTools::normalized(stored) : stored.trimmed();
         if (cleaned.isEmpty()) {
             if (v)
-                out.values.remove(key.text());
+                out.values.remove(key);
         } else if (!v || *v != FieldValue::ofText(cleaned)) {
-            out.values.insert(idText(f.id), FieldValue::ofText(cleaned));
+            out.values.insert(key, FieldValue::ofText(cleaned));
         }
     }
     return out;
@@ -116,7 +115,7 @@ Record Journal::normalized(const Record& record) const {
 
 bool Journal::isEmptyContent(const Record& record) const {
     for (const FieldDef& f : fields) {
-        const FieldValue* v = record.value(IdKey(f.id).text());
+        const FieldValue* v = record.value(fieldKey(f.id));
         if (!v)
             continue;
         if (isTextual(f.type) && v->text && !v->text->trimmed().isEmpty())

@@ -1,6 +1,5 @@
 // Journal: new records and status changes.
 #include "journal/ItemLookup.h"
-#include "model/IdKey.h"
 #include "model/Model.h"
 
 namespace {
@@ -30,10 +29,11 @@ Record withStatus(const Journal& journal, const std::optional<QUuid>& statusID, 
         const FieldDef* f = firstWithId(journal.fields, *s.dateFieldID);
         if (!f || f->type != FieldType::date)
             continue;
-        const FieldValue* v = out.value(IdKey(f->id).text());
+        const QString key = fieldKey(f->id);
+        const FieldValue* v = out.value(key);
         if (v && v->date)
             continue;
-        out.values.insert(idText(f->id), FieldValue::ofDate(day));
+        out.values.insert(key, FieldValue::ofDate(day));
     }
     return out;
 }

@@ -80,10 +80,10 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
     // Half-open, from the start of the earlier day to the start of the day after the later one.
     const QDateTime lower = calendar.startOfDay(earlier);
     const QDateTime upper = calendar.startOfDay(calendar.day(later).addDays(1));
-    const QString dateKey = dateFieldID ? idText(*dateFieldID) : QString();
+    const QString dateKey = dateFieldID ? fieldKey(*dateFieldID) : QString();
     QStringList linkKeys;
     for (const FieldDef& f : journal.linkFields())
-        linkKeys.append(idText(f.id));
+        linkKeys.append(fieldKey(f.id));
     const bool byLink = linkFilter != LinkFilter::any && !linkKeys.isEmpty();
 
     RecordMemo<QString>* keys = words.isEmpty() ? nullptr : &keptSearchKeys().of(journal, calendar);

@@ -106,7 +106,7 @@ RecordMemo<NaturalSortKey>& keptTextKeys(const RecordSort::Key& key, const QList
 }
 
 QString fieldKeyOf(const RecordSort& sort) {
-    return sort.key.kind == Kind::field ? idText(sort.key.fieldID) : QString();
+    return sort.key.kind == Kind::field ? fieldKey(sort.key.fieldID) : QString();
 }
 
 } // namespace

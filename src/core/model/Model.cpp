@@ -197,8 +197,7 @@ NounForms defaultGroupNoun() {
 // ---- Record accessors ----
 
 const FieldValue* Record::value(const QString& key) const {
-    const auto it = values.constFind(key);
-    return it == values.cend() ? nullptr : &it.value();
+    return values.valueFor(key);
 }
 
 QString Record::text(const QString& key) const {
@@ -222,20 +221,20 @@ bool Record::flag(const QString& key) const {
 }
 
 QString Record::text(const QUuid& fieldID) const {
-    return text(idText(fieldID));
+    return text(fieldKey(fieldID));
 }
 std::optional<double> Record::number(const QUuid& fieldID) const {
-    return number(idText(fieldID));
+    return number(fieldKey(fieldID));
 }
 std::optional<QDateTime> Record::date(const QUuid& fieldID) const {
-    return date(idText(fieldID));
+    return date(fieldKey(fieldID));
 }
 bool Record::flag(const QUuid& fieldID) const {
-    return flag(idText(fieldID));
+    return flag(fieldKey(fieldID));
 }
 
 void Record::setText(const QString& value, const QUuid& fieldID) {
-    const QString key = idText(fieldID);
+    const QString key = fieldKey(fieldID);
     if (value.isEmpty())
         values.remove(key);
     else

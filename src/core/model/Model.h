@@ -1,11 +1,12 @@
 #pragma once
 
 #include "model/Calendar.h"
+#include "model/FieldKey.h"
+#include "model/FieldValues.h"
 #include "model/Ids.h"
 
 #include <QDateTime>
 #include <QList>
-#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -81,20 +82,6 @@ struct NounForms {
     bool operator==(const NounForms&) const = default;
 };
 
-struct FieldValue {
-    std::optional<QString> text;
-    std::optional<double> number;
-    std::optional<QDateTime> date;
-    std::optional<bool> flag;
-
-    static FieldValue ofText(const QString& value) { return FieldValue{value, {}, {}, {}}; }
-    static FieldValue ofNumber(double value) { return FieldValue{{}, value, {}, {}}; }
-    static FieldValue ofDate(const QDateTime& value) { return FieldValue{{}, {}, value, {}}; }
-    static FieldValue ofFlag(bool value) { return FieldValue{{}, {}, {}, value}; }
-
-    bool operator==(const FieldValue&) const = default;
-};
-
 struct FieldDef {
     QUuid id;
     QString key;
@@ -145,8 +132,9 @@ struct MetricDef {
 struct Record {
     QUuid id;
     std::optional<QUuid> statusID;
-    // Keyed by the canonical upper-case id text of the field; a field without a value has no entry.
-    QMap<QString, FieldValue> values;
+    // Keyed by the canonical upper-case id text of the field (fieldKey); a field without a value has no
+    // entry.
+    FieldValues values;
     QDateTime createdAt;
     QDateTime updatedAt;
 
@@ -158,8 +146,8 @@ struct Record {
     // The empty text removes the entry; any other text (blanks too) replaces the entry with that text alone.
     void setText(const QString& value, const QUuid& fieldID);
 
-    // The same accessors addressed by an id text already in canonical form: hot loops use these to
-    // avoid building the text once per record.
+    // The same accessors addressed by a key text. Loops over many records take the field's fieldKey once
+    // and pass it here, which finds the entry by comparing pointers.
     const FieldValue* value(const QString& key) const;
     QString text(const QString& key) const;
     std::optional<double> number(const QString& key) const;
@@ -233,8 +221,8 @@ struct Journal {
     static std::optional<QString> assign(const QString& text, const FieldDef& to, Record& in);
     static std::optional<QString> assign(const QString& text, const FieldDef& to, Record& in,
                                          const Calendar& calendar, const Clock& clock);
-    // The same with the field's canonical id text given (idText(to.id)): the entry is keyed by that very
-    // string, so the many records of an import share one key per field instead of a copy per value.
+    // The same with the field's key given (fieldKey(to.id)): the entry is keyed by that very string, so the
+    // many records of an import share one key per field instead of a copy per value.
     static std::optional<QString> assign(const QString& text, const FieldDef& to, const QString& toKey,
                                          Record& in, const Calendar& calendar, const Clock& clock);
     // The record with the text values of the journal's text, long-text and choice fields trimmed and its

@@ -149,9 +149,9 @@ Table::Table(const Journal& journal, const QList<Record>& records, const QList<F
         if (metric.statusFilterID)
             plan.status = positionIn(statusIDs, *metric.statusFilterID);
         if (metric.dateFieldID)
-            plan.dates = positionIn(dateKeys, idText(*metric.dateFieldID));
+            plan.dates = positionIn(dateKeys, fieldKey(*metric.dateFieldID));
         if (metric.sumFieldID && usesNumberField(metric.kind))
-            plan.numbers = positionIn(numberKeys, idText(*metric.sumFieldID));
+            plan.numbers = positionIn(numberKeys, fieldKey(*metric.sumFieldID));
         if (const auto field = journal.field(metric.filterFieldID);
             field && !metric.filterValue.trimmed().isEmpty()) {
             // A field the journal lists twice under one id is read by its first entry, as Journal::field
@@ -167,8 +167,7 @@ Table::Table(const Journal& journal, const QList<Record>& records, const QList<F
         plans.push_back(plan);
     }
 
-    // One pass reads everything a record holds while its values are in the processor's cache: the look-ups
-    // of one record share the upper nodes of its map.
+    // One pass reads everything a record holds while its values are in the processor's cache.
     dates.resize(dateKeys.size());
     numbers.resize(numberKeys.size());
     for (const FieldDef& field : keyFields) {

@@ -171,7 +171,7 @@ Journal convert(const LegacyFile& file, const QDateTime& now, const Clock& clock
     QHash<QString, QString> valueKeys; // field key -> the field's id text, shared by every record's values
     for (const FieldDef& field : std::as_const(journal.fields)) {
         if (!valueKeys.contains(field.key))
-            valueKeys.insert(field.key, idText(field.id));
+            valueKeys.insert(field.key, fieldKey(field.id));
     }
     const auto valueKey = [&valueKeys](std::string_view key) {
         return valueKeys.value(QString::fromLatin1(key.data(), qsizetype(key.size())));
@@ -192,18 +192,18 @@ Journal convert(const LegacyFile& file, const QDateTime& now, const Clock& clock
         // Values as the card holds them: texts untrimmed, links as typed, dates at their own moment.
         for (const auto& [key, member] : fieldTexts) {
             const std::optional<QString>& text = card.*member;
-            const QString fieldKey = valueKey(key);
-            if (text && !text->isEmpty() && !fieldKey.isEmpty())
-                record.values.insert(fieldKey, FieldValue::ofText(*text));
+            const QString keyText = valueKey(key);
+            if (text && !text->isEmpty() && !keyText.isEmpty())
+                record.values.insert(keyText, FieldValue::ofText(*text));
         }
         for (const auto& [key, member] : fieldDates) {
-            const QString fieldKey = valueKey(key);
-            if (card.*member && !fieldKey.isEmpty())
-                record.values.insert(fieldKey, FieldValue::ofDate(*(card.*member)));
+            const QString keyText = valueKey(key);
+            if (card.*member && !keyText.isEmpty())
+                record.values.insert(keyText, FieldValue::ofDate(*(card.*member)));
         }
-        if (const QString fieldKey = valueKey(minorEditsKey);
-            card.minorEdits && *card.minorEdits > 0 && !fieldKey.isEmpty())
-            record.values.insert(fieldKey, FieldValue::ofNumber(double(*card.minorEdits)));
+        if (const QString keyText = valueKey(minorEditsKey);
+            card.minorEdits && *card.minorEdits > 0 && !keyText.isEmpty())
+            record.values.insert(keyText, FieldValue::ofNumber(double(*card.minorEdits)));
         // The status whose name is exactly the card's; else the first one (not the journal's default).
         record.statusID = firstStatus;
         if (card.status) {

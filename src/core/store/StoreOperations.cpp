@@ -13,7 +13,7 @@ namespace {
 
 // The text of a stored value as its old field type shows it, so that it can be read again under a new type.
 QString textUnderType(const Record& record, const FieldDef& field, const Calendar& calendar) {
-    const QString key = idText(field.id);
+    const QString key = fieldKey(field.id);
     switch (field.type) {
     case FieldType::text:
     case FieldType::longText:
@@ -113,7 +113,7 @@ void AppStore::updateSettings(const Journal& edited) {
 bool AppStore::retype(Record& record, const FieldDef& before, const FieldDef& after, const Calendar& calendar,
                       const Clock& clock) {
     const QString text = textUnderType(record, before, calendar);
-    const QString key = idText(after.id);
+    const QString key = fieldKey(after.id);
     record.values.remove(key);
     // A text that does not read under the new type leaves the field empty; its warning is dropped.
     Journal::assign(text, after, record, calendar, clock);
@@ -192,7 +192,7 @@ void AppStore::changeNumber(const QUuid& fieldID, double delta, const QSet<QUuid
         save();
         return;
     }
-    const QString key = idText(fieldID);
+    const QString key = fieldKey(fieldID);
     for (Record& record : journal.records) {
         if (!records.contains(record.id))
             continue;

@@ -108,7 +108,7 @@ public:
         connect(m_box, &QLineEdit::textEdited, this, [this](const QString& text) {
             m_draft = text;
             if (const std::optional<double> number = NumberFormat::parse(text))
-                m_record.values.insert(idText(m_field.id), FieldValue::ofNumber(*number));
+                m_record.values.insert(fieldKey(m_field.id), FieldValue::ofNumber(*number));
             else
                 m_record.values.remove(idText(m_field.id));
             showWarning();
@@ -133,7 +133,7 @@ private:
         button->setFixedWidth(button->sizeHint().height());
         connect(button, &QToolButton::clicked, this, [this, delta] {
             const double next = RecordEditor::stepped(m_record.number(m_field.id), delta);
-            m_record.values.insert(idText(m_field.id), FieldValue::ofNumber(next));
+            m_record.values.insert(fieldKey(m_field.id), FieldValue::ofNumber(next));
             m_draft.reset();
             showRecord();
             emit edited();
@@ -159,7 +159,7 @@ public:
         bareColumn(this)->addWidget(m_row);
         connect(m_row, &OptionalDateRow::dateEdited, this, [this](const std::optional<QDateTime>& date) {
             if (date)
-                m_record.values.insert(idText(m_field.id), FieldValue::ofDate(*date));
+                m_record.values.insert(fieldKey(m_field.id), FieldValue::ofDate(*date));
             else
                 m_record.values.remove(idText(m_field.id));
             emit edited();
@@ -232,7 +232,7 @@ public:
         bareColumn(this)->addWidget(m_box);
         connect(m_box, &QCheckBox::clicked, this, [this](bool on) {
             if (on)
-                m_record.values.insert(idText(m_field.id), FieldValue::ofFlag(true));
+                m_record.values.insert(fieldKey(m_field.id), FieldValue::ofFlag(true));
             else
                 m_record.values.remove(idText(m_field.id));
             emit edited();
