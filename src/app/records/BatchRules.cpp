@@ -1,9 +1,6 @@
 #include "records/BatchRules.h"
 
 #include "ShortcutText.h"
-#include "journal/DuplicateIndex.h"
-#include "journal/TextNormalizer.h"
-#include "records/RecordEditorRules.h"
 
 #include <QSet>
 
@@ -121,18 +118,31 @@ QString rowsHeader(qsizetype pendingRows) {
     return u"Строки ("_s + QString::number(pendingRows) + u')';
 }
 
-QString summary(const Journal& journal, const QList<Record>& records) {
-    if (records.isEmpty())
-        return u"Заполните хотя бы одну строку"_s;
-    QString text =
-        u"Будет создано: "_s + QString::number(records.size()) + u' ' + journal.itemNoun(records.size());
+Totals totals(const Journal& journal, const QList<Record>& records) {
+    Totals totals;
+    totals.records = records.size();
     if (!journal.groupFields().isEmpty()) {
         QSet<QString> groups;
         for (const Record& r : records)
             groups.insert(journal.groupKey(r));
-        text += u" · "_s + QString::number(groups.size()) + u' ' + journal.groupNoun(groups.size());
+        totals.groups = groups.size();
     }
+    totals.savable = canSave(journal, records);
+    return totals;
+}
+
+QString summary(const Journal& journal, const Totals& totals) {
+    if (totals.records == 0)
+        return u"Заполните хотя бы одну строку"_s;
+    QString text =
+        u"Будет создано: "_s + QString::number(totals.records) + u' ' + journal.itemNoun(totals.records);
+    if (!journal.groupFields().isEmpty())
+        text += u" · "_s + QString::number(totals.groups) + u' ' + journal.groupNoun(totals.groups);
     return text;
+}
+
+QString summary(const Journal& journal, const QList<Record>& records) {
+    return summary(journal, totals(journal, records));
 }
 
 QString saveTitle(const Journal& journal, qsizetype records) {
@@ -147,47 +157,21 @@ bool canSave(const Journal& journal, const QList<Record>& records) {
 
 QList<RowReview> review(const Journal& journal, const DuplicateIndex& index, const Record& templateRecord,
                         const QList<BatchRow>& rows, const QDateTime& now) {
-    QList<FieldDef> repeatable;
-    for (const FieldDef& f : journal.fields) {
-        if (f.isUnique && f.isPerItem)
-            repeatable.append(f);
-    }
-    // The keys of the rows above, per repeatable field.
-    QList<QSet<QString>> above(repeatable.size());
+    BatchRows reviewed(journal, index, templateRecord, [now] { return now; });
+    reviewed.append(rows);
     QList<RowReview> reviews;
     reviews.reserve(rows.size());
-    for (const BatchRow& row : rows) {
-        RowReview review;
-        if (!row.isEmpty()) {
-            const BatchBuilder::Records made = BatchBuilder::makeRecords(journal, templateRecord, {row}, now);
-            review.warnings = made.warnings;
-            const QList<Journal::DuplicateFinding> found = index.findings(made.records.first());
-            for (const Journal::DuplicateFinding& f : found.first(std::min<qsizetype>(2, found.size())))
-                review.duplicates.append(RecordEditor::duplicateLine(journal, f));
-            for (qsizetype k = 0; k < repeatable.size(); ++k) {
-                const QString typed = row.values.value(repeatable[k].id);
-                if (const QString key = TextNormalizer::compare(typed);
-                    !key.isEmpty() && above[k].contains(key))
-                    review.duplicates.append(repeatable[k].name + u" «"_s + typed +
-                                             u"» повторяется в этой форме"_s);
-            }
-        }
-        // Empty rows count among the rows above too: their keys are empty and never match.
-        for (qsizetype k = 0; k < repeatable.size(); ++k)
-            above[k].insert(TextNormalizer::compare(row.values.value(repeatable[k].id)));
-        reviews.append(review);
-    }
+    for (qsizetype i = 0; i < reviewed.size(); ++i)
+        reviews.append({reviewed.warnings(i), reviewed.duplicates(i)});
     return reviews;
 }
 
 QStringList allDuplicateMessages(const Journal& journal, const DuplicateIndex& index,
                                  const Record& templateRecord, const QList<BatchRow>& rows,
                                  const QHash<QUuid, QString>& quick, const QDateTime& now) {
-    QStringList lines;
-    const QList<BatchRow> source = rows.isEmpty() ? pendingRows(journal, rows, quick) : rows;
-    for (const RowReview& r : review(journal, index, templateRecord, source, now))
-        lines.append(r.duplicates);
-    return lines;
+    BatchRows reviewed(journal, index, templateRecord, [now] { return now; });
+    reviewed.append(rows.isEmpty() ? pendingRows(journal, rows, quick) : rows);
+    return reviewed.duplicateLines();
 }
 
 QString duplicateAlertText(const QStringList& lines) {

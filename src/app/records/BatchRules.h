@@ -3,6 +3,7 @@
 #include "journal/Batch.h"
 #include "model/Calendar.h"
 #include "model/Model.h"
+#include "records/BatchRows.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -56,7 +57,10 @@ bool isWide(const Journal& journal, const FieldDef& field);
 
 // "Строки (n)" for the pending rows.
 QString rowsHeader(qsizetype pendingRows);
+// The counts of a batch's records, and whether it saves.
+Totals totals(const Journal& journal, const QList<Record>& records);
 // What the batch will create: its records and, in a journal with groups, how many groups they make.
+QString summary(const Journal& journal, const Totals& totals);
 QString summary(const Journal& journal, const QList<Record>& records);
 // The save button: the number of records and the save key.
 QString saveTitle(const Journal& journal, qsizetype records);

@@ -62,7 +62,7 @@ TEST(BatchRules, PendingRowsCountsAndSaveTitle) {
     for (FieldDef& f : ungrouped.fields)
         f.inGroup = false;
     EXPECT_EQ(BatchEntry::summary(ungrouped, two.first(1)), u"Будет создано: 1 заказ"_s);
-    EXPECT_EQ(BatchEntry::summary(s.journal, {}), u"Заполните хотя бы одну строку"_s);
+    EXPECT_EQ(BatchEntry::summary(s.journal, QList<Record>{}), u"Заполните хотя бы одну строку"_s);
     EXPECT_EQ(BatchEntry::saveTitle(s.journal, 5),
               u"Сохранить 5 заказов  "_s + shortcutText(AppKeys::saveBatch()));
 }
