@@ -1,6 +1,7 @@
 #include "BatchAddView.h"
 
 #include "AppRouter.h"
+#include "BatchRowList.h"
 #include "BatchRowWidget.h"
 #include "ConfirmBox.h"
 #include "EditorRows.h"
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -53,7 +53,8 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     : QDialog(parent), m_store(store), m_router(router), m_journal(journal),
       m_fromRecord(item.templateRecord.has_value()), m_perItem(journal.perItemFields()), m_index(journal),
       m_template(BatchEntry::startingTemplate(journal, item.templateRecord, router.clock()(),
-                                              router.calendar(), router.clock())) {
+                                              router.calendar(), router.clock())),
+      m_rows(m_journal, m_index, m_template, router.clock()) {
     setWindowTitle(title());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -91,7 +92,7 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     connect(m_save, &QPushButton::clicked, m_saveAction, &QAction::trigger);
 
     SheetSize::apply(this, minimumSheet, idealSheet, SheetSize::Fit::withinWindow);
-    rebuildRows();
+    showRows();
 }
 
 QString BatchAddView::title() const {
@@ -127,7 +128,7 @@ void BatchAddView::buildShared(QVBoxLayout* column) {
             section->form()->addRow(row);
         else
             section->addLabeledRow(field.isPerItem ? field.name + u" (общая)"_s : field.name, row);
-        connect(row, &EditorRow::edited, this, &BatchAddView::refresh);
+        connect(row, &EditorRow::edited, this, &BatchAddView::templateEdited);
         m_shared.insert(field.id, row);
     }
     column->addWidget(section);
@@ -151,7 +152,7 @@ void BatchAddView::buildStatus(QVBoxLayout* column) {
     for (const FieldDef& field : dates) {
         EditorRow* row = makeEditorRow(field, m_template, m_router.calendar(), m_router.clock(), section);
         section->form()->addRow(row);
-        connect(row, &EditorRow::edited, this, &BatchAddView::refresh);
+        connect(row, &EditorRow::edited, this, &BatchAddView::templateEdited);
         m_statusDates.append(row);
     }
     column->addWidget(section);
@@ -197,11 +198,11 @@ void BatchAddView::buildQuick(QVBoxLayout* column) {
 
 void BatchAddView::buildRows(QVBoxLayout* column) {
     m_rowsSection = new FormSection({}, column->parentWidget());
-    auto* body = new QWidget(m_rowsSection);
-    m_rowsBox = new QVBoxLayout(body);
-    m_rowsBox->setContentsMargins(0, 0, 0, 0);
-    m_rowsBox->setSpacing(6);
-    m_rowsSection->form()->addRow(body);
+    m_list = new BatchRowList(m_journal, m_rows, m_scroll, m_rowsSection);
+    m_list->setObjectName(u"batchRows"_s);
+    connect(m_list, &BatchRowList::cellEdited, this, &BatchAddView::editCell);
+    connect(m_list, &BatchRowList::deleteRequested, this, &BatchAddView::deleteRow);
+    m_rowsSection->form()->addRow(m_list);
 
     m_noRows = secondaryLabel(u"Строк пока нет. Введите значения списком выше или добавьте строку вручную."_s,
                               Style::TextStyle::body, m_rowsSection);
@@ -217,81 +218,43 @@ void BatchAddView::buildRows(QVBoxLayout* column) {
     column->addWidget(m_rowsSection);
 }
 
-void BatchAddView::rebuildRows(const std::optional<QUuid>& focusRow) {
-    // A row added to a shown list comes on screen on its own later and lays the whole list out again: with
-    // thousands of rows made from a pasted list, minutes of a frozen window. Added while the list is
-    // hidden, the rows come on screen with it, in one pass.
-    QWidget* body = m_rowsBox->parentWidget();
-    body->hide();
-    // The widgets may be on the stack of the click that changed the list: they go once it has returned.
-    for (BatchRowWidget* w : std::as_const(m_rowWidgets)) {
-        w->hide();
-        w->deleteLater();
-    }
-    m_rowWidgets.clear();
-    if (m_rowsHeader) {
-        m_rowsHeader->deleteLater();
-        m_rowsHeader = nullptr;
-    }
-    if (m_columnWidths.isEmpty()) {
-        const QLineEdit cell(body);
-        m_columnWidths = BatchRowWidget::columnWidths(m_journal, cell);
-    }
-    if (!m_rows.isEmpty()) {
-        m_rowsHeader = new QWidget(body);
-        auto* line = new QHBoxLayout(m_rowsHeader);
-        line->setContentsMargins(0, 0, 0, 0);
-        line->setSpacing(8);
-        const auto caption = [this](const QString& text) {
-            QLabel* label = secondaryLabel(text, Style::TextStyle::caption, m_rowsHeader);
-            label->setFont(Style::font(Style::TextStyle::caption, font(), true));
-            label->setWordWrap(false);
-            return label;
-        };
-        QList<QWidget*> names;
-        for (const FieldDef& f : m_perItem)
-            names.append(caption(f.name));
-        BatchRowWidget::addColumns(line, m_journal, m_columnWidths, caption(u"№"_s), names,
-                                   new QWidget(m_rowsHeader));
-        m_rowsBox->addWidget(m_rowsHeader);
-    }
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        auto* w = new BatchRowWidget(m_journal, m_columnWidths, m_rows[i], int(i), body);
-        connect(w, &BatchRowWidget::cellEdited, this, &BatchAddView::editCell);
-        connect(w, &BatchRowWidget::deleteRequested, this, &BatchAddView::deleteRow);
-        m_rowsBox->addWidget(w);
-        m_rowWidgets.append(w);
-    }
-    body->show();
+void BatchAddView::showRows() {
+    m_list->reset();
     m_noRows->setVisible(m_rows.isEmpty());
     refresh();
-    for (BatchRowWidget* w : std::as_const(m_rowWidgets)) {
-        if (focusRow == w->rowID() && w->firstCell()) {
-            QLineEdit* cell = w->firstCell();
-            cell->setFocus();
-            // Once laid out, the form scrolls to the new row.
-            QTimer::singleShot(0, cell, [this, cell] { m_scroll->ensureWidgetVisible(cell); });
-        }
-    }
+}
+
+BatchRowWidget* BatchAddView::showRow(qsizetype position) {
+    return m_list->showRow(position);
 }
 
 void BatchAddView::refresh() {
-    const QDateTime now = m_router.clock()();
-    const QList<BatchRow> pending = BatchEntry::pendingRows(m_journal, m_rows, m_quick);
-    const QList<Record> records = BatchBuilder::makeRecords(m_journal, m_template, pending, now).records;
-    const QList<BatchEntry::RowReview> reviews =
-        BatchEntry::review(m_journal, m_index, m_template, m_rows, now);
-    m_rowsSection->setTitle(BatchEntry::rowsHeader(pending.size()));
-    for (qsizetype i = 0; i < m_rowWidgets.size(); ++i) {
-        m_rowWidgets[i]->showLines(reviews[i].lines());
-        m_rowWidgets[i]->showPrompts(m_template);
+    // The filled rows count from their reviews; while none is filled, the quick lists' rows are made here,
+    // as they would be saved.
+    BatchEntry::Totals totals;
+    qsizetype pending = 0;
+    if (m_rows.anyFilled()) {
+        totals = m_rows.totals();
+        pending = totals.records;
+    } else {
+        const QList<BatchRow> fromLists = BatchEntry::pendingRows(m_journal, {}, m_quick);
+        totals = BatchEntry::totals(
+            m_journal,
+            BatchBuilder::makeRecords(m_journal, m_template, fromLists, m_router.clock()()).records);
+        pending = fromLists.size();
     }
-    m_summary->setText(BatchEntry::summary(m_journal, records));
-    m_save->setText(literalLabel(BatchEntry::saveTitle(m_journal, records.size())));
-    const bool savable = BatchEntry::canSave(m_journal, records);
-    m_saveAction->setEnabled(savable);
-    m_save->setEnabled(savable);
+    m_rowsSection->setTitle(BatchEntry::rowsHeader(pending));
+    m_summary->setText(BatchEntry::summary(m_journal, totals));
+    m_save->setText(literalLabel(BatchEntry::saveTitle(m_journal, totals.records)));
+    m_saveAction->setEnabled(totals.savable);
+    m_save->setEnabled(totals.savable);
     m_fill->setEnabled(BatchEntry::hasQuickInput(m_quick));
+}
+
+void BatchAddView::templateEdited() {
+    m_rows.setTemplate(m_template);
+    m_list->updateAll();
+    refresh();
 }
 
 void BatchAddView::chooseStatus(const QUuid& id) {
@@ -299,7 +262,7 @@ void BatchAddView::chooseStatus(const QUuid& id) {
     m_template = m_journal.settingStatus(id, m_template, clock(), m_router.calendar(), clock);
     for (EditorRow* row : std::as_const(m_statusDates))
         row->showRecord();
-    refresh();
+    templateEdited();
 }
 
 void BatchAddView::editQuick(const QUuid& fieldID, const QString& text) {
@@ -308,31 +271,39 @@ void BatchAddView::editQuick(const QUuid& fieldID, const QString& text) {
 }
 
 void BatchAddView::editCell(const QUuid& rowID, const QUuid& fieldID, const QString& text) {
-    for (BatchRow& row : m_rows) {
-        if (row.id == rowID) {
-            row.values.insert(fieldID, text);
-            refresh();
-            return;
-        }
-    }
+    // Only the lines of the rows the edit touches change; the focus stays in the cell.
+    const QList<qsizetype> changed = m_rows.setCell(rowID, fieldID, text);
+    if (changed.isEmpty())
+        return;
+    m_list->updateRows(changed);
+    refresh();
 }
 
 void BatchAddView::addRow() {
-    m_rows.append(BatchRow{QUuid::createUuid(), {}});
-    rebuildRows(m_rows.last().id);
+    m_rows.append({BatchRow{QUuid::createUuid(), {}}});
+    showRows();
+    m_list->focusRow(m_rows.size() - 1);
 }
 
 void BatchAddView::deleteRow(const QUuid& rowID) {
-    m_rows.removeIf([&](const BatchRow& row) { return row.id == rowID; });
-    rebuildRows();
+    const qsizetype position = m_rows.indexOf(rowID);
+    if (position < 0)
+        return;
+    // A focus in the row goes on to the row that takes its place, in the same column.
+    qsizetype stop = -1;
+    if (const BatchRowWidget* row = m_list->shownRow(rowID))
+        stop = row->focusStops().indexOf(focusWidget());
+    m_rows.remove(rowID);
+    showRows();
+    if (stop >= 0 && !m_rows.isEmpty())
+        m_list->focusRow(std::min(position, m_rows.size() - 1), stop);
 }
 
 void BatchAddView::fillFromQuick() {
     const QList<BatchRow> made = BatchBuilder::makeRows(m_quick, m_perItem);
     if (made.isEmpty())
         return;
-    m_rows.removeIf([](const BatchRow& row) { return row.isEmpty(); });
-    m_rows.append(made);
+    m_rows.append(made, true);
     m_quick.clear();
     for (QWidget* input : std::as_const(m_quickInputs)) {
         if (auto* line = qobject_cast<QLineEdit*>(input))
@@ -340,23 +311,24 @@ void BatchAddView::fillFromQuick() {
         else if (auto* lines = qobject_cast<GrowingTextEdit*>(input))
             lines->showText({});
     }
-    rebuildRows(made.first().id);
+    showRows();
+    m_list->focusRow(m_rows.size() - made.size());
 }
 
 void BatchAddView::attemptSave() {
     if (openBox())
         return;
-    if (std::all_of(m_rows.cbegin(), m_rows.cend(), [](const BatchRow& row) { return row.isEmpty(); }))
+    if (!m_rows.anyFilled())
         fillFromQuick();
-    const QDateTime now = m_router.clock()();
     const QList<Record> records =
-        BatchBuilder::makeRecords(m_journal, m_template, BatchEntry::pendingRows(m_journal, m_rows, m_quick),
-                                  now)
+        BatchBuilder::makeRecords(m_journal, m_template,
+                                  BatchEntry::pendingRows(m_journal, m_rows.rows(), m_quick),
+                                  m_router.clock()())
             .records;
     if (!BatchEntry::canSave(m_journal, records))
         return;
-    const QStringList lines =
-        BatchEntry::allDuplicateMessages(m_journal, m_index, m_template, m_rows, m_quick, now);
+    // Rows are there now whenever there is something to save: their duplicate lines are those kept.
+    const QStringList lines = m_rows.duplicateLines();
     if (lines.isEmpty()) {
         save();
         return;
@@ -369,7 +341,7 @@ void BatchAddView::attemptSave() {
 void BatchAddView::save() {
     // Created and changed at the moment of saving, in row order. A journal gone by now takes nothing, and
     // the sheet closes all the same.
-    const QList<BatchRow> pending = BatchEntry::pendingRows(m_journal, m_rows, m_quick);
+    const QList<BatchRow> pending = BatchEntry::pendingRows(m_journal, m_rows.rows(), m_quick);
     const WaitCursor wait = WaitCursor::aroundSave(m_store);
     m_store.addRecords(BatchBuilder::makeRecords(m_journal, m_template, pending, m_router.clock()()).records,
                        m_journal.id);

@@ -5,6 +5,7 @@
 #include "journal/Batch.h"
 #include "journal/DuplicateIndex.h"
 #include "model/Model.h"
+#include "records/BatchRows.h"
 
 #include <QDialog>
 #include <QHash>
@@ -14,6 +15,7 @@
 
 class AppRouter;
 class AppStore;
+class BatchRowList;
 class BatchRowWidget;
 class EditorRow;
 class FormSection;
@@ -42,6 +44,11 @@ public:
     // filled, the quick lists become rows first.
     void attemptSave();
 
+    // The rows typed or made so far, in order.
+    const QList<BatchRow>& rows() const { return m_rows.rows(); }
+    // Scrolls the row at `position` into view and gives its widget.
+    BatchRowWidget* showRow(qsizetype position);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -53,10 +60,12 @@ private:
     void buildStatus(QVBoxLayout* column);
     void buildQuick(QVBoxLayout* column);
     void buildRows(QVBoxLayout* column);
-    // After a change of the row list: the row widgets anew, then the focus in the first cell of `focusRow`.
-    void rebuildRows(const std::optional<QUuid>& focusRow = std::nullopt);
-    // After every edit: counts, the lines under the rows, the placeholders and the buttons, in place.
+    // After a change of the row list: the rows shown anew, then the counts.
+    void showRows();
+    // After every edit: the counts, the summary and the buttons.
     void refresh();
+    // After a change of the shared values: every row's lines and placeholders, then the counts.
+    void templateEdited();
     void chooseStatus(const QUuid& id);
     void editQuick(const QUuid& fieldID, const QString& text);
     void editCell(const QUuid& rowID, const QUuid& fieldID, const QString& text);
@@ -72,7 +81,7 @@ private:
     // The journal stays the same while the sheet is open: its duplicate keys are worked out once.
     const DuplicateIndex m_index;
     Record m_template;
-    QList<BatchRow> m_rows;
+    BatchRows m_rows;
     QHash<QUuid, QString> m_quick;
     bool m_focusSet = false;
 
@@ -83,12 +92,8 @@ private:
     QHash<QUuid, QWidget*> m_quickInputs;
     QPushButton* m_fill = nullptr;
     FormSection* m_rowsSection = nullptr;
-    QVBoxLayout* m_rowsBox = nullptr;
+    BatchRowList* m_list = nullptr;
     QLabel* m_noRows = nullptr;
-    QWidget* m_rowsHeader = nullptr;
-    // The per-item columns' widths, worked out once per sheet.
-    QList<int> m_columnWidths;
-    QList<BatchRowWidget*> m_rowWidgets;
     QPushButton* m_addRow = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_save = nullptr;

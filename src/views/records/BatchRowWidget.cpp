@@ -21,43 +21,71 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int sideColumn = 24;
-}
+constexpr int minimumNumberColumn = sideColumn;
+} // namespace
 
-BatchRowWidget::BatchRowWidget(const Journal& journal, const QList<int>& widths, const BatchRow& row,
-                               int position, QWidget* parent)
-    : QWidget(parent), m_rowID(row.id), m_fields(journal.perItemFields()), m_delete(new QToolButton(this)),
-      m_lineBox(new QVBoxLayout) {
+BatchRowWidget::BatchRowWidget(const Journal& journal, const QList<int>& widths, QWidget* parent)
+    : QWidget(parent), m_fields(journal.perItemFields()), m_number(new QLabel(this)),
+      m_delete(new QToolButton(this)), m_lineBox(new QVBoxLayout) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     auto* line = new QHBoxLayout;
     line->setSpacing(8);
 
-    auto* number = new QLabel(QString::number(position + 1), this);
-    number->setTextFormat(Qt::PlainText);
-    number->setForegroundRole(QPalette::PlaceholderText);
+    m_number->setTextFormat(Qt::PlainText);
+    m_number->setForegroundRole(QPalette::PlaceholderText);
     QList<QWidget*> cells;
     for (const FieldDef& f : m_fields) {
-        auto* cell = new TextLine(row.values.value(f.id), this);
+        auto* cell = new TextLine(this);
         cell->setAccessibleName(f.name);
+        // The list moves Tab from cell to cell and row to row itself (BatchRowList): the window's own Tab
+        // order would walk the rows in the order their widgets were made, not in the order shown.
+        cell->setFocusPolicy(Qt::ClickFocus);
         connect(cell, &QLineEdit::textEdited, this,
                 [this, id = f.id](const QString& text) { emit cellEdited(m_rowID, id, text); });
         m_cells.append(cell);
         cells.append(cell);
     }
     m_delete->setObjectName(u"deleteRow"_s);
+    m_delete->setFocusPolicy(Qt::NoFocus);
     m_delete->setAutoRaise(true);
     m_delete->setToolTip(u"Удалить строку"_s);
     m_delete->setAccessibleName(u"Удалить строку"_s);
     m_delete->setIcon(
         QIcon(CellStyle::symbol(u"minus.circle.fill"_s, Style::destructive(), 16, devicePixelRatioF())));
     connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_rowID); });
-    addColumns(line, journal, widths, number, cells, m_delete);
+    addColumns(line, journal, widths, m_number, cells, m_delete);
 
     column->addLayout(line);
-    m_lineBox->setContentsMargins(sideColumn + 8, 0, 0, 0);
     m_lineBox->setSpacing(2);
     column->addLayout(m_lineBox);
+    setNumberWidth(minimumNumberColumn);
+}
+
+void BatchRowWidget::showRow(const BatchRow& row, qsizetype position) {
+    m_rowID = row.id;
+    m_number->setText(QString::number(position + 1));
+    for (qsizetype i = 0; i < m_fields.size(); ++i) {
+        const QString text = row.values.value(m_fields[i].id);
+        if (m_cells[i]->text() != text)
+            m_cells[i]->setText(text);
+    }
+    QWidget::show();
+}
+
+void BatchRowWidget::setNumberWidth(int width) {
+    m_number->setFixedWidth(width);
+    // The lines stand under the cells.
+    m_lineBox->setContentsMargins(width + 8, 0, 0, 0);
+}
+
+int BatchRowWidget::numberWidth(const QFontMetrics& metrics, qsizetype rows) {
+    int digit = 0;
+    for (char16_t d = u'0'; d <= u'9'; ++d)
+        digit = std::max(digit, metrics.horizontalAdvance(QChar(d)));
+    const int digits = int(QString::number(std::max<qsizetype>(rows, 1)).size());
+    return std::max(minimumNumberColumn, digits * digit + 2);
 }
 
 QList<int> BatchRowWidget::columnWidths(const Journal& journal, const QLineEdit& cell) {
@@ -85,7 +113,6 @@ QList<int> BatchRowWidget::columnWidths(const Journal& journal, const QLineEdit&
 
 void BatchRowWidget::addColumns(QHBoxLayout* line, const Journal& journal, const QList<int>& widths,
                                 QWidget* number, const QList<QWidget*>& cells, QWidget* end) {
-    number->setFixedWidth(sideColumn);
     line->addWidget(number);
     const QList<FieldDef> fields = journal.perItemFields();
     bool anyWide = false;
@@ -112,6 +139,12 @@ QLineEdit* BatchRowWidget::cell(const QUuid& fieldID) const {
             return m_cells[i];
     }
     return nullptr;
+}
+
+QList<QWidget*> BatchRowWidget::focusStops() const {
+    QList<QWidget*> stops(m_cells.cbegin(), m_cells.cend());
+    stops.append(m_delete);
+    return stops;
 }
 
 QStringList BatchRowWidget::lines() const {
