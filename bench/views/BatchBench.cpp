@@ -1,4 +1,5 @@
-// Batch entry over a journal of 50,000 records: what a keystroke costs with 50 rows on the sheet.
+// Batch entry over a journal of 50,000 records: what a keystroke costs with 50 rows on the sheet, and with
+// 5,000 rows made from pasted lists: making them, a key in the first, middle and last row, saving them.
 #include "AppRouter.h"
 #include "DataFileGenerator.h"
 #include "FormSection.h"
@@ -87,7 +88,7 @@ BENCHMARK(BM_BatchKeystroke_SharedField)->Unit(benchmark::kMillisecond);
 void BM_BatchKeystroke_RowCell(benchmark::State& state) {
     BatchFixture& f = fixture();
     const std::unique_ptr<BatchAddView> view = f.openWithRows();
-    typeAndErase(state, view->findChildren<BatchRowWidget*>()[10]->cell(f.field(u"number"_s).id));
+    typeAndErase(state, view->showRow(10)->cell(f.field(u"number"_s).id));
     state.SetLabel("50 rows vs 50,000 records; target 100 ms");
 }
 BENCHMARK(BM_BatchKeystroke_RowCell)->Unit(benchmark::kMillisecond);
@@ -126,5 +127,169 @@ void BM_BatchRowsFromPastedList(benchmark::State& state) {
     state.SetLabel("1,000 rows vs 50,000 records");
 }
 BENCHMARK(BM_BatchRowsFromPastedList)->Unit(benchmark::kMillisecond);
+
+// ---- 5,000 rows made from pasted lists ----
+
+constexpr int manyRows = 5000;
+
+// The three lists a user pastes from a spreadsheet: order numbers, item names one per line, sums.
+struct PastedLists {
+    QString numbers, names, amounts;
+    PastedLists() {
+        QStringList n, i, a;
+        for (int k = 0; k < manyRows; ++k) {
+            n.append(u"ЗК-"_s + QString::number(900'000 + k));
+            i.append(u"Худи синий № "_s + QString::number(k));
+            a.append(QString::number(100 + k % 900) + u",50"_s);
+        }
+        numbers = n.join(u'\n');
+        names = i.join(u'\n');
+        amounts = a.join(u'\n');
+    }
+};
+
+void paste(BatchFixture& f, BatchAddView& view, const QString& key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(f.box(view, u"Быстрый ввод списком"_s, key), &press);
+}
+
+std::unique_ptr<BatchAddView> shownWithLists(BatchFixture& f) {
+    static const PastedLists lists;
+    std::unique_ptr<BatchAddView> view = f.open();
+    view->show();
+    paste(f, *view, u"number"_s, lists.numbers);
+    paste(f, *view, u"item"_s, lists.names);
+    paste(f, *view, u"amount"_s, lists.amounts);
+    QCoreApplication::processEvents();
+    return view;
+}
+
+void painted(QWidget& view) {
+    QCoreApplication::processEvents();
+    view.repaint();
+}
+
+// A key typed into the box and taken back, one per iteration, each until the sheet is painted again.
+void keysUntilPainted(benchmark::State& state, QWidget* box, QWidget& view) {
+    box->setFocus();
+    painted(view);
+    bool erase = false;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_unknown, Qt::NoModifier,
+                        erase ? QString() : u"7"_s);
+        QApplication::sendEvent(box, &press);
+        painted(view);
+        erase = !erase;
+    }
+}
+
+// "Создать строки" with three pasted lists of 5,000 items, until the sheet is painted with its rows.
+void BM_BatchFillFromQuick5000(benchmark::State& state) {
+    BatchFixture& f = fixture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<BatchAddView> view = shownWithLists(f);
+        state.ResumeTiming();
+        view->fillFromQuick();
+        painted(*view);
+        state.PauseTiming();
+        view.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.SetLabel("5,000 rows vs 50,000 records; target 1 s");
+}
+BENCHMARK(BM_BatchFillFromQuick5000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+
+// A key typed into the order number of row 1, 2,500 or 5,000 and taken back, each until painted.
+void BM_BatchKeystroke5000Rows(benchmark::State& state) {
+    BatchFixture& f = fixture();
+    std::unique_ptr<BatchAddView> view = shownWithLists(f);
+    view->fillFromQuick();
+    painted(*view);
+    QLineEdit* cell = view->showRow(state.range(0) - 1)->cell(f.field(u"number"_s).id);
+    keysUntilPainted(state, cell, *view);
+    state.SetLabel("5,000 rows vs 50,000 records; target 100 ms");
+}
+BENCHMARK(BM_BatchKeystroke5000Rows)
+    ->Arg(1)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+
+// A key in a shared field with 5,000 rows: every row's record changes, so every row is reviewed again.
+void BM_BatchKeystroke5000Rows_SharedField(benchmark::State& state) {
+    BatchFixture& f = fixture();
+    std::unique_ptr<BatchAddView> view = shownWithLists(f);
+    view->fillFromQuick();
+    painted(*view);
+    QWidget* box = f.box(*view, u"Общие поля"_s, u"client"_s);
+    keysUntilPainted(state, box, *view);
+    state.SetLabel("5,000 rows vs 50,000 records");
+}
+BENCHMARK(BM_BatchKeystroke5000Rows_SharedField)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// Saving 5,000 rows: their records made, the duplicate review, the store's add and the data file written.
+void BM_BatchSave5000(benchmark::State& state) {
+    static BatchFixture f;
+    static bool stored = false;
+    if (!stored) {
+        f.store->addJournal(f.journal);
+        stored = true;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<BatchAddView> view = shownWithLists(f);
+        view->fillFromQuick();
+        painted(*view);
+        state.ResumeTiming();
+        view->attemptSave();
+        state.PauseTiming();
+        view.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Back to the 50,000 stored records for the next round.
+        QSet<QUuid> added;
+        const QList<Record> records = f.store->journal(f.journal.id)->records;
+        for (qsizetype i = f.journal.records.size(); i < records.size(); ++i)
+            added.insert(records[i].id);
+        f.store->deleteRecords(added, f.journal.id);
+        state.ResumeTiming();
+    }
+    state.SetLabel("5,000 rows into 50,000 records");
+}
+BENCHMARK(BM_BatchSave5000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+
+// The store's share of that save: 5,000 records added to the journal and the data file written.
+void BM_BatchSave5000StoreShare(benchmark::State& state) {
+    static BatchFixture f;
+    static bool stored = false;
+    if (!stored) {
+        f.store->addJournal(f.journal);
+        stored = true;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        static const PastedLists lists;
+        const QHash<QUuid, QString> quick{{f.field(u"number"_s).id, lists.numbers},
+                                          {f.field(u"item"_s).id, lists.names},
+                                          {f.field(u"amount"_s).id, lists.amounts}};
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QList<Record> records =
+            BatchBuilder::makeRecords(f.journal, f.journal.newRecord(now),
+                                      BatchBuilder::makeRows(quick, f.journal.perItemFields()), now)
+                .records;
+        state.ResumeTiming();
+        f.store->addRecords(records, f.journal.id);
+        state.PauseTiming();
+        QSet<QUuid> added;
+        for (const Record& r : records)
+            added.insert(r.id);
+        f.store->deleteRecords(added, f.journal.id);
+        state.ResumeTiming();
+    }
+    state.SetLabel("5,000 records into 50,000");
+}
+BENCHMARK(BM_BatchSave5000StoreShare)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
 } // namespace
