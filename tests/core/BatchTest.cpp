@@ -50,6 +50,13 @@ TEST(BatchRows, ListsSplitByTypeAndRowsAsLongAsTheLongestList) {
           {{name.id, "b"}, {size.id, "44"}, {link.id, "y.ru"}},
           {{size.id, "46"}}}},
         {"blank lists", {{name.id, "  "}, {size.id, ",;"}}, {}},
+        // Pasted from a table, sums keep their decimal commas; typed on one line, commas part them.
+        {"numbers on lines",
+         {{size.id, "15 461,25\r\n1200,5\t7;8,75\n"}},
+         {{{size.id, "15 461,25"}}, {{size.id, "1200,5"}}, {{size.id, "7"}}, {{size.id, "8,75"}}}},
+        {"numbers on one line",
+         {{size.id, "42,5; 44"}},
+         {{{size.id, "42"}}, {{size.id, "5"}}, {{size.id, "44"}}}},
     };
     for (const auto& c : cases) {
         const QList<BatchRow> rows = BatchBuilder::makeRows(c.lists, fields);

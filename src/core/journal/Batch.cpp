@@ -29,6 +29,10 @@ bool isListSeparator(QChar c) {
     return c == u',' || c == u';' || c == u'\n' || c == u'\t';
 }
 
+bool isNumberSeparator(QChar c) {
+    return c == u';' || c == u'\n' || c == u'\t';
+}
+
 // The pieces between separators, in order, each cleaned; the pieces left empty are dropped.
 template <typename IsSeparator, typename Clean>
 QStringList split(const QString& text, IsSeparator isSeparator, Clean clean) {
@@ -70,6 +74,11 @@ QStringList splitList(const QString& text, FieldType type) {
         // Names may hold blanks: once the list has several lines, each line is one item.
         return text.contains(u'\n') ? BatchBuilder::parseLines(text) : BatchBuilder::parseSizes(text);
     case FieldType::number:
+        // A column or row of sums pasted from a table ("1 200,50" on each line) writes its fractions with
+        // the decimal comma: there, lines, tabs and semicolons part the items and a comma never does.
+        if (text.contains(u'\n') || text.contains(u'\t'))
+            return split(text, isNumberSeparator, trimmed);
+        return BatchBuilder::parseSizes(text);
     case FieldType::date:
     case FieldType::checkbox:
         return BatchBuilder::parseSizes(text);

@@ -33,7 +33,8 @@ QStringList parseLinks(const QString& text);
 QStringList parseLines(const QString& text);
 
 // One row per position of the longest list, each list split by its field's type; a shorter list leaves
-// its field's cell empty in the later rows. Every row gets a new id.
+// its field's cell empty in the later rows. Every row gets a new id. A number list that holds line feeds
+// or tabs (pasted from a table) is parted at those and ";" only, its commas being decimal commas.
 QList<BatchRow> makeRows(const QHash<QUuid, QString>& lists, const QList<FieldDef>& fields);
 
 struct Records {
