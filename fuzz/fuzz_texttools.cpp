@@ -1,8 +1,12 @@
 // Feeds arbitrary text to the link, date and number readers and checks what every caller relies on. The
-// quick roads (the comparison key of everyday text, the prefilter that rules texts out before building their
-// key, the day of an instant from a cached zone offset) are held to the plain definitions, for each input and
-// once, on start, over every unit, every zone transition and texts made to collide.
+// quick roads (the comparison key of everyday text, read whole or searched for a word without building it,
+// the prefilter that rules texts out before building their key, the day of an instant from a cached zone
+// offset, the natural order learnt from the collator's weights) are held to the plain definitions, for each
+// input and once, on start, over every unit, every zone transition and texts made to collide.
 #include "journal/KeyPrefilter.h"
+#include "journal/NaturalOrder.h"
+#include "journal/NaturalRanks.h"
+#include "journal/PlainText.h"
 #include "journal/TextNormalizer.h"
 #include "model/DateFormat.h"
 #include "model/Ids.h"
@@ -125,6 +129,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (everyday(text))
         check(key == keyByDefinition(text));
     checkPrefilter(text.left(text.size() / 2), text.mid(text.size() / 2));
+    std::vector<char16_t> plainKey(size_t(text.size()));
+    if (const qsizetype length = PlainText::writeKey(text, plainKey.data()); length >= 0)
+        check(QStringView(plainKey.data(), length) == key);
+    if (const QString word = TextNormalizer::compare(text.right(3)).section(u' ', 0, 0); !word.isEmpty()) {
+        if (const std::optional<bool> found = PlainText::keyContains(text, word))
+            check(*found == key.contains(word));
+    }
+    {
+        const QString left = text.left(text.size() / 2), right = text.mid(text.size() / 2);
+        const std::vector<int> ranks = naturalRanks({left, right, text});
+        const auto sign = [](int v) { return (v > 0) - (v < 0); };
+        check(sign(ranks[0] - ranks[1]) == sign(naturalCompare(left, right)));
+        check(sign(ranks[0] - ranks[2]) == sign(naturalCompare(left, text)));
+    }
     // Marks and prepended signs may share a character with a blank, which then is no separator; without
     // them a key is trimmed, single-spaced and its own key.
     if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x300; })) {

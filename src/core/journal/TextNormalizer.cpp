@@ -1,5 +1,7 @@
 #include "journal/TextNormalizer.h"
 
+#include "journal/PlainText.h"
+
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -11,8 +13,8 @@
 
 namespace {
 
-constexpr char16_t yo = u'\u0451';
-constexpr char16_t ye = u'\u0435';
+using PlainText::ye;
+using PlainText::yo;
 
 // White space that is a control for grapheme clustering: nothing ever joins it.
 bool isControlSpace(char16_t u) {
@@ -130,33 +132,6 @@ void collapseUnits(QString& s) {
     s.truncate(w - begin);
 }
 
-// Most texts here are Russian or English with everyday signs. Their units need no tables: each is a
-// character of its own (no marks, joiners or prepended signs), none changes under canonical composition
-// apart from two spaces that stay spaces, and their lower case is a fixed shift. Such a text gets its key
-// in one pass; any other unit sends the whole text the general road.
-constexpr char16_t notPlain = 0xFFFF;
-
-// The lower case of a plain unit, or notPlain.
-char16_t plainLower(char16_t u) {
-    if (u < 0x80)
-        return u >= u'A' && u <= u'Z' ? char16_t(u + 0x20) : u;
-    if (u >= 0xA0 && u <= 0xFF) // Latin-1 signs and letters
-        return u >= 0xC0 && u <= 0xDE && u != 0xD7 ? char16_t(u + 0x20) : u;
-    if (u >= 0x400 && u <= 0x45F) // Cyrillic: Ѐ-Џ, А-Я, а-я, ѐ-џ
-        return u < 0x410 ? char16_t(u + 0x50) : u < 0x430 ? char16_t(u + 0x20) : u;
-    const bool sign = u == 0x85 || u == 0x1680 || u == 0x2116 || u == 0x3000 ||
-                      (u >= 0x2000 && u <= 0x200A) || (u >= 0x2010 && u <= 0x2029) ||
-                      (u >= 0x202F && u <= 0x205F) || (u >= 0x20A0 && u <= 0x20BF);
-    return sign ? u : notPlain;
-}
-
-// White space among the plain units.
-bool isPlainSpace(char16_t u) {
-    return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0x85 || u == 0xA0 || u == 0x1680 ||
-           (u >= 0x2000 && u <= 0x200A) || u == 0x2028 || u == 0x2029 || u == 0x202F || u == 0x205F ||
-           u == 0x3000;
-}
-
 // The key of a text of plain units, or nothing when the text holds any other unit. A text that is its own
 // key is returned shared, without a copy.
 std::optional<QString> plainKey(const QString& text) {
@@ -167,13 +142,13 @@ std::optional<QString> plainKey(const QString& text) {
     qsizetype same = 0;
     for (; same < n; ++same) {
         const char16_t u = in[same].unicode();
-        const char16_t lower = plainLower(u);
-        if (lower == notPlain)
+        const char16_t lower = PlainText::lower(u);
+        if (lower == PlainText::notPlain)
             return std::nullopt;
         if (lower != u || u == yo)
             break;
-        if (isPlainSpace(u) &&
-            (u != u' ' || same == 0 || same + 1 == n || isPlainSpace(in[same + 1].unicode())))
+        if (PlainText::isSpace(u) &&
+            (u != u' ' || same == 0 || same + 1 == n || PlainText::isSpace(in[same + 1].unicode())))
             break;
     }
     if (same == n)
@@ -185,10 +160,10 @@ std::optional<QString> plainKey(const QString& text) {
     bool pendingBlank = false;
     for (qsizetype i = same; i < n; ++i) {
         const char16_t u = in[i].unicode();
-        const char16_t lower = plainLower(u);
-        if (lower == notPlain)
+        const char16_t lower = PlainText::lower(u);
+        if (lower == PlainText::notPlain)
             return std::nullopt;
-        if (isPlainSpace(u)) {
+        if (PlainText::isSpace(u)) {
             pendingBlank = written > 0;
             continue;
         }

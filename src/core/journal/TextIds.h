@@ -1,0 +1,25 @@
+#pragma once
+
+#include "journal/HashSlots.h"
+
+#include <QString>
+
+#include <vector>
+
+// Numbers for texts, equal exactly for equal texts, given in the order the texts are first met; id 0 is
+// the empty text. Many records' values are told apart and ranked by comparing integers.
+class TextIds {
+public:
+    TextIds();
+
+    // The id of the text; a new one when the text has none yet.
+    int of(const QString& text);
+    const QString& text(int id) const { return m_texts[size_t(id)]; }
+    const std::vector<QString>& texts() const { return m_texts; }
+    int size() const { return int(m_texts.size()); }
+
+private:
+    std::vector<QString> m_texts;
+    std::vector<size_t> m_hashes;
+    HashSlots m_slots;
+};
