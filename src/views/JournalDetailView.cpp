@@ -7,6 +7,7 @@
 #include "Style.h"
 #include "cells/Icons.h"
 #include "dashboard/DashboardView.h"
+#include "journal/JournalIndex.h"
 #include "records/RecordsListView.h"
 
 #include <QButtonGroup>
@@ -107,6 +108,8 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
 }
 
 void JournalDetailView::setJournal(const Journal& journal) {
+    if (journal.id != m_journal.id)
+        m_index.reset();
     m_journal = journal;
     rebuildContentIfNeeded();
     refreshToolbar();
@@ -114,6 +117,7 @@ void JournalDetailView::setJournal(const Journal& journal) {
 
 void JournalDetailView::clearJournal() {
     m_journal = Journal{};
+    m_index.reset();
     dropContent();
 }
 
@@ -138,10 +142,13 @@ void JournalDetailView::rebuildContentIfNeeded() {
     }
     dropContent();
     m_contentIdentity = identity;
-    if (identity.second == JournalTab::records)
-        m_content = new RecordsListView(m_store, m_router, m_journal, this);
-    else
+    if (identity.second == JournalTab::records) {
+        if (!m_index)
+            m_index = std::make_shared<JournalIndex>(m_router.calendar());
+        m_content = new RecordsListView(m_store, m_router, m_journal, m_index, this);
+    } else {
         m_content = new DashboardView(m_router, m_preferences, m_journal, this);
+    }
     m_content->setObjectName(u"tabContent_"_s + rawValue(identity.second));
     m_layout->addWidget(m_content, 1);
 }

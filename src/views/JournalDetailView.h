@@ -8,11 +8,13 @@
 #include <QUuid>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class AppCommands;
 class AppRouter;
 class AppStore;
+class JournalIndex;
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
@@ -24,7 +26,9 @@ class QVBoxLayout;
 // The journal screen: its toolbar (the tab switch, the add menu, import, export, settings) above the
 // dashboard or the records tab. The tab's content belongs to one journal: another journal, or the other
 // tab, builds it afresh, so its view state never carries over; a changed copy of the same journal is
-// handed to the existing content.
+// handed to the existing content. What the records tab derives from the journal's records is kept here
+// while the journal is shown, so that going back to the tab does not derive it again, and let go as soon
+// as another journal is shown.
 class JournalDetailView : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +55,7 @@ private:
     Journal m_journal;
     std::optional<std::pair<QUuid, JournalTab>> m_contentIdentity;
     QPointer<JournalTabView> m_content;
+    std::shared_ptr<JournalIndex> m_index; // of m_journal, once its records tab was shown
     QVBoxLayout* m_layout = nullptr;
     QButtonGroup* m_tabs = nullptr;
     QToolButton* m_add = nullptr;

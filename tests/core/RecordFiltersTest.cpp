@@ -1,6 +1,7 @@
 #include "journal/RecordFilters.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
+#include "journal/RecordMatcher.h"
 
 using namespace testsupport;
 
@@ -136,9 +137,18 @@ TEST(RecordFilters, DefaultsReadTheClockForTheMonthStartAndForNow) {
 TEST(RecordFilters, RepeatedSearchesSeeEveryChange) {
     Fixture fx;
     RecordFilters f;
+    // Each search also goes through an index kept from one search to the next, as the records tab's is.
+    JournalIndex inMoscow(moscow), inUTC(Calendar{QTimeZone::utc()});
     auto search = [&](const char* text, const Journal& j, const Calendar& calendar = moscow) {
         f.search = QString::fromUtf8(text);
-        return labels(f.apply(j, calendar));
+        const QStringList found = labels(f.apply(j, calendar));
+        JournalIndex& index = calendar == moscow ? inMoscow : inUTC;
+        index.update(j);
+        QList<Record> viaIndex;
+        for (const int at : RecordMatcher(index, f).matching())
+            viaIndex.append(j.records[at]);
+        EXPECT_EQ(labels(viaIndex), found) << text;
+        return found;
     };
     Journal j = fx.journal;
     ASSERT_EQ(search("синий", j), QStringList{"r4"});
@@ -158,8 +168,7 @@ TEST(RecordFilters, RepeatedSearchesSeeEveryChange) {
     ASSERT_EQ(search("09.03.2024", j), QStringList{});
     EXPECT_EQ(search("09.03.2024", j, Calendar{QTimeZone::utc()}), QStringList{"r1"});
 
-    // Texts built ahead of a search follow a change made after them.
-    RecordFilters::prepareSearch(j, moscow, 0, j.records.size());
+    // What the index kept from the searches before follows a change made after them.
     put(j.records[3], fx.color, FieldValue::ofText("Синий"));
     EXPECT_EQ(search("синий", j), QStringList{"r4"});
 

@@ -1,17 +1,12 @@
 #include "journal/RecordFilters.h"
 
-#include "journal/RecordMemo.h"
 #include "journal/TextNormalizer.h"
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The comparison key of a record's search text: the display values of all fields in field order, then the
-// name of its status, joined by one blank.
-QString searchKey(const Journal& journal, const Record& record, const Calendar& calendar) {
+QString RecordFilters::searchText(const Journal& journal, const Record& record, const Calendar& calendar) {
     QStringList parts;
     parts.reserve(journal.fields.size() + 1);
     for (const FieldDef& f : journal.fields)
@@ -20,39 +15,6 @@ QString searchKey(const Journal& journal, const Record& record, const Calendar& 
     parts.append(status ? status->name : QString());
     return TextNormalizer::compare(parts.join(u' '));
 }
-
-// The search keys of the last journal searched. They also depend on the journal's fields and statuses and
-// on the calendar: when any of those differ, every kept key is dropped.
-class SearchKeys {
-public:
-    RecordMemo<QString>& of(const Journal& journal, const Calendar& calendar) {
-        if (m_journalID != journal.id || m_fields != journal.fields || m_statuses != journal.statuses ||
-            !(m_calendar == calendar)) {
-            m_keys.clear();
-            m_journalID = journal.id;
-            m_fields = journal.fields;
-            m_statuses = journal.statuses;
-            m_calendar = calendar;
-        }
-        m_keys.trim(journal.records, journal.records.size() / 4 + 64);
-        return m_keys;
-    }
-
-private:
-    QUuid m_journalID;
-    QList<FieldDef> m_fields;
-    QList<StatusDef> m_statuses;
-    Calendar m_calendar;
-    RecordMemo<QString> m_keys;
-};
-
-// The search texts kept for the last journal searched.
-SearchKeys& keptSearchKeys() {
-    thread_local SearchKeys keys;
-    return keys;
-}
-
-} // namespace
 
 RecordFilters RecordFilters::defaults(const Clock& clock, const Calendar& calendar) {
     RecordFilters f;
@@ -86,8 +48,6 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
         linkKeys.append(fieldKey(f.id));
     const bool byLink = linkFilter != LinkFilter::any && !linkKeys.isEmpty();
 
-    RecordMemo<QString>* keys = words.isEmpty() ? nullptr : &keptSearchKeys().of(journal, calendar);
-
     QList<Record> result;
     for (const Record& record : journal.records) {
         if (statusID && record.statusID != statusID)
@@ -107,8 +67,7 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
                 continue;
         }
         if (!words.isEmpty()) {
-            const QString text =
-                keys->value(record, [&](const Record& r) { return searchKey(journal, r, calendar); });
+            const QString text = searchText(journal, record, calendar);
             if (!std::all_of(words.cbegin(), words.cend(),
                              [&](const QString& w) { return text.contains(w); }))
                 continue;
@@ -116,14 +75,6 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
         result.append(record);
     }
     return result;
-}
-
-void RecordFilters::prepareSearch(const Journal& journal, const Calendar& calendar, qsizetype first,
-                                  qsizetype count) {
-    RecordMemo<QString>& keys = keptSearchKeys().of(journal, calendar);
-    const qsizetype end = std::min(journal.records.size(), first + count);
-    for (qsizetype i = std::max<qsizetype>(first, 0); i < end; ++i)
-        keys.value(journal.records[i], [&](const Record& r) { return searchKey(journal, r, calendar); });
 }
 
 QString rawValue(RecordFilters::LinkFilter filter) {

@@ -37,12 +37,9 @@ struct RecordFilters {
     // The journal's records that pass every set condition, in the journal's order.
     QList<Record> apply(const Journal& journal, const Calendar& calendar) const;
 
-    // Builds the search texts of the journal's records [first, first + count) ahead of a search, kept for
-    // the searches of that journal that follow (a search builds any text still missing itself). A journal's
-    // first search builds them all, which takes longer than a keystroke may; a view spreads that work over
-    // idle moments instead.
-    static void prepareSearch(const Journal& journal, const Calendar& calendar, qsizetype first,
-                              qsizetype count);
+    // The comparison key of the text a search looks through: the display values of all the journal's
+    // fields in field order, then the name of the record's status, joined by one blank.
+    static QString searchText(const Journal& journal, const Record& record, const Calendar& calendar);
 };
 
 inline constexpr std::array<RecordFilters::LinkFilter, 3> allLinkFilters{

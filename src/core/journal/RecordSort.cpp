@@ -1,7 +1,6 @@
 #include "journal/RecordSort.h"
 
 #include "journal/NaturalOrder.h"
-#include "journal/RecordMemo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,21 +89,6 @@ std::weak_ordering directed(SortOrder order, std::weak_ordering forward) {
     return order == SortOrder::forward ? forward : 0 <=> forward;
 }
 
-bool readsText(const RecordSort::Key& key) {
-    return key.kind == Kind::field && isTextual(key.fieldType);
-}
-
-// The collation keys of the texts of the last few text columns sorted, each kept while its record is
-// unchanged. A collation key depends on nothing but the text.
-RecordMemo<NaturalSortKey>& keptTextKeys(const RecordSort::Key& key, const QList<Record>& records) {
-    thread_local QHash<RecordSort::Key, RecordMemo<NaturalSortKey>> memos;
-    if (!memos.contains(key) && memos.size() >= RecordSort::keptTextColumns)
-        memos.clear();
-    RecordMemo<NaturalSortKey>& memo = memos[key];
-    memo.trim(records, records.size() + 100000);
-    return memo;
-}
-
 QString fieldKeyOf(const RecordSort& sort) {
     return sort.key.kind == Kind::field ? fieldKey(sort.key.fieldID) : QString();
 }
@@ -140,17 +124,6 @@ std::weak_ordering RecordSort::compare(const Record& a, const Record& b) const {
 
 namespace {
 
-// What one comparator reads from a record, read through the kept collation keys for a text key.
-SortValue preparedValue(const RecordSort& sort, const QString& fieldKey, const Record& record,
-                        RecordMemo<NaturalSortKey>* textKeys) {
-    if (!textKeys)
-        return sortValue(sort, fieldKey, record);
-    SortValue v;
-    v.text = textKeys->value(record,
-                             [&](const Record& changed) { return NaturalSortKey(changed.text(fieldKey)); });
-    return v;
-}
-
 // Orders positions [first, last) of records that every comparator before `level` holds equal. A
 // comparator reads its values only for the records that the ones before it could not tell apart, so the
 // tie-breakers of a list of criteria cost little when the first one decides most pairs.
@@ -160,11 +133,10 @@ void sortRun(const QList<Record>& records, const QList<RecordSort>& comparators,
         return;
     const RecordSort& sort = comparators[level];
     const QString fieldKey = fieldKeyOf(sort);
-    RecordMemo<NaturalSortKey>* textKeys = readsText(sort.key) ? &keptTextKeys(sort.key, records) : nullptr;
     std::vector<std::pair<SortValue, qsizetype>> run;
     run.reserve(last - first);
     for (auto it = first; it != last; ++it)
-        run.emplace_back(preparedValue(sort, fieldKey, records.at(*it), textKeys), *it);
+        run.emplace_back(sortValue(sort, fieldKey, records.at(*it)), *it);
     const auto order = [&](const auto& x, const auto& y) {
         return directed(sort.order, compareForward(sort.key, x.first, y.first));
     };
@@ -182,17 +154,6 @@ void sortRun(const QList<Record>& records, const QList<RecordSort>& comparators,
 }
 
 } // namespace
-
-void RecordSort::prepare(const QList<Record>& records, const RecordSort& sort, qsizetype first,
-                         qsizetype count) {
-    if (!readsText(sort.key))
-        return;
-    RecordMemo<NaturalSortKey>& textKeys = keptTextKeys(sort.key, records);
-    const QString fieldKey = fieldKeyOf(sort);
-    const qsizetype end = std::min(records.size(), first + count);
-    for (qsizetype i = std::max<qsizetype>(first, 0); i < end; ++i)
-        preparedValue(sort, fieldKey, records[i], &textKeys);
-}
 
 QList<Record> RecordSort::sorted(QList<Record> records, const QList<RecordSort>& comparators) {
     if (comparators.isEmpty() || records.size() < 2)

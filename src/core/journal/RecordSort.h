@@ -50,15 +50,6 @@ struct RecordSort {
     // The records ordered by the comparators: the first that does not find two records the same decides;
     // records that all comparators find the same keep their order in the list given.
     static QList<Record> sorted(QList<Record> records, const QList<RecordSort>& comparators);
-
-    // How many text criteria keep their collation keys from one sort to the next: a table's text columns.
-    static constexpr qsizetype keptTextColumns = 8;
-
-    // Builds the collation keys by which a text criterion orders records [first, first + count), kept for
-    // the sorts that follow (a sort builds any key still missing itself); other criteria keep nothing. A
-    // view spreads the work of a journal's first sort by a text column over idle moments.
-    static void prepare(const QList<Record>& records, const RecordSort& sort, qsizetype first,
-                        qsizetype count);
 };
 
 size_t qHash(const RecordSort::Key& key, size_t seed = 0);

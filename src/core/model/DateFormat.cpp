@@ -258,9 +258,11 @@ QString shortText(const QDate& day) {
 }
 
 QString shortText(const QDateTime& instant, const Calendar& calendar) {
-    if (!instant.isValid())
-        return QString();
-    return shortText(localDay(instant, calendar.timeZone));
+    return shortText(day(instant, calendar));
+}
+
+QDate day(const QDateTime& instant, const Calendar& calendar) {
+    return instant.isValid() ? localDay(instant, calendar.timeZone) : QDate();
 }
 
 QString shortText(const QDateTime& instant) {

@@ -20,6 +20,9 @@ const Calendar& defaultCalendar();
 QString shortText(const QDateTime& instant, const Calendar& calendar);
 QString shortText(const QDateTime& instant);
 QString shortText(const QDate& day);
+// The day whose short text shortText gives for the instant: its calendar day in the calendar's time zone,
+// found without building a zoned date; an invalid date for an invalid instant.
+QDate day(const QDateTime& instant, const Calendar& calendar);
 
 // The start of the day a date text names, or nothing. Accepted, after trimming: d.M.yyyy, d.M.yy, yyyy-M-d,
 // d/M/yyyy, yyyy-M-dTHH:mm:ss with a zone offset, yyyy-M-d H:mm:ss, d.M.yyyy H:mm, where day, month

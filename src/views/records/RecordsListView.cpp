@@ -1,7 +1,6 @@
 #include "RecordsListView.h"
 
 #include "AppRouter.h"
-#include "KeysAhead.h"
 #include "RecordCommands.h"
 #include "RecordsActionBar.h"
 #include "RecordsEmptyState.h"
@@ -56,9 +55,10 @@ bool sameWidths(const QList<RecordsColumn>& a, const QList<RecordsColumn>& b) {
 
 } // namespace
 
-RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent)
+RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journal& journal,
+                                 std::shared_ptr<JournalIndex> index, QWidget* parent)
     : JournalTabView(parent), m_store(store), m_router(router), m_journal(journal),
-      m_recordIDs(idsOf(journal.records)) {
+      m_recordIDs(idsOf(journal.records)), m_shown(std::move(index)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -78,7 +78,6 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     m_actionBar = new RecordsActionBar(this, this);
     layout->addWidget(m_actionBar);
 
-    m_keysAhead = new KeysAhead(this);
     m_focusSearch = new QAction(u"Поиск"_s, this);
     m_focusSearch->setObjectName(u"focusSearch"_s);
     m_focusSearch->setShortcut(AppKeys::focusSearch());
@@ -95,7 +94,7 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
         if (section < 0 || section >= m_columns.size())
             return;
         m_sortOrder = RecordsTable::clickedHeader(m_sortOrder, m_columns[section].sort);
-        showSorted();
+        refresh();
     });
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RecordsListView::selectionEdited);
@@ -120,7 +119,6 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     });
     refresh();
     showActions();
-    m_keysAhead->start(m_journal, m_router.calendar(), sortColumns());
 }
 
 void RecordsListView::setJournal(const Journal& journal) {
@@ -135,7 +133,6 @@ void RecordsListView::setJournal(const Journal& journal) {
     m_sortOrder = RecordsTable::current(m_sortOrder, journal);
     refresh();
     showActions();
-    m_keysAhead->start(m_journal, m_router.calendar(), sortColumns());
 }
 
 QMenu* RecordsListView::contextMenu() const {
@@ -152,22 +149,14 @@ bool RecordsListView::showsEmptyState() const {
 
 void RecordsListView::refresh() {
     m_shownFilters = m_router.filtersFor(m_journal.id);
-    m_filtered = m_shownFilters.apply(m_journal, m_router.calendar());
-    std::optional<qsizetype> groups;
-    if (!m_journal.groupFields().isEmpty())
-        groups = m_derived.groupCount(m_journal, m_filtered);
-    m_shownLine = FilterBar::shownLine(m_journal, m_filtered.size(), groups);
-    showSorted();
-}
-
-void RecordsListView::showSorted() {
-    m_visible = RecordSort::sorted(m_filtered, m_sortOrder);
+    m_shown.show(m_journal, m_shownFilters, m_sortOrder);
+    const std::vector<int>& rows = m_shown.rows();
 
     const QList<RecordsColumn> columns = RecordsTable::columns(m_journal);
     const bool newWidths = !sameWidths(columns, m_columns);
     m_columns = columns;
     m_restoringSelection = true;
-    m_model->setContent(m_journal, m_columns, m_visible);
+    m_model->setContent(m_journal, m_columns, rows);
     if (newWidths) {
         QList<ColumnWidths::Column> widths;
         for (const RecordsColumn& c : std::as_const(m_columns))
@@ -187,10 +176,16 @@ void RecordsListView::showSorted() {
         header->setSortIndicatorShown(false);
     }
 
+    const std::optional<FieldDef> valueField = FilterBar::shownValueField(m_journal, m_shownFilters);
+    m_shown.prepareFilterBar(valueField);
+    std::optional<qsizetype> groups;
+    if (!m_journal.groupFields().isEmpty())
+        groups = m_shown.groupCount();
+    const QString shownLine = FilterBar::shownLine(m_journal, qsizetype(m_shown.passing().size()), groups);
     QStringList values;
-    if (const std::optional<FieldDef> field = FilterBar::shownValueField(m_journal, m_shownFilters))
-        values = m_derived.distinctValues(m_journal, *field);
-    m_filterBar->showFilters(m_journal, m_shownFilters, values, m_shownLine, !m_visible.isEmpty());
+    if (valueField)
+        values = m_shown.distinctValues(*valueField);
+    m_filterBar->showFilters(m_journal, m_shownFilters, values, shownLine, !rows.empty());
     m_empty->setJournal(m_journal);
     m_pages->setCurrentWidget(m_journal.records.isEmpty() ? static_cast<QWidget*>(m_empty) : m_table);
 }
@@ -205,15 +200,16 @@ void RecordsListView::restoreSelection() {
             rows.select(m_model->index(first, 0), m_model->index(end, last));
         first = -1;
     };
-    for (int row = 0; row < m_visible.size(); ++row) {
-        if (m_selection.contains(m_visible[row].id)) {
+    const std::vector<int>& shown = m_shown.rows();
+    for (int row = 0; !m_selection.isEmpty() && row < int(shown.size()); ++row) {
+        if (m_selection.contains(m_journal.records[shown[size_t(row)]].id)) {
             if (first < 0)
                 first = row;
         } else {
             close(row - 1);
         }
     }
-    close(int(m_visible.size()) - 1);
+    close(int(shown.size()) - 1);
     selectionModel->select(rows, QItemSelectionModel::ClearAndSelect);
     if (!rows.isEmpty())
         selectionModel->setCurrentIndex(rows.first().topLeft(), QItemSelectionModel::NoUpdate);
@@ -237,15 +233,8 @@ void RecordsListView::openRecord(const QModelIndex& index) {
 }
 
 void RecordsListView::exportShown() {
-    if (!m_visible.isEmpty())
-        m_router.exportJournal(m_journal, m_visible, u"_выборка"_s);
-}
-
-QList<RecordSort> RecordsListView::sortColumns() const {
-    QList<RecordSort> sorts;
-    for (const RecordsColumn& column : m_columns)
-        sorts.append(column.sort);
-    return sorts;
+    if (!m_shown.rows().empty())
+        m_router.exportJournal(m_journal, m_shown.records(), u"_выборка"_s);
 }
 
 QList<Record> RecordsListView::selectedRecords() const {

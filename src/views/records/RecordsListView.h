@@ -4,18 +4,20 @@
 
 #include "journal/RecordFilters.h"
 #include "journal/RecordSort.h"
-#include "records/DerivedValues.h"
 #include "records/RecordActions.h"
 #include "records/RecordsColumns.h"
+#include "records/ShownRecords.h"
 
 #include <QList>
 #include <QPointer>
 #include <QSet>
 #include <QUuid>
 
+#include <memory>
+
 class AppRouter;
 class AppStore;
-class KeysAhead;
+class JournalIndex;
 class QAction;
 class QMenu;
 class QMessageBox;
@@ -33,16 +35,18 @@ class RecordsTableView;
 //
 // The tab owns its selection and sort order; the filters live in the router, so they outlive the tab.
 // The selection is kept by record id: filtering and sorting never change it, and only ids that leave the
-// journal are dropped from it.
+// journal are dropped from it. What the tab derives from the journal's records (texts, ranks, keys) lives
+// in the journal's index, which the journal screen keeps while the journal is shown.
 class RecordsListView : public JournalTabView {
     Q_OBJECT
 public:
-    RecordsListView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent = nullptr);
+    RecordsListView(AppStore& store, AppRouter& router, const Journal& journal,
+                    std::shared_ptr<JournalIndex> index, QWidget* parent = nullptr);
     void setJournal(const Journal& journal) override;
 
     const Journal& journal() const { return m_journal; }
     // The records shown, filtered and sorted.
-    const QList<Record>& visible() const { return m_visible; }
+    QList<Record> visible() const { return m_shown.records(); }
     const QSet<QUuid>& selection() const { return m_selection; }
     const QList<RecordSort>& sortOrder() const { return m_sortOrder; }
 
@@ -62,8 +66,6 @@ public:
 private:
     // Filters, sorts and shows the records again.
     void refresh();
-    // Sorts the filtered records again and shows them.
-    void showSorted();
     void selectionEdited();
     void restoreSelection();
     void openRecord(const QModelIndex& index);
@@ -75,7 +77,6 @@ private:
     void run(const RecordActions::MenuEntry& entry, const QSet<QUuid>& ids);
     void confirmDelete();
     std::optional<Record> firstSelected() const;
-    QList<RecordSort> sortColumns() const;
 
     AppStore& m_store;
     AppRouter& m_router;
@@ -85,10 +86,7 @@ private:
     QList<RecordSort> m_sortOrder{RecordSort::initial()};
     QList<RecordsColumn> m_columns;
     RecordFilters m_shownFilters;
-    QList<Record> m_filtered;
-    QList<Record> m_visible;
-    QString m_shownLine;
-    DerivedValues m_derived;
+    ShownRecords m_shown;
     bool m_restoringSelection = false;
 
     RecordsFilterBar* m_filterBar = nullptr;
@@ -100,5 +98,4 @@ private:
     QPointer<QMenu> m_menu;
     RecordCommands* m_commands = nullptr;
     QAction* m_focusSearch = nullptr;
-    KeysAhead* m_keysAhead = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "RecordsTableModel.h"
 
 void RecordsTableModel::setContent(const Journal& journal, const QList<RecordsColumn>& columns,
-                                   const QList<Record>& rows) {
+                                   const std::vector<int>& rows) {
     beginResetModel();
     m_journal = journal;
     m_columns = columns;
@@ -10,7 +10,7 @@ void RecordsTableModel::setContent(const Journal& journal, const QList<RecordsCo
 }
 
 QUuid RecordsTableModel::idAt(int row) const {
-    return row >= 0 && row < m_rows.size() ? m_rows[row].id : QUuid();
+    return row >= 0 && size_t(row) < m_rows.size() ? m_journal.records[m_rows[size_t(row)]].id : QUuid();
 }
 
 int RecordsTableModel::rowCount(const QModelIndex& parent) const {
@@ -24,7 +24,7 @@ int RecordsTableModel::columnCount(const QModelIndex& parent) const {
 QVariant RecordsTableModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const Record& record = m_rows[index.row()];
+    const Record& record = m_journal.records[m_rows[size_t(index.row())]];
     if (role == Qt::UserRole)
         return record.id;
     // The delegate asks for many roles per cell; only these carry anything.

@@ -6,17 +6,20 @@
 #include <QList>
 #include <QUuid>
 
+#include <vector>
+
 // The rows of the records table: the records the tab shows, in its order, one column per RecordsColumn.
-// Cells come as CellContent for the shared cell delegate; Qt::UserRole holds the record's id.
+// Rows are positions in the journal's records, so that showing many records copies none of them. Cells
+// come as CellContent for the shared cell delegate; Qt::UserRole holds the record's id.
 class RecordsTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows new rows and columns in one reset.
-    void setContent(const Journal& journal, const QList<RecordsColumn>& columns, const QList<Record>& rows);
+    // Shows new rows (positions in the journal's records) and columns in one reset.
+    void setContent(const Journal& journal, const QList<RecordsColumn>& columns,
+                    const std::vector<int>& rows);
 
-    const QList<Record>& rows() const { return m_rows; }
     const QList<RecordsColumn>& columns() const { return m_columns; }
     QUuid idAt(int row) const;
 
@@ -28,5 +31,5 @@ public:
 private:
     Journal m_journal;
     QList<RecordsColumn> m_columns;
-    QList<Record> m_rows;
+    std::vector<int> m_rows;
 };

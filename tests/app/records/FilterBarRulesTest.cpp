@@ -1,7 +1,7 @@
 #include "records/FilterBarRules.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "records/DerivedValues.h"
+#include "journal/JournalIndex.h"
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -45,15 +45,16 @@ TEST(FilterBar, ShownValueFieldAndWhatAValueStores) {
     EXPECT_TRUE(filters.value.isEmpty());
 }
 
-TEST(DerivedValues, KeptValuesFollowEveryChange) {
+TEST(JournalIndex, KeptValuesFollowEveryChange) {
     FieldDef city = fieldOf(FieldType::text, u"Город"_s, u"g");
     Journal journal = journalOf({city});
     journal.records = {labelled(u"1"_s, {{city, FieldValue::ofText(u"Тверь"_s)}}),
                        labelled(u"2"_s, {{city, FieldValue::ofText(u"тверь"_s)}}),
                        labelled(u"3"_s, {{city, FieldValue::ofText(u"Омск"_s)}})};
-    DerivedValues derived;
-    EXPECT_EQ(derived.distinctValues(journal, city), (QStringList{u"Омск"_s, u"Тверь"_s}));
-    EXPECT_EQ(derived.groupCount(journal, journal.records), 2);
+    JournalIndex index(Calendar::current());
+    index.update(journal);
+    EXPECT_EQ(index.distinctValues(city), (QStringList{u"Омск"_s, u"Тверь"_s}));
+    EXPECT_EQ(index.groupCount({0, 1, 2}), 2);
     journal.itemNoun = {u"заказ"_s, u"заказа"_s, u"заказов"_s};
     journal.groupNoun = {u"город"_s, u"города"_s, u"городов"_s};
     EXPECT_EQ(FilterBar::shownLine(journal, 21, 12345), u"Показано: 21 заказ · 12345 городов")
@@ -61,13 +62,15 @@ TEST(DerivedValues, KeptValuesFollowEveryChange) {
 
     // One record changed in place, as the store changes it.
     put(journal.records[1], city, FieldValue::ofText(u"Псков"_s));
-    EXPECT_EQ(derived.distinctValues(journal, city), (QStringList{u"Омск"_s, u"Псков"_s, u"Тверь"_s}));
-    EXPECT_EQ(derived.groupCount(journal, journal.records), 3);
-    EXPECT_EQ(derived.groupCount(journal, journal.records.mid(1)), 2);
+    index.update(journal);
+    EXPECT_EQ(index.distinctValues(city), (QStringList{u"Омск"_s, u"Псков"_s, u"Тверь"_s}));
+    EXPECT_EQ(index.groupCount({0, 1, 2}), 3);
+    EXPECT_EQ(index.groupCount({1, 2}), 2);
 
     // The field no longer groups: every record is a group of its own.
     journal.fields[0].inGroup = false;
     journal.records.append(journal.records[0]);
     journal.records.last().id = QUuid::createUuid();
-    EXPECT_EQ(derived.groupCount(journal, journal.records), 4);
+    index.update(journal);
+    EXPECT_EQ(index.groupCount({0, 1, 2, 3}), 4);
 }

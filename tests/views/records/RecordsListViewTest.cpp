@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using namespace testsupport;
 
@@ -144,4 +146,81 @@ TEST(RecordsListView, ExportTakesTheTablesOrderAndTheEmptyStateAdds) {
     tab.view()->emptyState()->addButton()->click();
     ASSERT_TRUE(tab.router->editor());
     EXPECT_TRUE(tab.router->editor()->isNew);
+}
+
+// While a search is active and the table is sorted by the order's name, each change of the store shows at
+// once: in what the search finds, in the sort order (an edit moves its record), in the value picker's
+// values and in the group count.
+TEST(RecordsListView, EveryStoreChangeShowsAtOnceThroughSearchSortValuesAndGroups) {
+    const auto record = [](RecordsTab& tab, int i) { return tab.stored()[i]; };
+    const struct {
+        const char* what;
+        std::function<void(RecordsTab&)> change;
+        QStringList shown;
+        QStringList values;
+        QString line;
+    } cases[] = {
+        {"nothing changed",
+         [](RecordsTab&) {},
+         {"r0", "r1", "r2", "r3"},
+         {"Омск", "Псков", "Тверь"},
+         u"Показано: 4 заказа · 3 города"_s},
+        {"an edit moves its record to the end of the order",
+         [&](RecordsTab& tab) {
+             Record r = record(tab, 0);
+             put(r, tab.name, FieldValue::ofText(u"Заказ 10"_s));
+             tab.store->updateRecord(r, tab.journal.id);
+         },
+         {"r1", "r2", "r3", "r0"},
+         {"Омск", "Псков", "Тверь"},
+         u"Показано: 4 заказа · 3 города"_s},
+        {"an edit takes its record out of the search",
+         [&](RecordsTab& tab) {
+             Record r = record(tab, 2);
+             put(r, tab.name, FieldValue::ofText(u"Счёт 2"_s));
+             tab.store->updateRecord(r, tab.journal.id);
+         },
+         {"r0", "r1", "r3"},
+         {"Омск", "Псков", "Тверь"},
+         u"Показано: 3 заказа · 3 города"_s},
+        {"an edit changes a group and the values",
+         [&](RecordsTab& tab) {
+             Record r = record(tab, 1);
+             put(r, tab.city, FieldValue::ofText(u"Казань"_s));
+             tab.store->updateRecord(r, tab.journal.id);
+         },
+         {"r0", "r1", "r2", "r3"},
+         {"Казань", "Омск", "Псков"},
+         u"Показано: 4 заказа · 3 города"_s},
+        {"a record added",
+         [](RecordsTab& tab) {
+             tab.store->addRecords({labelled(u"r4"_s, {{tab.name, FieldValue::ofText(u"заказ 1,5"_s)},
+                                                       {tab.city, FieldValue::ofText(u"Мурманск"_s)}})},
+                                   tab.journal.id);
+         },
+         {"r0", "r1", "r4", "r2", "r3"},
+         {"Мурманск", "Омск", "Псков", "Тверь"},
+         u"Показано: 5 заказов · 4 города"_s},
+        {"a record deleted",
+         [&](RecordsTab& tab) { tab.store->deleteRecords({record(tab, 3).id}, tab.journal.id); },
+         {"r0", "r1", "r2"},
+         {"Омск", "Тверь"},
+         u"Показано: 3 заказа · 2 города"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordsTab tab;
+        RecordFilters filters = tab.filters();
+        filters.search = u"заказ"_s;
+        filters.valueFieldID = tab.city.id;
+        tab.router->writeFilters(tab.journal.id, filters);
+        tab.clickHeader(1);
+        c.change(tab);
+        EXPECT_EQ(tab.shown(), c.shown);
+        QStringList values;
+        for (int i = 1; i < tab.bar()->valuePicker()->count(); ++i)
+            values.append(tab.bar()->valuePicker()->itemText(i));
+        EXPECT_EQ(values, c.values);
+        EXPECT_EQ(tab.bar()->shownLabel()->text(), c.line);
+    }
 }
