@@ -18,13 +18,26 @@ using Statistics::hashOf;
 using Statistics::Numbering;
 using Statistics::TextNumbers;
 
+// The position of the item in the list, appended when it is not there yet.
+template <typename T> qint32 positionIn(QList<T>& items, const T& item) {
+    qsizetype at = items.indexOf(item);
+    if (at < 0) {
+        items.append(item);
+        at = items.size() - 1;
+    }
+    return qint32(at);
+}
+
+} // namespace
+
 // Numbers each distinct group key: 0, 1, 2 … in the order keys first appear.
 // A group key is made from the display texts of the group fields and of the title field alone (or from
 // the record's id when no field is a group field). Records repeat those texts (the same client, the same
 // product), so the key is made once per distinct set of texts; normalising texts is what costs.
-class Groups {
+class Table::Groups {
 public:
-    explicit Groups(const Journal& journal) : m_journal(journal), m_fields(journal.groupFields()) {
+    // Keeps what the keys read of the journal: its fields and title field, not its records.
+    explicit Groups(const Journal& journal) : m_journal(shapeOf(journal)), m_fields(journal.groupFields()) {
         const auto title = journal.titleField();
         // The key reads the title field itself unless that field is a group field; a group field that
         // merely shares its id (a hand-edited file) may read the value by another type.
@@ -56,55 +69,18 @@ public:
     qint32 count() const { return qint32(m_keys.texts().size()); }
 
 private:
-    const Journal& m_journal;
+    static Journal shapeOf(Journal journal) {
+        journal.records.clear();
+        return journal;
+    }
+
+    Journal m_journal;
     QList<FieldDef> m_fields;         // the fields whose texts make the key
     Numbering m_sets;                 // distinct sets of those texts
     std::vector<QString> m_texts;     // the texts of each set, one after another
     std::vector<qint32> m_groupOfSet; // the group number of each set
     TextNumbers m_keys;
 };
-
-// Fills a key column record by record. Texts repeat (a client, a channel), so each distinct display text
-// is normalised once.
-class KeyReader {
-public:
-    explicit KeyReader(KeyColumn& column) : m_column(column) {}
-
-    void add(const QString& displayText) {
-        const auto [text, newText] = m_displayTexts.number(displayText);
-        if (newText) {
-            const auto [key, newKey] = m_keys.number(TextNormalizer::compare(displayText));
-            if (newKey)
-                m_column.titles.append(QString());
-            m_keyOfText.push_back(key);
-        }
-        const qint32 key = m_keyOfText[std::size_t(text)];
-        if (m_column.titles[key].isEmpty())
-            m_column.titles[key] = displayText;
-        m_column.codes.push_back(key);
-    }
-
-    // Hands the keys over to the column once every record is read.
-    void finish() { m_column.keys = m_keys.texts(); }
-
-private:
-    KeyColumn& m_column;
-    TextNumbers m_displayTexts;
-    std::vector<qint32> m_keyOfText; // by display text number
-    TextNumbers m_keys;
-};
-
-// The position of the item in the list, appended when it is not there yet.
-template <typename T> qint32 positionIn(QList<T>& items, const T& item) {
-    qsizetype at = items.indexOf(item);
-    if (at < 0) {
-        items.append(item);
-        at = items.size() - 1;
-    }
-    return qint32(at);
-}
-
-} // namespace
 
 void NumberColumn::append(const std::optional<double>& number) {
     values.push_back(number.value_or(0));
@@ -131,32 +107,49 @@ Bounds::Bounds(const std::optional<DateInterval>& interval) {
 KeyColumn KeyColumn::read(const FieldDef& field, const Journal& journal, const QList<Record>& records) {
     KeyColumn column(field);
     column.codes.reserve(records.size());
-    KeyReader reader(column);
+    column.texts.reserve(records.size());
     for (const Record& record : records)
-        reader.add(journal.displayValue(record, field));
-    reader.finish();
+        column.add(journal.displayValue(record, field));
+    column.finish();
     return column;
 }
 
+void KeyColumn::add(const QString& displayText) {
+    const auto [text, newText] = m_displayTexts.number(displayText);
+    if (newText)
+        m_keyOfText.push_back(m_keys.number(TextNormalizer::compare(displayText)).first);
+    codes.push_back(m_keyOfText[std::size_t(text)]);
+    texts.push_back(text);
+}
+
+void KeyColumn::finish() {
+    keys = m_keys.texts();
+    titles = QStringList(keys.size());
+    const QStringList& shown = m_displayTexts.texts();
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        QString& title = titles[codes[i]];
+        if (title.isEmpty())
+            title = shown[texts[i]];
+    }
+}
+
 Table::Table(const Journal& journal, const QList<Record>& records, const QList<FieldDef>& keyFields)
-    : size(records.size()) {
+    : m_groups(std::make_unique<Groups>(journal)) {
     // The plans name the columns to read: each distinct status, date key, number key and filter field once.
-    QStringList dateKeys, numberKeys;
-    QList<FieldDef> keyedFields; // each read by its first entry, by id and type
     for (const MetricDef& metric : journal.metrics) {
         MetricPlan plan;
         plan.kind = metric.kind;
         if (metric.statusFilterID)
             plan.status = positionIn(statusIDs, *metric.statusFilterID);
         if (metric.dateFieldID)
-            plan.dates = positionIn(dateKeys, fieldKey(*metric.dateFieldID));
+            plan.dates = positionIn(m_dateKeys, fieldKey(*metric.dateFieldID));
         if (metric.sumFieldID && usesNumberField(metric.kind))
-            plan.numbers = positionIn(numberKeys, fieldKey(*metric.sumFieldID));
+            plan.numbers = positionIn(m_numberKeys, fieldKey(*metric.sumFieldID));
         if (const auto field = journal.field(metric.filterFieldID);
             field && !metric.filterValue.trimmed().isEmpty()) {
             // A field the journal lists twice under one id is read by its first entry, as Journal::field
             // does.
-            plan.filter = positionIn(keyedFields, *field);
+            plan.filter = positionIn(m_keyedFields, *field);
         }
         const auto position = [&](const std::optional<QUuid>& id) {
             const MetricDef* operand = id ? firstWithId(journal.metrics, *id) : nullptr;
@@ -167,42 +160,112 @@ Table::Table(const Journal& journal, const QList<Record>& records, const QList<F
         plans.push_back(plan);
     }
 
-    // One pass reads everything a record holds while its values are in the processor's cache.
-    dates.resize(dateKeys.size());
-    numbers.resize(numberKeys.size());
+    dates.resize(m_dateKeys.size());
+    numbers.resize(m_numberKeys.size());
     for (const FieldDef& field : keyFields) {
-        if (std::none_of(keyedFields.cbegin(), keyedFields.cend(),
+        if (std::none_of(m_keyedFields.cbegin(), m_keyedFields.cend(),
                          [&](const FieldDef& f) { return KeyColumn(f).reads(field); }))
-            keyedFields.append(field);
+            m_keyedFields.append(field);
     }
-    for (const FieldDef& field : keyedFields)
+    for (const FieldDef& field : m_keyedFields)
         keys.emplace_back(field);
-    std::vector<KeyReader> readers(keys.begin(), keys.end());
-    Groups numbering(journal);
-    status.reserve(size);
-    groups.reserve(size);
-    for (const Record& record : records) {
-        status.push_back(qint32(record.statusID ? statusIDs.indexOf(*record.statusID) : -1));
-        created.append(record.createdAt);
-        for (qsizetype d = 0; d < dateKeys.size(); ++d) {
-            const FieldValue* value = record.value(dateKeys[d]);
-            dates[std::size_t(d)].append(value ? value->date : std::nullopt);
-        }
-        for (qsizetype n = 0; n < numberKeys.size(); ++n) {
-            const FieldValue* value = record.value(numberKeys[n]);
-            numbers[std::size_t(n)].append(value ? value->number : std::nullopt);
-        }
-        for (qsizetype f = 0; f < keyedFields.size(); ++f)
-            readers[std::size_t(f)].add(journal.displayValue(record, keyedFields[f]));
-        groups.push_back(numbering.number(record));
+    status.reserve(records.size());
+    groups.reserve(records.size());
+    for (const Record& record : records)
+        append(journal, record);
+    finish(journal);
+}
+
+Table::~Table() = default;
+
+void Table::append(const Journal& journal, const Record& record) {
+    // One pass reads everything a record holds while its values are in the processor's cache.
+    status.push_back(qint32(record.statusID ? statusIDs.indexOf(*record.statusID) : -1));
+    created.append(record.createdAt);
+    for (qsizetype d = 0; d < m_dateKeys.size(); ++d) {
+        const FieldValue* value = record.value(m_dateKeys[d]);
+        dates[std::size_t(d)].append(value ? value->date : std::nullopt);
     }
-    for (KeyReader& reader : readers)
-        reader.finish();
-    groupCount = numbering.count();
+    for (qsizetype n = 0; n < m_numberKeys.size(); ++n) {
+        const FieldValue* value = record.value(m_numberKeys[n]);
+        numbers[std::size_t(n)].append(value ? value->number : std::nullopt);
+    }
+    for (qsizetype f = 0; f < m_keyedFields.size(); ++f)
+        keys[std::size_t(f)].add(journal.displayValue(record, m_keyedFields[f]));
+    groups.push_back(m_groups->number(record));
+}
+
+void Table::follow(const Journal& journal, const QList<Record>& records, const RecordChanges& changes) {
+    // Where each record now was before; -1 for a fresh one.
+    std::vector<qsizetype> from(std::size_t(records.size()), -1);
+    for (std::size_t i = 0; i < changes.newPosition.size(); ++i) {
+        if (const int to = changes.newPosition[i]; to >= 0)
+            from[std::size_t(to)] = qsizetype(i);
+    }
+    const std::vector<qint32> oldStatus = std::exchange(status, {});
+    const MomentColumn oldCreated = std::exchange(created, {});
+    const std::vector<MomentColumn> oldDates = std::exchange(dates, std::vector<MomentColumn>(dates.size()));
+    const std::vector<NumberColumn> oldNumbers =
+        std::exchange(numbers, std::vector<NumberColumn>(numbers.size()));
+    std::vector<std::pair<std::vector<qint32>, std::vector<qint32>>> oldKeys; // codes and texts
+    for (KeyColumn& column : keys)
+        oldKeys.emplace_back(std::exchange(column.codes, {}), std::exchange(column.texts, {}));
+    const std::vector<qint32> oldGroups = std::exchange(groups, {});
+    for (qsizetype j = 0; j < records.size(); ++j) {
+        const qsizetype i = from[std::size_t(j)];
+        if (i < 0) {
+            append(journal, records[j]);
+            continue;
+        }
+        const auto at = std::size_t(i);
+        status.push_back(oldStatus[at]);
+        created.state.push_back(oldCreated.state[at]);
+        created.msecs.push_back(oldCreated.msecs[at]);
+        for (std::size_t d = 0; d < dates.size(); ++d) {
+            dates[d].state.push_back(oldDates[d].state[at]);
+            dates[d].msecs.push_back(oldDates[d].msecs[at]);
+        }
+        for (std::size_t n = 0; n < numbers.size(); ++n) {
+            numbers[n].values.push_back(oldNumbers[n].values[at]);
+            numbers[n].present.push_back(oldNumbers[n].present[at]);
+        }
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            keys[k].codes.push_back(oldKeys[k].first[at]);
+            keys[k].texts.push_back(oldKeys[k].second[at]);
+        }
+        groups.push_back(oldGroups[at]);
+    }
+    finish(journal);
+}
+
+std::size_t Table::keyColumn(const FieldDef& field, const Journal& journal, const QList<Record>& records) {
+    const auto known =
+        std::find_if(keys.cbegin(), keys.cend(), [&](const KeyColumn& c) { return c.reads(field); });
+    if (known != keys.cend())
+        return std::size_t(known - keys.cbegin());
+    keys.push_back(KeyColumn::read(field, journal, records));
+    m_keyedFields.append(field);
+    return keys.size() - 1;
+}
+
+void Table::finish(const Journal& journal) {
+    size = qsizetype(status.size());
+    for (KeyColumn& column : keys)
+        column.finish();
     for (std::size_t m = 0; m < plans.size(); ++m) {
         if (plans[m].filter >= 0) {
             const QString key = TextNormalizer::compare(journal.metrics[qsizetype(m)].filterValue);
             plans[m].wanted = qint32(keys[std::size_t(plans[m].filter)].keys.indexOf(key));
+        }
+    }
+    groupNumbers = m_groups->count();
+    // Records may have left groups that no record is in any more.
+    std::vector<bool> met(std::size_t(groupNumbers), false);
+    groupCount = 0;
+    for (const qint32 group : groups) {
+        if (!met[std::size_t(group)]) {
+            met[std::size_t(group)] = true;
+            ++groupCount;
         }
     }
 }

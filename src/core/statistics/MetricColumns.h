@@ -1,6 +1,8 @@
 #pragma once
 
+#include "journal/RecordChanges.h"
 #include "model/Model.h"
+#include "statistics/Numbering.h"
 #include "statistics/ReportPeriod.h"
 
 #include <QList>
@@ -8,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -56,18 +59,31 @@ struct NumberColumn {
 };
 
 // Each record's comparison key of one field's display text, as a number: records with equal keys share
-// it, numbered in the order their key first appears.
+// it, numbered in the order their key first appears. The column keeps what it numbered, so that records
+// read later get the same numbers for the same keys.
 struct KeyColumn {
     QUuid fieldID;
     FieldType type = FieldType::text; // the type the display texts were read by
     std::vector<qint32> codes;
-    QStringList keys;   // by number
-    QStringList titles; // by number: the first non-empty display text with that key, in record order
+    std::vector<qint32> texts; // each record's display text, by its number among the texts met
+    QStringList keys;          // by number
+    QStringList titles;        // by number: the first non-empty display text with that key, in record order
 
     explicit KeyColumn(const FieldDef& field) : fieldID(field.id), type(field.type) {}
     // The column of the field over all the records.
     static KeyColumn read(const FieldDef& field, const Journal& journal, const QList<Record>& records);
     bool reads(const FieldDef& field) const { return field.id == fieldID && field.type == type; }
+
+    // Adds the next record's display text. Texts repeat (a client, a channel), so each distinct display
+    // text is normalised once.
+    void add(const QString& displayText);
+    // The keys and titles of the records added.
+    void finish();
+
+private:
+    Statistics::TextNumbers m_displayTexts;
+    std::vector<qint32> m_keyOfText; // by display text number
+    Statistics::TextNumbers m_keys;
 };
 
 // What one metric needs: the columns it reads, by position in the table's lists; -1 for none.
@@ -85,6 +101,16 @@ struct MetricPlan {
 struct Table {
     // Reads the key columns of the value filters and of the other fields given.
     Table(const Journal& journal, const QList<Record>& records, const QList<FieldDef>& keyFields);
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // Brings the columns to the next records of the same journal, its fields and metrics unchanged: the
+    // values of the records that stayed are moved to their new positions, and only the fresh records are
+    // read.
+    void follow(const Journal& journal, const QList<Record>& records, const RecordChanges& changes);
+    // The position of the field's key column, read over the records when there is none yet.
+    std::size_t keyColumn(const FieldDef& field, const Journal& journal, const QList<Record>& records);
 
     qsizetype size = 0;
     // The record's status number: its position among the statuses the metrics filter by; -1 for any other.
@@ -93,10 +119,23 @@ struct Table {
     MomentColumn created;
     std::vector<MomentColumn> dates;
     std::vector<NumberColumn> numbers;
-    std::vector<KeyColumn> keys; // of the value filters' fields and of the fields given
-    std::vector<qint32> groups;  // the number of the record's group key, in the order keys first appear
-    qint32 groupCount = 0;
+    std::vector<KeyColumn> keys;   // of the value filters' fields and of the fields given
+    std::vector<qint32> groups;    // the number of the record's group key, in the order keys first appear
+    qint32 groupNumbers = 0;       // the group numbers given so far, some perhaps to records now gone
+    qsizetype groupCount = 0;      // the distinct group keys among the records
     std::vector<MetricPlan> plans; // one per metric of the journal, in its order
+
+private:
+    class Groups;
+
+    // Reads every column's value of the next record.
+    void append(const Journal& journal, const Record& record);
+    // What follows from the records read: titles, the value filters' key numbers, the group count.
+    void finish(const Journal& journal);
+
+    QStringList m_dateKeys, m_numberKeys;
+    QList<FieldDef> m_keyedFields; // the fields of the key columns, in their order
+    std::unique_ptr<Groups> m_groups;
 };
 
 } // namespace MetricColumns

@@ -188,6 +188,8 @@ MetricTable::MetricTable(const Journal& journal, const QList<Record>& records,
     m_journal.records = records;
 }
 
+MetricTable::MetricTable() : MetricTable(Journal{}) {}
+
 MetricTable::MetricTable(MetricTable&&) noexcept = default;
 MetricTable& MetricTable::operator=(MetricTable&&) noexcept = default;
 MetricTable::~MetricTable() = default;
@@ -196,9 +198,33 @@ qsizetype MetricTable::groupCount() const {
     return m_columns->groupCount;
 }
 
+namespace {
+
+// Whether the two journals differ in their records alone.
+bool sameShape(Journal a, Journal b) {
+    a.records.clear();
+    b.records.clear();
+    return a == b;
+}
+
+} // namespace
+
+void MetricTable::update(const Journal& journal, const QList<FieldDef>& breakdownFields) {
+    if (!sameShape(m_journal, journal)) {
+        *this = MetricTable(journal, breakdownFields);
+        return;
+    }
+    const RecordChanges changes = RecordChanges::between(m_journal.records, journal.records);
+    m_journal = journal;
+    if (changes.none())
+        return;
+    m_columns->follow(m_journal, m_journal.records, changes);
+    m_splits.clear();
+}
+
 QList<MetricResult> MetricTable::compute(const std::optional<DateInterval>& interval) const {
     const Table& table = *m_columns;
-    Marks marks(table.groupCount);
+    Marks marks(table.groupNumbers);
     std::vector<double> values;
     std::vector<qsizetype> groups;
     measure(table, allRows(table), Bounds(interval), marks, values, groups);
@@ -227,13 +253,9 @@ const MetricTable::Split& MetricTable::split(const FieldDef& field) {
         if (columns[known->column].reads(field))
             return *known;
     }
-    auto column =
-        std::find_if(columns.begin(), columns.end(), [&](const KeyColumn& c) { return c.reads(field); });
-    if (column == columns.end()) {
-        columns.push_back(KeyColumn::read(field, m_journal, m_journal.records));
-        column = columns.end() - 1;
-    }
-    auto made = std::make_unique<Split>(Split{std::size_t(column - columns.begin()), {}, {}});
+    const std::size_t at = m_columns->keyColumn(field, m_journal, m_journal.records);
+    const KeyColumn* column = &columns[at];
+    auto made = std::make_unique<Split>(Split{at, {}, {}});
     // A counting sort by key keeps each key's records in their order.
     const std::vector<qint32>& codes = column->codes;
     std::vector<qint32>& starts = made->starts;
@@ -257,7 +279,7 @@ QList<BreakdownRow> MetricTable::breakdown(const FieldDef& field,
     const Table& table = *m_columns;
     const KeyColumn& keys = table.keys[split.column];
     const Bounds bounds(interval);
-    Marks marks(table.groupCount);
+    Marks marks(table.groupNumbers);
     std::vector<double> values;
     std::vector<qsizetype> groups;
     QList<BreakdownRow> rows;

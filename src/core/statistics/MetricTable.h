@@ -19,11 +19,14 @@ struct Table;
 // number of groups are each a short walk over those columns. This is how Statistics computes everything,
 // so the figures are the same whichever way they are asked for.
 //
-// A view that shows figures keeps one while the journal it was built from is unchanged (journal() tells),
-// and asks it again for every period or field; any other journal needs a new table. It reads no calendar:
+// A view that shows figures keeps one for its journal and asks it again for every period or field. Handed
+// the next copy of the journal, the table reads again only the records that were added or changed; other
+// fields, statuses or metrics, or another journal, make it read every record. It reads no calendar:
 // display texts of dates are read in the user's time zone, as Journal::displayValue reads them.
 class MetricTable {
 public:
+    // A table of no journal yet: the first update reads one.
+    MetricTable();
     // Reads the journal's records, with the values of the fields to break down by given here read in the
     // same pass (any other field is read on its first breakdown).
     explicit MetricTable(const Journal& journal, const QList<FieldDef>& breakdownFields = {});
@@ -35,6 +38,9 @@ public:
 
     // The journal the table was built from, holding the records it read.
     const Journal& journal() const { return m_journal; }
+    // Brings the table to the journal. The fields to break down by are read in the same pass when every
+    // record is read.
+    void update(const Journal& journal, const QList<FieldDef>& breakdownFields = {});
 
     // Every metric of the journal over the range, in metric order, formulas computed from the results
     // before them.
