@@ -109,7 +109,7 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
 
 void JournalDetailView::setJournal(const Journal& journal) {
     if (journal.id != m_journal.id)
-        m_index.reset();
+        m_derived = {};
     m_journal = journal;
     rebuildContentIfNeeded();
     refreshToolbar();
@@ -117,7 +117,7 @@ void JournalDetailView::setJournal(const Journal& journal) {
 
 void JournalDetailView::clearJournal() {
     m_journal = Journal{};
-    m_index.reset();
+    m_derived = {};
     dropContent();
 }
 
@@ -143,11 +143,13 @@ void JournalDetailView::rebuildContentIfNeeded() {
     dropContent();
     m_contentIdentity = identity;
     if (identity.second == JournalTab::records) {
-        if (!m_index)
-            m_index = std::make_shared<JournalIndex>(m_router.calendar());
-        m_content = new RecordsListView(m_store, m_router, m_journal, m_index, this);
+        if (!m_derived.index)
+            m_derived.index = std::make_shared<JournalIndex>(m_router.calendar());
+        m_content = new RecordsListView(m_store, m_router, m_journal, m_derived.index, this);
     } else {
-        m_content = new DashboardView(m_router, m_preferences, m_journal, this);
+        if (!m_derived.metrics)
+            m_derived.metrics = std::make_shared<MetricTable>();
+        m_content = new DashboardView(m_router, m_preferences, m_journal, m_derived.metrics, this);
     }
     m_content->setObjectName(u"tabContent_"_s + rawValue(identity.second));
     m_layout->addWidget(m_content, 1);

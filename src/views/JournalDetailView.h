@@ -15,6 +15,7 @@ class AppCommands;
 class AppRouter;
 class AppStore;
 class JournalIndex;
+class MetricTable;
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
@@ -26,9 +27,9 @@ class QVBoxLayout;
 // The journal screen: its toolbar (the tab switch, the add menu, import, export, settings) above the
 // dashboard or the records tab. The tab's content belongs to one journal: another journal, or the other
 // tab, builds it afresh, so its view state never carries over; a changed copy of the same journal is
-// handed to the existing content. What the records tab derives from the journal's records is kept here
-// while the journal is shown, so that going back to the tab does not derive it again, and let go as soon
-// as another journal is shown.
+// handed to the existing content. What the tabs derive from the journal's records is kept here while the
+// journal is shown, so that going back to a tab does not derive it again, and let go as soon as another
+// journal is shown.
 class JournalDetailView : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +43,8 @@ public:
     const Journal& journal() const { return m_journal; }
 
     JournalTabView* content() const { return m_content; }
+    // The dashboard's figures table of the journal shown, once its dashboard was shown.
+    std::shared_ptr<MetricTable> metricTable() const { return m_derived.metrics; }
 
 private:
     void rebuildContentIfNeeded();
@@ -55,7 +58,12 @@ private:
     Journal m_journal;
     std::optional<std::pair<QUuid, JournalTab>> m_contentIdentity;
     QPointer<JournalTabView> m_content;
-    std::shared_ptr<JournalIndex> m_index; // of m_journal, once its records tab was shown
+    // What the tabs derived from m_journal's records, each once its tab was shown.
+    struct Derived {
+        std::shared_ptr<JournalIndex> index;  // the records tab's
+        std::shared_ptr<MetricTable> metrics; // the dashboard's figures
+    };
+    Derived m_derived;
     QVBoxLayout* m_layout = nullptr;
     QButtonGroup* m_tabs = nullptr;
     QToolButton* m_add = nullptr;

@@ -1,6 +1,8 @@
+#include "JournalDetailView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "WelcomeView.h"
+#include "statistics/MetricTable.h"
 #include "templates/Templates.h"
 
 #include <QToolButton>
@@ -69,4 +71,44 @@ TEST(JournalDetailView, TabContentBelongsToOneJournalAndTab) {
     shell.router->setSelectedJournalID(b.id);
     ASSERT_TRUE(content());
     EXPECT_NE(content(), shown.data());
+}
+
+// What the tabs derive from a journal's records is kept while the journal is shown, through tab switches
+// and store changes, and nothing of it is held once another journal is shown.
+TEST(JournalDetailView, KeepsWhatTheTabsDeriveForTheShownJournalOnly) {
+    Journal a = named(Templates::sales(), u"А"_s);
+    a.records.append(Record{QUuid::createUuid(), {}, {}, utc(2025, 1, 1), utc(2025, 1, 1)});
+    const Journal b = named(Templates::tasks(), u"Б"_s);
+    Shell shell({a, b});
+    JournalDetailView* detail = shell.content().detail();
+    const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
+    const std::weak_ptr<MetricTable> ofA = detail->metricTable();
+    ASSERT_FALSE(ofA.expired());
+
+    shell.router->setTab(JournalTab::records);
+    shell.store->addRecords({Record{QUuid::createUuid(), {}, {}, utc(2025, 1, 2), utc(2025, 1, 2)}}, a.id);
+    shell.router->setTab(JournalTab::dashboard);
+    settle();
+    EXPECT_EQ(detail->metricTable(), ofA.lock()) << "kept through the records tab";
+    EXPECT_EQ(ofA.lock()->journal().records.size(), 2) << "and brought to the journal";
+
+    shell.router->setSelectedJournalID(b.id);
+    settle();
+    EXPECT_TRUE(ofA.expired());
+    const std::weak_ptr<MetricTable> ofB = detail->metricTable();
+    ASSERT_FALSE(ofB.expired());
+    EXPECT_EQ(ofB.lock()->journal().id, b.id);
+
+    // A journal shown on the records tab has no figures table until its dashboard is shown.
+    shell.router->setTab(JournalTab::records);
+    shell.router->setSelectedJournalID(a.id);
+    settle();
+    EXPECT_TRUE(ofB.expired());
+    EXPECT_FALSE(detail->metricTable());
+    shell.router->setTab(JournalTab::dashboard);
+    ASSERT_TRUE(detail->metricTable());
+    const std::weak_ptr<MetricTable> again = detail->metricTable();
+    shell.router->setSelectedJournalID(std::nullopt);
+    settle();
+    EXPECT_TRUE(again.expired());
 }

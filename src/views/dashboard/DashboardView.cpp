@@ -37,9 +37,10 @@ QPushButton* actionButton(const QString& symbol, const QString& objectName, QWid
 
 } // namespace
 
-DashboardView::DashboardView(AppRouter& router, QSettings& settings, const Journal& journal, QWidget* parent)
+DashboardView::DashboardView(AppRouter& router, QSettings& settings, const Journal& journal,
+                             std::shared_ptr<MetricTable> table, QWidget* parent)
     : JournalTabView(parent), m_router(router), m_settings(settings), m_journal(journal),
-      m_custom(CustomDates::initial(router.clock()(), router.calendar())) {
+      m_table(std::move(table)), m_custom(CustomDates::initial(router.clock()(), router.calendar())) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroller = new QScrollArea(this);
@@ -134,11 +135,8 @@ void DashboardView::setJournal(const Journal& journal) {
 }
 
 void DashboardView::redraw() {
-    // A store change hands over a copy of the same journal more often than not.
-    if (!m_table || m_table->journal() != m_journal) {
-        const auto field = breakdownField(m_journal, m_breakdownFieldID);
-        m_table.emplace(m_journal, field ? QList<FieldDef>{*field} : QList<FieldDef>{});
-    }
+    const auto field = breakdownField(m_journal, m_breakdownFieldID);
+    m_table->update(m_journal, field ? QList<FieldDef>{*field} : QList<FieldDef>{});
     m_header->setJournal(m_journal, countLine(*m_table));
     m_add->setText(literalLabel(newRecordsButtonTitle(m_journal)));
     const auto dateField = periodDateField(m_journal);

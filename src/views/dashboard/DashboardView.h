@@ -6,6 +6,7 @@
 #include <QList>
 #include <QUuid>
 
+#include <memory>
 #include <optional>
 
 class AdaptiveGridLayout;
@@ -24,12 +25,15 @@ class StatTile;
 // settings, written only when the user picks one; the custom days and the breakdown's field live as long
 // as the tab and survive every new copy of the journal. Each redraw computes the period's figures once
 // and hands the same results to the tiles, the report and the breakdown. The journal's records are
-// prepared for the figures once and kept until a different journal arrives, so picking a period, a day
-// or a field reads no record again.
+// prepared for the figures in a table that the journal screen keeps while the journal is shown: picking a
+// period, a day or a field reads no record again, a new copy of the journal reads only the records that
+// changed, and the tab shown again finds the table ready.
 class DashboardView : public JournalTabView {
     Q_OBJECT
 public:
-    DashboardView(AppRouter& router, QSettings& settings, const Journal& journal, QWidget* parent = nullptr);
+    // `table` is brought to the journal on every redraw.
+    DashboardView(AppRouter& router, QSettings& settings, const Journal& journal,
+                  std::shared_ptr<MetricTable> table, QWidget* parent = nullptr);
     void setJournal(const Journal& journal) override;
 
     DashboardHeader* header() const { return m_header; }
@@ -50,7 +54,7 @@ private:
     AppRouter& m_router;
     QSettings& m_settings;
     Journal m_journal;
-    std::optional<MetricTable> m_table; // built from m_journal
+    std::shared_ptr<MetricTable> m_table;
     ReportPeriod m_period = ReportPeriod::thisMonth;
     CustomDates m_custom;
     std::optional<QUuid> m_breakdownFieldID; // the field the user picked in the breakdown, if any

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <functional>
+
 using namespace testsupport;
 using namespace Qt::StringLiterals;
 
@@ -61,7 +63,81 @@ void pick(QComboBox* picker, const QString& text) {
     emit picker->activated(index);
 }
 
+// What the tab shows of the journal's figures: the count line, each tile's value and comparison, and the
+// breakdown's rows.
+QStringList figuresShown(const DashboardView& view) {
+    QStringList shown{view.header()->countText()};
+    for (const StatTile* tile : view.tiles())
+        shown.append(tile->valueText() + u" / "_s + tile->comparisonText());
+    if (const auto* table = view.findChild<BreakdownTable*>())
+        for (const QStringList& row : table->rows())
+            shown.append(row.join(u" | "_s));
+    return shown;
+}
+
 } // namespace
+
+// Every change of the records shows at once in what the tab kept from the journal: the tab shows what a
+// tab built afresh on the changed journal shows, after changes made on the dashboard and on the records tab
+// alike.
+TEST(DashboardView, FiguresFollowEveryChangeOfTheRecordsAtOnce) {
+    const Journal sales = salesPaidOn({moscow(11, 3), moscow(11, 5), moscow(11, 8), moscow(10, 30)});
+    const QUuid returned = sales.statuses[4].id;
+    Shell shell({sales});
+    const auto stored = [&] { return *shell.store->journal(sales.id); };
+    const struct {
+        const char* what;
+        std::function<void(AppStore&)> change;
+    } changes[] = {
+        {"a record added",
+         [&](AppStore& store) { store.addRecords({paidOrder(sales, moscow(11, 10))}, sales.id); }},
+        {"another client and channel",
+         [&](AppStore& store) {
+             Record edited = stored().records[0];
+             put(edited, sales.fields[client], FieldValue::ofText(u"Клиент 05"_s));
+             put(edited, sales.fields[channel], FieldValue::ofText(u"Маркетплейс"_s));
+             store.updateRecord(edited, sales.id);
+         }},
+        {"a return set",
+         [&](AppStore& store) {
+             store.setStatus(returned, {stored().records[1].id}, sales.id, moscow(11, 14));
+         }},
+        {"an amount counted up",
+         [&](AppStore& store) {
+             store.changeNumber(sales.fields[amount].id, 1, {stored().records[2].id}, sales.id);
+         }},
+        {"the first records deleted",
+         [&](AppStore& store) {
+             store.deleteRecords({stored().records[0].id, stored().records[1].id}, sales.id);
+         }},
+        {"every record deleted",
+         [&](AppStore& store) {
+             QSet<QUuid> all;
+             for (const Record& r : stored().records)
+                 all.insert(r.id);
+             store.deleteRecords(all, sales.id);
+         }},
+        {"records added again",
+         [&](AppStore& store) {
+             store.addRecords({paidOrder(sales, moscow(11, 1)), paidOrder(sales, moscow(10, 2))}, sales.id);
+         }},
+    };
+    for (const bool onRecordsTab : {false, true}) {
+        for (const auto& c : changes) {
+            SCOPED_TRACE(std::string(c.what) + (onRecordsTab ? " on the records tab" : " on the dashboard"));
+            if (onRecordsTab)
+                shell.router->setTab(JournalTab::records);
+            c.change(*shell.store);
+            shell.router->setTab(JournalTab::dashboard);
+            const DashboardView* kept = shell.shown<DashboardView>();
+            ASSERT_TRUE(kept);
+            const DashboardView afresh(*shell.router, *shell.settings, stored(),
+                                       std::make_shared<MetricTable>());
+            EXPECT_EQ(figuresShown(*kept), figuresShown(afresh));
+        }
+    }
+    EXPECT_EQ(shell.shown<DashboardView>()->header()->countText(), u"В журнале: 2 заказа, 2 клиента");
+}
 
 // The period is the user's pick for the journal, kept in the settings; the figures and texts for it are
 // worked out and tested without the tab.
