@@ -46,7 +46,7 @@ public:
     }
 
     qint32 number(const Record& record) {
-        if (m_fields.isEmpty())
+        if (m_fields.isEmpty() || m_settled)
             return m_keys.number(m_journal.groupKey(record)).first;
         QVarLengthArray<QString, 4> texts;
         std::size_t hash = 0;
@@ -68,6 +68,15 @@ public:
 
     qint32 count() const { return qint32(m_keys.texts().size()); }
 
+    // Lets go of the sets of texts once every record was read: the few records read later make their
+    // keys directly, and the sets would cost more memory than the keys.
+    void settle() {
+        m_settled = true;
+        m_sets = Numbering();
+        std::vector<QString>().swap(m_texts);
+        std::vector<qint32>().swap(m_groupOfSet);
+    }
+
 private:
     static Journal shapeOf(Journal journal) {
         journal.records.clear();
@@ -79,6 +88,7 @@ private:
     Numbering m_sets;                 // distinct sets of those texts
     std::vector<QString> m_texts;     // the texts of each set, one after another
     std::vector<qint32> m_groupOfSet; // the group number of each set
+    bool m_settled = false;
     TextNumbers m_keys;
 };
 
@@ -258,6 +268,7 @@ void Table::finish(const Journal& journal) {
             plans[m].wanted = qint32(keys[std::size_t(plans[m].filter)].keys.indexOf(key));
         }
     }
+    m_groups->settle();
     groupNumbers = m_groups->count();
     // Records may have left groups that no record is in any more.
     std::vector<bool> met(std::size_t(groupNumbers), false);
