@@ -356,6 +356,11 @@ TEST(MetricTable, FollowsEveryChangeOfTheRecords) {
              if (!j.metrics.isEmpty())
                  j.metrics.first().title += u" за период"_s;
          }},
+        {"the journal renamed, its report worded anew",
+         [](Journal& j, auto&) {
+             j.name += u" 2024"_s;
+             j.reportTemplate = u"Итого {1}"_s;
+         }},
         {"every record deleted", [](Journal& j, auto&) { j.records.clear(); }},
         {"records added to none",
          [](Journal& j, std::mt19937& rng) {

@@ -200,17 +200,17 @@ qsizetype MetricTable::groupCount() const {
 
 namespace {
 
-// Whether the two journals differ in their records alone.
-bool sameShape(Journal a, Journal b) {
-    a.records.clear();
-    b.records.clear();
-    return a == b;
+// Whether a table of the one journal reads the other's records the same way: its metrics, and the fields
+// and title field that values, group keys and breakdowns are read by, are the same. A new name, hint or
+// report template changes nothing here.
+bool readsAlike(const Journal& a, const Journal& b) {
+    return a.metrics == b.metrics && a.fields == b.fields && a.titleFieldID == b.titleFieldID;
 }
 
 } // namespace
 
 void MetricTable::update(const Journal& journal, const QList<FieldDef>& breakdownFields) {
-    if (!sameShape(m_journal, journal)) {
+    if (!readsAlike(m_journal, journal)) {
         *this = MetricTable(journal, breakdownFields);
         return;
     }

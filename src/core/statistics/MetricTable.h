@@ -21,7 +21,7 @@ struct Table;
 //
 // A view that shows figures keeps one for its journal and asks it again for every period or field. Handed
 // the next copy of the journal, the table reads again only the records that were added or changed; other
-// fields, statuses or metrics, or another journal, make it read every record. It reads no calendar:
+// fields or metrics make it read every record. It reads no calendar:
 // display texts of dates are read in the user's time zone, as Journal::displayValue reads them.
 class MetricTable {
 public:
