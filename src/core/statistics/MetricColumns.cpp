@@ -16,7 +16,6 @@ namespace {
 
 using Statistics::hashOf;
 using Statistics::Numbering;
-using Statistics::TextNumbers;
 
 // The position of the item in the list, appended when it is not there yet.
 template <typename T> qint32 positionIn(QList<T>& items, const T& item) {
@@ -45,9 +44,10 @@ public:
             m_fields.append(*title);
     }
 
+    // The number of the record's key while every record is read.
     qint32 number(const Record& record) {
-        if (m_fields.isEmpty() || m_settled)
-            return m_keys.number(m_journal.groupKey(record)).first;
+        if (m_fields.isEmpty())
+            return numberOf(m_journal.groupKey(record));
         QVarLengthArray<QString, 4> texts;
         std::size_t hash = 0;
         for (const FieldDef& field : m_fields) {
@@ -62,25 +62,58 @@ public:
             return m_groupOfSet[std::size_t(known)];
         m_sets.add(hash);
         std::move(texts.begin(), texts.end(), std::back_inserter(m_texts));
-        m_groupOfSet.push_back(m_keys.number(m_journal.groupKey(record)).first);
+        m_groupOfSet.push_back(numberOf(m_journal.groupKey(record)));
         return m_groupOfSet.back();
     }
 
-    qint32 count() const { return qint32(m_keys.texts().size()); }
-
-    // Lets go of the sets of texts once every record was read: the few records read later make their
-    // keys directly, and the sets would cost more memory than the keys.
-    void settle() {
-        m_settled = true;
+    // Once the records are read, a key is known by its hash and by the first record that has it: tens of
+    // thousands of key texts would cost more memory than all the other columns. `groups` are the numbers
+    // of the records read.
+    void settle(const std::vector<qint32>& groups) {
         m_sets = Numbering();
         std::vector<QString>().swap(m_texts);
         std::vector<qint32>().swap(m_groupOfSet);
+        m_keys = QStringList();
+        m_first.assign(std::size_t(m_numbers.count()), -1);
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            if (m_first[std::size_t(groups[i])] < 0)
+                m_first[std::size_t(groups[i])] = qint32(i);
+        }
     }
+
+    // The number of the key of a record read after settling: the record at `position` of the next records
+    // `after`; the keys known are those of the records `before` that the table last settled on.
+    qint32 numberAfter(const Record& record, qsizetype position, const QList<Record>& before,
+                       const QList<Record>& after) {
+        const QString key = m_journal.groupKey(record);
+        const std::size_t hash = hashOf(key);
+        const qint32 known = m_numbers.find(hash, [&](qint32 n) {
+            const qint32 first = m_first[std::size_t(n)];
+            return first != -1 && m_journal.groupKey(first >= 0 ? before[first] : after[-2 - first]) == key;
+        });
+        if (known >= 0)
+            return known;
+        m_first.push_back(qint32(-2 - position));
+        return m_numbers.add(hash);
+    }
+
+    qint32 count() const { return m_numbers.count(); }
 
 private:
     static Journal shapeOf(Journal journal) {
-        journal.records.clear();
+        // Not clear(): on a list it shares, that allocates an empty list of the same capacity.
+        journal.records = QList<Record>();
         return journal;
+    }
+
+    // While every record is read.
+    qint32 numberOf(const QString& key) {
+        const std::size_t hash = hashOf(key);
+        const qint32 known = m_numbers.find(hash, [&](qint32 n) { return m_keys[n] == key; });
+        if (known >= 0)
+            return known;
+        m_keys.append(key);
+        return m_numbers.add(hash);
     }
 
     Journal m_journal;
@@ -88,8 +121,11 @@ private:
     Numbering m_sets;                 // distinct sets of those texts
     std::vector<QString> m_texts;     // the texts of each set, one after another
     std::vector<qint32> m_groupOfSet; // the group number of each set
-    bool m_settled = false;
-    TextNumbers m_keys;
+    Numbering m_numbers;              // the keys by their hashes
+    QStringList m_keys;               // by number, while every record is read
+    // By number once settled: the position of the first record with the key, -1 when no record has it,
+    // or -2 - the position among the next records of a key first met while following them.
+    std::vector<qint32> m_first;
 };
 
 void NumberColumn::append(const std::optional<double>& number) {
@@ -181,8 +217,10 @@ Table::Table(const Journal& journal, const QList<Record>& records, const QList<F
         keys.emplace_back(field);
     status.reserve(records.size());
     groups.reserve(records.size());
-    for (const Record& record : records)
+    for (const Record& record : records) {
         append(journal, record);
+        groups.push_back(m_groups->number(record));
+    }
     finish(journal);
 }
 
@@ -202,10 +240,10 @@ void Table::append(const Journal& journal, const Record& record) {
     }
     for (qsizetype f = 0; f < m_keyedFields.size(); ++f)
         keys[std::size_t(f)].add(journal.displayValue(record, m_keyedFields[f]));
-    groups.push_back(m_groups->number(record));
 }
 
-void Table::follow(const Journal& journal, const QList<Record>& records, const RecordChanges& changes) {
+void Table::follow(const Journal& journal, const QList<Record>& before, const QList<Record>& records,
+                   const RecordChanges& changes) {
     // Where each record now was before; -1 for a fresh one.
     std::vector<qsizetype> from(std::size_t(records.size()), -1);
     for (std::size_t i = 0; i < changes.newPosition.size(); ++i) {
@@ -225,6 +263,7 @@ void Table::follow(const Journal& journal, const QList<Record>& records, const R
         const qsizetype i = from[std::size_t(j)];
         if (i < 0) {
             append(journal, records[j]);
+            groups.push_back(m_groups->numberAfter(records[j], j, before, records));
             continue;
         }
         const auto at = std::size_t(i);
@@ -268,7 +307,7 @@ void Table::finish(const Journal& journal) {
             plans[m].wanted = qint32(keys[std::size_t(plans[m].filter)].keys.indexOf(key));
         }
     }
-    m_groups->settle();
+    m_groups->settle(groups);
     groupNumbers = m_groups->count();
     // Records may have left groups that no record is in any more.
     std::vector<bool> met(std::size_t(groupNumbers), false);

@@ -105,10 +105,11 @@ struct Table {
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
-    // Brings the columns to the next records of the same journal, its fields and metrics unchanged: the
-    // values of the records that stayed are moved to their new positions, and only the fresh records are
-    // read.
-    void follow(const Journal& journal, const QList<Record>& records, const RecordChanges& changes);
+    // Brings the columns from the records `before`, which they were read from, to the next `records` of
+    // the same journal, its fields and metrics unchanged: the values of the records that stayed are moved
+    // to their new positions, and only the fresh records are read.
+    void follow(const Journal& journal, const QList<Record>& before, const QList<Record>& records,
+                const RecordChanges& changes);
     // The position of the field's key column, read over the records when there is none yet.
     std::size_t keyColumn(const FieldDef& field, const Journal& journal, const QList<Record>& records);
 
@@ -128,7 +129,7 @@ struct Table {
 private:
     class Groups;
 
-    // Reads every column's value of the next record.
+    // Reads every column's value of the next record but its group.
     void append(const Journal& journal, const Record& record);
     // What follows from the records read: titles, the value filters' key numbers, the group count.
     void finish(const Journal& journal);

@@ -215,11 +215,11 @@ void MetricTable::update(const Journal& journal, const QList<FieldDef>& breakdow
         return;
     }
     const RecordChanges changes = RecordChanges::between(m_journal.records, journal.records);
+    if (!changes.none()) {
+        m_columns->follow(journal, m_journal.records, journal.records, changes);
+        m_splits.clear();
+    }
     m_journal = journal;
-    if (changes.none())
-        return;
-    m_columns->follow(m_journal, m_journal.records, changes);
-    m_splits.clear();
 }
 
 QList<MetricResult> MetricTable::compute(const std::optional<DateInterval>& interval) const {
