@@ -157,17 +157,47 @@ int compareDescending(double a, double b) {
     return a > b ? -1 : (a < b ? 1 : 0);
 }
 
-void sortRows(QList<BreakdownRow>& rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const BreakdownRow& a, const BreakdownRow& b) {
-        const qsizetype common = std::min(a.values.size(), b.values.size());
-        for (qsizetype i = 0; i < common; ++i) {
-            if (const int order = compareDescending(a.values[i], b.values[i]))
-                return order < 0;
+// Every row holds one value per metric. Sorting positions over one flat array of the values moves and
+// compares plain numbers; then each run of rows whose values are all equal is sorted by title, through
+// keys made once per title of the run.
+void sortRows(QList<BreakdownRow>& rows, std::size_t width) {
+    std::vector<double> values;
+    values.reserve(std::size_t(rows.size()) * width);
+    for (const BreakdownRow& row : std::as_const(rows))
+        values.insert(values.end(), row.values.cbegin(), row.values.cend());
+    const auto compareValues = [&](qsizetype a, qsizetype b) {
+        const double* x = values.data() + std::size_t(a) * width;
+        const double* y = values.data() + std::size_t(b) * width;
+        for (std::size_t i = 0; i < width; ++i) {
+            if (const int order = compareDescending(x[i], y[i]))
+                return order;
         }
-        if (a.values.size() != b.values.size())
-            return a.values.size() < b.values.size();
-        return naturalCompare(a.title, b.title) < 0;
-    });
+        return 0;
+    };
+    std::vector<qsizetype> order(std::size_t(rows.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return compareValues(a, b) < 0; });
+    for (auto run = order.begin(); run != order.end();) {
+        const auto end =
+            std::find_if(run + 1, order.end(), [&](qsizetype at) { return compareValues(*run, at) != 0; });
+        if (end - run > 1) {
+            std::vector<std::pair<NaturalSortKey, qsizetype>> keyed;
+            keyed.reserve(std::size_t(end - run));
+            for (auto it = run; it != end; ++it)
+                keyed.emplace_back(NaturalSortKey(rows[*it].title), *it);
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+            for (std::size_t i = 0; i < keyed.size(); ++i)
+                run[std::ptrdiff_t(i)] = keyed[i].second;
+        }
+        run = end;
+    }
+    QList<BreakdownRow> sorted;
+    sorted.reserve(rows.size());
+    for (const qsizetype at : order)
+        sorted.append(std::move(rows[at]));
+    rows = std::move(sorted);
 }
 
 } // namespace
@@ -294,6 +324,6 @@ QList<BreakdownRow> MetricTable::breakdown(const FieldDef& field,
         rows.append(BreakdownRow{keys.keys[k], title.isEmpty() ? u"Не указано"_s : title,
                                  QList<double>(values.cbegin(), values.cend())});
     }
-    sortRows(rows);
+    sortRows(rows, values.size());
     return rows;
 }
