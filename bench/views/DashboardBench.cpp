@@ -88,6 +88,49 @@ BENCHMARK(BM_DashboardPickPeriod)
                    {int(ReportPeriod::thisMonth), int(ReportPeriod::thisYear), int(ReportPeriod::allTime)}})
     ->Unit(benchmark::kMillisecond);
 
+// The breakdown by client, a field of nearly as many values as records. Argument 1 is the period;
+// argument 2 is 0 for picking the field (then back by channel, untimed), 1 for picking the period while
+// the breakdown by client is shown (from yesterday's, untimed); each to a repainted tab.
+void BM_DashboardBreakdownByClient(benchmark::State& state) {
+    const Journal& journal = salesFor(state);
+    const auto period = ReportPeriod(state.range(1));
+    Fixture f;
+    f.settings.setValue(periodSettingsKey(journal.id), rawValue(period));
+    DashboardView view(f.router, f.settings, journal, std::make_shared<MetricTable>());
+    view.resize(1170, 780);
+    view.show();
+    QCoreApplication::processEvents();
+    const auto choose = [&](QComboBox* picker, int index) {
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+        view.repaint();
+    };
+    auto* fields = view.findChild<QComboBox*>(u"breakdownField"_s);
+    QComboBox* periods = view.header()->periodPicker();
+    const auto pickField = [&](const QString& name) { choose(fields, fields->findText(name)); };
+    const auto pickPeriod = [&](ReportPeriod p) { choose(periods, periods->findData(rawValue(p))); };
+    const bool periodChange = state.range(2);
+    if (periodChange)
+        pickField(u"Клиент"_s);
+    for (auto _ : state) {
+        if (periodChange) {
+            state.PauseTiming();
+            pickPeriod(ReportPeriod::yesterday);
+            state.ResumeTiming();
+            pickPeriod(period);
+            continue;
+        }
+        pickField(u"Клиент"_s);
+        state.PauseTiming();
+        pickField(u"Канал продаж"_s);
+        state.ResumeTiming();
+    }
+    state.SetLabel(rawValue(period).toStdString());
+}
+BENCHMARK(BM_DashboardBreakdownByClient)
+    ->ArgsProduct({{50'000, 200'000}, {int(ReportPeriod::thisMonth), int(ReportPeriod::allTime)}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 // A store change while the tab is shown: the journal differs by one record, so what was derived from that
 // record is derived again and the tab redrawn.
 void BM_DashboardStoreChange(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include "cells/CellStyle.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -29,6 +30,9 @@ BreakdownTable::BreakdownTable(QWidget* parent) : QWidget(parent) {
 }
 
 void BreakdownTable::setTable(const QStringList& header, const QList<QStringList>& rows) {
+    // Titles of the same field come back with every other period.
+    if (header.value(0) != m_header.value(0))
+        m_titleWidths.clear();
     m_header = header;
     m_rows = rows;
     measure();
@@ -71,10 +75,30 @@ void BreakdownTable::measure() {
     qsizetype count = m_header.size();
     for (const QStringList& row : m_rows)
         count = std::max(count, row.size());
+    // A field may have tens of thousands of values, and laying out every text is what costs. Figures are
+    // drawn with digits of equal width, so a figure is as wide as its text with every digit made a 0: the
+    // few such shapes are measured once each. A title of the field measured before is not measured again.
+    QHash<QString, int> shapes;
     QList<int> widest(count, 0);
     for (const QStringList& row : m_rows) {
-        for (qsizetype c = 0; c < row.size(); ++c)
-            widest[c] = std::max(widest[c], widthOf(c == 0 ? title : value, row[c]));
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            int width = 0;
+            if (c == 0) {
+                auto known = m_titleWidths.find(row[c]);
+                if (known == m_titleWidths.end())
+                    known = m_titleWidths.insert(row[c], widthOf(title, row[c]));
+                width = *known;
+            } else {
+                QString shape = row[c];
+                for (QChar& ch : shape) {
+                    if (ch >= u'1' && ch <= u'9')
+                        ch = u'0';
+                }
+                const auto known = shapes.constFind(shape);
+                width = known != shapes.cend() ? *known : *shapes.insert(shape, widthOf(value, shape));
+            }
+            widest[c] = std::max(widest[c], width);
+        }
     }
     m_columns.clear();
     for (qsizetype c = 0; c < count; ++c) {
@@ -166,6 +190,8 @@ void BreakdownTable::paintEvent(QPaintEvent* event) {
 
 void BreakdownTable::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        m_titleWidths.clear();
         measure();
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "records/ColumnWidths.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -43,6 +44,7 @@ private:
     QList<QStringList> m_rows;
     QList<ColumnWidths::Column> m_columns;
     QList<int> m_widths;
+    QHash<QString, int> m_titleWidths; // of the titles of the field shown, in the widget's font
     int m_room = QWIDGETSIZE_MAX;
     int m_headerTextHeight = 0;
     QSize m_size;

@@ -1,6 +1,8 @@
 #include "dashboard/BreakdownTable.h"
 #include "cells/CellStyle.h"
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 // Short of room the table cuts its row titles first, then wraps the figures' headers, the one with most
@@ -32,5 +34,35 @@ TEST(BreakdownTable, NarrowRoomCutsTitlesThenWrapsHeadersBeforeScrolling) {
         EXPECT_EQ(table.sizeHint().height() > natural.height(), narrowed.mid(1).contains(true)) << "wrapped";
         EXPECT_EQ(table.sizeHint().width() <= c.room, c.room != 200);
         EXPECT_GE(table.columnWidths()[1], figure);
+    }
+}
+
+// Each column is as wide as the widest of its texts as drawn, whichever digits a figure holds, and a title
+// is measured again in a new font.
+TEST(BreakdownTable, ColumnsAreAsWideAsTheirWidestTexts) {
+    const QStringList figures[] = {
+        {u"1 111,11 ₽"_s, u"8 888,88 ₽"_s, u"\u2212444 ₽"_s, u"7 070 707 ₽"_s},
+        {u"0 %"_s, u"100 %"_s, u"12,3 %"_s, u"\u22129,9 %"_s},
+        {u"1"_s, u"11"_s, u"7"_s, u"1\u00A0000\u00A0000"_s, u"\u22121"_s},
+    };
+    BreakdownTable table;
+    table.setRoom(5000);
+    for (const QFont& font : {QFont(table.font()), QFont(u"DejaVu Serif"_s, 19)}) {
+        table.setFont(font);
+        const QFontMetricsF title(font), value(CellStyle::equalWidthDigits(font));
+        QList<QStringList> rows;
+        for (qsizetype r = 0; r < 5; ++r) {
+            QStringList row{u"Клиент № "_s + QString::number(r * 37)};
+            for (const QStringList& column : figures)
+                row.append(column.value(r, u"0"_s));
+            rows.append(row);
+        }
+        table.setTable({u"·"_s, u"·"_s, u"·"_s, u"·"_s}, rows);
+        for (qsizetype c = 0; c < 4; ++c) {
+            int widest = 0;
+            for (const QStringList& row : rows)
+                widest = std::max(widest, int(std::ceil((c ? value : title).horizontalAdvance(row[c]))) + 1);
+            EXPECT_EQ(table.columnWidths()[c], widest) << c << " in " << font.family().toStdString();
+        }
     }
 }
