@@ -3,9 +3,11 @@
 // could make every later save fail or change the data.
 #include "format/JsonParse.h"
 #include "store/DataFile.h"
+#include "store/DataFileEncoder.h"
 
 #include <rapidjson/writer.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -24,6 +26,14 @@ std::string text(const rapidjson::Document& doc) {
     rapidjson::Writer<rapidjson::StringBuffer> writer(out);
     doc.Accept(writer);
     return std::string(out.GetString(), out.GetSize());
+}
+
+// The file an encoder made, its pieces one after another.
+std::string joined(const DataFileEncoder& encoder) {
+    std::string bytes;
+    for (const QByteArrayView piece : encoder.encoded())
+        bytes.append(piece.data(), std::size_t(piece.size()));
+    return bytes;
 }
 
 } // namespace
@@ -55,5 +65,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(DataFile::encode(*again, now, rewritten, &error));
     check(std::string_view(rewritten.GetString(), rewritten.GetSize()) ==
           std::string_view(out.GetString(), out.GetSize()));
+
+    // An encoding drawing on the bytes kept from the one before writes the same bytes as a whole one, also
+    // after the records moved.
+    DataFileEncoder encoder;
+    QList<Journal> changed = *journals;
+    for (int round = 0; round < 3; ++round) {
+        check(encoder.encode(changed, now, &error));
+        rapidjson::StringBuffer whole;
+        check(DataFile::encode(changed, now, whole, &error));
+        check(joined(encoder) == std::string_view(whole.GetString(), whole.GetSize()));
+        encoder.keep();
+        for (Journal& journal : changed)
+            std::reverse(journal.records.begin(), journal.records.end());
+        if (round == 1 && !changed.isEmpty())
+            changed.move(0, changed.size() - 1);
+    }
     return 0;
 }

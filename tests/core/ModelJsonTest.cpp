@@ -4,6 +4,7 @@
 #include "format/ModelJsonWriter.h"
 
 #include <cmath>
+#include <functional>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -307,5 +308,48 @@ TEST(ModelJsonParse, NumbersAreReadExactlyAndKeepTheirKind) {
         QString error;
         EXPECT_FALSE(ModelJson::parse(QByteArrayView(tooBig), doc, &error));
         EXPECT_EQ(error, u"файл не является правильным JSON: слишком большое число (байт 1)"_s) << tooBig;
+    }
+}
+
+// Bytes kept for one record stand in for another only when the two write alike: any member the written
+// form shows tells them apart, a zero's sign too, while a copy or equal values held apart do not.
+TEST(ModelJsonWrite, RecordsWriteAlikeOnlyWhenEveryWrittenMemberIsTheSame) {
+    Record kept = fullJournal().records[0];
+    kept.values[idText(f2)].number = 0.0;
+    const struct {
+        const char* change;
+        std::function<void(Record&)> apply;
+        bool alike;
+    } cases[] = {
+        {"none", [](Record&) {}, true},
+        {"values held apart",
+         [](Record& r) {
+             decltype(r.values) apart;
+             for (auto it = r.values.cbegin(); it != r.values.cend(); ++it)
+                 apart.insert(QString(it.key().data(), it.key().size()), it.value());
+             r.values = apart;
+         },
+         true},
+        {"id", [](Record& r) { r.id = QUuid::createUuid(); }, false},
+        {"status", [](Record& r) { r.statusID.reset(); }, false},
+        {"created", [](Record& r) { r.createdAt = r.createdAt.addSecs(1); }, false},
+        {"updated", [](Record& r) { r.updatedAt = r.updatedAt.addSecs(-1); }, false},
+        {"negative zero", [](Record& r) { r.values[idText(f2)].number = -0.0; }, false},
+        {"text", [](Record& r) { r.values[idText(f1)].text = u"другой"_s; }, false},
+        {"date", [](Record& r) { r.values[u"lower-case-or-foreign"_s].date = utc(2000, 1, 1); }, false},
+        {"flag", [](Record& r) { r.values[u"flag"_s].flag = false; }, false},
+        {"key",
+         [](Record& r) {
+             r.values.insert(u"fla"_s, r.values.value(u"flag"_s));
+             r.values.remove(u"flag"_s);
+         },
+         false},
+        {"one value more", [](Record& r) { r.values.insert(u"more"_s, FieldValue{}); }, false},
+    };
+    for (const auto& c : cases) {
+        Record other = kept;
+        c.apply(other);
+        EXPECT_EQ(ModelJson::writesAlike(other, kept), c.alike) << c.change;
+        EXPECT_EQ(ModelJson::writesAlike(kept, other), c.alike) << c.change;
     }
 }

@@ -1,13 +1,17 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "csv/CSVImport.h"
 #include "store/SafeFile.h"
 #include "store/Store.h"
+#include "templates/Templates.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <functional>
 #include <sys/stat.h>
 #include <utility>
 
@@ -143,4 +147,108 @@ TEST(StoreSave, LinksAndPermissionsAreKept) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
+// After every kind of change the data file holds exactly what one whole encoding of the journals writes,
+// also when the save of the same kind of change before it failed (its write, or a number in it).
+TEST(StoreSave, EveryChangeWritesWhatAWholeEncodingWrites) {
+    TempDataFolder data;
+    FailingCalls calls;
+    AppStore store(data.dataPath(), data.clock(), Calendar::current(), calls);
+    const Journal sales = withRecords(Templates::sales(data.clock()), 40);
+    const Journal tasks = withRecords(Templates::tasks(data.clock()), 10);
+    store.setJournals({sales, tasks});
+    ASSERT_TRUE(store.save());
+    const auto ids = [&](std::initializer_list<int> positions) {
+        QSet<QUuid> result;
+        for (int i : positions)
+            result.insert(store.journal(sales.id)->records.value(i).id);
+        return result;
+    };
+    const QUuid client = sales.fields[1].id, quantity = sales.fields[3].id;
+    const struct {
+        const char* change;
+        std::function<void(int round)> apply;
+    } changes[] = {
+        {"add",
+         [&](int) {
+             store.addRecords(withRecords(Journal{sales.id, {}, {}, {}, sales.fields}, 3).records, sales.id);
+         }},
+        {"edit",
+         [&](int round) {
+             Record r = store.journal(sales.id)->records[7 + round];
+             r.setText(u"ООО «Ромашка» %1"_s.arg(round), client);
+             store.updateRecord(r, sales.id);
+         }},
+        {"status",
+         [&](int round) {
+             store.setStatus(sales.statuses[round].id, ids({1, 9, 20}), sales.id, data.now);
+         }},
+        {"counter",
+         [&](int) {
+             store.changeNumber(quantity, 1, ids({3, 4}), sales.id);
+         }},
+        {"delete",
+         [&](int round) {
+             store.deleteRecords(ids({0, 10 + round, 11, 12, 13, 14, 15, 16, 17, 18, 19, 25}), sales.id);
+         }},
+        {"reorder", [&](int) { store.moveJournals({1}, 0); }},
+        {"settings",
+         [&](int round) {
+             Journal edited = *store.journal(sales.id);
+             edited.name = u"Продажи %1"_s.arg(round);
+             edited.fields[3].type = round ? FieldType::number : FieldType::text;
+             if (round)
+                 edited.statuses.removeLast(); // its records lose their status, and only that
+             store.updateSettings(edited);
+         }},
+        {"import",
+         [&](int round) {
+             QString error;
+             const QString csv = u"Номер заказа;Клиент;Количество;Дата заказа;Примечание\n"
+                                 u"A-%1;\"ООО \"\"Ромашка\"\"\";1 500,5;05.03.2024;\"две\nстроки\"\n"
+                                 u"B-%1;ИП Иванов;2;06.03.2024;\n"_s.arg(round);
+             const auto result = CSVService::prepareImport(csv, *store.journal(sales.id), Calendar::current(),
+                                                           data.clock(), &error);
+             ASSERT_TRUE(result) << error.toStdString();
+             ASSERT_EQ(result->selected().size(), 2);
+             store.addRecords(result->selected(), sales.id);
+         }},
+        {"rename",
+         [&](int round) { store.renameJournal(tasks.id, u"Задачи %1"_s.arg(round), u"checklist"_s); }},
+        {"replace: records reversed, one repeated, one moved to the other journal",
+         [&](int round) {
+             QList<Journal> journals = store.journals();
+             const auto at = std::find_if(journals.begin(), journals.end(),
+                                          [&](const Journal& j) { return j.id == sales.id; });
+             QList<Record>& records = at->records;
+             std::reverse(records.begin(), records.end());
+             records.insert(1, records[5 + round]);
+             journals[at == journals.begin() ? 1 : 0].records.append(records.takeAt(2));
+             store.setJournals(journals);
+             store.save();
+         }},
+        {"numbers: one that cannot be written, then zeros of both signs",
+         [&](int round) {
+             for (const double number : round ? QList{0.0, -0.0} : QList{double(NAN)}) {
+                 Record r = store.journal(sales.id)->records[5];
+                 r.values.insert(fieldKey(quantity), FieldValue::ofNumber(number));
+                 store.updateRecord(r, sales.id);
+             }
+         }},
+    };
+    for (const auto& c : changes) {
+        for (const int round : {0, 1}) {
+            data.now = data.now.addSecs(61);
+            calls.at = round == 0 ? FailingCalls::At::write : FailingCalls::At::nothing;
+            c.apply(round);
+            if (round == 0) {
+                EXPECT_TRUE(store.lastError()) << c.change;
+                store.setLastError(std::nullopt);
+                continue;
+            }
+            EXPECT_FALSE(store.lastError()) << c.change;
+            EXPECT_EQ(data.read(u"data.json"_s), wholeEncoding(store.journals(), data.now)) << c.change;
+        }
+    }
 }

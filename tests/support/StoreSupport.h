@@ -55,6 +55,12 @@ struct TempDataFolder {
 // A journal with one text field, one number field, one status and `records` records.
 Journal sampleJournal(const QString& name, int records = 2);
 
+// The journal with `records` more records, each with a value in most fields (texts that need escaping,
+// negative and zero numbers, dates, links, options, ticked boxes) and a status of the journal.
+Journal withRecords(Journal journal, int records);
+// The data file's bytes for the journals as one whole encoding writes them.
+QByteArray wholeEncoding(const QList<Journal>& journals, const QDateTime& savedAt);
+
 // Whole-file helpers on any path; writing makes the missing folders first.
 inline QByteArray readFile(const QString& path) {
     QFile file(path);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 using namespace Qt::StringLiterals;
 
@@ -25,7 +27,42 @@ constexpr std::array<char, 128> escapes = [] {
     return table;
 }();
 
+bool sameInstant(const QDateTime& a, const QDateTime& b) {
+    return a.isValid() == b.isValid() && (!a.isValid() || a.toMSecsSinceEpoch() == b.toMSecsSinceEpoch());
+}
+
+bool sameNumber(const std::optional<double>& a, const std::optional<double>& b) {
+    return a.has_value() == b.has_value() &&
+           (!a || std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b));
+}
+
+bool writesAlike(const FieldValue& a, const FieldValue& b) {
+    // Naming every member: one added to FieldValue stops the build here until it is compared.
+    const auto& [text, number, date, flag] = a;
+    return text == b.text && sameNumber(number, b.number) && date.has_value() == b.date.has_value() &&
+           (!date || sameInstant(*date, *b.date)) && flag == b.flag;
+}
+
 } // namespace
+
+bool writesAlike(const Record& a, const Record& b) {
+    // Naming every member: one added to Record stops the build here until it is compared.
+    const auto& [id, statusID, values, createdAt, updatedAt] = a;
+    if (id != b.id || statusID != b.statusID || !sameInstant(createdAt, b.createdAt) ||
+        !sameInstant(updatedAt, b.updatedAt))
+        return false;
+    // Records copied from one another share their values until one of them changes; asked first, since it
+    // needs no look at the values themselves, which lie apart from the record.
+    if (values.isSharedWith(b.values))
+        return true;
+    if (values.size() != b.values.size())
+        return false;
+    for (auto i = values.cbegin(), j = b.values.cbegin(); i != values.cend(); ++i, ++j) {
+        if (i.key() != j.key() || !writesAlike(i.value(), j.value()))
+            return false;
+    }
+    return true;
+}
 
 std::size_t quotedUtf8(QStringView text, std::string& buffer) {
     // At most 6 bytes per UTF-16 unit (\u001F), and the two quotes.
@@ -146,7 +183,36 @@ template <typename T> bool Writer::writeList(const QList<T>& items, const Path& 
 }
 
 bool Writer::write(const QList<Journal>& journals, const Path& at) {
-    return writeList(journals, at);
+    m_out.StartArray();
+    for (qsizetype i = 0; i < journals.size(); ++i) {
+        if (m_earlier)
+            m_earlier->startJournal(i, journals[i]);
+        if (!write(journals[i], at.element(i)))
+            return false;
+    }
+    m_out.EndArray();
+    return true;
+}
+
+bool Writer::writeRecords(const QList<Record>& records, const Path& at) {
+    if (!m_earlier)
+        return writeList(records, at);
+    m_out.StartArray();
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (m_earlier->reusable(i, records[i])) {
+            m_out.valuePrefix();
+            m_earlier->reused(i, m_out.written().size());
+            continue;
+        }
+        const std::size_t before = m_out.written().size();
+        if (!write(records[i], at.element(i)))
+            return false;
+        const std::string_view out = m_out.written();
+        // The object starts after the prefix that goes before it.
+        m_earlier->written(i, out.find('{', before), out.size());
+    }
+    m_out.EndArray();
+    return true;
 }
 
 // Every object below writes its keys in ascending byte order.
@@ -287,7 +353,7 @@ bool Writer::write(const Journal& journal, const Path& at) {
         return false;
     textMember("name", journal.name);
     key("records");
-    if (!writeList(journal.records, at.member("records")))
+    if (!writeRecords(journal.records, at.member("records")))
         return false;
     textMember("reportTemplate", journal.reportTemplate);
     key("statuses");

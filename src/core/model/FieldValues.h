@@ -110,6 +110,9 @@ public:
 
     // Equal when both hold the same keys (as text) with equal values, however each is stored.
     friend bool operator==(const FieldValues& a, const FieldValues& b);
+    // Whether the two are copies that still share their entries, and so hold the same without a look at
+    // them.
+    bool isSharedWith(const FieldValues& other) const { return m_entries.isSharedWith(other.m_entries); }
 
 private:
     const Entry* entry(QStringView key) const;

@@ -2,7 +2,6 @@
 
 #include "format/JsonParse.h"
 #include "format/ModelJsonReader.h"
-#include "format/ModelJsonWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,10 +63,10 @@ std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QSt
 }
 
 bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson::StringBuffer& out,
-            QString* error) {
+            QString* error, ModelJson::Writer::EarlierRecords* earlier) {
     ModelJson::Writer::Output json(out);
     json.SetIndent(' ', 2);
-    ModelJson::Writer writer(json);
+    ModelJson::Writer writer(json, earlier);
     json.StartObject();
     writer.key("journals");
     if (!writer.write(journals, ModelJson::Path{nullptr, "journals"})) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/ModelJsonWriter.h"
 #include "model/Model.h"
 
 #include <QByteArray>
@@ -25,9 +26,10 @@ std::optional<QString> defaultFileURL();
 // `now` is the creation time of every journal and record without one.
 std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QString* error);
 // The data file's bytes for the journals, pretty-printed with sorted keys, into `out`; false with `error`
-// set when a value cannot be written.
+// set when a value cannot be written. With `earlier`, the records whose earlier bytes it keeps are left out
+// of `out`, each where it belongs reported to `earlier`, which puts the file together.
 bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson::StringBuffer& out,
-            QString* error);
+            QString* error, ModelJson::Writer::EarlierRecords* earlier = nullptr);
 
 // A second instance on the same data file would overwrite the first one's changes, so the application
 // holds this lock, a file beside the data file, for its whole run.

@@ -107,6 +107,11 @@ SystemCalls& systemCalls() {
 }
 
 std::optional<Failure> replace(const QString& path, QByteArrayView bytes, SystemCalls& calls) {
+    return replace(path, std::span<const QByteArrayView>(&bytes, 1), calls);
+}
+
+std::optional<Failure> replace(const QString& path, std::span<const QByteArrayView> pieces,
+                               SystemCalls& calls) {
     const QString target = resolved(path);
     const QByteArray file = QFile::encodeName(target);
     const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
@@ -143,20 +148,22 @@ std::optional<Failure> replace(const QString& path, QByteArrayView bytes, System
     if (exists)
         ::fchmod(temp.fd, old.st_mode & 07777);
 
-    const char* data = bytes.data();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        // One call writes at most about 2 GiB on Linux; ask for less and go on.
-        const ssize_t written = calls.write(temp.fd, data, size_t(std::min<qsizetype>(left, 1 << 30)));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = ENOSPC; // a regular file accepts nothing more only when there is no room
-            return failed(Step::write);
+    for (const QByteArrayView bytes : pieces) {
+        const char* data = bytes.data();
+        qsizetype left = bytes.size();
+        while (left > 0) {
+            // One call writes at most about 2 GiB on Linux; ask for less and go on.
+            const ssize_t written = calls.write(temp.fd, data, size_t(std::min<qsizetype>(left, 1 << 30)));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                if (written == 0)
+                    errno = ENOSPC; // a regular file accepts nothing more only when there is no room
+                return failed(Step::write);
+            }
+            data += written;
+            left -= written;
         }
-        data += written;
-        left -= written;
     }
     while (calls.fsync(temp.fd) != 0) {
         if (errno != EINTR)

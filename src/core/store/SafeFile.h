@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <sys/types.h>
 
 // Replacing a file's bytes so that it holds either its old bytes or all of the new ones, whatever fails
@@ -66,6 +67,9 @@ SystemCalls& systemCalls();
 
 // Replaces the bytes of the file at `path` by `bytes` as described above. Nothing on success.
 std::optional<Failure> replace(const QString& path, QByteArrayView bytes, SystemCalls& calls = systemCalls());
+// The same with the new bytes given in pieces, which the file holds one after another.
+std::optional<Failure> replace(const QString& path, std::span<const QByteArrayView> pieces,
+                               SystemCalls& calls = systemCalls());
 
 // A short Russian description of a system error number, or nothing for one the user can do nothing with.
 // A full disk, an exhausted quota and a file size limit all read "возможно, диск заполнен".

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <rapidjson/stringbuffer.h>
-
 #include <algorithm>
 #include <cerrno>
 
@@ -106,7 +104,7 @@ void AppStore::load() {
     if (std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
         const auto size = std::size_t(bytes->size());
         if (auto journals = DataFile::decode(std::move(*bytes), m_clock(), &problem)) {
-            m_lastFileSize = size;
+            m_loadedFileSize = size;
             m_journals = std::move(*journals); // nobody watches yet
             return;
         }
@@ -189,20 +187,19 @@ bool AppStore::save() {
         m_backupDone = true;
     }
 
-    rapidjson::StringBuffer buffer;
-    buffer.Reserve(m_lastFileSize + m_lastFileSize / 8);
     QString problem;
-    if (!DataFile::encode(m_journals, m_clock(), buffer, &problem))
+    if (!m_encoder.encode(m_journals, m_clock(), &problem, m_loadedFileSize))
         return saveFailed(u"значение нельзя записать — "_s + problem);
-    return writeDataFile(QByteArrayView(buffer.GetString(), qsizetype(buffer.GetSize())));
+    // A failed save leaves the kept encoding as the last good save left it.
+    const bool written = writeDataFile(m_encoder.encoded());
+    written ? m_encoder.keep() : m_encoder.drop();
+    return written;
 }
 
-bool AppStore::writeDataFile(QByteArrayView bytes) {
-    const std::optional<SafeFile::Failure> failure = SafeFile::replace(m_fileURL, bytes, m_files);
-    if (!failure) {
-        m_lastFileSize = std::size_t(bytes.size());
+bool AppStore::writeDataFile(std::span<const QByteArrayView> pieces) {
+    const std::optional<SafeFile::Failure> failure = SafeFile::replace(m_fileURL, pieces, m_files);
+    if (!failure)
         return true;
-    }
     // Up to the rename the old file is left whole; after it, the new one is in place but may not survive a
     // power loss, and a save is reported only once its bytes are safely on the disk.
     const QString folder = QFileInfo(m_fileURL).absolutePath();

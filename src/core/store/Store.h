@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/Model.h"
+#include "store/DataFileEncoder.h"
 #include "store/SafeFile.h"
 
 #include <QList>
@@ -12,6 +13,7 @@
 #include <QUrl>
 
 #include <optional>
+#include <span>
 
 // The one owner of all journals and of the data file they live in.
 //
@@ -120,9 +122,9 @@ private:
     void setError(const QString& text);
     // Sets the save message with the problem; always false.
     bool saveFailed(const QString& problem);
-    // Puts the encoded journals in place of the data file: written, synced and renamed over it, every step
-    // checked. False, with the save message set, when any step fails.
-    bool writeDataFile(QByteArrayView bytes);
+    // Puts the encoded journals, given in pieces, in place of the data file: written, synced and renamed
+    // over it, every step checked. False, with the save message set, when any step fails.
+    bool writeDataFile(std::span<const QByteArrayView> pieces);
     // The position of the first journal with that id.
     std::optional<qsizetype> index(const QUuid& id) const;
     // Tells the views that journals changed in place, then saves.
@@ -139,5 +141,8 @@ private:
     // Set when the data path holds something that must not be written over (an unreadable file that could
     // not be set aside, a folder): why every save fails.
     std::optional<QString> m_writeBlocked;
-    std::size_t m_lastFileSize = 0;
+    // The size of the file read at start-up, room for the first encoding.
+    std::size_t m_loadedFileSize = 0;
+    // The last file written, from which each save takes the bytes of the records unchanged since.
+    DataFileEncoder m_encoder;
 };
