@@ -1,4 +1,4 @@
-#include "csv/CSVService.h"
+#include "core/csv/CSVService.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "CardsData.h"
-#include "csv/CSVImport.h"
-#include "model/DateFormat.h"
+#include "core/csv/CSVImport.h"
+#include "core/model/DateFormat.h"
 
 #include <benchmark/benchmark.h>
 

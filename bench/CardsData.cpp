@@ -1,8 +1,8 @@
 #include "CardsData.h"
 
-#include "format/ModelJsonReader.h"
-#include "format/ModelJsonWriter.h"
-#include "templates/Templates.h"
+#include "core/format/ModelJsonReader.h"
+#include "core/format/ModelJsonWriter.h"
+#include "core/templates/Templates.h"
 
 #include <cstdlib>
 

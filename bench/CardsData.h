@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 // A product-card journal filled with generated records, for benchmarks of duplicate search and import.
 // Record i has brand "Бренд <i % 50>", model article "M-<i / 4>", sizes by i % 4 and a colour; records with

@@ -1,7 +1,7 @@
 #include "DataFileGenerator.h"
 
-#include "store/DataFile.h"
-#include "templates/Templates.h"
+#include "core/store/DataFile.h"
+#include "core/templates/Templates.h"
 
 #include <algorithm>
 #include <random>

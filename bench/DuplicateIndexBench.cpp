@@ -1,6 +1,6 @@
 #include "DataFileGenerator.h"
-#include "journal/DuplicateIndex.h"
-#include "templates/Templates.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/templates/Templates.h"
 
 #include <benchmark/benchmark.h>
 

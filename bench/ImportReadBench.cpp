@@ -2,10 +2,10 @@
 // recognise. Besides the time, the peak of resident memory the reading adds to the process is reported
 // (the kernel's high-water mark, reset before each reading), with its ratio to the file's size.
 #include "DataFileGenerator.h"
-#include "csv/CSVService.h"
-#include "importing/ImportFile.h"
-#include "model/DateFormat.h"
-#include "templates/Templates.h"
+#include "app/importing/ImportFile.h"
+#include "core/csv/CSVService.h"
+#include "core/model/DateFormat.h"
+#include "core/templates/Templates.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "journal/RecordFilters.h"
-#include "journal/RecordSort.h"
-#include "journal/TextNormalizer.h"
-#include "templates/Templates.h"
+#include "core/journal/RecordFilters.h"
+#include "core/journal/RecordSort.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/templates/Templates.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // values are most of what a loaded data file keeps in memory. Both are measured on journals as the store
 // reads them from a data file, so the values' keys are shared as they are at run time.
 #include "DataFileGenerator.h"
-#include "store/DataFile.h"
-#include "templates/Templates.h"
+#include "core/store/DataFile.h"
+#include "core/templates/Templates.h"
 
 #include <benchmark/benchmark.h>
 

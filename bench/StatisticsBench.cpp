@@ -1,5 +1,5 @@
-#include "statistics/ReportPeriod.h"
-#include "statistics/Statistics.h"
+#include "core/statistics/ReportPeriod.h"
+#include "core/statistics/Statistics.h"
 
 #include <benchmark/benchmark.h>
 

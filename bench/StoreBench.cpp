@@ -3,9 +3,9 @@
 // writing and syncing; and the ready bytes written, synced and renamed into place with nothing to encode)
 // and the road through Qt's QJsonDocument.
 #include "DataFileGenerator.h"
-#include "store/DataFile.h"
-#include "store/SafeFile.h"
-#include "store/Store.h"
+#include "core/store/DataFile.h"
+#include "core/store/SafeFile.h"
+#include "core/store/Store.h"
 
 #include <QDir>
 #include <QFile>

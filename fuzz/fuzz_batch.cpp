@@ -1,5 +1,5 @@
 // Feeds arbitrary quick lists to batch building and checks what batch entry relies on.
-#include "journal/Batch.h"
+#include "core/journal/Batch.h"
 
 #include <QString>
 

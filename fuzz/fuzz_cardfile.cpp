@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the earlier card file's reader and checks what the store relies on.
-#include "store/LegacyMigration.h"
+#include "core/store/LegacyMigration.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a picked CSV file: decoding either fails cleanly or gives text that survives a
 // write as UTF-8 and a second reading unchanged.
-#include "csv/CSVService.h"
+#include "core/csv/CSVService.h"
 
 #include <cstdlib>
 

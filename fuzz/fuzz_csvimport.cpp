@@ -1,7 +1,7 @@
 // Arbitrary file bytes imported into each template journal (holding a few records, two of them alike):
 // the import must never crash, and what it returns must agree with itself.
-#include "csv/CSVImport.h"
-#include "templates/Templates.h"
+#include "core/csv/CSVImport.h"
+#include "core/templates/Templates.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Arbitrary text as CSV: delimiter detection and row splitting must agree with a plain reading of the
 // rules that walks the text one grapheme cluster at a time; and the rows, exported as a journal of text
 // fields, must read back as the same cells.
-#include "csv/CSVService.h"
+#include "core/csv/CSVService.h"
 
 #include <QTextBoundaryFinder>
 

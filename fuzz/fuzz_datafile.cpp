@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the data file reader. Parsing in place must agree with the copying parse, and
 // whatever reads must also write and read back equal: otherwise a file the store accepted at start-up
 // could make every later save fail or change the data.
-#include "format/JsonParse.h"
-#include "store/DataFile.h"
-#include "store/DataFileEncoder.h"
+#include "core/format/JsonParse.h"
+#include "core/store/DataFile.h"
+#include "core/store/DataFileEncoder.h"
 
 #include <rapidjson/writer.h>
 

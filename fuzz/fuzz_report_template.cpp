@@ -1,4 +1,4 @@
-#include "statistics/Statistics.h"
+#include "core/statistics/Statistics.h"
 
 #include <cmath>
 #include <cstddef>

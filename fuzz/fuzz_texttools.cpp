@@ -3,15 +3,15 @@
 // the prefilter that rules texts out before building their key, the day of an instant from a cached zone
 // offset, the natural order learnt from the collator's weights) are held to the plain definitions, for each
 // input and once, on start, over every unit, every zone transition and texts made to collide.
-#include "journal/KeyPrefilter.h"
-#include "journal/NaturalOrder.h"
-#include "journal/NaturalRanks.h"
-#include "journal/PlainText.h"
-#include "journal/TextNormalizer.h"
-#include "model/DateFormat.h"
-#include "model/Ids.h"
-#include "model/LinkTools.h"
-#include "model/NumberFormat.h"
+#include "core/journal/KeyPrefilter.h"
+#include "core/journal/NaturalOrder.h"
+#include "core/journal/NaturalRanks.h"
+#include "core/journal/PlainText.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/DateFormat.h"
+#include "core/model/Ids.h"
+#include "core/model/LinkTools.h"
+#include "core/model/NumberFormat.h"
 
 #include <QRandomGenerator>
 #include <QString>

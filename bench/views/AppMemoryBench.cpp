@@ -3,11 +3,11 @@
 // with its records tab shown after a search, back on its dashboard, and once the small second journal is
 // selected. Counted by the allocator (the heap in use, which drops as soon as memory is freed, where the
 // resident size keeps freed pages and reuses pages the process had before).
-#include "AppRouter.h"
 #include "LargeJournals.h"
-#include "MainWindow.h"
-#include "QtFilePanels.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "views/MainWindow.h"
+#include "views/QtFilePanels.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,13 +1,13 @@
 // Batch entry over a journal of 50,000 records: what a keystroke costs with 50 rows on the sheet, and with
 // 5,000 rows made from pasted lists: making them, a key in the first, middle and last row, saving them.
-#include "AppRouter.h"
 #include "DataFileGenerator.h"
-#include "FormSection.h"
 #include "KeyTyping.h"
-#include "records/BatchAddView.h"
-#include "records/BatchRowWidget.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/FormSection.h"
+#include "views/records/BatchAddView.h"
+#include "views/records/BatchRowWidget.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,11 +2,11 @@
 // (the records prepared for the figures, the figures of the period and the one before, the group count,
 // the breakdown, the tab painted) and showing it again, picking another period and a store change, each to
 // a repainted tab; and the preparation and the figures on their own.
-#include "AppRouter.h"
 #include "LargeJournals.h"
-#include "dashboard/DashboardFigures.h"
-#include "dashboard/DashboardHeader.h"
-#include "dashboard/DashboardView.h"
+#include "app/AppRouter.h"
+#include "app/dashboard/DashboardFigures.h"
+#include "views/dashboard/DashboardHeader.h"
+#include "views/dashboard/DashboardView.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // The record editor over a journal of 50,000 records: what a keystroke costs, the duplicate check with it.
-#include "AppRouter.h"
 #include "DataFileGenerator.h"
 #include "KeyTyping.h"
-#include "records/RecordEditorView.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/records/RecordEditorView.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

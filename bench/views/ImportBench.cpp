@@ -1,16 +1,16 @@
 // The import preview at scale: a file of 10,000 rows read against a journal of 50,000 records. The file
 // repeats 3,000 stored records, brings 6,500 new ones and 500 rows without content.
-#include "AppRouter.h"
-#include "ContentView.h"
 #include "DataFileGenerator.h"
-#include "MainWindow.h"
-#include "QtFilePanels.h"
-#include "csv/CSVImport.h"
-#include "importing/ImportPreviewModel.h"
-#include "importing/ImportPreviewView.h"
-#include "model/DateFormat.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/csv/CSVImport.h"
+#include "core/model/DateFormat.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/ContentView.h"
+#include "views/MainWindow.h"
+#include "views/QtFilePanels.h"
+#include "views/importing/ImportPreviewModel.h"
+#include "views/importing/ImportPreviewView.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "LargeJournals.h"
 
 #include "DataFileGenerator.h"
-#include "store/DataFile.h"
-#include "templates/Templates.h"
+#include "core/store/DataFile.h"
+#include "core/templates/Templates.h"
 
 #include <map>
 

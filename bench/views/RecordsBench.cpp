@@ -3,15 +3,15 @@
 // and the first click on a text and on a number header; a later key while typing; a quick status from the
 // action bar up to the repainted table, without the store's save, and that save on its own. Beside them, a
 // plain table model sorting the same records by collation keys built beforehand.
-#include "AppRouter.h"
 #include "DataFileGenerator.h"
-#include "journal/JournalIndex.h"
-#include "journal/NaturalOrder.h"
-#include "records/RecordsListView.h"
-#include "records/RecordsTableView.h"
-#include "store/DataFile.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/journal/JournalIndex.h"
+#include "core/journal/NaturalOrder.h"
+#include "core/store/DataFile.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/records/RecordsListView.h"
+#include "views/records/RecordsTableView.h"
 
 #include <QAbstractTableModel>
 #include <QAction>

@@ -2,14 +2,14 @@
 // (the argument) beside a small one: the heap in use once the tab has shown the large journal (searched
 // and sorted by a text column), and once the small journal is shown instead, each against the heap while
 // the small journal's records tab was shown before.
-#include "AppRouter.h"
 #include "DataFileGenerator.h"
-#include "MainWindow.h"
-#include "QtFilePanels.h"
-#include "records/RecordsListView.h"
-#include "records/RecordsTableView.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/MainWindow.h"
+#include "views/QtFilePanels.h"
+#include "views/records/RecordsListView.h"
+#include "views/records/RecordsTableView.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
 // The settings sheet over a 50,000-record sales journal: the example report redone per keystroke.
-#include "AppRouter.h"
 #include "DataFileGenerator.h"
-#include "settings/JournalSettingsView.h"
-#include "settings/MetricsPage.h"
-#include "settings/ReportEditor.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/settings/JournalSettingsView.h"
+#include "views/settings/MetricsPage.h"
+#include "views/settings/ReportEditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 // Start-up at scale: the store reads a data file whose first journal holds 50,000 or 200,000 records (the
 // argument), the window is built with that journal's dashboard and painted once. Closing the window is not
 // part of start-up.
-#include "AppRouter.h"
 #include "LargeJournals.h"
-#include "MainWindow.h"
-#include "QtFilePanels.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "views/MainWindow.h"
+#include "views/QtFilePanels.h"
 
 #include <QCoreApplication>
 #include <QFile>

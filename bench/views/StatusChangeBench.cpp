@@ -3,14 +3,14 @@
 // Measured on the 62 MB data file of 50,000 records in mixed journals, and on one sales journal holding
 // all the file's records (50,000 and 200,000). Set beside the floor of writing that file
 // (BM_FloorReadyBytesWriteSyncRename in vostrel_bench).
-#include "AppRouter.h"
 #include "DataFileGenerator.h"
-#include "MainWindow.h"
-#include "QtFilePanels.h"
-#include "records/RecordsListView.h"
-#include "records/RecordsTableView.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
+#include "views/MainWindow.h"
+#include "views/QtFilePanels.h"
+#include "views/records/RecordsListView.h"
+#include "views/records/RecordsTableView.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "AppCommands.h"
+#include "app/AppCommands.h"
 
-#include "AppRouter.h"
-#include "ShellRules.h"
-#include "ShortcutText.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "app/ShellRules.h"
+#include "app/ShortcutText.h"
+#include "core/store/Store.h"
 
 #include <QAction>
 

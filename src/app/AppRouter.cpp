@@ -1,6 +1,6 @@
-#include "AppRouter.h"
+#include "app/AppRouter.h"
 
-#include "csv/CSVService.h"
+#include "core/csv/CSVService.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CSVDocument.h"
-#include "JournalTab.h"
-#include "SheetItems.h"
+#include "app/CSVDocument.h"
+#include "app/JournalTab.h"
+#include "app/SheetItems.h"
 
-#include "journal/RecordFilters.h"
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/journal/RecordFilters.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QDate>
 #include <QHash>

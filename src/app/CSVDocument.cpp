@@ -1,6 +1,6 @@
-#include "CSVDocument.h"
+#include "app/CSVDocument.h"
 
-#include "store/SafeFile.h"
+#include "core/store/SafeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "CellContent.h"
+#include "app/CellContent.h"
 
-#include "model/DateFormat.h"
-#include "model/LinkTools.h"
-#include "model/NumberFormat.h"
-#include "model/TypedText.h"
+#include "core/model/DateFormat.h"
+#include "core/model/LinkTools.h"
+#include "core/model/NumberFormat.h"
+#include "core/model/TypedText.h"
 
 #include <QTextDocument>
 

@@ -1,4 +1,4 @@
-#include "JournalTab.h"
+#include "app/JournalTab.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "LinkActions.h"
+#include "app/LinkActions.h"
 
 #include <QDesktopServices>
 

@@ -1,7 +1,7 @@
-#include "NewJournalRules.h"
+#include "app/NewJournalRules.h"
 
-#include "AppRouter.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Calendar.h"
-#include "model/Model.h"
-#include "templates/Templates.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
+#include "core/templates/Templates.h"
 
 #include <QString>
 #include <QUuid>

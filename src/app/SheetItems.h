@@ -1,7 +1,7 @@
 #pragma once
 
-#include "csv/CSVImport.h"
-#include "model/Model.h"
+#include "core/csv/CSVImport.h"
+#include "core/model/Model.h"
 
 #include <QString>
 #include <QUuid>

@@ -1,6 +1,6 @@
-#include "ShellRules.h"
+#include "app/ShellRules.h"
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ShortcutText.h"
+#include "app/ShortcutText.h"
 
 #include <QList>
 

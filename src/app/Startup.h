@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/DataFile.h"
+#include "core/store/DataFile.h"
 
 #include <QString>
 

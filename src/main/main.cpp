@@ -1,11 +1,11 @@
-#include "AlertBox.h"
-#include "AppRouter.h"
-#include "MainWindow.h"
-#include "QtFilePanels.h"
-#include "ShellRules.h"
-#include "Startup.h"
-#include "cells/Icons.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "app/ShellRules.h"
+#include "app/Startup.h"
+#include "core/store/Store.h"
+#include "views/AlertBox.h"
+#include "views/MainWindow.h"
+#include "views/QtFilePanels.h"
+#include "views/cells/Icons.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "AlertBox.h"
+#include "views/AlertBox.h"
 
 #include <QLabel>
 

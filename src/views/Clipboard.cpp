@@ -1,4 +1,4 @@
-#include "Clipboard.h"
+#include "views/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ColumnFitter.h"
+#include "views/ColumnFitter.h"
 
 #include <QAbstractItemDelegate>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/ColumnWidths.h"
+#include "app/records/ColumnWidths.h"
 
 #include <QList>
 #include <QMap>

@@ -1,7 +1,7 @@
-#include "ConfirmBox.h"
+#include "views/ConfirmBox.h"
 
-#include "AlertBox.h"
-#include "Style.h"
+#include "views/AlertBox.h"
+#include "views/Style.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "ElidedLabel.h"
+#include "views/ElidedLabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,7 +1,7 @@
-#include "FormSection.h"
+#include "views/FormSection.h"
 
-#include "ShortcutText.h"
-#include "Style.h"
+#include "app/ShortcutText.h"
+#include "views/Style.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "JournalDetailView.h"
+#include "views/JournalDetailView.h"
 
-#include "AppCommands.h"
-#include "AppRouter.h"
-#include "ShellRules.h"
-#include "ShortcutText.h"
-#include "Style.h"
-#include "cells/Icons.h"
-#include "dashboard/DashboardView.h"
-#include "journal/JournalIndex.h"
-#include "records/RecordsListView.h"
+#include "app/AppCommands.h"
+#include "app/AppRouter.h"
+#include "app/ShellRules.h"
+#include "app/ShortcutText.h"
+#include "core/journal/JournalIndex.h"
+#include "views/Style.h"
+#include "views/cells/Icons.h"
+#include "views/dashboard/DashboardView.h"
+#include "views/records/RecordsListView.h"
 
 #include <QButtonGroup>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JournalTab.h"
-#include "JournalTabView.h"
-#include "model/Model.h"
+#include "app/JournalTab.h"
+#include "core/model/Model.h"
+#include "views/JournalTabView.h"
 
 #include <QPointer>
 #include <QUuid>

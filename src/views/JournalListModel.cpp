@@ -1,9 +1,9 @@
-#include "JournalListModel.h"
+#include "views/JournalListModel.h"
 
-#include "ShellRules.h"
-#include "WaitCursor.h"
-#include "cells/Icons.h"
-#include "store/Store.h"
+#include "app/ShellRules.h"
+#include "core/store/Store.h"
+#include "views/WaitCursor.h"
+#include "views/cells/Icons.h"
 
 JournalListModel::JournalListModel(AppStore& store, QObject* parent)
     : ReorderListModel(parent), m_store(store) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReorderListModel.h"
+#include "views/ReorderListModel.h"
 
 #include <QUuid>
 

@@ -1,10 +1,10 @@
-#include "MainWindow.h"
+#include "views/MainWindow.h"
 
-#include "AppCommands.h"
-#include "ContentView.h"
-#include "ShellRules.h"
-#include "ShortcutText.h"
-#include "cells/Icons.h"
+#include "app/AppCommands.h"
+#include "app/ShellRules.h"
+#include "app/ShortcutText.h"
+#include "views/ContentView.h"
+#include "views/cells/Icons.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "NewJournalView.h"
+#include "views/NewJournalView.h"
 
-#include "AppRouter.h"
-#include "SheetFooter.h"
-#include "SheetSize.h"
-#include "Style.h"
-#include "WaitCursor.h"
-#include "cells/CellStyle.h"
-#include "cells/TextLine.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "views/SheetFooter.h"
+#include "views/SheetSize.h"
+#include "views/Style.h"
+#include "views/WaitCursor.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/TextLine.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NewJournalRules.h"
+#include "app/NewJournalRules.h"
 
 #include <QDialog>
 #include <QList>

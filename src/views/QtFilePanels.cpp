@@ -1,4 +1,4 @@
-#include "QtFilePanels.h"
+#include "views/QtFilePanels.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilePanels.h"
+#include "app/FilePanels.h"
 
 // The file panels over QFileDialog, opened window-modally with open(): no nested event loop.
 class QtFilePanels : public FilePanels {

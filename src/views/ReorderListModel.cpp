@@ -1,4 +1,4 @@
-#include "ReorderListModel.h"
+#include "views/ReorderListModel.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -1,6 +1,6 @@
-#include "SheetFooter.h"
+#include "views/SheetFooter.h"
 
-#include "Style.h"
+#include "views/Style.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "SheetPresenter.h"
+#include "views/SheetPresenter.h"
 
 SheetPresenter::SheetPresenter(std::function<void()> clearItem, std::function<void()> afterClose,
                                QObject* parent)

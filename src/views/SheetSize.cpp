@@ -1,4 +1,4 @@
-#include "SheetSize.h"
+#include "views/SheetSize.h"
 
 #include <QDialog>
 #include <QGuiApplication>

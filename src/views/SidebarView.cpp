@@ -1,12 +1,12 @@
-#include "SidebarView.h"
+#include "views/SidebarView.h"
 
-#include "AppCommands.h"
-#include "AppRouter.h"
-#include "JournalListModel.h"
-#include "ShortcutText.h"
-#include "Style.h"
-#include "cells/Icons.h"
-#include "store/Store.h"
+#include "app/AppCommands.h"
+#include "app/AppRouter.h"
+#include "app/ShortcutText.h"
+#include "core/store/Store.h"
+#include "views/JournalListModel.h"
+#include "views/Style.h"
+#include "views/cells/Icons.h"
 
 #include <QApplication>
 #include <QDrag>

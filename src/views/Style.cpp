@@ -1,6 +1,6 @@
-#include "Style.h"
+#include "views/Style.h"
 
-#include "cells/AppColorQt.h"
+#include "views/cells/AppColorQt.h"
 
 #include <QAbstractButton>
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "WaitCursor.h"
+#include "views/WaitCursor.h"
 
-#include "store/Store.h"
+#include "core/store/Store.h"
 
 #include <QCursor>
 #include <QFileInfo>

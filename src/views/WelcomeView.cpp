@@ -1,9 +1,9 @@
-#include "WelcomeView.h"
+#include "views/WelcomeView.h"
 
-#include "AppRouter.h"
-#include "ShellRules.h"
-#include "Style.h"
-#include "cells/CellStyle.h"
+#include "app/AppRouter.h"
+#include "app/ShellRules.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "AppCommands.h"
-#include "AppRouter.h"
+#include "app/AppCommands.h"
 #include "ShellSamples.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "app/AppRouter.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
 
 #include <QAction>
 

@@ -1,8 +1,8 @@
-#include "AppRouter.h"
+#include "app/AppRouter.h"
 #include "ShellSamples.h"
 #include "TestSupport.h"
-#include "csv/CSVService.h"
-#include "templates/Templates.h"
+#include "core/csv/CSVService.h"
+#include "core/templates/Templates.h"
 
 #include <QSignalSpy>
 

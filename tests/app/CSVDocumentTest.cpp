@@ -1,7 +1,7 @@
-#include "CSVDocument.h"
+#include "app/CSVDocument.h"
 #include "ShellSamples.h"
-#include "ShortcutText.h"
 #include "TestSupport.h"
+#include "app/ShortcutText.h"
 
 #include <QDir>
 #include <QFile>

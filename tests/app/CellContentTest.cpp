@@ -1,4 +1,4 @@
-#include "CellContent.h"
+#include "app/CellContent.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

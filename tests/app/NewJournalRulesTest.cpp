@@ -1,6 +1,6 @@
-#include "NewJournalRules.h"
+#include "app/NewJournalRules.h"
 #include "TestSupport.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
 

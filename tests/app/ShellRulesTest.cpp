@@ -1,7 +1,7 @@
-#include "ShellRules.h"
+#include "app/ShellRules.h"
 #include "ShellSamples.h"
 #include "TestSupport.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;

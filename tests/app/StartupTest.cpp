@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "app/Startup.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "journal/Batch.h"
+#include "core/journal/Batch.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "csv/CSVImport.h"
+#include "core/csv/CSVImport.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

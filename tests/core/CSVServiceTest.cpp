@@ -1,7 +1,7 @@
-#include "csv/CSVService.h"
+#include "core/csv/CSVService.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "csv/CSVImport.h"
+#include "core/csv/CSVImport.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "model/DateFormat.h"
+#include "core/model/DateFormat.h"
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;

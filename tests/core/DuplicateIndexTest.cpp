@@ -1,7 +1,7 @@
-#include "journal/DuplicateIndex.h"
+#include "core/journal/DuplicateIndex.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
 
 #include <random>
 

@@ -1,6 +1,6 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
-#include "model/Model.h"
-#include "store/DataFile.h"
-#include "store/LegacyMigration.h"
-#include "templates/Templates.h"
+#include "core/model/Model.h"
+#include "core/store/DataFile.h"
+#include "core/store/LegacyMigration.h"
+#include "core/templates/Templates.h"
 
 #include <algorithm>
 #include <random>

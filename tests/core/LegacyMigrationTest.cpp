@@ -1,4 +1,4 @@
-#include "store/LegacyMigration.h"
+#include "core/store/LegacyMigration.h"
 #include "TestSupport.h"
 
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "model/LinkTools.h"
+#include "core/model/LinkTools.h"
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;

@@ -1,9 +1,9 @@
-#include "statistics/MetricTable.h"
+#include "core/statistics/MetricTable.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/NaturalOrder.h"
-#include "journal/TextNormalizer.h"
-#include "templates/Templates.h"
+#include "core/journal/NaturalOrder.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/templates/Templates.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "format/JsonParse.h"
-#include "format/ModelJsonReader.h"
-#include "format/ModelJsonWriter.h"
+#include "core/format/JsonParse.h"
+#include "core/format/ModelJsonReader.h"
+#include "core/format/ModelJsonWriter.h"
 
 #include <cmath>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "model/Model.h"
+#include "core/model/Model.h"
 #include "TestSupport.h"
 
 using namespace testsupport;

@@ -1,4 +1,4 @@
-#include "journal/NaturalOrder.h"
+#include "core/journal/NaturalOrder.h"
 #include "TestSupport.h"
 
 TEST(NaturalOrder, CompareAndPrecomputedKeysAgree) {

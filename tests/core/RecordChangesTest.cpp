@@ -1,4 +1,4 @@
-#include "journal/RecordChanges.h"
+#include "core/journal/RecordChanges.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,7 +1,7 @@
-#include "journal/RecordFilters.h"
+#include "core/journal/RecordFilters.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/RecordMatcher.h"
+#include "core/journal/RecordMatcher.h"
 
 using namespace testsupport;
 

@@ -1,7 +1,7 @@
-#include "journal/RecordSort.h"
+#include "core/journal/RecordSort.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/RecordOrder.h"
+#include "core/journal/RecordOrder.h"
 
 #include <numeric>
 

@@ -1,4 +1,4 @@
-#include "statistics/ReportPeriod.h"
+#include "core/statistics/ReportPeriod.h"
 #include "TestSupport.h"
 
 using namespace testsupport;

@@ -1,4 +1,4 @@
-#include "statistics/Statistics.h"
+#include "core/statistics/Statistics.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "statistics/Statistics.h"
+#include "core/statistics/Statistics.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "store/DataFile.h"
-#include "store/Store.h"
+#include "core/store/DataFile.h"
+#include "core/store/Store.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "store/Store.h"
+#include "core/store/Store.h"
 
 #include <QFile>
 #include <QSignalSpy>

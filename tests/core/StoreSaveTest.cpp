@@ -1,9 +1,9 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "csv/CSVImport.h"
-#include "store/SafeFile.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "core/csv/CSVImport.h"
+#include "core/store/SafeFile.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
 #include "TestSupport.h"
 
 #include <QRegularExpression>

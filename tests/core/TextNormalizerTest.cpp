@@ -1,4 +1,4 @@
-#include "journal/TextNormalizer.h"
+#include "core/journal/TextNormalizer.h"
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;

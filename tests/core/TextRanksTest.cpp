@@ -1,9 +1,9 @@
 #include "TestSupport.h"
-#include "journal/KeyIds.h"
-#include "journal/NaturalOrder.h"
-#include "journal/NaturalRanks.h"
-#include "journal/PlainText.h"
-#include "journal/TextNormalizer.h"
+#include "core/journal/KeyIds.h"
+#include "core/journal/NaturalOrder.h"
+#include "core/journal/NaturalRanks.h"
+#include "core/journal/PlainText.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <random>
 

@@ -1,4 +1,4 @@
-#include "model/TypedText.h"
+#include "core/model/TypedText.h"
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;

@@ -1,7 +1,7 @@
 #include "UserSession.h"
 
-#include "importing/ImportPreviewView.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/importing/ImportPreviewView.h"
 
 #include <QLabel>
 #include <QPushButton>

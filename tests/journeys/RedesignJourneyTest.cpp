@@ -1,12 +1,12 @@
 #include "UserSession.h"
 
-#include "dashboard/DashboardView.h"
-#include "dashboard/ReportBox.h"
-#include "dashboard/StatTile.h"
-#include "records/RecordsListView.h"
-#include "records/RecordsTableView.h"
-#include "settings/JournalSettingsView.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/dashboard/DashboardView.h"
+#include "views/dashboard/ReportBox.h"
+#include "views/dashboard/StatTile.h"
+#include "views/records/RecordsListView.h"
+#include "views/records/RecordsTableView.h"
+#include "views/settings/JournalSettingsView.h"
 
 #include <QLabel>
 #include <QListView>

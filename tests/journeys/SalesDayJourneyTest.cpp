@@ -1,13 +1,13 @@
 #include "UserSession.h"
 
-#include "NewJournalView.h"
-#include "dashboard/DashboardView.h"
-#include "dashboard/ReportBox.h"
-#include "dashboard/StatTile.h"
-#include "records/BatchAddView.h"
-#include "records/RecordEditorView.h"
-#include "records/RecordsListView.h"
-#include "records/RecordsTableView.h"
+#include "views/NewJournalView.h"
+#include "views/dashboard/DashboardView.h"
+#include "views/dashboard/ReportBox.h"
+#include "views/dashboard/StatTile.h"
+#include "views/records/BatchAddView.h"
+#include "views/records/RecordEditorView.h"
+#include "views/records/RecordsListView.h"
+#include "views/records/RecordsTableView.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 #include "UserSession.h"
 
-#include "NewJournalView.h"
-#include "SidebarView.h"
-#include "dashboard/DashboardView.h"
-#include "dashboard/StatTile.h"
-#include "records/RecordEditorView.h"
+#include "views/NewJournalView.h"
+#include "views/SidebarView.h"
+#include "views/dashboard/DashboardView.h"
+#include "views/dashboard/StatTile.h"
+#include "views/records/RecordEditorView.h"
 
 using namespace Qt::StringLiterals;
 

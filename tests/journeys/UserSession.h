@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ShellFixture.h"
-#include "ShortcutText.h"
+#include "app/ShortcutText.h"
 #include "records/SheetTyping.h"
 
 #include <QComboBox>

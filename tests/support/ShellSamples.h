@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StoreSupport.h"
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 #include <QByteArray>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "store/DataFile.h"
+#include "core/store/DataFile.h"
 
 #include <QDir>
 #include <QFile>

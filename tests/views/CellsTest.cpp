@@ -1,13 +1,13 @@
-#include "CellContent.h"
-#include "LinkActions.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "UrlRecorder.h"
-#include "cells/CellDelegate.h"
-#include "cells/LinkConfirmation.h"
-#include "cells/LinkEditRow.h"
-#include "cells/OptionalDateRow.h"
-#include "cells/WarningLabel.h"
+#include "app/CellContent.h"
+#include "app/LinkActions.h"
+#include "views/cells/CellDelegate.h"
+#include "views/cells/LinkConfirmation.h"
+#include "views/cells/LinkEditRow.h"
+#include "views/cells/OptionalDateRow.h"
+#include "views/cells/WarningLabel.h"
 
 #include <QCheckBox>
 #include <QClipboard>

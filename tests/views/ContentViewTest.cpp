@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "SidebarView.h"
-#include "WelcomeView.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/SidebarView.h"
+#include "views/WelcomeView.h"
 
 #include <QDialog>
 #include <QLabel>

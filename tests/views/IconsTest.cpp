@@ -1,6 +1,6 @@
-#include "cells/Icons.h"
-#include "settings/SettingsChoices.h"
-#include "templates/Templates.h"
+#include "views/cells/Icons.h"
+#include "app/settings/SettingsChoices.h"
+#include "core/templates/Templates.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "JournalDetailView.h"
+#include "views/JournalDetailView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "WelcomeView.h"
-#include "statistics/MetricTable.h"
-#include "templates/Templates.h"
+#include "core/statistics/MetricTable.h"
+#include "core/templates/Templates.h"
+#include "views/WelcomeView.h"
 
 #include <QToolButton>
 #include <QWindow>

@@ -1,6 +1,6 @@
-#include "AppCommands.h"
 #include "ShellFixture.h"
-#include "templates/Templates.h"
+#include "app/AppCommands.h"
+#include "core/templates/Templates.h"
 
 #include <QAction>
 #include <QMenuBar>

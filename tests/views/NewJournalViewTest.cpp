@@ -1,4 +1,4 @@
-#include "NewJournalView.h"
+#include "views/NewJournalView.h"
 #include "ShellFixture.h"
 #include "TestSupport.h"
 #include "records/SheetTyping.h"

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
-#include "csv/CSVImport.h"
-#include "templates/Templates.h"
+#include "core/csv/CSVImport.h"
+#include "core/templates/Templates.h"
 
 #include <QDialog>
 #include <QLayout>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AppRouter.h"
-#include "ContentView.h"
-#include "FilePanels.h"
-#include "MainWindow.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "app/FilePanels.h"
+#include "core/store/Store.h"
+#include "views/ContentView.h"
+#include "views/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

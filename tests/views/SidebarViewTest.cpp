@@ -1,10 +1,10 @@
-#include "SidebarView.h"
-#include "JournalListModel.h"
-#include "NewJournalView.h"
+#include "views/SidebarView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "WelcomeView.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/JournalListModel.h"
+#include "views/NewJournalView.h"
+#include "views/WelcomeView.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenu>

@@ -1,12 +1,12 @@
-#include "FormSection.h"
 #include "ShellFixture.h"
-#include "cells/GrowingTextEdit.h"
-#include "cells/TextLine.h"
-#include "records/BatchAddView.h"
-#include "records/RecordEditorView.h"
+#include "core/templates/Templates.h"
 #include "records/SheetTyping.h"
-#include "settings/JournalSettingsView.h"
-#include "templates/Templates.h"
+#include "views/FormSection.h"
+#include "views/cells/GrowingTextEdit.h"
+#include "views/cells/TextLine.h"
+#include "views/records/BatchAddView.h"
+#include "views/records/RecordEditorView.h"
+#include "views/settings/JournalSettingsView.h"
 
 #include <QLineEdit>
 #include <QPushButton>

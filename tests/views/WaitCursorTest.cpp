@@ -1,7 +1,7 @@
-#include "WaitCursor.h"
+#include "views/WaitCursor.h"
 #include "ShellFixture.h"
-#include "importing/ImportPreviewView.h"
-#include "records/RecordCommands.h"
+#include "views/importing/ImportPreviewView.h"
+#include "views/records/RecordCommands.h"
 
 #include <QCursor>
 #include <QGuiApplication>

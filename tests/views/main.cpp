@@ -1,4 +1,4 @@
-#include "cells/Icons.h"
+#include "views/cells/Icons.h"
 
 #include <QApplication>
 #include <QIcon>

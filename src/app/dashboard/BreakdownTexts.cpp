@@ -1,6 +1,6 @@
-#include "BreakdownTexts.h"
+#include "app/dashboard/BreakdownTexts.h"
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 

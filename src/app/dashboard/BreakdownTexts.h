@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Model.h"
-#include "statistics/Statistics.h"
+#include "core/model/Model.h"
+#include "core/statistics/Statistics.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "DashboardFigures.h"
+#include "app/dashboard/DashboardFigures.h"
 
-#include "model/DateFormat.h"
-#include "model/Ids.h"
+#include "core/model/DateFormat.h"
+#include "core/model/Ids.h"
 
 using namespace Qt::StringLiterals;
 

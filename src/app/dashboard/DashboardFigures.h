@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/Calendar.h"
-#include "model/Model.h"
-#include "statistics/MetricTable.h"
-#include "statistics/ReportPeriod.h"
-#include "statistics/Statistics.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
+#include "core/statistics/MetricTable.h"
+#include "core/statistics/ReportPeriod.h"
+#include "core/statistics/Statistics.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "FooterTexts.h"
+#include "app/dashboard/FooterTexts.h"
 
-#include "ShortcutText.h"
+#include "app/ShortcutText.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PeriodRecords.h"
+#include "app/dashboard/PeriodRecords.h"
 
 using namespace Qt::StringLiterals;
 

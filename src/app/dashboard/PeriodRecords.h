@@ -1,8 +1,8 @@
 #pragma once
 
-#include "journal/RecordFilters.h"
-#include "model/Model.h"
-#include "statistics/ReportPeriod.h"
+#include "core/journal/RecordFilters.h"
+#include "core/model/Model.h"
+#include "core/statistics/ReportPeriod.h"
 
 #include <QString>
 

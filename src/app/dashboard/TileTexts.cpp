@@ -1,4 +1,4 @@
-#include "TileTexts.h"
+#include "app/dashboard/TileTexts.h"
 
 #include <cmath>
 

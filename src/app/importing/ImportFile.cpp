@@ -1,7 +1,7 @@
-#include "importing/ImportFile.h"
+#include "app/importing/ImportFile.h"
 
-#include "csv/CSVImport.h"
-#include "csv/CSVService.h"
+#include "core/csv/CSVImport.h"
+#include "core/csv/CSVService.h"
 
 #include <QFile>
 #include <QFileInfo>

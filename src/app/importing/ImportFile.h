@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SheetItems.h"
+#include "app/SheetItems.h"
 
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QString>
 

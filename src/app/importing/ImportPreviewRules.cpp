@@ -1,4 +1,4 @@
-#include "ImportPreviewRules.h"
+#include "app/importing/ImportPreviewRules.h"
 
 using namespace Qt::StringLiterals;
 

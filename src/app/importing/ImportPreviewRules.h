@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CellContent.h"
+#include "app/CellContent.h"
 
-#include "csv/CSVImport.h"
-#include "model/Model.h"
+#include "core/csv/CSVImport.h"
+#include "core/model/Model.h"
 
 #include <QString>
 #include <QStringList>

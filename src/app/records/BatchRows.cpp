@@ -1,8 +1,8 @@
-#include "records/BatchRows.h"
+#include "app/records/BatchRows.h"
 
-#include "journal/DuplicateIndex.h"
-#include "journal/TextNormalizer.h"
-#include "records/RecordEditorRules.h"
+#include "app/records/RecordEditorRules.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "journal/Batch.h"
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/journal/Batch.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "records/BatchRules.h"
+#include "app/records/BatchRules.h"
 
-#include "ShortcutText.h"
+#include "app/ShortcutText.h"
 
 #include <QSet>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "journal/Batch.h"
-#include "model/Calendar.h"
-#include "model/Model.h"
-#include "records/BatchRows.h"
+#include "app/records/BatchRows.h"
+#include "core/journal/Batch.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "records/ColumnWidths.h"
+#include "app/records/ColumnWidths.h"
 
 #include <QList>
 

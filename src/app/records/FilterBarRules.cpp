@@ -1,4 +1,4 @@
-#include "records/FilterBarRules.h"
+#include "app/records/FilterBarRules.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "journal/RecordFilters.h"
-#include "model/Model.h"
+#include "core/journal/RecordFilters.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "records/RecordActions.h"
+#include "app/records/RecordActions.h"
 
-#include "ShortcutText.h"
+#include "app/ShortcutText.h"
 
 using namespace Qt::StringLiterals;
 

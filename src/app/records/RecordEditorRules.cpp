@@ -1,7 +1,7 @@
-#include "records/RecordEditorRules.h"
+#include "app/records/RecordEditorRules.h"
 
-#include "journal/DuplicateIndex.h"
-#include "model/NumberFormat.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/model/NumberFormat.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "records/RecordsColumns.h"
+#include "app/records/RecordsColumns.h"
 
 using namespace Qt::StringLiterals;
 

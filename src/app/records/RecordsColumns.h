@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CellContent.h"
-#include "records/ColumnWidths.h"
+#include "app/CellContent.h"
+#include "app/records/ColumnWidths.h"
 
-#include "journal/RecordSort.h"
-#include "model/Model.h"
+#include "core/journal/RecordSort.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "records/ShownRecords.h"
+#include "app/records/ShownRecords.h"
 
-#include "journal/RecordMatcher.h"
-#include "journal/RecordOrder.h"
-#include "journal/TextNormalizer.h"
+#include "core/journal/RecordMatcher.h"
+#include "core/journal/RecordOrder.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <algorithm>
 

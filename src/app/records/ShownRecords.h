@@ -1,8 +1,8 @@
 #pragma once
 
-#include "journal/JournalIndex.h"
-#include "journal/RecordFilters.h"
-#include "journal/RecordSort.h"
+#include "core/journal/JournalIndex.h"
+#include "core/journal/RecordFilters.h"
+#include "core/journal/RecordSort.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ReportPreview.h"
+#include "app/settings/ReportPreview.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "SettingsChoices.h"
+#include "app/settings/SettingsChoices.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
-#include "SettingsRules.h"
+#include "app/settings/SettingsRules.h"
 
-#include "journal/TextNormalizer.h"
-#include "model/Ids.h"
-#include "store/Store.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/Ids.h"
+#include "core/store/Store.h"
 
 #include <QSet>
 

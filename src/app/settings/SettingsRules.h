@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SettingsState.h"
+#include "app/settings/SettingsState.h"
 
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "SettingsState.h"
+#include "app/settings/SettingsState.h"
 
 using namespace Qt::StringLiterals;
 

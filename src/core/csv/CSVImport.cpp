@@ -1,9 +1,9 @@
-#include "csv/CSVImport.h"
+#include "core/csv/CSVImport.h"
 
-#include "csv/ImportHeader.h"
-#include "csv/ImportIndex.h"
-#include "csv/RowReader.h"
-#include "model/Ids.h"
+#include "core/csv/ImportHeader.h"
+#include "core/csv/ImportIndex.h"
+#include "core/csv/RowReader.h"
+#include "core/model/Ids.h"
 
 #include <QHash>
 

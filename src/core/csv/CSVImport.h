@@ -1,8 +1,8 @@
 #pragma once
 
-#include "csv/CSVService.h"
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/csv/CSVService.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "csv/CSVService.h"
+#include "core/csv/CSVService.h"
 
-#include "csv/Clusters.h"
-#include "csv/RowReader.h"
+#include "core/csv/Clusters.h"
+#include "core/csv/RowReader.h"
 
 #include <QStringDecoder>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/DateFormat.h"
-#include "model/Model.h"
+#include "core/model/DateFormat.h"
+#include "core/model/Model.h"
 
 #include <QByteArray>
 #include <QChar>

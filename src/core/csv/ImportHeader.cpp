@@ -1,6 +1,6 @@
-#include "csv/ImportHeader.h"
+#include "core/csv/ImportHeader.h"
 
-#include "journal/TextNormalizer.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <QTextBoundaryFinder>
 

@@ -1,6 +1,6 @@
-#include "csv/ImportIndex.h"
+#include "core/csv/ImportIndex.h"
 
-#include "journal/TextNormalizer.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "csv/RowReader.h"
+#include "core/csv/RowReader.h"
 
 namespace CSVService {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "csv/Clusters.h"
+#include "core/csv/Clusters.h"
 
 #include <QList>
 #include <QString>

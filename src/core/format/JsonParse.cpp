@@ -1,4 +1,4 @@
-#include "format/JsonParse.h"
+#include "core/format/JsonParse.h"
 
 #include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>

@@ -1,4 +1,4 @@
-#include "format/JsonPath.h"
+#include "core/format/JsonPath.h"
 
 #include <algorithm>
 #include <vector>

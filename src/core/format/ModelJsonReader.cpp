@@ -1,4 +1,4 @@
-#include "format/ModelJsonReader.h"
+#include "core/format/ModelJsonReader.h"
 
 #include <algorithm>
 #include <unordered_set>

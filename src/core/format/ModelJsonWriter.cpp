@@ -1,4 +1,4 @@
-#include "format/ModelJsonWriter.h"
+#include "core/format/ModelJsonWriter.h"
 
 #include <algorithm>
 #include <array>

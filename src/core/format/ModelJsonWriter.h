@@ -1,7 +1,7 @@
 #pragma once
 
-#include "format/JsonPath.h"
-#include "model/Model.h"
+#include "core/format/JsonPath.h"
+#include "core/model/Model.h"
 
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/stringbuffer.h>

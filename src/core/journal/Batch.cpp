@@ -1,6 +1,6 @@
-#include "journal/Batch.h"
+#include "core/journal/Batch.h"
 
-#include "model/DateFormat.h"
+#include "core/model/DateFormat.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Journal: distinct values.
-#include "journal/NaturalOrder.h"
-#include "journal/TextNormalizer.h"
-#include "model/Model.h"
+#include "core/journal/NaturalOrder.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/Model.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "journal/DuplicateIndex.h"
+#include "core/journal/DuplicateIndex.h"
 
-#include "journal/TextNormalizer.h"
+#include "core/journal/TextNormalizer.h"
 
 using namespace Qt::StringLiterals;
 

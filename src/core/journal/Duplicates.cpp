@@ -1,7 +1,7 @@
-#include "journal/KeyPrefilter.h"
-#include "journal/TextNormalizer.h"
-#include "model/Ids.h"
-#include "model/Model.h"
+#include "core/journal/KeyPrefilter.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/Ids.h"
+#include "core/model/Model.h"
 
 #include <algorithm>
 #include <vector>

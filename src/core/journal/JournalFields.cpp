@@ -1,8 +1,8 @@
 // Journal: field roles, look-ups, display values and titles.
-#include "journal/ItemLookup.h"
-#include "model/DateFormat.h"
-#include "model/Model.h"
-#include "model/NumberFormat.h"
+#include "core/journal/ItemLookup.h"
+#include "core/model/DateFormat.h"
+#include "core/model/Model.h"
+#include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "journal/JournalIndex.h"
+#include "core/journal/JournalIndex.h"
 
-#include "journal/NaturalRanks.h"
-#include "journal/TextNormalizer.h"
-#include "model/DateFormat.h"
+#include "core/journal/NaturalRanks.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/DateFormat.h"
 
 #include <QHash>
 

@@ -1,9 +1,9 @@
 // Journal: typed input and normalisation.
-#include "journal/TextNormalizer.h"
-#include "model/DateFormat.h"
-#include "model/LinkTools.h"
-#include "model/Model.h"
-#include "model/NumberFormat.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/DateFormat.h"
+#include "core/model/LinkTools.h"
+#include "core/model/Model.h"
+#include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 

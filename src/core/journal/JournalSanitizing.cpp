@@ -1,5 +1,5 @@
 // Journal: sanitising.
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 namespace {
 

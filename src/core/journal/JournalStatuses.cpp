@@ -1,6 +1,6 @@
 // Journal: new records and status changes.
-#include "journal/ItemLookup.h"
-#include "model/Model.h"
+#include "core/journal/ItemLookup.h"
+#include "core/model/Model.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "journal/KeyIds.h"
+#include "core/journal/KeyIds.h"
 
-#include "journal/PlainText.h"
-#include "journal/TextNormalizer.h"
+#include "core/journal/PlainText.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <QHashFunctions>
 #include <QVarLengthArray>

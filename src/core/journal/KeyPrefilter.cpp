@@ -1,4 +1,4 @@
-#include "journal/KeyPrefilter.h"
+#include "core/journal/KeyPrefilter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "journal/NaturalOrder.h"
+#include "core/journal/NaturalOrder.h"
 
 #include <QCollator>
 #include <QLocale>

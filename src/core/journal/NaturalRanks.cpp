@@ -1,6 +1,6 @@
-#include "journal/NaturalRanks.h"
+#include "core/journal/NaturalRanks.h"
 
-#include "journal/NaturalOrder.h"
+#include "core/journal/NaturalOrder.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "journal/PlainText.h"
+#include "core/journal/PlainText.h"
 
 #include <QVarLengthArray>
 

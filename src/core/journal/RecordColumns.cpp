@@ -1,8 +1,8 @@
-#include "journal/RecordColumns.h"
+#include "core/journal/RecordColumns.h"
 
-#include "journal/NaturalRanks.h"
-#include "model/DateFormat.h"
-#include "model/NumberFormat.h"
+#include "core/journal/NaturalRanks.h"
+#include "core/model/DateFormat.h"
+#include "core/model/NumberFormat.h"
 
 #include <cstring>
 

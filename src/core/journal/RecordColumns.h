@@ -1,10 +1,10 @@
 #pragma once
 
-#include "journal/KeyIds.h"
-#include "journal/RecordChanges.h"
-#include "journal/TextIds.h"
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/journal/KeyIds.h"
+#include "core/journal/RecordChanges.h"
+#include "core/journal/TextIds.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QHash>
 #include <QList>

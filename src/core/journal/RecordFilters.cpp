@@ -1,6 +1,6 @@
-#include "journal/RecordFilters.h"
+#include "core/journal/RecordFilters.h"
 
-#include "journal/TextNormalizer.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <algorithm>
 

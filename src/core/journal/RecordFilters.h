@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "journal/RecordMatcher.h"
+#include "core/journal/RecordMatcher.h"
 
-#include "journal/PlainText.h"
-#include "journal/TextNormalizer.h"
+#include "core/journal/PlainText.h"
+#include "core/journal/TextNormalizer.h"
 
 #include <algorithm>
 #include <numeric>

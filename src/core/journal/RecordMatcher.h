@@ -1,7 +1,7 @@
 #pragma once
 
-#include "journal/JournalIndex.h"
-#include "journal/RecordFilters.h"
+#include "core/journal/JournalIndex.h"
+#include "core/journal/RecordFilters.h"
 
 #include <QStringList>
 

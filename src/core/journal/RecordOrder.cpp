@@ -1,4 +1,4 @@
-#include "journal/RecordOrder.h"
+#include "core/journal/RecordOrder.h"
 
 #include <algorithm>
 #include <bit>

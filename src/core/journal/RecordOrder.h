@@ -1,7 +1,7 @@
 #pragma once
 
-#include "journal/JournalIndex.h"
-#include "journal/RecordSort.h"
+#include "core/journal/JournalIndex.h"
+#include "core/journal/RecordSort.h"
 
 #include <QList>
 

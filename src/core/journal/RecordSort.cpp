@@ -1,6 +1,6 @@
-#include "journal/RecordSort.h"
+#include "core/journal/RecordSort.h"
 
-#include "journal/NaturalOrder.h"
+#include "core/journal/NaturalOrder.h"
 
 #include <algorithm>
 #include <cmath>

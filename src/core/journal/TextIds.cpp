@@ -1,4 +1,4 @@
-#include "journal/TextIds.h"
+#include "core/journal/TextIds.h"
 
 #include <QHashFunctions>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journal/HashSlots.h"
+#include "core/journal/HashSlots.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "journal/TextNormalizer.h"
+#include "core/journal/TextNormalizer.h"
 
-#include "journal/PlainText.h"
+#include "core/journal/PlainText.h"
 
 #include <QTextBoundaryFinder>
 

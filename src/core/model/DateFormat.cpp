@@ -1,6 +1,6 @@
-#include "model/DateFormat.h"
+#include "core/model/DateFormat.h"
 
-#include "model/Ids.h"
+#include "core/model/Ids.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Calendar.h"
+#include "core/model/Calendar.h"
 
 #include <QDate>
 #include <QDateTime>

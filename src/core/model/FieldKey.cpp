@@ -1,6 +1,6 @@
-#include "model/FieldKey.h"
+#include "core/model/FieldKey.h"
 
-#include "model/Ids.h"
+#include "core/model/Ids.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "model/FieldValues.h"
+#include "core/model/FieldValues.h"
 
 #include <algorithm>
 

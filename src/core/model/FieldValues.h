@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FieldValue.h"
+#include "core/model/FieldValue.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "model/Ids.h"
+#include "core/model/Ids.h"
 
 #include <QTimeZone>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/Calendar.h"
-#include "model/FieldKey.h"
-#include "model/FieldValues.h"
-#include "model/Ids.h"
+#include "core/model/Calendar.h"
+#include "core/model/FieldKey.h"
+#include "core/model/FieldValues.h"
+#include "core/model/Ids.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "statistics/MetricColumns.h"
+#include "core/statistics/MetricColumns.h"
 
-#include "journal/ItemLookup.h"
-#include "journal/TextNormalizer.h"
-#include "model/Ids.h"
-#include "statistics/Numbering.h"
+#include "core/journal/ItemLookup.h"
+#include "core/journal/TextNormalizer.h"
+#include "core/model/Ids.h"
+#include "core/statistics/Numbering.h"
 
 #include <QVarLengthArray>
 

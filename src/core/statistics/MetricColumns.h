@@ -1,9 +1,9 @@
 #pragma once
 
-#include "journal/RecordChanges.h"
-#include "model/Model.h"
-#include "statistics/Numbering.h"
-#include "statistics/ReportPeriod.h"
+#include "core/journal/RecordChanges.h"
+#include "core/model/Model.h"
+#include "core/statistics/Numbering.h"
+#include "core/statistics/ReportPeriod.h"
 
 #include <QList>
 #include <QString>

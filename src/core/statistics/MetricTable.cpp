@@ -1,7 +1,7 @@
-#include "statistics/MetricTable.h"
+#include "core/statistics/MetricTable.h"
 
-#include "journal/NaturalOrder.h"
-#include "statistics/MetricColumns.h"
+#include "core/journal/NaturalOrder.h"
+#include "core/statistics/MetricColumns.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Model.h"
-#include "statistics/ReportPeriod.h"
-#include "statistics/Statistics.h"
+#include "core/model/Model.h"
+#include "core/statistics/ReportPeriod.h"
+#include "core/statistics/Statistics.h"
 
 #include <QList>
 

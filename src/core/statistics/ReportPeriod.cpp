@@ -1,6 +1,6 @@
-#include "statistics/ReportPeriod.h"
+#include "core/statistics/ReportPeriod.h"
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 using namespace Qt::StringLiterals;
 

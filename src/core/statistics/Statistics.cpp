@@ -1,6 +1,6 @@
-#include "statistics/Statistics.h"
+#include "core/statistics/Statistics.h"
 
-#include "statistics/MetricTable.h"
+#include "core/statistics/MetricTable.h"
 
 // Every figure goes through one MetricTable, so a metric counts the same records however it is asked for.
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Model.h"
-#include "statistics/ReportPeriod.h"
+#include "core/model/Model.h"
+#include "core/statistics/ReportPeriod.h"
 
 #include <QList>
 #include <QString>

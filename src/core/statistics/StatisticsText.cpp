@@ -1,5 +1,5 @@
-#include "model/NumberFormat.h"
-#include "statistics/Statistics.h"
+#include "core/model/NumberFormat.h"
+#include "core/statistics/Statistics.h"
 
 #include <QStringList>
 

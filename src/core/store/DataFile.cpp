@@ -1,7 +1,7 @@
-#include "store/DataFile.h"
+#include "core/store/DataFile.h"
 
-#include "format/JsonParse.h"
-#include "format/ModelJsonReader.h"
+#include "core/format/JsonParse.h"
+#include "core/format/ModelJsonReader.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "format/ModelJsonWriter.h"
-#include "model/Model.h"
+#include "core/format/ModelJsonWriter.h"
+#include "core/model/Model.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "store/DataFileEncoder.h"
+#include "core/store/DataFileEncoder.h"
 
-#include "store/DataFile.h"
+#include "core/store/DataFile.h"
 
 #include <algorithm>
 #include <cstring>

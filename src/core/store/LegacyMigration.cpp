@@ -1,8 +1,8 @@
-#include "store/LegacyMigration.h"
+#include "core/store/LegacyMigration.h"
 
-#include "format/JsonParse.h"
-#include "format/ModelJsonReader.h"
-#include "templates/Templates.h"
+#include "core/format/JsonParse.h"
+#include "core/format/ModelJsonReader.h"
+#include "core/templates/Templates.h"
 
 #include <QHash>
 #include <QSet>

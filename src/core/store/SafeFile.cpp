@@ -1,4 +1,4 @@
-#include "store/SafeFile.h"
+#include "core/store/SafeFile.h"
 
 #include <QByteArray>
 #include <QFile>

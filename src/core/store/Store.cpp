@@ -1,8 +1,8 @@
-#include "store/Store.h"
+#include "core/store/Store.h"
 
-#include "store/DataFile.h"
-#include "store/LegacyMigration.h"
-#include "store/SafeFile.h"
+#include "core/store/DataFile.h"
+#include "core/store/LegacyMigration.h"
+#include "core/store/SafeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/Calendar.h"
-#include "model/Model.h"
-#include "store/DataFileEncoder.h"
-#include "store/SafeFile.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
+#include "core/store/DataFileEncoder.h"
+#include "core/store/SafeFile.h"
 
 #include <QList>
 #include <QObject>

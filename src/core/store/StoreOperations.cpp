@@ -1,9 +1,9 @@
-#include "store/Store.h"
+#include "core/store/Store.h"
 
-#include "model/DateFormat.h"
-#include "model/LinkTools.h"
-#include "model/ListMoves.h"
-#include "model/NumberFormat.h"
+#include "core/model/DateFormat.h"
+#include "core/model/LinkTools.h"
+#include "core/model/ListMoves.h"
+#include "core/model/NumberFormat.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // statuses by name and metrics by their position from 1; building turns every such name into the id of the
 // item made in the same call.
 
-#include "model/Calendar.h"
-#include "model/Model.h"
+#include "core/model/Calendar.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QString>

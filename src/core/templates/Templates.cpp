@@ -1,6 +1,6 @@
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
 
-#include "templates/TemplateBuilder.h"
+#include "core/templates/TemplateBuilder.h"
 
 using namespace Qt::StringLiterals;
 

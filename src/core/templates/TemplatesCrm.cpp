@@ -1,7 +1,7 @@
 // Clients and deals, stock movements, and appointments for services.
 
-#include "templates/TemplateBuilder.h"
-#include "templates/Templates.h"
+#include "core/templates/TemplateBuilder.h"
+#include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
 

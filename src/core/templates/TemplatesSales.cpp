@@ -1,7 +1,7 @@
 // Orders, money in and out, and product cards for online shops.
 
-#include "templates/TemplateBuilder.h"
-#include "templates/Templates.h"
+#include "core/templates/TemplateBuilder.h"
+#include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 // Tasks by project, a publication plan, and a simple journal of the user's own.
 
-#include "templates/TemplateBuilder.h"
-#include "templates/Templates.h"
+#include "core/templates/TemplateBuilder.h"
+#include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
 

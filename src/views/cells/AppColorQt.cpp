@@ -1,4 +1,4 @@
-#include "AppColorQt.h"
+#include "views/cells/AppColorQt.h"
 
 QColor color(AppColor appColor) {
     switch (appColor) {

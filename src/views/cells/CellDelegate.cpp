@@ -1,8 +1,8 @@
-#include "CellDelegate.h"
+#include "views/cells/CellDelegate.h"
 
-#include "CellStyle.h"
-#include "LinkActions.h"
-#include "Style.h"
+#include "app/LinkActions.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
 
 #include <QApplication>
 #include <QKeyEvent>

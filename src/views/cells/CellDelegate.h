@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellContent.h"
+#include "app/CellContent.h"
 
 #include <QStyledItemDelegate>
 

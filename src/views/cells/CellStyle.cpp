@@ -1,8 +1,8 @@
-#include "CellStyle.h"
+#include "views/cells/CellStyle.h"
 
-#include "AppColorQt.h"
-#include "DrawnSymbols.h"
-#include "Icons.h"
+#include "views/cells/AppColorQt.h"
+#include "views/cells/DrawnSymbols.h"
+#include "views/cells/Icons.h"
 
 #include <QFontMetricsF>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "DrawnSymbols.h"
+#include "views/cells/DrawnSymbols.h"
 
 #include <QPainter>
 #include <QPainterPath>

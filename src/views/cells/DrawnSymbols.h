@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dashboard/TileTexts.h"
+#include "app/dashboard/TileTexts.h"
 
 #include <QColor>
 #include <QPixmap>

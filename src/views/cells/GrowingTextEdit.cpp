@@ -1,6 +1,6 @@
-#include "GrowingTextEdit.h"
+#include "views/cells/GrowingTextEdit.h"
 
-#include "model/TypedText.h"
+#include "core/model/TypedText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
-#include "Icons.h"
+#include "views/cells/Icons.h"
 
-#include "DrawnSymbols.h"
+#include "views/cells/DrawnSymbols.h"
 
 #include <QDir>
 #include <QGuiApplication>

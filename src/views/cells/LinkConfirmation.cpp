@@ -1,7 +1,7 @@
-#include "LinkConfirmation.h"
+#include "views/cells/LinkConfirmation.h"
 
-#include "AlertBox.h"
-#include "LinkActions.h"
+#include "app/LinkActions.h"
+#include "views/AlertBox.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "LinkEditRow.h"
+#include "views/cells/LinkEditRow.h"
 
-#include "CellContent.h"
-#include "CellStyle.h"
-#include "LinkActions.h"
-#include "ShortcutText.h"
-#include "TextLine.h"
-#include "WarningLabel.h"
-#include "model/LinkTools.h"
+#include "app/CellContent.h"
+#include "app/LinkActions.h"
+#include "app/ShortcutText.h"
+#include "core/model/LinkTools.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/TextLine.h"
+#include "views/cells/WarningLabel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

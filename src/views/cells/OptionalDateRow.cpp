@@ -1,7 +1,7 @@
-#include "OptionalDateRow.h"
+#include "views/cells/OptionalDateRow.h"
 
-#include "CellStyle.h"
-#include "ShortcutText.h"
+#include "app/ShortcutText.h"
+#include "views/cells/CellStyle.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
-#include "TextLine.h"
+#include "views/cells/TextLine.h"
 
-#include "model/TypedText.h"
+#include "core/model/TypedText.h"
 
 #include <QValidator>
 

@@ -1,7 +1,7 @@
-#include "WarningLabel.h"
+#include "views/cells/WarningLabel.h"
 
-#include "CellStyle.h"
-#include "Style.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "AdaptiveGridLayout.h"
+#include "views/dashboard/AdaptiveGridLayout.h"
 
 #include <QWidget>
 

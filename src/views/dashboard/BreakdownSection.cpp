@@ -1,10 +1,10 @@
-#include "BreakdownSection.h"
+#include "views/dashboard/BreakdownSection.h"
 
-#include "BreakdownTable.h"
-#include "Clipboard.h"
-#include "Style.h"
-#include "cells/CellStyle.h"
-#include "dashboard/BreakdownTexts.h"
+#include "app/dashboard/BreakdownTexts.h"
+#include "views/Clipboard.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
+#include "views/dashboard/BreakdownTable.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

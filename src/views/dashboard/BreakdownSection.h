@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Card.h"
-#include "statistics/Statistics.h"
+#include "core/statistics/Statistics.h"
+#include "views/dashboard/Card.h"
 
 #include <QUuid>
 

@@ -1,7 +1,7 @@
-#include "BreakdownTable.h"
+#include "views/dashboard/BreakdownTable.h"
 
-#include "Style.h"
-#include "cells/CellStyle.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
 
 #include <QEvent>
 #include <QHash>

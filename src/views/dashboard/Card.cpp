@@ -1,6 +1,6 @@
-#include "Card.h"
+#include "views/dashboard/Card.h"
 
-#include "Style.h"
+#include "views/Style.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,10 +1,10 @@
-#include "DashboardFooter.h"
+#include "views/dashboard/DashboardFooter.h"
 
-#include "AdaptiveGridLayout.h"
-#include "Style.h"
-#include "WrappedText.h"
-#include "cells/CellStyle.h"
-#include "dashboard/FooterTexts.h"
+#include "app/dashboard/FooterTexts.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
+#include "views/dashboard/AdaptiveGridLayout.h"
+#include "views/dashboard/WrappedText.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "DashboardHeader.h"
+#include "views/dashboard/DashboardHeader.h"
 
-#include "ElidedText.h"
-#include "Style.h"
-#include "cells/CellStyle.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
+#include "views/dashboard/ElidedText.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dashboard/DashboardFigures.h"
-#include "model/Calendar.h"
+#include "app/dashboard/DashboardFigures.h"
+#include "core/model/Calendar.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JournalTabView.h"
-#include "dashboard/DashboardFigures.h"
+#include "app/dashboard/DashboardFigures.h"
+#include "views/JournalTabView.h"
 
 #include <QList>
 #include <QUuid>

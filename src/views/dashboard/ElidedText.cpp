@@ -1,4 +1,4 @@
-#include "ElidedText.h"
+#include "views/dashboard/ElidedText.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "ReportBox.h"
+#include "views/dashboard/ReportBox.h"
 
-#include "Clipboard.h"
-#include "ShortcutText.h"
-#include "Style.h"
-#include "WrappedText.h"
-#include "cells/CellStyle.h"
-#include "cells/DrawnSymbols.h"
+#include "app/ShortcutText.h"
+#include "views/Clipboard.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/DrawnSymbols.h"
+#include "views/dashboard/WrappedText.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Card.h"
+#include "views/dashboard/Card.h"
 
 class QAction;
 class QToolButton;

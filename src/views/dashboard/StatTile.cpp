@@ -1,12 +1,12 @@
-#include "StatTile.h"
+#include "views/dashboard/StatTile.h"
 
-#include "Card.h"
-#include "ElidedText.h"
-#include "Style.h"
-#include "cells/AppColorQt.h"
-#include "cells/CellStyle.h"
-#include "cells/DrawnSymbols.h"
-#include "dashboard/TileTexts.h"
+#include "app/dashboard/TileTexts.h"
+#include "views/Style.h"
+#include "views/cells/AppColorQt.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/DrawnSymbols.h"
+#include "views/dashboard/Card.h"
+#include "views/dashboard/ElidedText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

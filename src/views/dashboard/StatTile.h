@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dashboard/TileTexts.h"
-#include "statistics/Statistics.h"
+#include "app/dashboard/TileTexts.h"
+#include "core/statistics/Statistics.h"
 
 #include <QWidget>
 

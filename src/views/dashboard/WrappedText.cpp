@@ -1,4 +1,4 @@
-#include "WrappedText.h"
+#include "views/dashboard/WrappedText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QResizeEvent>

@@ -1,4 +1,4 @@
-#include "ImportPreviewModel.h"
+#include "views/importing/ImportPreviewModel.h"
 
 using namespace Qt::StringLiterals;
 

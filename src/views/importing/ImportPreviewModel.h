@@ -1,9 +1,9 @@
 #pragma once
 
-#include "importing/ImportPreviewRules.h"
+#include "app/importing/ImportPreviewRules.h"
 
-#include "csv/CSVImport.h"
-#include "model/Model.h"
+#include "core/csv/CSVImport.h"
+#include "core/model/Model.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

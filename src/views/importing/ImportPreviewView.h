@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SheetItems.h"
+#include "app/SheetItems.h"
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "SheetItems.h"
+#include "app/SheetItems.h"
 
-#include "journal/Batch.h"
-#include "journal/DuplicateIndex.h"
-#include "model/Model.h"
-#include "records/BatchRows.h"
+#include "app/records/BatchRows.h"
+#include "core/journal/Batch.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/model/Model.h"
 
 #include <QDialog>
 #include <QHash>

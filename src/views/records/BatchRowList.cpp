@@ -1,8 +1,8 @@
-#include "BatchRowList.h"
+#include "views/records/BatchRowList.h"
 
-#include "BatchRowWidget.h"
-#include "Style.h"
-#include "records/BatchRows.h"
+#include "app/records/BatchRows.h"
+#include "views/Style.h"
+#include "views/records/BatchRowWidget.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

@@ -1,11 +1,11 @@
-#include "BatchRowWidget.h"
+#include "views/records/BatchRowWidget.h"
 
-#include "Style.h"
-#include "cells/CellStyle.h"
-#include "cells/TextLine.h"
-#include "cells/WarningLabel.h"
-#include "records/BatchRules.h"
-#include "records/ColumnWidths.h"
+#include "app/records/BatchRules.h"
+#include "app/records/ColumnWidths.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/TextLine.h"
+#include "views/cells/WarningLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

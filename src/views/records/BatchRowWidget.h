@@ -1,7 +1,7 @@
 #pragma once
 
-#include "journal/Batch.h"
-#include "model/Model.h"
+#include "core/journal/Batch.h"
+#include "core/model/Model.h"
 
 #include <QList>
 #include <QWidget>

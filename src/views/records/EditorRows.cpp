@@ -1,13 +1,13 @@
-#include "EditorRows.h"
+#include "views/records/EditorRows.h"
 
-#include "ShortcutText.h"
-#include "cells/GrowingTextEdit.h"
-#include "cells/LinkEditRow.h"
-#include "cells/OptionalDateRow.h"
-#include "cells/TextLine.h"
-#include "cells/WarningLabel.h"
-#include "model/NumberFormat.h"
-#include "records/RecordEditorRules.h"
+#include "app/ShortcutText.h"
+#include "app/records/RecordEditorRules.h"
+#include "core/model/NumberFormat.h"
+#include "views/cells/GrowingTextEdit.h"
+#include "views/cells/LinkEditRow.h"
+#include "views/cells/OptionalDateRow.h"
+#include "views/cells/TextLine.h"
+#include "views/cells/WarningLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "RecordCommands.h"
+#include "views/records/RecordCommands.h"
 
-#include "AppRouter.h"
-#include "Clipboard.h"
-#include "ConfirmBox.h"
-#include "WaitCursor.h"
-#include "cells/LinkConfirmation.h"
-#include "records/RecordActions.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "app/records/RecordActions.h"
+#include "core/store/Store.h"
+#include "views/Clipboard.h"
+#include "views/ConfirmBox.h"
+#include "views/WaitCursor.h"
+#include "views/cells/LinkConfirmation.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SheetItems.h"
+#include "app/SheetItems.h"
 
-#include "journal/DuplicateIndex.h"
-#include "model/Model.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/model/Model.h"
 
 #include <QDialog>
 #include <QHash>

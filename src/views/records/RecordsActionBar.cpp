@@ -1,10 +1,10 @@
-#include "RecordsActionBar.h"
+#include "views/records/RecordsActionBar.h"
 
-#include "ShortcutText.h"
-#include "Style.h"
-#include "cells/AppColorQt.h"
-#include "cells/CellStyle.h"
-#include "cells/Icons.h"
+#include "app/ShortcutText.h"
+#include "views/Style.h"
+#include "views/cells/AppColorQt.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/Icons.h"
 
 #include <QAction>
 #include <QFrame>

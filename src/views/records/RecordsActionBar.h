@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/RecordActions.h"
+#include "app/records/RecordActions.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "RecordsEmptyState.h"
+#include "views/records/RecordsEmptyState.h"
 
-#include "AppRouter.h"
-#include "ShellRules.h"
-#include "ShortcutText.h"
-#include "Style.h"
-#include "cells/CellStyle.h"
+#include "app/AppRouter.h"
+#include "app/ShellRules.h"
+#include "app/ShortcutText.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "RecordsFilterBar.h"
+#include "views/records/RecordsFilterBar.h"
 
-#include "AppRouter.h"
-#include "ElidedLabel.h"
-#include "ShortcutText.h"
-#include "Style.h"
-#include "cells/Icons.h"
-#include "cells/TextLine.h"
-#include "records/FilterBarRules.h"
+#include "app/AppRouter.h"
+#include "app/ShortcutText.h"
+#include "app/records/FilterBarRules.h"
+#include "views/ElidedLabel.h"
+#include "views/Style.h"
+#include "views/cells/Icons.h"
+#include "views/cells/TextLine.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,16 +1,16 @@
-#include "RecordsListView.h"
+#include "views/records/RecordsListView.h"
 
-#include "AppRouter.h"
-#include "RecordCommands.h"
-#include "RecordsActionBar.h"
-#include "RecordsEmptyState.h"
-#include "RecordsFilterBar.h"
-#include "RecordsTableModel.h"
-#include "RecordsTableView.h"
-#include "ShortcutText.h"
-#include "Style.h"
-#include "records/FilterBarRules.h"
-#include "store/Store.h"
+#include "app/AppRouter.h"
+#include "app/ShortcutText.h"
+#include "app/records/FilterBarRules.h"
+#include "core/store/Store.h"
+#include "views/Style.h"
+#include "views/records/RecordCommands.h"
+#include "views/records/RecordsActionBar.h"
+#include "views/records/RecordsEmptyState.h"
+#include "views/records/RecordsFilterBar.h"
+#include "views/records/RecordsTableModel.h"
+#include "views/records/RecordsTableView.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "JournalTabView.h"
+#include "views/JournalTabView.h"
 
-#include "journal/RecordFilters.h"
-#include "journal/RecordSort.h"
-#include "records/RecordActions.h"
-#include "records/RecordsColumns.h"
-#include "records/ShownRecords.h"
+#include "app/records/RecordActions.h"
+#include "app/records/RecordsColumns.h"
+#include "app/records/ShownRecords.h"
+#include "core/journal/RecordFilters.h"
+#include "core/journal/RecordSort.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "RecordsTableModel.h"
+#include "views/records/RecordsTableModel.h"
 
 void RecordsTableModel::setContent(const Journal& journal, const QList<RecordsColumn>& columns,
                                    const std::vector<int>& rows) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/RecordsColumns.h"
+#include "app/records/RecordsColumns.h"
 
 #include <QAbstractTableModel>
 #include <QList>

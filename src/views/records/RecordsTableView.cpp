@@ -1,8 +1,8 @@
-#include "RecordsTableView.h"
+#include "views/records/RecordsTableView.h"
 
-#include "ColumnFitter.h"
-#include "Style.h"
-#include "cells/CellDelegate.h"
+#include "views/ColumnFitter.h"
+#include "views/Style.h"
+#include "views/cells/CellDelegate.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "SheetForm.h"
+#include "views/records/SheetForm.h"
 
-#include "Style.h"
+#include "views/Style.h"
 
 #include <QPushButton>
 #include <QScrollArea>

@@ -1,7 +1,7 @@
-#include "StatusPicker.h"
+#include "views/records/StatusPicker.h"
 
-#include "ShortcutText.h"
-#include "Style.h"
+#include "app/ShortcutText.h"
+#include "views/Style.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

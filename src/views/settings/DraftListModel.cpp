@@ -1,8 +1,8 @@
-#include "DraftListModel.h"
+#include "views/settings/DraftListModel.h"
 
-#include "SettingsForm.h"
-#include "cells/Icons.h"
-#include "model/ListMoves.h"
+#include "core/model/ListMoves.h"
+#include "views/cells/Icons.h"
+#include "views/settings/SettingsForm.h"
 
 #include <QIcon>
 

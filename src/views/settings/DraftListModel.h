@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
-#include "ReorderListModel.h"
+#include "views/ReorderListModel.h"
 
 #include <QList>
 #include <QUuid>

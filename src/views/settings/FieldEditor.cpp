@@ -1,15 +1,15 @@
-#include "FieldEditor.h"
+#include "views/settings/FieldEditor.h"
 
-#include "cells/Icons.h"
-#include "cells/GrowingTextEdit.h"
-#include "cells/TextLine.h"
+#include "views/cells/GrowingTextEdit.h"
+#include "views/cells/Icons.h"
+#include "views/cells/TextLine.h"
 
-#include "FormSection.h"
+#include "views/FormSection.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsForm.h"
+#include "views/settings/SettingsForm.h"
 
 class FormSection;
 class GrowingTextEdit;

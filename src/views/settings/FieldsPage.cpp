@@ -1,8 +1,8 @@
-#include "FieldsPage.h"
+#include "views/settings/FieldsPage.h"
 
-#include "FieldEditor.h"
-#include "ItemListColumn.h"
-#include "cells/Icons.h"
+#include "views/cells/Icons.h"
+#include "views/settings/FieldEditor.h"
+#include "views/settings/ItemListColumn.h"
 
 #include <QAction>
 #include <QListView>

@@ -1,11 +1,11 @@
-#include "GeneralPage.h"
+#include "views/settings/GeneralPage.h"
 
-#include "Style.h"
-#include "cells/CellStyle.h"
-#include "cells/GrowingTextEdit.h"
-#include "cells/TextLine.h"
+#include "views/Style.h"
+#include "views/cells/CellStyle.h"
+#include "views/cells/GrowingTextEdit.h"
+#include "views/cells/TextLine.h"
 
-#include "FormSection.h"
+#include "views/FormSection.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

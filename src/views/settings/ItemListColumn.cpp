@@ -1,7 +1,7 @@
-#include "ItemListColumn.h"
+#include "views/settings/ItemListColumn.h"
 
-#include "DraftListModel.h"
-#include "SettingsForm.h"
+#include "views/settings/DraftListModel.h"
+#include "views/settings/SettingsForm.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "settings/SettingsRules.h"
-#include "settings/SettingsState.h"
+#include "app/settings/SettingsRules.h"
+#include "app/settings/SettingsState.h"
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "ListPage.h"
+#include "views/settings/ListPage.h"
 
-#include "ItemListColumn.h"
+#include "views/settings/ItemListColumn.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DraftListModel.h"
-#include "SettingsForm.h"
+#include "views/settings/DraftListModel.h"
+#include "views/settings/SettingsForm.h"
 
 class EditorColumn;
 class ItemListColumn;

@@ -1,10 +1,10 @@
-#include "MetricEditor.h"
+#include "views/settings/MetricEditor.h"
 
-#include "StatusEditor.h"
-#include "cells/Icons.h"
-#include "cells/TextLine.h"
+#include "views/cells/Icons.h"
+#include "views/cells/TextLine.h"
+#include "views/settings/StatusEditor.h"
 
-#include "FormSection.h"
+#include "views/FormSection.h"
 
 #include <QComboBox>
 #include <QFormLayout>

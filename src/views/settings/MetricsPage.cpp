@@ -1,9 +1,9 @@
-#include "MetricsPage.h"
+#include "views/settings/MetricsPage.h"
 
-#include "ItemListColumn.h"
-#include "MetricEditor.h"
-#include "ReportEditor.h"
-#include "cells/Icons.h"
+#include "views/cells/Icons.h"
+#include "views/settings/ItemListColumn.h"
+#include "views/settings/MetricEditor.h"
+#include "views/settings/ReportEditor.h"
 
 #include <QAction>
 #include <QListView>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ListPage.h"
+#include "views/settings/ListPage.h"
 
-#include "model/Calendar.h"
+#include "core/model/Calendar.h"
 
 class MetricEditor;
 class ReportEditor;

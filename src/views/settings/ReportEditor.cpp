@@ -1,7 +1,7 @@
-#include "ReportEditor.h"
+#include "views/settings/ReportEditor.h"
 
-#include "Style.h"
-#include "cells/GrowingTextEdit.h"
+#include "views/Style.h"
+#include "views/cells/GrowingTextEdit.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SettingsForm.h"
-#include "settings/ReportPreview.h"
+#include "app/settings/ReportPreview.h"
+#include "views/settings/SettingsForm.h"
 
-#include "model/Calendar.h"
+#include "core/model/Calendar.h"
 
 class QLabel;
 class QPlainTextEdit;

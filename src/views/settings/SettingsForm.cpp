@@ -1,7 +1,7 @@
-#include "SettingsForm.h"
+#include "views/settings/SettingsForm.h"
 
-#include "Style.h"
-#include "cells/AppColorQt.h"
+#include "views/Style.h"
+#include "views/cells/AppColorQt.h"
 
 #include <QFrame>
 #include <QLabel>

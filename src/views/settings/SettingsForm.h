@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/SettingsChoices.h"
-#include "settings/SettingsState.h"
+#include "app/settings/SettingsChoices.h"
+#include "app/settings/SettingsState.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "StatusEditor.h"
+#include "views/settings/StatusEditor.h"
 
-#include "FormSection.h"
-#include "cells/TextLine.h"
+#include "views/FormSection.h"
+#include "views/cells/TextLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "StatusesPage.h"
+#include "views/settings/StatusesPage.h"
 
-#include "ItemListColumn.h"
-#include "StatusEditor.h"
-#include "cells/Icons.h"
+#include "views/cells/Icons.h"
+#include "views/settings/ItemListColumn.h"
+#include "views/settings/StatusEditor.h"
 
 #include <QAction>
 #include <QListView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListPage.h"
+#include "views/settings/ListPage.h"
 
 class StatusEditor;
 

@@ -1,4 +1,4 @@
-#include "dashboard/BreakdownTexts.h"
+#include "app/dashboard/BreakdownTexts.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,9 +1,9 @@
-#include "dashboard/DashboardFigures.h"
+#include "app/dashboard/DashboardFigures.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "dashboard/BreakdownTexts.h"
-#include "dashboard/PeriodRecords.h"
-#include "dashboard/TileTexts.h"
+#include "app/dashboard/BreakdownTexts.h"
+#include "app/dashboard/PeriodRecords.h"
+#include "app/dashboard/TileTexts.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;

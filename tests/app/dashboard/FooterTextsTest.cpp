@@ -1,4 +1,4 @@
-#include "dashboard/FooterTexts.h"
+#include "app/dashboard/FooterTexts.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "dashboard/TileTexts.h"
+#include "app/dashboard/TileTexts.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

@@ -1,7 +1,7 @@
-#include "importing/ImportFile.h"
+#include "app/importing/ImportFile.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "importing/ImportPreviewRules.h"
+#include "app/importing/ImportPreviewRules.h"
 
 using namespace Qt::StringLiterals;
 using namespace ImportPreview;

@@ -1,9 +1,9 @@
-#include "records/BatchRows.h"
+#include "app/records/BatchRows.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/DuplicateIndex.h"
-#include "records/BatchRules.h"
-#include "templates/Templates.h"
+#include "app/records/BatchRules.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/templates/Templates.h"
 
 #include <QRandomGenerator>
 

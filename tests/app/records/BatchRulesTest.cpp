@@ -1,9 +1,9 @@
-#include "records/BatchRules.h"
+#include "app/records/BatchRules.h"
 #include "RecordFixtures.h"
-#include "ShortcutText.h"
 #include "TestSupport.h"
-#include "journal/DuplicateIndex.h"
-#include "templates/Templates.h"
+#include "app/ShortcutText.h"
+#include "core/journal/DuplicateIndex.h"
+#include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;

@@ -1,7 +1,7 @@
-#include "records/FilterBarRules.h"
+#include "app/records/FilterBarRules.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/JournalIndex.h"
+#include "core/journal/JournalIndex.h"
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;

@@ -1,4 +1,4 @@
-#include "records/RecordActions.h"
+#include "app/records/RecordActions.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

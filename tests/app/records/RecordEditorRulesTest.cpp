@@ -1,7 +1,7 @@
-#include "records/RecordEditorRules.h"
+#include "app/records/RecordEditorRules.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "journal/DuplicateIndex.h"
+#include "core/journal/DuplicateIndex.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;

@@ -1,6 +1,6 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "records/RecordsColumns.h"
+#include "app/records/RecordsColumns.h"
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;

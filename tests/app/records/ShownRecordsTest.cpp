@@ -1,8 +1,8 @@
-#include "records/ShownRecords.h"
+#include "app/records/ShownRecords.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "records/RecordsColumns.h"
-#include "templates/Templates.h"
+#include "app/records/RecordsColumns.h"
+#include "core/templates/Templates.h"
 
 #include <functional>
 #include <random>

@@ -1,6 +1,6 @@
-#include "settings/SettingsChoices.h"
-#include "settings/ReportPreview.h"
-#include "settings/SettingsState.h"
+#include "app/settings/SettingsChoices.h"
+#include "app/settings/ReportPreview.h"
+#include "app/settings/SettingsState.h"
 
 #include "RecordFixtures.h"
 #include "TestSupport.h"

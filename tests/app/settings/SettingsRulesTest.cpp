@@ -1,10 +1,10 @@
-#include "settings/SettingsRules.h"
+#include "app/settings/SettingsRules.h"
 
 #include "RecordFixtures.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "store/Store.h"
-#include "templates/Templates.h"
+#include "core/store/Store.h"
+#include "core/templates/Templates.h"
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;

@@ -1,5 +1,5 @@
-#include "dashboard/BreakdownTable.h"
-#include "cells/CellStyle.h"
+#include "views/dashboard/BreakdownTable.h"
+#include "views/cells/CellStyle.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "dashboard/DashboardView.h"
-#include "../ShellFixture.h"
+#include "views/dashboard/DashboardView.h"
 #include "RecordFixtures.h"
+#include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "dashboard/BreakdownTable.h"
-#include "dashboard/DashboardHeader.h"
-#include "dashboard/ReportBox.h"
-#include "dashboard/StatTile.h"
-#include "dashboard/WrappedText.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/dashboard/BreakdownTable.h"
+#include "views/dashboard/DashboardHeader.h"
+#include "views/dashboard/ReportBox.h"
+#include "views/dashboard/StatTile.h"
+#include "views/dashboard/WrappedText.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "importing/ImportPreviewView.h"
+#include "views/importing/ImportPreviewView.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
-#include "importing/ImportPreviewModel.h"
-#include "model/Ids.h"
-#include "templates/Templates.h"
+#include "core/model/Ids.h"
+#include "core/templates/Templates.h"
+#include "views/importing/ImportPreviewModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "BatchSheet.h"
-#include "cells/GrowingTextEdit.h"
-#include "records/StatusPicker.h"
+#include "views/cells/GrowingTextEdit.h"
+#include "views/records/StatusPicker.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "records/BatchRowList.h"
+#include "views/records/BatchRowList.h"
 #include "BatchSheet.h"
 
 #include <QLabel>

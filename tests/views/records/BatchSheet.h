@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FormSection.h"
 #include "RecordFixtures.h"
 #include "SheetTyping.h"
 #include "ShellFixture.h"
-#include "records/BatchAddView.h"
-#include "records/BatchRowWidget.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/FormSection.h"
+#include "views/records/BatchAddView.h"
+#include "views/records/BatchRowWidget.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

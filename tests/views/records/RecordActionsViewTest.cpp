@@ -1,7 +1,7 @@
 #include "RecordsTabFixture.h"
-#include "SidebarView.h"
 #include "UrlRecorder.h"
-#include "records/RecordsActionBar.h"
+#include "views/SidebarView.h"
+#include "views/records/RecordsActionBar.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,10 @@
-#include "records/RecordEditorView.h"
-#include "FormSection.h"
+#include "views/records/RecordEditorView.h"
 #include "RecordFixtures.h"
 #include "SheetTyping.h"
 #include "ShellFixture.h"
-#include "cells/WarningLabel.h"
-#include "records/StatusPicker.h"
+#include "views/FormSection.h"
+#include "views/cells/WarningLabel.h"
+#include "views/records/StatusPicker.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "records/RecordsListView.h"
+#include "views/records/RecordsListView.h"
 #include "RecordsTabFixture.h"
 #include "SheetTyping.h"
-#include "SidebarView.h"
-#include "records/RecordsEmptyState.h"
-#include "records/RecordsTableModel.h"
+#include "views/SidebarView.h"
+#include "views/records/RecordsEmptyState.h"
+#include "views/records/RecordsTableModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

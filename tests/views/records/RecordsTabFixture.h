@@ -1,11 +1,11 @@
 #pragma once
 
-#include "JournalDetailView.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
-#include "records/RecordsFilterBar.h"
-#include "records/RecordsListView.h"
-#include "records/RecordsTableView.h"
+#include "views/JournalDetailView.h"
+#include "views/records/RecordsFilterBar.h"
+#include "views/records/RecordsListView.h"
+#include "views/records/RecordsTableView.h"
 
 #include <QComboBox>
 #include <QHeaderView>

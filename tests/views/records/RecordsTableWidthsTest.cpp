@@ -1,7 +1,7 @@
 #include "RecordsTabFixture.h"
-#include "cells/CellStyle.h"
-#include "records/RecordsTableModel.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/cells/CellStyle.h"
+#include "views/records/RecordsTableModel.h"
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;

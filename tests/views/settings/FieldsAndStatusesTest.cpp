@@ -1,10 +1,10 @@
 #include "RecordFixtures.h"
 #include "SettingsFixture.h"
-#include "settings/FieldEditor.h"
-#include "settings/FieldsPage.h"
-#include "settings/StatusEditor.h"
-#include "settings/StatusesPage.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/settings/FieldEditor.h"
+#include "views/settings/FieldsPage.h"
+#include "views/settings/StatusEditor.h"
+#include "views/settings/StatusesPage.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "SettingsFixture.h"
 #include "ShellSamples.h"
-#include "cells/WarningLabel.h"
-#include "settings/FieldsPage.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/cells/WarningLabel.h"
+#include "views/settings/FieldsPage.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,8 @@
-#include "settings/MetricsPage.h"
+#include "views/settings/MetricsPage.h"
 #include "RecordFixtures.h"
 #include "SettingsFixture.h"
-#include "settings/ReportEditor.h"
-#include "templates/Templates.h"
+#include "core/templates/Templates.h"
+#include "views/settings/ReportEditor.h"
 
 #include <QAction>
 #include <QLabel>

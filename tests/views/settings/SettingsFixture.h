@@ -1,10 +1,10 @@
 #pragma once
 
-#include "../ShellFixture.h"
+#include "ShellFixture.h"
 #include "records/SheetTyping.h"
-#include "settings/DraftListModel.h"
-#include "settings/ItemListColumn.h"
-#include "settings/JournalSettingsView.h"
+#include "views/settings/DraftListModel.h"
+#include "views/settings/ItemListColumn.h"
+#include "views/settings/JournalSettingsView.h"
 
 #include <QApplication>
 #include <QComboBox>

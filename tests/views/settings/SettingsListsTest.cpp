@@ -1,8 +1,8 @@
-#include "settings/DraftListModel.h"
+#include "views/settings/DraftListModel.h"
 
 #include "RecordFixtures.h"
-#include "cells/Icons.h"
-#include "settings/SettingsChoices.h"
+#include "app/settings/SettingsChoices.h"
+#include "views/cells/Icons.h"
 
 #include <QAbstractItemModelTester>
 #include <QIcon>
