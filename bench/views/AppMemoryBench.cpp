@@ -6,8 +6,8 @@
 #include "LargeJournals.h"
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
-#include "views/MainWindow.h"
-#include "views/QtFilePanels.h"
+#include "views/shell/MainWindow.h"
+#include "views/shell/QtFilePanels.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
 #include "core/templates/Templates.h"
-#include "views/FormSection.h"
+#include "views/kit/FormSection.h"
 #include "views/records/BatchAddView.h"
 #include "views/records/BatchRowWidget.h"
 

@@ -6,11 +6,11 @@
 #include "core/model/DateFormat.h"
 #include "core/store/Store.h"
 #include "core/templates/Templates.h"
-#include "views/ContentView.h"
-#include "views/MainWindow.h"
-#include "views/QtFilePanels.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/importing/ImportPreviewView.h"
+#include "views/shell/ContentView.h"
+#include "views/shell/MainWindow.h"
+#include "views/shell/QtFilePanels.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

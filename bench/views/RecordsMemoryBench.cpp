@@ -6,10 +6,10 @@
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
 #include "core/templates/Templates.h"
-#include "views/MainWindow.h"
-#include "views/QtFilePanels.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
+#include "views/shell/MainWindow.h"
+#include "views/shell/QtFilePanels.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -1,5 +1,5 @@
 // The screens' benchmarks: widgets on the offscreen platform, in the application's locale.
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -2,10 +2,10 @@
 #include "app/ShellRules.h"
 #include "app/Startup.h"
 #include "core/store/Store.h"
-#include "views/AlertBox.h"
-#include "views/MainWindow.h"
-#include "views/QtFilePanels.h"
-#include "views/cells/Icons.h"
+#include "views/kit/AlertBox.h"
+#include "views/kit/Icons.h"
+#include "views/shell/MainWindow.h"
+#include "views/shell/QtFilePanels.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

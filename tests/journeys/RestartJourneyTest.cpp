@@ -1,12 +1,12 @@
 #include "UserSession.h"
 
 #include "core/templates/Templates.h"
-#include "views/JournalListModel.h"
 #include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/records/RecordEditorView.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
+#include "views/shell/JournalListModel.h"
 
 #include <QListView>
 

@@ -1,6 +1,5 @@
 #include "UserSession.h"
 
-#include "views/NewJournalView.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
@@ -8,6 +7,7 @@
 #include "views/records/RecordEditorView.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
+#include "views/shell/NewJournalView.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 #include "UserSession.h"
 
-#include "views/NewJournalView.h"
-#include "views/SidebarView.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/StatTile.h"
 #include "views/records/RecordEditorView.h"
+#include "views/shell/NewJournalView.h"
+#include "views/shell/SidebarView.h"
 
 using namespace Qt::StringLiterals;
 

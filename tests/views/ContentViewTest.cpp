@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "core/templates/Templates.h"
-#include "views/SidebarView.h"
-#include "views/WelcomeView.h"
+#include "views/shell/SidebarView.h"
+#include "views/shell/WelcomeView.h"
 
 #include <QDialog>
 #include <QLabel>

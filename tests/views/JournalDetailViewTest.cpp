@@ -1,9 +1,9 @@
-#include "views/JournalDetailView.h"
+#include "views/shell/JournalDetailView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "core/statistics/MetricTable.h"
 #include "core/templates/Templates.h"
-#include "views/WelcomeView.h"
+#include "views/shell/WelcomeView.h"
 
 #include <QToolButton>
 #include <QWindow>

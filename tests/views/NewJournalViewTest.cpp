@@ -1,4 +1,4 @@
-#include "views/NewJournalView.h"
+#include "views/shell/NewJournalView.h"
 #include "ShellFixture.h"
 #include "TestSupport.h"
 #include "records/SheetTyping.h"

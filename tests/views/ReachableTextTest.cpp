@@ -3,14 +3,14 @@
 #include "UrlRecorder.h"
 #include "core/csv/CSVImport.h"
 #include "core/templates/Templates.h"
-#include "views/SidebarView.h"
-#include "views/Style.h"
+#include "views/kit/Style.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
 #include "views/settings/DraftListModel.h"
 #include "views/settings/ItemListColumn.h"
 #include "views/settings/JournalSettingsView.h"
 #include "views/settings/SettingsForm.h"
+#include "views/shell/SidebarView.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "app/AppRouter.h"
 #include "app/FilePanels.h"
 #include "core/store/Store.h"
-#include "views/ContentView.h"
-#include "views/MainWindow.h"
+#include "views/shell/ContentView.h"
+#include "views/shell/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

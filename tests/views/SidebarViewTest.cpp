@@ -1,10 +1,10 @@
-#include "views/SidebarView.h"
+#include "views/shell/SidebarView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "core/templates/Templates.h"
-#include "views/JournalListModel.h"
-#include "views/NewJournalView.h"
-#include "views/WelcomeView.h"
+#include "views/shell/JournalListModel.h"
+#include "views/shell/NewJournalView.h"
+#include "views/shell/WelcomeView.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "views/WaitCursor.h"
+#include "views/kit/WaitCursor.h"
 #include "ShellFixture.h"
 #include "views/importing/ImportPreviewView.h"
 #include "views/records/RecordCommands.h"

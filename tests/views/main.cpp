@@ -1,4 +1,4 @@
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,9 @@
 #include "views/cells/CellDelegate.h"
 
 #include "app/LinkActions.h"
-#include "views/Style.h"
 #include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -89,7 +90,7 @@ QRect placed(const QRect& cell, const QSize& size) {
 
 void drawSymbolAndText(QPainter* painter, const QRect& area, const CellContent& content, const QColor& colour,
                        const QFont& font, qreal dpr) {
-    const QPixmap pixmap = CellStyle::symbol(content.symbol, colour, symbolSize, dpr);
+    const QPixmap pixmap = Symbols::symbol(content.symbol, colour, symbolSize, dpr);
     const int symbolTop = area.top() + (area.height() - symbolSize) / 2;
     if (!pixmap.isNull())
         painter->drawPixmap(QRect(area.left(), symbolTop, symbolSize, symbolSize), pixmap);

@@ -5,11 +5,10 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-#include <QPixmap>
 
 class QPushButton;
 
-// Colours, fonts and symbols shared by the cell delegate and the small editor rows.
+// Colours and fonts shared by the cell delegate and the small editor rows.
 namespace CellStyle {
 
 // The colour of a tone in a palette; `status` takes the given status colour. In a selected row the
@@ -18,9 +17,6 @@ QColor toneColor(CellTone tone, const QPalette& palette, std::optional<AppColor>
                  bool selected = false);
 // A font whose digits all have one width, so numbers line up in a column.
 QFont equalWidthDigits(const QFont& base);
-// A system symbol, `size` logical pixels square, in the tint when the theme draws it in one colour;
-// null when the theme has no icon for it.
-QPixmap symbol(const QString& name, const QColor& tint, int size, qreal devicePixelRatio);
 
 // A button drawn as a link: flat, in the link colour, never the dialog's default.
 void makeLinkButton(QPushButton* button);

@@ -1,7 +1,7 @@
 #include "views/cells/LinkConfirmation.h"
 
 #include "app/LinkActions.h"
-#include "views/AlertBox.h"
+#include "views/kit/AlertBox.h"
 
 #include <QMessageBox>
 #include <QPushButton>

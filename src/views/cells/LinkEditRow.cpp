@@ -4,9 +4,9 @@
 #include "app/LinkActions.h"
 #include "app/ShortcutText.h"
 #include "core/model/LinkTools.h"
-#include "views/cells/CellStyle.h"
-#include "views/cells/TextLine.h"
 #include "views/cells/WarningLabel.h"
+#include "views/kit/Symbols.h"
+#include "views/kit/TextLine.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,8 +23,8 @@ namespace {
 
 QPushButton* symbolButton(const QString& symbol, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
-    button->setIcon(QIcon(CellStyle::symbol(symbol, button->palette().color(QPalette::ButtonText), 16,
-                                            button->devicePixelRatioF())));
+    button->setIcon(QIcon(Symbols::symbol(symbol, button->palette().color(QPalette::ButtonText), 16,
+                                          button->devicePixelRatioF())));
     button->setAutoDefault(false);
     return button;
 }

@@ -1,7 +1,8 @@
 #include "views/cells/WarningLabel.h"
 
-#include "views/Style.h"
 #include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -48,6 +49,6 @@ void WarningLabel::applyStyle() {
     m_text->setPalette(textPalette);
     const int size = QFontMetrics(m_text->font()).height();
     m_symbol->setPixmap(
-        CellStyle::symbol(u"exclamationmark.triangle.fill"_s, orange, size, devicePixelRatioF()));
+        Symbols::symbol(u"exclamationmark.triangle.fill"_s, orange, size, devicePixelRatioF()));
     m_symbol->setFixedSize(size, size);
 }

@@ -1,10 +1,10 @@
 #include "views/dashboard/BreakdownSection.h"
 
 #include "app/dashboard/BreakdownTexts.h"
-#include "views/Clipboard.h"
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
 #include "views/dashboard/BreakdownTable.h"
+#include "views/kit/Clipboard.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -47,7 +47,7 @@ BreakdownSection::BreakdownSection(QWidget* parent)
     m_copy->setText(u"Скопировать таблицу"_s);
     m_copy->setAutoDefault(false);
     m_copy->setIcon(QIcon(
-        CellStyle::symbol(u"doc.on.doc"_s, palette().color(QPalette::ButtonText), 16, devicePixelRatioF())));
+        Symbols::symbol(u"doc.on.doc"_s, palette().color(QPalette::ButtonText), 16, devicePixelRatioF())));
     heading->addWidget(m_copy, 0, Qt::AlignVCenter);
     contentLayout()->addLayout(heading);
 

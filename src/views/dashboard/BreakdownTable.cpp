@@ -1,7 +1,7 @@
 #include "views/dashboard/BreakdownTable.h"
 
-#include "views/Style.h"
 #include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
 
 #include <QEvent>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "views/dashboard/Card.h"
 
-#include "views/Style.h"
+#include "views/kit/Style.h"
 
 #include <QPainter>
 #include <QPainterPath>

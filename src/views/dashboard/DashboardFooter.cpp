@@ -1,10 +1,10 @@
 #include "views/dashboard/DashboardFooter.h"
 
 #include "app/dashboard/FooterTexts.h"
-#include "views/Style.h"
 #include "views/cells/CellStyle.h"
 #include "views/dashboard/AdaptiveGridLayout.h"
 #include "views/dashboard/WrappedText.h"
+#include "views/kit/Style.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

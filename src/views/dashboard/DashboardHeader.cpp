@@ -1,8 +1,8 @@
 #include "views/dashboard/DashboardHeader.h"
 
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
-#include "views/dashboard/ElidedText.h"
+#include "views/kit/ElidedText.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -129,7 +129,7 @@ void DashboardHeader::applyStyle() {
     m_name->setFont(title);
     const int size = QFontMetrics(title).height();
     const QPixmap symbol =
-        CellStyle::symbol(m_icon, palette().color(QPalette::Highlight), size, devicePixelRatioF());
+        Symbols::symbol(m_icon, palette().color(QPalette::Highlight), size, devicePixelRatioF());
     m_symbol->setPixmap(symbol);
     m_symbol->setFixedSize(size, size);
     m_symbol->setVisible(!symbol.isNull());

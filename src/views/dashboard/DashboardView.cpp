@@ -5,14 +5,14 @@
 #include "app/ShortcutText.h"
 #include "app/dashboard/BreakdownTexts.h"
 #include "app/dashboard/PeriodRecords.h"
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
 #include "views/dashboard/AdaptiveGridLayout.h"
 #include "views/dashboard/BreakdownSection.h"
 #include "views/dashboard/DashboardFooter.h"
 #include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,8 +30,8 @@ QPushButton* actionButton(const QString& symbol, const QString& objectName, QWid
     button->setObjectName(objectName);
     button->setAutoDefault(false);
     Style::makeLarge(button);
-    button->setIcon(QIcon(CellStyle::symbol(symbol, button->palette().color(QPalette::ButtonText),
-                                            button->iconSize().width(), button->devicePixelRatioF())));
+    button->setIcon(QIcon(Symbols::symbol(symbol, button->palette().color(QPalette::ButtonText),
+                                          button->iconSize().width(), button->devicePixelRatioF())));
     return button;
 }
 
@@ -114,8 +114,8 @@ QWidget* DashboardView::makeActions(QWidget* parent) {
     m_add = actionButton(u"plus"_s, u"addRecords"_s, row);
     Style::makeProminent(m_add);
     // The symbol takes the button's text colour on the accent fill.
-    m_add->setIcon(QIcon(CellStyle::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
-                                           m_add->iconSize().width(), devicePixelRatioF())));
+    m_add->setIcon(QIcon(Symbols::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
+                                         m_add->iconSize().width(), devicePixelRatioF())));
     m_openRecords = actionButton(u"list.bullet.rectangle"_s, u"openRecords"_s, row);
     m_openRecords->setText(u"Открыть записи"_s);
     m_periodRecords = actionButton(u"line.3.horizontal.decrease.circle"_s, u"periodRecords"_s, row);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dashboard/DashboardFigures.h"
-#include "views/JournalTabView.h"
+#include "views/kit/JournalTabView.h"
 
 #include <QList>
 #include <QUuid>

@@ -1,11 +1,11 @@
 #include "views/dashboard/ReportBox.h"
 
 #include "app/ShortcutText.h"
-#include "views/Clipboard.h"
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
-#include "views/cells/DrawnSymbols.h"
 #include "views/dashboard/WrappedText.h"
+#include "views/kit/Clipboard.h"
+#include "views/kit/DrawnSymbols.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -73,5 +73,5 @@ void ReportBox::showCopied(bool copied) {
     const int size = m_button->iconSize().width();
     // The theme's check mark is a coloured box; a plain mark in the label's colour fits the filled button.
     m_copy->setIcon(QIcon(copied ? DrawnSymbols::checkmark(onAccent, size, devicePixelRatioF())
-                                 : CellStyle::symbol(u"doc.on.doc"_s, onAccent, size, devicePixelRatioF())));
+                                 : Symbols::symbol(u"doc.on.doc"_s, onAccent, size, devicePixelRatioF())));
 }

@@ -1,12 +1,13 @@
 #include "views/dashboard/StatTile.h"
 
 #include "app/dashboard/TileTexts.h"
-#include "views/Style.h"
-#include "views/cells/AppColorQt.h"
 #include "views/cells/CellStyle.h"
-#include "views/cells/DrawnSymbols.h"
 #include "views/dashboard/Card.h"
-#include "views/dashboard/ElidedText.h"
+#include "views/kit/AppColorQt.h"
+#include "views/kit/DrawnSymbols.h"
+#include "views/kit/ElidedText.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -152,7 +153,7 @@ void StatTile::applyStyle() {
     m_title->setFont(headline);
     Style::setTextColor(m_title, tint);
     const int symbolSize = QFontMetrics(headline).height();
-    const QPixmap symbol = CellStyle::symbol(m_result.metric.symbol, tint, symbolSize, devicePixelRatioF());
+    const QPixmap symbol = Symbols::symbol(m_result.metric.symbol, tint, symbolSize, devicePixelRatioF());
     m_symbol->setPixmap(symbol);
     m_symbol->setFixedSize(symbolSize, symbolSize);
     // A symbol the icon table does not know leaves no gap before the title.

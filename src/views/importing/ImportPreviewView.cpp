@@ -4,15 +4,15 @@
 #include "app/importing/ImportPreviewRules.h"
 #include "app/records/RecordsColumns.h"
 #include "core/store/Store.h"
-#include "views/ColumnFitter.h"
-#include "views/SheetFooter.h"
-#include "views/SheetSize.h"
-#include "views/Style.h"
-#include "views/WaitCursor.h"
-#include "views/cells/AppColorQt.h"
 #include "views/cells/CellDelegate.h"
 #include "views/cells/CellStyle.h"
 #include "views/importing/ImportPreviewModel.h"
+#include "views/kit/AppColorQt.h"
+#include "views/kit/ColumnFitter.h"
+#include "views/kit/SheetFooter.h"
+#include "views/kit/SheetSize.h"
+#include "views/kit/Style.h"
+#include "views/kit/WaitCursor.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #include "views/records/BatchRowList.h"
 
 #include "app/records/BatchRows.h"
-#include "views/Style.h"
+#include "views/kit/Style.h"
 #include "views/records/BatchRowWidget.h"
 
 #include <QCoreApplication>

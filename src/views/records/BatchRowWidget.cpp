@@ -2,10 +2,10 @@
 
 #include "app/records/BatchRules.h"
 #include "app/records/ColumnWidths.h"
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
-#include "views/cells/TextLine.h"
 #include "views/cells/WarningLabel.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
+#include "views/kit/TextLine.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,7 +53,7 @@ BatchRowWidget::BatchRowWidget(const Journal& journal, const QList<int>& widths,
     m_delete->setToolTip(u"Удалить строку"_s);
     m_delete->setAccessibleName(u"Удалить строку"_s);
     m_delete->setIcon(
-        QIcon(CellStyle::symbol(u"minus.circle.fill"_s, Style::destructive(), 16, devicePixelRatioF())));
+        QIcon(Symbols::symbol(u"minus.circle.fill"_s, Style::destructive(), 16, devicePixelRatioF())));
     connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_rowID); });
     addColumns(line, journal, widths, m_number, cells, m_delete);
 

@@ -3,11 +3,11 @@
 #include "app/ShortcutText.h"
 #include "app/records/RecordEditorRules.h"
 #include "core/model/NumberFormat.h"
-#include "views/cells/GrowingTextEdit.h"
 #include "views/cells/LinkEditRow.h"
 #include "views/cells/OptionalDateRow.h"
-#include "views/cells/TextLine.h"
 #include "views/cells/WarningLabel.h"
+#include "views/kit/GrowingTextEdit.h"
+#include "views/kit/TextLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>

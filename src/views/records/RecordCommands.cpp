@@ -3,10 +3,10 @@
 #include "app/AppRouter.h"
 #include "app/records/RecordActions.h"
 #include "core/store/Store.h"
-#include "views/Clipboard.h"
-#include "views/ConfirmBox.h"
-#include "views/WaitCursor.h"
 #include "views/cells/LinkConfirmation.h"
+#include "views/kit/Clipboard.h"
+#include "views/kit/ConfirmBox.h"
+#include "views/kit/WaitCursor.h"
 
 #include <QDialog>
 

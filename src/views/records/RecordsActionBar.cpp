@@ -1,10 +1,11 @@
 #include "views/records/RecordsActionBar.h"
 
+#include "app/CellContent.h"
 #include "app/ShortcutText.h"
-#include "views/Style.h"
-#include "views/cells/AppColorQt.h"
-#include "views/cells/CellStyle.h"
-#include "views/cells/Icons.h"
+#include "views/kit/AppColorQt.h"
+#include "views/kit/Icons.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QAction>
 #include <QFrame>
@@ -19,7 +20,7 @@ namespace {
 constexpr int buttonHeight = 30; // the large control size
 
 QIcon tinted(const QString& symbol, const QColor& tint, const QWidget* widget) {
-    return QIcon(CellStyle::symbol(symbol, tint, 16, widget->devicePixelRatioF()));
+    return QIcon(Symbols::symbol(symbol, tint, 16, widget->devicePixelRatioF()));
 }
 
 // The primary status's button: filled with the status colour, as the one action to take next.

@@ -3,8 +3,8 @@
 #include "app/AppRouter.h"
 #include "app/ShellRules.h"
 #include "app/ShortcutText.h"
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,8 +42,8 @@ RecordsEmptyState::RecordsEmptyState(AppRouter& router, QWidget* parent) : QWidg
     m_add->setAutoDefault(false);
     Style::makeLarge(m_add);
     Style::makeProminent(m_add);
-    m_add->setIcon(QIcon(CellStyle::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
-                                           m_add->iconSize().width(), devicePixelRatioF())));
+    m_add->setIcon(QIcon(Symbols::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
+                                         m_add->iconSize().width(), devicePixelRatioF())));
     layout->addWidget(m_add, 0, Qt::AlignHCenter);
     layout->addStretch(1);
 
@@ -55,6 +55,6 @@ void RecordsEmptyState::setJournal(const Journal& journal) {
     m_add->setText(literalLabel(newRecordsButtonTitle(journal)));
     if (m_shownIcon != journal.icon) {
         m_shownIcon = journal.icon;
-        m_symbol->setPixmap(CellStyle::symbol(journal.icon, Style::secondary(this), 56, devicePixelRatioF()));
+        m_symbol->setPixmap(Symbols::symbol(journal.icon, Style::secondary(this), 56, devicePixelRatioF()));
     }
 }

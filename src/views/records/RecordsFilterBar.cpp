@@ -3,10 +3,10 @@
 #include "app/AppRouter.h"
 #include "app/ShortcutText.h"
 #include "app/records/FilterBarRules.h"
-#include "views/ElidedLabel.h"
-#include "views/Style.h"
-#include "views/cells/Icons.h"
-#include "views/cells/TextLine.h"
+#include "views/kit/ElidedLabel.h"
+#include "views/kit/Icons.h"
+#include "views/kit/Style.h"
+#include "views/kit/TextLine.h"
 
 #include <QAction>
 #include <QComboBox>

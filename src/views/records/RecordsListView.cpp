@@ -4,7 +4,7 @@
 #include "app/ShortcutText.h"
 #include "app/records/FilterBarRules.h"
 #include "core/store/Store.h"
-#include "views/Style.h"
+#include "views/kit/Style.h"
 #include "views/records/RecordCommands.h"
 #include "views/records/RecordsActionBar.h"
 #include "views/records/RecordsEmptyState.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/JournalTabView.h"
+#include "views/kit/JournalTabView.h"
 
 #include "app/records/RecordActions.h"
 #include "app/records/RecordsColumns.h"

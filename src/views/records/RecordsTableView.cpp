@@ -1,8 +1,8 @@
 #include "views/records/RecordsTableView.h"
 
-#include "views/ColumnFitter.h"
-#include "views/Style.h"
 #include "views/cells/CellDelegate.h"
+#include "views/kit/ColumnFitter.h"
+#include "views/kit/Style.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "views/records/StatusPicker.h"
 
 #include "app/ShortcutText.h"
-#include "views/Style.h"
+#include "views/kit/Style.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

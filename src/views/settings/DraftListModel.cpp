@@ -1,7 +1,7 @@
 #include "views/settings/DraftListModel.h"
 
 #include "core/model/ListMoves.h"
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 #include "views/settings/SettingsForm.h"
 
 #include <QIcon>

@@ -2,7 +2,7 @@
 
 #include "core/model/Model.h"
 
-#include "views/ReorderListModel.h"
+#include "views/kit/ReorderListModel.h"
 
 #include <QList>
 #include <QUuid>

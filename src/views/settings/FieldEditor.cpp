@@ -1,10 +1,10 @@
 #include "views/settings/FieldEditor.h"
 
-#include "views/cells/GrowingTextEdit.h"
-#include "views/cells/Icons.h"
-#include "views/cells/TextLine.h"
+#include "views/kit/GrowingTextEdit.h"
+#include "views/kit/Icons.h"
+#include "views/kit/TextLine.h"
 
-#include "views/FormSection.h"
+#include "views/kit/FormSection.h"
 
 #include <QCheckBox>
 #include <QComboBox>

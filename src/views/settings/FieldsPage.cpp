@@ -1,6 +1,6 @@
 #include "views/settings/FieldsPage.h"
 
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 #include "views/settings/FieldEditor.h"
 #include "views/settings/ItemListColumn.h"
 

@@ -1,11 +1,11 @@
 #include "views/settings/GeneralPage.h"
 
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
-#include "views/cells/GrowingTextEdit.h"
-#include "views/cells/TextLine.h"
+#include "views/kit/GrowingTextEdit.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
+#include "views/kit/TextLine.h"
 
-#include "views/FormSection.h"
+#include "views/kit/FormSection.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -56,7 +56,7 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
         button->setObjectName(u"icon."_s + icons[i]);
         // In the text colour, like the journal symbols of the sidebar.
         button->setIcon(
-            CellStyle::symbol(icons[i], palette().color(QPalette::WindowText), 22, devicePixelRatioF()));
+            Symbols::symbol(icons[i], palette().color(QPalette::WindowText), 22, devicePixelRatioF()));
         button->setIconSize(QSize(22, 22));
         button->setFixedSize(36, 32);
         button->setCheckable(true);

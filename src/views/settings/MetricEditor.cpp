@@ -1,10 +1,10 @@
 #include "views/settings/MetricEditor.h"
 
-#include "views/cells/Icons.h"
-#include "views/cells/TextLine.h"
+#include "views/kit/Icons.h"
+#include "views/kit/TextLine.h"
 #include "views/settings/StatusEditor.h"
 
-#include "views/FormSection.h"
+#include "views/kit/FormSection.h"
 
 #include <QComboBox>
 #include <QFormLayout>

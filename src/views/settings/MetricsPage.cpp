@@ -1,6 +1,6 @@
 #include "views/settings/MetricsPage.h"
 
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 #include "views/settings/ItemListColumn.h"
 #include "views/settings/MetricEditor.h"
 #include "views/settings/ReportEditor.h"

@@ -1,7 +1,7 @@
 #include "views/settings/ReportEditor.h"
 
-#include "views/Style.h"
-#include "views/cells/GrowingTextEdit.h"
+#include "views/kit/GrowingTextEdit.h"
+#include "views/kit/Style.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

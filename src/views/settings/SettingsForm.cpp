@@ -1,7 +1,7 @@
 #include "views/settings/SettingsForm.h"
 
-#include "views/Style.h"
-#include "views/cells/AppColorQt.h"
+#include "views/kit/AppColorQt.h"
+#include "views/kit/Style.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "views/settings/StatusEditor.h"
 
-#include "views/FormSection.h"
-#include "views/cells/TextLine.h"
+#include "views/kit/FormSection.h"
+#include "views/kit/TextLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "views/settings/StatusesPage.h"
 
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 #include "views/settings/ItemListColumn.h"
 #include "views/settings/StatusEditor.h"
 

@@ -1,5 +1,5 @@
 #include "BatchSheet.h"
-#include "views/cells/GrowingTextEdit.h"
+#include "views/kit/GrowingTextEdit.h"
 #include "views/records/StatusPicker.h"
 
 #include <QAction>

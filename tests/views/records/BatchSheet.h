@@ -4,7 +4,7 @@
 #include "SheetTyping.h"
 #include "ShellFixture.h"
 #include "core/templates/Templates.h"
-#include "views/FormSection.h"
+#include "views/kit/FormSection.h"
 #include "views/records/BatchAddView.h"
 #include "views/records/BatchRowWidget.h"
 

@@ -1,7 +1,7 @@
 #include "RecordsTabFixture.h"
 #include "UrlRecorder.h"
-#include "views/SidebarView.h"
 #include "views/records/RecordsActionBar.h"
+#include "views/shell/SidebarView.h"
 
 #include <QAction>
 #include <QClipboard>

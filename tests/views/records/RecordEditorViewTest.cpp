@@ -2,8 +2,8 @@
 #include "RecordFixtures.h"
 #include "SheetTyping.h"
 #include "ShellFixture.h"
-#include "views/FormSection.h"
 #include "views/cells/WarningLabel.h"
+#include "views/kit/FormSection.h"
 #include "views/records/StatusPicker.h"
 
 #include <QButtonGroup>

@@ -1,9 +1,9 @@
 #include "views/records/RecordsListView.h"
 #include "RecordsTabFixture.h"
 #include "SheetTyping.h"
-#include "views/SidebarView.h"
 #include "views/records/RecordsEmptyState.h"
 #include "views/records/RecordsTableModel.h"
+#include "views/shell/SidebarView.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

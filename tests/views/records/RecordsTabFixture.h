@@ -2,10 +2,10 @@
 
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
-#include "views/JournalDetailView.h"
 #include "views/records/RecordsFilterBar.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
+#include "views/shell/JournalDetailView.h"
 
 #include <QComboBox>
 #include <QHeaderView>

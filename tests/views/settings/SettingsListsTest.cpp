@@ -2,7 +2,7 @@
 
 #include "RecordFixtures.h"
 #include "app/settings/SettingsChoices.h"
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 
 #include <QAbstractItemModelTester>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "views/ElidedLabel.h"
+#include "views/kit/ElidedLabel.h"
 
 #include <QPainter>
 #include <QStyle>

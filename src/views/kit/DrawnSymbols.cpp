@@ -1,4 +1,4 @@
-#include "views/cells/DrawnSymbols.h"
+#include "views/kit/DrawnSymbols.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "views/AlertBox.h"
+#include "views/kit/AlertBox.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "views/cells/TextLine.h"
+#include "views/kit/TextLine.h"
 
 #include "core/model/TypedText.h"
 

@@ -1,10 +1,10 @@
-#include "views/MainWindow.h"
+#include "views/shell/MainWindow.h"
 
 #include "app/AppCommands.h"
 #include "app/ShellRules.h"
 #include "app/ShortcutText.h"
-#include "views/ContentView.h"
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
+#include "views/shell/ContentView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "views/NewJournalView.h"
+#include "views/shell/NewJournalView.h"
 
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
-#include "views/SheetFooter.h"
-#include "views/SheetSize.h"
-#include "views/Style.h"
-#include "views/WaitCursor.h"
-#include "views/cells/CellStyle.h"
-#include "views/cells/TextLine.h"
+#include "views/kit/SheetFooter.h"
+#include "views/kit/SheetSize.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
+#include "views/kit/TextLine.h"
+#include "views/kit/WaitCursor.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -87,7 +87,7 @@ public:
         icon->setFixedWidth(36);
         icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         icon->setPixmap(
-            CellStyle::symbol(entry.icon, palette().color(QPalette::Highlight), side, devicePixelRatioF()));
+            Symbols::symbol(entry.icon, palette().color(QPalette::Highlight), side, devicePixelRatioF()));
         row->addWidget(icon, 0, Qt::AlignTop);
 
         auto* texts = new QVBoxLayout;

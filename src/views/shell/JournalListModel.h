@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/ReorderListModel.h"
+#include "views/kit/ReorderListModel.h"
 
 #include <QUuid>
 

@@ -1,7 +1,7 @@
-#include "views/FormSection.h"
+#include "views/kit/FormSection.h"
 
 #include "app/ShortcutText.h"
-#include "views/Style.h"
+#include "views/kit/Style.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "views/ColumnFitter.h"
+#include "views/kit/ColumnFitter.h"
 
 #include <QAbstractItemDelegate>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "views/dashboard/ElidedText.h"
+#include "views/kit/ElidedText.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "views/SidebarView.h"
+#include "views/shell/SidebarView.h"
 
 #include "app/AppCommands.h"
 #include "app/AppRouter.h"
 #include "app/ShortcutText.h"
 #include "core/store/Store.h"
-#include "views/JournalListModel.h"
-#include "views/Style.h"
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
+#include "views/kit/Style.h"
+#include "views/shell/JournalListModel.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,4 +1,4 @@
-#include "views/SheetSize.h"
+#include "views/kit/SheetSize.h"
 
 #include <QDialog>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
 
-#include "views/cells/DrawnSymbols.h"
+#include "views/kit/DrawnSymbols.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "views/JournalListModel.h"
+#include "views/shell/JournalListModel.h"
 
 #include "app/ShellRules.h"
 #include "core/store/Store.h"
-#include "views/WaitCursor.h"
-#include "views/cells/Icons.h"
+#include "views/kit/Icons.h"
+#include "views/kit/WaitCursor.h"
 
 JournalListModel::JournalListModel(AppStore& store, QObject* parent)
     : ReorderListModel(parent), m_store(store) {

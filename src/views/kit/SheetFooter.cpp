@@ -1,6 +1,6 @@
-#include "views/SheetFooter.h"
+#include "views/kit/SheetFooter.h"
 
-#include "views/Style.h"
+#include "views/kit/Style.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

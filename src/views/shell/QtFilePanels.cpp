@@ -1,4 +1,4 @@
-#include "views/QtFilePanels.h"
+#include "views/shell/QtFilePanels.h"
 
 #include <QDir>
 #include <QFileDialog>

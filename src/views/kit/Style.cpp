@@ -1,6 +1,6 @@
-#include "views/Style.h"
+#include "views/kit/Style.h"
 
-#include "views/cells/AppColorQt.h"
+#include "views/kit/AppColorQt.h"
 
 #include <QAbstractButton>
 #include <QFrame>

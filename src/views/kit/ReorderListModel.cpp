@@ -1,4 +1,4 @@
-#include "views/ReorderListModel.h"
+#include "views/kit/ReorderListModel.h"
 
 #include <QDataStream>
 #include <QIODevice>

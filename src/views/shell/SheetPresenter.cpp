@@ -1,4 +1,4 @@
-#include "views/SheetPresenter.h"
+#include "views/shell/SheetPresenter.h"
 
 SheetPresenter::SheetPresenter(std::function<void()> clearItem, std::function<void()> afterClose,
                                QObject* parent)

@@ -1,6 +1,6 @@
-#include "views/records/SheetForm.h"
+#include "views/kit/SheetForm.h"
 
-#include "views/Style.h"
+#include "views/kit/Style.h"
 
 #include <QPushButton>
 #include <QScrollArea>

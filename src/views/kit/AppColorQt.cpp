@@ -1,4 +1,4 @@
-#include "views/cells/AppColorQt.h"
+#include "views/kit/AppColorQt.h"
 
 QColor color(AppColor appColor) {
     switch (appColor) {

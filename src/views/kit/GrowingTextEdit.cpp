@@ -1,4 +1,4 @@
-#include "views/cells/GrowingTextEdit.h"
+#include "views/kit/GrowingTextEdit.h"
 
 #include "core/model/TypedText.h"
 

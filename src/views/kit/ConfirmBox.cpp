@@ -1,7 +1,7 @@
-#include "views/ConfirmBox.h"
+#include "views/kit/ConfirmBox.h"
 
-#include "views/AlertBox.h"
-#include "views/Style.h"
+#include "views/kit/AlertBox.h"
+#include "views/kit/Style.h"
 
 #include <QPushButton>
 

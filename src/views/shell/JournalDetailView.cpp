@@ -1,13 +1,13 @@
-#include "views/JournalDetailView.h"
+#include "views/shell/JournalDetailView.h"
 
 #include "app/AppCommands.h"
 #include "app/AppRouter.h"
 #include "app/ShellRules.h"
 #include "app/ShortcutText.h"
 #include "core/journal/JournalIndex.h"
-#include "views/Style.h"
-#include "views/cells/Icons.h"
 #include "views/dashboard/DashboardView.h"
+#include "views/kit/Icons.h"
+#include "views/kit/Style.h"
 #include "views/records/RecordsListView.h"
 
 #include <QButtonGroup>

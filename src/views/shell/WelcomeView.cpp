@@ -1,9 +1,9 @@
-#include "views/WelcomeView.h"
+#include "views/shell/WelcomeView.h"
 
 #include "app/AppRouter.h"
 #include "app/ShellRules.h"
-#include "views/Style.h"
-#include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
+#include "views/kit/Symbols.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +20,7 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     auto* symbol = new QLabel(this);
     symbol->setObjectName(u"welcomeSymbol"_s);
     symbol->setPixmap(
-        CellStyle::symbol(u"square.stack.3d.up"_s, Style::secondary(symbol), 60, devicePixelRatioF()));
+        Symbols::symbol(u"square.stack.3d.up"_s, Style::secondary(symbol), 60, devicePixelRatioF()));
     symbol->setAlignment(Qt::AlignHCenter);
     layout->addWidget(symbol);
 
@@ -47,8 +47,8 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     Style::makeLarge(create);
     Style::makeProminent(create);
     // The symbol takes the button's text colour on the accent fill.
-    create->setIcon(QIcon(CellStyle::symbol(u"plus"_s, create->palette().color(QPalette::HighlightedText),
-                                            create->iconSize().width(), devicePixelRatioF())));
+    create->setIcon(QIcon(Symbols::symbol(u"plus"_s, create->palette().color(QPalette::HighlightedText),
+                                          create->iconSize().width(), devicePixelRatioF())));
     layout->addSpacing(4);
     layout->addWidget(create, 0, Qt::AlignHCenter);
     connect(create, &QPushButton::clicked, this, [&router] { router.requestNewJournal(); });

@@ -1,4 +1,4 @@
-#include "views/Clipboard.h"
+#include "views/kit/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

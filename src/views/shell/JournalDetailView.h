@@ -2,7 +2,7 @@
 
 #include "app/JournalTab.h"
 #include "core/model/Model.h"
-#include "views/JournalTabView.h"
+#include "views/kit/JournalTabView.h"
 
 #include <QPointer>
 #include <QUuid>

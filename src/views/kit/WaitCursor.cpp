@@ -1,4 +1,4 @@
-#include "views/WaitCursor.h"
+#include "views/kit/WaitCursor.h"
 
 #include "core/store/Store.h"
 
