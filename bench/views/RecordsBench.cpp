@@ -29,6 +29,7 @@
 #include <numeric>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

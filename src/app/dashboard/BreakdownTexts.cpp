@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dashboard {
+
 QList<FieldDef> breakdownCandidates(const Journal& journal) {
     QList<FieldDef> candidates;
     for (const FieldDef& field : journal.fields) {
@@ -47,3 +49,5 @@ QString breakdownText(const QList<BreakdownRow>& rows, const FieldDef& field,
     }
     return lines.join(u'\n');
 }
+
+} // namespace dashboard

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace dashboard {
+
 // The dashboard's breakdown table: which field it splits by, its cells and its copy for a spreadsheet.
 
 // The fields the breakdown's picker offers: text and choice fields, in field order.
@@ -26,3 +28,5 @@ QString breakdownCell(const QList<double>& values, qsizetype position, const QLi
 // the last; texts are copied as they are.
 QString breakdownText(const QList<BreakdownRow>& rows, const FieldDef& field,
                       const QList<MetricDef>& metrics);
+
+} // namespace dashboard

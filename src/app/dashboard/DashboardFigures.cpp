@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dashboard {
+
 QString periodSettingsKey(const QUuid& journalID) {
     return u"period."_s + idText(journalID);
 }
@@ -57,3 +59,5 @@ QString countLine(const MetricTable& table) {
     }
     return line;
 }
+
+} // namespace dashboard

@@ -14,6 +14,8 @@
 
 #include <optional>
 
+namespace dashboard {
+
 // The period a dashboard shows and the figures it draws from: computed once per redraw and shared by the
 // tiles, the report and the breakdown, so they never disagree.
 
@@ -56,3 +58,5 @@ QString periodDescription(const std::optional<DateInterval>& interval, const Cal
 // "В журнале: 12 заказов, 5 клиентов": every record of the table's journal whatever the period, and the
 // number of groups among them when the journal has group fields.
 QString countLine(const MetricTable& table);
+
+} // namespace dashboard

@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dashboard {
+
 namespace {
 
 QString either(const QKeySequence& first, const QKeySequence& second) {
@@ -72,3 +74,5 @@ QString notesParagraph(const Journal& journal) {
     }
     return parts.join(u' ');
 }
+
+} // namespace dashboard

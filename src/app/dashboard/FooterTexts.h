@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+namespace dashboard {
+
 // The dashboard's footer: the list of the application's keys and the paragraph on how metrics count.
 
 struct KeyHelp {
@@ -25,3 +27,5 @@ QString metricNote(const MetricDef& metric, const Journal& journal);
 // The journal's hint, then "Показатели считаются за период: " and the notes of all metrics; empty parts
 // are left out (a hint of blanks is not empty).
 QString notesParagraph(const Journal& journal);
+
+} // namespace dashboard

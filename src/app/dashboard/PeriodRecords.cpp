@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dashboard {
+
 std::optional<FieldDef> periodDateField(const Journal& journal) {
     if (journal.metrics.isEmpty())
         return std::nullopt;
@@ -24,3 +26,5 @@ RecordFilters periodFilters(const FieldDef& field, const std::optional<DateInter
     }
     return defaults;
 }
+
+} // namespace dashboard

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace dashboard {
+
 // The dashboard's way to the records of its period: the records tab filtered by the date field the first
 // metric counts by.
 
@@ -19,3 +21,5 @@ QString periodRecordsTitle(const FieldDef& field);
 // The filter's end is the period's last second, so the records tab's day range ends on its last day.
 RecordFilters periodFilters(const FieldDef& field, const std::optional<DateInterval>& interval,
                             RecordFilters defaults);
+
+} // namespace dashboard

@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dashboard {
+
 QString tileSubtitle(const MetricResult& result, const Journal& journal) {
     QStringList parts;
     if (!result.metric.subtitle.isEmpty())
@@ -41,3 +43,5 @@ std::optional<Comparison> comparison(double value, double previous, const Metric
     return Comparison{rise ? Comparison::Trend::up : Comparison::Trend::down,
                       (rise ? u"+"_s : u"\u2212"_s) + magnitude + u" к прошлому периоду"_s};
 }
+
+} // namespace dashboard

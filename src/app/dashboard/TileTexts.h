@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace dashboard {
+
 // What a metric tile writes under its value.
 
 // The metric's subtitle and, for counts, sums and averages of a journal with group fields, how many
@@ -32,3 +34,5 @@ struct Comparison {
 // past the largest number: such a value shows as "—", and two of them are no more equal than they are
 // different.
 std::optional<Comparison> comparison(double value, double previous, const MetricDef& metric);
+
+} // namespace dashboard

@@ -8,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace importing {
+
 namespace {
 
 // Qt's error strings are English; the reason a chosen file cannot be read is worded here.
@@ -45,3 +47,5 @@ ImportOutcome readImportFile(const QString& path, const Journal& journal, const 
         return error;
     return ImportPreviewItem{QUuid::createUuid(), journal.id, QFileInfo(path).fileName(), std::move(*result)};
 }
+
+} // namespace importing

@@ -9,8 +9,12 @@
 
 #include <variant>
 
+namespace importing {
+
 // Reading a file chosen for an import into the journal: the preview item, or the one message to show.
 using ImportOutcome = std::variant<ImportPreviewItem, QString>;
 // Dates in the file are read in the calendar, two-digit years around the clock's today.
 ImportOutcome readImportFile(const QString& path, const Journal& journal, const Calendar& calendar,
                              const Clock& clock);
+
+} // namespace importing

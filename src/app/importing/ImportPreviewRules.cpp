@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace importing {
+
 namespace ImportPreview {
 
 QString title(const QString& journalName, const QString& fileName) {
@@ -70,3 +72,5 @@ CellContent remarksCell(const ImportRow& row) {
 }
 
 } // namespace ImportPreview
+
+} // namespace importing

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace importing {
+
 // What the import preview shows and how its buttons choose rows, worked out without any widget.
 namespace ImportPreview {
 
@@ -40,3 +42,5 @@ CellContent checkCell(const ImportRow& row);
 CellContent remarksCell(const ImportRow& row);
 
 } // namespace ImportPreview
+
+} // namespace importing

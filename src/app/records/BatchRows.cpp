@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace records {
+
 namespace {
 
 QList<FieldDef> repeatableFields(const Journal& journal) {
@@ -181,3 +183,5 @@ BatchEntry::Totals BatchRows::totals() const {
     totals.savable = totals.savable && totals.records > 0;
     return totals;
 }
+
+} // namespace records

@@ -12,6 +12,8 @@
 
 class DuplicateIndex;
 
+namespace records {
+
 namespace BatchEntry {
 // What the records of a batch add up to in the footer.
 struct Totals {
@@ -96,3 +98,5 @@ private:
     QList<Review> m_reviews;
     QHash<QUuid, qsizetype> m_positions;
 };
+
+} // namespace records

@@ -8,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace records {
+
 namespace BatchEntry {
 
 QString title(const Journal& journal, bool fromRecord) {
@@ -182,3 +184,5 @@ QString duplicateAlertText(const QStringList& lines) {
 }
 
 } // namespace BatchEntry
+
+} // namespace records

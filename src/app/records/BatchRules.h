@@ -16,6 +16,8 @@
 
 class DuplicateIndex;
 
+namespace records {
+
 // What batch entry shows and decides, kept apart from its widgets.
 namespace BatchEntry {
 
@@ -88,3 +90,5 @@ QStringList allDuplicateMessages(const Journal& journal, const DuplicateIndex& i
 QString duplicateAlertText(const QStringList& lines);
 
 } // namespace BatchEntry
+
+} // namespace records

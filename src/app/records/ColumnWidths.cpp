@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace records {
+
 namespace ColumnWidths {
 
 int ideal(const Column& column, int needed) {
@@ -86,3 +88,5 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
 }
 
 } // namespace ColumnWidths
+
+} // namespace records

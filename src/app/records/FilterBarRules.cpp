@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace records {
+
 QList<FieldDef> FilterBar::valueFields(const Journal& journal) {
     QList<FieldDef> fields;
     for (const FieldDef& field : journal.fields) {
@@ -45,3 +47,5 @@ QString FilterBar::shownLine(const Journal& journal, qsizetype shown, std::optio
         line += u" · "_s + QString::number(*groups) + u' ' + journal.groupNoun(*groups);
     return line;
 }
+
+} // namespace records

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace records {
+
 // What the records tab's filter bar offers and what its choices store, worked out without widgets.
 namespace FilterBar {
 
@@ -33,3 +35,5 @@ QString dateFieldTitle(const FieldDef& field);
 QString shownLine(const Journal& journal, qsizetype shown, std::optional<qsizetype> groups);
 
 } // namespace FilterBar
+
+} // namespace records

@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace records {
+
 namespace RecordActions {
 
 namespace {
@@ -151,3 +153,5 @@ QString deleteMessage() {
 }
 
 } // namespace RecordActions
+
+} // namespace records

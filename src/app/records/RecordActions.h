@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace records {
+
 // What the records tab's action bar and context menu offer for the selected records, worked out without
 // widgets.
 
@@ -84,3 +86,5 @@ QString deleteTitle(const Journal& journal, qsizetype selected);
 QString deleteMessage();
 
 } // namespace RecordActions
+
+} // namespace records

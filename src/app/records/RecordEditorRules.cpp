@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace records {
+
 namespace RecordEditor {
 
 QString title(const Journal& journal, const Record& record, bool isNew) {
@@ -82,3 +84,5 @@ QString duplicateAlertText(const Journal& journal, const QList<Journal::Duplicat
 }
 
 } // namespace RecordEditor
+
+} // namespace records

@@ -11,6 +11,8 @@
 
 class DuplicateIndex;
 
+namespace records {
+
 // What the record editor shows and decides, kept apart from its widgets.
 namespace RecordEditor {
 
@@ -55,3 +57,5 @@ QStringList duplicateSection(const Journal& journal, const QList<Journal::Duplic
 QString duplicateAlertText(const Journal& journal, const QList<Journal::DuplicateFinding>& findings);
 
 } // namespace RecordEditor
+
+} // namespace records

@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace records {
+
 QList<RecordsColumn> RecordsTable::columns(const Journal& journal) {
     QList<RecordsColumn> columns;
     columns.append(
@@ -119,3 +121,5 @@ std::optional<RecordsTable::SortIndicator> RecordsTable::indicator(const QList<R
     }
     return std::nullopt;
 }
+
+} // namespace records

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace records {
+
 // One column of the records table: what it shows, its header, its widths, and the criterion a click on
 // its header brings to the front of the sort order.
 struct RecordsColumn {
@@ -60,3 +62,5 @@ struct SortIndicator {
 std::optional<SortIndicator> indicator(const QList<RecordSort>& order, const QList<RecordsColumn>& columns);
 
 } // namespace RecordsTable
+
+} // namespace records

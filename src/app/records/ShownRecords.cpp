@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace records {
+
 namespace {
 
 // Earlier searches kept for going back (erasing letters) and narrowing.
@@ -128,3 +130,5 @@ QList<Record> ShownRecords::records() const {
         shown.append(journal().records[at]);
     return shown;
 }
+
+} // namespace records

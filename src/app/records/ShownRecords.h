@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+namespace records {
+
 // What the records tab shows of its journal: the records that pass its filters (RecordFilters::apply),
 // sorted by its comparators (RecordSort::sorted), as positions in the journal's records. Worked out
 // through the journal's index and kept from one call to the next: after a change of a few records only
@@ -60,3 +62,5 @@ private:
     };
     std::vector<Search> m_searches;
 };
+
+} // namespace records

@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace settings {
+
 namespace {
 
 MetricDef counted(MetricDef metric) {
@@ -53,3 +55,5 @@ QString ReportPreview::text(const Journal& draft, const QDateTime& now, const Ca
         m_results[i].metric = draft.metrics[i];
     return u"Пример за этот месяц: "_s + Statistics::report(draft, m_results);
 }
+
+} // namespace settings

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace settings {
+
 // The settings sheet's example of the short report: the draft's report for the calendar month of the
 // current moment, over the draft's records, with the template and metrics as edited so far.
 //
@@ -43,3 +45,5 @@ private:
     std::optional<Inputs> m_inputs;
     QList<MetricResult> m_results;
 };
+
+} // namespace settings

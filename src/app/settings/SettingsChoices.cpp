@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace settings {
+
 namespace SettingsChoices {
 
 namespace {
@@ -179,3 +181,5 @@ const QStringList& metricSymbols() {
 }
 
 } // namespace SettingsChoices
+
+} // namespace settings

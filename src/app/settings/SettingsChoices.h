@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace settings {
+
 // What the settings sheet's pickers and multi-part boxes offer, computed from the current draft each time.
 namespace SettingsChoices {
 
@@ -62,3 +64,5 @@ const QStringList& journalIcons();
 const QStringList& metricSymbols();
 
 } // namespace SettingsChoices
+
+} // namespace settings

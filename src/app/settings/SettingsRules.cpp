@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace settings {
+
 namespace SettingsRules {
 
 namespace {
@@ -136,3 +138,5 @@ QString typeChangeMessage(const TypeChangeLoss& loss, const NounForms& itemNoun)
 }
 
 } // namespace SettingsRules
+
+} // namespace settings

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace settings {
+
 // What the settings sheet decides when it saves and when it asks before removing or converting.
 namespace SettingsRules {
 
@@ -59,3 +61,5 @@ QString typeChangeTitle(const TypeChangeLoss& loss);
 QString typeChangeMessage(const TypeChangeLoss& loss, const NounForms& itemNoun);
 
 } // namespace SettingsRules
+
+} // namespace settings

@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace settings {
+
 namespace {
 
 template <typename Item> std::optional<QUuid> firstID(const QList<Item>& items) {
@@ -111,3 +113,5 @@ MetricDef newMetric(const Journal& draft) {
     metric.symbol = u"number"_s;
     return metric;
 }
+
+} // namespace settings

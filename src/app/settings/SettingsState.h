@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+namespace settings {
+
 // The four pages of the journal settings sheet, in the order of its switch.
 enum class SettingsTab { general, fields, statuses, metrics };
 
@@ -74,3 +76,5 @@ template <typename Item> Item* findByID(QList<Item>& items, const std::optional<
 FieldDef newField(FieldType type);
 StatusDef newStatus();
 MetricDef newMetric(const Journal& draft);
+
+} // namespace settings

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace dashboard;
 
 namespace {
 

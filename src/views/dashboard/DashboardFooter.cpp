@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace dashboard;
 
 DashboardFooter::DashboardFooter(QWidget* parent)
     : QWidget(parent), m_toggle(new QToolButton(this)), m_keys(new QWidget(this)),

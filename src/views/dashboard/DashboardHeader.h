@@ -19,7 +19,7 @@ public:
     DashboardHeader(const Calendar& calendar, QWidget* parent = nullptr);
 
     void setJournal(const Journal& journal, const QString& countLine);
-    void setPeriod(ReportPeriod period, const CustomDates& custom, const QString& description);
+    void setPeriod(ReportPeriod period, const dashboard::CustomDates& custom, const QString& description);
 
     QComboBox* periodPicker() const { return m_period; }
     QString countText() const;

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace dashboard;
 
 namespace {
 

@@ -56,9 +56,9 @@ private:
     Journal m_journal;
     std::shared_ptr<MetricTable> m_table;
     ReportPeriod m_period = ReportPeriod::thisMonth;
-    CustomDates m_custom;
+    dashboard::CustomDates m_custom;
     std::optional<QUuid> m_breakdownFieldID; // the field the user picked in the breakdown, if any
-    DashboardFigures m_figures;
+    dashboard::DashboardFigures m_figures;
 
     DashboardHeader* m_header = nullptr;
     QLabel* m_noMetrics = nullptr;

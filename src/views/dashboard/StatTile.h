@@ -35,7 +35,8 @@ private:
     void applyStyle();
 
     MetricResult m_result;
-    std::optional<Comparison> m_change; // nothing when there is no value, or no finite one, to compare
+    // Nothing when there is no value, or no finite one, to compare.
+    std::optional<dashboard::Comparison> m_change;
     QLabel* m_symbol;
     ElidedText* m_title;
     FittedValue* m_value;

@@ -1,6 +1,7 @@
 #include "views/importing/ImportPreviewModel.h"
 
 using namespace Qt::StringLiterals;
+using namespace importing;
 
 ImportPreviewModel::ImportPreviewModel(const Journal& journal, const ImportResult& result, QObject* parent)
     : QAbstractTableModel(parent), m_journal(journal), m_fields(journal.tableFields()), m_result(result) {

@@ -31,7 +31,7 @@ public:
     bool include(const QUuid& rowID) const;
     // Sets the choice of the row with that id; a row in error is never imported and stays off.
     void setInclude(const QUuid& rowID, bool include);
-    void applyPreset(ImportPreview::Preset preset);
+    void applyPreset(importing::ImportPreview::Preset preset);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace importing;
 
 namespace {
 
@@ -29,7 +30,7 @@ const QSize minimumSheet(1150, 600);
 const QSize idealSheet(1300, 720);
 
 // The check, status and remarks columns shrink with the fields' texts, before figures and dates.
-ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
+records::ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
     switch (column) {
     case ImportPreviewModel::includeColumn:
         return {50, 50, 0, true};
@@ -41,7 +42,8 @@ ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
         return {80, 110};
     default:
         if (const FieldDef* field = model.fieldAt(column))
-            return {50, field->type == FieldType::link ? 90 : 110, RecordsTable::shrinkRound(field->type)};
+            return {50, field->type == FieldType::link ? 90 : 110,
+                    records::RecordsTable::shrinkRound(field->type)};
         return {100, 220};
     }
 }
@@ -162,7 +164,7 @@ QWidget* ImportPreviewView::buildTable() {
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(false);
     header->setMinimumSectionSize(20);
-    QList<ColumnWidths::Column> widths;
+    QList<records::ColumnWidths::Column> widths;
     for (int column = 0; column < m_model->columnCount(); ++column)
         widths.append(widthOf(*m_model, column));
     (new ColumnFitter(m_table))->setColumns(widths);

@@ -27,7 +27,7 @@ ColumnFitter::ColumnFitter(QTableView* table)
     connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &ColumnFitter::refit);
 }
 
-void ColumnFitter::setColumns(const QList<ColumnWidths::Column>& columns) {
+void ColumnFitter::setColumns(const QList<records::ColumnWidths::Column>& columns) {
     m_columns = columns;
     m_needed = QList<int>(columns.size(), 0);
     m_valuesNeed = m_needed;
@@ -84,7 +84,8 @@ void ColumnFitter::refit() {
         return;
     measure();
     const int available = m_table->viewport()->width();
-    const QList<int> widths = ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
+    const QList<int> widths =
+        records::ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
     const bool roomLeft = std::accumulate(widths.cbegin(), widths.cend(), 0) <= available;
     QHeaderView* header = m_table->horizontalHeader();
     const int lastShown = header->logicalIndex(header->count() - 1);

@@ -12,7 +12,7 @@
 // Icons::icon() serves like theme icons.
 namespace DrawnSymbols {
 
-QPixmap trend(Comparison::Trend trend, const QColor& tint, int size, qreal devicePixelRatio);
+QPixmap trend(dashboard::Comparison::Trend trend, const QColor& tint, int size, qreal devicePixelRatio);
 QPixmap checkmark(const QColor& tint, int size, qreal devicePixelRatio);
 
 // Whether the symbol of this system name is drawn here rather than taken from the theme.

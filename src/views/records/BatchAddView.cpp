@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

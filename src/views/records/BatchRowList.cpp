@@ -16,6 +16,7 @@
 #include <numeric>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

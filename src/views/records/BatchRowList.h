@@ -6,10 +6,12 @@
 #include <QWidget>
 
 class BatchRowWidget;
-class BatchRows;
 class QLabel;
 class QScrollArea;
 struct Journal;
+namespace records {
+class BatchRows;
+}
 
 // The rows of batch entry under their column titles, as many as the user makes. Only the rows in view,
 // and a screen's height of rows above and below them, are widgets: they are made as they scroll into view
@@ -21,7 +23,8 @@ class BatchRowList : public QWidget {
 public:
     // `rows` is read whenever a row is shown; `scroll` is the form's scroll area, whose view decides which
     // rows are made.
-    BatchRowList(const Journal& journal, const BatchRows& rows, QScrollArea* scroll, QWidget* parent);
+    BatchRowList(const Journal& journal, const records::BatchRows& rows, QScrollArea* scroll,
+                 QWidget* parent);
 
     // The rows changed as a whole (made, added, deleted).
     void reset();
@@ -70,7 +73,7 @@ private:
     BatchRowWidget* rowHolding(const QWidget* widget) const;
 
     const Journal& m_journal;
-    const BatchRows& m_rows;
+    const records::BatchRows& m_rows;
     QScrollArea* m_scroll;
     QList<int> m_widths;
     QWidget* m_header;

@@ -18,6 +18,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 constexpr int sideColumn = 24;

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 EditorRow::EditorRow(const FieldDef& field, Record& record, QWidget* parent)
     : QWidget(parent), m_field(field), m_record(record) {}

@@ -11,6 +11,7 @@
 #include <QDialog>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 RecordCommands::RecordCommands(AppStore& store, AppRouter& router, QWidget* tab)
     : QObject(tab), m_store(store), m_router(router), m_tab(tab) {}

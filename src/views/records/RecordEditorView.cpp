@@ -25,6 +25,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

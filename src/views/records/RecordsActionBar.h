@@ -21,7 +21,7 @@ public:
     // `tab` carries the commands' keys.
     explicit RecordsActionBar(QWidget* tab, QWidget* parent = nullptr);
 
-    void showContent(const ActionBarContent& content);
+    void showContent(const records::ActionBarContent& content);
     bool isCompact() const { return m_compact; }
 
 signals:
@@ -38,12 +38,12 @@ protected:
 private:
     QAction* command(const QString& name, const QString& symbol);
     QToolButton* buttonFor(QAction* action, Qt::ToolButtonStyle style);
-    void showStatuses(const ActionBarContent& content);
+    void showStatuses(const records::ActionBarContent& content);
     void fit();
 
     QWidget* m_tab;
     QHBoxLayout* m_row = nullptr;
-    QList<QuickStatus> m_shownQuick;
+    QList<records::QuickStatus> m_shownQuick;
     QList<QAction*> m_statusActions;
     QList<QToolButton*> m_statusButtons;
     QToolButton* m_more = nullptr;

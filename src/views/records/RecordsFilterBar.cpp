@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

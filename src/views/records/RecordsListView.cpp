@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

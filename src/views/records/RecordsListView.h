@@ -74,7 +74,7 @@ private:
 
     // The record actions, on the selection or on the rows a context menu was opened for.
     void showContextMenu(const QPoint& position);
-    void run(const RecordActions::MenuEntry& entry, const QSet<QUuid>& ids);
+    void run(const records::RecordActions::MenuEntry& entry, const QSet<QUuid>& ids);
     void confirmDelete();
     std::optional<Record> firstSelected() const;
 
@@ -84,9 +84,9 @@ private:
     QList<QUuid> m_recordIDs;
     QSet<QUuid> m_selection;
     QList<RecordSort> m_sortOrder{RecordSort::initial()};
-    QList<RecordsColumn> m_columns;
+    QList<records::RecordsColumn> m_columns;
     RecordFilters m_shownFilters;
-    ShownRecords m_shown;
+    records::ShownRecords m_shown;
     bool m_restoringSelection = false;
 
     RecordsFilterBar* m_filterBar = nullptr;

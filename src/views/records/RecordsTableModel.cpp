@@ -1,5 +1,7 @@
 #include "views/records/RecordsTableModel.h"
 
+using namespace records;
+
 void RecordsTableModel::setContent(const Journal& journal, const QList<RecordsColumn>& columns,
                                    const std::vector<int>& rows) {
     beginResetModel();

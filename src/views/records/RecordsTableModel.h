@@ -17,10 +17,10 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Shows new rows (positions in the journal's records) and columns in one reset.
-    void setContent(const Journal& journal, const QList<RecordsColumn>& columns,
+    void setContent(const Journal& journal, const QList<records::RecordsColumn>& columns,
                     const std::vector<int>& rows);
 
-    const QList<RecordsColumn>& columns() const { return m_columns; }
+    const QList<records::RecordsColumn>& columns() const { return m_columns; }
     QUuid idAt(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -30,6 +30,6 @@ public:
 
 private:
     Journal m_journal;
-    QList<RecordsColumn> m_columns;
+    QList<records::RecordsColumn> m_columns;
     std::vector<int> m_rows;
 };

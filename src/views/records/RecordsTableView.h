@@ -16,7 +16,7 @@ public:
     explicit RecordsTableView(QWidget* parent = nullptr);
 
     // New columns for the model's: widths the user dragged are forgotten.
-    void setColumnWidths(const QList<ColumnWidths::Column>& columns);
+    void setColumnWidths(const QList<records::ColumnWidths::Column>& columns);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* parent)
     : ItemEditor(state, &Journal::fields, fieldID, parent) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 FieldsPage::FieldsPage(SettingsState& state, QWidget* parent)
     : ListPage(state, DraftListModel::Items::fields, &SettingsState::selectedFieldID,

@@ -9,7 +9,7 @@ class FieldEditor;
 class FieldsPage : public ListPage {
     Q_OBJECT
 public:
-    FieldsPage(SettingsState& state, QWidget* parent);
+    FieldsPage(settings::SettingsState& state, QWidget* parent);
 
     // The editor of the selected field; null while none is selected.
     FieldEditor* editor() const;

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 

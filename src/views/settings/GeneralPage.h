@@ -11,7 +11,7 @@ class QLineEdit;
 class GeneralPage : public DraftPane {
     Q_OBJECT
 public:
-    GeneralPage(SettingsState& state, QWidget* parent);
+    GeneralPage(settings::SettingsState& state, QWidget* parent);
 
     void sync() override;
 

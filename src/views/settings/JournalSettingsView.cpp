@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, const Journal& journal,
                                          QWidget* parent)
@@ -52,7 +53,7 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
     m_tabs = new QButtonGroup(this);
     for (SettingsTab tab : allSettingsTabs) {
         auto* button = new QToolButton(segments);
-        button->setText(::title(tab));
+        button->setText(settings::title(tab));
         button->setCheckable(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         button->setObjectName(u"tab."_s + rawValue(tab));

@@ -27,9 +27,9 @@ class JournalSettingsView : public QDialog {
 public:
     JournalSettingsView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent);
 
-    const SettingsState& state() const { return m_state; }
-    DraftPane* page(SettingsTab tab) const;
-    QAbstractButton* tabButton(SettingsTab tab) const;
+    const settings::SettingsState& state() const { return m_state; }
+    DraftPane* page(settings::SettingsTab tab) const;
+    QAbstractButton* tabButton(settings::SettingsTab tab) const;
     QPushButton* saveButton() const { return m_save; }
     QPushButton* cancelButton() const { return m_cancel; }
     WarningLabel* messageLabel() const { return m_message; }
@@ -38,14 +38,14 @@ public:
 
     // Checks a trimmed copy of the draft and saves it, or shows the first problem on its page.
     void save();
-    void showTab(SettingsTab tab);
+    void showTab(settings::SettingsTab tab);
 
 private:
     // After an edit: the shown page follows the draft.
     void draftEdited();
     // Asks about the field or status named for removal.
     void askRemoval();
-    void askTypeChange(const Journal& trimmed, const SettingsRules::TypeChangeLoss& loss);
+    void askTypeChange(const Journal& trimmed, const settings::SettingsRules::TypeChangeLoss& loss);
     // A confirmation with one destructive button and "Отмена", which has the focus and takes Escape.
     // `confirmed` runs after the destructive button; `closed` after any way of closing.
     void confirm(const QString& title, const QString& message, const QString& action,
@@ -54,7 +54,7 @@ private:
     void showMessage();
 
     AppStore& m_store;
-    SettingsState m_state;
+    settings::SettingsState m_state;
 
     QButtonGroup* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;

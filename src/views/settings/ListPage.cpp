@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QHBoxLayout>
 
+using namespace settings;
+
 ListPage::ListPage(SettingsState& state, DraftListModel::Items items,
                    std::optional<QUuid> SettingsState::*selection, QAction* add, QAction* remove,
                    const QString& note, const QString& placeholder, QWidget* parent)

@@ -18,8 +18,8 @@ public:
 protected:
     // `selection` is the state's selection of this list. The add and minus actions come without a
     // command: the page gives them theirs.
-    ListPage(SettingsState& state, DraftListModel::Items items,
-             std::optional<QUuid> SettingsState::*selection, QAction* add, QAction* remove,
+    ListPage(settings::SettingsState& state, DraftListModel::Items items,
+             std::optional<QUuid> settings::SettingsState::*selection, QAction* add, QAction* remove,
              const QString& note, const QString& placeholder, QWidget* parent);
 
     virtual DraftPane* buildEditor(const QUuid& id) = 0;
@@ -29,7 +29,7 @@ protected:
     QWidget* columns() const { return m_columns; }
 
 private:
-    std::optional<QUuid> SettingsState::*m_selection;
+    std::optional<QUuid> settings::SettingsState::*m_selection;
     ItemListColumn* m_column;
     EditorColumn* m_editors;
     QWidget* m_columns;

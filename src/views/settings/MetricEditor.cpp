@@ -17,6 +17,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget* parent)
     : ItemEditor(state, &Journal::metrics, metricID, parent) {

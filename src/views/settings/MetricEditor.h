@@ -11,7 +11,7 @@ class QComboBox;
 class MetricEditor : public ItemEditor<MetricDef> {
     Q_OBJECT
 public:
-    MetricEditor(SettingsState& state, const QUuid& metricID, QWidget* parent);
+    MetricEditor(settings::SettingsState& state, const QUuid& metricID, QWidget* parent);
 
     void sync() override;
 
@@ -31,7 +31,7 @@ private:
     QWidget* m_equals = nullptr;
     QComboBox* m_equalsPicker = nullptr;
     QLineEdit* m_equalsText = nullptr;
-    QList<SettingsChoices::ValueChoice> m_equalsValues;
+    QList<settings::SettingsChoices::ValueChoice> m_equalsValues;
     QLineEdit* m_unit = nullptr;
     QLineEdit* m_subtitle = nullptr;
     QComboBox* m_color = nullptr;

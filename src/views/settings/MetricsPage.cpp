@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 MetricsPage::MetricsPage(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent)
     : ListPage(state, DraftListModel::Items::metrics, &SettingsState::selectedMetricID,

@@ -12,7 +12,7 @@ class ReportEditor;
 class MetricsPage : public ListPage {
     Q_OBJECT
 public:
-    MetricsPage(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
+    MetricsPage(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
     // The editor of the selected metric; null while none is selected.
     MetricEditor* editor() const;

@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class ReportEditor : public DraftPane {
     Q_OBJECT
 public:
-    ReportEditor(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
+    ReportEditor(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
     QPlainTextEdit* templateBox() const { return m_template; }
     QLabel* example() const { return m_example; }
@@ -22,7 +22,7 @@ public:
 private:
     Clock m_clock;
     Calendar m_calendar;
-    ReportPreview m_preview;
+    settings::ReportPreview m_preview;
     ChoicePicker* m_breakdownField;
     QPlainTextEdit* m_template;
     QLabel* m_example;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 DraftPane::DraftPane(SettingsState& state, QWidget* parent) : QWidget(parent), m_state(state) {}
 

@@ -17,7 +17,7 @@ class QLabel;
 class DraftPane : public QWidget {
     Q_OBJECT
 public:
-    DraftPane(SettingsState& state, QWidget* parent);
+    DraftPane(settings::SettingsState& state, QWidget* parent);
 
     // Shows the draft as it is now: refills pickers, shows and hides rows, redraws lists. It never writes
     // into the draft and never changes the text of a box while the user types in it.
@@ -30,7 +30,7 @@ signals:
     void removalAsked();
 
 protected:
-    SettingsState& m_state;
+    settings::SettingsState& m_state;
 };
 
 // An editor of one item of a list of the draft (a field, a status, a metric). It finds its item by id on
@@ -40,10 +40,10 @@ public:
     const QUuid& itemID() const { return m_itemID; }
 
 protected:
-    ItemEditor(SettingsState& state, QList<Item> Journal::*list, const QUuid& id, QWidget* parent)
+    ItemEditor(settings::SettingsState& state, QList<Item> Journal::*list, const QUuid& id, QWidget* parent)
         : DraftPane(state, parent), m_list(list), m_itemID(id) {}
 
-    Item* item() { return findByID(m_state.draft.*m_list, std::optional(m_itemID)); }
+    Item* item() { return settings::findByID(m_state.draft.*m_list, std::optional(m_itemID)); }
     // Applies the user's edit to the item, then announces it.
     void change(const std::function<void(Item&)>& apply) {
         if (Item* edited = item()) {
@@ -78,14 +78,14 @@ public:
     explicit ChoicePicker(QWidget* parent);
 
     // Refills the entries when they changed and shows the bound id; announces nothing.
-    void present(const QList<SettingsChoices::Choice>& choices, const std::optional<QUuid>& bound);
+    void present(const QList<settings::SettingsChoices::Choice>& choices, const std::optional<QUuid>& bound);
     std::optional<QUuid> boundID() const;
 
 signals:
     void picked(const std::optional<QUuid>& id);
 
 private:
-    QList<SettingsChoices::Choice> m_choices;
+    QList<settings::SettingsChoices::Choice> m_choices;
 };
 
 // Shows a text in a box the user may be typing in: left alone while it has the focus (whatever it shows

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 void addColourItems(QComboBox* picker, bool withDots) {
     for (AppColor appColor : allAppColors) {

@@ -9,7 +9,7 @@ class QComboBox;
 class StatusEditor : public ItemEditor<StatusDef> {
     Q_OBJECT
 public:
-    StatusEditor(SettingsState& state, const QUuid& statusID, QWidget* parent);
+    StatusEditor(settings::SettingsState& state, const QUuid& statusID, QWidget* parent);
 
     void sync() override;
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 StatusesPage::StatusesPage(SettingsState& state, QWidget* parent)
     : ListPage(

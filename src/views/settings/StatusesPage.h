@@ -9,7 +9,7 @@ class StatusEditor;
 class StatusesPage : public ListPage {
     Q_OBJECT
 public:
-    StatusesPage(SettingsState& state, QWidget* parent);
+    StatusesPage(settings::SettingsState& state, QWidget* parent);
 
     // The editor of the selected status; null while none is selected.
     StatusEditor* editor() const;

@@ -240,9 +240,9 @@ void ContentView::handleImport(const QString& path) {
     const std::optional<Journal> target = m_store.journal(m_router.importTargetID());
     if (!target)
         return;
-    ImportOutcome outcome = [&] {
+    importing::ImportOutcome outcome = [&] {
         const WaitCursor wait;
-        return readImportFile(path, *target, m_router.calendar(), m_router.clock());
+        return importing::readImportFile(path, *target, m_router.calendar(), m_router.clock());
     }();
     if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
         m_router.setImportPreview(std::move(*item));

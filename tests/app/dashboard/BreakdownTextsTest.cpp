@@ -4,6 +4,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
+using namespace dashboard;
 
 TEST(BreakdownTexts, FieldChoice) {
     const FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s);

@@ -7,6 +7,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
+using namespace dashboard;
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
+using namespace dashboard;
 
 TEST(FooterTexts, KeysReadFromTheKeyTable) {
     const QList<KeyHelp> keys = dashboardKeys();

@@ -4,6 +4,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
+using namespace dashboard;
 
 TEST(TileTexts, SubtitleAddsGroupsToCountingKindsOfGroupedJournals) {
     Journal grouped = journalOf({fieldOf(FieldType::text, u"Клиент"_s, u"g")});

@@ -7,6 +7,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace importing;
 
 // A file read well is the user's journey; here every way reading it fails, in the user's language.
 TEST(ImportFile, FailuresSayWhatWentWrong) {

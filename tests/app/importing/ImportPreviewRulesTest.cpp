@@ -1,7 +1,8 @@
 #include "app/importing/ImportPreviewRules.h"
 
 using namespace Qt::StringLiterals;
-using namespace ImportPreview;
+using namespace importing;
+using namespace importing::ImportPreview;
 
 TEST(ImportPreviewRules, CheckCellAndColumnsLine) {
     const QStringList warnings{u"«абв» в поле «Сумма» не число"_s, u"неизвестный статус «Новы»"_s};

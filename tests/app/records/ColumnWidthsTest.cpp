@@ -1,5 +1,7 @@
 #include "app/records/ColumnWidths.h"
 
+using namespace records;
+
 using ColumnWidths::Column;
 
 // A status, a title text, a number, a date and a fixed check box column. The ideals widen to what the

@@ -5,6 +5,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace records;
 
 TEST(FilterBar, ShownValueFieldAndWhatAValueStores) {
     const FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s),

@@ -5,6 +5,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
+using namespace records;
 
 namespace {
 

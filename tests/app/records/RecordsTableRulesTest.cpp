@@ -4,6 +4,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace records;
 
 namespace {
 

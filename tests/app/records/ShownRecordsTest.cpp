@@ -9,6 +9,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace testsupport;
+using namespace records;
 
 namespace {
 

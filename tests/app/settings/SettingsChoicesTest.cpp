@@ -7,6 +7,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace settings;
 using SettingsChoices::Choice;
 
 namespace {

@@ -8,6 +8,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 

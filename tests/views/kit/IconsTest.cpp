@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 TEST(Icons, EverySymbolHasAThemeIcon) {
     for (auto it = Icons::table().cbegin(); it != Icons::table().cend(); ++it)

@@ -15,6 +15,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 

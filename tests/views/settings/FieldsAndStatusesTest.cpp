@@ -15,6 +15,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 

@@ -13,6 +13,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 

@@ -30,7 +30,7 @@ struct SettingsSheet : Shell {
     const Journal& draft() const { return view->state().draft; }
     const Journal& stored() const { return store->journals().first(); }
     template <typename T> T* find(const QString& name) const { return view->findChild<T*>(name); }
-    void showTab(SettingsTab tab) const { view->tabButton(tab)->click(); }
+    void showTab(settings::SettingsTab tab) const { view->tabButton(tab)->click(); }
 
     static void type(QWidget* box, const QString& text) {
         box->setFocus();

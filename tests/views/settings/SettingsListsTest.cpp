@@ -12,6 +12,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 

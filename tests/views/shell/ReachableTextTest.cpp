@@ -24,6 +24,7 @@
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
+using namespace settings;
 
 namespace {
 
