@@ -1,81 +1,26 @@
 // The store rewrites the whole data file after every change, so its reading and writing are measured at
 // 50,000 records beside references on the same bytes: two floors (bare RapidJSON parsing, serialising,
 // writing and syncing; and the ready bytes written, synced and renamed into place with nothing to encode)
-// and the road through Qt's QJsonDocument.
-#include "DataFileGenerator.h"
+// and the road through Qt's QJsonDocument. Their peak memory is measured in StorePeakMemoryBench.
+#include "StoreBenchFile.h"
 #include "core/store/DataFile.h"
 #include "core/store/SafeFile.h"
 #include "core/store/Store.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <rapidjson/document.h>
 #include <rapidjson/prettywriter.h>
 
-#include <fcntl.h>
 #include <malloc.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace StoreBenchFile;
 
 namespace {
-
-constexpr int recordCount = 50'000;
-
-struct Fixture {
-    QTemporaryDir dir;
-    QString dataPath;
-    QByteArray bytes;
-
-    Fixture() {
-        bytes = DataFileGenerator::dataFile(DataFileGenerator::journals(recordCount));
-        dataPath = dir.filePath(u"data.json"_s);
-        QFile file(dataPath);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    // A copy of the data file in a folder of its own, for a store that will write.
-    QString copy(const QString& folder) const {
-        QDir().mkpath(dir.filePath(folder));
-        const QString path = dir.filePath(folder + u"/data.json"_s);
-        QFile::remove(path);
-        QFile::copy(dataPath, path);
-        return path;
-    }
-};
-
-const Fixture& fixture() {
-    static const Fixture f;
-    return f;
-}
-
-void writeAndSync(const QString& path, const char* data, std::size_t size) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return;
-    for (std::size_t done = 0; done < size;) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n <= 0)
-            break;
-        done += std::size_t(n);
-    }
-    ::fdatasync(fd);
-    ::close(fd);
-}
-
-void fileCounters(benchmark::State& state) {
-    state.counters["file_MB"] = double(fixture().bytes.size()) / 1e6;
-    state.SetBytesProcessed(state.iterations() * fixture().bytes.size());
-}
 
 // ---- The store ----
 
@@ -322,93 +267,5 @@ void BM_QJsonDocumentSetStatusAndSave(benchmark::State& state) {
     fileCounters(state);
 }
 BENCHMARK(BM_QJsonDocumentSetStatusAndSave)->Unit(benchmark::kMillisecond);
-
-// ---- Peak memory, each road in a fresh process of this program ----
-
-long statusKb(const char* key) {
-    QFile file(u"/proc/self/status"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-// The child's side: runs one road and writes how far the resident size rose above where it started.
-void peakChild(benchmark::State& state) {
-    const QByteArray road = qgetenv("VOSTREL_PEAK_ROAD");
-    const QString path = qEnvironmentVariable("VOSTREL_PEAK_FILE");
-    const long before = statusKb("VmRSS:");
-    for (auto _ : state) {
-        if (road == "store") {
-            // Start-up and one change: read the file, set a status, write the file again.
-            AppStore store(path);
-            const Journal& sales = store.journals().value(0);
-            if (!sales.statuses.isEmpty() && !sales.records.isEmpty())
-                store.setStatus(sales.statuses[0].id, {sales.records[0].id}, sales.id,
-                                QDateTime::currentDateTimeUtc());
-        } else {
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly)) {
-                QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
-                file.close();
-                const QByteArray out = doc.toJson(QJsonDocument::Indented);
-                writeAndSync(path, out.constData(), std::size_t(out.size()));
-            }
-        }
-    }
-    QFile out(qEnvironmentVariable("VOSTREL_PEAK_OUT"));
-    if (out.open(QIODevice::WriteOnly))
-        out.write(QByteArray::number(qint64(statusKb("VmHWM:") - before)));
-}
-
-const bool peakChildRegistered = [] {
-    if (qEnvironmentVariableIsSet("VOSTREL_PEAK_ROAD"))
-        benchmark::RegisterBenchmark("PeakChild", peakChild)->Iterations(1);
-    return true;
-}();
-
-// Runs this program again on a copy of the data file for one road; the child's peak above its start, in kB.
-long childPeakKb(const char* road) {
-    const QString path = fixture().copy(u"peak"_s);
-    const QString out = fixture().dir.filePath(u"peak.txt"_s);
-    QFile::remove(out);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setenv("VOSTREL_PEAK_ROAD", road, 1);
-        ::setenv("VOSTREL_PEAK_FILE", QFile::encodeName(path).constData(), 1);
-        ::setenv("VOSTREL_PEAK_OUT", QFile::encodeName(out).constData(), 1);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, STDOUT_FILENO);
-        ::execl("/proc/self/exe", "vostrel_bench", "--benchmark_filter=^PeakChild/",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::waitpid(pid, nullptr, 0);
-    QFile result(out);
-    return result.open(QIODevice::ReadOnly) ? result.readAll().toLong() : -1;
-}
-
-void peakMemory(benchmark::State& state, const char* road) {
-    long kb = 0;
-    for (auto _ : state)
-        kb = childPeakKb(road);
-    if (kb < 0)
-        state.SkipWithError("the measuring child failed");
-    state.counters["peak_MB"] = double(kb) * 1024 / 1e6;
-    state.counters["x_file"] = double(kb) * 1024 / double(fixture().bytes.size());
-}
-
-void BM_PeakMemoryStore(benchmark::State& state) {
-    peakMemory(state, "store");
-}
-BENCHMARK(BM_PeakMemoryStore)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-void BM_PeakMemoryQJsonDocument(benchmark::State& state) {
-    peakMemory(state, "qjson");
-}
-BENCHMARK(BM_PeakMemoryQJsonDocument)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
