@@ -128,7 +128,7 @@ BENCHMARK(BM_FloorRapidJsonSerialiseWriteSync)->Unit(benchmark::kMillisecond);
 void BM_FloorReadyBytesWriteSyncRename(benchmark::State& state) {
     const QString path = fixture().copy(u"ready"_s);
     for (auto _ : state) {
-        if (SafeFile::replace(path, fixture().bytes))
+        if (!SafeFile::replace(path, fixture().bytes))
             state.SkipWithError("the write failed");
     }
     fileCounters(state);

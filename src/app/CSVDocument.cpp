@@ -28,15 +28,11 @@ QString openFailure(const QString& path) {
     return u"файл не удалось создать"_s;
 }
 
-} // namespace
-
-std::optional<QString> CSVDocument::write(const QString& path) const {
-    const std::optional<SafeFile::Failure> failure = SafeFile::replace(path, data);
-    if (!failure)
-        return std::nullopt;
-    const std::optional<QString> why = SafeFile::reason(failure->error);
+// Why a replacement failed, in the user's words.
+QString failureText(const QString& path, const SafeFile::Failure& failure) {
+    const std::optional<QString> why = SafeFile::reason(failure.error);
     const QString because = why ? u" ("_s + *why + u')' : QString();
-    switch (failure->step) {
+    switch (failure.step) {
     case SafeFile::Step::create:
         return openFailure(path);
     case SafeFile::Step::write:
@@ -52,4 +48,15 @@ std::optional<QString> CSVDocument::write(const QString& path) const {
                because;
     }
     return u"не удалось записать данные"_s;
+}
+
+} // namespace
+
+bool CSVDocument::write(const QString& path, QString* error) const {
+    SafeFile::Failure failure;
+    if (SafeFile::replace(path, data, &failure))
+        return true;
+    if (error)
+        *error = failureText(path, failure);
+    return false;
 }

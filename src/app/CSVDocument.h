@@ -3,14 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 // The bytes of a CSV export as a document for the save panel, written as one regular file.
 struct CSVDocument {
     QByteArray data;
 
     // Writes the bytes as one regular file, replacing it whole: the old file stays intact until the new
-    // one is complete. Gives nothing only once the bytes are on the disk, else a short Russian description
-    // of what failed.
-    std::optional<QString> write(const QString& path) const;
+    // one is complete. True only once the bytes are on the disk; else false, with `error` (when given) set
+    // to a short Russian description of what failed.
+    bool write(const QString& path, QString* error = nullptr) const;
 };

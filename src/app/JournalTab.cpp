@@ -1,13 +1,17 @@
 #include "app/JournalTab.h"
 
-using namespace Qt::StringLiterals;
+#include "core/model/EnumTable.h"
+
+namespace {
+
+constexpr auto tabRows = std::to_array<EnumRow<JournalTab>>({
+    {JournalTab::dashboard, u"dashboard", {}},
+    {JournalTab::records, u"records", {}},
+});
+static_assert(EnumTable::inCaseOrder(tabRows));
+
+} // namespace
 
 QString rawValue(JournalTab tab) {
-    switch (tab) {
-    case JournalTab::dashboard:
-        return u"dashboard"_s;
-    case JournalTab::records:
-        return u"records"_s;
-    }
-    return {};
+    return EnumTable::rawValue(tabRows, tab);
 }

@@ -1,5 +1,6 @@
 #include "app/ShellRules.h"
 
+#include "core/model/IdsInOrder.h"
 #include "core/model/NumberFormat.h"
 
 #include <QDir>
@@ -22,11 +23,7 @@ std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std
 }
 
 QList<QUuid> journalIDs(const QList<Journal>& journals) {
-    QList<QUuid> ids;
-    ids.reserve(journals.size());
-    for (const Journal& journal : journals)
-        ids.append(journal.id);
-    return ids;
+    return idsInOrder(journals);
 }
 
 QString mainWindowTitle(const std::optional<Journal>& shown) {

@@ -17,15 +17,18 @@ TEST(CSVDocument, WritesWholeFileOrSaysWhyNot) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.csv"_s);
     ASSERT_TRUE(writeFile(path, "old contents that are longer"));
-    EXPECT_EQ(CSVDocument{"new"}.write(path), std::nullopt);
+    QString untouched = u"before"_s;
+    EXPECT_TRUE(CSVDocument{"new"}.write(path, &untouched));
+    EXPECT_EQ(untouched, u"before") << "a good write says nothing";
     EXPECT_EQ(readFile(path), QByteArray("new"));
 
-    const std::optional<QString> missing = CSVDocument{"x"}.write(dir.filePath(u"no/such/out.csv"_s));
-    ASSERT_TRUE(missing);
-    EXPECT_TRUE(missing->startsWith(u"папка")) << missing->toStdString();
-    const std::optional<QString> folder = CSVDocument{"x"}.write(dir.path());
-    ASSERT_TRUE(folder);
-    EXPECT_EQ(*folder, u"по этому пути находится папка");
+    QString missing;
+    ASSERT_FALSE(CSVDocument{"x"}.write(dir.filePath(u"no/such/out.csv"_s), &missing));
+    EXPECT_TRUE(missing.startsWith(u"папка")) << missing.toStdString();
+    QString folder;
+    ASSERT_FALSE(CSVDocument{"x"}.write(dir.path(), &folder));
+    EXPECT_EQ(folder, u"по этому пути находится папка");
+    EXPECT_FALSE(CSVDocument{"x"}.write(dir.path())) << "the description is optional";
 }
 
 // A file size limit makes writes fail as a full disk does: a small export only where a buffered writer
@@ -40,8 +43,10 @@ TEST(CSVDocument, AFullDiskKeepsTheOldFile) {
         getrlimit(RLIMIT_FSIZE, &old);
         const rlimit small{1000, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &small);
-        const std::optional<QString> failure = CSVDocument{QByteArray(size, 'x')}.write(path);
+        QString failure;
+        const bool written = CSVDocument{QByteArray(size, 'x')}.write(path, &failure);
         setrlimit(RLIMIT_FSIZE, &old);
+        EXPECT_FALSE(written) << size;
         EXPECT_EQ(failure, u"не удалось записать данные (возможно, диск заполнен)"_s) << size;
         EXPECT_EQ(readFile(path), QByteArray("old")) << size;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"out.csv"_s}) << size;

@@ -1,5 +1,7 @@
 #include "app/importing/ImportPreviewRules.h"
 
+#include "core/model/NumberFormat.h"
+
 using namespace Qt::StringLiterals;
 
 namespace importing {
@@ -8,6 +10,15 @@ namespace ImportPreview {
 
 QString title(const QString& journalName, const QString& fileName) {
     return u"Импорт в «"_s + journalName + u"»: "_s + fileName;
+}
+
+std::array<SummaryTile, 5> summaryTiles(const ImportResult& result) {
+    const auto tile = [](const QString& title, qsizetype count) {
+        return SummaryTile{title, NumberFormat::display(double(count), {}, 0)};
+    };
+    return {tile(u"Строк"_s, result.rows.size()), tile(u"Новых"_s, result.newCount()),
+            tile(u"Дублей"_s, result.duplicateCount()), tile(u"С ошибками"_s, result.errorCount()),
+            tile(u"Будет импортировано"_s, result.selectedCount())};
 }
 
 QString columnsLine(const QStringList& recognized, const QStringList& ignored) {

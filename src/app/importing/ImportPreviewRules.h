@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace importing {
 
 // What the import preview shows and how its buttons choose rows, worked out without any widget.
@@ -15,6 +17,16 @@ namespace ImportPreview {
 
 // The sheet's title: the target journal and the chosen file.
 QString title(const QString& journalName, const QString& fileName);
+
+// One figure above the table: its caption and its count, grouped in thousands ("12 000").
+struct SummaryTile {
+    QString title;
+    QString count;
+    bool operator==(const SummaryTile&) const = default;
+};
+// The figures in the order shown: all rows, the new ones, the duplicates, those with errors, and the rows
+// to be imported (included and without an error).
+std::array<SummaryTile, 5> summaryTiles(const ImportResult& result);
 
 // The line under the tiles: the header titles taken as columns and, when there are any, those left out.
 QString columnsLine(const QStringList& recognized, const QStringList& ignored);

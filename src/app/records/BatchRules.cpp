@@ -43,6 +43,22 @@ QList<FieldDef> sharedFields(const Journal& journal) {
     return shared;
 }
 
+QList<FieldSection> sharedSections(const Journal& journal) {
+    // Shared dates stand with the status, which stamps them.
+    FieldSection shared{u"Общие поля"_s, {}, false};
+    FieldSection dated{u"Статус и даты для всех"_s, {}, !journal.statuses.isEmpty()};
+    for (const FieldDef& f : sharedFields(journal))
+        (f.type == FieldType::date ? dated : shared).fields.append(f);
+    QList<FieldSection> result{shared};
+    if (dated.holdsStatus || !dated.fields.isEmpty())
+        result.append(dated);
+    return result;
+}
+
+QString sharedTitle(const FieldDef& field) {
+    return field.isPerItem ? field.name + u" (общая)"_s : field.name;
+}
+
 bool hasQuickInput(const QHash<QUuid, QString>& quick) {
     return std::any_of(quick.cbegin(), quick.cend(),
                        [](const QString& list) { return !list.trimmed().isEmpty(); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/records/BatchRows.h"
+#include "app/records/FieldSection.h"
 #include "core/journal/Batch.h"
 #include "core/model/Calendar.h"
 #include "core/model/Model.h"
@@ -35,6 +36,12 @@ Record startingTemplate(const Journal& journal, const std::optional<Record>& fro
 // The inputs of the shared section, in journal order: every field that is not per item, and every link
 // field (a per-item link typed there serves the rows that leave theirs blank).
 QList<FieldDef> sharedFields(const Journal& journal);
+// The shared fields split into the form's sections: first "Общие поля" with all but the dates (there even
+// when empty); then, when the journal has statuses or shared dates, "Статус и даты для всех" with the
+// status picker (when there are statuses) and the shared dates.
+QList<FieldSection> sharedSections(const Journal& journal);
+// The label of a shared field's row: a per-item field typed here is marked as the common value.
+QString sharedTitle(const FieldDef& field);
 
 // ---- Quick lists and rows ----
 

@@ -15,6 +15,20 @@ QString title(const Journal& journal, const Record& record, bool isNew) {
     return isNew ? u"Новая запись · "_s + journal.name : u"Изменить: "_s + journal.title(record);
 }
 
+QList<FieldSection> sections(const Journal& journal) {
+    // Long texts make tall rows: they wait below the status, so the short fields stay together at the top.
+    FieldSection fields{u"Поля"_s, {}, false};
+    FieldSection extra{u"Дополнительно"_s, {}, false};
+    for (const FieldDef& f : journal.fields)
+        (f.type == FieldType::longText ? extra : fields).fields.append(f);
+    QList<FieldSection> result{fields};
+    if (!journal.statuses.isEmpty())
+        result.append({u"Статус"_s, {}, true});
+    if (!extra.fields.isEmpty())
+        result.append(extra);
+    return result;
+}
+
 std::optional<QString> numberWarning(const std::optional<QString>& draft) {
     if (!draft || draft->isEmpty() || NumberFormat::parse(*draft))
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/records/FieldSection.h"
 #include "core/model/Model.h"
 
 #include <QList>
@@ -19,6 +20,11 @@ namespace RecordEditor {
 // The sheet's heading: "Новая запись · " and the journal's name for a new record; "Изменить: " and the
 // working record's title while editing, so it follows the user's edits.
 QString title(const Journal& journal, const Record& record, bool isNew);
+
+// The form's sections in order: "Поля" with every field but the long texts (there even when empty);
+// "Статус" with the status picker alone, when the journal has statuses; "Дополнительно" with the long
+// texts, when there are any.
+QList<FieldSection> sections(const Journal& journal);
 
 // The warning under a number box: only for a typed draft that is not empty and does not read as a number.
 // A box the user has not typed in has no draft and never warns.

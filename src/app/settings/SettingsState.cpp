@@ -1,5 +1,7 @@
 #include "app/settings/SettingsState.h"
 
+#include "core/model/EnumTable.h"
+
 using namespace Qt::StringLiterals;
 
 namespace settings {
@@ -10,34 +12,22 @@ template <typename Item> std::optional<QUuid> firstID(const QList<Item>& items) 
     return items.isEmpty() ? std::nullopt : std::optional(items.first().id);
 }
 
+constexpr auto tabRows = std::to_array<EnumRow<SettingsTab>>({
+    {SettingsTab::general, u"general", u"Общее"},
+    {SettingsTab::fields, u"fields", u"Поля"},
+    {SettingsTab::statuses, u"statuses", u"Статусы"},
+    {SettingsTab::metrics, u"metrics", u"Итоги и отчёт"},
+});
+static_assert(EnumTable::inCaseOrder(tabRows) && EnumTable::cases(tabRows) == allSettingsTabs);
+
 } // namespace
 
 QString title(SettingsTab tab) {
-    switch (tab) {
-    case SettingsTab::general:
-        return u"Общее"_s;
-    case SettingsTab::fields:
-        return u"Поля"_s;
-    case SettingsTab::statuses:
-        return u"Статусы"_s;
-    case SettingsTab::metrics:
-        return u"Итоги и отчёт"_s;
-    }
-    return {};
+    return EnumTable::title(tabRows, tab);
 }
 
 QString rawValue(SettingsTab tab) {
-    switch (tab) {
-    case SettingsTab::general:
-        return u"general"_s;
-    case SettingsTab::fields:
-        return u"fields"_s;
-    case SettingsTab::statuses:
-        return u"statuses"_s;
-    case SettingsTab::metrics:
-        return u"metrics"_s;
-    }
-    return {};
+    return EnumTable::rawValue(tabRows, tab);
 }
 
 SettingsState::SettingsState(const Journal& journal)

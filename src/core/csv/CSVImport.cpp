@@ -49,10 +49,22 @@ qsizetype ImportResult::errorCount() const {
     return std::count_if(rows.cbegin(), rows.cend(), [](const ImportRow& r) { return r.error.has_value(); });
 }
 
+namespace {
+
+bool isSelected(const ImportRow& row) {
+    return row.include && !row.error;
+}
+
+} // namespace
+
+qsizetype ImportResult::selectedCount() const {
+    return std::count_if(rows.cbegin(), rows.cend(), isSelected);
+}
+
 QList<Record> ImportResult::selected() const {
     QList<Record> out;
     for (const ImportRow& r : rows) {
-        if (r.include && !r.error)
+        if (isSelected(r))
             out.append(r.record);
     }
     return out;

@@ -64,6 +64,7 @@ struct ImportResult {
     qsizetype newCount() const;       // rows with neither an error nor a duplicate finding
     qsizetype duplicateCount() const; // rows without an error that carry a duplicate finding
     qsizetype errorCount() const;     // rows with an error
+    qsizetype selectedCount() const;  // the rows selected() takes
     // The records of the included rows without an error, in row order.
     QList<Record> selected() const;
 

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <locale.h>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 
 using namespace Qt::StringLiterals;
 
@@ -199,6 +201,33 @@ bool isIntegral(const rapidjson::Value& v) {
         return false;
     const double d = v.GetDouble();
     return std::trunc(d) == d && d >= -9223372036854775808.0 && d < 9223372036854775808.0;
+}
+
+const rapidjson::Value::Member* repeatedMember(const rapidjson::Value& object) {
+    const auto begin = object.MemberBegin(), end = object.MemberEnd();
+    const auto nameOf = [](const rapidjson::Value::Member& member) {
+        return std::string_view(member.name.GetString(), member.name.GetStringLength());
+    };
+    // The application writes every object's names in ascending order, which rules a repeat out at once.
+    if (std::adjacent_find(begin, end,
+                           [&](const auto& a, const auto& b) { return nameOf(a) >= nameOf(b); }) == end)
+        return nullptr;
+    if (object.MemberCount() <= 16) {
+        for (auto later = begin; later != end; ++later) {
+            for (auto earlier = begin; earlier != later; ++earlier) {
+                if (nameOf(*earlier) == nameOf(*later))
+                    return &*later;
+            }
+        }
+        return nullptr;
+    }
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(object.MemberCount());
+    for (auto it = begin; it != end; ++it) {
+        if (!seen.insert(nameOf(*it)).second)
+            return &*it;
+    }
+    return nullptr;
 }
 
 } // namespace ModelJson

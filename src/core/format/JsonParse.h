@@ -17,6 +17,10 @@ bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error);
 // outlive `doc`, whose strings point into it.
 bool parseInPlace(QByteArray& bytes, rapidjson::Document& doc, QString* error);
 
+// The first member whose name an earlier member of the same object already has; null when every name is
+// there once.
+const rapidjson::Value::Member* repeatedMember(const rapidjson::Value& object);
+
 // A JSON number with an integral value that fits a 64-bit integer: 2, 2.0 and 1e2 are, 2.5 is not.
 bool isIntegral(const rapidjson::Value& v);
 

@@ -1,7 +1,6 @@
 #include "core/format/ModelJsonReader.h"
 
-#include <algorithm>
-#include <unordered_set>
+#include "core/format/JsonParse.h"
 
 using rapidjson::Value;
 using namespace Qt::StringLiterals;
@@ -9,13 +8,6 @@ using namespace Qt::StringLiterals;
 namespace ModelJson {
 
 namespace {
-
-const Value* present(const Value& object, std::string_view key) {
-    const auto it = object.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
-    if (it == object.MemberEnd() || it->value.IsNull())
-        return nullptr;
-    return &it->value;
-}
 
 QString utf8(const Value& string) {
     return QString::fromUtf8(string.GetString(), string.GetStringLength());
@@ -35,34 +27,13 @@ const QString expectedBool = u"ожидалось true или false"_s;
 const QString expectedArray = u"ожидался массив"_s;
 const QString expectedObject = u"ожидался объект"_s;
 const QString repeatedName = u"ключ повторяется в объекте"_s;
+const QString expectedNumber = u"ожидалось число"_s;
 
-// The first member whose name an earlier member of the same object already has.
-const Value::Member* repeatedMember(const Value& object) {
-    const auto begin = object.MemberBegin(), end = object.MemberEnd();
-    const auto nameOf = [](const Value::Member& member) {
-        return std::string_view(member.name.GetString(), member.name.GetStringLength());
-    };
-    // The application writes every object's names in ascending order, which rules a repeat out at once.
-    if (std::adjacent_find(begin, end,
-                           [&](const auto& a, const auto& b) { return nameOf(a) >= nameOf(b); }) == end)
-        return nullptr;
-    if (object.MemberCount() <= 16) {
-        for (auto later = begin; later != end; ++later) {
-            for (auto earlier = begin; earlier != later; ++earlier) {
-                if (nameOf(*earlier) == nameOf(*later))
-                    return &*later;
-            }
-        }
-        return nullptr;
-    }
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(object.MemberCount());
-    for (auto it = begin; it != end; ++it) {
-        if (!seen.insert(nameOf(*it)).second)
-            return &*it;
-    }
-    return nullptr;
-}
+const ValueKind anyKind{nullptr, nullptr};
+const ValueKind stringKind{&Value::IsString, &expectedString};
+const ValueKind boolKind{&Value::IsBool, &expectedBool};
+const ValueKind numberKind{&Value::IsNumber, &expectedNumber};
+const ValueKind arrayKind{&Value::IsArray, &expectedArray};
 
 } // namespace
 
@@ -87,27 +58,30 @@ bool Reader::isObject(const Value& json, const Path& at) {
     return checkNames(json, &at);
 }
 
+bool Reader::optionalMember(const Value& object, const Path& at, std::string_view key, const ValueKind& kind,
+                            const Value*& out) {
+    const auto it = object.FindMember(rapidjson::StringRef(key.data(), rapidjson::SizeType(key.size())));
+    out = it == object.MemberEnd() || it->value.IsNull() ? nullptr : &it->value;
+    return !out || !kind.is || (out->*kind.is)() || fail(at.member(key), *kind.expected);
+}
+
 bool Reader::readText(const Value& object, const Path& at, std::string_view key, QString& out,
                       const QString& fallback) {
-    const Value* v = present(object, key);
-    if (!v) {
-        out = fallback;
-        return true;
-    }
-    if (!v->IsString())
-        return fail(at.member(key), expectedString);
-    out = utf8(*v);
+    const Value* v;
+    if (!optionalMember(object, at, key, stringKind, v))
+        return false;
+    out = v ? utf8(*v) : fallback;
     return true;
 }
 
 bool Reader::readTexts(const Value& object, const Path& at, std::string_view key, QStringList& out) {
     out.clear();
-    const Value* v = present(object, key);
+    const Value* v;
+    if (!optionalMember(object, at, key, arrayKind, v))
+        return false;
     if (!v)
         return true;
     const Path here = at.member(key);
-    if (!v->IsArray())
-        return fail(here, expectedArray);
     out.reserve(v->Size());
     for (rapidjson::SizeType i = 0; i < v->Size(); ++i) {
         const Value& item = (*v)[i];
@@ -119,27 +93,20 @@ bool Reader::readTexts(const Value& object, const Path& at, std::string_view key
 }
 
 bool Reader::readBool(const Value& object, const Path& at, std::string_view key, bool& out, bool fallback) {
-    const Value* v = present(object, key);
-    if (!v) {
-        out = fallback;
-        return true;
-    }
-    if (!v->IsBool())
-        return fail(at.member(key), expectedBool);
-    out = v->GetBool();
+    const Value* v;
+    if (!optionalMember(object, at, key, boolKind, v))
+        return false;
+    out = v ? v->GetBool() : fallback;
     return true;
 }
 
 bool Reader::readOptionalId(const Value& object, const Path& at, std::string_view key,
                             std::optional<QUuid>& out) {
     out.reset();
-    const Value* v = present(object, key);
-    if (!v)
-        return true;
-    if (!v->IsString())
-        return fail(at.member(key), expectedString);
-    out = parseIdUtf8(std::string_view(v->GetString(), v->GetStringLength()));
-    if (!out)
+    const Value* v;
+    if (!optionalMember(object, at, key, stringKind, v))
+        return false;
+    if (v && !(out = parseIdUtf8(std::string_view(v->GetString(), v->GetStringLength()))))
         return fail(at.member(key), u"неверный идентификатор "_s + quoted(*v));
     return true;
 }
@@ -168,25 +135,22 @@ bool Reader::readRequiredDate(const Value* v, const Path& at, QDateTime& out) {
 
 bool Reader::readDate(const Value& object, const Path& at, std::string_view key, QDateTime& out,
                       const QDateTime& fallback) {
-    const Value* v = present(object, key);
-    if (!v) {
-        out = fallback;
-        return true;
-    }
-    return readRequiredDate(v, at.member(key), out);
+    const Value* v;
+    if (!optionalMember(object, at, key, stringKind, v))
+        return false;
+    if (v)
+        return readRequiredDate(v, at.member(key), out);
+    out = fallback;
+    return true;
 }
 
 template <typename Enum>
 bool Reader::readEnum(const Value& object, const Path& at, std::string_view key, Enum& out, Enum fallback,
                       std::optional<Enum> (*parse)(QStringView), const char* what) {
-    const Value* v = present(object, key);
-    if (!v) {
-        out = fallback;
-        return true;
-    }
-    if (!v->IsString())
-        return fail(at.member(key), expectedString);
-    const std::optional<Enum> value = parse(utf8(*v));
+    const Value* v;
+    if (!optionalMember(object, at, key, stringKind, v))
+        return false;
+    const std::optional<Enum> value = v ? parse(utf8(*v)) : fallback;
     if (!value)
         return fail(at.member(key), QString::fromUtf8(what) + u' ' + quoted(*v));
     out = *value;
@@ -195,12 +159,13 @@ bool Reader::readEnum(const Value& object, const Path& at, std::string_view key,
 
 bool Reader::readNoun(const Value& object, const Path& at, std::string_view key, NounForms& out,
                       const NounForms& fallback) {
-    const Value* v = present(object, key);
-    if (!v) {
-        out = fallback;
-        return true;
-    }
-    return read(*v, at.member(key), out);
+    const Value* v;
+    if (!optionalMember(object, at, key, anyKind, v))
+        return false;
+    if (v)
+        return read(*v, at.member(key), out);
+    out = fallback;
+    return true;
 }
 
 template <typename T> bool Reader::readList(const Value& json, const Path& at, QList<T>& out) {
@@ -240,27 +205,19 @@ bool Reader::read(const Value& json, const Path& at, FieldValue& out) {
     out = FieldValue{};
     if (!isObject(json, at))
         return false;
-    if (const Value* v = present(json, "text")) {
-        if (!v->IsString())
-            return fail(at.member("text"), expectedString);
-        out.text = utf8(*v);
-    }
-    if (const Value* v = present(json, "number")) {
-        if (!v->IsNumber())
-            return fail(at.member("number"), u"ожидалось число"_s);
-        out.number = v->GetDouble();
-    }
-    if (const Value* v = present(json, "date")) {
-        QDateTime date;
-        if (!readRequiredDate(v, at.member("date"), date))
-            return false;
-        out.date = date;
-    }
-    if (const Value* v = present(json, "flag")) {
-        if (!v->IsBool())
-            return fail(at.member("flag"), expectedBool);
-        out.flag = v->GetBool();
-    }
+    const Value *text, *number, *date, *flag;
+    if (!optionalMember(json, at, "text", stringKind, text) ||
+        !optionalMember(json, at, "number", numberKind, number) ||
+        !optionalMember(json, at, "date", stringKind, date) ||
+        (date && !readRequiredDate(date, at.member("date"), out.date.emplace())) ||
+        !optionalMember(json, at, "flag", boolKind, flag))
+        return false;
+    if (text)
+        out.text = utf8(*text);
+    if (number)
+        out.number = number->GetDouble();
+    if (flag)
+        out.flag = flag->GetBool();
     return true;
 }
 
@@ -303,12 +260,13 @@ bool Reader::read(const Value& json, const Path& at, Record& out) {
         return false;
     if (!readId(json, at, "id", out.id) || !readOptionalId(json, at, "statusID", out.statusID))
         return false;
-    if (const Value* v = present(json, "values")) {
-        if (!readValues(*v, at.member("values"), out.values))
-            return false;
-    } else {
+    const Value* values;
+    if (!optionalMember(json, at, "values", anyKind, values))
+        return false;
+    if (!values)
         out.values.clear();
-    }
+    else if (!readValues(*values, at.member("values"), out.values))
+        return false;
     return readDate(json, at, "createdAt", out.createdAt, m_now) &&
            readDate(json, at, "updatedAt", out.updatedAt, out.createdAt);
 }
@@ -361,12 +319,13 @@ bool Reader::read(const Value& json, const Path& at, Journal& out) {
     if (!isObject(json, at))
         return false;
     const auto list = [&](std::string_view key, auto& target) {
-        const Value* v = present(json, key);
-        if (!v) {
-            target.clear();
-            return true;
-        }
-        return readList(*v, at.member(key), target);
+        const Value* v;
+        if (!optionalMember(json, at, key, anyKind, v))
+            return false;
+        if (v)
+            return readList(*v, at.member(key), target);
+        target.clear();
+        return true;
     };
     if (!readId(json, at, "id", out.id) || !readText(json, at, "name", out.name, u"Журнал"_s) ||
         !readText(json, at, "icon", out.icon, u"tray.full"_s) ||

@@ -13,6 +13,13 @@
 
 namespace ModelJson {
 
+// What a present member must be, and the failure's words when it is not; no test (`is` null) leaves the
+// check to the member's own reader.
+struct ValueKind {
+    bool (rapidjson::Value::*is)() const;
+    const QString* expected;
+};
+
 // Reads the JSON form of the journal model, as the data file holds it. Lenient about what is missing and
 // strict about what is present: an absent key or a null takes the key's default, while a present value of
 // the wrong kind, an id, date or enum text that does not read, or an incomplete noun object fails the whole
@@ -49,6 +56,10 @@ public:
 private:
     // True when the value is an object that holds no name twice; else records the failure.
     bool isObject(const rapidjson::Value& json, const Path& at);
+    // The member `key` of the object, an absent one and a null alike giving a null `out` (the key's
+    // default). False, with the failure recorded at the member, when it is present and not of `kind`.
+    bool optionalMember(const rapidjson::Value& object, const Path& at, std::string_view key,
+                        const ValueKind& kind, const rapidjson::Value*& out);
     template <typename T> bool readList(const rapidjson::Value& json, const Path& at, QList<T>& out);
     bool readText(const rapidjson::Value& object, const Path& at, std::string_view key, QString& out,
                   const QString& fallback);

@@ -1,14 +1,12 @@
 // Journal: sanitising.
+#include "core/model/IdsInOrder.h"
 #include "core/model/Model.h"
 
 namespace {
 
 QSet<QUuid> idsOf(const auto& items) {
-    QSet<QUuid> ids;
-    ids.reserve(items.size());
-    for (const auto& item : items)
-        ids.insert(item.id);
-    return ids;
+    const QList<QUuid> ids = idsInOrder(items);
+    return QSet<QUuid>(ids.cbegin(), ids.cend());
 }
 
 void keepIfIn(std::optional<QUuid>& reference, const QSet<QUuid>& ids) {

@@ -1,6 +1,7 @@
 #include "core/journal/RecordFilters.h"
 
 #include "core/journal/TextNormalizer.h"
+#include "core/model/EnumTable.h"
 
 #include <algorithm>
 
@@ -77,30 +78,25 @@ QList<Record> RecordFilters::apply(const Journal& journal, const Calendar& calen
     return result;
 }
 
+namespace {
+
+constexpr auto linkFilterRows = std::to_array<EnumRow<RecordFilters::LinkFilter>>({
+    {RecordFilters::LinkFilter::any, u"any", u"Любые ссылки"},
+    {RecordFilters::LinkFilter::with, u"with", u"Со ссылкой"},
+    {RecordFilters::LinkFilter::without, u"without", u"Без ссылки"},
+});
+static_assert(EnumTable::inCaseOrder(linkFilterRows) && EnumTable::cases(linkFilterRows) == allLinkFilters);
+
+} // namespace
+
 QString rawValue(RecordFilters::LinkFilter filter) {
-    switch (filter) {
-    case RecordFilters::LinkFilter::any:
-        return u"any"_s;
-    case RecordFilters::LinkFilter::with:
-        return u"with"_s;
-    case RecordFilters::LinkFilter::without:
-        return u"without"_s;
-    }
-    return {};
+    return EnumTable::rawValue(linkFilterRows, filter);
 }
 
 std::optional<RecordFilters::LinkFilter> linkFilterFromRaw(QStringView text) {
-    return caseFromRaw(text, allLinkFilters);
+    return EnumTable::fromRaw(linkFilterRows, text);
 }
 
 QString title(RecordFilters::LinkFilter filter) {
-    switch (filter) {
-    case RecordFilters::LinkFilter::any:
-        return u"Любые ссылки"_s;
-    case RecordFilters::LinkFilter::with:
-        return u"Со ссылкой"_s;
-    case RecordFilters::LinkFilter::without:
-        return u"Без ссылки"_s;
-    }
-    return {};
+    return EnumTable::title(linkFilterRows, filter);
 }

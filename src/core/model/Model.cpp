@@ -1,79 +1,80 @@
 #include "core/model/Model.h"
 
+#include "core/model/EnumTable.h"
+
 using namespace Qt::StringLiterals;
 
+namespace {
+
+constexpr auto fieldTypeRows = std::to_array<EnumRow<FieldType>>({
+    {FieldType::text, u"text", u"Текст", u"textformat"},
+    {FieldType::longText, u"longText", u"Многострочный текст", u"text.alignleft"},
+    {FieldType::number, u"number", u"Число", u"number"},
+    {FieldType::date, u"date", u"Дата", u"calendar"},
+    {FieldType::link, u"link", u"Ссылка", u"link"},
+    {FieldType::choice, u"choice", u"Выбор из списка", u"list.bullet"},
+    {FieldType::checkbox, u"checkbox", u"Флажок (да/нет)", u"checkmark.square"},
+});
+static_assert(EnumTable::inCaseOrder(fieldTypeRows) && EnumTable::cases(fieldTypeRows) == allFieldTypes);
+
+// The minus between А and Б is U+2212; А and Б are Cyrillic letters.
+constexpr auto metricKindRows = std::to_array<EnumRow<MetricKind>>({
+    {MetricKind::count, u"count", u"Количество записей"},
+    {MetricKind::uniqueGroups, u"uniqueGroups", u"Количество уникальных групп"},
+    {MetricKind::sum, u"sum", u"Сумма числового поля"},
+    {MetricKind::average, u"average", u"Среднее по числовому полю (средний чек)"},
+    {MetricKind::difference, u"difference", u"Разница показателей: А \u2212 Б (прибыль, остаток)"},
+    {MetricKind::ratio, u"ratio", u"Доля: А ÷ Б × 100 % (конверсия)"},
+});
+static_assert(EnumTable::inCaseOrder(metricKindRows) && EnumTable::cases(metricKindRows) == allMetricKinds);
+
+constexpr auto appColorRows = std::to_array<EnumRow<AppColor>>({
+    {AppColor::gray, u"gray", u"Серый"},
+    {AppColor::orange, u"orange", u"Оранжевый"},
+    {AppColor::yellow, u"yellow", u"Жёлтый"},
+    {AppColor::green, u"green", u"Зелёный"},
+    {AppColor::teal, u"teal", u"Бирюзовый"},
+    {AppColor::blue, u"blue", u"Синий"},
+    {AppColor::indigo, u"indigo", u"Индиго"},
+    {AppColor::purple, u"purple", u"Фиолетовый"},
+    {AppColor::pink, u"pink", u"Розовый"},
+    {AppColor::red, u"red", u"Красный"},
+});
+static_assert(EnumTable::inCaseOrder(appColorRows) && EnumTable::cases(appColorRows) == allAppColors);
+
+} // namespace
+
 QString rawValue(FieldType type) {
-    switch (type) {
-    case FieldType::text:
-        return u"text"_s;
-    case FieldType::longText:
-        return u"longText"_s;
-    case FieldType::number:
-        return u"number"_s;
-    case FieldType::date:
-        return u"date"_s;
-    case FieldType::link:
-        return u"link"_s;
-    case FieldType::choice:
-        return u"choice"_s;
-    case FieldType::checkbox:
-        return u"checkbox"_s;
-    }
-    return {};
+    return EnumTable::rawValue(fieldTypeRows, type);
 }
-
 QString rawValue(MetricKind kind) {
-    switch (kind) {
-    case MetricKind::count:
-        return u"count"_s;
-    case MetricKind::uniqueGroups:
-        return u"uniqueGroups"_s;
-    case MetricKind::sum:
-        return u"sum"_s;
-    case MetricKind::average:
-        return u"average"_s;
-    case MetricKind::difference:
-        return u"difference"_s;
-    case MetricKind::ratio:
-        return u"ratio"_s;
-    }
-    return {};
+    return EnumTable::rawValue(metricKindRows, kind);
 }
-
 QString rawValue(AppColor color) {
-    switch (color) {
-    case AppColor::gray:
-        return u"gray"_s;
-    case AppColor::orange:
-        return u"orange"_s;
-    case AppColor::yellow:
-        return u"yellow"_s;
-    case AppColor::green:
-        return u"green"_s;
-    case AppColor::teal:
-        return u"teal"_s;
-    case AppColor::blue:
-        return u"blue"_s;
-    case AppColor::indigo:
-        return u"indigo"_s;
-    case AppColor::purple:
-        return u"purple"_s;
-    case AppColor::pink:
-        return u"pink"_s;
-    case AppColor::red:
-        return u"red"_s;
-    }
-    return {};
+    return EnumTable::rawValue(appColorRows, color);
 }
 
 std::optional<FieldType> fieldTypeFromRaw(QStringView text) {
-    return caseFromRaw(text, allFieldTypes);
+    return EnumTable::fromRaw(fieldTypeRows, text);
 }
 std::optional<MetricKind> metricKindFromRaw(QStringView text) {
-    return caseFromRaw(text, allMetricKinds);
+    return EnumTable::fromRaw(metricKindRows, text);
 }
 std::optional<AppColor> appColorFromRaw(QStringView text) {
-    return caseFromRaw(text, allAppColors);
+    return EnumTable::fromRaw(appColorRows, text);
+}
+
+QString title(AppColor color) {
+    return EnumTable::title(appColorRows, color);
+}
+QString title(FieldType type) {
+    return EnumTable::title(fieldTypeRows, type);
+}
+QString symbol(FieldType type) {
+    return EnumTable::symbol(fieldTypeRows, type);
+}
+QString title(MetricKind kind) {
+    return EnumTable::title(metricKindRows, kind);
 }
 
 bool isTextual(FieldType type) {
@@ -87,91 +88,6 @@ bool usesNumberField(MetricKind kind) {
 
 bool isFormula(MetricKind kind) {
     return kind == MetricKind::difference || kind == MetricKind::ratio;
-}
-
-QString title(AppColor color) {
-    switch (color) {
-    case AppColor::gray:
-        return u"Серый"_s;
-    case AppColor::orange:
-        return u"Оранжевый"_s;
-    case AppColor::yellow:
-        return u"Жёлтый"_s;
-    case AppColor::green:
-        return u"Зелёный"_s;
-    case AppColor::teal:
-        return u"Бирюзовый"_s;
-    case AppColor::blue:
-        return u"Синий"_s;
-    case AppColor::indigo:
-        return u"Индиго"_s;
-    case AppColor::purple:
-        return u"Фиолетовый"_s;
-    case AppColor::pink:
-        return u"Розовый"_s;
-    case AppColor::red:
-        return u"Красный"_s;
-    }
-    return {};
-}
-
-QString title(FieldType type) {
-    switch (type) {
-    case FieldType::text:
-        return u"Текст"_s;
-    case FieldType::longText:
-        return u"Многострочный текст"_s;
-    case FieldType::number:
-        return u"Число"_s;
-    case FieldType::date:
-        return u"Дата"_s;
-    case FieldType::link:
-        return u"Ссылка"_s;
-    case FieldType::choice:
-        return u"Выбор из списка"_s;
-    case FieldType::checkbox:
-        return u"Флажок (да/нет)"_s;
-    }
-    return {};
-}
-
-QString symbol(FieldType type) {
-    switch (type) {
-    case FieldType::text:
-        return u"textformat"_s;
-    case FieldType::longText:
-        return u"text.alignleft"_s;
-    case FieldType::number:
-        return u"number"_s;
-    case FieldType::date:
-        return u"calendar"_s;
-    case FieldType::link:
-        return u"link"_s;
-    case FieldType::choice:
-        return u"list.bullet"_s;
-    case FieldType::checkbox:
-        return u"checkmark.square"_s;
-    }
-    return {};
-}
-
-QString title(MetricKind kind) {
-    // The minus between А and Б is U+2212; А and Б are Cyrillic letters.
-    switch (kind) {
-    case MetricKind::count:
-        return u"Количество записей"_s;
-    case MetricKind::uniqueGroups:
-        return u"Количество уникальных групп"_s;
-    case MetricKind::sum:
-        return u"Сумма числового поля"_s;
-    case MetricKind::average:
-        return u"Среднее по числовому полю (средний чек)"_s;
-    case MetricKind::difference:
-        return u"Разница показателей: А \u2212 Б (прибыль, остаток)"_s;
-    case MetricKind::ratio:
-        return u"Доля: А ÷ Б × 100 % (конверсия)"_s;
-    }
-    return {};
 }
 
 const QString& NounForms::operator()(std::int64_t count) const {

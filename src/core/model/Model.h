@@ -43,16 +43,6 @@ std::optional<FieldType> fieldTypeFromRaw(QStringView text);
 std::optional<MetricKind> metricKindFromRaw(QStringView text);
 std::optional<AppColor> appColorFromRaw(QStringView text);
 
-// The case among `cases` whose stored text (its rawValue) is exactly `text`; nothing for any other text.
-template <typename Enum, std::size_t N>
-std::optional<Enum> caseFromRaw(QStringView text, const std::array<Enum, N>& cases) {
-    for (Enum e : cases) {
-        if (rawValue(e) == text)
-            return e;
-    }
-    return std::nullopt;
-}
-
 // The types whose values live in FieldValue::text.
 bool isTextual(FieldType type);
 // The kinds that read MetricDef::sumFieldID.

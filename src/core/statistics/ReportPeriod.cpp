@@ -1,8 +1,6 @@
 #include "core/statistics/ReportPeriod.h"
 
-#include "core/model/Model.h"
-
-using namespace Qt::StringLiterals;
+#include "core/model/EnumTable.h"
 
 namespace {
 
@@ -33,58 +31,31 @@ std::optional<DateInterval> yearOf(const QDate& date, const Calendar& calendar) 
     return days(first, first.addYears(1), calendar);
 }
 
+constexpr auto periodRows = std::to_array<EnumRow<ReportPeriod>>({
+    {ReportPeriod::today, u"today", u"Сегодня"},
+    {ReportPeriod::yesterday, u"yesterday", u"Вчера"},
+    {ReportPeriod::thisWeek, u"thisWeek", u"Эта неделя"},
+    {ReportPeriod::lastWeek, u"lastWeek", u"Прошлая неделя"},
+    {ReportPeriod::thisMonth, u"thisMonth", u"Этот месяц"},
+    {ReportPeriod::lastMonth, u"lastMonth", u"Прошлый месяц"},
+    {ReportPeriod::thisYear, u"thisYear", u"Этот год"},
+    {ReportPeriod::allTime, u"allTime", u"Всё время"},
+    {ReportPeriod::custom, u"custom", u"Свой период"},
+});
+static_assert(EnumTable::inCaseOrder(periodRows) && EnumTable::cases(periodRows) == allReportPeriods);
+
 } // namespace
 
 QString rawValue(ReportPeriod period) {
-    switch (period) {
-    case ReportPeriod::today:
-        return u"today"_s;
-    case ReportPeriod::yesterday:
-        return u"yesterday"_s;
-    case ReportPeriod::thisWeek:
-        return u"thisWeek"_s;
-    case ReportPeriod::lastWeek:
-        return u"lastWeek"_s;
-    case ReportPeriod::thisMonth:
-        return u"thisMonth"_s;
-    case ReportPeriod::lastMonth:
-        return u"lastMonth"_s;
-    case ReportPeriod::thisYear:
-        return u"thisYear"_s;
-    case ReportPeriod::allTime:
-        return u"allTime"_s;
-    case ReportPeriod::custom:
-        return u"custom"_s;
-    }
-    return {};
+    return EnumTable::rawValue(periodRows, period);
 }
 
 std::optional<ReportPeriod> reportPeriodFromRaw(QStringView text) {
-    return caseFromRaw(text, allReportPeriods);
+    return EnumTable::fromRaw(periodRows, text);
 }
 
 QString title(ReportPeriod period) {
-    switch (period) {
-    case ReportPeriod::today:
-        return u"Сегодня"_s;
-    case ReportPeriod::yesterday:
-        return u"Вчера"_s;
-    case ReportPeriod::thisWeek:
-        return u"Эта неделя"_s;
-    case ReportPeriod::lastWeek:
-        return u"Прошлая неделя"_s;
-    case ReportPeriod::thisMonth:
-        return u"Этот месяц"_s;
-    case ReportPeriod::lastMonth:
-        return u"Прошлый месяц"_s;
-    case ReportPeriod::thisYear:
-        return u"Этот год"_s;
-    case ReportPeriod::allTime:
-        return u"Всё время"_s;
-    case ReportPeriod::custom:
-        return u"Свой период"_s;
-    }
-    return {};
+    return EnumTable::title(periodRows, period);
 }
 
 std::optional<DateInterval> interval(ReportPeriod period, const QDateTime& now, const QDateTime& customStart,

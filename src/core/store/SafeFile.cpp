@@ -106,12 +106,11 @@ SystemCalls& systemCalls() {
     return calls;
 }
 
-std::optional<Failure> replace(const QString& path, QByteArrayView bytes, SystemCalls& calls) {
-    return replace(path, std::span<const QByteArrayView>(&bytes, 1), calls);
-}
+namespace {
 
-std::optional<Failure> replace(const QString& path, std::span<const QByteArrayView> pieces,
-                               SystemCalls& calls) {
+// The steps of a replacement; the failed one, or nothing once every step is done.
+std::optional<Failure> replaceSteps(const QString& path, std::span<const QByteArrayView> pieces,
+                                    SystemCalls& calls) {
     const QString target = resolved(path);
     const QByteArray file = QFile::encodeName(target);
     const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
@@ -195,6 +194,20 @@ std::optional<Failure> replace(const QString& path, std::span<const QByteArrayVi
     if (synced != 0 && error != EINVAL)
         return Failure{Step::syncFolder, error};
     return std::nullopt;
+}
+
+} // namespace
+
+bool replace(const QString& path, QByteArrayView bytes, Failure* failure, SystemCalls& calls) {
+    return replace(path, std::span<const QByteArrayView>(&bytes, 1), failure, calls);
+}
+
+bool replace(const QString& path, std::span<const QByteArrayView> pieces, Failure* failure,
+             SystemCalls& calls) {
+    const std::optional<Failure> failed = replaceSteps(path, pieces, calls);
+    if (failed && failure)
+        *failure = *failed;
+    return !failed;
 }
 
 std::optional<QString> reason(int error) {

@@ -65,11 +65,13 @@ public:
 // The real calls.
 SystemCalls& systemCalls();
 
-// Replaces the bytes of the file at `path` by `bytes` as described above. Nothing on success.
-std::optional<Failure> replace(const QString& path, QByteArrayView bytes, SystemCalls& calls = systemCalls());
+// Replaces the bytes of the file at `path` by `bytes` as described above. False on failure, with `failure`
+// (when given) set to the step and the system's error.
+bool replace(const QString& path, QByteArrayView bytes, Failure* failure = nullptr,
+             SystemCalls& calls = systemCalls());
 // The same with the new bytes given in pieces, which the file holds one after another.
-std::optional<Failure> replace(const QString& path, std::span<const QByteArrayView> pieces,
-                               SystemCalls& calls = systemCalls());
+bool replace(const QString& path, std::span<const QByteArrayView> pieces, Failure* failure = nullptr,
+             SystemCalls& calls = systemCalls());
 
 // A short Russian description of a system error number, or nothing for one the user can do nothing with.
 // A full disk, an exhausted quota and a file size limit all read "возможно, диск заполнен".

@@ -197,17 +197,17 @@ bool AppStore::save() {
 }
 
 bool AppStore::writeDataFile(std::span<const QByteArrayView> pieces) {
-    const std::optional<SafeFile::Failure> failure = SafeFile::replace(m_fileURL, pieces, m_files);
-    if (!failure)
+    SafeFile::Failure failure;
+    if (SafeFile::replace(m_fileURL, pieces, &failure, m_files))
         return true;
     // Up to the rename the old file is left whole; after it, the new one is in place but may not survive a
     // power loss, and a save is reported only once its bytes are safely on the disk.
     const QString folder = QFileInfo(m_fileURL).absolutePath();
-    const std::optional<QString> why = SafeFile::reason(failure->error);
+    const std::optional<QString> why = SafeFile::reason(failure.error);
     const QString because = why ? u" ("_s + *why + u')' : QString();
-    switch (failure->step) {
+    switch (failure.step) {
     case SafeFile::Step::create:
-        if (failure->error == EISDIR)
+        if (failure.error == EISDIR)
             return saveFailed(notAFileText(m_fileURL));
         if (QFileInfo(m_fileURL).isFile() && !QFileInfo(m_fileURL).isWritable())
             return saveFailed(u"нет прав на запись в файл "_s + quotedPath(m_fileURL));

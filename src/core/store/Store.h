@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -129,6 +130,10 @@ private:
     std::optional<qsizetype> index(const QUuid& id) const;
     // Tells the views that journals changed in place, then saves.
     void changedAndSave();
+    // What setStatus and changeNumber share: nothing for an empty set or a journal that is gone; only a save
+    // for a journal without records; else `change` runs on each record of the set, then changedAndSave.
+    void changeRecords(const QSet<QUuid>& records, const QUuid& in,
+                       const std::function<void(const Journal&, Record&)>& change);
 
     QList<Journal> m_journals;
     std::optional<QString> m_lastError;

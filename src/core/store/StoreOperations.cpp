@@ -166,8 +166,8 @@ void AppStore::deleteRecords(const QSet<QUuid>& records, const QUuid& from) {
     changedAndSave();
 }
 
-void AppStore::setStatus(const QUuid& statusID, const QSet<QUuid>& records, const QUuid& in,
-                         const QDateTime& on) {
+void AppStore::changeRecords(const QSet<QUuid>& records, const QUuid& in,
+                             const std::function<void(const Journal&, Record&)>& change) {
     const std::optional<qsizetype> i = index(in);
     if (records.isEmpty() || !i)
         return;
@@ -178,30 +178,26 @@ void AppStore::setStatus(const QUuid& statusID, const QSet<QUuid>& records, cons
     }
     for (Record& record : journal.records) {
         if (records.contains(record.id))
-            record = journal.settingStatus(statusID, record, on, m_calendar, m_clock);
+            change(journal, record);
     }
     changedAndSave();
 }
 
+void AppStore::setStatus(const QUuid& statusID, const QSet<QUuid>& records, const QUuid& in,
+                         const QDateTime& on) {
+    changeRecords(records, in, [&](const Journal& journal, Record& record) {
+        record = journal.settingStatus(statusID, record, on, m_calendar, m_clock);
+    });
+}
+
 void AppStore::changeNumber(const QUuid& fieldID, double delta, const QSet<QUuid>& records, const QUuid& in) {
-    const std::optional<qsizetype> i = index(in);
-    if (records.isEmpty() || !i)
-        return;
-    Journal& journal = m_journals[*i];
-    if (journal.records.isEmpty()) {
-        save();
-        return;
-    }
     const QString key = fieldKey(fieldID);
-    for (Record& record : journal.records) {
-        if (!records.contains(record.id))
-            continue;
+    changeRecords(records, in, [&](const Journal&, Record& record) {
         const double sum = record.number(key).value_or(0) + delta;
         // Counts never go below zero (a not-a-number result counts as below).
         record.values.insert(key, FieldValue::ofNumber(sum >= 0 ? sum : 0));
         record.updatedAt = m_clock();
-    }
-    changedAndSave();
+    });
 }
 
 QList<QUrl> AppStore::links(const QSet<QUuid>& records, const QUuid& in) const {

@@ -69,11 +69,12 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     auto* summary = new QHBoxLayout;
     summary->setSpacing(18);
     const QPalette& p = palette();
-    summary->addWidget(summaryItem(u"Строк"_s, m_rowsTile, p.color(QPalette::WindowText)));
-    summary->addWidget(summaryItem(u"Новых"_s, m_newTile, color(AppColor::green)));
-    summary->addWidget(summaryItem(u"Дублей"_s, m_duplicatesTile, color(AppColor::orange)));
-    summary->addWidget(summaryItem(u"С ошибками"_s, m_errorsTile, color(AppColor::red)));
-    summary->addWidget(summaryItem(u"Будет импортировано"_s, m_importTile, p.color(QPalette::Highlight)));
+    const auto [rows, fresh, duplicates, errors, toImport] = ImportPreview::summaryTiles(item.result);
+    summary->addWidget(summaryItem(rows.title, m_rowsTile, p.color(QPalette::WindowText)));
+    summary->addWidget(summaryItem(fresh.title, m_newTile, color(AppColor::green)));
+    summary->addWidget(summaryItem(duplicates.title, m_duplicatesTile, color(AppColor::orange)));
+    summary->addWidget(summaryItem(errors.title, m_errorsTile, color(AppColor::red)));
+    summary->addWidget(summaryItem(toImport.title, m_importTile, p.color(QPalette::Highlight)));
     m_rowsTile->setObjectName(u"tile_rows"_s);
     m_newTile->setObjectName(u"tile_new"_s);
     m_duplicatesTile->setObjectName(u"tile_duplicates"_s);
@@ -173,12 +174,13 @@ QWidget* ImportPreviewView::buildTable() {
 
 void ImportPreviewView::refreshCounts() {
     const ImportResult& result = m_model->result();
-    const qsizetype n = result.selected().size();
-    m_rowsTile->setText(QString::number(result.rows.size()));
-    m_newTile->setText(QString::number(result.newCount()));
-    m_duplicatesTile->setText(QString::number(result.duplicateCount()));
-    m_errorsTile->setText(QString::number(result.errorCount()));
-    m_importTile->setText(QString::number(n));
+    const qsizetype n = result.selectedCount();
+    const auto [rows, fresh, duplicates, errors, toImport] = ImportPreview::summaryTiles(result);
+    m_rowsTile->setText(rows.count);
+    m_newTile->setText(fresh.count);
+    m_duplicatesTile->setText(duplicates.count);
+    m_errorsTile->setText(errors.count);
+    m_importTile->setText(toImport.count);
     m_import->setText(ImportPreview::importButtonTitle(n, m_journal.itemNoun));
     m_import->setEnabled(n > 0);
 }

@@ -112,10 +112,9 @@ QWidget* BatchAddView::buildForm() {
 }
 
 void BatchAddView::buildShared(QVBoxLayout* column) {
-    auto* section = new FormSection(u"Общие поля"_s, column->parentWidget());
-    for (const FieldDef& field : BatchEntry::sharedFields(m_journal)) {
-        if (field.type == FieldType::date)
-            continue; // shared dates stand with the status
+    const FieldSection shared = BatchEntry::sharedSections(m_journal).first();
+    auto* section = new FormSection(shared.title, column->parentWidget());
+    for (const FieldDef& field : shared.fields) {
         RowOptions options;
         options.stepper = false;
         options.longTextMinLines = 1;
@@ -128,7 +127,7 @@ void BatchAddView::buildShared(QVBoxLayout* column) {
         if (row->hasOwnTitle())
             section->form()->addRow(row);
         else
-            section->addLabeledRow(field.isPerItem ? field.name + u" (общая)"_s : field.name, row);
+            section->addLabeledRow(BatchEntry::sharedTitle(field), row);
         connect(row, &EditorRow::edited, this, &BatchAddView::templateEdited);
         m_shared.insert(field.id, row);
     }
@@ -136,21 +135,19 @@ void BatchAddView::buildShared(QVBoxLayout* column) {
 }
 
 void BatchAddView::buildStatus(QVBoxLayout* column) {
-    QList<FieldDef> dates;
-    for (const FieldDef& f : m_journal.dateFields()) {
-        if (!f.isPerItem)
-            dates.append(f);
-    }
-    if (m_journal.statuses.isEmpty() && dates.isEmpty())
+    // The section after the shared fields, when the journal has one.
+    const QList<FieldSection> sections = BatchEntry::sharedSections(m_journal);
+    if (sections.size() < 2)
         return;
-    auto* section = new FormSection(u"Статус и даты для всех"_s, column->parentWidget());
-    if (!m_journal.statuses.isEmpty()) {
+    const FieldSection& dated = sections[1];
+    auto* section = new FormSection(dated.title, column->parentWidget());
+    if (dated.holdsStatus) {
         m_statusPicker = new StatusPicker(m_journal.statuses, false, section);
         m_statusPicker->setStatus(m_template.statusID);
         connect(m_statusPicker, &StatusPicker::chosen, this, &BatchAddView::chooseStatus);
         section->addLabeledRow(u"Статус"_s, m_statusPicker);
     }
-    for (const FieldDef& field : dates) {
+    for (const FieldDef& field : dated.fields) {
         EditorRow* row = makeEditorRow(field, m_template, m_router.calendar(), m_router.clock(), section);
         section->form()->addRow(row);
         connect(row, &EditorRow::edited, this, &BatchAddView::templateEdited);

@@ -93,18 +93,7 @@ QWidget* RecordEditorView::buildForm() {
         connect(row, &EditorRow::edited, this, &RecordEditorView::refresh);
     };
 
-    auto* fields = new FormSection(u"Поля"_s, content);
-    column->addWidget(fields);
-    bool hasLongText = false;
-    for (const FieldDef& field : m_journal.fields) {
-        if (field.type == FieldType::longText)
-            hasLongText = true;
-        else
-            addRow(fields, field);
-    }
-
-    if (!m_journal.statuses.isEmpty()) {
-        auto* status = new FormSection(u"Статус"_s, content);
+    const auto addStatus = [this](FormSection* status) {
         m_statusPicker = new StatusPicker(
             m_journal.statuses, m_journal.statuses.size() <= RecordEditor::segmentedStatusLimit, status);
         m_statusPicker->setStatus(m_record.statusID);
@@ -117,16 +106,15 @@ QWidget* RecordEditorView::buildForm() {
         setSecondary(note);
         note->setWordWrap(true);
         status->form()->addRow(note);
-        column->addWidget(status);
-    }
+    };
 
-    if (hasLongText) {
-        auto* extra = new FormSection(u"Дополнительно"_s, content);
-        for (const FieldDef& field : m_journal.fields) {
-            if (field.type == FieldType::longText)
-                addRow(extra, field);
-        }
-        column->addWidget(extra);
+    for (const FieldSection& plan : RecordEditor::sections(m_journal)) {
+        auto* section = new FormSection(plan.title, content);
+        if (plan.holdsStatus)
+            addStatus(section);
+        for (const FieldDef& field : plan.fields)
+            addRow(section, field);
+        column->addWidget(section);
     }
 
     m_duplicateSection = new FormSection(u"Возможные дубли"_s, content);

@@ -262,9 +262,9 @@ void ContentView::openExporter() {
         self->m_router.setShowExporter(false);
         if (!path.isEmpty()) {
             // The panel only names the file; the export counts as saved once the file is really written.
-            const std::optional<QString> failure = self->m_router.exportDocument().write(path);
-            if (failure)
-                self->m_router.setMessage(exportFailedMessage(*failure), AppRouter::MessageKind::failure);
+            QString failure;
+            if (!self->m_router.exportDocument().write(path, &failure))
+                self->m_router.setMessage(exportFailedMessage(failure), AppRouter::MessageKind::failure);
             else
                 self->m_router.setMessage(exportSavedMessage(path));
         }

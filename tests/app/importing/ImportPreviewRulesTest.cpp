@@ -25,3 +25,35 @@ TEST(ImportPreviewRules, CheckCellAndColumnsLine) {
     }
     EXPECT_EQ(columnsLine({u"Название"_s, u"Сумма"_s}, {}), u"Распознаны столбцы: Название, Сумма");
 }
+
+// The tiles count rows as the result does; an error never counts for import, included or not.
+TEST(ImportPreviewRules, SummaryTilesGroupTheirCounts) {
+    const auto rows = [](qsizetype count, bool include, std::optional<QString> error = std::nullopt,
+                         std::optional<DuplicateKind> duplicate = std::nullopt) {
+        return QList<ImportRow>(count, ImportRow{QUuid(), 2, Record{}, {}, error, duplicate, include});
+    };
+    const struct {
+        const char* what;
+        QList<ImportRow> rows;
+        QString counts; // rows, new, duplicates, errors, to import
+    } cases[] = {
+        {"empty file", {}, u"0 0 0 0 0"_s},
+        {"mixed",
+         rows(2, true) + rows(1, false) + rows(3, true, std::nullopt, DuplicateKind::sameID()) +
+             rows(4, true, u"нет значений"_s) + rows(1, false, u"нет значений"_s, DuplicateKind::sameID()),
+         u"11 3 3 5 5"_s},
+        {"twelve thousand rows", rows(12000, true) + rows(1000, false, u"нет значений"_s),
+         u"13\u00A0000 12\u00A0000 0 1\u00A0000 12\u00A0000"_s},
+    };
+    for (const auto& c : cases) {
+        ImportResult result;
+        result.rows = c.rows;
+        QStringList titles, counts;
+        for (const SummaryTile& tile : summaryTiles(result)) {
+            titles.append(tile.title);
+            counts.append(tile.count);
+        }
+        EXPECT_EQ(titles.join(u'|'), u"Строк|Новых|Дублей|С ошибками|Будет импортировано") << c.what;
+        EXPECT_EQ(counts.join(u' '), c.counts) << c.what;
+    }
+}

@@ -1,4 +1,5 @@
 #include "app/settings/SettingsChoices.h"
+#include "app/JournalTab.h"
 #include "app/settings/ReportPreview.h"
 #include "app/settings/SettingsState.h"
 
@@ -129,4 +130,21 @@ TEST(ReportPreview, FollowsTheDraftAndTheMonth) {
     draft.metrics[0].statusFilterID.reset();
     EXPECT_EQ(preview.text(draft, utc(2024, 2, 20), calendar),
               u"Пример за этот месяц: За период: сделки — 1 шт, оплачено — 0");
+}
+
+// The tabs' texts come from one table each; a number cast past the cases has none.
+TEST(SettingsState, TabTextsAndNoneOutsideTheCases) {
+    QStringList texts;
+    for (SettingsTab tab : allSettingsTabs)
+        texts << rawValue(tab) + u'|' + title(tab);
+    for (JournalTab tab : {JournalTab::dashboard, JournalTab::records})
+        texts << rawValue(tab);
+    EXPECT_EQ(texts.join(u' '),
+              u"general|Общее fields|Поля statuses|Статусы metrics|Итоги и отчёт dashboard records");
+    for (int outside : {-1, 4, 99}) {
+        EXPECT_EQ(rawValue(static_cast<SettingsTab>(outside)) + title(static_cast<SettingsTab>(outside)),
+                  QString())
+            << outside;
+        EXPECT_EQ(rawValue(static_cast<JournalTab>(outside - 2)), QString()) << outside;
+    }
 }
