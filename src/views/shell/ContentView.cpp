@@ -6,7 +6,7 @@
 #include "app/importing/ImportFile.h"
 #include "core/store/Store.h"
 #include "views/importing/ImportPreviewView.h"
-#include "views/kit/AlertBox.h"
+#include "views/kit/Dialogs.h"
 #include "views/kit/Style.h"
 #include "views/kit/WaitCursor.h"
 #include "views/records/BatchAddView.h"
@@ -19,7 +19,6 @@
 #include "views/shell/WelcomeView.h"
 
 #include <QMessageBox>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -284,38 +283,31 @@ void ContentView::syncDeleteConfirmation() {
         m_deleteBox->setText(title);
         return;
     }
-    QMessageBox* box = makeAlertBox(window(), title, deleteJournalMessage());
+    QMessageBox* box =
+        Dialogs::question(window(),
+                          {.title = title,
+                           .text = deleteJournalMessage(),
+                           .action = u"Удалить журнал"_s,
+                           .actionRole = QMessageBox::DestructiveRole,
+                           // The title names the journal and its size; the window keeps the
+                           // application's name.
+                           .windowTitle = productName},
+                          [this] {
+                              // The question is over: an alert the deletion raises shows at once.
+                              m_deleteBox = nullptr;
+                              if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID()) {
+                                  const WaitCursor wait = WaitCursor::aroundSave(m_store);
+                                  m_store.deleteJournal(*id);
+                              }
+                          });
     box->setObjectName(u"deleteJournalBox"_s);
-    box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(productName);
-    box->setIcon(QMessageBox::Warning);
-    QPushButton* remove = box->addButton(u"Удалить журнал"_s, QMessageBox::DestructiveRole);
-    Style::makeDestructive(remove);
-    QPushButton* cancel = box->addButton(u"Отмена"_s, QMessageBox::RejectRole);
-    // Return must not delete: neither button takes it.
-    remove->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    box->setEscapeButton(cancel);
-    remove->setObjectName(u"deleteJournal"_s);
-    cancel->setObjectName(u"cancel"_s);
     m_deleteBox = box;
-    connect(box, &QDialog::finished, this, [this, box, remove] {
-        const bool confirmed = box->clickedButton() == remove;
+    connect(box, &QDialog::finished, this, [this, box] {
         if (m_deleteBox == box)
             m_deleteBox = nullptr;
-        box->deleteLater();
-        if (confirmed) {
-            if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID()) {
-                const WaitCursor wait = WaitCursor::aroundSave(m_store);
-                m_store.deleteJournal(*id);
-            }
-        }
         m_router.setPendingDeleteJournalID(std::nullopt);
         updateAlert();
     });
-    box->open();
-    // Qt gives the keyboard focus to the first button, where Space would delete at once.
-    cancel->setFocus();
 }
 
 bool ContentView::overlayUp() const {
@@ -334,34 +326,27 @@ void ContentView::updateAlert() {
             m_alert->done(QMessageBox::Ok);
         return;
     }
+    const QMessageBox::Icon icon = content->warning ? QMessageBox::Warning : QMessageBox::Information;
     if (m_alert) {
-        setAlertText(m_alert, content->title, content->text);
-        m_alert->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
+        Dialogs::setText(m_alert, content->title, content->text);
+        m_alert->setIcon(icon);
         return;
     }
     // Shown once nothing else is over the window; every sheet or panel that closes asks again.
     if (overlayUp())
         return;
-    QMessageBox* box = makeAlertBox(window(), content->title, content->text);
+    QMessageBox* box = Dialogs::alert(window(), content->title, content->text, icon);
     box->setObjectName(u"alert"_s);
-    box->setWindowModality(Qt::WindowModal);
-    box->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
-    QPushButton* ok = box->addButton(u"OK"_s, QMessageBox::AcceptRole);
-    ok->setObjectName(u"ok"_s);
-    box->setDefaultButton(ok);
-    box->setEscapeButton(ok);
     m_alert = box;
     connect(box, &QDialog::finished, this, [this, box] {
         if (m_alert == box)
             m_alert = nullptr;
-        box->deleteLater();
         // Closing the alert clears both texts, whichever was shown.
         m_clearingAlert = true;
         m_store.setLastError(std::nullopt);
         m_router.setMessage(std::nullopt);
         m_clearingAlert = false;
     });
-    box->open();
 }
 
 void ContentView::moveMigrationNote() {
