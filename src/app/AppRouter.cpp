@@ -85,8 +85,7 @@ void AppRouter::setShowImporter(bool show) {
 }
 
 void AppRouter::setImportTargetID(const std::optional<QUuid>& id) {
-    if (assign(m_importTargetID, id))
-        emit importTargetIDChanged();
+    m_importTargetID = id;
 }
 
 void AppRouter::setShowExporter(bool show) {
@@ -100,8 +99,7 @@ void AppRouter::setExportDocument(const CSVDocument& document) {
 }
 
 void AppRouter::setExportName(const QString& name) {
-    if (assign(m_exportName, name))
-        emit exportNameChanged();
+    m_exportName = name;
 }
 
 void AppRouter::setPendingDeleteJournalID(const std::optional<QUuid>& id) {

@@ -24,10 +24,11 @@ QString exportFileName(const QString& journalName, const QString& suffix, const 
 // notice. Views set a property; the root view presents what it asks for and clears it again. Nothing of
 // it is saved: every run starts from the initial values.
 //
-// Each property has a …Changed signal. selectedJournalID, tab, filters, showNewJournal, showImporter,
-// importTargetID, showExporter, exportName, pendingDeleteJournalID and message announce only a real
+// Each property that a view redraws from has a …Changed signal. selectedJournalID, tab, filters,
+// showNewJournal, showImporter, showExporter, pendingDeleteJournalID and message announce only a real
 // change; editor, batch, importPreview, settings and exportDocument announce every write, and so does
-// every writeFilters call.
+// every writeFilters call. importTargetID and exportName have none: they are read when the panel they
+// belong to answers or opens.
 class AppRouter : public QObject {
     Q_OBJECT
 public:
@@ -102,10 +103,8 @@ signals:
     void settingsChanged();
     void showNewJournalChanged();
     void showImporterChanged();
-    void importTargetIDChanged();
     void showExporterChanged();
     void exportDocumentChanged();
-    void exportNameChanged();
     void pendingDeleteJournalIDChanged();
     void messageChanged();
 

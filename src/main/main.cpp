@@ -2,7 +2,7 @@
 #include "app/ShellRules.h"
 #include "app/Startup.h"
 #include "core/store/Store.h"
-#include "views/kit/AlertBox.h"
+#include "views/kit/Dialogs.h"
 #include "views/kit/Icons.h"
 #include "views/shell/MainWindow.h"
 #include "views/shell/QtFilePanels.h"
@@ -10,11 +10,9 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -22,12 +20,11 @@ namespace {
 
 // The one alert of a start that cannot go on; the application then ends with a failure status.
 int refuseStart(QApplication& app, const QString& text) {
-    std::unique_ptr<QMessageBox> box(makeAlertBox(nullptr, productName, text));
-    box->setIcon(QMessageBox::Warning);
-    box->setDefaultButton(box->addButton(u"OK"_s, QMessageBox::AcceptRole));
-    QObject::connect(box.get(), &QDialog::finished, &app, [&app] { app.exit(1); });
-    box->show();
+    const QPointer<QMessageBox> box = Dialogs::alert(nullptr, productName, text, QMessageBox::Warning);
+    QObject::connect(box, &QDialog::finished, &app, [&app] { app.exit(1); });
     app.exec();
+    // The loop may end before the closed box's deferred deletion has run.
+    delete box.data();
     return 1;
 }
 

@@ -4,6 +4,7 @@
 #include "views/dashboard/StatTile.h"
 #include "views/records/RecordEditorView.h"
 #include "views/shell/NewJournalView.h"
+#include "views/shell/SheetHost.h"
 #include "views/shell/SidebarView.h"
 
 using namespace Qt::StringLiterals;
@@ -96,7 +97,7 @@ TEST(Journey, TheEarlierCardFileBecomesAJournal) {
 
     // The next start reads the journal and has nothing more to say.
     user.start();
-    QTest::qWait(ContentView::migrationNoteDelayMs + 200);
+    QTest::qWait(SheetHost::migrationNoteDelayMs + 200);
     EXPECT_FALSE(onScreen<QMessageBox>());
     EXPECT_EQ(seen<QListView>(u"journalList"_s)->model()->rowCount(), 1);
 }

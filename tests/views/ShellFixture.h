@@ -6,7 +6,9 @@
 #include "app/FilePanels.h"
 #include "core/store/Store.h"
 #include "views/shell/ContentView.h"
+#include "views/shell/JournalDetailView.h"
 #include "views/shell/MainWindow.h"
+#include "views/shell/SidebarView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -94,6 +96,10 @@ struct Shell {
     }
 
     ContentView& content() const { return *window->content(); }
+    SidebarView* sidebar() const { return window->findChild<SidebarView*>(QStringLiteral("sidebar")); }
+    JournalDetailView* detail() const {
+        return window->findChild<JournalDetailView*>(QStringLiteral("journalDetail"));
+    }
     // What the user sees: the visible widget of type T in the window (sheets and boxes are its children).
     template <class T = QWidget> T* shown(const QString& name = {}) const {
         return visibleIn<T>(window.get(), name);

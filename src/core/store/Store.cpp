@@ -71,10 +71,7 @@ void AppStore::setLastError(const std::optional<QString>& text) {
 }
 
 void AppStore::setMigrationNote(const std::optional<QString>& text) {
-    const bool changed = m_migrationNote != text;
     m_migrationNote = text;
-    if (changed)
-        emit migrationNoteChanged();
 }
 
 void AppStore::setError(const QString& text) {

@@ -23,7 +23,8 @@
 // new name and the store starts empty; the file is never overwritten half-read. Once per run, the file as it
 // stood before the run's first overwrite is copied to "data-backup.json" beside it.
 //
-// Views read journals(), lastError() and migrationNote() and redraw on the matching …Changed signal.
+// Views read journals() and lastError() and redraw on the matching …Changed signal; migrationNote() is
+// read once, after the window first shows.
 // Main thread only.
 class AppStore : public QObject {
     Q_OBJECT
@@ -105,7 +106,6 @@ public:
 signals:
     void journalsChanged();
     void lastErrorChanged();
-    void migrationNoteChanged();
 
 private:
     // Reads the data file. Runs once, from the constructor: reading again could set aside or convert files

@@ -4,7 +4,7 @@
 #include "app/ShortcutText.h"
 #include "app/records/BatchRules.h"
 #include "core/store/Store.h"
-#include "views/kit/ConfirmBox.h"
+#include "views/kit/Dialogs.h"
 #include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
 #include "views/kit/Icons.h"
@@ -331,9 +331,13 @@ void BatchAddView::attemptSave() {
         save();
         return;
     }
-    m_box = openConfirmBox(this, u"Возможные дубли"_s, BatchEntry::duplicateAlertText(lines),
-                           u"Сохранить всё равно"_s, QMessageBox::AcceptRole, u"Вернуться к редактированию"_s,
-                           [this] { save(); });
+    m_box = Dialogs::question(this,
+                              {.title = u"Возможные дубли"_s,
+                               .text = BatchEntry::duplicateAlertText(lines),
+                               .action = u"Сохранить всё равно"_s,
+                               .actionRole = QMessageBox::AcceptRole,
+                               .back = u"Вернуться к редактированию"_s},
+                              [this] { save(); });
 }
 
 void BatchAddView::save() {

@@ -5,7 +5,7 @@
 #include "core/store/Store.h"
 #include "views/cells/LinkConfirmation.h"
 #include "views/kit/Clipboard.h"
-#include "views/kit/ConfirmBox.h"
+#include "views/kit/Dialogs.h"
 #include "views/kit/WaitCursor.h"
 
 #include <QDialog>
@@ -66,13 +66,16 @@ void RecordCommands::copyText(const QString& text) {
 void RecordCommands::confirmDelete(const QSet<QUuid>& ids, std::function<void()> deleted) {
     if (ids.isEmpty() || m_deleteBox)
         return;
-    m_deleteBox = openConfirmBox(m_tab, RecordActions::deleteTitle(m_journal, ids.size()),
-                                 RecordActions::deleteMessage(), u"Удалить"_s, QMessageBox::DestructiveRole,
-                                 u"Отмена"_s, [this, ids, deleted = std::move(deleted)] {
-                                     const WaitCursor wait = WaitCursor::aroundSave(m_store);
-                                     m_store.deleteRecords(ids, m_journal.id);
-                                     deleted();
-                                 });
+    m_deleteBox = Dialogs::question(m_tab,
+                                    {.title = RecordActions::deleteTitle(m_journal, ids.size()),
+                                     .text = RecordActions::deleteMessage(),
+                                     .action = u"Удалить"_s,
+                                     .actionRole = QMessageBox::DestructiveRole},
+                                    [this, ids, deleted = std::move(deleted)] {
+                                        const WaitCursor wait = WaitCursor::aroundSave(m_store);
+                                        m_store.deleteRecords(ids, m_journal.id);
+                                        deleted();
+                                    });
     // The box goes only later: a question closed is no longer asked.
     connect(m_deleteBox, &QDialog::finished, this, [this] { m_deleteBox = nullptr; });
 }

@@ -4,7 +4,7 @@
 #include "app/records/RecordEditorRules.h"
 #include "core/store/Store.h"
 #include "views/cells/WarningLabel.h"
-#include "views/kit/ConfirmBox.h"
+#include "views/kit/Dialogs.h"
 #include "views/kit/FormSection.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
@@ -167,10 +167,13 @@ void RecordEditorView::attemptSave() {
         save();
         return;
     }
-    m_box =
-        openConfirmBox(this, u"Возможный дубль"_s, RecordEditor::duplicateAlertText(m_journal, m_duplicates),
-                       u"Сохранить всё равно"_s, QMessageBox::AcceptRole, u"Вернуться к редактированию"_s,
-                       [this] { save(); });
+    m_box = Dialogs::question(this,
+                              {.title = u"Возможный дубль"_s,
+                               .text = RecordEditor::duplicateAlertText(m_journal, m_duplicates),
+                               .action = u"Сохранить всё равно"_s,
+                               .actionRole = QMessageBox::AcceptRole,
+                               .back = u"Вернуться к редактированию"_s},
+                              [this] { save(); });
 }
 
 void RecordEditorView::save() {
@@ -187,12 +190,14 @@ void RecordEditorView::save() {
 void RecordEditorView::confirmDelete() {
     if (openBox())
         return;
-    m_box = openConfirmBox(this, u"Удалить запись?"_s, QString(), u"Удалить"_s, QMessageBox::DestructiveRole,
-                           u"Отмена"_s, [this] {
-                               const WaitCursor wait = WaitCursor::aroundSave(m_store);
-                               m_store.deleteRecords({m_record.id}, m_journal.id);
-                               accept();
-                           });
+    m_box = Dialogs::question(
+        this,
+        {.title = u"Удалить запись?"_s, .action = u"Удалить"_s, .actionRole = QMessageBox::DestructiveRole},
+        [this] {
+            const WaitCursor wait = WaitCursor::aroundSave(m_store);
+            m_store.deleteRecords({m_record.id}, m_journal.id);
+            accept();
+        });
 }
 
 void RecordEditorView::showEvent(QShowEvent* event) {

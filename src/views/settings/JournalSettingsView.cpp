@@ -3,7 +3,7 @@
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
 #include "views/cells/WarningLabel.h"
-#include "views/kit/ConfirmBox.h"
+#include "views/kit/Dialogs.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"
@@ -160,8 +160,9 @@ void JournalSettingsView::commit(const Journal& trimmed) {
 void JournalSettingsView::confirm(const QString& title, const QString& message, const QString& action,
                                   const std::function<void()>& confirmed,
                                   const std::function<void()>& closed) {
-    m_confirmation =
-        openConfirmBox(this, title, message, action, QMessageBox::DestructiveRole, u"Отмена"_s, confirmed);
+    m_confirmation = Dialogs::question(
+        this, {.title = title, .text = message, .action = action, .actionRole = QMessageBox::DestructiveRole},
+        confirmed);
     connect(m_confirmation, &QDialog::finished, this, closed);
 }
 

@@ -1,29 +1,17 @@
 #include "views/shell/ContentView.h"
 
 #include "app/AppRouter.h"
-#include "app/FilePanels.h"
 #include "app/ShellRules.h"
-#include "app/importing/ImportFile.h"
 #include "core/store/Store.h"
-#include "views/importing/ImportPreviewView.h"
-#include "views/kit/AlertBox.h"
 #include "views/kit/Style.h"
-#include "views/kit/WaitCursor.h"
-#include "views/records/BatchAddView.h"
-#include "views/records/RecordEditorView.h"
-#include "views/settings/JournalSettingsView.h"
 #include "views/shell/JournalDetailView.h"
-#include "views/shell/NewJournalView.h"
-#include "views/shell/SheetPresenter.h"
+#include "views/shell/SheetHost.h"
 #include "views/shell/SidebarView.h"
 #include "views/shell/WelcomeView.h"
 
-#include <QMessageBox>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -34,14 +22,11 @@ const QSize minimumWindow(1050, 680);
 constexpr int sidebarMinimum = 240;
 constexpr int sidebarIdeal = 270;
 
-// The new-journal sheet has a flag, not an item; while the flag is up it is always this one sheet.
-const QUuid newJournalSheetID = QUuid::fromString(u"{6f1c1e52-3d0b-4b0e-9a57-3a2f4f3c2b10}"_s);
-
 } // namespace
 
 ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& commands, FilePanels& panels,
                          QSettings& settings, QWidget* parent)
-    : QWidget(parent), m_store(store), m_router(router), m_panels(panels) {
+    : QWidget(parent), m_store(store), m_router(router) {
     setMinimumSize(minimumWindow);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -51,10 +36,12 @@ ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& comman
     m_splitter->setStyleSheet(
         u"QSplitter::handle { background: %1; }"_s.arg(Style::separator(this).name(QColor::HexArgb)));
     m_sidebar = new SidebarView(store, router, commands, m_splitter);
+    m_sidebar->setObjectName(u"sidebar"_s);
     m_sidebar->setMinimumWidth(sidebarMinimum);
     m_detailStack = new QStackedWidget(m_splitter);
     m_welcome = new WelcomeView(router, m_detailStack);
     m_detail = new JournalDetailView(store, router, commands, settings, m_detailStack);
+    m_detail->setObjectName(u"journalDetail"_s);
     m_detailStack->addWidget(m_welcome);
     m_detailStack->addWidget(m_detail);
     m_splitter->addWidget(m_sidebar);
@@ -71,35 +58,15 @@ ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& comman
     connect(m_splitter, &QSplitter::splitterMoved, this, &ContentView::dividerMoved);
     layout->addWidget(m_splitter);
 
-    const auto afterClose = [this] { updateAlert(); };
-    m_newJournal = new SheetPresenter([this] { m_router.setShowNewJournal(false); }, afterClose, this);
-    m_editor = new SheetPresenter([this] { m_router.setEditor(std::nullopt); }, afterClose, this);
-    m_batch = new SheetPresenter([this] { m_router.setBatch(std::nullopt); }, afterClose, this);
-    m_importPreview =
-        new SheetPresenter([this] { m_router.setImportPreview(std::nullopt); }, afterClose, this);
-    m_settings = new SheetPresenter([this] { m_router.setSettings(std::nullopt); }, afterClose, this);
+    m_sheets = new SheetHost(store, router, panels, this);
 
     m_journalIDs = journalIDs(m_store.journals());
     connect(&m_store, &AppStore::journalsChanged, this, &ContentView::journalsChanged);
-    connect(&m_store, &AppStore::lastErrorChanged, this, &ContentView::updateAlert);
-    connect(&m_router, &AppRouter::messageChanged, this, &ContentView::updateAlert);
     connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &ContentView::refreshDetail);
-    connect(&m_router, &AppRouter::showNewJournalChanged, this, &ContentView::syncNewJournal);
-    connect(&m_router, &AppRouter::editorChanged, this, &ContentView::syncEditor);
-    connect(&m_router, &AppRouter::batchChanged, this, &ContentView::syncBatch);
-    connect(&m_router, &AppRouter::importPreviewChanged, this, &ContentView::syncImportPreview);
-    connect(&m_router, &AppRouter::settingsChanged, this, &ContentView::syncSettings);
-    connect(&m_router, &AppRouter::showImporterChanged, this, &ContentView::openImporter);
-    connect(&m_router, &AppRouter::showExporterChanged, this, &ContentView::openExporter);
-    connect(&m_router, &AppRouter::pendingDeleteJournalIDChanged, this, &ContentView::syncDeleteConfirmation);
     refreshDetail();
 }
 
 ContentView::~ContentView() = default;
-
-QDialog* ContentView::settingsSheet() const {
-    return m_settings->dialog();
-}
 
 void ContentView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -107,9 +74,7 @@ void ContentView::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     fixSelection();
-    // A store error from loading was set before anyone listened: show it now.
-    updateAlert();
-    QTimer::singleShot(migrationNoteDelayMs, this, &ContentView::moveMigrationNote);
+    m_sheets->windowShown();
 }
 
 void ContentView::setSidebarShown(bool shown) {
@@ -143,7 +108,7 @@ void ContentView::journalsChanged() {
     if (ids != m_journalIDs) {
         m_journalIDs = ids;
         fixSelection();
-        dropSheetsOfMissingJournals();
+        m_sheets->dropSheetsOfMissingJournals();
     }
     refreshDetail();
 }
@@ -159,215 +124,4 @@ void ContentView::refreshDetail() {
     }
     // Qt reads "[*]" in a window title as the mark of unsaved changes and drops it; "[*][*]" shows one.
     window()->setWindowTitle(mainWindowTitle(journal).replace(u"[*]"_s, u"[*][*]"_s));
-}
-
-void ContentView::dropSheetsOfMissingJournals() {
-    const auto gone = [this](const QUuid& journalID) { return !m_store.journal(journalID).has_value(); };
-    if (const auto item = m_router.editor(); item && gone(item->journalID))
-        m_router.setEditor(std::nullopt);
-    if (const auto item = m_router.batch(); item && gone(item->journalID))
-        m_router.setBatch(std::nullopt);
-    if (const auto& item = m_router.importPreview(); item && gone(item->journalID))
-        m_router.setImportPreview(std::nullopt);
-    if (const auto item = m_router.settings(); item && gone(item->journalID))
-        m_router.setSettings(std::nullopt);
-}
-
-void ContentView::syncNewJournal() {
-    m_newJournal->sync(m_router.showNewJournal() ? std::optional(newJournalSheetID) : std::nullopt,
-                       [this] { return new NewJournalView(m_store, m_router, window()); });
-}
-
-void ContentView::syncEditor() {
-    const std::optional<EditorItem> item = m_router.editor();
-    m_editor->sync(item ? std::optional(item->id) : std::nullopt, [this, item]() -> QDialog* {
-        const std::optional<Journal> journal = m_store.journal(item->journalID);
-        if (!journal)
-            return nullptr;
-        return new RecordEditorView(m_store, m_router, *journal, *item, window());
-    });
-}
-
-void ContentView::syncBatch() {
-    const std::optional<BatchItem> item = m_router.batch();
-    m_batch->sync(item ? std::optional(item->id) : std::nullopt, [this, item]() -> QDialog* {
-        const std::optional<Journal> journal = m_store.journal(item->journalID);
-        if (!journal)
-            return nullptr;
-        return new BatchAddView(m_store, m_router, *journal, *item, window());
-    });
-}
-
-void ContentView::syncImportPreview() {
-    const std::optional<ImportPreviewItem>& item = m_router.importPreview();
-    m_importPreview->sync(item ? std::optional(item->id) : std::nullopt, [this]() -> QDialog* {
-        const std::optional<ImportPreviewItem>& current = m_router.importPreview();
-        const std::optional<Journal> journal = m_store.journal(current->journalID);
-        if (!journal)
-            return nullptr;
-        return new ImportPreviewView(m_store, m_router, *journal, *current, window());
-    });
-}
-
-void ContentView::syncSettings() {
-    const std::optional<SettingsItem> item = m_router.settings();
-    m_settings->sync(item ? std::optional(item->id) : std::nullopt, [this, item]() -> QDialog* {
-        const std::optional<Journal> journal = m_store.journal(item->journalID);
-        if (!journal)
-            return nullptr;
-        return new JournalSettingsView(m_store, m_router, *journal, window());
-    });
-}
-
-void ContentView::openImporter() {
-    if (!m_router.showImporter() || m_importerOpen)
-        return;
-    m_importerOpen = true;
-    QPointer<ContentView> self(this);
-    m_panels.openFile(window(), [self](const QString& path) {
-        if (!self)
-            return;
-        self->m_importerOpen = false;
-        self->m_router.setShowImporter(false);
-        if (!path.isEmpty())
-            self->handleImport(path);
-        self->updateAlert();
-    });
-}
-
-void ContentView::handleImport(const QString& path) {
-    // The target is read when the panel answers: a journal deleted meanwhile gets nothing, and no notice.
-    const std::optional<Journal> target = m_store.journal(m_router.importTargetID());
-    if (!target)
-        return;
-    importing::ImportOutcome outcome = [&] {
-        const WaitCursor wait;
-        return importing::readImportFile(path, *target, m_router.calendar(), m_router.clock());
-    }();
-    if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
-        m_router.setImportPreview(std::move(*item));
-    else
-        m_router.setMessage(std::get<QString>(outcome), AppRouter::MessageKind::failure);
-}
-
-void ContentView::openExporter() {
-    if (!m_router.showExporter() || m_exporterOpen)
-        return;
-    m_exporterOpen = true;
-    QPointer<ContentView> self(this);
-    m_panels.saveFile(window(), m_router.exportName(), [self](const QString& path) {
-        if (!self)
-            return;
-        self->m_exporterOpen = false;
-        self->m_router.setShowExporter(false);
-        if (!path.isEmpty()) {
-            // The panel only names the file; the export counts as saved once the file is really written.
-            QString failure;
-            if (!self->m_router.exportDocument().write(path, &failure))
-                self->m_router.setMessage(exportFailedMessage(failure), AppRouter::MessageKind::failure);
-            else
-                self->m_router.setMessage(exportSavedMessage(path));
-        }
-        self->updateAlert();
-    });
-}
-
-void ContentView::syncDeleteConfirmation() {
-    const std::optional<QUuid> pending = m_router.pendingDeleteJournalID();
-    if (!pending) {
-        if (m_deleteBox)
-            m_deleteBox->done(QMessageBox::Cancel);
-        return;
-    }
-    const QString title = deleteJournalTitle(m_store.journal(pending));
-    if (m_deleteBox) {
-        m_deleteBox->setText(title);
-        return;
-    }
-    QMessageBox* box = makeAlertBox(window(), title, deleteJournalMessage());
-    box->setObjectName(u"deleteJournalBox"_s);
-    box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(productName);
-    box->setIcon(QMessageBox::Warning);
-    QPushButton* remove = box->addButton(u"Удалить журнал"_s, QMessageBox::DestructiveRole);
-    Style::makeDestructive(remove);
-    QPushButton* cancel = box->addButton(u"Отмена"_s, QMessageBox::RejectRole);
-    // Return must not delete: neither button takes it.
-    remove->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    box->setEscapeButton(cancel);
-    remove->setObjectName(u"deleteJournal"_s);
-    cancel->setObjectName(u"cancel"_s);
-    m_deleteBox = box;
-    connect(box, &QDialog::finished, this, [this, box, remove] {
-        const bool confirmed = box->clickedButton() == remove;
-        if (m_deleteBox == box)
-            m_deleteBox = nullptr;
-        box->deleteLater();
-        if (confirmed) {
-            if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID()) {
-                const WaitCursor wait = WaitCursor::aroundSave(m_store);
-                m_store.deleteJournal(*id);
-            }
-        }
-        m_router.setPendingDeleteJournalID(std::nullopt);
-        updateAlert();
-    });
-    box->open();
-    // Qt gives the keyboard focus to the first button, where Space would delete at once.
-    cancel->setFocus();
-}
-
-bool ContentView::overlayUp() const {
-    return m_newJournal->isShown() || m_editor->isShown() || m_batch->isShown() ||
-           m_importPreview->isShown() || m_settings->isShown() || m_importerOpen || m_exporterOpen ||
-           m_deleteBox;
-}
-
-void ContentView::updateAlert() {
-    if (m_clearingAlert)
-        return;
-    const std::optional<AlertContent> content = alertContent(
-        m_store.lastError(), m_router.message(), m_router.messageKind() == AppRouter::MessageKind::failure);
-    if (!content) {
-        if (m_alert)
-            m_alert->done(QMessageBox::Ok);
-        return;
-    }
-    if (m_alert) {
-        setAlertText(m_alert, content->title, content->text);
-        m_alert->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
-        return;
-    }
-    // Shown once nothing else is over the window; every sheet or panel that closes asks again.
-    if (overlayUp())
-        return;
-    QMessageBox* box = makeAlertBox(window(), content->title, content->text);
-    box->setObjectName(u"alert"_s);
-    box->setWindowModality(Qt::WindowModal);
-    box->setIcon(content->warning ? QMessageBox::Warning : QMessageBox::Information);
-    QPushButton* ok = box->addButton(u"OK"_s, QMessageBox::AcceptRole);
-    ok->setObjectName(u"ok"_s);
-    box->setDefaultButton(ok);
-    box->setEscapeButton(ok);
-    m_alert = box;
-    connect(box, &QDialog::finished, this, [this, box] {
-        if (m_alert == box)
-            m_alert = nullptr;
-        box->deleteLater();
-        // Closing the alert clears both texts, whichever was shown.
-        m_clearingAlert = true;
-        m_store.setLastError(std::nullopt);
-        m_router.setMessage(std::nullopt);
-        m_clearingAlert = false;
-    });
-    box->open();
-}
-
-void ContentView::moveMigrationNote() {
-    const std::optional<QString> note = m_store.migrationNote();
-    if (!note)
-        return;
-    m_store.setMigrationNote(std::nullopt);
-    m_router.setMessage(note);
 }

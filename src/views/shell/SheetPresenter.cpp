@@ -1,8 +1,9 @@
 #include "views/shell/SheetPresenter.h"
 
-SheetPresenter::SheetPresenter(std::function<void()> clearItem, std::function<void()> afterClose,
-                               QObject* parent)
-    : QObject(parent), m_clearItem(std::move(clearItem)), m_afterClose(std::move(afterClose)) {}
+SheetPresenter::SheetPresenter(const QString& sheetName, std::function<void()> clearItem,
+                               std::function<void()> afterClose, QObject* parent)
+    : QObject(parent), m_sheetName(sheetName), m_clearItem(std::move(clearItem)),
+      m_afterClose(std::move(afterClose)) {}
 
 void SheetPresenter::sync(const std::optional<QUuid>& itemID, const Build& build) {
     if (!itemID) {
@@ -29,6 +30,7 @@ void SheetPresenter::sync(const std::optional<QUuid>& itemID, const Build& build
     }
     m_dialog = dialog;
     m_shownID = itemID;
+    dialog->setObjectName(m_sheetName);
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QDialog::finished, this, [this, dialog, id = *itemID] {
         if (m_dialog == dialog)

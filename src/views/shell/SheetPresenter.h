@@ -11,22 +11,22 @@
 // Presents one sheet from one router property. The property's item id decides: nothing closes the open
 // sheet, the id already shown changes nothing, a new id replaces the open sheet (its edits dropped) with
 // one built from current data. When the sheet closes itself, the property is cleared — unless it
-// already names a newer item.
+// already names a newer item. Each sheet it shows carries the presenter's name as its object name.
 class SheetPresenter : public QObject {
     Q_OBJECT
 public:
     // Builds the sheet, or gives nothing when its journal no longer exists (the item is then cleared).
     using Build = std::function<QDialog*()>;
 
-    SheetPresenter(std::function<void()> clearItem, std::function<void()> afterClose,
-                   QObject* parent = nullptr);
+    SheetPresenter(const QString& sheetName, std::function<void()> clearItem,
+                   std::function<void()> afterClose, QObject* parent = nullptr);
 
     void sync(const std::optional<QUuid>& itemID, const Build& build);
 
-    QDialog* dialog() const { return m_dialog; }
     bool isShown() const { return m_dialog != nullptr; }
 
 private:
+    QString m_sheetName;
     std::function<void()> m_clearItem;
     std::function<void()> m_afterClose;
     QPointer<QDialog> m_dialog;

@@ -42,7 +42,7 @@ TEST(RecordActionsView, KeysActFromAnywhereOnlyWithASelection) {
     EXPECT_TRUE(recorder.opened.isEmpty());
 
     tab.select({0});
-    tab.content().sidebar()->list()->setFocus();
+    tab.sidebar()->list()->setFocus();
     tab.folder.now = utc(2024, 6, 3, 12);
     tab.press(Qt::CTRL | Qt::Key_Return); // the primary status is the first one: no metric, no default
     EXPECT_EQ(tab.store->journal(tab.journal.id)->record(newest.id)->statusID, tab.journal.statuses[0].id);

@@ -81,7 +81,7 @@ TEST(RecordsListView, FiltersNamingWhatIsGoneStayAndShowBlank) {
 TEST(RecordsListView, CtrlFFromAnywhereOnTheRecordsTabOnly) {
     RecordsTab tab;
     QLineEdit* search = tab.bar()->searchBox();
-    tab.content().sidebar()->list()->setFocus();
+    tab.sidebar()->list()->setFocus();
     QTest::keyClick(tab.window.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(search->hasFocus());
     EXPECT_EQ(search->placeholderText(), u"Поиск по всем полям (Ctrl+F)");

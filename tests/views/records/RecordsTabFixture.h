@@ -49,7 +49,7 @@ struct RecordsTab : Shell {
         show();
         EXPECT_FALSE(store->lastError());
     }
-    RecordsListView* view() const { return qobject_cast<RecordsListView*>(content().detail()->content()); }
+    RecordsListView* view() const { return qobject_cast<RecordsListView*>(detail()->content()); }
     RecordsFilterBar* bar() const { return view()->filterBar(); }
     RecordFilters filters() const { return router->filtersFor(journal.id); }
     QStringList shown() const { return labels(view()->visible()); }

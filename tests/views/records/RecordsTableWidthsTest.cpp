@@ -43,7 +43,7 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
         shell.window->resize(window);
         shell.show();
         const QTableView* table =
-            qobject_cast<RecordsListView*>(shell.content().detail()->content())->table();
+            qobject_cast<RecordsListView*>(shell.detail()->content())->table();
         const auto* model = qobject_cast<const RecordsTableModel*>(table->model());
         int widths = 0;
         for (int c = 0; c < model->columnCount(); ++c)

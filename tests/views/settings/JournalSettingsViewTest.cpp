@@ -63,7 +63,7 @@ TEST(JournalSettingsView, SaveStoresTheTrimmedDraftKeepsTheRecordsAndCloses) {
     EXPECT_EQ(sheet.stored().name, u"Заказы");
     EXPECT_EQ(sheet.stored().records, records);
     EXPECT_EQ(sheet.stored().fields, sheet.journal.fields);
-    EXPECT_FALSE(sheet.content().settingsSheet());
+    EXPECT_FALSE(sheet.shown<JournalSettingsView>(u"settingsSheet"_s));
 }
 
 TEST(JournalSettingsView, LookingAroundAndCancellingChangesNothing) {

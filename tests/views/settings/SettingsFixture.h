@@ -22,7 +22,7 @@ struct SettingsSheet : Shell {
 
     explicit SettingsSheet(const Journal& opened) : Shell({opened}), journal(opened) {
         router->setSettings(SettingsItem{QUuid::createUuid(), opened.id});
-        view = qobject_cast<JournalSettingsView*>(content().settingsSheet());
+        view = shown<JournalSettingsView>(QStringLiteral("settingsSheet"));
         if (view)
             (void)QTest::qWaitForWindowExposed(view);
     }

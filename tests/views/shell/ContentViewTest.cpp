@@ -14,11 +14,11 @@ using namespace Qt::StringLiterals;
 TEST(ContentView, WindowSizeAndSidebarWidth) {
     Shell shell({named(Templates::blank(), u"Журнал с очень длинным названием "_s.repeated(12))});
     EXPECT_EQ(shell.window->size(), QSize(1440, 860));
-    EXPECT_EQ(shell.content().sidebar()->width(), 270);
+    EXPECT_EQ(shell.sidebar()->width(), 270);
     shell.window->resize(600, 400);
     EXPECT_GE(shell.content().width(), 1050);
     EXPECT_GE(shell.content().height(), 680);
-    EXPECT_GE(shell.content().sidebar()->width(), 240);
+    EXPECT_GE(shell.sidebar()->width(), 240);
 }
 
 // How a selection is repaired is a rule tested without widgets; here that the window applies it.

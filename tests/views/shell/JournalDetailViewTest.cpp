@@ -80,7 +80,7 @@ TEST(JournalDetailView, KeepsWhatTheTabsDeriveForTheShownJournalOnly) {
     a.records.append(Record{QUuid::createUuid(), {}, {}, utc(2025, 1, 1), utc(2025, 1, 1)});
     const Journal b = named(Templates::tasks(), u"Б"_s);
     Shell shell({a, b});
-    JournalDetailView* detail = shell.content().detail();
+    JournalDetailView* detail = shell.detail();
     const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
     const std::weak_ptr<MetricTable> ofA = detail->metricTable();
     ASSERT_FALSE(ofA.expired());

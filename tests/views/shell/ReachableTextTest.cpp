@@ -158,7 +158,7 @@ const QList<Screen>& screens() {
          }},
         {"sidebar menu",
          [](Walk& w, QStringList& texts) {
-             std::unique_ptr<QMenu> menu(w.content().sidebar()->contextMenu(w.journal.id, nullptr));
+             std::unique_ptr<QMenu> menu(w.sidebar()->contextMenu(w.journal.id, nullptr));
              readActions(menu->actions(), texts);
          }},
         {"new record", [](Walk& w, QStringList&) { w.router->newRecord(w.journal); }},

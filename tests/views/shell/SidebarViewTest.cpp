@@ -24,7 +24,7 @@ QStringList names(const AppStore& store) {
 }
 
 JournalListModel* listModel(const Shell& shell) {
-    return qobject_cast<JournalListModel*>(shell.content().sidebar()->list()->model());
+    return qobject_cast<JournalListModel*>(shell.sidebar()->list()->model());
 }
 
 } // namespace
@@ -47,14 +47,14 @@ TEST(SidebarView, DroppingRowsReordersTheStore) {
     dragged.reset(model->mimeData({model->index(0)}));
     model->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1, {});
     EXPECT_EQ(names(*shell.store), (QStringList{u"В"_s, u"А"_s, u"Б"_s}));
-    EXPECT_EQ(shell.content().sidebar()->list()->selectionModel()->selectedIndexes().first().row(), 1);
+    EXPECT_EQ(shell.sidebar()->list()->selectionModel()->selectedIndexes().first().row(), 1);
 }
 
 TEST(SidebarView, SelectionIsTheRouters) {
     const Journal a = named(Templates::blank(), u"А"_s);
     const Journal b = named(Templates::blank(), u"Б"_s);
     Shell shell({a, b});
-    JournalListView* list = shell.content().sidebar()->list();
+    JournalListView* list = shell.sidebar()->list();
     const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
     // A press may begin a drag, which leaves the selection alone; the release selects.
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, second);
@@ -77,7 +77,7 @@ TEST(SidebarView, AClickBelowTheRowsSelectsNothingAndTheTitleFollows) {
     const Journal a = named(Templates::blank(), u"А"_s);
     const Journal b = named(Templates::blank(), u"Б"_s);
     Shell shell({a, b});
-    JournalListView* list = shell.content().sidebar()->list();
+    JournalListView* list = shell.sidebar()->list();
     const auto rowCentre = [list](int row) {
         return list->visualRect(list->model()->index(row, 0)).center();
     };
@@ -114,7 +114,7 @@ TEST(SidebarView, ContextMenuActsOnItsRow) {
     const Journal a = named(Templates::blank(), u"А"_s, 3);
     const Journal empty = named(Templates::blank(), u"Пустой"_s);
     Shell shell({a, empty});
-    std::unique_ptr<QMenu> menu(shell.content().sidebar()->contextMenu(empty.id, nullptr));
+    std::unique_ptr<QMenu> menu(shell.sidebar()->contextMenu(empty.id, nullptr));
     ASSERT_EQ(menuTitles(menu.get()),
               (QStringList{u"Настройки журнала…"_s, u"Экспорт в CSV…"_s, u"—"_s, u"Удалить журнал…"_s}));
     const QList<QAction*> entries = menu->actions();
