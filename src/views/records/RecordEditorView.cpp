@@ -6,6 +6,7 @@
 #include "views/cells/WarningLabel.h"
 #include "views/kit/ConfirmBox.h"
 #include "views/kit/FormSection.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
@@ -31,12 +32,6 @@ namespace {
 using SheetForm::padding;
 constexpr QSize minimumSheet(640, 600);
 constexpr QSize idealSheet(720, 780);
-
-void setSecondary(QLabel* label) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(label));
-    label->setPalette(p);
-}
 
 } // namespace
 
@@ -98,13 +93,10 @@ QWidget* RecordEditorView::buildForm() {
         m_statusPicker->setStatus(m_record.statusID);
         connect(m_statusPicker, &StatusPicker::chosen, this, &RecordEditorView::chooseStatus);
         status->addEditorRow(u"Статус"_s, m_statusPicker);
-        auto* note = new QLabel(u"При смене статуса пустые даты этого статуса заполняются сегодняшним днём;"_s
-                                u" указанные даты не меняются."_s,
-                                status);
-        Style::setText(note, Style::TextStyle::caption);
-        setSecondary(note);
-        note->setWordWrap(true);
-        status->addSpanningRow(note);
+        status->addSpanningRow(
+            noteLabel(u"При смене статуса пустые даты этого статуса заполняются сегодняшним днём;"_s
+                      u" указанные даты не меняются."_s,
+                      Style::TextStyle::caption, status));
     };
 
     for (const FieldSection& plan : RecordEditor::sections(m_journal)) {

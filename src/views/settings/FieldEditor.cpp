@@ -1,10 +1,11 @@
 #include "views/settings/FieldEditor.h"
 
+#include "app/settings/SettingsChoices.h"
+#include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
 #include "views/kit/Icons.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/TextLine.h"
-
-#include "views/kit/FormSection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,7 +67,7 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
         noteLabel(u"Группы считаются в показателе «Количество уникальных групп». Если у записи нет "
                   u"уникального значения, дублем считается запись с той же группой и теми же "
                   u"различающими полями."_s,
-                  false, this));
+                  Style::TextStyle::caption, this));
 
     auto* csv = new FormSection(u"Импорт CSV"_s, this);
     m_aliases = new TextLine(SettingsChoices::joinedAliases(current.aliases), this);

@@ -1,11 +1,11 @@
 #include "views/settings/GeneralPage.h"
 
+#include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
-#include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 #include "views/kit/TextLine.h"
-
-#include "views/kit/FormSection.h"
+#include "views/settings/ChoicePicker.h"
+#include "views/settings/PageScroll.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -114,7 +114,7 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(scrolled(content, this));
+    page->addWidget(pageScroll(content, this));
 
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_state.draft.name = text;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "views/settings/DraftListModel.h"
-#include "views/settings/SettingsForm.h"
+#include "views/settings/DraftPane.h"
 
 class EditorColumn;
 class ItemListColumn;

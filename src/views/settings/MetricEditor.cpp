@@ -1,10 +1,10 @@
 #include "views/settings/MetricEditor.h"
 
+#include "views/kit/FormSection.h"
 #include "views/kit/Icons.h"
 #include "views/kit/TextLine.h"
+#include "views/settings/ChoicePicker.h"
 #include "views/settings/StatusEditor.h"
-
-#include "views/kit/FormSection.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

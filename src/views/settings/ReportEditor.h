@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/settings/ReportPreview.h"
-#include "views/settings/SettingsForm.h"
+#include "views/settings/DraftPane.h"
 
 #include "core/model/Calendar.h"
 
+class ChoicePicker;
 class QLabel;
 class QPlainTextEdit;
 

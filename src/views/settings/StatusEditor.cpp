@@ -1,7 +1,10 @@
 #include "views/settings/StatusEditor.h"
 
 #include "views/kit/FormSection.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/TextLine.h"
+#include "views/settings/ChoicePicker.h"
+#include "views/settings/ColourDot.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,7 +60,7 @@ StatusEditor::StatusEditor(SettingsState& state, const QUuid& statusID, QWidget*
     note->addSpanningRow(
         noteLabel(u"Когда запись получает этот статус, пустое поле даты заполняется сегодняшним днём. "
                   u"Уже указанные даты не меняются. По датам записи попадают в итоги за период."_s,
-                  true, note));
+                  Style::TextStyle::callout, note));
     layout->addWidget(note);
     layout->addStretch(1);
 

@@ -7,9 +7,9 @@
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
 #include "views/settings/DraftListModel.h"
+#include "views/settings/DraftPane.h"
 #include "views/settings/ItemListColumn.h"
 #include "views/settings/JournalSettingsView.h"
-#include "views/settings/SettingsForm.h"
 #include "views/shell/SidebarView.h"
 
 #include <QAbstractItemView>
