@@ -15,5 +15,6 @@ public:
     FieldEditor* editor() const;
 
 protected:
+    void removeItem() override;
     DraftPane* buildEditor(const QUuid& id) override;
 };

@@ -17,10 +17,13 @@ public:
     // The editor of the selected metric; null while none is selected.
     MetricEditor* editor() const;
     ReportEditor* report() const { return m_report; }
+
     // Also redoes the example report: call it only while the page is shown.
     void sync() override;
 
 protected:
+    void addItem() override;
+    void removeItem() override;
     DraftPane* buildEditor(const QUuid& id) override;
 
 private:

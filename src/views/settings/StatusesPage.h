@@ -15,5 +15,7 @@ public:
     StatusEditor* editor() const;
 
 protected:
+    void addItem() override;
+    void removeItem() override;
     DraftPane* buildEditor(const QUuid& id) override;
 };
