@@ -30,8 +30,3 @@ void ChoicePicker::present(const QList<SettingsChoices::Choice>& choices, const 
     }
     setCurrentIndex(index);
 }
-
-std::optional<QUuid> ChoicePicker::boundID() const {
-    const int index = currentIndex();
-    return index >= 0 && index < m_choices.size() ? m_choices[index].id : std::nullopt;
-}

@@ -15,7 +15,6 @@ public:
 
     // Refills the entries when they changed and shows the bound id; announces nothing.
     void present(const QList<settings::SettingsChoices::Choice>& choices, const std::optional<QUuid>& bound);
-    std::optional<QUuid> boundID() const;
 
 signals:
     void picked(const std::optional<QUuid>& id);

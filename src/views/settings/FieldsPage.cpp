@@ -33,10 +33,6 @@ void FieldsPage::removeItem() {
         emit removalAsked();
 }
 
-FieldEditor* FieldsPage::editor() const {
-    return qobject_cast<FieldEditor*>(shownEditor());
-}
-
 DraftPane* FieldsPage::buildEditor(const QUuid& id) {
     return new FieldEditor(m_state, id, nullptr);
 }

@@ -57,10 +57,6 @@ void ListPage::dropRemoveHelp() {
     m_remove->setText(QString());
 }
 
-DraftPane* ListPage::shownEditor() const {
-    return m_editors->editor();
-}
-
 void ListPage::sync() {
     const std::optional<QUuid> selected = m_state.*m_selection;
     m_column->sync(selected);

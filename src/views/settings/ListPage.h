@@ -15,7 +15,6 @@ class QVBoxLayout;
 class ListPage : public DraftPane {
     Q_OBJECT
 public:
-    ItemListColumn* column() const { return m_column; }
     void sync() override;
 
 protected:
@@ -41,8 +40,6 @@ protected:
     void dropRemoveHelp();
 
     virtual DraftPane* buildEditor(const QUuid& id) = 0;
-    // The editor shown; null while none is.
-    DraftPane* shownEditor() const;
     // The list and the editor side by side, and the page's column they stand in, for what goes under them.
     QWidget* columns() const { return m_columns; }
     QVBoxLayout* pageLayout() const { return m_layout; }

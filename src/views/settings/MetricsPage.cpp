@@ -34,10 +34,6 @@ void MetricsPage::removeItem() {
     emit edited();
 }
 
-MetricEditor* MetricsPage::editor() const {
-    return qobject_cast<MetricEditor*>(shownEditor());
-}
-
 DraftPane* MetricsPage::buildEditor(const QUuid& id) {
     return new MetricEditor(m_state, id, nullptr);
 }

@@ -16,8 +16,6 @@ class ReportEditor : public DraftPane {
 public:
     ReportEditor(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
-    QPlainTextEdit* templateBox() const { return m_template; }
-    QLabel* example() const { return m_example; }
     void sync() override;
 
 private:

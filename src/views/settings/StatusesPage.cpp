@@ -25,10 +25,6 @@ void StatusesPage::removeItem() {
         emit removalAsked();
 }
 
-StatusEditor* StatusesPage::editor() const {
-    return qobject_cast<StatusEditor*>(shownEditor());
-}
-
 DraftPane* StatusesPage::buildEditor(const QUuid& id) {
     return new StatusEditor(m_state, id, nullptr);
 }

@@ -2,17 +2,12 @@
 
 #include "views/settings/ListPage.h"
 
-class StatusEditor;
-
 // The statuses page: the draft's statuses in their order of work, with the add and minus buttons, and the
 // editor of the selected status.
 class StatusesPage : public ListPage {
     Q_OBJECT
 public:
     StatusesPage(settings::SettingsState& state, QWidget* parent);
-
-    // The editor of the selected status; null while none is selected.
-    StatusEditor* editor() const;
 
 protected:
     void addItem() override;
