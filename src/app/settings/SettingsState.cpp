@@ -34,16 +34,6 @@ SettingsState::SettingsState(const Journal& journal)
     : draft(journal), selectedFieldID(firstID(journal.fields)), selectedStatusID(firstID(journal.statuses)),
       selectedMetricID(firstID(journal.metrics)) {}
 
-FieldDef* SettingsState::selectedField() {
-    return findByID(draft.fields, selectedFieldID);
-}
-StatusDef* SettingsState::selectedStatus() {
-    return findByID(draft.statuses, selectedStatusID);
-}
-MetricDef* SettingsState::selectedMetric() {
-    return findByID(draft.metrics, selectedMetricID);
-}
-
 void SettingsState::addField(FieldType type) {
     draft.fields.append(newField(type));
     selectedFieldID = draft.fields.last().id;

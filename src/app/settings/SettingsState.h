@@ -41,11 +41,6 @@ struct SettingsState {
     // status and metric selected.
     explicit SettingsState(const Journal& journal);
 
-    // The selected item of the draft: the first one with the selected id; null when none has it.
-    FieldDef* selectedField();
-    StatusDef* selectedStatus();
-    MetricDef* selectedMetric();
-
     // New items go last and are selected. Names may repeat; the save judges them.
     void addField(FieldType type);
     void addStatus();

@@ -37,9 +37,7 @@ FormSection::FormSection(const QString& title, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     Style::setText(m_title, Style::TextStyle::callout, true);
-    QPalette secondary = m_title->palette();
-    secondary.setColor(QPalette::WindowText, Style::secondary(m_title));
-    m_title->setPalette(secondary);
+    Style::setSecondary(m_title);
     m_title->setContentsMargins(4, 0, 0, 0);
     // A section without a heading starts with its panel.
     m_title->setVisible(!title.isEmpty());
@@ -63,9 +61,24 @@ QString FormSection::title() const {
     return m_title->text();
 }
 
-void FormSection::addLabeledRow(const QString& name, QWidget* control) {
-    auto* label = new QLabel(literalLabel(name), m_panel);
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(control);
-    m_form->addRow(label, control);
+QLabel* FormSection::addEditorRow(const QString& label, QWidget* control) {
+    // A label with a buddy takes a lone "&" for the mark of a shortcut: doubled, each shows as typed and
+    // none makes one.
+    auto* name = new QLabel(literalLabel(label), m_panel);
+    name->setTextFormat(Qt::PlainText);
+    name->setBuddy(control);
+    m_form->addRow(name, control);
+    return name;
+}
+
+void FormSection::addSpanningRow(QWidget* row) {
+    m_form->addRow(row);
+}
+
+void FormSection::addSpanningRow(QLayout* row) {
+    m_form->addRow(row);
+}
+
+void FormSection::setRowVisible(QWidget* control, bool visible) {
+    m_form->setRowVisible(control, visible);
 }

@@ -4,9 +4,10 @@
 
 class QFormLayout;
 class QLabel;
+class QLayout;
 
 // One section of a grouped form: a small heading over a rounded panel that holds the section's rows,
-// labels on the left and controls on the right.
+// labels on the left and controls on the right. Every row of a form goes through here.
 class FormSection : public QWidget {
     Q_OBJECT
 public:
@@ -14,10 +15,18 @@ public:
 
     void setTitle(const QString& title);
     QString title() const;
-    // The rows: addRow(label, control), or addRow(widget) for a row spanning the panel.
-    QFormLayout* form() const { return m_form; }
-    // A row with the field's name as its label, drawn as typed.
-    void addLabeledRow(const QString& name, QWidget* control);
+
+    // A row of a control with its label on the left. The label is plain text drawn as typed: an "&" in it
+    // (a field named "Цена & скидка") shows as itself and makes no shortcut. The label names the control
+    // for assistive technology. Returns the label, for help texts that belong to the whole row.
+    QLabel* addEditorRow(const QString& label, QWidget* control);
+    // A row spanning the panel: a control that carries its own title (a checkbox, a date row), a note, a
+    // list.
+    void addSpanningRow(QWidget* row);
+    // A row spanning the panel laid out by the caller: a line of buttons and texts.
+    void addSpanningRow(QLayout* row);
+    // Shows or hides the row of a control, its label with it; a hidden row keeps what its control holds.
+    void setRowVisible(QWidget* control, bool visible);
 
 private:
     QLabel* m_title;

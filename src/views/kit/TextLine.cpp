@@ -2,6 +2,7 @@
 
 #include "core/model/TypedText.h"
 
+#include <QSignalBlocker>
 #include <QValidator>
 
 #include <limits>
@@ -41,4 +42,11 @@ TextLine::TextLine(const QString& text, QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new TypedOnly(this));
     setText(text);
+}
+
+void showText(QLineEdit* box, const QString& text) {
+    if (box->hasFocus() || box->text() == text)
+        return;
+    const QSignalBlocker blocker(box);
+    box->setText(text);
 }

@@ -12,3 +12,7 @@ public:
     explicit TextLine(QWidget* parent = nullptr);
     TextLine(const QString& text, QWidget* parent);
 };
+
+// Shows a text in a box the user may be typing in: left alone while it has the focus (whatever it shows
+// then is what the user typed), otherwise set without announcing an edit.
+void showText(QLineEdit* box, const QString& text);

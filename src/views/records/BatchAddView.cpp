@@ -20,7 +20,6 @@
 #include "views/records/StatusPicker.h"
 
 #include <QAction>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,9 +124,9 @@ void BatchAddView::buildShared(QVBoxLayout* column) {
         EditorRow* row =
             makeEditorRow(field, m_template, m_router.calendar(), m_router.clock(), section, options);
         if (row->hasOwnTitle())
-            section->form()->addRow(row);
+            section->addSpanningRow(row);
         else
-            section->addLabeledRow(BatchEntry::sharedTitle(field), row);
+            section->addEditorRow(BatchEntry::sharedTitle(field), row);
         connect(row, &EditorRow::edited, this, &BatchAddView::templateEdited);
         m_shared.insert(field.id, row);
     }
@@ -145,11 +144,11 @@ void BatchAddView::buildStatus(QVBoxLayout* column) {
         m_statusPicker = new StatusPicker(m_journal.statuses, false, section);
         m_statusPicker->setStatus(m_template.statusID);
         connect(m_statusPicker, &StatusPicker::chosen, this, &BatchAddView::chooseStatus);
-        section->addLabeledRow(u"Статус"_s, m_statusPicker);
+        section->addEditorRow(u"Статус"_s, m_statusPicker);
     }
     for (const FieldDef& field : dated.fields) {
         EditorRow* row = makeEditorRow(field, m_template, m_router.calendar(), m_router.clock(), section);
-        section->form()->addRow(row);
+        section->addSpanningRow(row);
         connect(row, &EditorRow::edited, this, &BatchAddView::templateEdited);
         m_statusDates.append(row);
     }
@@ -176,7 +175,7 @@ void BatchAddView::buildQuick(QVBoxLayout* column) {
             input = box;
         }
         input->setAccessibleName(field.name);
-        section->form()->addRow(input);
+        section->addSpanningRow(input);
         m_quickInputs.insert(field.id, input);
     }
     auto* line = new QHBoxLayout;
@@ -190,7 +189,7 @@ void BatchAddView::buildQuick(QVBoxLayout* column) {
     m_fill->setAutoDefault(false);
     connect(m_fill, &QPushButton::clicked, this, &BatchAddView::fillFromQuick);
     line->addWidget(m_fill);
-    section->form()->addRow(line);
+    section->addSpanningRow(line);
     column->addWidget(section);
 }
 
@@ -200,11 +199,11 @@ void BatchAddView::buildRows(QVBoxLayout* column) {
     m_list->setObjectName(u"batchRows"_s);
     connect(m_list, &BatchRowList::cellEdited, this, &BatchAddView::editCell);
     connect(m_list, &BatchRowList::deleteRequested, this, &BatchAddView::deleteRow);
-    m_rowsSection->form()->addRow(m_list);
+    m_rowsSection->addSpanningRow(m_list);
 
     m_noRows = secondaryLabel(u"Строк пока нет. Введите значения списком выше или добавьте строку вручную."_s,
                               Style::TextStyle::body, m_rowsSection);
-    m_rowsSection->form()->addRow(m_noRows);
+    m_rowsSection->addSpanningRow(m_noRows);
     m_addRow = new QPushButton(Icons::icon(u"plus"_s), u"Добавить строку"_s, m_rowsSection);
     m_addRow->setObjectName(u"addRow"_s);
     m_addRow->setAutoDefault(false);
@@ -212,7 +211,7 @@ void BatchAddView::buildRows(QVBoxLayout* column) {
     auto* line = new QHBoxLayout;
     line->addWidget(m_addRow);
     line->addStretch(1);
-    m_rowsSection->form()->addRow(line);
+    m_rowsSection->addSpanningRow(line);
     column->addWidget(m_rowsSection);
 }
 

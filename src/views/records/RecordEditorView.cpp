@@ -6,6 +6,7 @@
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/FormSection.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
@@ -14,7 +15,6 @@
 #include "views/records/EditorRows.h"
 #include "views/records/StatusPicker.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -32,12 +32,6 @@ namespace {
 using SheetForm::padding;
 constexpr QSize minimumSheet(640, 600);
 constexpr QSize idealSheet(720, 780);
-
-void setSecondary(QLabel* label) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(label));
-    label->setPalette(p);
-}
 
 } // namespace
 
@@ -86,9 +80,9 @@ QWidget* RecordEditorView::buildForm() {
     const auto addRow = [this](FormSection* section, const FieldDef& field) {
         EditorRow* row = makeEditorRow(field, m_record, m_router.calendar(), m_router.clock(), section);
         if (row->hasOwnTitle())
-            section->form()->addRow(row);
+            section->addSpanningRow(row);
         else
-            section->addLabeledRow(field.name, row);
+            section->addEditorRow(field.name, row);
         m_rows.insert(field.id, row);
         connect(row, &EditorRow::edited, this, &RecordEditorView::refresh);
     };
@@ -98,14 +92,11 @@ QWidget* RecordEditorView::buildForm() {
             m_journal.statuses, m_journal.statuses.size() <= RecordEditor::segmentedStatusLimit, status);
         m_statusPicker->setStatus(m_record.statusID);
         connect(m_statusPicker, &StatusPicker::chosen, this, &RecordEditorView::chooseStatus);
-        status->addLabeledRow(u"Статус"_s, m_statusPicker);
-        auto* note = new QLabel(u"При смене статуса пустые даты этого статуса заполняются сегодняшним днём;"_s
-                                u" указанные даты не меняются."_s,
-                                status);
-        Style::setText(note, Style::TextStyle::caption);
-        setSecondary(note);
-        note->setWordWrap(true);
-        status->form()->addRow(note);
+        status->addEditorRow(u"Статус"_s, m_statusPicker);
+        status->addSpanningRow(
+            noteLabel(u"При смене статуса пустые даты этого статуса заполняются сегодняшним днём;"_s
+                      u" указанные даты не меняются."_s,
+                      Style::TextStyle::caption, status));
     };
 
     for (const FieldSection& plan : RecordEditor::sections(m_journal)) {
@@ -121,7 +112,7 @@ QWidget* RecordEditorView::buildForm() {
     m_duplicateSection->setObjectName(u"duplicates"_s);
     for (int i = 0; i < 3; ++i) {
         auto* label = new WarningLabel({}, m_duplicateSection);
-        m_duplicateSection->form()->addRow(label);
+        m_duplicateSection->addSpanningRow(label);
         m_duplicateLabels.append(label);
     }
     column->addWidget(m_duplicateSection);

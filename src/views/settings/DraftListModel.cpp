@@ -2,7 +2,7 @@
 
 #include "core/model/ListMoves.h"
 #include "views/kit/Icons.h"
-#include "views/settings/SettingsForm.h"
+#include "views/settings/ColourDot.h"
 
 #include <QIcon>
 

@@ -1,14 +1,14 @@
 #include "views/settings/FieldEditor.h"
 
+#include "app/settings/SettingsChoices.h"
+#include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
 #include "views/kit/Icons.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/TextLine.h"
-
-#include "views/kit/FormSection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -30,29 +30,29 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     m_main = new FormSection(u"Поле"_s, this);
     m_name = new TextLine(current.name, this);
     m_name->setObjectName(u"fieldName"_s);
-    m_main->form()->addRow(u"Название"_s, m_name);
+    m_main->addEditorRow(u"Название"_s, m_name);
     m_type = new QComboBox(this);
     m_type->setObjectName(u"fieldType"_s);
     for (FieldType type : allFieldTypes)
         m_type->addItem(Icons::icon(symbol(type)), title(type));
-    m_main->form()->addRow(u"Тип"_s, m_type);
+    m_main->addEditorRow(u"Тип"_s, m_type);
     m_options = new GrowingTextEdit(3, 8, this);
     m_options->setObjectName(u"fieldOptions"_s);
     m_options->showText(SettingsChoices::joinedOptions(current.options));
-    m_main->form()->addRow(u"Варианты (каждый с новой строки)"_s, m_options);
+    m_main->addEditorRow(u"Варианты (каждый с новой строки)"_s, m_options);
     m_unit = new TextLine(current.unit, this);
     m_unit->setObjectName(u"fieldUnit"_s);
     m_unit->setPlaceholderText(u"₽, шт, ч, кг"_s);
-    m_main->form()->addRow(u"Единица измерения"_s, m_unit);
+    m_main->addEditorRow(u"Единица измерения"_s, m_unit);
     m_prompt = new TextLine(current.prompt, this);
     m_prompt->setObjectName(u"fieldPrompt"_s);
-    m_main->form()->addRow(u"Подсказка в пустом поле"_s, m_prompt);
+    m_main->addEditorRow(u"Подсказка в пустом поле"_s, m_prompt);
     m_inTable = new QCheckBox(u"Показывать в таблице"_s, this);
     m_inTable->setObjectName(u"fieldInTable"_s);
-    m_main->form()->addRow(m_inTable);
+    m_main->addSpanningRow(m_inTable);
     m_isTitle = new QCheckBox(u"Главное поле (название записи)"_s, this);
     m_isTitle->setObjectName(u"fieldIsTitle"_s);
-    m_main->form()->addRow(m_isTitle);
+    m_main->addSpanningRow(m_isTitle);
     layout->addWidget(m_main);
 
     auto* accounting = new FormSection(u"Учёт"_s, this);
@@ -61,18 +61,18 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     m_inIdentity = new QCheckBox(u"Различает записи внутри группы (размер, вариант)"_s, this);
     m_perItem = new QCheckBox(u"Своё значение у каждой записи при пакетном вводе (позиции заказа)"_s, this);
     for (QCheckBox* toggle : {m_unique, m_inGroup, m_inIdentity, m_perItem})
-        accounting->form()->addRow(toggle);
+        accounting->addSpanningRow(toggle);
     layout->addWidget(accounting);
     layout->addWidget(
         noteLabel(u"Группы считаются в показателе «Количество уникальных групп». Если у записи нет "
                   u"уникального значения, дублем считается запись с той же группой и теми же "
                   u"различающими полями."_s,
-                  false, this));
+                  Style::TextStyle::caption, this));
 
     auto* csv = new FormSection(u"Импорт CSV"_s, this);
     m_aliases = new TextLine(SettingsChoices::joinedAliases(current.aliases), this);
     m_aliases->setObjectName(u"fieldAliases"_s);
-    csv->form()->addRow(u"Другие названия столбца (через запятую)"_s, m_aliases);
+    csv->addEditorRow(u"Другие названия столбца (через запятую)"_s, m_aliases);
     layout->addWidget(csv);
     layout->addStretch(1);
 
@@ -113,8 +113,8 @@ void FieldEditor::sync() {
             int(std::find(allFieldTypes.begin(), allFieldTypes.end(), f->type) - allFieldTypes.begin()));
     }
     // Rows of another type hide and keep what was typed in them.
-    m_main->form()->setRowVisible(m_options, f->type == FieldType::choice);
-    m_main->form()->setRowVisible(m_unit, f->type == FieldType::number);
+    m_main->setRowVisible(m_options, f->type == FieldType::choice);
+    m_main->setRowVisible(m_unit, f->type == FieldType::number);
     const std::pair<QCheckBox*, bool> toggles[] = {
         {m_inTable, f->showInTable}, {m_unique, f->isUnique},
         {m_inGroup, f->inGroup},     {m_inIdentity, f->inIdentity},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/settings/SettingsForm.h"
+#include "views/settings/ItemEditor.h"
 
 class FormSection;
 class GrowingTextEdit;

@@ -2,8 +2,6 @@
 
 #include "views/settings/ListPage.h"
 
-class FieldEditor;
-
 // The fields page: the draft's fields with the add menu of the seven types and the minus button, and the
 // editor of the selected field.
 class FieldsPage : public ListPage {
@@ -11,9 +9,7 @@ class FieldsPage : public ListPage {
 public:
     FieldsPage(settings::SettingsState& state, QWidget* parent);
 
-    // The editor of the selected field; null while none is selected.
-    FieldEditor* editor() const;
-
 protected:
+    void removeItem() override;
     DraftPane* buildEditor(const QUuid& id) override;
 };

@@ -1,14 +1,13 @@
 #include "views/settings/GeneralPage.h"
 
+#include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
-#include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 #include "views/kit/TextLine.h"
-
-#include "views/kit/FormSection.h"
+#include "views/settings/ChoicePicker.h"
+#include "views/settings/PageScroll.h"
 
 #include <QButtonGroup>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,7 +34,7 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
     auto* journal = new FormSection(u"Журнал"_s, content);
     m_name = new TextLine(draft.name, content);
     m_name->setObjectName(u"journalName"_s);
-    journal->form()->addRow(u"Название"_s, m_name);
+    journal->addEditorRow(u"Название"_s, m_name);
 
     auto* chooser = new QWidget(content);
     auto* chooserLayout = new QVBoxLayout(chooser);
@@ -73,53 +72,49 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
     centred->addLayout(grid);
     centred->addStretch(1);
     chooserLayout->addLayout(centred);
-    journal->form()->addRow(chooser);
+    journal->addSpanningRow(chooser);
     layout->addWidget(journal);
 
     m_more = new FormSection(u"Дополнительно"_s, content);
-    QFormLayout* form = m_more->form();
     m_titleField = new ChoicePicker(content);
     m_titleField->setObjectName(u"titleField"_s);
-    form->addRow(u"Главное поле (название записи)"_s, m_titleField);
+    m_more->addEditorRow(u"Главное поле (название записи)"_s, m_titleField);
     m_defaultStatus = new ChoicePicker(content);
     m_defaultStatus->setObjectName(u"defaultStatus"_s);
-    form->addRow(u"Статус новых записей"_s, m_defaultStatus);
+    m_more->addEditorRow(u"Статус новых записей"_s, m_defaultStatus);
     const QString nounHelp = u"Формы слова для 1, 2 и 5: например, заказ / заказа / заказов"_s;
     for (const auto& [title, noun, name] :
          {std::tuple{u"Как называть записи"_s, &Journal::itemNoun, u"itemNoun"_s},
           std::tuple{u"Как называть группы"_s, &Journal::groupNoun, u"groupNoun"_s}}) {
-        auto* label = new QLabel(title, content);
-        label->setTextFormat(Qt::PlainText);
         QWidget* row = nounRow(noun, name);
         // The help belongs to the whole row.
-        label->setToolTip(nounHelp);
+        m_more->addEditorRow(title, row)->setToolTip(nounHelp);
         row->setToolTip(nounHelp);
-        form->addRow(label, row);
     }
     auto* batchTitle = new TextLine(draft.batchTitle, content);
     batchTitle->setObjectName(u"batchTitle"_s);
     batchTitle->setPlaceholderText(u"Несколько заказов"_s);
-    form->addRow(u"Название пакетного ввода"_s, batchTitle);
+    m_more->addEditorRow(u"Название пакетного ввода"_s, batchTitle);
     m_counterField = new ChoicePicker(content);
     m_counterField->setObjectName(u"counterField"_s);
-    form->addRow(u"Счётчик «+1» в списке"_s, m_counterField);
+    m_more->addEditorRow(u"Счётчик «+1» в списке"_s, m_counterField);
     m_counterTitle = new TextLine(draft.counterTitle, content);
     m_counterTitle->setObjectName(u"counterTitle"_s);
     m_counterTitle->setPlaceholderText(u"+1 шт"_s);
-    form->addRow(u"Надпись на кнопке счётчика"_s, m_counterTitle);
+    m_more->addEditorRow(u"Надпись на кнопке счётчика"_s, m_counterTitle);
     m_filterField = new ChoicePicker(content);
     m_filterField->setObjectName(u"filterField"_s);
-    form->addRow(u"Фильтр списка по полю"_s, m_filterField);
+    m_more->addEditorRow(u"Фильтр списка по полю"_s, m_filterField);
     auto* hint = new GrowingTextEdit(2, 4, content);
     hint->setObjectName(u"hint"_s);
     hint->showText(draft.hint);
-    form->addRow(u"Подсказка о правилах учёта"_s, hint);
+    m_more->addEditorRow(u"Подсказка о правилах учёта"_s, hint);
     layout->addWidget(m_more);
     layout->addStretch(1);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(scrolled(content, this));
+    page->addWidget(pageScroll(content, this));
 
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_state.draft.name = text;
@@ -192,5 +187,5 @@ void GeneralPage::sync() {
     m_counterField->present(SettingsChoices::counterFields(draft), draft.counterFieldID);
     m_filterField->present(SettingsChoices::listFilterFields(draft), draft.filterFieldID);
     // Without a counter the caption row is absent; what was typed in it stays in the draft.
-    m_more->form()->setRowVisible(m_counterTitle, draft.counterFieldID.has_value());
+    m_more->setRowVisible(m_counterTitle, draft.counterFieldID.has_value());
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "views/settings/SettingsForm.h"
+#include "views/settings/DraftPane.h"
 
+class ChoicePicker;
 class FormSection;
 class QButtonGroup;
 class QLineEdit;

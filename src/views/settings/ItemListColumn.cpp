@@ -1,7 +1,9 @@
 #include "views/settings/ItemListColumn.h"
 
+#include "views/kit/NoteLabel.h"
 #include "views/settings/DraftListModel.h"
-#include "views/settings/SettingsForm.h"
+#include "views/settings/DraftPane.h"
+#include "views/settings/PageScroll.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -46,7 +48,7 @@ ItemListColumn::ItemListColumn(DraftListModel* model, QAction* add, QAction* rem
     layout->addLayout(buttons);
 
     if (!note.isEmpty())
-        layout->addWidget(noteLabel(note, false, this));
+        layout->addWidget(noteLabel(note, Style::TextStyle::caption, this));
 
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = m_list->selectionModel()->selectedIndexes();
@@ -75,7 +77,7 @@ void ItemListColumn::sync(const std::optional<QUuid>& selected) {
 }
 
 EditorColumn::EditorColumn(const QString& placeholder, QWidget* parent) : QStackedWidget(parent) {
-    m_placeholder = noteLabel(placeholder, false, this);
+    m_placeholder = noteLabel(placeholder, Style::TextStyle::caption, this);
     m_placeholder->setFont(font());
     m_placeholder->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     addWidget(m_placeholder);
@@ -102,7 +104,7 @@ void EditorColumn::sync(const std::optional<QUuid>& item,
         return;
     }
     connect(m_editor, &DraftPane::edited, this, &EditorColumn::edited);
-    m_area = scrolled(m_editor, this);
+    m_area = pageScroll(m_editor, this);
     addWidget(m_area);
     setCurrentWidget(m_area);
 }

@@ -24,7 +24,6 @@ public:
                    QWidget* parent);
 
     QListView* list() const { return m_list; }
-    DraftListModel* model() const { return m_model; }
     QToolButton* addButton() const { return m_add; }
     QToolButton* removeButton() const { return m_remove; }
 
@@ -51,7 +50,6 @@ class EditorColumn : public QStackedWidget {
 public:
     EditorColumn(const QString& placeholder, QWidget* parent);
 
-    DraftPane* editor() const { return m_editor; }
     // Shows the editor of the item: a new one, built by `build`, when the item differs from the one shown
     // (the old editor goes, with whatever it showed), else the same one brought up to date.
     void sync(const std::optional<QUuid>& item, const std::function<DraftPane*(const QUuid&)>& build);

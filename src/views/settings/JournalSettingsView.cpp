@@ -89,9 +89,7 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
     layout->addWidget(m_message);
 
     const SheetFooter footer = makeSheetFooter(this, u"Сохранить"_s, u"save"_s);
-    m_cancel = footer.cancel;
-    m_save = footer.primary;
-    connect(m_save, &QPushButton::clicked, this, &JournalSettingsView::save);
+    connect(footer.primary, &QPushButton::clicked, this, &JournalSettingsView::save);
     layout->addLayout(footer.row);
 
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { showTab(SettingsTab(id)); });
@@ -101,14 +99,6 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
 
 DraftPane* JournalSettingsView::page(SettingsTab tab) const {
     return qobject_cast<DraftPane*>(m_pages->widget(int(tab)));
-}
-
-QMessageBox* JournalSettingsView::confirmation() const {
-    return m_confirmation;
-}
-
-QAbstractButton* JournalSettingsView::tabButton(SettingsTab tab) const {
-    return m_tabs->button(int(tab));
 }
 
 void JournalSettingsView::showTab(SettingsTab tab) {
@@ -160,10 +150,10 @@ void JournalSettingsView::commit(const Journal& trimmed) {
 void JournalSettingsView::confirm(const QString& title, const QString& message, const QString& action,
                                   const std::function<void()>& confirmed,
                                   const std::function<void()>& closed) {
-    m_confirmation = Dialogs::question(
+    QMessageBox* box = Dialogs::question(
         this, {.title = title, .text = message, .action = action, .actionRole = QMessageBox::DestructiveRole},
         confirmed);
-    connect(m_confirmation, &QDialog::finished, this, closed);
+    connect(box, &QDialog::finished, this, closed);
 }
 
 void JournalSettingsView::askRemoval() {

@@ -6,15 +6,13 @@
 #include "core/model/Model.h"
 
 #include <QDialog>
-#include <QPointer>
+
+#include <functional>
 
 class AppRouter;
 class AppStore;
 class DraftPane;
-class QAbstractButton;
 class QButtonGroup;
-class QMessageBox;
-class QPushButton;
 class QStackedWidget;
 class WarningLabel;
 
@@ -28,19 +26,13 @@ public:
     JournalSettingsView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent);
 
     const settings::SettingsState& state() const { return m_state; }
-    DraftPane* page(settings::SettingsTab tab) const;
-    QAbstractButton* tabButton(settings::SettingsTab tab) const;
-    QPushButton* saveButton() const { return m_save; }
-    QPushButton* cancelButton() const { return m_cancel; }
-    WarningLabel* messageLabel() const { return m_message; }
-    // The confirmation open over the sheet, if any.
-    QMessageBox* confirmation() const;
 
     // Checks a trimmed copy of the draft and saves it, or shows the first problem on its page.
     void save();
     void showTab(settings::SettingsTab tab);
 
 private:
+    DraftPane* page(settings::SettingsTab tab) const;
     // After an edit: the shown page follows the draft.
     void draftEdited();
     // Asks about the field or status named for removal.
@@ -59,7 +51,4 @@ private:
     QButtonGroup* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     WarningLabel* m_message = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_save = nullptr;
-    QPointer<QMessageBox> m_confirmation;
 };

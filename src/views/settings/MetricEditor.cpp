@@ -1,13 +1,12 @@
 #include "views/settings/MetricEditor.h"
 
+#include "views/kit/FormSection.h"
 #include "views/kit/Icons.h"
 #include "views/kit/TextLine.h"
+#include "views/settings/ChoicePicker.h"
 #include "views/settings/StatusEditor.h"
 
-#include "views/kit/FormSection.h"
-
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,20 +25,19 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_section = new FormSection(QString(), this);
-    QFormLayout* form = m_section->form();
 
     m_title = new TextLine(current.title, this);
     m_title->setObjectName(u"metricTitle"_s);
-    form->addRow(u"Название"_s, m_title);
+    m_section->addEditorRow(u"Название"_s, m_title);
     m_kind = new QComboBox(this);
     m_kind->setObjectName(u"metricKind"_s);
     for (MetricKind kind : allMetricKinds)
         m_kind->addItem(title(kind));
-    form->addRow(u"Что считать"_s, m_kind);
-    const auto picker = [this, form](const QString& label, const QString& name) {
+    m_section->addEditorRow(u"Что считать"_s, m_kind);
+    const auto picker = [this](const QString& label, const QString& name) {
         auto* p = new ChoicePicker(this);
         p->setObjectName(name);
-        form->addRow(label, p);
+        m_section->addEditorRow(label, p);
         return p;
     };
     m_sumField = picker(u"Числовое поле"_s, u"metricSumField"_s);
@@ -59,15 +57,15 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     m_equalsText->setPlaceholderText(u"значение"_s);
     equalsLayout->addWidget(m_equalsPicker);
     equalsLayout->addWidget(m_equalsText);
-    form->addRow(u"равно"_s, m_equals);
+    m_section->addEditorRow(u"равно"_s, m_equals);
 
     m_unit = new TextLine(current.unit, this);
     m_unit->setObjectName(u"metricUnit"_s);
     m_unit->setPlaceholderText(u"₽, шт, ч"_s);
-    form->addRow(u"Единица"_s, m_unit);
+    m_section->addEditorRow(u"Единица"_s, m_unit);
     m_subtitle = new TextLine(current.subtitle, this);
     m_subtitle->setObjectName(u"metricSubtitle"_s);
-    form->addRow(u"Пояснение под числом"_s, m_subtitle);
+    m_section->addEditorRow(u"Пояснение под числом"_s, m_subtitle);
 
     auto* looks = new QWidget(this);
     auto* looksLayout = new QHBoxLayout(looks);
@@ -87,7 +85,7 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     looksLayout->addWidget(m_color, 1);
     looksLayout->addWidget(symbolLabel);
     looksLayout->addWidget(m_symbol);
-    form->addRow(u"Цвет"_s, looks);
+    m_section->addEditorRow(u"Цвет"_s, looks);
     layout->addWidget(m_section);
     layout->addStretch(1);
 
@@ -145,19 +143,18 @@ void MetricEditor::sync() {
     m_filterField->present(SettingsChoices::conditionFields(draft), m.filterFieldID);
 
     const bool formula = isFormula(m.kind);
-    QFormLayout* form = m_section->form();
-    form->setRowVisible(m_sumField, usesNumberField(m.kind));
+    m_section->setRowVisible(m_sumField, usesNumberField(m.kind));
     for (QWidget* row : {static_cast<QWidget*>(m_operandA), static_cast<QWidget*>(m_operandB)})
-        form->setRowVisible(row, formula);
+        m_section->setRowVisible(row, formula);
     for (QWidget* row : {m_dateField, m_statusFilter, m_filterField})
-        form->setRowVisible(row, !formula);
-    form->setRowVisible(m_unit, m.kind != MetricKind::ratio);
+        m_section->setRowVisible(row, !formula);
+    m_section->setRowVisible(m_unit, m.kind != MetricKind::ratio);
     syncConditionValue(m);
 }
 
 void MetricEditor::syncConditionValue(const MetricDef& m) {
     const std::optional<FieldDef> field = m_state.draft.field(m.filterFieldID);
-    m_section->form()->setRowVisible(m_equals, field && !isFormula(m.kind));
+    m_section->setRowVisible(m_equals, field && !isFormula(m.kind));
     if (!field)
         return;
     const std::optional<QList<SettingsChoices::ValueChoice>> values =

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "views/settings/SettingsForm.h"
+#include "app/settings/SettingsChoices.h"
+#include "views/settings/ItemEditor.h"
 
+class ChoicePicker;
 class FormSection;
 class QComboBox;
 

@@ -4,7 +4,6 @@
 
 #include "core/model/Calendar.h"
 
-class MetricEditor;
 class ReportEditor;
 
 // The page "Итоги и отчёт": the draft's metrics, numbered in list order and reorderable, the editor of the
@@ -14,13 +13,12 @@ class MetricsPage : public ListPage {
 public:
     MetricsPage(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
-    // The editor of the selected metric; null while none is selected.
-    MetricEditor* editor() const;
-    ReportEditor* report() const { return m_report; }
     // Also redoes the example report: call it only while the page is shown.
     void sync() override;
 
 protected:
+    void addItem() override;
+    void removeItem() override;
     DraftPane* buildEditor(const QUuid& id) override;
 
 private:

@@ -1,7 +1,9 @@
 #include "views/settings/ReportEditor.h"
 
 #include "views/kit/GrowingTextEdit.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/Style.h"
+#include "views/settings/ChoicePicker.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -48,7 +50,7 @@ ReportEditor::ReportEditor(SettingsState& state, Clock clock, Calendar calendar,
     auto* help =
         noteLabel(u"{1} — значение 1-го показателя, {1|заказ|заказа|заказов} — слово в форме для 1, 2 и 5. "
                   u"Пустой текст — отчёт собирается из названий показателей."_s,
-                  false, this);
+                  Style::TextStyle::caption, this);
     help->setObjectName(u"reportHelp"_s);
     layout->addWidget(help);
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/settings/ReportPreview.h"
-#include "views/settings/SettingsForm.h"
+#include "views/settings/DraftPane.h"
 
 #include "core/model/Calendar.h"
 
+class ChoicePicker;
 class QLabel;
 class QPlainTextEdit;
 
@@ -15,8 +16,6 @@ class ReportEditor : public DraftPane {
 public:
     ReportEditor(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
-    QPlainTextEdit* templateBox() const { return m_template; }
-    QLabel* example() const { return m_example; }
     void sync() override;
 
 private:

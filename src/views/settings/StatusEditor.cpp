@@ -1,11 +1,13 @@
 #include "views/settings/StatusEditor.h"
 
 #include "views/kit/FormSection.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/TextLine.h"
+#include "views/settings/ChoicePicker.h"
+#include "views/settings/ColourDot.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -35,30 +37,30 @@ StatusEditor::StatusEditor(SettingsState& state, const QUuid& statusID, QWidget*
     auto* section = new FormSection(u"Статус"_s, this);
     m_name = new TextLine(shown ? shown->name : QString(), this);
     m_name->setObjectName(u"statusName"_s);
-    section->form()->addRow(u"Название"_s, m_name);
+    section->addEditorRow(u"Название"_s, m_name);
     m_color = new QComboBox(this);
     m_color->setObjectName(u"statusColor"_s);
     addColourItems(m_color, true);
-    section->form()->addRow(u"Цвет"_s, m_color);
+    section->addEditorRow(u"Цвет"_s, m_color);
     m_dateField = new ChoicePicker(this);
     m_dateField->setObjectName(u"statusDateField"_s);
-    section->form()->addRow(u"Ставить дату"_s, m_dateField);
+    section->addEditorRow(u"Ставить дату"_s, m_dateField);
     m_isDefault = new QCheckBox(u"Статус новых записей"_s, this);
     m_isDefault->setObjectName(u"statusIsDefault"_s);
-    section->form()->addRow(m_isDefault);
+    section->addSpanningRow(m_isDefault);
     m_fillsPrevious = new QCheckBox(u"Заполнять и даты предыдущих статусов"_s, this);
     m_fillsPrevious->setObjectName(u"statusFillsPrevious"_s);
     m_fillsPrevious->setToolTip(
         u"Выключите у «Отмены», «Возврата», «Отказа» — такие статусы не означают, что "
         u"предыдущие этапы пройдены"_s);
-    section->form()->addRow(m_fillsPrevious);
+    section->addSpanningRow(m_fillsPrevious);
     layout->addWidget(section);
 
     auto* note = new FormSection(QString(), this);
-    note->form()->addRow(
+    note->addSpanningRow(
         noteLabel(u"Когда запись получает этот статус, пустое поле даты заполняется сегодняшним днём. "
                   u"Уже указанные даты не меняются. По датам записи попадают в итоги за период."_s,
-                  true, note));
+                  Style::TextStyle::callout, note));
     layout->addWidget(note);
     layout->addStretch(1);
 

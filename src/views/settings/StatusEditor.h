@@ -1,7 +1,8 @@
 #pragma once
 
-#include "views/settings/SettingsForm.h"
+#include "views/settings/ItemEditor.h"
 
+class ChoicePicker;
 class QComboBox;
 
 // The editor of one status of the draft: name, colour, the date field it stamps, whether new records

@@ -2,8 +2,6 @@
 
 #include "views/settings/ListPage.h"
 
-class StatusEditor;
-
 // The statuses page: the draft's statuses in their order of work, with the add and minus buttons, and the
 // editor of the selected status.
 class StatusesPage : public ListPage {
@@ -11,9 +9,8 @@ class StatusesPage : public ListPage {
 public:
     StatusesPage(settings::SettingsState& state, QWidget* parent);
 
-    // The editor of the selected status; null while none is selected.
-    StatusEditor* editor() const;
-
 protected:
+    void addItem() override;
+    void removeItem() override;
     DraftPane* buildEditor(const QUuid& id) override;
 };

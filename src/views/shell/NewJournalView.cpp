@@ -2,6 +2,7 @@
 
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"
@@ -94,10 +95,7 @@ public:
         texts->setSpacing(4);
         auto* name = new QLabel(entry.name, this);
         Style::setText(name, Style::TextStyle::headline);
-        auto* summary = new QLabel(entry.summary, this);
-        Style::setText(summary, Style::TextStyle::callout);
-        summary->setWordWrap(true);
-        Style::setSecondary(summary);
+        auto* summary = noteLabel(entry.summary, Style::TextStyle::callout, this);
         texts->addWidget(name);
         texts->addWidget(summary);
         texts->addStretch(1);
@@ -160,12 +158,9 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
     Style::setText(title, Style::TextStyle::title2, true);
     layout->addWidget(title);
 
-    auto* subtitle = new QLabel(u"Выберите шаблон — поля, статусы и показатели итогов будут готовы сразу."_s
-                                u" Потом их можно изменить в настройках журнала."_s,
-                                this);
-    Style::setText(subtitle, Style::TextStyle::body);
-    subtitle->setWordWrap(true);
-    Style::setSecondary(subtitle);
+    auto* subtitle = noteLabel(u"Выберите шаблон — поля, статусы и показатели итогов будут готовы сразу."_s
+                               u" Потом их можно изменить в настройках журнала."_s,
+                               Style::TextStyle::body, this);
     layout->addWidget(subtitle);
 
     auto* scroll = m_picker = new TemplateScroll(this);

@@ -2,6 +2,7 @@
 
 #include "app/AppRouter.h"
 #include "app/ShellRules.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 
@@ -29,16 +30,13 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     title->setAlignment(Qt::AlignHCenter);
     layout->addWidget(title);
 
-    auto* text = new QLabel(u"Учёт для бизнеса: продажи, доходы и расходы, клиенты и сделки, склад, "
-                            u"услуги, задачи — или свой журнал с нужными полями."_s,
-                            this);
-    Style::setText(text, Style::TextStyle::body);
+    auto* text = noteLabel(u"Учёт для бизнеса: продажи, доходы и расходы, клиенты и сделки, склад, "
+                           u"услуги, задачи — или свой журнал с нужными полями."_s,
+                           Style::TextStyle::body, this);
     text->setAlignment(Qt::AlignHCenter);
-    text->setWordWrap(true);
     // A fixed width lets the layout give the wrapped text the height of all its lines.
     text->setFixedWidth(540);
     text->setMinimumHeight(text->heightForWidth(540));
-    Style::setSecondary(text);
     layout->addWidget(text, 0, Qt::AlignHCenter);
 
     auto* create = new QPushButton(u"Создать журнал"_s, this);

@@ -95,7 +95,7 @@ TEST(SettingsState, NewItemsGoLastSelectedWithTheirDefaults) {
               (StatusDef{*state.selectedStatusID, u"Новый статус"_s, AppColor::blue, std::nullopt, true}));
 
     state.addMetric();
-    const MetricDef& metric = *state.selectedMetric();
+    const MetricDef& metric = *findByID(state.draft.metrics, state.selectedMetricID);
     EXPECT_EQ(metric.title, u"Новый показатель");
     EXPECT_EQ(metric.dateFieldID, state.draft.dateFields().first().id);
     EXPECT_EQ(std::tuple(metric.kind, metric.color, metric.symbol),

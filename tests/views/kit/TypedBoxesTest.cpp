@@ -108,7 +108,7 @@ const BoxKind boxKinds[] = {
     {"report template", true,
      [](Boxes& b) {
          JournalSettingsView* view = b.settingsSheet();
-         view->tabButton(SettingsTab::metrics)->click();
+         view->findChild<QAbstractButton*>(u"tab.metrics"_s)->click();
          return visibleIn(view, u"reportTemplate"_s);
      },
      [](Boxes& b) { return b.draft().reportTemplate; }},

@@ -2,9 +2,6 @@
 #include "SettingsFixture.h"
 #include "core/templates/Templates.h"
 #include "views/settings/FieldEditor.h"
-#include "views/settings/FieldsPage.h"
-#include "views/settings/StatusEditor.h"
-#include "views/settings/StatusesPage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,11 +17,10 @@ using namespace settings;
 namespace {
 
 struct FieldsSheet : SettingsSheet {
-    FieldsPage* page;
-    explicit FieldsSheet(const Journal& journal) : SettingsSheet(journal) {
-        showTab(SettingsTab::fields);
-        page = qobject_cast<FieldsPage*>(view->page(SettingsTab::fields));
-    }
+    explicit FieldsSheet(const Journal& journal) : SettingsSheet(journal) { showTab(SettingsTab::fields); }
+    QListView* fields() const { return list(u"fieldList"_s); }
+    // The editor of the selected field; null while none is selected.
+    FieldEditor* editor() const { return find<FieldEditor>(); }
     bool shown(const QString& name) const { return find<QWidget>(name)->isVisible(); }
 };
 
@@ -33,9 +29,9 @@ struct FieldsSheet : SettingsSheet {
 TEST(FieldsPage, AddedFieldsRowsByTypeComeAndGoKeepingWhatWasTyped) {
     FieldsSheet sheet(Templates::sales());
     sheet.find<QAction>(u"addField.choice"_s)->trigger();
-    EXPECT_EQ(SettingsSheet::rows(sheet.page->column()).last(), u"Новое поле");
-    ASSERT_TRUE(sheet.page->editor());
-    EXPECT_EQ(sheet.page->editor()->itemID(), sheet.draft().fields.last().id);
+    EXPECT_EQ(SettingsSheet::rows(sheet.fields()).last(), u"Новое поле");
+    ASSERT_TRUE(sheet.editor());
+    EXPECT_EQ(sheet.editor()->itemID(), sheet.draft().fields.last().id);
     SettingsSheet::type(sheet.find<QPlainTextEdit>(u"fieldOptions"_s), u"S\n\u00A0M\n"_s);
     SettingsSheet::type(sheet.find<QLineEdit>(u"fieldAliases"_s), u"size, размер"_s);
     EXPECT_EQ(sheet.draft().fields.last().options, (QStringList{u"S"_s, u"\u00A0M"_s, u""_s}));
@@ -59,7 +55,7 @@ TEST(FieldsPage, AddedFieldsRowsByTypeComeAndGoKeepingWhatWasTyped) {
 TEST(FieldsPage, TitleToggleFollowsTheTypeAndMovesBetweenFields) {
     Journal journal = Templates::sales();
     FieldsSheet sheet(journal);
-    SettingsSheet::select(sheet.page->column(), 2); // the title field
+    SettingsSheet::select(sheet.fields(), 2); // the title field
     auto* isTitle = sheet.find<QCheckBox>(u"fieldIsTitle"_s);
     EXPECT_TRUE(isTitle->isChecked());
     auto* type = sheet.find<QComboBox>(u"fieldType"_s);
@@ -72,28 +68,27 @@ TEST(FieldsPage, TitleToggleFollowsTheTypeAndMovesBetweenFields) {
     }
     EXPECT_EQ(sheet.draft().titleFieldID, journal.fields[2].id);
 
-    SettingsSheet::select(sheet.page->column(), 1);
+    SettingsSheet::select(sheet.fields(), 1);
     isTitle = sheet.find<QCheckBox>(u"fieldIsTitle"_s);
     EXPECT_FALSE(isTitle->isChecked());
     isTitle->click();
     EXPECT_EQ(sheet.draft().titleFieldID, journal.fields[1].id);
-    SettingsSheet::select(sheet.page->column(), 2);
+    SettingsSheet::select(sheet.fields(), 2);
     EXPECT_FALSE(sheet.find<QCheckBox>(u"fieldIsTitle"_s)->isChecked());
-    SettingsSheet::select(sheet.page->column(), 1);
+    SettingsSheet::select(sheet.fields(), 1);
     sheet.find<QCheckBox>(u"fieldIsTitle"_s)->click();
     EXPECT_FALSE(sheet.draft().titleFieldID);
 }
 
 TEST(FieldsPage, DroppingTheLastRowOnTopKeepsTheSelectedEditor) {
     FieldsSheet sheet(Templates::sales());
-    SettingsSheet::select(sheet.page->column(), 3);
-    FieldEditor* editor = sheet.page->editor();
-    DraftListModel* model = sheet.page->column()->model();
+    SettingsSheet::select(sheet.fields(), 3);
+    FieldEditor* editor = sheet.editor();
+    DraftListModel* model = qobject_cast<DraftListModel*>(sheet.fields()->model());
     std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(model->rowCount() - 1)}));
     model->dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {});
     EXPECT_EQ(sheet.draft().fields.first().id, sheet.journal.fields.last().id);
-    EXPECT_EQ(std::pair(sheet.page->editor(), sheet.page->column()->list()->currentIndex().row()),
-              std::pair(editor, 4));
+    EXPECT_EQ(std::pair(sheet.editor(), sheet.fields()->currentIndex().row()), std::pair(editor, 4));
 }
 
 // A save that would drop values of a retyped field asks first; "Отмена" keeps the sheet open.
@@ -101,9 +96,9 @@ TEST(FieldsPage, RetypingThatDropsValuesAsksBeforeSaving) {
     Journal journal = Templates::sales();
     journal.records.append(typed({{&journal.fields[1], u"ООО Ромашка"_s}}));
     FieldsSheet sheet(journal);
-    SettingsSheet::select(sheet.page->column(), 1);
+    SettingsSheet::select(sheet.fields(), 1);
     SettingsSheet::choose(sheet.find<QComboBox>(u"fieldType"_s), u"Число"_s);
-    sheet.view->saveButton()->click();
+    sheet.saveButton()->click();
     sheet.answer(u"Отмена"_s);
     EXPECT_TRUE(sheet.view->isVisible());
     EXPECT_EQ(sheet.stored(), journal);
@@ -114,20 +109,20 @@ TEST(StatusesPage, EditorTogglesPickerAndRemoval) {
     SettingsSheet sheet(journal);
     // A date field retyped on the fields page names no choice of "Ставить дату" any more.
     sheet.showTab(SettingsTab::fields);
-    SettingsSheet::select(qobject_cast<FieldsPage*>(sheet.view->page(SettingsTab::fields))->column(), 6);
+    SettingsSheet::select(sheet.list(u"fieldList"_s), 6);
     SettingsSheet::choose(sheet.find<QComboBox>(u"fieldType"_s), u"Текст"_s);
     sheet.showTab(SettingsTab::statuses);
-    auto* page = qobject_cast<StatusesPage*>(sheet.view->page(SettingsTab::statuses));
+    QListView* statuses = sheet.list(u"statusList"_s);
     EXPECT_EQ(sheet.find<QComboBox>(u"statusDateField"_s)->currentIndex(), -1);
     EXPECT_EQ(SettingsSheet::entries(sheet.find<QComboBox>(u"statusDateField"_s)),
               (QStringList{u"Не ставить"_s, u"Дата оплаты"_s, u"Дата отгрузки"_s, u"Дата возврата"_s}));
     EXPECT_TRUE(sheet.find<QCheckBox>(u"statusIsDefault"_s)->isChecked());
 
     // The default moves to the second status.
-    SettingsSheet::select(page->column(), 1);
+    SettingsSheet::select(statuses, 1);
     sheet.find<QCheckBox>(u"statusIsDefault"_s)->click();
     EXPECT_EQ(sheet.draft().defaultStatusID, journal.statuses[1].id);
-    SettingsSheet::select(page->column(), 0);
+    SettingsSheet::select(statuses, 0);
     EXPECT_FALSE(sheet.find<QCheckBox>(u"statusIsDefault"_s)->isChecked());
 
     sheet.find<QAction>(u"addStatus"_s)->trigger();

@@ -1,8 +1,6 @@
 #include "SettingsFixture.h"
 #include "ShellSamples.h"
 #include "core/templates/Templates.h"
-#include "views/cells/WarningLabel.h"
-#include "views/settings/FieldsPage.h"
 
 #include <QPushButton>
 
@@ -33,18 +31,17 @@ TEST(JournalSettingsView, FailedSaveShowsItsMessageOnItsPageUntilTheNextSave) {
     sheet.showTab(SettingsTab::fields);
     SettingsSheet::type(sheet.find<QLineEdit>(u"fieldName"_s), u"сумма"_s);
     sheet.showTab(SettingsTab::statuses);
-    sheet.view->saveButton()->click();
-    EXPECT_TRUE(sheet.view->tabButton(SettingsTab::general)->isChecked());
-    EXPECT_EQ(sheet.view->messageLabel()->text(), u"Укажите название журнала.");
+    sheet.saveButton()->click();
+    EXPECT_TRUE(sheet.find<QAbstractButton>(u"tab.general"_s)->isChecked());
+    EXPECT_EQ(sheet.message()->text(), u"Укажите название журнала.");
 
     // Correcting the draft leaves the message; the next save replaces it.
     SettingsSheet::type(sheet.find<QLineEdit>(u"journalName"_s), u"Продажи"_s);
     sheet.showTab(SettingsTab::statuses);
-    EXPECT_TRUE(sheet.view->messageLabel()->isVisible());
-    sheet.view->saveButton()->click();
+    EXPECT_TRUE(sheet.message()->isVisible());
+    sheet.saveButton()->click();
     EXPECT_EQ(sheet.view->state().tab, SettingsTab::fields);
-    EXPECT_EQ(sheet.view->messageLabel()->text(),
-              u"Названия полей повторяются — так их не различить при импорте CSV.");
+    EXPECT_EQ(sheet.message()->text(), u"Названия полей повторяются — так их не различить при импорте CSV.");
     EXPECT_EQ(sheet.stored(), sheet.journal) << "a failed save stores nothing";
     EXPECT_TRUE(sheet.view->isVisible());
 }
@@ -98,10 +95,10 @@ TEST(JournalSettingsView, LookingAroundAndCancellingChangesNothing) {
 TEST(JournalSettingsView, FieldRemovalAsksCountingTheDraftsRecords) {
     SettingsSheet sheet(salesWithRecords(21));
     sheet.showTab(SettingsTab::fields);
-    auto* page = qobject_cast<FieldsPage*>(sheet.view->page(SettingsTab::fields));
-    SettingsSheet::select(page->column(), 4);
+    QListView* fields = sheet.list(u"fieldList"_s);
+    SettingsSheet::select(fields, 4);
     sheet.find<QAction>(u"removeField"_s)->trigger();
-    QMessageBox* box = sheet.view->confirmation();
+    QMessageBox* box = SettingsSheet::confirmation(sheet.view);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->informativeText(),
               u"Значения этого поля будут удалены из всех записей после сохранения настроек.");
@@ -118,7 +115,7 @@ TEST(JournalSettingsView, FieldRemovalAsksCountingTheDraftsRecords) {
     sheet.answer(u"Удалить поле"_s);
     EXPECT_EQ(sheet.draft().fields.size(), sheet.journal.fields.size() - 1);
     EXPECT_EQ(sheet.view->state().selectedFieldID, sheet.journal.fields[0].id);
-    EXPECT_EQ(SettingsSheet::rows(page->column()).size(), sheet.journal.fields.size() - 1);
+    EXPECT_EQ(SettingsSheet::rows(fields).size(), sheet.journal.fields.size() - 1);
     EXPECT_EQ(sheet.draft().records, sheet.journal.records) << "records are cleaned by the store on save";
 }
 
@@ -145,8 +142,8 @@ TEST(JournalSettingsView, SavingAJournalDeletedMeanwhileStoresNothingAndCloses) 
     Shell shell;
     JournalSettingsView view(*shell.store, *shell.router, salesWithRecords(2), shell.window.get());
     view.open();
-    view.saveButton()->click();
-    EXPECT_FALSE(view.confirmation());
+    view.findChild<QPushButton*>(u"save"_s)->click();
+    EXPECT_FALSE(SettingsSheet::confirmation(&view));
     EXPECT_EQ(view.result(), QDialog::Accepted);
     EXPECT_TRUE(shell.store->journals().isEmpty());
 }

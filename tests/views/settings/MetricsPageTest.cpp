@@ -1,8 +1,6 @@
-#include "views/settings/MetricsPage.h"
 #include "RecordFixtures.h"
 #include "SettingsFixture.h"
 #include "core/templates/Templates.h"
-#include "views/settings/ReportEditor.h"
 
 #include <QAction>
 #include <QLabel>
@@ -46,13 +44,10 @@ Journal fiveMetrics() {
 }
 
 struct MetricsSheet : SettingsSheet {
-    MetricsPage* page;
-    explicit MetricsSheet(const Journal& journal) : SettingsSheet(journal) {
-        page = qobject_cast<MetricsPage*>(view->page(SettingsTab::metrics));
-        showTab(SettingsTab::metrics);
-    }
-    QString example() const { return page->report()->example()->text(); }
-    void setTemplate(const QString& text) const { type(page->report()->templateBox(), text); }
+    explicit MetricsSheet(const Journal& journal) : SettingsSheet(journal) { showTab(SettingsTab::metrics); }
+    QListView* metrics() const { return list(u"metricList"_s); }
+    QString example() const { return find<QLabel>(u"reportExample"_s)->text(); }
+    void setTemplate(const QString& text) const { type(find<QPlainTextEdit>(u"reportTemplate"_s), text); }
     bool shown(const QString& name) const { return find<QWidget>(name)->isVisible(); }
 };
 
@@ -62,9 +57,9 @@ TEST(MetricsPage, RemovingTheThirdOfFiveSelectsTheFirstAndRenumbers) {
     MetricsSheet sheet(fiveMetrics());
     sheet.setTemplate(u"{4} и {5}"_s);
     EXPECT_EQ(sheet.example(), u"Пример за этот месяц: 3 и 4");
-    SettingsSheet::select(sheet.page->column(), 2);
+    SettingsSheet::select(sheet.metrics(), 2);
     sheet.find<QAction>(u"removeMetric"_s)->trigger();
-    EXPECT_EQ(SettingsSheet::rows(sheet.page->column()),
+    EXPECT_EQ(SettingsSheet::rows(sheet.metrics()),
               (QStringList{u"1. Все"_s, u"2. М1"_s, u"3. М3"_s, u"4. М4"_s}));
     EXPECT_EQ(sheet.view->state().selectedMetricID, sheet.journal.metrics[0].id);
     EXPECT_EQ(sheet.example(), u"Пример за этот месяц: 4 и {5}");
@@ -75,11 +70,11 @@ TEST(MetricsPage, ExampleFollowsTheOrderAndTheTemplate) {
     EXPECT_EQ(sheet.example(), u"Пример за этот месяц: За период: все — 10, м1 — 1, м2 — 2, м3 — 3, м4 — 4");
     sheet.setTemplate(u"{1}, {3}"_s);
     EXPECT_EQ(sheet.example(), u"Пример за этот месяц: 10, 2");
-    DraftListModel* model = sheet.page->column()->model();
+    DraftListModel* model = qobject_cast<DraftListModel*>(sheet.metrics()->model());
     std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(1)}));
     model->dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {});
     EXPECT_EQ(sheet.example(), u"Пример за этот месяц: 1, 2");
-    EXPECT_EQ(SettingsSheet::rows(sheet.page->column()).first(), u"1. М1");
+    EXPECT_EQ(SettingsSheet::rows(sheet.metrics()).first(), u"1. М1");
 
     auto* help = sheet.find<QLabel>(u"reportHelp"_s);
     EXPECT_EQ(help->textFormat(), Qt::PlainText);

@@ -2,10 +2,11 @@
 
 #include "ShellFixture.h"
 #include "records/SheetTyping.h"
+#include "views/cells/WarningLabel.h"
 #include "views/settings/DraftListModel.h"
-#include "views/settings/ItemListColumn.h"
 #include "views/settings/JournalSettingsView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -30,7 +31,22 @@ struct SettingsSheet : Shell {
     const Journal& draft() const { return view->state().draft; }
     const Journal& stored() const { return store->journals().first(); }
     template <typename T> T* find(const QString& name) const { return view->findChild<T*>(name); }
-    void showTab(settings::SettingsTab tab) const { view->tabButton(tab)->click(); }
+    // The one widget of its type in the sheet, such as the editor shown.
+    template <typename T> T* find() const { return view->findChild<T*>(); }
+    void showTab(settings::SettingsTab tab) const {
+        find<QAbstractButton>(QStringLiteral("tab.") + settings::rawValue(tab))->click();
+    }
+    QPushButton* saveButton() const { return find<QPushButton>(QStringLiteral("save")); }
+    WarningLabel* message() const { return find<WarningLabel>(QStringLiteral("validationMessage")); }
+    // A page's list by its name ("fieldList", "statusList", "metricList").
+    QListView* list(const QString& name) const { return find<QListView>(name); }
+    // The confirmation open over a sheet, if any; one answered stays until the event loop deletes it.
+    static QMessageBox* confirmation(const QWidget* sheet) {
+        for (QMessageBox* box : sheet->findChildren<QMessageBox*>())
+            if (box->isVisible())
+                return box;
+        return nullptr;
+    }
 
     static void type(QWidget* box, const QString& text) {
         box->setFocus();
@@ -50,19 +66,19 @@ struct SettingsSheet : Shell {
         return texts;
     }
     // The rows of a page's list, as shown.
-    static QStringList rows(const ItemListColumn* column) {
+    static QStringList rows(const QListView* list) {
         QStringList texts;
-        for (int i = 0; i < column->model()->rowCount(); ++i)
-            texts.append(column->model()->index(i).data().toString());
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            texts.append(list->model()->index(i, 0).data().toString());
         return texts;
     }
-    static void select(const ItemListColumn* column, int row) {
-        column->list()->selectionModel()->setCurrentIndex(column->model()->index(row),
-                                                          QItemSelectionModel::ClearAndSelect);
+    static void select(const QListView* list, int row) {
+        list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                QItemSelectionModel::ClearAndSelect);
     }
     // Answers the confirmation open over the sheet with the button of that text.
     void answer(const QString& button) const {
-        QMessageBox* box = view->confirmation();
+        QMessageBox* box = confirmation(view);
         ASSERT_TRUE(box);
         boxButton(box, button)->click();
         QApplication::processEvents();

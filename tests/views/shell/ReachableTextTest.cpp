@@ -6,16 +6,14 @@
 #include "views/kit/Style.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
-#include "views/settings/DraftListModel.h"
-#include "views/settings/ItemListColumn.h"
 #include "views/settings/JournalSettingsView.h"
-#include "views/settings/SettingsForm.h"
 #include "views/shell/SidebarView.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -124,14 +122,18 @@ struct Walk : Shell {
     void selectAll() const { records()->table()->selectAll(); }
     QAction* command(const QString& name) const { return window->findChild<QAction*>(name); }
     QAbstractButton* button(const QString& name) const { return shown<QAbstractButton>(name); }
+    // Shows a page of the settings sheet.
+    void showSettingsTab(SettingsTab tab) const {
+        shown<JournalSettingsView>()->findChild<QAbstractButton*>(u"tab."_s + rawValue(tab))->click();
+    }
     // Each row of a settings page's list chosen in turn, the texts of each editor read.
-    void walkList(SettingsTab tab, QStringList& texts) const {
+    void walkList(SettingsTab tab, const QString& listName, QStringList& texts) const {
         auto* sheet = shown<JournalSettingsView>();
-        sheet->tabButton(tab)->click();
-        auto* column = sheet->page(tab)->findChild<ItemListColumn*>();
-        for (int row = 0; column && row < column->model()->rowCount(); ++row) {
-            column->list()->selectionModel()->setCurrentIndex(column->model()->index(row),
-                                                              QItemSelectionModel::ClearAndSelect);
+        showSettingsTab(tab);
+        auto* list = sheet->findChild<QListView*>(listName);
+        for (int row = 0; list && row < list->model()->rowCount(); ++row) {
+            list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                    QItemSelectionModel::ClearAndSelect);
             texts += readableTexts(sheet);
         }
     }
@@ -191,34 +193,30 @@ const QList<Screen>& screens() {
          [](Walk& w, QStringList& texts) {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
              for (SettingsTab tab : {SettingsTab::general, SettingsTab::statuses, SettingsTab::metrics}) {
-                 w.shown<JournalSettingsView>()->tabButton(tab)->click();
+                 w.showSettingsTab(tab);
                  texts += readableTexts(w.shown<JournalSettingsView>());
              }
          }},
         {"settings: every field and its removal",
          [](Walk& w, QStringList& texts) {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
-             w.walkList(SettingsTab::fields, texts);
-             w.shown<JournalSettingsView>()
-                 ->page(SettingsTab::fields)
-                 ->findChild<ItemListColumn*>()
-                 ->removeButton()
-                 ->click();
+             w.walkList(SettingsTab::fields, u"fieldList"_s, texts);
+             w.shown<JournalSettingsView>()->findChild<QAction*>(u"removeField"_s)->trigger();
          }},
         {"settings: a type change that drops values",
          [](Walk& w, QStringList&) {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
              auto* sheet = w.shown<JournalSettingsView>();
-             sheet->tabButton(SettingsTab::fields)->click();
+             w.showSettingsTab(SettingsTab::fields);
              auto* type = w.shown<QComboBox>(u"fieldType"_s);
              type->setCurrentIndex(int(FieldType::number));
              emit type->activated(type->currentIndex());
-             sheet->saveButton()->click();
+             sheet->findChild<QPushButton*>(u"save"_s)->click();
          }},
         {"settings: every metric",
          [](Walk& w, QStringList& texts) {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
-             w.walkList(SettingsTab::metrics, texts);
+             w.walkList(SettingsTab::metrics, u"metricList"_s, texts);
          }},
         {"new journal", [](Walk& w, QStringList&) { w.router->setShowNewJournal(true); }},
         {"import preview",

@@ -1,0 +1,32 @@
+#include "views/settings/ChoicePicker.h"
+
+#include <QSignalBlocker>
+
+using namespace settings;
+
+ChoicePicker::ChoicePicker(QWidget* parent) : QComboBox(parent) {
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(12);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < m_choices.size())
+            emit picked(m_choices[index].id);
+    });
+}
+
+void ChoicePicker::present(const QList<SettingsChoices::Choice>& choices, const std::optional<QUuid>& bound) {
+    const QSignalBlocker blocker(this);
+    if (choices != m_choices) {
+        m_choices = choices;
+        clear();
+        for (const SettingsChoices::Choice& choice : choices)
+            addItem(choice.title);
+    }
+    int index = -1;
+    for (qsizetype i = 0; i < m_choices.size(); ++i) {
+        if (m_choices[i].id == bound) {
+            index = int(i);
+            break;
+        }
+    }
+    setCurrentIndex(index);
+}
