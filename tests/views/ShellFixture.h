@@ -93,7 +93,7 @@ struct Shell {
         window.reset();
     }
 
-    ContentView& content() const { return *window->content(); }
+    ContentView& content() const { return *window->findChild<ContentView*>(); }
     // What the user sees: the visible widget of type T in the window (sheets and boxes are its children).
     template <class T = QWidget> T* shown(const QString& name = {}) const {
         return visibleIn<T>(window.get(), name);
