@@ -1,7 +1,7 @@
 #include "UserSession.h"
-#include "dashboard/DashboardParts.h"
 
 #include "core/templates/Templates.h"
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
@@ -78,9 +78,9 @@ TEST(Journey, RedesigningAJournalShowsEverywhere) {
     pressKeys(AppKeys::recordsTab());
     auto* records = seen<RecordsListView>(u"tabContent_records"_s);
     ASSERT_TRUE(records);
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Покупатель"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Покупатель"_s),
               (QStringList{u"Иванова"_s, u"Петров"_s, u"Сидорова"_s}));
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Номер заказа"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
               (QStringList{u"1\u00A0001"_s, u"1\u00A0002"_s, u"—"_s}));
     auto* statusPicker = seen<QComboBox>(u"statusPicker"_s, records);
     EXPECT_GE(statusPicker->findText(u"Отменён"_s), 0);

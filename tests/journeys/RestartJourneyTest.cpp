@@ -1,7 +1,7 @@
 #include "UserSession.h"
-#include "dashboard/DashboardParts.h"
 
 #include "core/templates/Templates.h"
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/records/RecordEditorView.h"
@@ -32,7 +32,9 @@ QStringList shownState() {
     shown.append(periodPickerOf(dashboard)->currentText());
     shown.append(headerOf(dashboard)->countText());
     pressKeys(AppKeys::recordsTab());
-    shown.append(tableColumn(seen<RecordsListView>(u"tabContent_records"_s)->findChild<RecordsTableView*>(u"recordsTable"_s), u"Номер заказа"_s));
+    shown.append(
+        tableColumn(seen<RecordsTableView>(u"recordsTable"_s, seen<RecordsListView>(u"tabContent_records"_s)),
+                    u"Номер заказа"_s));
     return shown;
 }
 
@@ -56,26 +58,28 @@ TEST(Journey, DeletionsOutlastARestart) {
     pressKeys(AppKeys::recordsTab());
     auto* records = seen<RecordsListView>(u"tabContent_records"_s);
     ASSERT_TRUE(records);
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Номер заказа"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
               (QStringList{u"A-1"_s, u"A-2"_s, u"A-3"_s, u"A-4"_s, u"A-5"_s}));
-    clickRow(records->findChild<RecordsTableView*>(u"recordsTable"_s), 1);
-    clickRow(records->findChild<RecordsTableView*>(u"recordsTable"_s), 3, Qt::ControlModifier);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 1);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 3, Qt::ControlModifier);
     pressKeys(AppKeys::deleteRecords());
     const QString question = answer(u"Отмена"_s);
     EXPECT_EQ(question, u"Удалить 2 заказа?\nУдалённые записи нельзя восстановить. Если нужна копия, сначала "
                         u"сделайте экспорт в CSV.");
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Номер заказа"_s).size(), 5);
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s).size(), 5);
     clickButton(u"Удалить"_s, records);
     EXPECT_EQ(answer(u"Удалить"_s), question);
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Номер заказа"_s), (QStringList{u"A-1"_s, u"A-3"_s, u"A-5"_s}));
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
+              (QStringList{u"A-1"_s, u"A-3"_s, u"A-5"_s}));
 
     // One more from its editor, which asks too.
-    clickRow(records->findChild<RecordsTableView*>(u"recordsTable"_s), 2, {}, true);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 2, {}, true);
     ASSERT_TRUE(onScreen<RecordEditorView>());
     clickButton(u"Удалить"_s, onScreen<RecordEditorView>());
     answer(u"Удалить"_s);
     EXPECT_FALSE(onScreen<RecordEditorView>());
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Номер заказа"_s), (QStringList{u"A-1"_s, u"A-3"_s}));
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
+              (QStringList{u"A-1"_s, u"A-3"_s}));
 
     // The stock journal goes from the sidebar's menu, after its question.
     rightClick(sidebar()->viewport(), rowCentre(sidebar(), u"Склад"_s));
@@ -85,7 +89,7 @@ TEST(Journey, DeletionsOutlastARestart) {
 
     // Looking changes nothing: every sheet opened and left with Escape leaves the data file as it was.
     const QByteArray file = user.folder.read(u"data.json"_s);
-    clickRow(records->findChild<RecordsTableView*>(u"recordsTable"_s), 0);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 0);
     for (const QKeySequence& keys : {AppKeys::journalSettings(), AppKeys::primaryAdd(),
                                      AppKeys::singleRecord(), AppKeys::newJournal(), AppKeys::editRecord()}) {
         pressKeys(keys);

@@ -1,6 +1,6 @@
 #include "UserSession.h"
-#include "dashboard/DashboardParts.h"
 
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
@@ -21,7 +21,7 @@ RecordsListView* recordsTab() {
 }
 
 QStringList shownItems() {
-    return tableColumn(recordsTab()->findChild<RecordsTableView*>(u"recordsTable"_s), u"Товар или услуга"_s);
+    return tableColumn(seen<RecordsTableView>(u"recordsTable"_s, recordsTab()), u"Товар или услуга"_s);
 }
 
 } // namespace
@@ -74,10 +74,10 @@ TEST(Journey, ASalesJournalThroughADay) {
     ASSERT_TRUE(records);
     EXPECT_EQ(shownItems(), (QStringList{u"Футболка"_s, u"Шорты"_s, u"Кепка"_s, u"Платье"_s}))
         << "the newest first, a batch in its own order";
-    clickRow(records->findChild<RecordsTableView*>(u"recordsTable"_s), 0);
-    clickRow(records->findChild<RecordsTableView*>(u"recordsTable"_s), 1, Qt::ControlModifier);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 0);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 1, Qt::ControlModifier);
     clickButton(u"Оплачен"_s, records);
-    EXPECT_EQ(tableColumn(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Дата оплаты"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Дата оплаты"_s),
               (QStringList{u"15.12.2023"_s, u"15.12.2023"_s, u"—"_s, u"15.11.2023"_s}));
 
     // Search, a status filter and a sort by the sum.
@@ -85,7 +85,7 @@ TEST(Journey, ASalesJournalThroughADay) {
     EXPECT_EQ(shownItems(), QStringList{u"Кепка"_s});
     typeInto(u"search"_s, QString(), records);
     choose(seen<QComboBox>(u"statusPicker"_s, records), u"Оплачен"_s);
-    clickHeader(records->findChild<RecordsTableView*>(u"recordsTable"_s), u"Сумма"_s);
+    clickHeader(seen<RecordsTableView>(u"recordsTable"_s, records), u"Сумма"_s);
     EXPECT_EQ(shownItems(), (QStringList{u"Шорты"_s, u"Футболка"_s, u"Платье"_s}));
     clickButton(u"Сбросить фильтры"_s, records);
     EXPECT_EQ(shownItems().size(), 4);

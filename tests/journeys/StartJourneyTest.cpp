@@ -1,6 +1,6 @@
 #include "UserSession.h"
-#include "dashboard/DashboardParts.h"
 
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/StatTile.h"
 #include "views/records/RecordEditorView.h"
