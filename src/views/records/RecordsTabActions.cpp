@@ -19,14 +19,13 @@ RecordsTabActions::RecordsTabActions(RecordCommands& commands, QWidget* tab, Row
     m_edit = command(u"editRecord"_s, true, [this] { m_commands.edit(oneRecord()); });
     m_remove = command(u"deleteRecords"_s, true, [this] { emit deleteRequested(); });
     m_duplicate = command(u"duplicate"_s, false, [this] { m_commands.duplicate(oneRecord()); });
-    m_copyLink =
-        command(u"copyLink"_s, false, [this] { RecordCommands::copyText(m_copyLink->data().toString()); });
+    m_copyLink = copyItem(u"copyLink"_s);
 }
 
 QAction* RecordsTabActions::command(const QString& name, bool keyed, std::function<void()> act) {
     auto* action = new QAction(this);
     action->setObjectName(name);
-    // The symbols are the bar's, the keys the menu bar's way of showing: a context menu shows neither.
+    // The symbols are the bar's look, and a context menu shows no keys.
     action->setIconVisibleInMenu(false);
     action->setShortcutVisibleInContextMenu(false);
     if (keyed) {
@@ -144,13 +143,18 @@ QAction* RecordsTabActions::pooled(QList<QAction*>& pool, qsizetype n, const QSt
             action = new QAction(this);
             action->setSeparator(true);
         } else {
-            action = command(name + QString::number(pool.size()), false, {});
-            connect(action, &QAction::triggered, this,
-                    [action] { RecordCommands::copyText(action->data().toString()); });
+            action = copyItem(name + QString::number(pool.size()));
         }
         pool.append(action);
     }
     return pool[n];
+}
+
+QAction* RecordsTabActions::copyItem(const QString& name) {
+    QAction* action = command(name, false, {});
+    connect(action, &QAction::triggered, this,
+            [action] { RecordCommands::copyText(action->data().toString()); });
+    return action;
 }
 
 std::optional<Record> RecordsTabActions::oneRecord() const {

@@ -53,6 +53,8 @@ private:
     QAction* command(const QString& name, bool keyed, std::function<void()> act);
     void rebuildStatuses();
     std::optional<Record> oneRecord() const;
+    // A context menu item copying the text the menu gave it (its data).
+    QAction* copyItem(const QString& name);
     // The n-th action of a kind shown only in the context menu, made once and kept.
     QAction* pooled(QList<QAction*>& pool, qsizetype n, const QString& name);
 
