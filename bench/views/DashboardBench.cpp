@@ -68,7 +68,7 @@ void BM_DashboardPickPeriod(benchmark::State& state) {
     view.resize(1170, 780);
     view.show();
     QCoreApplication::processEvents();
-    QComboBox* picker = view.header()->periodPicker();
+    QComboBox* picker = view.findChild<QComboBox*>(u"periodPicker"_s);
     const auto pick = [&](ReportPeriod period) {
         const int index = picker->findData(rawValue(period));
         picker->setCurrentIndex(index);
@@ -107,7 +107,7 @@ void BM_DashboardBreakdownByClient(benchmark::State& state) {
         view.repaint();
     };
     auto* fields = view.findChild<QComboBox*>(u"breakdownField"_s);
-    QComboBox* periods = view.header()->periodPicker();
+    QComboBox* periods = view.findChild<QComboBox*>(u"periodPicker"_s);
     const auto pickField = [&](const QString& name) { choose(fields, fields->findText(name)); };
     const auto pickPeriod = [&](ReportPeriod p) { choose(periods, periods->findData(rawValue(p))); };
     const bool periodChange = state.range(2);

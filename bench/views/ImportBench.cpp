@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -95,10 +96,13 @@ void BM_ImportPreview_ToggleOneRow(benchmark::State& state) {
     ImportFixture& f = fixture();
     ImportPreviewView* sheet = f.open();
     sheet->repaint();
-    const QModelIndex box = sheet->model()->index(3, ImportPreviewModel::includeColumn);
+    const QModelIndex box =
+        qobject_cast<ImportPreviewModel*>(sheet->findChild<QTableView*>(u"rows"_s)->model())
+            ->index(3, ImportPreviewModel::includeColumn);
     for (auto _ : state) {
         const bool on = box.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        sheet->model()->setData(box, on ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        qobject_cast<ImportPreviewModel*>(sheet->findChild<QTableView*>(u"rows"_s)->model())
+            ->setData(box, on ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
         sheet->repaint();
     }
     f.close();

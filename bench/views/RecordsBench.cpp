@@ -104,7 +104,9 @@ struct Tab {
         return 0;
     }
     void clickHeader(int section) {
-        emit view->table()->horizontalHeader()->sectionClicked(section);
+        emit view->findChild<RecordsTableView*>(u"recordsTable"_s)
+            ->horizontalHeader()
+            ->sectionClicked(section);
         repaint();
     }
 };
@@ -247,7 +249,8 @@ void BM_QuickStatusViewSide(benchmark::State& state) {
     tab.store->setJournals({sales(int(state.range(0)))});
     const QUuid journalID = tab.store->journals().first().id;
     tab.open(tab.store->journals().first());
-    tab.view->table()->selectRow(tab.view->table()->model()->rowCount() / 2);
+    tab.view->findChild<RecordsTableView*>(u"recordsTable"_s)
+        ->selectRow(tab.view->findChild<RecordsTableView*>(u"recordsTable"_s)->model()->rowCount() / 2);
     tab.repaint();
     tab.store->save(); // the run's one backup copy is made before the measured saves
     bool paused = false;

@@ -62,7 +62,7 @@ void BM_RecordsTabMemory(benchmark::State& state) {
         router.writeFilters(large, filters);
         settle();
         if (auto* tab = window.findChild<RecordsListView*>())
-            emit tab->table()->horizontalHeader()->sectionClicked(2);
+            emit tab->findChild<RecordsTableView*>(u"recordsTable"_s)->horizontalHeader()->sectionClicked(2);
         filters.search.clear();
         router.writeFilters(large, filters);
         settle();

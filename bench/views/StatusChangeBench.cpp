@@ -50,7 +50,8 @@ void quickStatusToRepaintedTable(benchmark::State& state, const QList<Journal>& 
         return;
     }
     // The user selects a row in the middle of the table.
-    tab->table()->selectRow(tab->table()->model()->rowCount() / 2);
+    tab->findChild<RecordsTableView*>(u"recordsTable"_s)
+        ->selectRow(tab->findChild<RecordsTableView*>(u"recordsTable"_s)->model()->rowCount() / 2);
     QCoreApplication::processEvents();
     // The run's one backup copy is made at the first save, before the measured ones.
     store.save();

@@ -28,24 +28,21 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
                                  [this](const Journal& j) { m_router.requestImport(j); });
     toolbarLook(m_importCSV, u"square.and.arrow.down"_s, u"Импорт"_s,
                 withShortcut(u"Импорт записей из CSV"_s, AppKeys::importCSV()));
-    const auto exportAll = [this](const Journal& j) { m_router.exportJournal(j, std::nullopt, QString()); };
     m_exportCSV =
-        journalCommand(u"exportCSV"_s, u"Экспорт журнала в CSV…"_s, AppKeys::exportCSV(), exportAll);
-    m_importExportGroup = {m_importCSV, m_exportCSV};
-    // The key belongs to the menu's command; a second action on it would make the key ambiguous.
-    m_exportJournal = journalCommand(u"exportJournal"_s, u"Экспорт журнала в CSV…"_s, {}, exportAll);
-    toolbarLook(m_exportJournal, u"square.and.arrow.up"_s, u"Экспорт"_s,
+        journalCommand(u"exportCSV"_s, u"Экспорт журнала в CSV…"_s, AppKeys::exportCSV(),
+                       [this](const Journal& j) { m_router.exportJournal(j, std::nullopt, QString()); });
+    toolbarLook(m_exportCSV, u"square.and.arrow.up"_s, u"Экспорт"_s,
                 withShortcut(u"Экспорт журнала в CSV"_s, AppKeys::exportCSV()));
+    m_importExportGroup = {m_importCSV, m_exportCSV};
 
     m_dashboardTab = command(u"dashboardTab"_s, u"Итоги"_s, AppKeys::dashboardTab(),
                              [this] { m_router.setTab(JournalTab::dashboard); });
     m_recordsTab = command(u"recordsTab"_s, u"Записи"_s, AppKeys::recordsTab(),
                            [this] { m_router.setTab(JournalTab::records); });
-    const auto openSettings = [this](const Journal& j) {
-        m_router.setSettings(SettingsItem{QUuid::createUuid(), j.id});
-    };
     m_journalSettings = journalCommand(u"journalSettings"_s, u"Настройки журнала…"_s,
-                                       AppKeys::journalSettings(), openSettings);
+                                       AppKeys::journalSettings(), [this](const Journal& j) {
+                                           m_router.setSettings(SettingsItem{QUuid::createUuid(), j.id});
+                                       });
     toolbarLook(m_journalSettings, u"slider.horizontal.3"_s, u"Настройки"_s,
                 withShortcut(u"Поля, статусы, показатели и отчёт"_s, AppKeys::journalSettings()));
     // The platform's sidebar command comes after the journal's own.
@@ -53,25 +50,45 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
                               [this] { emit toggleSidebarRequested(); });
     m_viewGroup = {m_dashboardTab, m_recordsTab, m_journalSettings, separator(), m_toggleSidebar};
 
-    m_journalMenu = {
-        rowCommand(u"rowSettings"_s, u"Настройки журнала…"_s, u"slider.horizontal.3"_s, openSettings),
-        rowCommand(u"rowExport"_s, u"Экспорт в CSV…"_s, u"square.and.arrow.up"_s, exportAll),
-        separator(),
-        // The deletion only asks; the confirmation names the journal, or says it is gone.
-        command(u"rowDelete"_s, u"Удалить журнал…"_s, {},
-                [this] { m_router.setPendingDeleteJournalID(m_menuJournalID); }),
-    };
+    // The deletion only asks; the confirmation names the journal, or says it is gone.
+    m_deleteJournal = command(u"rowDelete"_s, u"Удалить журнал…"_s, {},
+                              [this] { m_router.setPendingDeleteJournalID(m_menuJournalID); });
     if (m_iconFor)
-        m_journalMenu.last()->setIcon(m_iconFor(u"trash"_s));
+        m_deleteJournal->setIcon(m_iconFor(u"trash"_s));
+    m_sharedWithRowMenu = {m_journalSettings, m_exportCSV};
+    // A context menu shows no keys; the menu bar does.
+    for (QAction* shared : std::as_const(m_sharedWithRowMenu))
+        shared->setShortcutVisibleInContextMenu(false);
+    m_journalMenu = {m_journalSettings, m_exportCSV, separator(), m_deleteJournal};
 
     connect(&m_store, &AppStore::journalsChanged, this, &AppCommands::refresh);
     connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &AppCommands::refresh);
     refresh();
 }
 
-QList<QAction*> AppCommands::journalMenu(const QUuid& journalID) {
+QList<QAction*> AppCommands::journalMenu(const QUuid& journalID, QObject* menu) {
     m_menuJournalID = journalID;
+    m_rowMenu = menu;
+    // A menu opened on another row meanwhile takes the commands over; the first one going gives back none.
+    connect(menu, &QObject::destroyed, this, [this, menu] { rowMenuGone(menu); });
+    showRowMenuLook(true);
+    refresh();
     return m_journalMenu;
+}
+
+void AppCommands::rowMenuGone(QObject* menu) {
+    if (menu != m_rowMenu)
+        return;
+    m_rowMenu = nullptr;
+    showRowMenuLook(false);
+    refresh();
+}
+
+void AppCommands::showRowMenuLook(bool rowMenu) {
+    m_exportCSV->setText(rowMenu ? u"Экспорт в CSV…"_s : u"Экспорт журнала в CSV…"_s);
+    // The row menu shows the commands' symbols, the menu bar shows none.
+    for (QAction* shared : std::as_const(m_sharedWithRowMenu))
+        shared->setIconVisibleInMenu(rowMenu);
 }
 
 void AppCommands::refresh() {
@@ -80,8 +97,7 @@ void AppCommands::refresh() {
     if (journal)
         m_primaryAdd->setIconText(literalLabel(addButtonTitle(*journal)));
     for (QAction* action : std::as_const(m_journalBound))
-        action->setEnabled(journal.has_value());
-    m_exportJournal->setEnabled(journal && !journal->records.isEmpty());
+        action->setEnabled(journalOf(action).has_value());
 }
 
 void AppCommands::setSidebarShown(bool shown) {
@@ -92,6 +108,12 @@ std::optional<Journal> AppCommands::currentJournal() const {
     return m_store.journal(m_router.selectedJournalID());
 }
 
+std::optional<Journal> AppCommands::journalOf(QAction* command) const {
+    if (m_rowMenu && m_sharedWithRowMenu.contains(command))
+        return m_store.journal(m_menuJournalID);
+    return currentJournal();
+}
+
 QAction* AppCommands::command(const QString& name, const QString& title, const QKeySequence& keys,
                               std::function<void()> action) {
     auto* a = new QAction(title, this);
@@ -100,32 +122,22 @@ QAction* AppCommands::command(const QString& name, const QString& title, const Q
     connect(a, &QAction::triggered, this, [this, action = std::move(action)] {
         if (m_openWindow)
             m_openWindow();
-        action();
+        if (action)
+            action();
     });
     return a;
 }
 
 QAction* AppCommands::journalCommand(const QString& name, const QString& title, const QKeySequence& keys,
                                      std::function<void(const Journal&)> action) {
-    // The selection may change between building the menu and choosing the item: look the journal up
-    // again at the moment of the action, and do nothing when it is gone.
-    QAction* a = command(name, title, keys, [this, action = std::move(action)] {
-        if (const std::optional<Journal> journal = currentJournal())
+    QAction* a = command(name, title, keys, {});
+    // The selection, or the row menu's journal, may change between building the menu and choosing the
+    // item: look the journal up again at the moment of the action, and do nothing when it is gone.
+    connect(a, &QAction::triggered, this, [this, a, action = std::move(action)] {
+        if (const std::optional<Journal> journal = journalOf(a))
             action(*journal);
     });
     m_journalBound.append(a);
-    return a;
-}
-
-QAction* AppCommands::rowCommand(const QString& name, const QString& title, const QString& symbol,
-                                 std::function<void(const Journal&)> action) {
-    // The list may change while the menu is open: the journal is looked up when the entry is chosen.
-    QAction* a = command(name, title, {}, [this, action = std::move(action)] {
-        if (const std::optional<Journal> journal = m_store.journal(m_menuJournalID))
-            action(*journal);
-    });
-    if (m_iconFor)
-        a->setIcon(m_iconFor(symbol));
     return a;
 }
 

@@ -16,10 +16,10 @@ class QAction;
 
 // The application's commands, one action each, shared by the menus, the journal screen's toolbar and the
 // sidebar's context menu: adding records and journals, CSV import and export, the journal screen's tab,
-// the journal settings, the sidebar, and the sidebar's journal commands. The menu and toolbar commands
-// work on the journal selected in the sidebar, looked up afresh for every title, enabled state and action;
-// the context menu's work on the journal of the row it was opened on. All act only through the router,
-// and every action first brings the window forward.
+// the journal settings, the sidebar, and the deletion of a journal. The commands work on the journal
+// selected in the sidebar, looked up afresh for every title, enabled state and action; while a sidebar
+// row's context menu exists, the commands it shows work on the journal of that row instead. All act only
+// through the router, and every action first brings the window forward.
 class AppCommands : public QObject {
     Q_OBJECT
 public:
@@ -39,16 +39,18 @@ public:
     QAction* singleRecord() const { return m_singleRecord; }
     QAction* newJournal() const { return m_newJournal; }
     QAction* importCSV() const { return m_importCSV; }
+    // The journal's export: the File menu's, the toolbar's (which offers it only for a journal with
+    // records) and the sidebar's context menu's.
     QAction* exportCSV() const { return m_exportCSV; }
     QAction* dashboardTab() const { return m_dashboardTab; }
     QAction* recordsTab() const { return m_recordsTab; }
+    // The journal's settings: the View menu's, the toolbar's and the sidebar's context menu's.
     QAction* journalSettings() const { return m_journalSettings; }
-    // The toolbar's export, which, unlike the menu's, is not offered for a journal without records.
-    QAction* exportJournal() const { return m_exportJournal; }
 
-    // The context menu of a journal's row in the sidebar, aimed at that journal: its settings, its export
-    // and its deletion (after a confirmation).
-    QList<QAction*> journalMenu(const QUuid& journalID);
+    // The context menu of a journal's row in the sidebar: the journal's settings and export, and its
+    // deletion (after a confirmation). While `menu` exists these commands work on that journal, with the
+    // menu's titles and symbols and without their keys on show; then on the selected journal again.
+    QList<QAction*> journalMenu(const QUuid& journalID, QObject* menu);
 
     // Re-reads titles and enabled states; runs on every change of the journals or the selection.
     void refresh();
@@ -61,15 +63,18 @@ signals:
 
 private:
     std::optional<Journal> currentJournal() const;
+    // The journal a command works on: the row menu's for the commands it shows while it exists, else the
+    // selected one.
+    std::optional<Journal> journalOf(QAction* command) const;
     QAction* command(const QString& name, const QString& title, const QKeySequence& keys,
                      std::function<void()> action);
     QAction* journalCommand(const QString& name, const QString& title, const QKeySequence& keys,
                             std::function<void(const Journal&)> action);
-    // A command of the context menu, on the journal the menu was last opened for, when it still exists.
-    QAction* rowCommand(const QString& name, const QString& title, const QString& symbol,
-                        std::function<void(const Journal&)> action);
     // How the toolbar shows a command: its symbol, short label and help text.
     void toolbarLook(QAction* action, const QString& symbol, const QString& label, const QString& help);
+    // The row menu's look of the commands it shares with the menu bar and the toolbar, or theirs.
+    void showRowMenuLook(bool rowMenu);
+    void rowMenuGone(QObject* menu);
     QAction* separator();
 
     AppStore& m_store;
@@ -86,11 +91,13 @@ private:
     QAction* m_recordsTab = nullptr;
     QAction* m_journalSettings = nullptr;
     QAction* m_toggleSidebar = nullptr;
-    QAction* m_exportJournal = nullptr;
+    QAction* m_deleteJournal = nullptr;
     QList<QAction*> m_journalBound;
     QList<QAction*> m_newItemGroup;
     QList<QAction*> m_importExportGroup;
     QList<QAction*> m_viewGroup;
     QList<QAction*> m_journalMenu;
+    QList<QAction*> m_sharedWithRowMenu; // the row menu's commands that the menu bar shows too
     QUuid m_menuJournalID;
+    QObject* m_rowMenu = nullptr; // the row menu that exists, if any
 };

@@ -67,3 +67,43 @@ TEST(AppCommands, EveryCommandBringsTheWindowForward) {
     EXPECT_FALSE(c.router.settings());
     EXPECT_EQ(c.raised, 8);
 }
+
+// While a sidebar row's menu exists, the commands it shares with the menu bar work on its journal and show
+// its titles; a menu opened on another row takes them over; once no menu exists they work on the selected
+// journal again, under the menu bar's titles.
+TEST(AppCommands, ARowMenuAimsItsCommandsWhileItExists) {
+    Commands c;
+    const Journal selected = named(Templates::blank(), u"А"_s);
+    const Journal first = named(Templates::blank(), u"Б"_s);
+    const Journal second = named(Templates::blank(), u"В"_s);
+    c.store.setJournals({selected, first, second});
+    c.router.setSelectedJournalID(selected.id);
+    QAction* settings = c.commands.journalSettings();
+    QAction* exportCommand = c.commands.exportCSV();
+    auto firstMenu = std::make_unique<QObject>();
+    auto secondMenu = std::make_unique<QObject>();
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        QUuid target;
+        QString exportTitle;
+    } steps[] = {
+        {"a menu on a row",
+         [&] {
+             EXPECT_EQ(c.commands.journalMenu(first.id, firstMenu.get()).mid(0, 2),
+                       (QList<QAction*>{settings, exportCommand}));
+         },
+         first.id, u"Экспорт в CSV…"_s},
+        {"a menu on another row", [&] { c.commands.journalMenu(second.id, secondMenu.get()); }, second.id,
+         u"Экспорт в CSV…"_s},
+        {"the first menu gone", [&] { firstMenu.reset(); }, second.id, u"Экспорт в CSV…"_s},
+        {"no menu", [&] { secondMenu.reset(); }, selected.id, u"Экспорт журнала в CSV…"_s},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(exportCommand->text(), s.exportTitle) << s.step;
+        settings->trigger();
+        ASSERT_TRUE(c.router.settings()) << s.step;
+        EXPECT_EQ(c.router.settings()->journalID, s.target) << s.step;
+    }
+}

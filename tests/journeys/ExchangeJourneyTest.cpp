@@ -55,13 +55,13 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     ASSERT_TRUE(preview);
     EXPECT_EQ(preview->windowTitle(), u"Импорт в «Продажи»: Продажи_2023-11-15.csv");
     EXPECT_EQ(tiles(preview), (QStringList{u"3"_s, u"0"_s, u"3"_s, u"0"_s, u"0"_s}));
-    EXPECT_EQ(tableColumn(preview->table(), u"Проверка"_s),
+    EXPECT_EQ(tableColumn(seen<QTableView>(u"rows"_s, preview), u"Проверка"_s),
               QStringList(3, u"Уже есть в базе (та же запись)"_s));
     QPushButton* importButton = seen<QPushButton>(u"import"_s, preview);
     EXPECT_FALSE(importButton->isEnabled());
     // The check boxes stand in the first column.
-    clickRow(preview->table(), 0);
-    clickRow(preview->table(), 2);
+    clickRow(seen<QTableView>(u"rows"_s, preview), 0);
+    clickRow(seen<QTableView>(u"rows"_s, preview), 2);
     EXPECT_EQ(importButton->text(), u"Импортировать 2 заказа");
     click(importButton);
     EXPECT_FALSE(onScreen<ImportPreviewView>());
@@ -79,9 +79,10 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     EXPECT_EQ(seen<QLabel>(u"columnsLine"_s, preview)->text(),
               u"Распознаны столбцы: Номер заказа, Покупатель, Товар, Сумма. Пропущены: Склад");
     EXPECT_EQ(tiles(preview), (QStringList{u"2"_s, u"2"_s, u"0"_s, u"0"_s, u"2"_s}));
-    EXPECT_EQ(tableColumn(preview->table(), u"Проверка"_s), QStringList(2, u"Новая (есть замечания)"_s));
+    EXPECT_EQ(tableColumn(seen<QTableView>(u"rows"_s, preview), u"Проверка"_s),
+              QStringList(2, u"Новая (есть замечания)"_s));
     const QString noOrderDate = u"нет даты «Дата заказа» — запись не попадёт в итоги по этой дате"_s;
-    EXPECT_EQ(tableColumn(preview->table(), u"Замечания"_s),
+    EXPECT_EQ(tableColumn(seen<QTableView>(u"rows"_s, preview), u"Замечания"_s),
               (QStringList{noOrderDate, u"«много» в поле «Сумма» не число; "_s + noOrderDate}));
     pressKeys(Qt::Key_Return);
     EXPECT_FALSE(onScreen<ImportPreviewView>());

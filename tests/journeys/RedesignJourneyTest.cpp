@@ -1,6 +1,7 @@
 #include "UserSession.h"
 
 #include "core/templates/Templates.h"
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
@@ -67,19 +68,19 @@ TEST(Journey, RedesigningAJournalShowsEverywhere) {
     // The dashboard: the new metric's tile and the new report.
     auto* dashboard = seen<DashboardView>(u"tabContent_dashboard"_s);
     ASSERT_TRUE(dashboard);
-    ASSERT_EQ(dashboard->tiles().size(), 6);
-    EXPECT_EQ(dashboard->tiles().last()->titleText(), u"Доля возвратов");
-    EXPECT_EQ(dashboard->tiles().last()->valueText(), u"18,2 %");
-    EXPECT_EQ(dashboard->reportBox()->report(),
+    ASSERT_EQ(tilesOf(dashboard).size(), 6);
+    EXPECT_EQ(tilesOf(dashboard).last()->titleText(), u"Доля возвратов");
+    EXPECT_EQ(tilesOf(dashboard).last()->valueText(), u"18,2 %");
+    EXPECT_EQ(reportBoxOf(dashboard)->report(),
               u"2 заказа на 5\u00A0500 ₽, возвраты 18,2 %");
 
     // The records tab: the buyer's column, numbers where they read, and the new status to filter by.
     pressKeys(AppKeys::recordsTab());
     auto* records = seen<RecordsListView>(u"tabContent_records"_s);
     ASSERT_TRUE(records);
-    EXPECT_EQ(tableColumn(records->table(), u"Покупатель"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Покупатель"_s),
               (QStringList{u"Иванова"_s, u"Петров"_s, u"Сидорова"_s}));
-    EXPECT_EQ(tableColumn(records->table(), u"Номер заказа"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
               (QStringList{u"1\u00A0001"_s, u"1\u00A0002"_s, u"—"_s}));
     auto* statusPicker = seen<QComboBox>(u"statusPicker"_s, records);
     EXPECT_GE(statusPicker->findText(u"Отменён"_s), 0);

@@ -1,6 +1,7 @@
 #include "UserSession.h"
 
 #include "core/templates/Templates.h"
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/records/RecordEditorView.h"
@@ -28,10 +29,12 @@ QStringList shownState() {
                      rows->index(row, 0).data(JournalListModel::BadgeRole).toString());
     pressKeys(AppKeys::dashboardTab());
     auto* dashboard = seen<DashboardView>(u"tabContent_dashboard"_s);
-    shown.append(dashboard->header()->periodPicker()->currentText());
-    shown.append(dashboard->header()->countText());
+    shown.append(periodPickerOf(dashboard)->currentText());
+    shown.append(headerOf(dashboard)->countText());
     pressKeys(AppKeys::recordsTab());
-    shown.append(tableColumn(seen<RecordsListView>(u"tabContent_records"_s)->table(), u"Номер заказа"_s));
+    shown.append(
+        tableColumn(seen<RecordsTableView>(u"recordsTable"_s, seen<RecordsListView>(u"tabContent_records"_s)),
+                    u"Номер заказа"_s));
     return shown;
 }
 
@@ -55,26 +58,28 @@ TEST(Journey, DeletionsOutlastARestart) {
     pressKeys(AppKeys::recordsTab());
     auto* records = seen<RecordsListView>(u"tabContent_records"_s);
     ASSERT_TRUE(records);
-    EXPECT_EQ(tableColumn(records->table(), u"Номер заказа"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
               (QStringList{u"A-1"_s, u"A-2"_s, u"A-3"_s, u"A-4"_s, u"A-5"_s}));
-    clickRow(records->table(), 1);
-    clickRow(records->table(), 3, Qt::ControlModifier);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 1);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 3, Qt::ControlModifier);
     pressKeys(AppKeys::deleteRecords());
     const QString question = answer(u"Отмена"_s);
     EXPECT_EQ(question, u"Удалить 2 заказа?\nУдалённые записи нельзя восстановить. Если нужна копия, сначала "
                         u"сделайте экспорт в CSV.");
-    EXPECT_EQ(tableColumn(records->table(), u"Номер заказа"_s).size(), 5);
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s).size(), 5);
     clickButton(u"Удалить"_s, records);
     EXPECT_EQ(answer(u"Удалить"_s), question);
-    EXPECT_EQ(tableColumn(records->table(), u"Номер заказа"_s), (QStringList{u"A-1"_s, u"A-3"_s, u"A-5"_s}));
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
+              (QStringList{u"A-1"_s, u"A-3"_s, u"A-5"_s}));
 
     // One more from its editor, which asks too.
-    clickRow(records->table(), 2, {}, true);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 2, {}, true);
     ASSERT_TRUE(onScreen<RecordEditorView>());
     clickButton(u"Удалить"_s, onScreen<RecordEditorView>());
     answer(u"Удалить"_s);
     EXPECT_FALSE(onScreen<RecordEditorView>());
-    EXPECT_EQ(tableColumn(records->table(), u"Номер заказа"_s), (QStringList{u"A-1"_s, u"A-3"_s}));
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Номер заказа"_s),
+              (QStringList{u"A-1"_s, u"A-3"_s}));
 
     // The stock journal goes from the sidebar's menu, after its question.
     rightClick(sidebar()->viewport(), rowCentre(sidebar(), u"Склад"_s));
@@ -84,7 +89,7 @@ TEST(Journey, DeletionsOutlastARestart) {
 
     // Looking changes nothing: every sheet opened and left with Escape leaves the data file as it was.
     const QByteArray file = user.folder.read(u"data.json"_s);
-    clickRow(records->table(), 0);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 0);
     for (const QKeySequence& keys : {AppKeys::journalSettings(), AppKeys::primaryAdd(),
                                      AppKeys::singleRecord(), AppKeys::newJournal(), AppKeys::editRecord()}) {
         pressKeys(keys);
@@ -96,7 +101,7 @@ TEST(Journey, DeletionsOutlastARestart) {
 
     // The sales dashboard is left on this year.
     pressKeys(AppKeys::dashboardTab());
-    choose(seen<DashboardView>(u"tabContent_dashboard"_s)->header()->periodPicker(), u"Этот год"_s);
+    choose(periodPickerOf(seen<DashboardView>(u"tabContent_dashboard"_s)), u"Этот год"_s);
     const QStringList before = shownState();
     EXPECT_EQ(before, (QStringList{u"Продажи 2"_s, u"Задачи 1"_s, u"Этот год"_s,
                                    u"В журнале: 2 заказа, 1 клиент"_s, u"A-1"_s, u"A-3"_s}));

@@ -1,5 +1,6 @@
 #include "UserSession.h"
 
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
@@ -20,7 +21,7 @@ RecordsListView* recordsTab() {
 }
 
 QStringList shownItems() {
-    return tableColumn(recordsTab()->table(), u"Товар или услуга"_s);
+    return tableColumn(seen<RecordsTableView>(u"recordsTable"_s, recordsTab()), u"Товар или услуга"_s);
 }
 
 } // namespace
@@ -73,10 +74,10 @@ TEST(Journey, ASalesJournalThroughADay) {
     ASSERT_TRUE(records);
     EXPECT_EQ(shownItems(), (QStringList{u"Футболка"_s, u"Шорты"_s, u"Кепка"_s, u"Платье"_s}))
         << "the newest first, a batch in its own order";
-    clickRow(records->table(), 0);
-    clickRow(records->table(), 1, Qt::ControlModifier);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 0);
+    clickRow(seen<RecordsTableView>(u"recordsTable"_s, records), 1, Qt::ControlModifier);
     clickButton(u"Оплачен"_s, records);
-    EXPECT_EQ(tableColumn(records->table(), u"Дата оплаты"_s),
+    EXPECT_EQ(tableColumn(seen<RecordsTableView>(u"recordsTable"_s, records), u"Дата оплаты"_s),
               (QStringList{u"15.12.2023"_s, u"15.12.2023"_s, u"—"_s, u"15.11.2023"_s}));
 
     // Search, a status filter and a sort by the sum.
@@ -84,7 +85,7 @@ TEST(Journey, ASalesJournalThroughADay) {
     EXPECT_EQ(shownItems(), QStringList{u"Кепка"_s});
     typeInto(u"search"_s, QString(), records);
     choose(seen<QComboBox>(u"statusPicker"_s, records), u"Оплачен"_s);
-    clickHeader(records->table(), u"Сумма"_s);
+    clickHeader(seen<RecordsTableView>(u"recordsTable"_s, records), u"Сумма"_s);
     EXPECT_EQ(shownItems(), (QStringList{u"Шорты"_s, u"Футболка"_s, u"Платье"_s}));
     clickButton(u"Сбросить фильтры"_s, records);
     EXPECT_EQ(shownItems().size(), 4);
@@ -94,7 +95,7 @@ TEST(Journey, ASalesJournalThroughADay) {
     auto* dashboard = seen<DashboardView>(u"tabContent_dashboard"_s);
     ASSERT_TRUE(dashboard);
     QStringList figures;
-    for (StatTile* tile : dashboard->tiles())
+    for (StatTile* tile : tilesOf(dashboard))
         figures.append(tile->titleText() + u": "_s + tile->valueText() + u", "_s + tile->comparisonText());
     EXPECT_EQ(
         figures,
@@ -105,7 +106,7 @@ TEST(Journey, ASalesJournalThroughADay) {
             u"Клиентов: 1, как в прошлом периоде"_s,
             u"Возвраты: 0 ₽, как в прошлом периоде"_s,
         }));
-    EXPECT_EQ(dashboard->reportBox()->report(),
+    EXPECT_EQ(reportBoxOf(dashboard)->report(),
               u"За период оплачено 2 заказа на 2\u00A0000 ₽ от 1 "
               u"клиента, средний чек 1\u00A0000 ₽");
     user.quit();

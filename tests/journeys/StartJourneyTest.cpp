@@ -1,5 +1,6 @@
 #include "UserSession.h"
 
+#include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/dashboard/StatTile.h"
 #include "views/records/RecordEditorView.h"
@@ -71,7 +72,7 @@ TEST(Journey, TheEarlierCardFileBecomesAJournal) {
                                    user.folder.path(u"cards.json"_s));
     auto* dashboard = seen<DashboardView>(u"tabContent_dashboard"_s);
     ASSERT_TRUE(dashboard);
-    EXPECT_EQ(dashboard->tiles().first()->valueText(), u"1") << "one card corrected this month";
+    EXPECT_EQ(tilesOf(dashboard).first()->valueText(), u"1") << "one card corrected this month";
 
     // A new card goes in corrected today, so the month counts two.
     pressKeys(AppKeys::singleRecord());
@@ -83,7 +84,7 @@ TEST(Journey, TheEarlierCardFileBecomesAJournal) {
     typeInto(u"Размер RU"_s, u"52"_s, editor);
     clickButton(u"Добавить"_s, editor);
     dashboard = seen<DashboardView>(u"tabContent_dashboard"_s);
-    EXPECT_EQ(dashboard->tiles().first()->valueText(), u"2");
+    EXPECT_EQ(tilesOf(dashboard).first()->valueText(), u"2");
     user.quit();
 
     const QList<Journal> saved = user.dataFile();

@@ -95,7 +95,7 @@ struct Shell {
         window.reset();
     }
 
-    ContentView& content() const { return *window->content(); }
+    ContentView& content() const { return *window->findChild<ContentView*>(); }
     SidebarView* sidebar() const { return window->findChild<SidebarView*>(QStringLiteral("sidebar")); }
     JournalDetailView* detail() const {
         return window->findChild<JournalDetailView*>(QStringLiteral("journalDetail"));

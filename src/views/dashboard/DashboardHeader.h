@@ -21,7 +21,6 @@ public:
     void setJournal(const Journal& journal, const QString& countLine);
     void setPeriod(ReportPeriod period, const dashboard::CustomDates& custom, const QString& description);
 
-    QComboBox* periodPicker() const { return m_period; }
     QString countText() const;
 
 signals:

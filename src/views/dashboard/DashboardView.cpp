@@ -64,6 +64,7 @@ DashboardView::DashboardView(AppRouter& router, QSettings& settings, const Journ
     sections->setSpacing(22);
 
     m_header = new DashboardHeader(router.calendar(), column);
+    m_header->setObjectName(u"dashboardHeader"_s);
     sections->addWidget(m_header);
 
     m_noMetrics = new QLabel(u"В журнале нет показателей. Добавьте их в настройках журнала."_s, column);
@@ -79,6 +80,7 @@ DashboardView::DashboardView(AppRouter& router, QSettings& settings, const Journ
     sections->addWidget(m_tileGrid);
 
     m_report = new ReportBox(column);
+    m_report->setObjectName(u"reportBox"_s);
     sections->addWidget(m_report);
     sections->addWidget(makeActions(column));
 

@@ -36,10 +36,6 @@ public:
                   std::shared_ptr<MetricTable> table, QWidget* parent = nullptr);
     void setJournal(const Journal& journal) override;
 
-    DashboardHeader* header() const { return m_header; }
-    QList<StatTile*> tiles() const { return m_tiles; }
-    ReportBox* reportBox() const { return m_report; }
-
 private:
     QWidget* makeActions(QWidget* parent);
     // The parts that follow the journal alone, then the period's figures.

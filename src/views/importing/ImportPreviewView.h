@@ -22,9 +22,6 @@ public:
     ImportPreviewView(AppStore& store, AppRouter& router, const Journal& journal,
                       const ImportPreviewItem& item, QWidget* parent);
 
-    ImportPreviewModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
-
 private:
     QWidget* summaryItem(const QString& title, QLabel*& value, const QColor& colour);
     QWidget* buildTable();

@@ -40,8 +40,6 @@ public:
 
     const QUuid& rowID() const { return m_rowID; }
     QLineEdit* cell(const QUuid& fieldID) const;
-    QLineEdit* firstCell() const { return m_cells.isEmpty() ? nullptr : m_cells.first(); }
-    QToolButton* deleteButton() const { return m_delete; }
     // The row's keyboard stops in Tab order: the cells, then the delete button.
     QList<QWidget*> focusStops() const;
     QStringList lines() const;

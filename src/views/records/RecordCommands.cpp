@@ -79,7 +79,3 @@ void RecordCommands::confirmDelete(const QSet<QUuid>& ids, std::function<void()>
     // The box goes only later: a question closed is no longer asked.
     connect(m_deleteBox, &QDialog::finished, this, [this] { m_deleteBox = nullptr; });
 }
-
-QMessageBox* RecordCommands::deleteConfirmation() const {
-    return m_deleteBox;
-}

@@ -36,7 +36,6 @@ public:
     static void copyText(const QString& text);
     // Asks before deleting the records; `deleted` runs after they went.
     void confirmDelete(const QSet<QUuid>& ids, std::function<void()> deleted);
-    QMessageBox* deleteConfirmation() const;
 
 private:
     AppStore& m_store;

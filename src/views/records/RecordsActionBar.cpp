@@ -3,9 +3,11 @@
 #include "app/CellContent.h"
 #include "app/ShortcutText.h"
 #include "views/kit/AppColorQt.h"
+#include "views/kit/CommandButton.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
+#include "views/records/RecordsTabActions.h"
 
 #include <QAction>
 #include <QFrame>
@@ -39,7 +41,8 @@ QString prominentStyle(const QColor& fill, const QPalette& palette) {
 
 } // namespace
 
-RecordsActionBar::RecordsActionBar(QWidget* tab, QWidget* parent) : QWidget(parent), m_tab(tab) {
+RecordsActionBar::RecordsActionBar(RecordsTabActions& actions, QWidget* parent)
+    : QWidget(parent), m_actions(actions) {
     m_row = new QHBoxLayout(this);
     m_row->setContentsMargins(16, 10, 16, 10);
     m_row->setSpacing(10);
@@ -57,17 +60,17 @@ RecordsActionBar::RecordsActionBar(QWidget* tab, QWidget* parent) : QWidget(pare
     m_counterDivider->setFrameShape(QFrame::VLine);
     m_counterDivider->setFixedHeight(24);
     m_row->addWidget(m_counterDivider);
-    m_counterUp = command(u"counterUp"_s, u"plus.circle"_s);
-    m_counterDown = command(u"counterDown"_s, u"minus.circle"_s);
+    m_counterUp = command(actions.counterUp(), u"plus.circle"_s);
+    m_counterDown = command(actions.counterDown(), u"minus.circle"_s);
     m_row->addWidget(buttonFor(m_counterUp, Qt::ToolButtonTextBesideIcon));
     m_row->addWidget(buttonFor(m_counterDown, Qt::ToolButtonIconOnly));
     m_row->addSpacing(12);
     m_row->addStretch(1);
 
-    m_link = command(u"openLinks"_s, u"arrow.up.right.square"_s);
-    m_copy = command(u"moreLikeThis"_s, u"plus.square.on.square"_s);
-    m_edit = command(u"editRecord"_s, u"pencil"_s);
-    m_delete = command(u"deleteRecords"_s, u"trash"_s);
+    m_link = command(actions.openLinks(), u"arrow.up.right.square"_s);
+    m_copy = command(actions.copy(), u"plus.square.on.square"_s);
+    m_edit = command(actions.edit(), u"pencil"_s);
+    m_delete = command(actions.remove(), u"trash"_s);
     for (QAction* action : {m_link, m_copy, m_edit, m_delete}) {
         m_recordButtons.append(buttonFor(action, Qt::ToolButtonTextBesideIcon));
         m_row->addWidget(m_recordButtons.last());
@@ -75,25 +78,15 @@ RecordsActionBar::RecordsActionBar(QWidget* tab, QWidget* parent) : QWidget(pare
     // The destructive command in red, its symbol too.
     m_delete->setIcon(tinted(u"trash"_s, Style::destructive(), this));
     Style::makeDestructive(m_recordButtons.last());
-
-    connect(m_counterUp, &QAction::triggered, this, [this] { emit counterChanged(1); });
-    connect(m_counterDown, &QAction::triggered, this, [this] { emit counterChanged(-1); });
-    connect(m_link, &QAction::triggered, this, &RecordsActionBar::linksRequested);
-    connect(m_copy, &QAction::triggered, this, &RecordsActionBar::copyRequested);
-    connect(m_edit, &QAction::triggered, this, &RecordsActionBar::editRequested);
-    connect(m_delete, &QAction::triggered, this, &RecordsActionBar::deleteRequested);
 }
 
-QAction* RecordsActionBar::command(const QString& name, const QString& symbol) {
-    auto* action = new QAction(Icons::icon(symbol), QString(), this);
-    action->setObjectName(name);
-    action->setShortcutContext(Qt::WindowShortcut);
-    m_tab->addAction(action);
+QAction* RecordsActionBar::command(QAction* action, const QString& symbol) {
+    action->setIcon(Icons::icon(symbol));
     return action;
 }
 
-QToolButton* RecordsActionBar::buttonFor(QAction* action, Qt::ToolButtonStyle style) {
-    auto* button = new QToolButton(this);
+CommandButton* RecordsActionBar::buttonFor(QAction* action, Qt::ToolButtonStyle style) {
+    auto* button = new CommandButton(this);
     button->setDefaultAction(action);
     button->setToolButtonStyle(style);
     button->setMinimumHeight(buttonHeight);
@@ -102,20 +95,21 @@ QToolButton* RecordsActionBar::buttonFor(QAction* action, Qt::ToolButtonStyle st
 
 void RecordsActionBar::showContent(const ActionBarContent& content) {
     showStatuses(content);
-    for (QAction* action : std::as_const(m_statusActions))
-        action->setEnabled(content.enabled);
+    for (CommandButton* button : std::as_const(m_statusButtons))
+        button->setOffered(content.enabled);
     m_more->setEnabled(content.enabled);
 
     const auto show = [this](QAction* action, const BarCommand& command, bool visible) {
-        action->setText(literalLabel(command.title));
+        action->setIconText(literalLabel(command.title));
         action->setShortcuts(command.keys);
         action->setToolTip(plainToolTip(command.help));
         // A command without its button has no key either.
-        action->setEnabled(visible && command.enabled);
         action->setVisible(visible);
-        for (QToolButton* button : findChildren<QToolButton*>()) {
-            if (button->defaultAction() == action)
+        for (CommandButton* button : findChildren<CommandButton*>()) {
+            if (button->defaultAction() == action) {
+                button->setOffered(visible && command.enabled);
                 button->setVisible(visible);
+            }
         }
     };
     m_counterDivider->setVisible(content.counter.has_value());
@@ -129,40 +123,34 @@ void RecordsActionBar::showContent(const ActionBarContent& content) {
 }
 
 void RecordsActionBar::showStatuses(const ActionBarContent& content) {
-    if (content.quick != m_shownQuick) {
+    const QList<QAction*>& statuses = m_actions.statuses();
+    if (content.quick != m_shownQuick || statuses != m_shownStatuses) {
         m_shownQuick = content.quick;
-        for (QAction* action : std::as_const(m_statusActions)) {
-            m_tab->removeAction(action);
-            action->deleteLater();
-        }
-        for (QToolButton* button : std::as_const(m_statusButtons))
+        m_shownStatuses = statuses;
+        for (CommandButton* button : std::as_const(m_statusButtons))
             button->deleteLater();
-        m_statusActions.clear();
         m_statusButtons.clear();
         for (const QuickStatus& quick : content.quick) {
+            QAction* action = statuses.value(quick.position);
+            if (!action)
+                continue;
             const QColor statusColour = color(quick.status.color);
-            QAction* action = command(u"quickStatus"_s + QString::number(quick.position),
-                                      quick.primary ? u"checkmark.circle.fill"_s : u"circle.fill"_s);
-            action->setText(literalLabel(quick.status.name));
+            command(action, quick.primary ? u"checkmark.circle.fill"_s : u"circle.fill"_s);
+            action->setIconText(literalLabel(quick.status.name));
             action->setShortcuts(quick.keys);
             action->setToolTip(plainToolTip(quick.help));
-            QToolButton* button = buttonFor(action, Qt::ToolButtonTextBesideIcon);
+            CommandButton* button = buttonFor(action, Qt::ToolButtonTextBesideIcon);
             if (quick.primary) {
                 action->setIcon(tinted(u"checkmark.circle.fill"_s, Qt::white, this));
                 button->setStyleSheet(prominentStyle(statusColour, palette()));
             }
-            const QUuid id = quick.status.id;
-            connect(action, &QAction::triggered, this, [this, id] { emit statusChosen(id); });
             m_row->insertWidget(int(m_statusButtons.size()), button);
-            m_statusActions.append(action);
             m_statusButtons.append(button);
         }
     }
+    // The other statuses' commands, under their names.
     m_moreMenu->clear();
-    for (const StatusDef& status : content.more) {
-        const QUuid id = status.id;
-        m_moreMenu->addAction(literalLabel(status.name), this, [this, id] { emit statusChosen(id); });
-    }
+    m_moreMenu->addActions(statuses.mid(content.quick.size(), content.more.size()));
     m_more->setVisible(!content.more.isEmpty());
 }
 

@@ -5,47 +5,42 @@
 #include <QList>
 #include <QWidget>
 
+class CommandButton;
 class QAction;
 class QFrame;
 class QHBoxLayout;
 class QMenu;
 class QToolButton;
+class RecordsTabActions;
 
 // The bar under the records table that acts on the selected records: the quick status buttons, the other
 // statuses in a menu, the counter pair, then the record buttons (link, copy or more like this, edit,
-// delete). Each command is a QAction of the tab with its key, working anywhere in the window while the tab
-// is shown; its button shows it. When the bar does not fit, the record buttons show their symbols alone.
+// delete). Each button shows one of the tab's commands, which the bar gives its symbol, label, key and help;
+// the buttons show the selection's state, also while the context menu aims the commands at other rows.
+// When the bar does not fit, the record buttons show their symbols alone.
 class RecordsActionBar : public QWidget {
     Q_OBJECT
 public:
-    // `tab` carries the commands' keys.
-    explicit RecordsActionBar(QWidget* tab, QWidget* parent = nullptr);
+    explicit RecordsActionBar(RecordsTabActions& actions, QWidget* parent = nullptr);
 
+    // The selection's state.
     void showContent(const records::ActionBarContent& content);
     bool isCompact() const { return m_compact; }
-
-signals:
-    void statusChosen(const QUuid& statusID);
-    void counterChanged(double delta);
-    void linksRequested();
-    void copyRequested();
-    void editRequested();
-    void deleteRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAction* command(const QString& name, const QString& symbol);
-    QToolButton* buttonFor(QAction* action, Qt::ToolButtonStyle style);
+    QAction* command(QAction* action, const QString& symbol);
+    CommandButton* buttonFor(QAction* action, Qt::ToolButtonStyle style);
     void showStatuses(const records::ActionBarContent& content);
     void fit();
 
-    QWidget* m_tab;
+    RecordsTabActions& m_actions;
     QHBoxLayout* m_row = nullptr;
     QList<records::QuickStatus> m_shownQuick;
-    QList<QAction*> m_statusActions;
-    QList<QToolButton*> m_statusButtons;
+    QList<QAction*> m_shownStatuses;
+    QList<CommandButton*> m_statusButtons;
     QToolButton* m_more = nullptr;
     QMenu* m_moreMenu = nullptr;
     QFrame* m_counterDivider = nullptr;

@@ -16,8 +16,6 @@ public:
     RecordsEmptyState(AppRouter& router, QWidget* parent = nullptr);
     void setJournal(const Journal& journal);
 
-    QPushButton* addButton() const { return m_add; }
-
 private:
     AppRouter& m_router;
     Journal m_journal;

@@ -307,6 +307,7 @@ void RecordsFilterBar::fitSecondRow() {
     m_export->setToolTip(compact ? title : QString());
 }
 
-QLabel* RecordsFilterBar::shownLabel() const {
-    return m_shown;
+void RecordsFilterBar::focusSearch() {
+    m_search->setFocus(Qt::ShortcutFocusReason);
+    m_search->selectAll();
 }

@@ -31,18 +31,8 @@ public:
     void showFilters(const Journal& journal, const RecordFilters& filters, const QStringList& values,
                      const QString& shownLine, bool anyShown);
 
-    QLineEdit* searchBox() const { return m_search; }
-    QAction* clearSearchAction() const { return m_clearSearch; }
-    QComboBox* fieldPicker() const { return m_field; }
-    QComboBox* valuePicker() const { return m_value; }
-    QComboBox* statusPicker() const { return m_status; }
-    QComboBox* dateFieldPicker() const { return m_dateField; }
-    QDateEdit* fromEdit() const { return m_from; }
-    QDateEdit* toEdit() const { return m_to; }
-    QComboBox* linkPicker() const { return m_link; }
-    QPushButton* resetButton() const { return m_reset; }
-    QLabel* shownLabel() const;
-    QPushButton* exportButton() const { return m_export; }
+    // Takes the keys to the search box, its text selected to be typed over.
+    void focusSearch();
 
 signals:
     void exportRequested();

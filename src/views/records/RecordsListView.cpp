@@ -9,6 +9,7 @@
 #include "views/records/RecordsActionBar.h"
 #include "views/records/RecordsEmptyState.h"
 #include "views/records/RecordsFilterBar.h"
+#include "views/records/RecordsTabActions.h"
 #include "views/records/RecordsTableModel.h"
 #include "views/records/RecordsTableView.h"
 
@@ -64,6 +65,7 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_filterBar = new RecordsFilterBar(router, this);
+    m_filterBar->setObjectName(u"filterBar"_s);
     layout->addWidget(m_filterBar);
     layout->addWidget(divider(this));
     m_pages = new QStackedWidget(this);
@@ -72,11 +74,17 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     m_model = new RecordsTableModel(m_table);
     m_table->setModel(m_model);
     m_empty = new RecordsEmptyState(router, m_pages);
+    m_empty->setObjectName(u"emptyState"_s);
     m_pages->addWidget(m_table);
     m_pages->addWidget(m_empty);
     layout->addWidget(m_pages, 1);
     layout->addWidget(divider(this));
-    m_actionBar = new RecordsActionBar(this, this);
+    m_commands = new RecordCommands(store, router, this);
+    m_commands->setJournal(journal);
+    m_actions = new RecordsTabActions(*m_commands, this, [this] { return actedOn(); });
+    m_actions->setJournal(journal);
+    m_actionBar = new RecordsActionBar(*m_actions, this);
+    m_actionBar->setObjectName(u"actionBar"_s);
     layout->addWidget(m_actionBar);
 
     m_focusSearch = new QAction(u"Поиск"_s, this);
@@ -84,10 +92,7 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     m_focusSearch->setShortcut(AppKeys::focusSearch());
     m_focusSearch->setShortcutContext(Qt::WindowShortcut);
     addAction(m_focusSearch);
-    connect(m_focusSearch, &QAction::triggered, this, [this] {
-        m_filterBar->searchBox()->setFocus(Qt::ShortcutFocusReason);
-        m_filterBar->searchBox()->selectAll();
-    });
+    connect(m_focusSearch, &QAction::triggered, m_filterBar, &RecordsFilterBar::focusSearch);
     connect(m_filterBar, &RecordsFilterBar::searchSubmitted, this,
             [this] { m_table->setFocus(Qt::OtherFocusReason); });
     connect(m_filterBar, &RecordsFilterBar::exportRequested, this, &RecordsListView::exportShown);
@@ -101,19 +106,13 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
             &RecordsListView::selectionEdited);
     connect(m_table, &QAbstractItemView::doubleClicked, this, &RecordsListView::openRecord);
     connect(m_table, &QWidget::customContextMenuRequested, this, &RecordsListView::showContextMenu);
-    m_commands = new RecordCommands(store, router, this);
-    m_commands->setJournal(journal);
-    connect(m_actionBar, &RecordsActionBar::statusChosen, this,
-            [this](const QUuid& id) { m_commands->setStatus(id, m_selection); });
-    connect(m_actionBar, &RecordsActionBar::counterChanged, this,
-            [this](double delta) { m_commands->changeCounter(delta, m_selection); });
-    connect(m_actionBar, &RecordsActionBar::linksRequested, this,
-            [this] { m_commands->openLinks(m_selection); });
-    connect(m_actionBar, &RecordsActionBar::copyRequested, this,
-            [this] { m_commands->copyOrMoreLikeThis(firstSelected()); });
-    connect(m_actionBar, &RecordsActionBar::editRequested, this,
-            [this] { m_commands->edit(firstSelected()); });
-    connect(m_actionBar, &RecordsActionBar::deleteRequested, this, &RecordsListView::confirmDelete);
+    connect(m_actions, &RecordsTabActions::deleteRequested, this, [this] {
+        // Deleting what a context menu was opened for selects it first, so the question names it.
+        m_selection = actedOn();
+        restoreSelection();
+        showActions();
+        confirmDelete();
+    });
     connect(&m_router, &AppRouter::filtersChanged, this, [this] {
         if (m_router.filtersFor(m_journal.id) != m_shownFilters)
             refresh();
@@ -122,26 +121,26 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     showActions();
 }
 
+RecordsListView::~RecordsListView() {
+    // The menu goes with the tab's children, after the tab's own parts.
+    if (m_menu)
+        disconnect(m_menu, nullptr, this, nullptr);
+}
+
 void RecordsListView::setJournal(const Journal& journal) {
     m_journal = journal;
     m_commands->setJournal(journal);
+    m_actions->setJournal(journal);
     // Only records leaving the journal leave the selection; a filter hiding one does not.
     if (QList<QUuid> ids = idsOf(journal.records); ids != m_recordIDs) {
         m_recordIDs = std::move(ids);
         const QSet<QUuid> present(m_recordIDs.cbegin(), m_recordIDs.cend());
         m_selection.intersect(present);
+        m_menuRows.intersect(present);
     }
     m_sortOrder = RecordsTable::current(m_sortOrder, journal);
     refresh();
     showActions();
-}
-
-QMenu* RecordsListView::contextMenu() const {
-    return m_menu;
-}
-
-QMessageBox* RecordsListView::deleteConfirmation() const {
-    return m_commands->deleteConfirmation();
 }
 
 bool RecordsListView::showsEmptyState() const {
@@ -238,85 +237,50 @@ void RecordsListView::exportShown() {
         m_router.exportJournal(m_journal, m_shown.records(), u"_выборка"_s);
 }
 
-QList<Record> RecordsListView::selectedRecords() const {
-    QList<Record> selected;
-    for (const Record& record : m_journal.records) {
-        if (m_selection.contains(record.id))
-            selected.append(record);
-    }
-    return selected;
-}
-
-std::optional<Record> RecordsListView::firstSelected() const {
-    const QList<Record> selected = selectedRecords();
-    return selected.isEmpty() ? std::nullopt : std::optional(selected.first());
-}
-
 void RecordsListView::showActions() {
-    qsizetype links = 0;
-    if (!m_selection.isEmpty() && !m_journal.linkFields().isEmpty())
-        links = m_store.links(m_selection, m_journal.id).size();
-    m_actionBar->showContent(RecordActions::actionBar(m_journal, m_selection.size(), links));
+    const QList<QUrl> selected = linksOf(m_selection);
+    m_actionBar->showContent(RecordActions::actionBar(m_journal, m_selection.size(), selected.size()));
+    if (m_menu)
+        m_actions->aim(m_menuRows, linksOf(m_menuRows), true);
+    else
+        m_actions->aim(m_selection, selected, false);
+}
+
+QList<QUrl> RecordsListView::linksOf(const QSet<QUuid>& ids) const {
+    if (ids.isEmpty() || m_journal.linkFields().isEmpty())
+        return {};
+    return m_store.links(ids, m_journal.id);
+}
+
+QSet<QUuid> RecordsListView::actedOn() const {
+    return m_menu ? m_menuRows : m_selection;
 }
 
 void RecordsListView::showContextMenu(const QPoint& position) {
     const QModelIndex index = m_table->indexAt(position);
     if (!index.isValid())
         return;
+    if (m_menu) {
+        // The menu before goes, later: this one's rows count from now.
+        disconnect(m_menu, nullptr, this, nullptr);
+        m_menu->close();
+    }
     // The selection when the clicked row is part of it, else the clicked row alone; the selection stays.
     const QUuid clicked = m_model->idAt(index.row());
-    const QSet<QUuid> ids = m_selection.contains(clicked) ? m_selection : QSet<QUuid>{clicked};
-    const QList<RecordActions::MenuEntry> entries =
-        RecordActions::contextMenu(m_journal, ids, m_store.links(ids, m_journal.id));
-    if (m_menu)
-        m_menu->close();
-    m_menu = new QMenu(this);
-    m_menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const RecordActions::MenuEntry& entry : entries) {
-        if (entry.kind == RecordActions::MenuEntry::Kind::separator)
-            m_menu->addSeparator();
-        else
-            m_menu->addAction(literalLabel(entry.title), this, [this, entry, ids] { run(entry, ids); });
-    }
-    m_menu->popup(m_table->viewport()->mapToGlobal(position));
-}
-
-void RecordsListView::run(const RecordActions::MenuEntry& entry, const QSet<QUuid>& ids) {
-    using Kind = RecordActions::MenuEntry::Kind;
-    // The menu's record as the journal holds it now: gone, the item does nothing.
-    const std::optional<Record> record = ids.size() == 1 ? m_journal.record(*ids.cbegin()) : std::nullopt;
-    switch (entry.kind) {
-    case Kind::status:
-        m_commands->setStatus(*entry.statusID, ids);
-        break;
-    case Kind::counter:
-        m_commands->changeCounter(1, ids);
-        break;
-    case Kind::openLinks:
-        m_commands->openLinks(ids);
-        break;
-    case Kind::copyLink:
-    case Kind::copyText:
-        RecordCommands::copyText(entry.text);
-        break;
-    case Kind::edit:
-        m_commands->edit(record);
-        break;
-    case Kind::moreLikeThis:
-        m_commands->moreLikeThis(record);
-        break;
-    case Kind::duplicate:
-        m_commands->duplicate(record);
-        break;
-    case Kind::remove:
-        m_selection = ids;
-        restoreSelection();
+    m_menuRows = m_selection.contains(clicked) ? m_selection : QSet<QUuid>{clicked};
+    auto* menu = new QMenu(this);
+    menu->setObjectName(u"recordsMenu"_s);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    m_menu = menu;
+    // An item runs after the menu closed, and before it goes: until then the actions keep its rows.
+    connect(menu, &QObject::destroyed, this, [this] {
+        m_menu = nullptr;
+        m_menuRows.clear();
         showActions();
-        confirmDelete();
-        break;
-    case Kind::separator:
-        break;
-    }
+    });
+    showActions();
+    menu->addActions(m_actions->menuItems());
+    menu->popup(m_table->viewport()->mapToGlobal(position));
 }
 
 void RecordsListView::confirmDelete() {

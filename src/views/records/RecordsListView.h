@@ -9,8 +9,8 @@
 #include "core/journal/RecordSort.h"
 
 #include <QList>
-#include <QPointer>
 #include <QSet>
+#include <QUrl>
 #include <QUuid>
 
 #include <memory>
@@ -20,7 +20,6 @@ class AppStore;
 class JournalIndex;
 class QAction;
 class QMenu;
-class QMessageBox;
 class RecordCommands;
 class RecordsActionBar;
 class QStackedWidget;
@@ -28,10 +27,13 @@ class RecordsEmptyState;
 class RecordsFilterBar;
 class RecordsTableModel;
 class RecordsTableView;
+class RecordsTabActions;
 
 // The records tab of one journal: the filter bar, the table of the records that pass the filters (or an
 // invitation while the journal has none), sorted by the header the user clicked last, and the bar of actions
-// on the selected records; the table's rows carry a context menu with the same actions.
+// on the selected records; the table's rows carry a context menu with the same actions. The actions act on
+// the context menu's rows while it exists (the selection when the clicked row is part of it, else the
+// clicked row alone), else on the selection.
 //
 // The tab owns its selection and sort order; the filters live in the router, so they outlive the tab.
 // The selection is kept by record id: filtering and sorting never change it, and only ids that leave the
@@ -42,26 +44,14 @@ class RecordsListView : public JournalTabView {
 public:
     RecordsListView(AppStore& store, AppRouter& router, const Journal& journal,
                     std::shared_ptr<JournalIndex> index, QWidget* parent = nullptr);
+    ~RecordsListView() override;
     void setJournal(const Journal& journal) override;
 
     const Journal& journal() const { return m_journal; }
     // The records shown, filtered and sorted.
     QList<Record> visible() const { return m_shown.records(); }
     const QSet<QUuid>& selection() const { return m_selection; }
-    const QList<RecordSort>& sortOrder() const { return m_sortOrder; }
-
-    RecordsFilterBar* filterBar() const { return m_filterBar; }
-    RecordsTableView* table() const { return m_table; }
-    RecordsTableModel* model() const { return m_model; }
-    RecordsEmptyState* emptyState() const { return m_empty; }
-    RecordsActionBar* actionBar() const { return m_actionBar; }
     bool showsEmptyState() const;
-    // The context menu while it is open.
-    QMenu* contextMenu() const;
-    QMessageBox* deleteConfirmation() const;
-
-    // The selected records in the journal's order, those the filters hide included.
-    QList<Record> selectedRecords() const;
 
 private:
     // Filters, sorts and shows the records again.
@@ -70,13 +60,14 @@ private:
     void restoreSelection();
     void openRecord(const QModelIndex& index);
     void exportShown();
+    // The bar shows the selection's state; the actions are brought to the rows they act on.
     void showActions();
+    QList<QUrl> linksOf(const QSet<QUuid>& ids) const;
 
-    // The record actions, on the selection or on the rows a context menu was opened for.
     void showContextMenu(const QPoint& position);
-    void run(const records::RecordActions::MenuEntry& entry, const QSet<QUuid>& ids);
+    // The rows the actions act on: the context menu's while it exists, else the selection.
+    QSet<QUuid> actedOn() const;
     void confirmDelete();
-    std::optional<Record> firstSelected() const;
 
     AppStore& m_store;
     AppRouter& m_router;
@@ -95,7 +86,9 @@ private:
     RecordsTableModel* m_model = nullptr;
     RecordsEmptyState* m_empty = nullptr;
     RecordsActionBar* m_actionBar = nullptr;
-    QPointer<QMenu> m_menu;
+    QMenu* m_menu = nullptr; // the context menu while it exists
+    QSet<QUuid> m_menuRows;
     RecordCommands* m_commands = nullptr;
+    RecordsTabActions* m_actions = nullptr;
     QAction* m_focusSearch = nullptr;
 };

@@ -26,6 +26,7 @@ StatusPicker::StatusPicker(const QList<StatusDef>& statuses, bool segmented, QWi
         row->setSpacing(2);
         layout->addWidget(segments);
         m_buttons = new QButtonGroup(this);
+        m_buttons->setObjectName(u"statusButtons"_s);
         m_buttons->setExclusive(true);
         for (qsizetype i = 0; i < statuses.size(); ++i) {
             auto* button = new QToolButton(segments);
@@ -38,6 +39,7 @@ StatusPicker::StatusPicker(const QList<StatusDef>& statuses, bool segmented, QWi
         connect(m_buttons, &QButtonGroup::idClicked, this, [this](int i) { emit chosen(m_statuses[i].id); });
     } else {
         m_combo = new QComboBox(this);
+        m_combo->setObjectName(u"statusCombo"_s);
         for (const StatusDef& s : statuses)
             m_combo->addItem(s.name);
         layout->addWidget(m_combo, 1);

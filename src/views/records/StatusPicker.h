@@ -21,16 +21,13 @@ public:
     // Shows the status; emits nothing.
     void setStatus(const std::optional<QUuid>& id);
 
-    // One of the two is set, by the style chosen.
-    QButtonGroup* buttons() const { return m_buttons; }
-    QComboBox* combo() const { return m_combo; }
-
 signals:
     // The user chose a status.
     void chosen(const QUuid& id);
 
 private:
     QList<StatusDef> m_statuses;
+    // One of the two is set, by the style chosen.
     QButtonGroup* m_buttons = nullptr;
     QComboBox* m_combo = nullptr;
 };

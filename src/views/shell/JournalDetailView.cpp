@@ -6,6 +6,7 @@
 #include "app/ShortcutText.h"
 #include "core/journal/JournalIndex.h"
 #include "views/dashboard/DashboardView.h"
+#include "views/kit/CommandButton.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordsListView.h"
@@ -25,8 +26,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A toolbar button showing one of the window's commands: its icon, short label and help text.
-QToolButton* toolButton(QAction* command, const QString& name, QWidget* parent) {
-    auto* button = new QToolButton(parent);
+template <class Button = QToolButton>
+Button* toolButton(QAction* command, const QString& name, QWidget* parent) {
+    auto* button = new Button(parent);
     button->setDefaultAction(command);
     button->setObjectName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -83,9 +85,11 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
     m_addMenu = new QMenu(m_add);
     m_add->setMenu(m_addMenu);
     QToolButton* import = toolButton(commands.importCSV(), u"importButton"_s, toolbar);
-    QToolButton* exportButton = toolButton(commands.exportJournal(), u"exportButton"_s, toolbar);
+    // The toolbar does not offer the export of a journal without records, which the menu does.
+    m_export = toolButton<CommandButton>(commands.exportCSV(), u"exportButton"_s, toolbar);
+    m_export->setOffered(false);
     QToolButton* settingsButton = toolButton(commands.journalSettings(), u"settingsButton"_s, toolbar);
-    for (QToolButton* b : {m_add, import, exportButton, settingsButton})
+    for (QToolButton* b : {m_add, import, static_cast<QToolButton*>(m_export), settingsButton})
         trailing->addWidget(b);
     bar->addLayout(trailing, 0, 2, Qt::AlignRight | Qt::AlignVCenter);
     m_layout->addWidget(toolbar);
@@ -160,6 +164,7 @@ void JournalDetailView::refreshToolbar() {
         const QSignalBlocker blocker(m_tabs);
         current->setChecked(true);
     }
+    m_export->setOffered(!m_journal.records.isEmpty());
     // The menu's second entry opens batch entry without a template, which is what the main add command
     // does for a journal that adds in batch, under the same title.
     m_addMenu->clear();

@@ -14,6 +14,7 @@
 class AppCommands;
 class AppRouter;
 class AppStore;
+class CommandButton;
 class JournalIndex;
 class MetricTable;
 class QAbstractButton;
@@ -42,7 +43,6 @@ public:
     void clearJournal();
     const Journal& journal() const { return m_journal; }
 
-    JournalTabView* content() const { return m_content; }
     // The dashboard's figures table of the journal shown, once its dashboard was shown.
     std::shared_ptr<MetricTable> metricTable() const { return m_derived.metrics; }
 
@@ -67,5 +67,6 @@ private:
     QVBoxLayout* m_layout = nullptr;
     QButtonGroup* m_tabs = nullptr;
     QToolButton* m_add = nullptr;
+    CommandButton* m_export = nullptr;
     QMenu* m_addMenu = nullptr;
 };

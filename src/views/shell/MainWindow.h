@@ -16,8 +16,6 @@ public:
     MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, QSettings& settings,
                QWidget* parent = nullptr);
 
-    ContentView* content() const { return m_content; }
-
     // Brings the window forward (and back on screen when minimised) before a menu command acts.
     void bringForward();
 

@@ -223,7 +223,8 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& comman
 
 QMenu* SidebarView::contextMenu(const QUuid& journalID, QWidget* parent) {
     auto* menu = new QMenu(parent);
-    menu->addActions(m_commands.journalMenu(journalID));
+    // The menu's commands work on its journal while it exists.
+    menu->addActions(m_commands.journalMenu(journalID, menu));
     return menu;
 }
 

@@ -38,8 +38,8 @@ class SidebarView : public QWidget {
 public:
     SidebarView(AppStore& store, AppRouter& router, AppCommands& commands, QWidget* parent = nullptr);
 
-    JournalListView* list() const { return m_list; }
-    // The context menu of one journal's row; the caller owns it.
+    // The context menu of one journal's row, its commands working on that journal while it exists; the
+    // caller owns it.
     QMenu* contextMenu(const QUuid& journalID, QWidget* parent);
 
 private:

@@ -1,4 +1,5 @@
 #include "views/dashboard/DashboardView.h"
+#include "DashboardParts.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
@@ -66,8 +67,8 @@ void pick(QComboBox* picker, const QString& text) {
 // What the tab shows of the journal's figures: the count line, each tile's value and comparison, and the
 // breakdown's rows.
 QStringList figuresShown(const DashboardView& view) {
-    QStringList shown{view.header()->countText()};
-    for (const StatTile* tile : view.tiles())
+    QStringList shown{headerOf(&view)->countText()};
+    for (const StatTile* tile : tilesOf(&view))
         shown.append(tile->valueText() + u" / "_s + tile->comparisonText());
     if (const auto* table = view.findChild<BreakdownTable*>())
         for (const QStringList& row : table->rows())
@@ -136,7 +137,7 @@ TEST(DashboardView, FiguresFollowEveryChangeOfTheRecordsAtOnce) {
             EXPECT_EQ(figuresShown(*kept), figuresShown(afresh));
         }
     }
-    EXPECT_EQ(shell.shown<DashboardView>()->header()->countText(), u"В журнале: 2 заказа, 2 клиента");
+    EXPECT_EQ(headerOf(shell.shown<DashboardView>())->countText(), u"В журнале: 2 заказа, 2 клиента");
 }
 
 // The period is the user's pick for the journal, kept in the settings; the figures and texts for it are
@@ -147,9 +148,7 @@ TEST(DashboardView, PeriodIsKeptPerJournalAndWrittenOnlyWhenPicked) {
     const QString keyA = u"period."_s + idText(a.id);
     shell.settings->setValue(keyA, u"ThisYear"_s);
     shell.show();
-    const auto periodShown = [&] {
-        return shell.shown<DashboardView>()->header()->periodPicker()->currentText();
-    };
+    const auto periodShown = [&] { return periodPickerOf(shell.shown<DashboardView>())->currentText(); };
 
     // An unknown stored text reads as this month and stays stored while nobody picks.
     EXPECT_EQ(periodShown(), u"Этот месяц");
@@ -159,7 +158,7 @@ TEST(DashboardView, PeriodIsKeptPerJournalAndWrittenOnlyWhenPicked) {
     EXPECT_TRUE(shell.router->filters().isEmpty());
 
     shell.router->setSelectedJournalID(a.id);
-    pick(shell.shown<DashboardView>()->header()->periodPicker(), u"Всё время"_s);
+    pick(periodPickerOf(shell.shown<DashboardView>()), u"Всё время"_s);
     EXPECT_EQ(shell.settings->value(keyA), u"allTime"_s);
     shell.router->setSelectedJournalID(b.id);
     EXPECT_EQ(periodShown(), u"Этот месяц");
@@ -171,12 +170,12 @@ TEST(DashboardView, CustomDaysAreShownUsedAndKeptUntilRebuilt) {
     const Journal sales = salesPaidOn({moscow(11, 3), moscow(11, 5), moscow(11, 8), moscow(10, 30)});
     Shell shell({sales});
     DashboardView* view = shell.shown<DashboardView>();
-    ASSERT_EQ(view->tiles().size(), 5);
-    EXPECT_EQ(view->tiles()[1]->valueText() + u", "_s + view->tiles()[1]->comparisonText(),
+    ASSERT_EQ(tilesOf(view).size(), 5);
+    EXPECT_EQ(tilesOf(view)[1]->valueText() + u", "_s + tilesOf(view)[1]->comparisonText(),
               u"3, +2 к прошлому периоду");
     EXPECT_FALSE(shell.shown<QDateEdit>(u"customStart"_s)) << "shown for a custom period only";
 
-    pick(view->header()->periodPicker(), u"Свой период"_s);
+    pick(periodPickerOf(view), u"Свой период"_s);
     auto* start = shell.shown<QDateEdit>(u"customStart"_s);
     auto* end = shell.shown<QDateEdit>(u"customEnd"_s);
     ASSERT_TRUE(start && end);
@@ -185,22 +184,22 @@ TEST(DashboardView, CustomDaysAreShownUsedAndKeptUntilRebuilt) {
     start->setDate(QDate(2023, 11, 8));
     end->setDate(QDate(2023, 11, 4));
     EXPECT_EQ(shell.shown<QLabel>(u"periodDescription"_s)->text(), u"04.11.2023 — 08.11.2023");
-    EXPECT_EQ(view->tiles()[1]->valueText(), u"2");
+    EXPECT_EQ(tilesOf(view)[1]->valueText(), u"2");
     // Compared with the five days before: 30 October and 3 November.
-    EXPECT_EQ(view->tiles()[1]->comparisonText(), u"как в прошлом периоде");
+    EXPECT_EQ(tilesOf(view)[1]->comparisonText(), u"как в прошлом периоде");
 
     // A store change hands over a new copy: same view, same days, fresh figures.
     shell.store->addRecords({paidOrder(sales, moscow(11, 6))}, sales.id);
     ASSERT_EQ(shell.shown<DashboardView>(), view);
     EXPECT_EQ(start->date(), QDate(2023, 11, 8));
-    EXPECT_EQ(view->tiles()[1]->valueText(), u"3");
-    EXPECT_EQ(view->tiles()[1]->comparisonText(), u"+1 к прошлому периоду");
-    EXPECT_EQ(view->header()->countText(), u"В журнале: 5 заказов, 5 клиентов");
+    EXPECT_EQ(tilesOf(view)[1]->valueText(), u"3");
+    EXPECT_EQ(tilesOf(view)[1]->comparisonText(), u"+1 к прошлому периоду");
+    EXPECT_EQ(headerOf(view)->countText(), u"В журнале: 5 заказов, 5 клиентов");
     // An edit that keeps the number of records is a different journal all the same.
     Record edited = sales.records[1];
     put(edited, sales.fields[client], FieldValue::ofText(u"Клиент 03"_s));
     shell.store->updateRecord(edited, sales.id);
-    EXPECT_EQ(view->header()->countText(), u"В журнале: 5 заказов, 4 клиента");
+    EXPECT_EQ(headerOf(view)->countText(), u"В журнале: 5 заказов, 4 клиента");
 
     rebuild(shell);
     EXPECT_EQ(shell.shown<QDateEdit>(u"customStart"_s)->date(), QDate(2023, 11, 1))
@@ -212,7 +211,7 @@ TEST(DashboardView, WithoutMetricsOnlyTheMessageStandsForTilesReportAndBreakdown
     j.metrics.clear();
     Shell shell({j});
     EXPECT_TRUE(shell.shown<QLabel>(u"noMetrics"_s));
-    EXPECT_TRUE(shell.shown<DashboardView>()->tiles().isEmpty());
+    EXPECT_TRUE(tilesOf(shell.shown<DashboardView>()).isEmpty());
     for (const char* gone : {"reportBox", "breakdown", "periodRecords"})
         EXPECT_FALSE(shell.shown(QString::fromLatin1(gone))) << gone;
 }
@@ -274,7 +273,7 @@ TEST(DashboardView, ActionsSetTheRoutersFields) {
         << "opening the records filters nothing";
 
     shell.router->setTab(JournalTab::dashboard);
-    pick(shell.shown<DashboardView>()->header()->periodPicker(), u"Свой период"_s);
+    pick(periodPickerOf(shell.shown<DashboardView>()), u"Свой период"_s);
     shell.shown<QDateEdit>(u"customStart"_s)->setDate(QDate(2023, 11, 5));
     shell.shown<QDateEdit>(u"customEnd"_s)->setDate(QDate(2023, 11, 10));
     shell.shown<QPushButton>(u"periodRecords"_s)->click();
@@ -304,7 +303,7 @@ TEST(DashboardView, BreakdownFieldPickedForTheTabOnly) {
     rebuild(shell);
     EXPECT_EQ(picker()->currentText(), u"Канал продаж");
 
-    pick(shell.shown<DashboardView>()->header()->periodPicker(), u"Вчера"_s);
+    pick(periodPickerOf(shell.shown<DashboardView>()), u"Вчера"_s);
     EXPECT_TRUE(shell.shown<QLabel>(u"breakdownEmpty"_s));
     EXPECT_FALSE(shell.shown<QPushButton>(u"copyBreakdown"_s)->isEnabled());
 

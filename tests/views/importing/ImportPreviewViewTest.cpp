@@ -64,7 +64,8 @@ TEST(ImportPreview, PresetsRepaintOneColumnAndNeverIncludeErrors) {
     Shell shell({goods.journal});
     ImportPreviewView* sheet = openPreview(shell, goods.journal, goods.file.toUtf8());
     ASSERT_TRUE(sheet);
-    ImportPreviewModel* model = sheet->model();
+    ImportPreviewModel* model =
+        qobject_cast<ImportPreviewModel*>(sheet->findChild<QTableView*>(u"rows"_s)->model());
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(model->columnCount(), 7) << "four fixed columns, the two table fields, the remarks";
     QSignalSpy resets(model, &QAbstractItemModel::modelReset);
@@ -102,7 +103,11 @@ TEST(ImportPreview, PresetsRepaintOneColumnAndNeverIncludeErrors) {
 TEST(ImportPreview, AJournalGoneStoresNothingAndSaysNothing) {
     const Goods goods;
     Shell shell({goods.journal});
-    const ImportResult result = openPreview(shell, goods.journal, goods.file.toUtf8())->model()->result();
+    const ImportResult result =
+        qobject_cast<ImportPreviewModel*>(openPreview(shell, goods.journal, goods.file.toUtf8())
+                                              ->findChild<QTableView*>(u"rows"_s)
+                                              ->model())
+            ->result();
     shell.router->setImportPreview(std::nullopt);
     shell.store->deleteJournal(goods.journal.id);
     ImportPreviewView orphan(*shell.store, *shell.router, goods.journal,
@@ -121,7 +126,7 @@ TEST(ImportPreview, EveryColumnInViewAtTheDefaultSize) {
     Shell shell({sales});
     ImportPreviewView* sheet = openPreview(shell, sales, "Номер заказа;Дата оплаты\r\nЗ-1;31.02.2024\r\n");
     ASSERT_TRUE(sheet);
-    const QHeaderView* columns = sheet->table()->horizontalHeader();
+    const QHeaderView* columns = sheet->findChild<QTableView*>(u"rows"_s)->horizontalHeader();
     const int last = columns->count() - 1;
     EXPECT_EQ(columns->model()->headerData(last, Qt::Horizontal).toString(), u"Замечания"_s);
     EXPECT_LE(columns->sectionViewportPosition(last) + columns->sectionSize(last), columns->width());

@@ -36,7 +36,8 @@ TEST(BatchAddView, SetupRunsOncePerPresentation) {
     auto* channel = b.in<QComboBox>(u"Общие поля"_s, u"channel"_s);
     EXPECT_EQ(std::pair(channel->currentText(), channel->currentIndex()),
               std::pair(u"Ярмарка"_s, channel->count() - 1));
-    EXPECT_EQ(visibleIn<StatusPicker>(b.view)->combo()->currentText(), b.journal.statuses[2].name);
+    EXPECT_EQ(visibleIn<StatusPicker>(b.view)->findChild<QComboBox*>(u"statusCombo"_s)->currentText(),
+              b.journal.statuses[2].name);
     EXPECT_EQ(b.view->focusWidget(), b.quick(u"number"_s));
 }
 
@@ -50,7 +51,7 @@ TEST(BatchAddView, QuickListsBecomeRowsWithoutSaving) {
     QTest::keyClick(b.quick(u"amount"_s), Qt::Key_Return);
     EXPECT_EQ(b.column(u"item"_s), (QStringList{u"Худи"_s, u"Кружка"_s, u"Носки"_s}));
     EXPECT_EQ(b.column(u"amount"_s), (QStringList{u"2500"_s, u"400"_s, QString()}));
-    EXPECT_EQ(b.view->focusWidget(), b.rows()[0]->firstCell());
+    EXPECT_EQ(b.view->focusWidget(), b.rows()[0]->focusStops().first());
     EXPECT_TRUE(qobject_cast<GrowingTextEdit*>(b.quick(u"item"_s))->toPlainText().isEmpty());
     EXPECT_EQ(b.stored().size(), 1);
 
@@ -58,7 +59,7 @@ TEST(BatchAddView, QuickListsBecomeRowsWithoutSaving) {
     typeText(b.rows()[2]->cell(b.field(u"amount"_s).id), u"x"_s);
     b.click(u"addRow"_s);
     EXPECT_EQ(visibleIn<QLabel>(b.view, u"batchSummary"_s)->text(), u"Будет создано: 3 заказа · 3 клиента"_s);
-    b.rows()[1]->deleteButton()->click();
+    b.rows()[1]->findChild<QToolButton*>(u"deleteRow"_s)->click();
     EXPECT_EQ(b.column(u"item"_s), (QStringList{u"Худи"_s, u"Носки"_s, QString()}));
     EXPECT_EQ(b.rows()[1]->lines(), QStringList{u"«x» в поле «Сумма» не число"_s});
 }

@@ -116,7 +116,7 @@ TEST(BatchRowList, DeletingARowInTheMiddleKeepsTheOthers) {
         expected.append(u"N-"_s + QString::number(i));
     expected.removeAt(1000);
     b.cell(1000, u"amount"_s)->setFocus();
-    b.view->showRow(1000)->deleteButton()->click();
+    b.view->showRow(1000)->findChild<QToolButton*>(u"deleteRow"_s)->click();
     QStringList numbers;
     for (int i = 0; i < 1999; ++i)
         numbers.append(b.number(i));
@@ -148,23 +148,23 @@ TEST(BatchRowList, TabWalksTheRowsInOrder) {
     b.tab();
     EXPECT_EQ(b.focus(), b.cell(1, u"number"_s));
     b.tab(true);
-    EXPECT_EQ(b.focus(), b.view->showRow(0)->deleteButton());
+    EXPECT_EQ(b.focus(), b.view->showRow(0)->findChild<QToolButton*>(u"deleteRow"_s));
 
     // The row typed in stays while the form scrolls to the top; the next one comes with Tab, in view.
-    b.view->showRow(150)->deleteButton()->setFocus();
+    b.view->showRow(150)->findChild<QToolButton*>(u"deleteRow"_s)->setFocus();
     b.form()->verticalScrollBar()->setValue(0);
     QCoreApplication::processEvents();
     b.tab();
     QWidget* next = b.focus();
-    ASSERT_EQ(next, b.view->showRow(151)->firstCell());
+    ASSERT_EQ(next, b.view->showRow(151)->focusStops().first());
     const QRect shown(next->mapTo(b.form()->viewport(), QPoint()), next->size());
     EXPECT_TRUE(b.form()->viewport()->rect().contains(shown));
 
-    b.view->showRow(299)->deleteButton()->setFocus();
+    b.view->showRow(299)->findChild<QToolButton*>(u"deleteRow"_s)->setFocus();
     b.tab();
     EXPECT_EQ(b.focus(), visibleIn<QPushButton>(b.view, u"addRow"_s));
     b.tab(true);
-    EXPECT_EQ(b.focus(), b.view->showRow(299)->deleteButton());
+    EXPECT_EQ(b.focus(), b.view->showRow(299)->findChild<QToolButton*>(u"deleteRow"_s));
     b.cell(0, u"number"_s)->setFocus();
     b.tab(true);
     EXPECT_EQ(b.focus(), fill);

@@ -18,8 +18,8 @@ struct Selected : RecordsTab {
     QAction* command(const char* name) const { return view()->findChild<QAction*>(QString::fromUtf8(name)); }
     // The context menu as a right click on the row opens it.
     QMenu* menuOn(int row) {
-        emit view()->table()->customContextMenuRequested(rowCentre(row));
-        return view()->contextMenu();
+        emit table()->customContextMenuRequested(rowCentre(row));
+        return visibleIn<QMenu>(view(), u"recordsMenu"_s);
     }
     static QAction* item(QMenu* menu, const QString& title) {
         for (QAction* a : menu->actions()) {
@@ -42,7 +42,7 @@ TEST(RecordActionsView, KeysActFromAnywhereOnlyWithASelection) {
     EXPECT_TRUE(recorder.opened.isEmpty());
 
     tab.select({0});
-    tab.sidebar()->list()->setFocus();
+    tab.window->findChild<JournalListView*>(u"journalList"_s)->setFocus();
     tab.folder.now = utc(2024, 6, 3, 12);
     tab.press(Qt::CTRL | Qt::Key_Return); // the primary status is the first one: no metric, no default
     EXPECT_EQ(tab.store->journal(tab.journal.id)->record(newest.id)->statusID, tab.journal.statuses[0].id);
@@ -69,7 +69,7 @@ TEST(RecordActionsView, DeleteAsksFirstAndTheMenuActsOnItsRows) {
     const Record r0 = tab.view()->visible()[0], r1 = tab.view()->visible()[1];
     tab.select({0, 2});
     tab.press(Qt::CTRL | Qt::Key_Backspace);
-    QMessageBox* box = tab.view()->deleteConfirmation();
+    QMessageBox* box = visibleIn<QMessageBox>(tab.window.get());
     ASSERT_TRUE(box);
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_TRUE(box->isVisible()) << "Return does not delete";
@@ -84,7 +84,7 @@ TEST(RecordActionsView, DeleteAsksFirstAndTheMenuActsOnItsRows) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"https://example.com/2");
     Selected::item(tab.menuOn(1), u"Удалить…"_s)->trigger();
     EXPECT_EQ(tab.view()->selection(), idsOf({r1}));
-    box = tab.view()->deleteConfirmation();
+    box = visibleIn<QMessageBox>(tab.window.get());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text(), u"Удалить выбранную запись?");
     boxButton(box, u"Удалить"_s)->click();
@@ -92,6 +92,60 @@ TEST(RecordActionsView, DeleteAsksFirstAndTheMenuActsOnItsRows) {
     EXPECT_TRUE(tab.store->journal(tab.journal.id)->record(r0.id));
     EXPECT_TRUE(tab.view()->selection().isEmpty());
     EXPECT_FALSE(tab.command("deleteRecords")->isEnabled());
+}
+
+// The context menu shows the tab's own commands, acting on its rows while it exists; the bar goes on showing
+// the selection's state, and once the menu is gone the commands act on the selection again.
+TEST(RecordActionsView, TheContextMenuShowsTheTabsCommandsOnItsRows) {
+    Selected tab;
+    const QList<Record> rows = tab.view()->visible();
+    tab.select({0, 2});
+    auto* bar = tab.view()->findChild<RecordsActionBar*>(u"actionBar"_s);
+    ASSERT_TRUE(bar);
+    const auto barState = [bar] {
+        QStringList state;
+        for (const QToolButton* b : bar->findChildren<QToolButton*>())
+            state.append(b->text() + (b->isEnabled() ? u" on"_s : u" off"_s));
+        return state;
+    };
+    const QStringList selectionState = barState();
+    QAction* edit = tab.command("editRecord");
+
+    QMenu* menu = tab.menuOn(1);
+    ASSERT_TRUE(menu);
+    for (QAction* entry : menu->actions()) {
+        if (!entry->isSeparator()) {
+            EXPECT_EQ(tab.view()->findChild<QAction*>(entry->objectName()), entry)
+                << entry->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(menu->actions().contains(edit));
+    EXPECT_TRUE(edit->isEnabled()) << "one row to edit";
+    EXPECT_EQ(barState(), selectionState) << "two rows selected";
+    Selected::item(menu, u"Статус: Закрыт"_s)->trigger();
+    const auto statusOf = [&tab](const Record& r) {
+        return tab.store->journal(tab.journal.id)->record(r.id)->statusID;
+    };
+    EXPECT_EQ(statusOf(rows[1]), tab.journal.statuses[2].id);
+    EXPECT_EQ(statusOf(rows[0]), rows[0].statusID);
+    EXPECT_EQ(statusOf(rows[2]), rows[2].statusID);
+
+    // Chosen with the mouse, an item closes the menu, which goes: the selection's state is back.
+    menu = tab.menuOn(1);
+    ASSERT_TRUE(menu);
+    QAction* firstStatus = Selected::item(menu, u"Статус: Новый"_s);
+    ASSERT_TRUE(firstStatus);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(firstStatus).center());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(statusOf(rows[1]), tab.journal.statuses[0].id);
+    EXPECT_FALSE(visibleIn<QMenu>(tab.view(), u"recordsMenu"_s));
+    EXPECT_FALSE(edit->isEnabled()) << "two rows selected";
+    EXPECT_EQ(firstStatus->text(), u"Новый")
+        << "the status's name, as the menu of the other statuses shows it";
+    EXPECT_EQ(barState(), selectionState);
+    tab.press(Qt::CTRL | Qt::META | Qt::Key_3);
+    EXPECT_EQ(statusOf(rows[0]), tab.journal.statuses[2].id);
+    EXPECT_EQ(statusOf(rows[2]), tab.journal.statuses[2].id);
 }
 
 TEST(RecordActionsView, CopyOpensTheEditorAndNarrowBarsKeepStatusTitles) {
@@ -102,7 +156,7 @@ TEST(RecordActionsView, CopyOpensTheEditorAndNarrowBarsKeepStatusTitles) {
     EXPECT_TRUE(tab.router->editor()->isNew);
     tab.router->setEditor(std::nullopt);
 
-    RecordsActionBar* bar = tab.view()->actionBar();
+    RecordsActionBar* bar = tab.view()->findChild<RecordsActionBar*>(u"actionBar"_s);
     EXPECT_FALSE(bar->isCompact());
     tab.window->resize(1050, 680);
     QCoreApplication::processEvents();

@@ -76,8 +76,10 @@ TEST(RecordEditorView, SectionsAndStatusPickerFollowTheJournal) {
                 shown.append(s->title());
         EXPECT_EQ(shown, c.sections) << c.statuses;
         if (auto* picker = e.in<StatusPicker>({})) {
-            EXPECT_EQ(picker->buttons() != nullptr, c.statuses <= 5);
-            EXPECT_EQ(picker->buttons() ? picker->buttons()->checkedId() : picker->combo()->currentIndex(),
+            EXPECT_EQ(picker->findChild<QButtonGroup*>(u"statusButtons"_s) != nullptr, c.statuses <= 5);
+            EXPECT_EQ(picker->findChild<QButtonGroup*>(u"statusButtons"_s)
+                          ? picker->findChild<QButtonGroup*>(u"statusButtons"_s)->checkedId()
+                          : picker->findChild<QComboBox*>(u"statusCombo"_s)->currentIndex(),
                       -1);
         }
     }
@@ -87,7 +89,7 @@ TEST(RecordEditorView, SectionsAndStatusPickerFollowTheJournal) {
 TEST(RecordEditorView, TheChosenStatusStandsOut) {
     Editor e(3);
     ASSERT_TRUE(e.openNew());
-    QButtonGroup* group = e.in<StatusPicker>({})->buttons();
+    QButtonGroup* group = e.in<StatusPicker>({})->findChild<QButtonGroup*>(u"statusButtons"_s);
     const QColor accent = e.view->palette().color(QPalette::Highlight);
     const auto filled = [&](QAbstractButton* b) {
         return b->grab().toImage().pixelColor(6, b->height() / 2) == accent;

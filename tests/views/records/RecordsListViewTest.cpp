@@ -19,43 +19,43 @@ using namespace testsupport;
 
 TEST(RecordsListView, DrawingStoresNothingAndEachControlWritesItsFilter) {
     RecordsTab tab;
-    QAbstractItemModelTester tester(tab.view()->model(),
+    QAbstractItemModelTester tester(tab.table()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     RecordsFilterBar* bar = tab.bar();
     tab.store->setStatus(tab.journal.statuses[0].id, {tab.journal.records[0].id}, tab.journal.id,
                          utc(2024, 2, 1));
     tab.router->writeFilters(QUuid::createUuid(), RecordFilters{});
     EXPECT_FALSE(tab.router->filters().contains(tab.journal.id)) << "opened, redrawn, nothing typed";
-    EXPECT_FALSE(bar->resetButton()->isVisible());
-    EXPECT_EQ(bar->shownLabel()->text(), u"Показано: 4 заказа · 3 города");
+    EXPECT_FALSE(bar->findChild<QPushButton*>(u"resetFilters"_s)->isVisible());
+    EXPECT_EQ(bar->findChild<QLabel*>(u"shownLine"_s)->text(), u"Показано: 4 заказа · 3 города");
 
     // Without a filter field the first text field is offered.
-    EXPECT_EQ(bar->fieldPicker()->currentText(), u"Заказ");
-    tab.pick(bar->fieldPicker(), u"Город"_s);
+    EXPECT_EQ(bar->findChild<QComboBox*>(u"valueFieldPicker"_s)->currentText(), u"Заказ");
+    tab.pick(bar->findChild<QComboBox*>(u"valueFieldPicker"_s), u"Город"_s);
     EXPECT_EQ(tab.filters().valueFieldID, tab.city.id);
-    tab.pick(bar->valuePicker(), u"Омск"_s);
+    tab.pick(bar->findChild<QComboBox*>(u"valuePicker"_s), u"Омск"_s);
     EXPECT_EQ(tab.shown(), (QStringList{u"r2"_s, u"r0"_s}));
-    EXPECT_EQ(bar->shownLabel()->text(), u"Показано: 2 заказа · 1 город");
-    tab.pick(bar->fieldPicker(), u"Заказ"_s);
+    EXPECT_EQ(bar->findChild<QLabel*>(u"shownLine"_s)->text(), u"Показано: 2 заказа · 1 город");
+    tab.pick(bar->findChild<QComboBox*>(u"valueFieldPicker"_s), u"Заказ"_s);
     EXPECT_TRUE(tab.filters().value.isEmpty()) << "another field offers every value again";
-    EXPECT_EQ(bar->valuePicker()->currentText(), u"Все");
+    EXPECT_EQ(bar->findChild<QComboBox*>(u"valuePicker"_s)->currentText(), u"Все");
 
-    tab.pick(bar->statusPicker(), u"Оплачен"_s);
+    tab.pick(bar->findChild<QComboBox*>(u"statusPicker"_s), u"Оплачен"_s);
     EXPECT_EQ(tab.shown(), QStringList{u"r1"_s});
-    EXPECT_TRUE(bar->resetButton()->isVisible());
-    tab.pick(bar->dateFieldPicker(), u"По полю «Оплачен»"_s);
-    ASSERT_TRUE(bar->fromEdit()->isVisible());
-    bar->fromEdit()->setDate(QDate(2023, 5, 17));
+    EXPECT_TRUE(bar->findChild<QPushButton*>(u"resetFilters"_s)->isVisible());
+    tab.pick(bar->findChild<QComboBox*>(u"dateFieldPicker"_s), u"По полю «Оплачен»"_s);
+    ASSERT_TRUE(bar->findChild<QDateEdit*>(u"fromDate"_s)->isVisible());
+    bar->findChild<QDateEdit*>(u"fromDate"_s)->setDate(QDate(2023, 5, 17));
     EXPECT_EQ(tab.filters().from, tab.router->calendar().startOfDay(QDate(2023, 5, 17)));
-    tab.pick(bar->linkPicker(), u"Со ссылкой"_s);
+    tab.pick(bar->findChild<QComboBox*>(u"linkPicker"_s), u"Со ссылкой"_s);
     EXPECT_EQ(tab.filters().linkFilter, RecordFilters::LinkFilter::with);
     EXPECT_TRUE(tab.shown().isEmpty());
     EXPECT_FALSE(tab.view()->showsEmptyState()) << "filters hiding every record leave the table";
-    EXPECT_FALSE(bar->exportButton()->isEnabled());
+    EXPECT_FALSE(bar->findChild<QPushButton*>(u"exportShown"_s)->isEnabled());
 
     // Reset brings the day range back to this month as of now.
     tab.folder.now = utc(2025, 3, 10, 12);
-    bar->resetButton()->click();
+    bar->findChild<QPushButton*>(u"resetFilters"_s)->click();
     EXPECT_EQ(tab.filters(), RecordFilters::defaults(tab.folder.clock(), tab.router->calendar()));
     EXPECT_EQ(tab.shown().size(), 4);
 }
@@ -70,28 +70,29 @@ TEST(RecordsListView, FiltersNamingWhatIsGoneStayAndShowBlank) {
     filters.search = u"<b>& \u0301"_s;
     tab.router->writeFilters(tab.journal.id, filters);
     RecordsFilterBar* bar = tab.bar();
-    EXPECT_EQ(bar->statusPicker()->currentIndex(), -1);
-    EXPECT_EQ(bar->dateFieldPicker()->currentIndex(), -1);
-    EXPECT_EQ(bar->valuePicker()->currentIndex(), -1) << "the first text field's values hold no such value";
-    EXPECT_EQ(bar->searchBox()->text(), filters.search);
+    EXPECT_EQ(bar->findChild<QComboBox*>(u"statusPicker"_s)->currentIndex(), -1);
+    EXPECT_EQ(bar->findChild<QComboBox*>(u"dateFieldPicker"_s)->currentIndex(), -1);
+    EXPECT_EQ(bar->findChild<QComboBox*>(u"valuePicker"_s)->currentIndex(), -1)
+        << "the first text field's values hold no such value";
+    EXPECT_EQ(bar->findChild<QLineEdit*>(u"search"_s)->text(), filters.search);
     EXPECT_EQ(tab.filters(), filters);
     EXPECT_TRUE(tab.shown().isEmpty());
 }
 
 TEST(RecordsListView, CtrlFFromAnywhereOnTheRecordsTabOnly) {
     RecordsTab tab;
-    QLineEdit* search = tab.bar()->searchBox();
-    tab.sidebar()->list()->setFocus();
+    QLineEdit* search = tab.bar()->findChild<QLineEdit*>(u"search"_s);
+    tab.window->findChild<JournalListView*>(u"journalList"_s)->setFocus();
     QTest::keyClick(tab.window.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(search->hasFocus());
     EXPECT_EQ(search->placeholderText(), u"Поиск по всем полям (Ctrl+F)");
     // Any character, a blank too, can be cleared at once; Return hands the focus to the table.
-    EXPECT_FALSE(tab.bar()->clearSearchAction()->isVisible());
+    EXPECT_FALSE(tab.bar()->findChild<QAction*>(u"clearSearch"_s)->isVisible());
     typeText(search, u" "_s);
-    ASSERT_TRUE(tab.bar()->clearSearchAction()->isVisible());
+    ASSERT_TRUE(tab.bar()->findChild<QAction*>(u"clearSearch"_s)->isVisible());
     QTest::keyClick(search, Qt::Key_Return);
-    EXPECT_TRUE(tab.view()->table()->hasFocus());
-    tab.bar()->clearSearchAction()->trigger();
+    EXPECT_TRUE(tab.table()->hasFocus());
+    tab.bar()->findChild<QAction*>(u"clearSearch"_s)->trigger();
     EXPECT_TRUE(tab.filters().search.isEmpty());
     EXPECT_TRUE(search->text().isEmpty());
 
@@ -102,7 +103,7 @@ TEST(RecordsListView, CtrlFFromAnywhereOnTheRecordsTabOnly) {
 
 TEST(RecordsListView, SelectionIsTheUsersAndOutlivesFiltersAndStoreChanges) {
     RecordsTab tab;
-    RecordsTableView* table = tab.view()->table();
+    RecordsTableView* table = tab.table();
     const Record r0 = tab.stored()[0], r1 = tab.stored()[1], r3 = tab.stored()[3];
     tab.select({0, 3});
     ASSERT_EQ(tab.view()->selection(), idsOf({r3, r0}));
@@ -126,11 +127,11 @@ TEST(RecordsListView, SelectionIsTheUsersAndOutlivesFiltersAndStoreChanges) {
 
 TEST(RecordsListView, ExportTakesTheTablesOrderAndTheEmptyStateAdds) {
     RecordsTab tab;
-    QHeaderView* header = tab.view()->table()->horizontalHeader();
+    QHeaderView* header = tab.table()->horizontalHeader();
     EXPECT_FALSE(header->isSortIndicatorShown()) << "newest first has no column";
     tab.clickHeader(2);
     EXPECT_EQ(header->sortIndicatorSection(), 2);
-    tab.bar()->exportButton()->click();
+    tab.bar()->findChild<QPushButton*>(u"exportShown"_s)->click();
     EXPECT_TRUE(tab.router->showExporter());
     EXPECT_TRUE(tab.router->exportName().startsWith(u"_выборка_"_s.prepend(tab.journal.name)));
     const QString csv = QString::fromUtf8(tab.router->exportDocument().data);
@@ -143,7 +144,7 @@ TEST(RecordsListView, ExportTakesTheTablesOrderAndTheEmptyStateAdds) {
     tab.store->deleteRecords(idsOf({tab.stored()[0], tab.stored()[1], tab.stored()[2], tab.stored()[3]}),
                              tab.journal.id);
     ASSERT_TRUE(tab.view()->showsEmptyState());
-    tab.view()->emptyState()->addButton()->click();
+    tab.view()->findChild<QPushButton*>(u"emptyAdd"_s)->click();
     ASSERT_TRUE(tab.router->editor());
     EXPECT_TRUE(tab.router->editor()->isNew);
 }
@@ -218,9 +219,9 @@ TEST(RecordsListView, EveryStoreChangeShowsAtOnceThroughSearchSortValuesAndGroup
         c.change(tab);
         EXPECT_EQ(tab.shown(), c.shown);
         QStringList values;
-        for (int i = 1; i < tab.bar()->valuePicker()->count(); ++i)
-            values.append(tab.bar()->valuePicker()->itemText(i));
+        for (int i = 1; i < tab.bar()->findChild<QComboBox*>(u"valuePicker"_s)->count(); ++i)
+            values.append(tab.bar()->findChild<QComboBox*>(u"valuePicker"_s)->itemText(i));
         EXPECT_EQ(values, c.values);
-        EXPECT_EQ(tab.bar()->shownLabel()->text(), c.line);
+        EXPECT_EQ(tab.bar()->findChild<QLabel*>(u"shownLine"_s)->text(), c.line);
     }
 }

@@ -49,8 +49,9 @@ struct RecordsTab : Shell {
         show();
         EXPECT_FALSE(store->lastError());
     }
-    RecordsListView* view() const { return qobject_cast<RecordsListView*>(detail()->content()); }
-    RecordsFilterBar* bar() const { return view()->filterBar(); }
+    RecordsListView* view() const { return Shell::shown<RecordsListView>(u"tabContent_records"_s); }
+    RecordsFilterBar* bar() const { return view()->findChild<RecordsFilterBar*>(u"filterBar"_s); }
+    RecordsTableView* table() const { return view()->findChild<RecordsTableView*>(u"recordsTable"_s); }
     RecordFilters filters() const { return router->filtersFor(journal.id); }
     QStringList shown() const { return labels(view()->visible()); }
     const QList<Record>& stored() const { return store->journals().first().records; }
@@ -61,19 +62,18 @@ struct RecordsTab : Shell {
         emit combo->activated(index);
     }
     void clickHeader(int section) {
-        QHeaderView* header = view()->table()->horizontalHeader();
+        QHeaderView* header = table()->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           {header->sectionViewportPosition(section) + 5, header->height() / 2});
     }
     // Rows clicked as the user adds them to the selection.
     void select(std::initializer_list<int> rows) {
         for (int row : rows)
-            QTest::mouseClick(view()->table()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              rowCentre(row));
+            QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(row));
     }
     void press(QKeyCombination keys) { QTest::keyClick(window.get(), keys.key(), keys.keyboardModifiers()); }
     QPoint rowCentre(int row) const {
-        RecordsTableView* table = view()->table();
+        RecordsTableView* table = this->table();
         return table->visualRect(table->model()->index(row, 1)).center();
     }
 };

@@ -42,8 +42,7 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
         shell.router->setTab(JournalTab::records);
         shell.window->resize(window);
         shell.show();
-        const QTableView* table =
-            qobject_cast<RecordsListView*>(shell.detail()->content())->table();
+        const QTableView* table = shell.shown<RecordsTableView>(u"recordsTable"_s);
         const auto* model = qobject_cast<const RecordsTableModel*>(table->model());
         int widths = 0;
         for (int c = 0; c < model->columnCount(); ++c)
@@ -63,7 +62,7 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
 // column's minimum, until the journal's fields change.
 TEST(RecordsTableWidths, DraggedWidthsStayUntilTheFieldsChange) {
     RecordsTab tab;
-    QHeaderView* header = tab.view()->table()->horizontalHeader();
+    QHeaderView* header = tab.table()->horizontalHeader();
     header->resizeSection(1, 300); // as the user drags them
     header->resizeSection(3, 10);
     tab.store->setStatus(tab.journal.statuses[1].id, {tab.journal.records[0].id}, tab.journal.id,

@@ -49,7 +49,7 @@ TEST(MainWindow, TheToolbarShowsTheMenusCommands) {
     const QList<QAction*> commands = menus[0]->menu()->actions() + menus[1]->menu()->actions();
     for (const auto& [action, button] :
          {std::pair{"primaryAdd", "addButton"}, std::pair{"importCSV", "importButton"},
-          std::pair{"journalSettings", "settingsButton"}}) {
+          std::pair{"exportCSV", "exportButton"}, std::pair{"journalSettings", "settingsButton"}}) {
         auto* command = shell.window->findChild<QAction*>(QString::fromLatin1(action));
         ASSERT_TRUE(command) << action;
         EXPECT_EQ(shell.shown<QToolButton>(QString::fromLatin1(button))->defaultAction(), command) << action;

@@ -119,7 +119,7 @@ struct Walk : Shell {
         show();
     }
     RecordsListView* records() const { return shown<RecordsListView>(); }
-    void selectAll() const { records()->table()->selectAll(); }
+    void selectAll() const { records()->findChild<RecordsTableView*>(u"recordsTable"_s)->selectAll(); }
     QAction* command(const QString& name) const { return window->findChild<QAction*>(name); }
     QAbstractButton* button(const QString& name) const { return shown<QAbstractButton>(name); }
     // Shows a page of the settings sheet.
@@ -154,9 +154,10 @@ const QList<Screen>& screens() {
          [](Walk& w, QStringList&) {
              w.router->setTab(JournalTab::records);
              w.selectAll();
-             const RecordsTableView* table = w.records()->table();
-             emit w.records()->table()->customContextMenuRequested(
-                 table->visualRect(table->model()->index(0, 1)).center());
+             const RecordsTableView* table = w.records()->findChild<RecordsTableView*>(u"recordsTable"_s);
+             emit w.records()
+                 ->findChild<RecordsTableView*>(u"recordsTable"_s)
+                 ->customContextMenuRequested(table->visualRect(table->model()->index(0, 1)).center());
          }},
         {"sidebar menu",
          [](Walk& w, QStringList& texts) {

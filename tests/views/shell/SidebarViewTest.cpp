@@ -1,6 +1,7 @@
 #include "views/shell/SidebarView.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
+#include "app/ShortcutText.h"
 #include "core/templates/Templates.h"
 #include "views/shell/JournalListModel.h"
 #include "views/shell/NewJournalView.h"
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -24,7 +26,8 @@ QStringList names(const AppStore& store) {
 }
 
 JournalListModel* listModel(const Shell& shell) {
-    return qobject_cast<JournalListModel*>(shell.sidebar()->list()->model());
+    return qobject_cast<JournalListModel*>(
+        shell.window->findChild<JournalListView*>(u"journalList"_s)->model());
 }
 
 } // namespace
@@ -47,14 +50,19 @@ TEST(SidebarView, DroppingRowsReordersTheStore) {
     dragged.reset(model->mimeData({model->index(0)}));
     model->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1, {});
     EXPECT_EQ(names(*shell.store), (QStringList{u"В"_s, u"А"_s, u"Б"_s}));
-    EXPECT_EQ(shell.sidebar()->list()->selectionModel()->selectedIndexes().first().row(), 1);
+    EXPECT_EQ(shell.window->findChild<JournalListView*>(u"journalList"_s)
+                  ->selectionModel()
+                  ->selectedIndexes()
+                  .first()
+                  .row(),
+              1);
 }
 
 TEST(SidebarView, SelectionIsTheRouters) {
     const Journal a = named(Templates::blank(), u"А"_s);
     const Journal b = named(Templates::blank(), u"Б"_s);
     Shell shell({a, b});
-    JournalListView* list = shell.sidebar()->list();
+    JournalListView* list = shell.window->findChild<JournalListView*>(u"journalList"_s);
     const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
     // A press may begin a drag, which leaves the selection alone; the release selects.
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, second);
@@ -77,7 +85,7 @@ TEST(SidebarView, AClickBelowTheRowsSelectsNothingAndTheTitleFollows) {
     const Journal a = named(Templates::blank(), u"А"_s);
     const Journal b = named(Templates::blank(), u"Б"_s);
     Shell shell({a, b});
-    JournalListView* list = shell.sidebar()->list();
+    JournalListView* list = shell.window->findChild<JournalListView*>(u"journalList"_s);
     const auto rowCentre = [list](int row) {
         return list->visualRect(list->model()->index(row, 0)).center();
     };
@@ -129,6 +137,35 @@ TEST(SidebarView, ContextMenuActsOnItsRow) {
     entries[0]->trigger();
     ASSERT_TRUE(shell.router->settings());
     EXPECT_EQ(shell.router->settings()->journalID, empty.id);
+}
+
+// The row menu's settings and export are the window's commands: on the row's journal and under the row
+// menu's title while the menu exists, on the selected journal again once it is gone.
+TEST(SidebarView, TheRowMenuSharesTheWindowsCommands) {
+    const Journal a = named(Templates::blank(), u"А"_s, 3);
+    const Journal empty = named(Templates::blank(), u"Пустой"_s);
+    Shell shell({a, empty});
+    auto* exportCommand = shell.window->findChild<QAction*>(u"exportCSV"_s);
+    auto* settings = shell.window->findChild<QAction*>(u"journalSettings"_s);
+    auto* exportButton = shell.shown<QToolButton>(u"exportButton"_s);
+    ASSERT_TRUE(exportCommand && settings && exportButton);
+    {
+        std::unique_ptr<QMenu> menu(
+            shell.window->findChild<SidebarView*>(u"sidebar"_s)->contextMenu(empty.id, nullptr));
+        EXPECT_EQ(menu->actions().mid(0, 2), (QList<QAction*>{settings, exportCommand}));
+        EXPECT_FALSE(exportCommand->isShortcutVisibleInContextMenu());
+        EXPECT_EQ(exportButton->text(), u"Экспорт") << "the toolbar keeps its label";
+        EXPECT_TRUE(exportButton->isEnabled()) << "the journal shown has records";
+        exportCommand->trigger();
+        EXPECT_TRUE(shell.panels.defaultName.startsWith(u"Пустой"_s))
+            << shell.panels.defaultName.toStdString();
+        shell.panels.answerSave(QString());
+    }
+    EXPECT_EQ(exportCommand->text(), u"Экспорт журнала в CSV…");
+    EXPECT_EQ(exportCommand->shortcut(), AppKeys::exportCSV());
+    settings->trigger();
+    ASSERT_TRUE(shell.router->settings());
+    EXPECT_EQ(shell.router->settings()->journalID, a.id);
 }
 
 TEST(SidebarView, BothNewJournalButtonsOpenTheSheet) {
