@@ -39,9 +39,7 @@ constexpr QSize idealSheet(1060, 860);
 QLabel* secondaryLabel(const QString& text, Style::TextStyle style, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     Style::setText(label, style);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(label));
-    label->setPalette(p);
+    Style::setSecondary(label);
     label->setWordWrap(true);
     return label;
 }
