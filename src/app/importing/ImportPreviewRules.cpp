@@ -33,11 +33,11 @@ QString duplicatesHint() {
 }
 
 QString importButtonTitle(qsizetype n, const NounForms& itemNoun) {
-    return u"Импортировать "_s + QString::number(n) + u' ' + itemNoun(n);
+    return u"Импортировать "_s + itemNoun.counted(n);
 }
 
 QString importedMessage(qsizetype n, const NounForms& itemNoun) {
-    return u"Импортировано: "_s + QString::number(n) + u' ' + itemNoun(n) + u'.';
+    return u"Импортировано: "_s + itemNoun.counted(n) + u'.';
 }
 
 QString presetTitle(Preset preset) {
