@@ -10,6 +10,7 @@
 #include "views/kit/AppColorQt.h"
 #include "views/kit/ColumnFitter.h"
 #include "views/kit/SheetFooter.h"
+#include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"
 #include "views/kit/WaitCursor.h"
@@ -58,11 +59,12 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     m_model = new ImportPreviewModel(journal, item.result, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setContentsMargins(SheetForm::padding, SheetForm::padding, SheetForm::padding,
+                               SheetForm::padding);
     layout->setSpacing(12);
 
-    auto* heading = new QLabel(title, this);
-    Style::setText(heading, Style::TextStyle::title2, true);
+    // The file's name may be long: the title wraps rather than widening the sheet.
+    QLabel* heading = SheetForm::heading(this, title);
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
