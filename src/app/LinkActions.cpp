@@ -1,5 +1,7 @@
 #include "app/LinkActions.h"
 
+#include "core/model/NumberFormat.h"
+
 #include <QDesktopServices>
 
 using namespace Qt::StringLiterals;
@@ -15,5 +17,5 @@ bool LinkActions::needsConfirmation(qsizetype count) {
 
 QString LinkActions::confirmationTitle(qsizetype count) {
     // The question keeps the one noun form "ссылок" whatever the count.
-    return u"Открыть "_s + QString::number(count) + u" ссылок в браузере?"_s;
+    return u"Открыть "_s + NumberFormat::count(count) + u" ссылок в браузере?"_s;
 }

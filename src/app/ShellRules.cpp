@@ -34,8 +34,7 @@ QString deleteJournalTitle(const std::optional<Journal>& journal) {
     if (!journal)
         return u"Удалить журнал?"_s;
     const qsizetype count = journal->records.size();
-    return u"Удалить журнал «"_s + journal->name + u"» ("_s + QString::number(count) + u' ' +
-           journal->itemNoun(count) + u")?"_s;
+    return u"Удалить журнал «"_s + journal->name + u"» ("_s + journal->itemNoun.counted(count) + u")?"_s;
 }
 
 QString deleteJournalMessage() {
@@ -75,8 +74,7 @@ QString newRecordsButtonTitle(const Journal& journal) {
 }
 
 QString recordCountBadge(const Journal& journal) {
-    return journal.records.isEmpty() ? QString()
-                                     : NumberFormat::display(double(journal.records.size()), {}, 0);
+    return journal.records.isEmpty() ? QString() : NumberFormat::count(journal.records.size());
 }
 
 QString exportSavedMessage(const QString& path) {

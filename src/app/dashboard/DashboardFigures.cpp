@@ -52,10 +52,10 @@ QString periodDescription(const std::optional<DateInterval>& interval, const Cal
 QString countLine(const MetricTable& table) {
     const Journal& journal = table.journal();
     const qsizetype records = journal.records.size();
-    QString line = u"В журнале: %1 %2"_s.arg(records).arg(journal.itemNoun(records));
+    QString line = u"В журнале: "_s + journal.itemNoun.counted(records);
     if (!journal.groupFields().isEmpty()) {
         const qsizetype groups = table.groupCount();
-        line += u", %1 %2"_s.arg(groups).arg(journal.groupNoun(groups));
+        line += u", "_s + journal.groupNoun.counted(groups);
     }
     return line;
 }

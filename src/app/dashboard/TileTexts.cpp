@@ -14,7 +14,7 @@ QString tileSubtitle(const MetricResult& result, const Journal& journal) {
     const bool countsRecords =
         kind == MetricKind::count || kind == MetricKind::sum || kind == MetricKind::average;
     if (countsRecords && result.groups >= 1 && !journal.groupFields().isEmpty())
-        parts.append(u"%1 %2"_s.arg(result.groups).arg(journal.groupNoun(result.groups)));
+        parts.append(journal.groupNoun.counted(result.groups));
     return parts.join(u" · "_s);
 }
 

@@ -14,7 +14,7 @@ QString title(const QString& journalName, const QString& fileName) {
 
 std::array<SummaryTile, 5> summaryTiles(const ImportResult& result) {
     const auto tile = [](const QString& title, qsizetype count) {
-        return SummaryTile{title, NumberFormat::display(double(count), {}, 0)};
+        return SummaryTile{title, NumberFormat::count(count)};
     };
     return {tile(u"Строк"_s, result.rows.size()), tile(u"Новых"_s, result.newCount()),
             tile(u"Дублей"_s, result.duplicateCount()), tile(u"С ошибками"_s, result.errorCount()),
@@ -33,11 +33,11 @@ QString duplicatesHint() {
 }
 
 QString importButtonTitle(qsizetype n, const NounForms& itemNoun) {
-    return u"Импортировать "_s + QString::number(n) + u' ' + itemNoun(n);
+    return u"Импортировать "_s + itemNoun.counted(n);
 }
 
 QString importedMessage(qsizetype n, const NounForms& itemNoun) {
-    return u"Импортировано: "_s + QString::number(n) + u' ' + itemNoun(n) + u'.';
+    return u"Импортировано: "_s + itemNoun.counted(n) + u'.';
 }
 
 QString presetTitle(Preset preset) {

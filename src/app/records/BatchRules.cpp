@@ -1,6 +1,7 @@
 #include "app/records/BatchRules.h"
 
 #include "app/ShortcutText.h"
+#include "core/model/NumberFormat.h"
 
 #include <QSet>
 
@@ -133,7 +134,7 @@ bool isWide(const Journal& journal, const FieldDef& field) {
 }
 
 QString rowsHeader(qsizetype pendingRows) {
-    return u"Строки ("_s + QString::number(pendingRows) + u')';
+    return u"Строки ("_s + NumberFormat::count(pendingRows) + u')';
 }
 
 Totals totals(const Journal& journal, const QList<Record>& records) {
@@ -152,10 +153,9 @@ Totals totals(const Journal& journal, const QList<Record>& records) {
 QString summary(const Journal& journal, const Totals& totals) {
     if (totals.records == 0)
         return u"Заполните хотя бы одну строку"_s;
-    QString text =
-        u"Будет создано: "_s + QString::number(totals.records) + u' ' + journal.itemNoun(totals.records);
+    QString text = u"Будет создано: "_s + journal.itemNoun.counted(totals.records);
     if (!journal.groupFields().isEmpty())
-        text += u" · "_s + QString::number(totals.groups) + u' ' + journal.groupNoun(totals.groups);
+        text += u" · "_s + journal.groupNoun.counted(totals.groups);
     return text;
 }
 
@@ -164,8 +164,7 @@ QString summary(const Journal& journal, const QList<Record>& records) {
 }
 
 QString saveTitle(const Journal& journal, qsizetype records) {
-    return u"Сохранить "_s + QString::number(records) + u' ' + journal.itemNoun(records) + u"  "_s +
-           shortcutText(AppKeys::saveBatch());
+    return u"Сохранить "_s + journal.itemNoun.counted(records) + u"  "_s + shortcutText(AppKeys::saveBatch());
 }
 
 bool canSave(const Journal& journal, const QList<Record>& records) {

@@ -42,9 +42,9 @@ QString FilterBar::dateFieldTitle(const FieldDef& field) {
 }
 
 QString FilterBar::shownLine(const Journal& journal, qsizetype shown, std::optional<qsizetype> groups) {
-    QString line = u"Показано: "_s + QString::number(shown) + u' ' + journal.itemNoun(shown);
+    QString line = u"Показано: "_s + journal.itemNoun.counted(shown);
     if (groups)
-        line += u" · "_s + QString::number(*groups) + u' ' + journal.groupNoun(*groups);
+        line += u" · "_s + journal.groupNoun.counted(*groups);
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "app/records/RecordActions.h"
 
 #include "app/ShortcutText.h"
+#include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 
@@ -115,7 +116,8 @@ QList<MenuEntry> contextMenu(const Journal& journal, const QSet<QUuid>& ids, con
         menu.append({Kind::copyLink, u"Скопировать ссылку"_s, {}, links.first().toString()});
     } else if (!links.isEmpty()) {
         menu.append(MenuEntry{});
-        menu.append({Kind::openLinks, u"Открыть ссылки ("_s + QString::number(links.size()) + u')', {}, {}});
+        menu.append(
+            {Kind::openLinks, u"Открыть ссылки ("_s + NumberFormat::count(links.size()) + u')', {}, {}});
     }
     menu.append(MenuEntry{});
     if (const std::optional<Record> record = ids.size() == 1 ? journal.record(*ids.cbegin()) : std::nullopt) {
@@ -145,7 +147,7 @@ Record duplicate(const Journal& journal, const Record& record, const QDateTime& 
 QString deleteTitle(const Journal& journal, qsizetype selected) {
     if (selected == 1)
         return u"Удалить выбранную запись?"_s;
-    return u"Удалить "_s + QString::number(selected) + u' ' + journal.itemNoun(selected) + u'?';
+    return u"Удалить "_s + journal.itemNoun.counted(selected) + u'?';
 }
 
 QString deleteMessage() {

@@ -26,10 +26,6 @@ QStringList trimmedEntries(const QStringList& entries) {
     return kept;
 }
 
-QString counted(qsizetype n, const NounForms& noun) {
-    return QString::number(n) + u' ' + noun(n);
-}
-
 } // namespace
 
 Journal trimmed(const Journal& draft) {
@@ -75,7 +71,7 @@ QString deleteFieldTitle(const Journal& draft, const std::optional<FieldDef>& fi
                                       [&key](const Record& r) { return r.values.contains(key); });
     QString title = u"Удалить поле «"_s + field->name + u"»?"_s;
     if (filled > 0)
-        title += u" Оно заполнено в "_s + counted(filled, draft.itemNoun) + u'.';
+        title += u" Оно заполнено в "_s + draft.itemNoun.counted(filled) + u'.';
     return title;
 }
 
@@ -92,7 +88,7 @@ QString deleteStatusMessage(const Journal& draft, const StatusDef& status) {
                                       [&status](const Record& r) { return r.statusID == status.id; });
     if (having == 0)
         return u"Записей с этим статусом нет."_s;
-    return u"У "_s + counted(having, draft.itemNoun) + u" статус станет пустым."_s;
+    return u"У "_s + draft.itemNoun.counted(having) + u" статус станет пустым."_s;
 }
 
 TypeChangeLoss typeChangeLoss(const QList<FieldDef>& storedFields, const Journal& edited,
@@ -133,7 +129,7 @@ QString typeChangeTitle(const TypeChangeLoss& loss) {
 }
 
 QString typeChangeMessage(const TypeChangeLoss& loss, const NounForms& itemNoun) {
-    return u"Значения в "_s + counted(loss.records, itemNoun) +
+    return u"Значения в "_s + itemNoun.counted(loss.records) +
            u" не подходят к новому типу и будут удалены."_s;
 }
 

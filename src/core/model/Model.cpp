@@ -1,6 +1,7 @@
 #include "core/model/Model.h"
 
 #include "core/model/EnumTable.h"
+#include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 
@@ -100,6 +101,10 @@ const QString& NounForms::operator()(std::int64_t count) const {
     if (lastDigit >= 2 && lastDigit <= 4 && (lastTwo < 12 || lastTwo > 14))
         return few;
     return many;
+}
+
+QString NounForms::counted(std::int64_t count) const {
+    return NumberFormat::count(count) + u' ' + (*this)(count);
 }
 
 NounForms defaultItemNoun() {

@@ -138,4 +138,8 @@ QString display(std::optional<double> value, const QString& unit, int fractionDi
     return text;
 }
 
+QString count(std::int64_t n) {
+    return formatNumber(double(n), 0, true);
+}
+
 } // namespace NumberFormat

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
 #include <optional>
 
 // Numbers as users type them (decimal comma, blanks between digit groups) and as the application writes
@@ -23,5 +24,9 @@ QString string(std::optional<double> value);
 // digits split by a no-break space, the minus sign U+2212, then a blank and the unit when the unit is not
 // empty (1 234,5 ₽). Empty for nothing.
 QString display(std::optional<double> value, const QString& unit, int fractionDigits);
+
+// A count of records, rows or items as every screen writes it: grouped by three like the display form
+// ("12 000").
+QString count(std::int64_t n);
 
 } // namespace NumberFormat

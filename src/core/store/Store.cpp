@@ -143,9 +143,8 @@ void AppStore::convertEarlierCardFile() {
         setError(u"Не удалось перенести данные прежней версии из "_s + shownPath + u": "_s + problem);
         return;
     }
-    const qsizetype count = journal->records.size();
     const QString note = u"Данные прежней версии перенесены в журнал «"_s + journal->name + u"»: "_s +
-                         QString::number(count) + u' ' + journal->itemNoun(count) +
+                         journal->itemNoun.counted(journal->records.size()) +
                          u". Исходный файл сохранён: "_s + shownPath;
     setJournals({std::move(*journal)});
     save(); // a failure has set lastError; the journal stays in memory and the notice still stands

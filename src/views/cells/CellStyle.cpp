@@ -1,18 +1,13 @@
 #include "views/cells/CellStyle.h"
 
 #include "views/kit/AppColorQt.h"
+#include "views/kit/Style.h"
 
 #include <QFontMetricsF>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QColor faded(QColor c, qreal alpha) {
-    c.setAlphaF(alpha);
-    return c;
-}
 
 bool hasEqualWidthDigits(const QFont& font) {
     const QFontMetricsF metrics(font);
@@ -27,24 +22,25 @@ bool hasEqualWidthDigits(const QFont& font) {
 
 QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optional<AppColor> status,
                             bool selected) {
-    const QColor text = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    const QPalette::ColorRole textRole = selected ? QPalette::HighlightedText : QPalette::Text;
+    const QColor text = palette.color(textRole);
     switch (tone) {
     case CellTone::primary:
         return text;
     case CellTone::secondary:
-        return faded(text, 0.55);
+        return Style::color(Style::Role::secondary, palette, textRole);
     case CellTone::tertiary:
-        return faded(text, 0.30);
+        return Style::color(Style::Role::tertiary, palette, textRole);
     case CellTone::accent:
         return selected ? text : palette.color(QPalette::Highlight);
     case CellTone::link:
-        return selected ? text : palette.color(QPalette::Link);
+        return selected ? text : Style::color(Style::Role::link, palette);
     case CellTone::warning:
-        return color(AppColor::orange);
+        return Style::color(Style::Role::warning, palette);
     case CellTone::red:
-        return color(AppColor::red);
+        return Style::color(Style::Role::destructive, palette);
     case CellTone::green:
-        return color(AppColor::green);
+        return Style::color(Style::Role::success, palette);
     case CellTone::status:
         return color(status.value_or(AppColor::gray));
     }
@@ -58,13 +54,4 @@ QFont CellStyle::equalWidthDigits(const QFont& base) {
     QFont font = base;
     font.setFamilies({u"DejaVu Sans"_s});
     return font;
-}
-
-void CellStyle::makeLinkButton(QPushButton* button) {
-    button->setFlat(true);
-    button->setAutoDefault(false);
-    button->setCursor(Qt::PointingHandCursor);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, palette.color(QPalette::Link));
-    button->setPalette(palette);
 }

@@ -6,9 +6,7 @@
 #include <QFont>
 #include <QPalette>
 
-class QPushButton;
-
-// Colours and fonts shared by the cell delegate and the small editor rows.
+// The colours of the cells' tones, taken from the shared roles, and their fonts.
 namespace CellStyle {
 
 // The colour of a tone in a palette; `status` takes the given status colour. In a selected row the
@@ -17,8 +15,5 @@ QColor toneColor(CellTone tone, const QPalette& palette, std::optional<AppColor>
                  bool selected = false);
 // A font whose digits all have one width, so numbers line up in a column.
 QFont equalWidthDigits(const QFont& base);
-
-// A button drawn as a link: flat, in the link colour, never the dialog's default.
-void makeLinkButton(QPushButton* button);
 
 } // namespace CellStyle

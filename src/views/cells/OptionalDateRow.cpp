@@ -1,7 +1,7 @@
 #include "views/cells/OptionalDateRow.h"
 
 #include "app/ShortcutText.h"
-#include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -29,11 +29,9 @@ OptionalDateRow::OptionalDateRow(const QString& title, const Calendar& calendar,
     m_picker->setDisplayFormat(u"dd.MM.yyyy"_s);
     m_picker->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     m_picker->setAccessibleName(title);
-    CellStyle::makeLinkButton(m_today);
+    Style::makeLink(m_today);
     m_absent->setTextFormat(Qt::PlainText);
-    QPalette secondary = m_absent->palette();
-    secondary.setColor(QPalette::WindowText, CellStyle::toneColor(CellTone::secondary, palette()));
-    m_absent->setPalette(secondary);
+    Style::setSecondary(m_absent);
 
     connect(m_toggle, &QCheckBox::clicked, this,
             [this](bool on) { edit(on ? std::optional(startOfToday()) : std::nullopt); });

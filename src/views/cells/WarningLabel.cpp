@@ -1,6 +1,5 @@
 #include "views/cells/WarningLabel.h"
 
-#include "views/cells/CellStyle.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 
@@ -41,12 +40,9 @@ void WarningLabel::changeEvent(QEvent* event) {
 }
 
 void WarningLabel::applyStyle() {
-    const QColor orange = CellStyle::toneColor(CellTone::warning, palette());
+    const QColor orange = Style::color(Style::Role::warning, this);
     m_text->setFont(Style::font(Style::TextStyle::callout, font()));
-    QPalette textPalette = m_text->palette();
-    textPalette.setColor(QPalette::WindowText, orange);
-    textPalette.setColor(QPalette::Text, orange);
-    m_text->setPalette(textPalette);
+    Style::setTextColor(m_text, orange);
     const int size = QFontMetrics(m_text->font()).height();
     m_symbol->setPixmap(
         Symbols::symbol(u"exclamationmark.triangle.fill"_s, orange, size, devicePixelRatioF()));

@@ -70,7 +70,7 @@ DashboardFooter::DashboardFooter(QWidget* parent)
 
     m_notes->setObjectName(u"metricNotes"_s);
     m_notes->setFont(Style::font(Style::TextStyle::callout, m_notes->font()));
-    m_notes->setTextColor(Style::secondary(m_notes));
+    Style::setSecondary(m_notes);
     layout->addWidget(m_notes);
 
     // A disclosure, not a switch: the arrow alone shows whether the list is open.

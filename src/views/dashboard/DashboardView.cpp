@@ -114,11 +114,9 @@ QWidget* DashboardView::makeActions(QWidget* parent) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
-    m_add = actionButton(u"plus"_s, u"addRecords"_s, row);
-    Style::makeProminent(m_add);
-    // The symbol takes the button's text colour on the accent fill.
-    m_add->setIcon(QIcon(Symbols::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
-                                         m_add->iconSize().width(), devicePixelRatioF())));
+    m_add = new QPushButton(row);
+    m_add->setObjectName(u"addRecords"_s);
+    Style::makeBigAdd(m_add);
     m_openRecords = actionButton(u"list.bullet.rectangle"_s, u"openRecords"_s, row);
     m_openRecords->setText(u"Открыть записи"_s);
     m_periodRecords = actionButton(u"line.3.horizontal.decrease.circle"_s, u"periodRecords"_s, row);

@@ -167,9 +167,10 @@ void StatTile::applyStyle() {
     caption.setWeight(QFont::Medium);
     m_comparison->setFont(caption);
     const Comparison::Trend trend = m_change ? m_change->trend : Comparison::Trend::same;
-    const QColor trendColour = trend == Comparison::Trend::up     ? color(AppColor::green)
-                               : trend == Comparison::Trend::down ? color(AppColor::red)
-                                                                  : Style::secondary(this);
+    const QColor trendColour = trend == Comparison::Trend::up ? Style::color(Style::Role::success, this)
+                               : trend == Comparison::Trend::down
+                                   ? Style::color(Style::Role::destructive, this)
+                                   : Style::secondary(this);
     Style::setTextColor(m_comparison, trendColour);
     const int trendSize = QFontMetrics(caption).height();
     m_trendSymbol->setPixmap(DrawnSymbols::trend(trend, trendColour, trendSize, devicePixelRatioF()));

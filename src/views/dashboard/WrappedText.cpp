@@ -32,12 +32,6 @@ void WrappedText::setText(const QString& text) {
     fitHeight();
 }
 
-void WrappedText::setTextColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Text, color);
-    setPalette(p);
-}
-
 QSize WrappedText::sizeHint() const {
     return QSize(200, height());
 }

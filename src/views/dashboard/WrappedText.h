@@ -12,8 +12,6 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
-    // The colour of the text.
-    void setTextColor(const QColor& color);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

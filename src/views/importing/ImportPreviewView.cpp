@@ -7,9 +7,9 @@
 #include "views/cells/CellDelegate.h"
 #include "views/cells/CellStyle.h"
 #include "views/importing/ImportPreviewModel.h"
-#include "views/kit/AppColorQt.h"
 #include "views/kit/ColumnFitter.h"
 #include "views/kit/SheetFooter.h"
+#include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"
 #include "views/kit/WaitCursor.h"
@@ -58,11 +58,12 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     m_model = new ImportPreviewModel(journal, item.result, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setContentsMargins(SheetForm::padding, SheetForm::padding, SheetForm::padding,
+                               SheetForm::padding);
     layout->setSpacing(12);
 
-    auto* heading = new QLabel(title, this);
-    Style::setText(heading, Style::TextStyle::title2, true);
+    // The file's name may be long: the title wraps rather than widening the sheet.
+    QLabel* heading = SheetForm::heading(this, title);
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
@@ -71,9 +72,10 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     const QPalette& p = palette();
     const auto [rows, fresh, duplicates, errors, toImport] = ImportPreview::summaryTiles(item.result);
     summary->addWidget(summaryItem(rows.title, m_rowsTile, p.color(QPalette::WindowText)));
-    summary->addWidget(summaryItem(fresh.title, m_newTile, color(AppColor::green)));
-    summary->addWidget(summaryItem(duplicates.title, m_duplicatesTile, color(AppColor::orange)));
-    summary->addWidget(summaryItem(errors.title, m_errorsTile, color(AppColor::red)));
+    summary->addWidget(summaryItem(fresh.title, m_newTile, Style::color(Style::Role::success, this)));
+    summary->addWidget(
+        summaryItem(duplicates.title, m_duplicatesTile, Style::color(Style::Role::warning, this)));
+    summary->addWidget(summaryItem(errors.title, m_errorsTile, Style::color(Style::Role::destructive, this)));
     summary->addWidget(summaryItem(toImport.title, m_importTile, p.color(QPalette::Highlight)));
     m_rowsTile->setObjectName(u"tile_rows"_s);
     m_newTile->setObjectName(u"tile_new"_s);

@@ -2,11 +2,18 @@
 
 #include "views/kit/Style.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace SheetForm {
+
+QLabel* heading(QWidget* sheet, const QString& text) {
+    auto* label = new QLabel(text, sheet);
+    Style::setText(label, Style::TextStyle::title2, true);
+    return label;
+}
 
 QScrollArea* scrollArea(QWidget* sheet, const QString& name) {
     auto* scroll = new QScrollArea(sheet);

@@ -1,16 +1,20 @@
 #pragma once
 
+class QLabel;
 class QPushButton;
 class QScrollArea;
 class QString;
 class QVBoxLayout;
 class QWidget;
 
-// The frame that the record editor and batch entry share: a scrolling column of form sections between the
-// sheet's heading and its button row.
+// The frame the sheets share: a heading, a body (for a form, a scrolling column of form sections) and the
+// button row, kept `padding` from the sheet's edges.
 namespace SheetForm {
 
 inline constexpr int padding = 20;
+
+// The sheet's heading: its title, larger and bold, as plain text.
+QLabel* heading(QWidget* sheet, const QString& text);
 
 // The scroll area of the form, without a frame, scrolling only up and down.
 QScrollArea* scrollArea(QWidget* sheet, const QString& name);

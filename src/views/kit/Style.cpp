@@ -1,9 +1,11 @@
 #include "views/kit/Style.h"
 
 #include "views/kit/AppColorQt.h"
+#include "views/kit/Symbols.h"
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -48,21 +50,60 @@ QFont Style::font(TextStyle style, const QFont& base, bool bold) {
     return f;
 }
 
-QColor Style::secondary(const QWidget* widget) {
-    QColor c = widget->palette().color(QPalette::WindowText);
-    c.setAlphaF(0.55);
+namespace {
+
+QColor faded(QColor c, qreal alpha) {
+    c.setAlphaF(alpha);
     return c;
 }
 
+} // namespace
+
+QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text) {
+    switch (role) {
+    case Role::secondary:
+        return faded(palette.color(text), 0.55);
+    case Role::tertiary:
+        return faded(palette.color(text), 0.30);
+    case Role::placeholder:
+        return palette.color(QPalette::PlaceholderText);
+    case Role::separator:
+        return faded(palette.color(text), 0.14);
+    case Role::destructive:
+        return ::color(AppColor::red);
+    case Role::warning:
+        return ::color(AppColor::orange);
+    case Role::success:
+        return ::color(AppColor::green);
+    case Role::link:
+        return palette.color(QPalette::Link);
+    case Role::sidebar:
+        return palette.color(QPalette::Window).darker(104);
+    }
+    return palette.color(text);
+}
+
+QColor Style::color(Role role, const QWidget* widget) {
+    return color(role, widget->palette());
+}
+
+QColor Style::secondary(const QWidget* widget) {
+    return color(Role::secondary, widget);
+}
+
 QColor Style::separator(const QWidget* widget) {
-    QColor c = widget->palette().color(QPalette::WindowText);
-    c.setAlphaF(0.14);
-    return c;
+    return color(Role::separator, widget);
+}
+
+QColor Style::destructive() {
+    return color(Role::destructive, QPalette());
 }
 
 void Style::setTextColor(QWidget* widget, const QColor& color) {
     QPalette p = widget->palette();
+    // A label paints with the window text, a text box with the text.
     p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Text, color);
     widget->setPalette(p);
 }
 
@@ -71,41 +112,51 @@ void Style::setText(QLabel* label, TextStyle style, bool bold) {
     label->setFont(font(style, label->font(), bold));
 }
 
-void Style::setSecondary(QLabel* label) {
-    setTextColor(label, secondary(label));
+void Style::setSecondary(QWidget* widget) {
+    setTextColor(widget, secondary(widget));
 }
 
-QColor Style::destructive() {
-    return color(AppColor::red);
+void Style::setBackground(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, color);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* Style::separatorLine(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    setTextColor(line, separator(line));
+    return line;
 }
 
 void Style::makeDestructive(QAbstractButton* button) {
     QPalette p = button->palette();
     const QColor red = destructive();
-    QColor faded = red;
-    faded.setAlphaF(0.4);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         p.setColor(group, QPalette::ButtonText, red);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, faded);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, faded(red, 0.4));
     button->setPalette(p);
 }
 
-void Style::makeProminent(QAbstractButton* button) {
+void Style::makeProminent(QAbstractButton* button, const QColor& fill, ButtonSize size) {
     const QPalette p = button->palette();
-    const QColor accent = p.color(QPalette::Highlight);
-    QColor dimmed = p.color(QPalette::WindowText);
-    dimmed.setAlphaF(0.35);
+    const QColor background = fill.isValid() ? fill : p.color(QPalette::Highlight);
+    const QColor text = fill.isValid() ? QColor(Qt::white) : p.color(QPalette::HighlightedText);
+    const bool compact = size == ButtonSize::compact;
     button->setStyleSheet(u"%7 { background-color: %1; color: %2; border: none;"
-                          u" border-radius: 7px; padding: 8px 18px; }"
+                          u" border-radius: %8px; padding: %9; }"
                           u"%7:hover { background-color: %3; }"
                           u"%7:pressed { background-color: %4; }"
                           // Without its own look a disabled button would still read as
                           // the action to press.
                           u"%7:disabled { background-color: %5; color: %6; }"_s.arg(
-                              accent.name(), p.color(QPalette::HighlightedText).name(),
-                              accent.lighter(110).name(), accent.darker(115).name(),
-                              p.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb),
-                              QLatin1StringView(button->metaObject()->className())));
+                              background.name(), text.name(), background.lighter(110).name(),
+                              background.darker(115).name(), p.color(QPalette::Window).darker(108).name(),
+                              faded(p.color(QPalette::WindowText), 0.35).name(QColor::HexArgb),
+                              QLatin1StringView(button->metaObject()->className()), compact ? u"6"_s : u"7"_s,
+                              compact ? u"3px 10px"_s : u"8px 18px"_s));
 }
 
 void Style::makeLarge(QAbstractButton* button) {
@@ -114,10 +165,27 @@ void Style::makeLarge(QAbstractButton* button) {
     button->setIconSize(QSize(20, 20));
 }
 
+void Style::makeBigAdd(QPushButton* button) {
+    button->setAutoDefault(false);
+    makeLarge(button);
+    makeProminent(button);
+    // The symbol takes the button's text colour on the accent fill.
+    button->setIcon(QIcon(Symbols::symbol(u"plus"_s, button->palette().color(QPalette::HighlightedText),
+                                          button->iconSize().width(), button->devicePixelRatioF())));
+}
+
+void Style::makeLink(QPushButton* button) {
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    button->setCursor(Qt::PointingHandCursor);
+    QPalette p = button->palette();
+    p.setColor(QPalette::ButtonText, color(Role::link, button));
+    button->setPalette(p);
+}
+
 void Style::makeSegmented(QFrame* frame) {
     const QPalette p = frame->palette();
-    QColor border = p.color(QPalette::WindowText);
-    border.setAlphaF(0.18);
+    const QColor border = faded(p.color(QPalette::WindowText), 0.18);
     const QString name = frame->objectName();
     frame->setStyleSheet(u"QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
                          u"QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"

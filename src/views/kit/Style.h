@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QAbstractButton;
 class QFrame;
@@ -9,35 +10,69 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// The text styles and button looks the shell's screens share, as factors of the application font so
-// they follow the user's font size.
+// The text styles, colours and button looks the shell's screens share, as factors of the application font
+// so they follow the user's font size.
 namespace Style {
 
 enum class TextStyle { largeTitle, title, title2, title3, headline, body, callout, caption };
 
 QFont font(TextStyle style, const QFont& base, bool bold = false);
-// The text colour of the widget at a reduced opacity: secondary text and symbols.
-QColor secondary(const QWidget* widget);
 // Shows a label's text as plain text in the given style.
 void setText(QLabel* label, TextStyle style, bool bold = false);
-// Draws a label's text in the secondary colour.
-void setSecondary(QLabel* label);
-// Draws the widget's text (a label's, or what the widget paints with its window text) in the colour.
-void setTextColor(QWidget* widget, const QColor& color);
-// The colour of thin separator lines.
-QColor separator(const QWidget* widget);
 
-// The colour of an action that destroys something: a deletion, a change that drops stored values.
+// What the screens colour, each colour defined once. The roles that follow the text are the text colour
+// at an opacity, so they suit a light and a dark palette alike.
+enum class Role {
+    secondary,   // captions, notes and their symbols
+    tertiary,    // the faintest text: hints in a cell
+    placeholder, // what stands beside a box like its placeholder (a number's unit)
+    separator,   // thin separator lines
+    destructive, // deletions, changes that drop values, errors, a falling figure
+    warning,     // warnings that let the user go on
+    success,     // new rows, a correct check, a rising figure
+    link,        // links and buttons drawn as links
+    sidebar,     // the sidebar's background: a shade deeper than the window
+};
+
+// The colour of a role in a palette. `text` is the colour the text roles start from: a delegate's text,
+// or the highlighted text of a selected row.
+QColor color(Role role, const QPalette& palette, QPalette::ColorRole text = QPalette::WindowText);
+// The colour of a role in a widget's palette.
+QColor color(Role role, const QWidget* widget);
+// Shorthands for the roles most asked for.
+QColor secondary(const QWidget* widget);
+QColor separator(const QWidget* widget);
 QColor destructive();
+
+// Draws the widget's text (a label's, a text box's, or what the widget paints with its window text) in
+// the colour. The one way the screens colour text.
+void setTextColor(QWidget* widget, const QColor& color);
+// Draws the widget's text in the secondary colour.
+void setSecondary(QWidget* widget);
+// Fills the widget's background with the colour.
+void setBackground(QWidget* widget, const QColor& color);
+
+// A thin horizontal line in the separator colour: the one separator between a bar and what follows it.
+QFrame* separatorLine(QWidget* parent);
+
 // A button whose action destroys something, as the platform marks one: its text in the destructive colour,
 // faded while disabled. Every destructive button and message-box button takes this one look.
 void makeDestructive(QAbstractButton* button);
 
-// A filled button in the accent colour: the one main action of a screen (a push button, or a tool button
-// that shows a shared action).
-void makeProminent(QAbstractButton* button);
+// How much room a prominent button takes: a screen's main action, or a button in a row of tool buttons.
+enum class ButtonSize { regular, compact };
+// A filled button: the one main action of a screen (a push button, or a tool button that shows a shared
+// action). Filled with the accent colour and its text colour, or with `fill` (a status's colour) and
+// white text.
+void makeProminent(QAbstractButton* button, const QColor& fill = QColor(),
+                   ButtonSize size = ButtonSize::regular);
 // A taller button with a larger font, for the few big actions.
 void makeLarge(QAbstractButton* button);
+// The big add button of an empty screen or an overview: large, prominent, with a plus in its text colour.
+// The caller gives the text.
+void makeBigAdd(QPushButton* button);
+// A button drawn as a link: flat, in the link colour, never the dialog's default.
+void makeLink(QPushButton* button);
 // A frame of checkable tool buttons drawn as one segmented switch: the checked segment in the accent colour.
 // The frame needs an object name; the buttons go into it side by side.
 void makeSegmented(QFrame* frame);

@@ -39,9 +39,7 @@ constexpr QSize idealSheet(1060, 860);
 QLabel* secondaryLabel(const QString& text, Style::TextStyle style, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     Style::setText(label, style);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(label));
-    label->setPalette(p);
+    Style::setSecondary(label);
     label->setWordWrap(true);
     return label;
 }
@@ -63,9 +61,8 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     auto* head = new QVBoxLayout;
     head->setContentsMargins(padding, padding, padding, 8);
     head->setSpacing(4);
-    auto* heading = new QLabel(title(), this);
+    QLabel* heading = SheetForm::heading(this, title());
     heading->setObjectName(u"batchTitle"_s);
-    Style::setText(heading, Style::TextStyle::title2, true);
     head->addWidget(heading);
     head->addWidget(secondaryLabel(BatchEntry::subtitle(journal), Style::TextStyle::body, this));
     layout->addLayout(head);

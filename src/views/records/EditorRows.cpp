@@ -7,6 +7,7 @@
 #include "views/cells/OptionalDateRow.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/GrowingTextEdit.h"
+#include "views/kit/Style.h"
 #include "views/kit/TextLine.h"
 
 #include <QCheckBox>
@@ -94,9 +95,7 @@ public:
             auto* unit = new QLabel(field.unit, this);
             unit->setObjectName(unitName);
             unit->setTextFormat(Qt::PlainText);
-            QPalette p = unit->palette();
-            p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-            unit->setPalette(p);
+            Style::setTextColor(unit, Style::color(Style::Role::placeholder, unit));
             line->addWidget(unit);
             line->addWidget(stepButton(u"stepUp"_s, u"+"_s, +1));
             line->addWidget(stepButton(u"stepDown"_s, u"−"_s, -1));

@@ -43,9 +43,8 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_title = new QLabel(this);
+    m_title = SheetForm::heading(this, {});
     m_title->setObjectName(u"editorTitle"_s);
-    Style::setText(m_title, Style::TextStyle::title2, true);
     // One line: a long title is cut short with "…" rather than widening the sheet.
     m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_title->setContentsMargins(padding, padding, padding, 8);

@@ -26,19 +26,6 @@ QIcon tinted(const QString& symbol, const QColor& tint, const QWidget* widget) {
     return QIcon(Symbols::symbol(symbol, tint, 16, widget->devicePixelRatioF()));
 }
 
-// The primary status's button: filled with the status colour, as the one action to take next.
-QString prominentStyle(const QColor& fill, const QPalette& palette) {
-    QColor dimmed = palette.color(QPalette::WindowText);
-    dimmed.setAlphaF(0.35);
-    return u"QToolButton { background-color: %1; color: white; border: none; border-radius: 6px;"
-           " padding: 3px 10px; }"
-           "QToolButton:hover { background-color: %2; }"
-           "QToolButton:pressed { background-color: %3; }"
-           "QToolButton:disabled { background-color: %4; color: %5; }"_s.arg(
-               fill.name(), fill.lighter(110).name(), fill.darker(115).name(),
-               palette.color(QPalette::Window).darker(108).name(), dimmed.name(QColor::HexArgb));
-}
-
 } // namespace
 
 RecordsActionBar::RecordsActionBar(RecordsTabActions& actions, QWidget* parent)
@@ -142,7 +129,8 @@ void RecordsActionBar::showStatuses(const ActionBarContent& content) {
             CommandButton* button = buttonFor(action, Qt::ToolButtonTextBesideIcon);
             if (quick.primary) {
                 action->setIcon(tinted(u"checkmark.circle.fill"_s, Qt::white, this));
-                button->setStyleSheet(prominentStyle(statusColour, palette()));
+                // Filled with the status colour, as the one action to take next.
+                Style::makeProminent(button, statusColour, Style::ButtonSize::compact);
             }
             m_row->insertWidget(int(m_statusButtons.size()), button);
             m_statusButtons.append(button);

@@ -32,18 +32,12 @@ RecordsEmptyState::RecordsEmptyState(AppRouter& router, QWidget* parent) : QWidg
     Style::setText(text, Style::TextStyle::body);
     text->setAlignment(Qt::AlignHCenter);
     text->setWordWrap(true);
-    QPalette secondary = text->palette();
-    secondary.setColor(QPalette::WindowText, Style::secondary(text));
-    text->setPalette(secondary);
+    Style::setSecondary(text);
     layout->addWidget(text);
 
     m_add = new QPushButton(this);
     m_add->setObjectName(u"emptyAdd"_s);
-    m_add->setAutoDefault(false);
-    Style::makeLarge(m_add);
-    Style::makeProminent(m_add);
-    m_add->setIcon(QIcon(Symbols::symbol(u"plus"_s, m_add->palette().color(QPalette::HighlightedText),
-                                         m_add->iconSize().width(), devicePixelRatioF())));
+    Style::makeBigAdd(m_add);
     layout->addWidget(m_add, 0, Qt::AlignHCenter);
     layout->addStretch(1);
 

@@ -144,9 +144,7 @@ RecordsFilterBar::RecordsFilterBar(AppRouter& router, QWidget* parent) : QWidget
     m_reset->setObjectName(u"resetFilters"_s);
     m_shown = new ElidedLabel(this);
     m_shown->setObjectName(u"shownLine"_s);
-    QPalette secondary = m_shown->palette();
-    secondary.setColor(QPalette::WindowText, Style::secondary(this));
-    m_shown->setPalette(secondary);
+    Style::setSecondary(m_shown);
     m_export = new QPushButton(Icons::icon(u"square.and.arrow.up"_s), u"Экспорт показанных"_s, this);
     m_export->setObjectName(u"exportShown"_s);
     for (QWidget* w :

@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -28,16 +27,6 @@ using namespace Qt::StringLiterals;
 using namespace records;
 
 namespace {
-
-QFrame* divider(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::WindowText, Style::separator(parent));
-    line->setPalette(palette);
-    return line;
-}
 
 QList<QUuid> idsOf(const QList<Record>& records) {
     QList<QUuid> ids;
@@ -67,7 +56,7 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     m_filterBar = new RecordsFilterBar(router, this);
     m_filterBar->setObjectName(u"filterBar"_s);
     layout->addWidget(m_filterBar);
-    layout->addWidget(divider(this));
+    layout->addWidget(Style::separatorLine(this));
     m_pages = new QStackedWidget(this);
     m_table = new RecordsTableView(m_pages);
     m_table->setObjectName(u"recordsTable"_s);
@@ -78,7 +67,7 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     m_pages->addWidget(m_table);
     m_pages->addWidget(m_empty);
     layout->addWidget(m_pages, 1);
-    layout->addWidget(divider(this));
+    layout->addWidget(Style::separatorLine(this));
     m_commands = new RecordCommands(store, router, this);
     m_commands->setJournal(journal);
     m_actions = new RecordsTabActions(*m_commands, this, [this] { return actedOn(); });

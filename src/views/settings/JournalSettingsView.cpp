@@ -5,6 +5,7 @@
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/SheetFooter.h"
+#include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"
 #include "views/kit/WaitCursor.h"
@@ -34,13 +35,12 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
     setWindowModality(Qt::WindowModal);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setContentsMargins(SheetForm::padding, SheetForm::padding, SheetForm::padding,
+                               SheetForm::padding);
     layout->setSpacing(14);
 
     auto* header = new QHBoxLayout;
-    auto* title = new QLabel(u"Настройки журнала"_s, this);
-    Style::setText(title, Style::TextStyle::title2, true);
-    header->addWidget(title);
+    header->addWidget(SheetForm::heading(this, u"Настройки журнала"_s));
     header->addStretch(1);
     auto* segments = new QFrame(this);
     segments->setObjectName(u"settingsTabPicker"_s);
@@ -73,11 +73,7 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
         connect(page, &DraftPane::removalAsked, this, &JournalSettingsView::askRemoval);
     }
     // On a screen lower than the sheet the page scrolls; the message and the buttons stay in view.
-    auto* body = new QScrollArea(this);
-    body->setObjectName(u"settingsBody"_s);
-    body->setFrameShape(QFrame::NoFrame);
-    body->setWidgetResizable(true);
-    body->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* body = SheetForm::scrollArea(this, u"settingsBody"_s);
     body->setFocusPolicy(Qt::NoFocus);
     body->viewport()->setAutoFillBackground(false);
     body->setWidget(m_pages);

@@ -94,15 +94,7 @@ JournalDetailView::JournalDetailView(AppStore& store, AppRouter& router, AppComm
     bar->addLayout(trailing, 0, 2, Qt::AlignRight | Qt::AlignVCenter);
     m_layout->addWidget(toolbar);
 
-    auto* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    QPalette linePalette = line->palette();
-    QColor separator = linePalette.color(QPalette::WindowText);
-    separator.setAlphaF(0.12);
-    linePalette.setColor(QPalette::WindowText, separator);
-    line->setPalette(linePalette);
-    m_layout->addWidget(line);
+    m_layout->addWidget(Style::separatorLine(this));
 
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { m_router.setTab(JournalTab(id)); });
     connect(&m_router, &AppRouter::tabChanged, this, [this] {

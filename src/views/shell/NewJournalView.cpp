@@ -4,6 +4,7 @@
 #include "core/store/Store.h"
 #include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
+#include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
@@ -154,9 +155,7 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
     layout->setContentsMargins(sheetPadding, sheetPadding, sheetPadding, sheetPadding);
     layout->setSpacing(16);
 
-    auto* title = new QLabel(u"Новый журнал"_s, this);
-    Style::setText(title, Style::TextStyle::title2, true);
-    layout->addWidget(title);
+    layout->addWidget(SheetForm::heading(this, u"Новый журнал"_s));
 
     auto* subtitle = noteLabel(u"Выберите шаблон — поля, статусы и показатели итогов будут готовы сразу."_s
                                u" Потом их можно изменить в настройках журнала."_s,

@@ -162,10 +162,7 @@ SidebarView::SidebarView(AppStore& store, AppRouter& router, AppCommands& comman
     : QWidget(parent), m_store(store), m_router(router), m_commands(commands) {
     setObjectName(u"sidebar"_s);
     // A slightly deeper shade than the detail column sets the sidebar apart, as on other desktops.
-    QPalette shade = palette();
-    shade.setColor(QPalette::Window, shade.color(QPalette::Window).darker(104));
-    setPalette(shade);
-    setAutoFillBackground(true);
+    Style::setBackground(this, Style::color(Style::Role::sidebar, this));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8, 0, 0);
     layout->setSpacing(4);

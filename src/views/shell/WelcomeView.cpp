@@ -41,12 +41,7 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
 
     auto* create = new QPushButton(u"Создать журнал"_s, this);
     create->setObjectName(u"createJournal"_s);
-    create->setAutoDefault(false);
-    Style::makeLarge(create);
-    Style::makeProminent(create);
-    // The symbol takes the button's text colour on the accent fill.
-    create->setIcon(QIcon(Symbols::symbol(u"plus"_s, create->palette().color(QPalette::HighlightedText),
-                                          create->iconSize().width(), devicePixelRatioF())));
+    Style::makeBigAdd(create);
     layout->addSpacing(4);
     layout->addWidget(create, 0, Qt::AlignHCenter);
     connect(create, &QPushButton::clicked, this, [&router] { router.requestNewJournal(); });

@@ -1,0 +1,49 @@
+#include "RecordFixtures.h"
+#include "ShellSamples.h"
+#include "TestSupport.h"
+#include "app/LinkActions.h"
+#include "app/ShellRules.h"
+#include "app/dashboard/DashboardFigures.h"
+#include "app/dashboard/TileTexts.h"
+#include "app/importing/ImportPreviewRules.h"
+#include "app/records/BatchRules.h"
+#include "app/records/FilterBarRules.h"
+#include "app/records/RecordActions.h"
+#include "app/settings/SettingsRules.h"
+
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+// Every text that writes a count groups its digits the one way, as the sidebar's badge does.
+TEST(CountTexts, EveryCountIsGroupedByThree) {
+    constexpr int n = 12'000;
+    Journal journal = named(journalOf({fieldOf(FieldType::text, u"Город"_s, u"g")}), u"Ж"_s, n);
+    journal.itemNoun = defaultItemNoun();
+    journal.groupNoun = defaultGroupNoun();
+    MetricResult tile;
+    tile.metric.kind = MetricKind::count;
+    tile.groups = n;
+    const struct {
+        const char* place;
+        QString text;
+    } cases[] = {
+        {"sidebar badge", recordCountBadge(journal)},
+        {"journal deletion", deleteJournalTitle(journal)},
+        {"links to open", LinkActions::confirmationTitle(n)},
+        {"dashboard header", dashboard::countLine(MetricTable(journal))},
+        {"tile groups", dashboard::tileSubtitle(tile, journal)},
+        {"import button", importing::ImportPreview::importButtonTitle(n, journal.itemNoun)},
+        {"import done", importing::ImportPreview::importedMessage(n, journal.itemNoun)},
+        {"batch rows", records::BatchEntry::rowsHeader(n)},
+        {"batch summary", records::BatchEntry::summary(journal, records::BatchEntry::Totals{n, n, true})},
+        {"batch save", records::BatchEntry::saveTitle(journal, n)},
+        {"shown line", records::FilterBar::shownLine(journal, n, n)},
+        {"record deletion", records::RecordActions::deleteTitle(journal, n)},
+        {"type change", settings::SettingsRules::typeChangeMessage({{u"Город"_s}, n}, journal.itemNoun)},
+        {"noun form", journal.itemNoun.counted(n)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(c.text.contains(u"12\u00A0000"_s)) << c.place << ": " << c.text.toStdString();
+        EXPECT_FALSE(c.text.contains(u"12000"_s)) << c.place;
+    }
+}
