@@ -1,6 +1,5 @@
 #include "app/ShellRules.h"
 
-#include "core/model/IdsInOrder.h"
 #include "core/model/NumberFormat.h"
 
 #include <QDir>
@@ -20,10 +19,6 @@ std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std
     if (journals.isEmpty())
         return std::nullopt;
     return journals.first().id;
-}
-
-QList<QUuid> journalIDs(const QList<Journal>& journals) {
-    return idsInOrder(journals);
 }
 
 QString mainWindowTitle(const std::optional<Journal>& shown) {

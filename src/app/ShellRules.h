@@ -19,9 +19,6 @@ extern const QString productName;
 // nothing.
 std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std::optional<QUuid>& selected);
 
-// The ids of the journals in list order: a change of it (an add, a delete, a move) repairs the selection.
-QList<QUuid> journalIDs(const QList<Journal>& journals);
-
 // The window's title: the shown journal's name, else the product's name.
 QString mainWindowTitle(const std::optional<Journal>& shown);
 

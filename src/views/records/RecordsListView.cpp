@@ -1,8 +1,10 @@
 #include "views/records/RecordsListView.h"
 
+
 #include "app/AppRouter.h"
 #include "app/ShortcutText.h"
 #include "app/records/FilterBarRules.h"
+#include "core/model/IdsInOrder.h"
 #include "core/store/Store.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordCommands.h"
@@ -28,14 +30,6 @@ using namespace records;
 
 namespace {
 
-QList<QUuid> idsOf(const QList<Record>& records) {
-    QList<QUuid> ids;
-    ids.reserve(records.size());
-    for (const Record& r : records)
-        ids.append(r.id);
-    return ids;
-}
-
 // What decides the columns' widths: their fields and types, not their headers.
 bool sameWidths(const QList<RecordsColumn>& a, const QList<RecordsColumn>& b) {
     return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [](const auto& x, const auto& y) {
@@ -49,7 +43,7 @@ bool sameWidths(const QList<RecordsColumn>& a, const QList<RecordsColumn>& b) {
 RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journal& journal,
                                  std::shared_ptr<JournalIndex> index, QWidget* parent)
     : JournalTabView(parent), m_store(store), m_router(router), m_journal(journal),
-      m_recordIDs(idsOf(journal.records)), m_shown(std::move(index)) {
+      m_recordIDs(idsInOrder(journal.records)), m_shown(std::move(index)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -121,7 +115,7 @@ void RecordsListView::setJournal(const Journal& journal) {
     m_commands->setJournal(journal);
     m_actions->setJournal(journal);
     // Only records leaving the journal leave the selection; a filter hiding one does not.
-    if (QList<QUuid> ids = idsOf(journal.records); ids != m_recordIDs) {
+    if (QList<QUuid> ids = idsInOrder(journal.records); ids != m_recordIDs) {
         m_recordIDs = std::move(ids);
         const QSet<QUuid> present(m_recordIDs.cbegin(), m_recordIDs.cend());
         m_selection.intersect(present);

@@ -2,6 +2,7 @@
 
 #include "app/AppRouter.h"
 #include "app/ShellRules.h"
+#include "core/model/IdsInOrder.h"
 #include "core/store/Store.h"
 #include "views/kit/Style.h"
 #include "views/shell/JournalDetailView.h"
@@ -60,7 +61,7 @@ ContentView::ContentView(AppStore& store, AppRouter& router, AppCommands& comman
 
     m_sheets = new SheetHost(store, router, panels, this);
 
-    m_journalIDs = journalIDs(m_store.journals());
+    m_journalIDs = idsInOrder(m_store.journals());
     connect(&m_store, &AppStore::journalsChanged, this, &ContentView::journalsChanged);
     connect(&m_router, &AppRouter::selectedJournalIDChanged, this, &ContentView::refreshDetail);
     refreshDetail();
@@ -104,7 +105,7 @@ void ContentView::fixSelection() {
 }
 
 void ContentView::journalsChanged() {
-    const QList<QUuid> ids = journalIDs(m_store.journals());
+    const QList<QUuid> ids = idsInOrder(m_store.journals());
     if (ids != m_journalIDs) {
         m_journalIDs = ids;
         fixSelection();
