@@ -173,6 +173,9 @@ void StatTile::applyStyle() {
                                    : Style::secondary(this);
     Style::setTextColor(m_comparison, trendColour);
     const int trendSize = QFontMetrics(caption).height();
-    m_trendSymbol->setPixmap(DrawnSymbols::trend(trend, trendColour, trendSize, devicePixelRatioF()));
+    const DrawnSymbols::Heading heading = trend == Comparison::Trend::up     ? DrawnSymbols::Heading::up
+                                          : trend == Comparison::Trend::down ? DrawnSymbols::Heading::down
+                                                                             : DrawnSymbols::Heading::level;
+    m_trendSymbol->setPixmap(DrawnSymbols::trend(heading, trendColour, trendSize, devicePixelRatioF()));
     m_trendSymbol->setFixedSize(trendSize, trendSize);
 }

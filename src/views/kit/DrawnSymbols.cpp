@@ -81,19 +81,18 @@ QPixmap numberSign(const QColor& tint, int size, qreal devicePixelRatio) {
 
 } // namespace
 
-QPixmap DrawnSymbols::trend(dashboard::Comparison::Trend trend, const QColor& tint, int size,
-                            qreal devicePixelRatio) {
+QPixmap DrawnSymbols::trend(Heading heading, const QColor& tint, int size, qreal devicePixelRatio) {
     Canvas canvas(size, devicePixelRatio);
     QPainter painter(&canvas.pixmap);
     usePen(painter, tint, size);
     const QRectF& box = canvas.box;
-    if (trend == dashboard::Comparison::Trend::same) {
+    if (heading == Heading::level) {
         for (const qreal dy : {-size * 0.12, size * 0.12})
             painter.drawLine(QPointF(box.left(), box.center().y() + dy),
                              QPointF(box.right(), box.center().y() + dy));
         return canvas.pixmap;
     }
-    const bool up = trend == dashboard::Comparison::Trend::up;
+    const bool up = heading == Heading::up;
     const QPointF from(box.left(), up ? box.bottom() : box.top());
     const QPointF to(box.right(), up ? box.top() : box.bottom());
     painter.drawLine(from, to);

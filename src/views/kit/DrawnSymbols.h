@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/dashboard/TileTexts.h"
-
 #include <QColor>
 #include <QPixmap>
 #include <QString>
@@ -12,7 +10,10 @@
 // Icons::icon() serves like theme icons.
 namespace DrawnSymbols {
 
-QPixmap trend(dashboard::Comparison::Trend trend, const QColor& tint, int size, qreal devicePixelRatio);
+// Which way a trend symbol points: a rise, a fall, or an equals sign for no change.
+enum class Heading { up, down, level };
+
+QPixmap trend(Heading heading, const QColor& tint, int size, qreal devicePixelRatio);
 QPixmap checkmark(const QColor& tint, int size, qreal devicePixelRatio);
 
 // Whether the symbol of this system name is drawn here rather than taken from the theme.
