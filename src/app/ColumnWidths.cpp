@@ -1,11 +1,9 @@
-#include "app/records/ColumnWidths.h"
+#include "app/ColumnWidths.h"
 
 #include <QList>
 
 #include <algorithm>
 #include <numeric>
-
-namespace records {
 
 namespace ColumnWidths {
 
@@ -88,5 +86,3 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
 }
 
 } // namespace ColumnWidths
-
-} // namespace records

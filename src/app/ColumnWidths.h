@@ -3,8 +3,6 @@
 #include <QList>
 #include <QMap>
 
-namespace records {
-
 // How the columns of a table share its width. The layout gives each column a least and an ideal width
 // in its own units; the font in use may need more, so a column's ideal grows to what its header and its
 // widest value need, up to twice the layout's figure. When the ideals are wider than the table, columns
@@ -40,5 +38,3 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
                int available, const QList<int>& valuesNeed = {});
 
 } // namespace ColumnWidths
-
-} // namespace records

@@ -1,6 +1,4 @@
-#include "app/records/ColumnWidths.h"
-
-using namespace records;
+#include "app/ColumnWidths.h"
 
 using ColumnWidths::Column;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CellContent.h"
-#include "app/records/ColumnWidths.h"
+#include "app/ColumnWidths.h"
 
 #include "core/journal/RecordSort.h"
 #include "core/model/Model.h"

@@ -130,9 +130,9 @@ void BreakdownTable::measure() {
 void BreakdownTable::layOut() {
     const int gaps = std::max<int>(0, int(m_columns.size()) - 1) * columnGap;
     QList<int> natural;
-    for (const records::ColumnWidths::Column& column : std::as_const(m_columns))
+    for (const ColumnWidths::Column& column : std::as_const(m_columns))
         natural.append(column.ideal);
-    m_widths = records::ColumnWidths::fit(m_columns, natural, {}, m_room - gaps);
+    m_widths = ColumnWidths::fit(m_columns, natural, {}, m_room - gaps);
     const QFontMetrics head(headerFont());
     m_headerTextHeight = head.height();
     for (qsizetype c = 1; c < m_widths.size(); ++c) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/records/ColumnWidths.h"
+#include "app/ColumnWidths.h"
 
 #include <QHash>
 #include <QList>
@@ -42,7 +42,7 @@ private:
 
     QStringList m_header;
     QList<QStringList> m_rows;
-    QList<records::ColumnWidths::Column> m_columns;
+    QList<ColumnWidths::Column> m_columns;
     QList<int> m_widths;
     QHash<QString, int> m_titleWidths; // of the titles of the field shown, in the widget's font
     int m_room = QWIDGETSIZE_MAX;

@@ -30,7 +30,7 @@ const QSize minimumSheet(1150, 600);
 const QSize idealSheet(1300, 720);
 
 // The check, status and remarks columns shrink with the fields' texts, before figures and dates.
-records::ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
+ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
     switch (column) {
     case ImportPreviewModel::includeColumn:
         return {50, 50, 0, true};
@@ -167,7 +167,7 @@ QWidget* ImportPreviewView::buildTable() {
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(false);
     header->setMinimumSectionSize(20);
-    QList<records::ColumnWidths::Column> widths;
+    QList<ColumnWidths::Column> widths;
     for (int column = 0; column < m_model->columnCount(); ++column)
         widths.append(widthOf(*m_model, column));
     (new ColumnFitter(m_table))->setColumns(widths);

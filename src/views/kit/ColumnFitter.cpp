@@ -27,7 +27,7 @@ ColumnFitter::ColumnFitter(QTableView* table)
     connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &ColumnFitter::refit);
 }
 
-void ColumnFitter::setColumns(const QList<records::ColumnWidths::Column>& columns) {
+void ColumnFitter::setColumns(const QList<ColumnWidths::Column>& columns) {
     m_columns = columns;
     m_needed = QList<int>(columns.size(), 0);
     m_valuesNeed = m_needed;
@@ -85,7 +85,7 @@ void ColumnFitter::refit() {
     measure();
     const int available = m_table->viewport()->width();
     const QList<int> widths =
-        records::ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
+        ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
     const bool roomLeft = std::accumulate(widths.cbegin(), widths.cend(), 0) <= available;
     QHeaderView* header = m_table->horizontalHeader();
     const int lastShown = header->logicalIndex(header->count() - 1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/records/ColumnWidths.h"
+#include "app/ColumnWidths.h"
 
 #include <QList>
 #include <QMap>
@@ -20,7 +20,7 @@ public:
     explicit ColumnFitter(QTableView* table);
 
     // New columns, one per column of the table's model: what was measured and dragged is forgotten.
-    void setColumns(const QList<records::ColumnWidths::Column>& columns);
+    void setColumns(const QList<ColumnWidths::Column>& columns);
     // Measures the rows in view and fits the columns to the viewport again.
     void refit();
 
@@ -37,7 +37,7 @@ private:
     // asked for its viewport.
     QWidget* m_viewport;
     QMetaObject::Connection m_reset;
-    QList<records::ColumnWidths::Column> m_columns;
+    QList<ColumnWidths::Column> m_columns;
     QList<int> m_needed;     // by the header and the values
     QList<int> m_valuesNeed; // by the values alone
     QMap<int, int> m_dragged;

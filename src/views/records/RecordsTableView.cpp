@@ -7,8 +7,6 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
-using namespace records;
-
 RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent), m_fitter(new ColumnFitter(this)) {
     setItemDelegate(new CellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);

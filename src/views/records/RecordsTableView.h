@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/records/ColumnWidths.h"
+#include "app/ColumnWidths.h"
 
 #include <QList>
 #include <QTableView>
@@ -16,7 +16,7 @@ public:
     explicit RecordsTableView(QWidget* parent = nullptr);
 
     // New columns for the model's: widths the user dragged are forgotten.
-    void setColumnWidths(const QList<records::ColumnWidths::Column>& columns);
+    void setColumnWidths(const QList<ColumnWidths::Column>& columns);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
