@@ -4,12 +4,14 @@
 #include "app/ShellRules.h"
 #include "app/ShortcutText.h"
 #include "views/kit/Icons.h"
+#include "views/kit/SheetSize.h"
 #include "views/shell/ContentView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShowEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +42,17 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     connect(m_content, &ContentView::sidebarShownChanged, m_commands, &AppCommands::setSidebarShown);
     connect(file, &QMenu::aboutToShow, m_commands, &AppCommands::refresh);
     connect(view, &QMenu::aboutToShow, m_commands, &AppCommands::refresh);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    // A laptop's screen is lower and narrower than the window's first size, which would put the toolbar's
+    // last buttons and the sidebar's foot past its edges. The first time the window comes on screen it
+    // keeps within the room its screen gives; its least size still holds.
+    if (!m_placed && !event->spontaneous()) {
+        m_placed = true;
+        resize(size().boundedTo(SheetSize::room(this)));
+    }
+    QMainWindow::showEvent(event);
 }
 
 void MainWindow::bringForward() {

@@ -19,7 +19,11 @@ public:
     // Brings the window forward (and back on screen when minimised) before a menu command acts.
     void bringForward();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     ContentView* m_content = nullptr;
     AppCommands* m_commands = nullptr;
+    bool m_placed = false;
 };

@@ -60,3 +60,24 @@ TEST(MainWindow, TheToolbarShowsTheMenusCommands) {
                     ->actions()
                     .contains(shell.window->findChild<QAction*>(u"singleRecord"_s)));
 }
+
+// The window first opens at its ideal size where the screen has room for it, frame and all within a
+// laptop's room where not, and never below its least size (a netbook's screen is lower than that).
+TEST(MainWindow, OpensWithinItsScreenDownToItsLeastSize) {
+    const QSize least = Shell({}, false).window->minimumSizeHint();
+    for (const char* name : {"desktop", "laptop", "netbook"}) {
+        Shell shell({Templates::sales()}, false);
+        QScreen* screen = screenNamed(QString::fromLatin1(name));
+        shell.window->setScreen(screen);
+        shell.window->move(screen->availableGeometry().topLeft());
+        shell.show();
+        const QSize size = shell.window->size();
+        if (name == std::string_view("desktop"))
+            EXPECT_EQ(size, QSize(1440, 860));
+        else if (name == std::string_view("laptop"))
+            EXPECT_TRUE(screen->availableGeometry().contains(shell.window->frameGeometry()) && size.width() > 1300)
+                << size.width() << " × " << size.height();
+        else
+            EXPECT_EQ(size, least) << name;
+    }
+}
