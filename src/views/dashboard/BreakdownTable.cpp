@@ -167,13 +167,8 @@ int BreakdownTable::measureTitles(int atLeast) {
     std::vector<std::pair<qreal, qsizetype>> sums;
     int widest = atLeast;
     for (qsizetype r = 0; r < m_rows.titles.size(); ++r) {
-        const QString& title = m_rows.titles[r];
-        if (const auto known = m_titleWidths.constFind(title); known != m_titleWidths.cend()) {
-            widest = std::max(widest, *known);
-            continue;
-        }
         qreal sum = 0;
-        for (const QChar c : title) {
+        for (const QChar c : m_rows.titles[r]) {
             const qreal advance = advanceOf(c.unicode());
             if (advance < 0) {
                 sum = unbounded;
@@ -183,17 +178,27 @@ int BreakdownTable::measureTitles(int atLeast) {
         }
         sums.emplace_back(sum, r);
     }
-    std::sort(sums.begin(), sums.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (const auto& [sum, r] : sums) {
-        if (sum != unbounded && int(std::ceil(sum * 1.05 + 2)) + 1 <= widest)
-            break;
-        if (widest >= widestTitle)
-            break; // the column is cut there anyway
+    const auto measured = [&](qsizetype r) {
         const QString& title = m_rows.titles[r];
         auto known = m_titleWidths.constFind(title);
         if (known == m_titleWidths.cend())
             known = m_titleWidths.insert(title, widthOf(title));
-        widest = std::max(widest, *known);
+        return *known;
+    };
+    const auto mayBeWider = [&](qreal sum) {
+        return sum == unbounded || int(std::ceil(sum * 1.05 + 2)) + 1 > widest;
+    };
+    const auto bySum = [](const auto& a, const auto& b) { return a.first > b.first; };
+    // The longest sum first: it leaves few titles that may still be wider, sorted then.
+    if (const auto longest = std::min_element(sums.begin(), sums.end(), bySum); longest != sums.end())
+        widest = std::max(widest, measured(longest->second));
+    sums.erase(std::remove_if(sums.begin(), sums.end(), [&](const auto& s) { return !mayBeWider(s.first); }),
+               sums.end());
+    std::sort(sums.begin(), sums.end(), bySum);
+    for (const auto& [sum, r] : sums) {
+        if (!mayBeWider(sum) || widest >= widestTitle) // past the limit the column is cut anyway
+            break;
+        widest = std::max(widest, measured(r));
     }
     return widest;
 }
