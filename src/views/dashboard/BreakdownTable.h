@@ -48,6 +48,7 @@ protected:
 
 private:
     void measure();
+    // The width of the widest title, or atLeast when none is wider.
     int measureTitles(int atLeast);
     void layOut();
     QFont headerFont() const;
