@@ -33,6 +33,27 @@ QString breakdownCell(const QList<double>& values, qsizetype position, const QLi
     return NumberFormat::display(value, QString(), 2);
 }
 
+QList<QStringList> breakdownCellShapes(const QList<BreakdownRow>& rows, const QList<MetricDef>& metrics) {
+    QList<QStringList> shapes;
+    QList<QList<NumberFormat::Layout>> layouts;
+    for (const BreakdownRow& row : rows) {
+        for (qsizetype c = 0; c < row.values.size(); ++c) {
+            if (c == shapes.size()) {
+                shapes.append(QStringList());
+                layouts.append(QList<NumberFormat::Layout>());
+            }
+            // The same digit counts as breakdownCell writes.
+            const int fraction = c < metrics.size() ? Statistics::fractionDigits(metrics[c]) : 2;
+            const NumberFormat::Layout layout = NumberFormat::layout(row.values[c], fraction);
+            if (layouts[c].contains(layout))
+                continue;
+            layouts[c].append(layout);
+            shapes[c].append(breakdownCell(row.values, c, metrics));
+        }
+    }
+    return shapes;
+}
+
 QString breakdownText(const QList<BreakdownRow>& rows, const FieldDef& field,
                       const QList<MetricDef>& metrics) {
     QStringList lines;

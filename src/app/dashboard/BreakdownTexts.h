@@ -23,6 +23,11 @@ std::optional<FieldDef> breakdownField(const Journal& journal, const std::option
 // journal has no metric at that position.
 QString breakdownCell(const QList<double>& values, qsizetype position, const QList<MetricDef>& metrics);
 
+// Per figure column, one cell text of each layout among the rows' figures (NumberFormat::layout): cells of
+// one layout differ only in their digits, so drawn with digits of equal width they are equally wide, and
+// these are all the widths a column's figures take.
+QList<QStringList> breakdownCellShapes(const QList<BreakdownRow>& rows, const QList<MetricDef>& metrics);
+
 // The table as tab-separated lines for a spreadsheet: the field's name and the metric titles, then a line
 // per row of its title and plain numbers (no unit, no grouping). Lines are joined by LF with none after
 // the last; texts are copied as they are.

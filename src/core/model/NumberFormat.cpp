@@ -26,17 +26,24 @@ constexpr char16_t minusSign = u'\u2212';
 // what it would have been.
 constexpr char16_t noValue = u'\u2014';
 
-// The value rounded half to even to at most maxFraction digits of its shortest decimal form, without
-// trailing zeros; "-" or the minus sign in front of a value that does not round to zero; grouped by
-// three with no-break spaces when asked.
-QString formatNumber(double value, int maxFraction, bool display) {
-    const QChar minus = display ? QChar(minusSign) : QChar(u'-');
-    if (!std::isfinite(value))
-        return QString(noValue);
+// The decimal digits of a finite value's magnitude rounded half to even to at most maxFraction digits
+// of its shortest decimal form, without trailing zeros: the integer digits, then "." and the fraction
+// digits when there are any.
+struct Digits {
+    std::array<char, 512> buffer;
+    const char* intBegin;
+    const char* intEnd;
+    const char* end;
+    bool negative; // of a value that does not round to zero
 
+    qsizetype integerCount() const { return intEnd - intBegin; }
+    qsizetype fractionCount() const { return intEnd == end ? 0 : end - intEnd - 1; }
+};
+
+void digitsOf(double value, int maxFraction, Digits& digits) {
     // Room for the longest fixed form (the smallest subnormal has over 320 digits), plus a leading digit
     // that takes a carry out of the integer part.
-    std::array<char, 512> buffer;
+    std::array<char, 512>& buffer = digits.buffer;
     buffer[0] = '0';
     const auto written = std::to_chars(buffer.data() + 1, buffer.data() + buffer.size(), std::fabs(value),
                                        std::chars_format::fixed);
@@ -74,9 +81,26 @@ QString formatNumber(double value, int maxFraction, bool display) {
     const char* intBegin = buffer[0] == '0' ? buffer.data() + 1 : buffer.data();
     const char* intEnd = std::min<const char*>(dot, end);
     const bool isZero = end == intEnd && std::all_of(intBegin, intEnd, [](char c) { return c == '0'; });
-    const bool negative = std::signbit(value) && !isZero;
+    digits.intBegin = intBegin;
+    digits.intEnd = intEnd;
+    digits.end = end;
+    digits.negative = std::signbit(value) && !isZero;
+}
 
-    const qsizetype intDigits = intEnd - intBegin;
+// The digits of the value; "-" or the minus sign in front of a value that does not round to zero;
+// grouped by three with no-break spaces when asked.
+QString formatNumber(double value, int maxFraction, bool display) {
+    const QChar minus = display ? QChar(minusSign) : QChar(u'-');
+    if (!std::isfinite(value))
+        return QString(noValue);
+    Digits digits;
+    digitsOf(value, maxFraction, digits);
+    const char* const intBegin = digits.intBegin;
+    const char* const intEnd = digits.intEnd;
+    const char* const end = digits.end;
+    const bool negative = digits.negative;
+
+    const qsizetype intDigits = digits.integerCount();
     const bool grouped = display && intDigits > 3;
     QString out;
     out.reserve((end - intBegin) + 1 + (grouped ? intDigits / 3 : 0));
@@ -140,6 +164,21 @@ QString display(std::optional<double> value, const QString& unit, int fractionDi
 
 QString count(std::int64_t n) {
     return formatNumber(double(n), 0, true);
+}
+
+Layout layout(double value, int fractionDigits) {
+    if (!std::isfinite(value))
+        return Layout{false, false, 0, 0};
+    // Counts are whole and written as they are; converting their digits is what costs.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        int integers = 1;
+        for (double power = 10; std::fabs(value) >= power; power *= 10) // powers of 10 here are exact
+            ++integers;
+        return Layout{true, value != 0 && std::signbit(value), integers, 0};
+    }
+    Digits digits;
+    digitsOf(value, std::clamp(fractionDigits, 0, 15), digits);
+    return Layout{true, digits.negative, int(digits.integerCount()), int(digits.fractionCount())};
 }
 
 } // namespace NumberFormat

@@ -29,4 +29,17 @@ QString display(std::optional<double> value, const QString& unit, int fractionDi
 // ("12 000").
 QString count(std::int64_t n);
 
+// How the display form of a finite value is laid out: its sign and how many digits stand before and
+// after the comma. Values alike in it are written alike but for their digits. Every value past the
+// largest number is one layout, "—".
+struct Layout {
+    bool finite;
+    bool negative;
+    int integerDigits;
+    int fractionDigits;
+
+    bool operator==(const Layout&) const = default;
+};
+Layout layout(double value, int fractionDigits);
+
 } // namespace NumberFormat

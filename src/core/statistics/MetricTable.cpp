@@ -4,7 +4,9 @@
 #include "core/statistics/MetricColumns.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <span>
 
@@ -148,54 +150,55 @@ AllRows allRows(const Table& table) {
     return {table.size};
 }
 
-// A strict total order on values, greater first, with not-a-number (possible after an overflow) last, so
-// the sort stays well defined whatever the values are.
-int compareDescending(double a, double b) {
-    const bool aNan = std::isnan(a), bNan = std::isnan(b);
-    if (aNan || bNan)
-        return int(aNan) - int(bNan);
-    return a > b ? -1 : (a < b ? 1 : 0);
+// A key per value whose ascending order is the values' order greater first, 0 and -0 alike and
+// not-a-number (possible after an overflow) last, so the sort stays well defined whatever the values are.
+quint64 descendingKey(double value) {
+    if (std::isnan(value))
+        return std::numeric_limits<quint64>::max();
+    const auto bits = std::bit_cast<quint64>(value == 0 ? 0.0 : value);
+    const quint64 ascending = bits >> 63 ? ~bits : bits | (quint64(1) << 63);
+    return ~ascending;
 }
 
-// Every row holds one value per metric. Sorting positions over one flat array of the values moves and
-// compares plain numbers; then each run of rows whose values are all equal is sorted by title, through
-// keys made once per title of the run.
-void sortRows(QList<BreakdownRow>& rows, std::size_t width) {
-    std::vector<double> values;
-    values.reserve(std::size_t(rows.size()) * width);
-    for (const BreakdownRow& row : std::as_const(rows))
-        values.insert(values.end(), row.values.cbegin(), row.values.cend());
-    const auto compareValues = [&](qsizetype a, qsizetype b) {
-        const double* x = values.data() + std::size_t(a) * width;
-        const double* y = values.data() + std::size_t(b) * width;
-        for (std::size_t i = 0; i < width; ++i) {
-            if (const int order = compareDescending(x[i], y[i]))
-                return order;
-        }
-        return 0;
+// Every row holds one value per metric. Sorting positions over one flat array of keys for the values
+// moves and compares plain numbers; then each run of rows whose values are all equal is sorted by title,
+// through keys made once per title (`titleKey` of a row's position). A tie of titles keeps the rows'
+// order.
+template <typename TitleKey>
+void sortRows(QList<BreakdownRow>& rows, std::size_t width, const TitleKey& titleKey) {
+    std::vector<quint64> keys;
+    keys.reserve(std::size_t(rows.size()) * width);
+    for (const BreakdownRow& row : std::as_const(rows)) {
+        for (const double value : row.values)
+            keys.push_back(descendingKey(value));
+    }
+    const auto valuesOf = [&](qint32 at) { return keys.data() + std::size_t(at) * width; };
+    const auto sameValues = [&](qint32 a, qint32 b) {
+        return std::equal(valuesOf(a), valuesOf(a) + width, valuesOf(b));
     };
-    std::vector<qsizetype> order(std::size_t(rows.size()));
+    std::vector<qint32> order(std::size_t(rows.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](qsizetype a, qsizetype b) { return compareValues(a, b) < 0; });
+    // The position last makes the order total, as a stable sort would leave it.
+    std::sort(order.begin(), order.end(), [&](qint32 a, qint32 b) {
+        const quint64* x = valuesOf(a);
+        const quint64* y = valuesOf(b);
+        for (std::size_t i = 0; i < width; ++i) {
+            if (x[i] != y[i])
+                return x[i] < y[i];
+        }
+        return a < b;
+    });
     for (auto run = order.begin(); run != order.end();) {
-        const auto end =
-            std::find_if(run + 1, order.end(), [&](qsizetype at) { return compareValues(*run, at) != 0; });
+        const auto end = std::find_if(run + 1, order.end(), [&](qint32 at) { return !sameValues(*run, at); });
         if (end - run > 1) {
-            std::vector<std::pair<NaturalSortKey, qsizetype>> keyed;
-            keyed.reserve(std::size_t(end - run));
-            for (auto it = run; it != end; ++it)
-                keyed.emplace_back(NaturalSortKey(rows[*it].title), *it);
-            std::stable_sort(keyed.begin(), keyed.end(),
-                             [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-            for (std::size_t i = 0; i < keyed.size(); ++i)
-                run[std::ptrdiff_t(i)] = keyed[i].second;
+            std::stable_sort(run, end,
+                             [&](qint32 a, qint32 b) { return titleKey(a).compare(titleKey(b)) < 0; });
         }
         run = end;
     }
     QList<BreakdownRow> sorted;
     sorted.reserve(rows.size());
-    for (const qsizetype at : order)
+    for (const qint32 at : order)
         sorted.append(std::move(rows[at]));
     rows = std::move(sorted);
 }
@@ -207,6 +210,8 @@ struct MetricTable::Split {
     std::size_t column;         // of the table's key columns
     std::vector<qint32> starts; // where each key's records begin in rows, and the end of the last
     std::vector<qint32> rows;   // record positions, key by key, each key's in record order
+    // The sort key of each key's row title, made when rows of equal values first need it.
+    std::vector<std::optional<NaturalSortKey>> titleKeys;
 };
 
 MetricTable::MetricTable(const Journal& journal, const QList<FieldDef>& breakdownFields)
@@ -277,7 +282,7 @@ QList<Record> MetricTable::records(qsizetype metric, const std::optional<DateInt
     return kept;
 }
 
-const MetricTable::Split& MetricTable::split(const FieldDef& field) {
+MetricTable::Split& MetricTable::split(const FieldDef& field) {
     std::vector<KeyColumn>& columns = m_columns->keys;
     for (const auto& known : m_splits) {
         if (columns[known->column].reads(field))
@@ -285,7 +290,8 @@ const MetricTable::Split& MetricTable::split(const FieldDef& field) {
     }
     const std::size_t at = m_columns->keyColumn(field, m_journal, m_journal.records);
     const KeyColumn* column = &columns[at];
-    auto made = std::make_unique<Split>(Split{at, {}, {}});
+    auto made = std::make_unique<Split>(Split{at, {}, {}, {}});
+    made->titleKeys.resize(std::size_t(column->keys.size()));
     // A counting sort by key keeps each key's records in their order.
     const std::vector<qint32>& codes = column->codes;
     std::vector<qint32>& starts = made->starts;
@@ -305,7 +311,7 @@ QList<BreakdownRow> MetricTable::breakdown(const FieldDef& field,
                                            const std::optional<DateInterval>& interval) {
     if (m_journal.metrics.isEmpty())
         return {};
-    const Split& split = this->split(field);
+    Split& split = this->split(field);
     const Table& table = *m_columns;
     const KeyColumn& keys = table.keys[split.column];
     const Bounds bounds(interval);
@@ -313,6 +319,7 @@ QList<BreakdownRow> MetricTable::breakdown(const FieldDef& field,
     std::vector<double> values;
     std::vector<qsizetype> groups;
     QList<BreakdownRow> rows;
+    std::vector<qint32> keyOfRow;
     for (qsizetype k = 0; k < keys.keys.size(); ++k) {
         const auto begin = split.rows.begin() + split.starts[std::size_t(k)];
         const auto end = split.rows.begin() + split.starts[std::size_t(k) + 1];
@@ -323,7 +330,13 @@ QList<BreakdownRow> MetricTable::breakdown(const FieldDef& field,
         const QString& title = keys.titles[k];
         rows.append(BreakdownRow{keys.keys[k], title.isEmpty() ? u"Не указано"_s : title,
                                  QList<double>(values.cbegin(), values.cend())});
+        keyOfRow.push_back(qint32(k));
     }
-    sortRows(rows, values.size());
+    sortRows(rows, values.size(), [&](qint32 row) -> const NaturalSortKey& {
+        std::optional<NaturalSortKey>& key = split.titleKeys[std::size_t(keyOfRow[std::size_t(row)])];
+        if (!key)
+            key.emplace(rows[row].title);
+        return *key;
+    });
     return rows;
 }

@@ -55,7 +55,7 @@ public:
 
 private:
     struct Split;
-    const Split& split(const FieldDef& field);
+    Split& split(const FieldDef& field);
 
     Journal m_journal;
     std::unique_ptr<MetricColumns::Table> m_columns;

@@ -54,6 +54,8 @@ QList<MetricResult> compute(const Journal& journal, const std::optional<DateInte
 // with up to two decimals, followed by the metric's unit. A value past the largest number (a sum of huge
 // amounts, or a formula over one) is "—".
 QString format(double value, const MetricDef& metric);
+// The most fraction digits that text shows.
+int fractionDigits(const MetricDef& metric);
 
 // The short report of a period: the journal's report template filled with the results, or a summary
 // of every metric when the template is blank.

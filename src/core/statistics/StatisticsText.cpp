@@ -64,15 +64,20 @@ const QString& wordForm(double value, const NounForms& forms) {
 
 namespace Statistics {
 
-QString format(double value, const MetricDef& metric) {
+int fractionDigits(const MetricDef& metric) {
     switch (metric.kind) {
     case MetricKind::ratio:
-        return NumberFormat::display(value, u"%"_s, 1);
+        return 1;
     case MetricKind::average:
-        return NumberFormat::display(value, metric.unit, 0);
+        return 0;
     default:
-        return NumberFormat::display(value, metric.unit, 2);
+        return 2;
     }
+}
+
+QString format(double value, const MetricDef& metric) {
+    return NumberFormat::display(value, metric.kind == MetricKind::ratio ? u"%"_s : metric.unit,
+                                 fractionDigits(metric));
 }
 
 QString render(const QString& reportTemplate, const QList<double>& values) {

@@ -15,18 +15,22 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace dashboard;
 
 namespace {
 
-// A title drawn on one line: its line breaks and tabs shown as blanks (the copy keeps them).
-QString oneLine(QString text) {
-    for (QChar& c : text) {
-        if (c == u'\n' || c == u'\r' || c == u'\t')
-            c = u' ';
-    }
-    return text;
+// A title drawn on one line: its line breaks and tabs shown as blanks (the copy keeps them). Most titles
+// hold none and are shared as they are.
+QString oneLine(const QString& text) {
+    const auto breaks = [](QChar c) { return c == u'\n' || c == u'\r' || c == u'\t'; };
+    if (std::none_of(text.cbegin(), text.cend(), breaks))
+        return text;
+    QString line = text;
+    std::replace_if(line.begin(), line.end(), breaks, QChar(u' '));
+    return line;
 }
 
 } // namespace
@@ -94,15 +98,18 @@ void BreakdownSection::setBreakdown(const Journal& journal, const FieldDef& fiel
     QStringList header{oneLine(field.name)};
     for (const MetricDef& metric : journal.metrics)
         header.append(oneLine(metric.title));
-    QList<QStringList> cells;
-    cells.reserve(rows.size());
-    for (const BreakdownRow& row : rows) {
-        QStringList line{oneLine(row.title)};
-        for (qsizetype i = 0; i < row.values.size(); ++i)
-            line.append(breakdownCell(row.values, i, journal.metrics));
-        cells.append(line);
-    }
-    m_table->setTable(header, cells);
+    BreakdownTable::Rows table;
+    table.titles.reserve(rows.size());
+    for (const BreakdownRow& row : rows)
+        table.titles.append(oneLine(row.title));
+    table.figures = [rows, metrics = journal.metrics](qsizetype r) {
+        QStringList cells;
+        for (qsizetype i = 0; i < rows[r].values.size(); ++i)
+            cells.append(breakdownCell(rows[r].values, i, metrics));
+        return cells;
+    };
+    table.shapes = breakdownCellShapes(rows, journal.metrics);
+    m_table->setRows(header, std::move(table));
     fitTable();
 }
 

@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -29,14 +31,36 @@ BreakdownTable::BreakdownTable(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void BreakdownTable::setTable(const QStringList& header, const QList<QStringList>& rows) {
+void BreakdownTable::setRows(const QStringList& header, Rows rows) {
     // Titles of the same field come back with every other period.
     if (header.value(0) != m_header.value(0))
         m_titleWidths.clear();
     m_header = header;
-    m_rows = rows;
+    m_rows = std::move(rows);
     measure();
     update();
+}
+
+void BreakdownTable::setTable(const QStringList& header, const QList<QStringList>& rows) {
+    Rows texts;
+    for (const QStringList& row : rows) {
+        texts.titles.append(row.value(0));
+        for (qsizetype c = 1; c < row.size(); ++c) {
+            if (c > texts.shapes.size())
+                texts.shapes.append(QStringList());
+            texts.shapes[c - 1].append(row[c]);
+        }
+    }
+    texts.figures = [rows](qsizetype r) { return rows[r].mid(1); };
+    setRows(header, std::move(texts));
+}
+
+QList<QStringList> BreakdownTable::rows() const {
+    QList<QStringList> rows;
+    rows.reserve(m_rows.titles.size());
+    for (qsizetype r = 0; r < m_rows.titles.size(); ++r)
+        rows.append(QStringList{m_rows.titles[r]} + m_rows.figures(r));
+    return rows;
 }
 
 void BreakdownTable::setRoom(int width) {
@@ -68,35 +92,23 @@ int BreakdownTable::headerHeight() const {
 
 void BreakdownTable::measure() {
     // Text is laid out in fractions of a pixel: a column rounded down would cut its widest text.
-    const QFontMetricsF head(headerFont()), title(font()), value(valueFont());
+    const QFontMetricsF head(headerFont()), value(valueFont());
     const auto widthOf = [](const QFontMetricsF& metrics, const QString& text) {
         return int(std::ceil(metrics.horizontalAdvance(text))) + 1;
     };
-    qsizetype count = m_header.size();
-    for (const QStringList& row : m_rows)
-        count = std::max(count, row.size());
-    // A field may have tens of thousands of values, and laying out every text is what costs. Figures are
-    // drawn with digits of equal width, so a figure is as wide as its text with every digit made a 0: the
-    // few such shapes are measured once each. A title of the field measured before is not measured again.
+    qsizetype count = std::max(m_header.size(), m_rows.titles.isEmpty() ? 0 : 1 + m_rows.shapes.size());
+    // Figures are drawn with digits of equal width, so a figure is as wide as its text with every digit
+    // made a 0: the few such shapes are measured once each.
     QHash<QString, int> shapes;
     QList<int> widest(count, 0);
-    for (const QStringList& row : m_rows) {
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            int width = 0;
-            if (c == 0) {
-                auto known = m_titleWidths.find(row[c]);
-                if (known == m_titleWidths.end())
-                    known = m_titleWidths.insert(row[c], widthOf(title, row[c]));
-                width = *known;
-            } else {
-                QString shape = row[c];
-                for (QChar& ch : shape) {
-                    if (ch >= u'1' && ch <= u'9')
-                        ch = u'0';
-                }
-                const auto known = shapes.constFind(shape);
-                width = known != shapes.cend() ? *known : *shapes.insert(shape, widthOf(value, shape));
+    for (qsizetype c = 1; c <= m_rows.shapes.size(); ++c) {
+        for (QString shape : std::as_const(m_rows.shapes[c - 1])) {
+            for (QChar& ch : shape) {
+                if (ch >= u'1' && ch <= u'9')
+                    ch = u'0';
             }
+            const auto known = shapes.constFind(shape);
+            const int width = known != shapes.cend() ? *known : *shapes.insert(shape, widthOf(value, shape));
             widest[c] = std::max(widest[c], width);
         }
     }
@@ -105,7 +117,7 @@ void BreakdownTable::measure() {
         const QString text = m_header.value(c);
         const int header = widthOf(head, text);
         if (c == 0) {
-            const int ideal = std::min(std::max(header, widest[c]), widestTitle);
+            const int ideal = std::min(measureTitles(header), widestTitle);
             m_columns.append({std::min(ideal, narrowestTitle), ideal});
             continue;
         }
@@ -127,6 +139,70 @@ void BreakdownTable::measure() {
     layOut();
 }
 
+int BreakdownTable::measureTitles(int atLeast) {
+    // Laying out tens of thousands of titles is what costs most. A title's width is close to the sum of its
+    // characters' own advances: kerning moves a pair of letters by a fraction of a pixel, and mostly
+    // closer. Titles are laid out from the longest sum down, and once even a generous allowance on a sum
+    // cannot reach the widest measured, no shorter title can be the widest and none is laid out. A
+    // title of other scripts (marks, joined letters, right to left) is always laid out, as are all titles
+    // in a font that spaces its letters or words.
+    const QFontMetricsF metrics(font());
+    const auto widthOf = [&](const QString& text) {
+        return int(std::ceil(metrics.horizontalAdvance(text))) + 1;
+    };
+    const bool spaced = font().letterSpacing() != 0 || font().wordSpacing() != 0;
+    // Latin and Cyrillic letters, digits, punctuation, dashes, quotes and "№".
+    std::vector<qreal> advances(0x2117, -1);
+    const auto advanceOf = [&](char16_t c) -> qreal {
+        const bool plain = (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c < 0x300) || (c >= 0x400 && c < 0x483) ||
+                           (c >= 0x48A && c < 0x530) || (c >= 0x2010 && c < 0x2028) || c == 0x2116;
+        if (spaced || !plain)
+            return -1;
+        qreal& advance = advances[c];
+        if (advance < 0)
+            advance = metrics.horizontalAdvance(QChar(c));
+        return advance;
+    };
+    constexpr qreal unbounded = std::numeric_limits<qreal>::max();
+    std::vector<std::pair<qreal, qsizetype>> sums;
+    int widest = atLeast;
+    for (qsizetype r = 0; r < m_rows.titles.size(); ++r) {
+        qreal sum = 0;
+        for (const QChar c : m_rows.titles[r]) {
+            const qreal advance = advanceOf(c.unicode());
+            if (advance < 0) {
+                sum = unbounded;
+                break;
+            }
+            sum += advance;
+        }
+        sums.emplace_back(sum, r);
+    }
+    const auto measured = [&](qsizetype r) {
+        const QString& title = m_rows.titles[r];
+        auto known = m_titleWidths.constFind(title);
+        if (known == m_titleWidths.cend())
+            known = m_titleWidths.insert(title, widthOf(title));
+        return *known;
+    };
+    const auto mayBeWider = [&](qreal sum) {
+        return sum == unbounded || int(std::ceil(sum * 1.05 + 2)) + 1 > widest;
+    };
+    const auto bySum = [](const auto& a, const auto& b) { return a.first > b.first; };
+    // The longest sum first: it leaves few titles that may still be wider, sorted then.
+    if (const auto longest = std::min_element(sums.begin(), sums.end(), bySum); longest != sums.end())
+        widest = std::max(widest, measured(longest->second));
+    sums.erase(std::remove_if(sums.begin(), sums.end(), [&](const auto& s) { return !mayBeWider(s.first); }),
+               sums.end());
+    std::sort(sums.begin(), sums.end(), bySum);
+    for (const auto& [sum, r] : sums) {
+        if (!mayBeWider(sum) || widest >= widestTitle) // past the limit the column is cut anyway
+            break;
+        widest = std::max(widest, measured(r));
+    }
+    return widest;
+}
+
 void BreakdownTable::layOut() {
     const int gaps = std::max<int>(0, int(m_columns.size()) - 1) * columnGap;
     QList<int> natural;
@@ -141,7 +217,8 @@ void BreakdownTable::layOut() {
         m_headerTextHeight = std::max(m_headerTextHeight, wrapped.height());
     }
     const int width = std::accumulate(m_widths.cbegin(), m_widths.cend(), 0) + gaps;
-    m_size = QSize(width, headerHeight() + int(m_rows.size()) * rowPitch() - (m_rows.isEmpty() ? 0 : rowGap));
+    const auto count = int(m_rows.titles.size());
+    m_size = QSize(width, headerHeight() + count * rowPitch() - (count == 0 ? 0 : rowGap));
     updateGeometry();
 }
 
@@ -169,11 +246,11 @@ void BreakdownTable::paintEvent(QPaintEvent* event) {
     const int pitch = rowPitch();
     const QRect exposed = event->rect();
     const qsizetype first = std::max(0, (exposed.top() - top) / pitch);
-    const qsizetype last = std::min<qsizetype>(m_rows.size() - 1, (exposed.bottom() - top) / pitch);
+    const qsizetype last = std::min<qsizetype>(m_rows.titles.size() - 1, (exposed.bottom() - top) / pitch);
     const QFontMetrics titleMetrics(font()), valueMetrics(valueFont());
     painter.setPen(text);
     for (qsizetype r = first; r <= last; ++r) {
-        const QStringList& row = m_rows[r];
+        const QStringList row = QStringList{m_rows.titles[r]} + m_rows.figures(r);
         const int baseline = top + int(r) * pitch + titleMetrics.ascent();
         x = 0;
         for (qsizetype c = 0; c < row.size() && c < m_widths.size(); ++c) {

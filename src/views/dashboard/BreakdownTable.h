@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 // The breakdown's grid of texts: a header line in small semibold secondary text, a divider, then one line
 // per row, columns 28 px apart. Each column would be as wide as its widest text (row titles up to a
 // limit); given less room, the row titles are cut shorter with "…" first, then the figures' headers wrap
@@ -16,13 +18,25 @@
 class BreakdownTable : public QWidget {
     Q_OBJECT
 public:
+    // The rows of a table: their titles, each on one line, and their figures, written only when the row is
+    // drawn or asked for; a field may have tens of thousands of values and a screenful is in view.
+    struct Rows {
+        QStringList titles;
+        std::function<QStringList(qsizetype row)> figures;
+        // Per figure column, texts that take every width its figures take (breakdownCellShapes).
+        QList<QStringList> shapes;
+    };
+
     explicit BreakdownTable(QWidget* parent = nullptr);
 
+    void setRows(const QStringList& header, Rows rows);
+    // Rows given as their texts, the title first.
     void setTable(const QStringList& header, const QList<QStringList>& rows);
     // The width the table has to fit in.
     void setRoom(int width);
     const QStringList& header() const { return m_header; }
-    const QList<QStringList>& rows() const { return m_rows; }
+    // Every row's texts, the title first.
+    QList<QStringList> rows() const;
     const QList<int>& columnWidths() const { return m_widths; }
 
     QSize sizeHint() const override { return m_size; }
@@ -34,6 +48,8 @@ protected:
 
 private:
     void measure();
+    // The width of the widest title, or atLeast when none is wider.
+    int measureTitles(int atLeast);
     void layOut();
     QFont headerFont() const;
     QFont valueFont() const;
@@ -41,7 +57,7 @@ private:
     int headerHeight() const;
 
     QStringList m_header;
-    QList<QStringList> m_rows;
+    Rows m_rows;
     QList<ColumnWidths::Column> m_columns;
     QList<int> m_widths;
     QHash<QString, int> m_titleWidths; // of the titles of the field shown, in the widget's font

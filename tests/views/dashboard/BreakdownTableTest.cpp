@@ -66,3 +66,43 @@ TEST(BreakdownTable, ColumnsAreAsWideAsTheirWidestTexts) {
         }
     }
 }
+
+// The titles' column is as wide as the widest title laid out whole, up to its limit, among many titles of
+// one length and another, of pairs that kern, of other scripts and marks, in fonts that space their
+// letters or not; titles measured for an earlier period count too.
+TEST(BreakdownTable, TitleColumnIsAsWideAsItsWidestTitle) {
+    const QStringList words{u"AV"_s,   u"To"_s,    u"Ту"_s,        u"Ёлка"_s,
+                            u"W.A."_s, u"ff fi"_s, u"x\u0301"_s,   u"مرحبا"_s,
+                            u"🙂"_s, u"№ 17"_s,  u"«Ромашка»"_s, u"iiii"_s,
+                            u"ШЩЖ"_s,  u"—"_s,     u"\u00A0"_s,    u"ООО «Вектор»"_s};
+    QFont spaced;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    for (const QFont& font : {QFont(), QFont(u"DejaVu Serif"_s, 19), spaced}) {
+        for (const int count : {1, 7, 40, 200}) {
+            BreakdownTable table;
+            table.setRoom(5000);
+            table.setFont(font);
+            QList<QStringList> rows;
+            for (int r = 0; r < count; ++r) {
+                QString title;
+                for (int w = 0; w <= (r * 7) % 5; ++w)
+                    title += words[(r * 3 + w * 5) % words.size()] + u' ';
+                rows.append({title.trimmed(), u"1"_s});
+            }
+            // Titles whose characters' own advances add up to less than the widest's but which are wider
+            // laid out: spaced letters, and letters outside the basic plane.
+            rows.append({QString(10, u'Ш'), u"1"_s});
+            rows.append({QString(30, u'i'), u"1"_s});
+            rows.append({u"🙂🙂🙂🙂🙂🙂🙂🙂🙂🙂🙂🙂"_s, u"1"_s});
+            const QFontMetricsF metrics(font);
+            int widest = 0;
+            for (const QStringList& row : rows)
+                widest = std::max(widest, int(std::ceil(metrics.horizontalAdvance(row[0]))) + 1);
+            table.setTable({u"·"_s, u"·"_s}, rows.mid(0, count / 2)); // an earlier period of the field
+            table.setTable({u"·"_s, u"·"_s}, rows);
+            EXPECT_EQ(table.columnWidths()[0], std::min(widest, 320))
+                << count << " titles in " << font.family().toStdString() << ", spacing "
+                << font.letterSpacing();
+        }
+    }
+}
