@@ -42,6 +42,11 @@ public:
     }
 
     bool isEmpty() const { return m_slots.empty(); }
+    // Asks for the slot where a look-up of the hash starts, ahead of the look-up.
+    void prefetch(size_t hash) const {
+        if (!m_slots.empty())
+            __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+    }
 
 private:
     struct Slot {

@@ -59,9 +59,48 @@ int KeyIds::ofKey(const QString& key) {
     return add(Entry{key, false, false, 0}, key);
 }
 
+std::vector<int> KeyIds::ofTexts(const std::vector<const QString*>& texts) {
+    // The plain keys one after another in one buffer, by their start; the others' keys are their entries'.
+    QVarLengthArray<char16_t, 1024> plainUnits;
+    std::vector<Entry> entries(texts.size());
+    std::vector<std::pair<qsizetype, qsizetype>> spans(texts.size()); // start and length; -1: the entry's
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const QString& text = *texts[i];
+        const qsizetype start = plainUnits.size();
+        plainUnits.resize(start + text.size());
+        const qsizetype length = PlainText::writeKey(text, plainUnits.data() + start);
+        if (length >= 0) {
+            entries[i] = Entry{text, true, false, 0};
+            plainUnits.resize(start + length);
+            spans[i] = {start, length};
+        } else {
+            entries[i].text = TextNormalizer::compare(text);
+            plainUnits.resize(start);
+            spans[i] = {-1, 0};
+        }
+    }
+    const auto unitsOf = [&](size_t i) {
+        return spans[i].first >= 0 ? QStringView(plainUnits.constData() + spans[i].first, spans[i].second)
+                                   : QStringView(entries[i].text);
+    };
+    std::vector<size_t> hashes(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        hashes[i] = hashOf(unitsOf(i));
+        m_slots.prefetch(hashes[i]);
+    }
+    std::vector<int> ids(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i)
+        ids[i] = add(std::move(entries[i]), unitsOf(i), hashes[i]);
+    return ids;
+}
+
 int KeyIds::add(Entry entry, QStringView units) {
+    return add(std::move(entry), units, hashOf(units));
+}
+
+int KeyIds::add(Entry entry, QStringView units, size_t hash) {
     m_slots.makeRoom(size(), [this](int id) { return m_entries[size_t(id)].hash; });
-    entry.hash = hashOf(units);
+    entry.hash = hash;
     const size_t slot = slotOf(units, entry.hash);
     if (const int id = m_slots.idAt(slot); id >= 0)
         return id;

@@ -13,6 +13,9 @@ class KeyIds {
 public:
     // The id of the comparison key of the text; a new id when no text with that key had one.
     int ofText(const QString& text);
+    // ofText of each text in turn. The keys of all are worked out and their slots asked for before any is
+    // looked up, so that the look-ups do not wait on memory one after another.
+    std::vector<int> ofTexts(const std::vector<const QString*>& texts);
     // The id of a text that is a comparison key already; a new id when no text with that key had one.
     int ofKey(const QString& key);
     // The id of a text that is a comparison key already; -1 when no text with that key has an id.
@@ -32,6 +35,7 @@ private:
     };
 
     int add(Entry entry, QStringView units);
+    int add(Entry entry, QStringView units, size_t hash);
     // The slot of the key whose units are given, or of the free slot where it belongs.
     size_t slotOf(QStringView units, size_t hash) const;
 

@@ -32,38 +32,71 @@ TextColumn::TextColumn(Source source, const QUuid& fieldID, const Calendar& cale
 
 namespace {
 
-// Reading one field of every record waits on memory: each record's values, and each text, lie in blocks
-// of their own. A quick pass over a run of records first asks for many blocks at once; reading them then
-// finds them at hand.
+// Reading one field of every record waits on memory: each record's values, each text, and the slot a text's
+// id is looked up in, lie in blocks of their own. Passes over a run of records first ask for many blocks at
+// once, each pass for those the one before made known; the reads then find them at hand.
 constexpr int warmRun = 64;
-
-void warm(const QList<Record>& records, int from, int to, const std::vector<TextColumn*>& columns) {
-    char16_t sink = 0;
-    for (int at = from; at < to; ++at) {
-        for (const TextColumn* column : columns) {
-            const FieldValue* v = records[at].value(column->key());
-            if (v && v->text && !v->text->isEmpty())
-                sink ^= v->text->front().unicode();
-        }
-    }
-    volatile char16_t keep = sink;
-    (void)keep;
-}
 
 } // namespace
 
 void TextColumn::buildAll(const QList<Record>& records, const std::vector<TextColumn*>& columns) {
     const int n = int(records.size());
+    const size_t width = columns.size();
     for (TextColumn* column : columns)
         column->m_ids.reserve(n);
+    // By record of the run, then by column: the value read and, for a stored text, its hash.
+    std::vector<const FieldValue*> values(warmRun * width);
+    std::vector<size_t> hashes(warmRun * width);
     for (int from = 0; from < n; from += warmRun) {
         const int to = std::min(n, from + warmRun);
-        warm(records, from, to, columns);
-        for (int at = from; at < to; ++at) {
-            for (TextColumn* column : columns)
-                column->m_ids.append(column->read(records[at]));
+        char16_t sink = 0;
+        for (int at = from, k = 0; at < to; ++at) {
+            for (const TextColumn* column : columns) {
+                const FieldValue* v = records[at].value(column->key());
+                values[size_t(k++)] = v;
+                if (v && v->text && !v->text->isEmpty())
+                    sink ^= v->text->front().unicode();
+            }
         }
+        volatile char16_t keep = sink;
+        (void)keep;
+        const size_t run = size_t(to - from) * width;
+        for (size_t k = 0; k < run; ++k) {
+            TextColumn& column = *columns[k % width];
+            const FieldValue* v = values[k];
+            if (column.m_source == Source::text && v && v->text) {
+                hashes[k] = TextIds::hashOf(*v->text);
+                column.m_texts.prefetch(hashes[k]);
+            }
+        }
+        // Stored texts met for the first time get their keys after the run's reads, all together, in the
+        // order they were met.
+        std::vector<std::pair<TextColumn*, int>> newTexts;
+        for (size_t k = 0; k < run; ++k) {
+            TextColumn& column = *columns[k % width];
+            const int texts = column.m_texts.size();
+            const int id = column.readValue(values[k], hashes[k]);
+            column.m_ids.append(id);
+            if (column.keysNew() && column.m_texts.size() > texts)
+                newTexts.emplace_back(&column, id);
+        }
+        keyNewTexts(newTexts);
     }
+}
+
+void TextColumn::keyNewTexts(const std::vector<std::pair<TextColumn*, int>>& newTexts) {
+    if (newTexts.empty())
+        return;
+    KeyIds* keyIds = newTexts.front().first->m_keyIds;
+    Q_ASSERT(std::all_of(newTexts.cbegin(), newTexts.cend(),
+                         [&](const auto& t) { return t.first->m_keyIds == keyIds; }));
+    std::vector<const QString*> texts;
+    texts.reserve(newTexts.size());
+    for (const auto& [column, id] : newTexts)
+        texts.push_back(&column->m_texts.text(id));
+    const std::vector<int> keys = keyIds->ofTexts(texts);
+    for (size_t i = 0; i < keys.size(); ++i)
+        newTexts[i].first->m_keys.push_back(keys[i]);
 }
 
 void TextColumn::follow(const QList<Record>& records, const RecordChanges& changes) {
@@ -89,18 +122,21 @@ QString TextColumn::textOf(const Record& record) const {
 
 int TextColumn::read(const Record& record) {
     const FieldValue* v = record.value(m_key);
+    const bool stored = m_source == Source::text && v && v->text;
+    const int texts = m_texts.size();
+    const int id = readValue(v, stored ? TextIds::hashOf(*v->text) : 0);
+    // A new text gets its key while it is at hand.
+    if (keysNew() && m_texts.size() > texts)
+        m_keys.push_back(m_keyIds->ofText(m_texts.text(id)));
+    return id;
+}
+
+int TextColumn::readValue(const FieldValue* v, size_t textHash) {
     if (!v)
         return 0;
     switch (m_source) {
-    case Source::text: {
-        if (!v->text)
-            return 0;
-        const int id = m_texts.of(*v->text);
-        // A new text gets its key while it is at hand.
-        if (m_keyIds && size_t(id) == m_keys.size())
-            m_keys.push_back(m_keyIds->ofText(*v->text));
-        return id;
-    }
+    case Source::text:
+        return v->text ? m_texts.of(*v->text, textHash) : 0;
     case Source::number: {
         if (!v->number)
             return 0;

@@ -81,7 +81,8 @@ public:
     TextColumn(Source source, const QUuid& fieldID, const Calendar& calendar);
 
     void build(const QList<Record>& records) { buildAll(records, {this}); }
-    // Builds new columns in one pass over the records, so that each record's values are fetched once.
+    // Builds new columns in one pass over the records, so that each record's values are fetched once. The
+    // keyed ones among them give their keys from one KeyIds.
     static void buildAll(const QList<Record>& records, const std::vector<TextColumn*>& columns);
     void follow(const QList<Record>& records, const RecordChanges& changes);
 
@@ -99,6 +100,13 @@ public:
 
 private:
     int read(const Record& record);
+    // Gives the texts, by column and id, their keys in that order, as read would have one by one.
+    static void keyNewTexts(const std::vector<std::pair<TextColumn*, int>>& newTexts);
+    // The read of the record's value, without a key for a new text; `textHash` is TextIds::hashOf its
+    // stored text, when it has one.
+    int readValue(const FieldValue* value, size_t textHash);
+    // Whether new texts get their keys as they are met (keys()); other columns' keys catch up when asked.
+    bool keysNew() const { return m_keyIds && m_source == Source::text; }
 
     Source m_source;
     QString m_key;

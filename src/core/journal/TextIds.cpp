@@ -6,9 +6,12 @@ TextIds::TextIds() {
     of(QString());
 }
 
-int TextIds::of(const QString& text) {
+size_t TextIds::hashOf(const QString& text) {
+    return qHash(text);
+}
+
+int TextIds::of(const QString& text, size_t hash) {
     m_slots.makeRoom(size(), [this](int id) { return m_hashes[size_t(id)]; });
-    const size_t hash = qHash(text);
     const size_t slot = m_slots.find(hash, [&](int id) { return m_texts[size_t(id)] == text; });
     if (const int id = m_slots.idAt(slot); id >= 0)
         return id;

@@ -10,6 +10,8 @@
 #include <iterator>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace MetricColumns {
 
 namespace {
@@ -37,6 +39,7 @@ class Table::Groups {
 public:
     // Keeps what the keys read of the journal: its fields and title field, not its records.
     explicit Groups(const Journal& journal) : m_journal(shapeOf(journal)), m_fields(journal.groupFields()) {
+        m_partCount = m_fields.size();
         const auto title = journal.titleField();
         // The key reads the title field itself unless that field is a group field; a group field that
         // merely shares its id (a hand-edited file) may read the value by another type.
@@ -62,7 +65,7 @@ public:
             return m_groupOfSet[std::size_t(known)];
         m_sets.add(hash);
         std::move(texts.begin(), texts.end(), std::back_inserter(m_texts));
-        m_groupOfSet.push_back(numberOf(m_journal.groupKey(record)));
+        m_groupOfSet.push_back(numberOf(keyOf(m_texts.cend() - width)));
         return m_groupOfSet.back();
     }
 
@@ -106,6 +109,22 @@ private:
         return journal;
     }
 
+    // Journal::groupKey of a record whose group fields' and title's display texts are given, in the order
+    // of m_fields: the texts at hand need not be read again from the record.
+    QString keyOf(std::vector<QString>::const_iterator texts) const {
+        QString key;
+        for (qsizetype i = 0; i < m_partCount; ++i) {
+            QString part = TextNormalizer::compare(texts[i]);
+            // A record without a value in the last group field still belongs with the records of its name.
+            if (part.isEmpty() && i == m_partCount - 1 && m_fields.size() > m_partCount)
+                part = u"n:"_s + TextNormalizer::compare(texts[m_partCount]);
+            if (i > 0)
+                key += u'|';
+            key += part;
+        }
+        return key;
+    }
+
     // While every record is read.
     qint32 numberOf(const QString& key) {
         const std::size_t hash = hashOf(key);
@@ -118,6 +137,7 @@ private:
 
     Journal m_journal;
     QList<FieldDef> m_fields;         // the fields whose texts make the key
+    qsizetype m_partCount = 0;        // the group fields among them, before the title
     Numbering m_sets;                 // distinct sets of those texts
     std::vector<QString> m_texts;     // the texts of each set, one after another
     std::vector<qint32> m_groupOfSet; // the group number of each set

@@ -105,3 +105,24 @@ TEST(KeyIds, FollowTheComparisonKey) {
         EXPECT_EQ(ids.findKey(u"ключ, которого нет"_s), -1);
     }
 }
+
+// Keys of many texts at once get exactly the ids they get one by one, new keys and known ones alike.
+TEST(KeyIds, GiveManyTextsTheIdsOfOneByOne) {
+    std::mt19937 rng(9);
+    for (const Pool& pool : pools) {
+        SCOPED_TRACE(pool.what);
+        KeyIds together, oneByOne;
+        for (const size_t batch : {size_t(1), size_t(7), size_t(200)}) {
+            std::vector<QString> texts;
+            for (size_t i = 0; i < batch; ++i)
+                texts.push_back(draw(pool.pieces, rng));
+            std::vector<const QString*> given;
+            for (const QString& text : texts)
+                given.push_back(&text);
+            const std::vector<int> ids = together.ofTexts(given);
+            ASSERT_EQ(ids.size(), batch);
+            for (size_t i = 0; i < batch; ++i)
+                ASSERT_EQ(ids[i], oneByOne.ofText(texts[i])) << texts[i].toStdString();
+        }
+    }
+}
