@@ -8,6 +8,7 @@
 #include "views/cells/CellStyle.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/kit/ColumnFitter.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
@@ -85,11 +86,9 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     summary->addStretch(1);
     layout->addLayout(summary);
 
-    auto* columns = new QLabel(
-        ImportPreview::columnsLine(item.result.recognizedColumns, item.result.ignoredColumns), this);
-    Style::setText(columns, Style::TextStyle::callout);
-    Style::setSecondary(columns);
-    columns->setWordWrap(true);
+    QLabel* columns = noteLabel(
+        ImportPreview::columnsLine(item.result.recognizedColumns, item.result.ignoredColumns),
+        Style::TextStyle::callout, this);
     columns->setObjectName(u"columnsLine"_s);
     layout->addWidget(columns);
 
@@ -104,10 +103,7 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
         presets->addWidget(button);
     }
     // The caption takes the rest of the row and keeps to its trailing edge, wrapping only when it must.
-    auto* hint = new QLabel(ImportPreview::duplicatesHint(), this);
-    Style::setText(hint, Style::TextStyle::callout);
-    Style::setSecondary(hint);
-    hint->setWordWrap(true);
+    QLabel* hint = noteLabel(ImportPreview::duplicatesHint(), Style::TextStyle::callout, this);
     hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     presets->addSpacing(12);
     presets->addWidget(hint, 1);

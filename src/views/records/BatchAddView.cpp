@@ -8,6 +8,7 @@
 #include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
 #include "views/kit/Icons.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
@@ -36,14 +37,6 @@ using SheetForm::padding;
 constexpr QSize minimumSheet(960, 720);
 constexpr QSize idealSheet(1060, 860);
 
-QLabel* secondaryLabel(const QString& text, Style::TextStyle style, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    Style::setText(label, style);
-    Style::setSecondary(label);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& journal, const BatchItem& item,
@@ -64,7 +57,7 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     QLabel* heading = SheetForm::heading(this, title());
     heading->setObjectName(u"batchTitle"_s);
     head->addWidget(heading);
-    head->addWidget(secondaryLabel(BatchEntry::subtitle(journal), Style::TextStyle::body, this));
+    head->addWidget(noteLabel(BatchEntry::subtitle(journal), Style::TextStyle::body, this));
     layout->addLayout(head);
 
     m_scroll = SheetForm::scrollArea(this, u"batchForm"_s);
@@ -74,7 +67,7 @@ BatchAddView::BatchAddView(AppStore& store, AppRouter& router, const Journal& jo
     // No default button: Return belongs to the quick lists and the cells; the save key is Ctrl+Return.
     const SheetFooter footer = makeSheetFooter(this, {}, u"saveBatch"_s, FooterReturn::pressesNothing);
     footer.row->setContentsMargins(padding, padding, padding, padding);
-    m_summary = secondaryLabel({}, Style::TextStyle::body, this);
+    m_summary = noteLabel({}, Style::TextStyle::body, this);
     m_summary->setObjectName(u"batchSummary"_s);
     footer.row->insertWidget(0, m_summary, 1);
     m_save = footer.primary;
@@ -177,7 +170,7 @@ void BatchAddView::buildQuick(QVBoxLayout* column) {
     }
     auto* line = new QHBoxLayout;
     line->addWidget(
-        secondaryLabel(
+        noteLabel(
             u"Значения сопоставляются только по порядку ввода — ничего не подставляется автоматически."_s,
             Style::TextStyle::caption, section),
         1);
@@ -198,7 +191,7 @@ void BatchAddView::buildRows(QVBoxLayout* column) {
     connect(m_list, &BatchRowList::deleteRequested, this, &BatchAddView::deleteRow);
     m_rowsSection->addSpanningRow(m_list);
 
-    m_noRows = secondaryLabel(u"Строк пока нет. Введите значения списком выше или добавьте строку вручную."_s,
+    m_noRows = noteLabel(u"Строк пока нет. Введите значения списком выше или добавьте строку вручную."_s,
                               Style::TextStyle::body, m_rowsSection);
     m_rowsSection->addSpanningRow(m_noRows);
     m_addRow = new QPushButton(Icons::icon(u"plus"_s), u"Добавить строку"_s, m_rowsSection);

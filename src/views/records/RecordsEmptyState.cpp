@@ -3,6 +3,7 @@
 #include "app/AppRouter.h"
 #include "app/ShellRules.h"
 #include "app/ShortcutText.h"
+#include "views/kit/NoteLabel.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 
@@ -28,11 +29,9 @@ RecordsEmptyState::RecordsEmptyState(AppRouter& router, QWidget* parent) : QWidg
     title->setAlignment(Qt::AlignHCenter);
     layout->addWidget(title);
 
-    auto* text = new QLabel(u"Добавьте первую запись или импортируйте накопленные данные из CSV."_s, this);
-    Style::setText(text, Style::TextStyle::body);
+    QLabel* text = noteLabel(u"Добавьте первую запись или импортируйте накопленные данные из CSV."_s,
+                             Style::TextStyle::body, this);
     text->setAlignment(Qt::AlignHCenter);
-    text->setWordWrap(true);
-    Style::setSecondary(text);
     layout->addWidget(text);
 
     m_add = new QPushButton(this);
