@@ -253,8 +253,9 @@ const StatusColumn& JournalIndex::statuses() {
 const CreatedColumn& JournalIndex::created() {
     if (!m_columns->created) {
         m_columns->created = std::make_unique<CreatedColumn>();
-        m_columns->created->build(
-            count(), [&](int at) { return m_journal.records[at].createdAt.toMSecsSinceEpoch(); });
+        m_columns->created->build(count(), [&](int at) {
+            return std::as_const(m_journal.records)[at].createdAt.toMSecsSinceEpoch();
+        });
     }
     return *m_columns->created;
 }
@@ -277,7 +278,7 @@ void JournalIndex::buildGroups() {
 int JournalIndex::groupOf(int position) {
     Groups& g = *m_groups;
     if (g.parts.isEmpty()) {
-        const QUuid& id = m_journal.records[position].id;
+        const QUuid& id = std::as_const(m_journal.records)[position].id;
         if (const auto it = g.recordIDs.constFind(id); it != g.recordIDs.cend())
             return *it;
         return *g.recordIDs.insert(id, int(g.recordIDs.size()));

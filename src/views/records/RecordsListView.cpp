@@ -185,7 +185,7 @@ void RecordsListView::restoreSelection() {
     };
     const std::vector<int>& shown = m_shown.rows();
     for (int row = 0; !m_selection.isEmpty() && row < int(shown.size()); ++row) {
-        if (m_selection.contains(m_journal.records[shown[size_t(row)]].id)) {
+        if (m_selection.contains(std::as_const(m_journal.records)[shown[size_t(row)]].id)) {
             if (first < 0)
                 first = row;
         } else {

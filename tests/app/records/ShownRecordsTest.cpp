@@ -202,6 +202,10 @@ TEST(ShownRecords, ShowWhatThePlainDefinitionsGiveThroughEveryChange) {
                 const FieldDef& f = journal.fields[qsizetype(rng() % journal.fields.size())];
                 EXPECT_EQ(shown.distinctValues(f), journal.distinctValues(f)) << "step " << step;
             }
+            // Reading records for its columns leaves the index sharing the journal's records, not holding
+            // a second copy of every one.
+            ASSERT_EQ(shown.journal().records.constData(), std::as_const(journal).records.constData())
+                << "step " << step;
         }
     }
 }
