@@ -76,11 +76,18 @@ RecordMatcher::RecordMatcher(JournalIndex& index, const RecordFilters& filters)
             if (!mayHold(f.type, word))
                 continue;
             if (!isTextual(f.type))
-                places.push_back(Place{&index.shownTexts(f, index.calendar()), {}, {}});
+                places.push_back(Place{&index.shownTexts(f, index.calendar()), {}, -1, {}});
             else if (TextColumn* built = index.builtStoredTexts(f.id))
-                places.push_back(Place{built, {}, {}});
-            else
-                places.push_back(Place{nullptr, fieldKey(f.id), {}});
+                places.push_back(Place{built, {}, -1, {}});
+            else {
+                const QString key = fieldKey(f.id);
+                qsizetype slot = m_keys.indexOf(key);
+                if (slot < 0) {
+                    slot = m_keys.size();
+                    m_keys.append(key);
+                }
+                places.push_back(Place{nullptr, key, int(slot), {}});
+            }
         }
         places.push_back(Place{}); // the status's name
     }
@@ -112,38 +119,37 @@ std::vector<int> RecordMatcher::matching(const std::vector<int>* candidates) {
         std::iota(all.begin(), all.end(), 0);
         candidates = &all;
     }
-    // A search reading records waits on memory, record by record: a quick pass over a run of them first
-    // asks for their values and texts at once.
-    QStringList keys;
-    for (const std::vector<Place>& places : m_places) {
-        for (const Place& place : places) {
-            if (!place.key.isNull() && !keys.contains(place.key))
-                keys.append(place.key);
-        }
-    }
+    // A search reading records waits on memory, record by record: a run of them is read at once first.
     constexpr size_t run = 32;
+    const size_t keys = size_t(m_keys.size());
     std::vector<int> result;
     for (size_t from = 0; from < candidates->size(); from += run) {
         const size_t to = std::min(candidates->size(), from + run);
-        if (!keys.isEmpty())
-            warm(*candidates, from, to, keys);
+        if (keys > 0)
+            readRun(*candidates, from, to);
         for (size_t i = from; i < to; ++i) {
+            if (keys > 0)
+                m_current = m_runValues.data() + (i - from) * keys;
             if (passes((*candidates)[i]))
                 result.push_back((*candidates)[i]);
         }
     }
+    m_current = nullptr;
     return result;
 }
 
-void RecordMatcher::warm(const std::vector<int>& positions, size_t from, size_t to,
-                         const QStringList& keys) const {
+void RecordMatcher::readRun(const std::vector<int>& positions, size_t from, size_t to) {
+    m_runValues.resize((to - from) * size_t(m_keys.size()));
+    const FieldValue** out = m_runValues.data();
+    // Touching each text's first unit asks for its characters while the run is still being read.
     char16_t sink = 0;
     for (size_t i = from; i < to; ++i) {
         const Record& record = m_journal.records[positions[i]];
-        for (const QString& key : keys) {
+        for (const QString& key : std::as_const(m_keys)) {
             const FieldValue* v = record.value(key);
             if (v && v->text && !v->text->isEmpty())
                 sink ^= v->text->front().unicode();
+            *out++ = v;
         }
     }
     volatile char16_t keep = sink;
@@ -162,8 +168,9 @@ RecordMatcher::Found RecordMatcher::lookUp(Place& place, const QString& word, in
         const std::optional<bool> plain = PlainText::keyContains(text, word);
         return plain ? (*plain ? yes : no) : unsure;
     };
-    if (!place.key.isNull()) {
-        const FieldValue* v = m_journal.records[position].value(place.key);
+    if (place.slot >= 0) {
+        const FieldValue* v =
+            m_current ? m_current[place.slot] : m_journal.records[position].value(place.key);
         return v && v->text ? foundIn(*v->text) : no;
     }
     const int id = place.column ? place.column->idAt(position) : m_statuses->at(position) + 1;

@@ -30,12 +30,15 @@ private:
     struct Place {
         TextColumn* column = nullptr;
         QString key;              // the field read from the record, when there is no column
+        int slot = -1;            // the key's place among m_keys
         std::vector<qint8> found; // by text (or status) id: 1 found, 0 not, 2 ask the whole text, -1 unknown
     };
     enum Found : qint8 { no = 0, yes = 1, unsure = 2, unknown = -1 };
 
     bool searchPasses(int position);
-    void warm(const std::vector<int>& positions, size_t from, size_t to, const QStringList& keys) const;
+    // Reads the keyed values of the records at positions[from, to) into m_runValues, a run of records at
+    // once so that their memory is asked for together.
+    void readRun(const std::vector<int>& positions, size_t from, size_t to);
     Found lookUp(Place& place, const QString& word, int position);
     QString statusName(int number) const;
 
@@ -58,4 +61,9 @@ private:
     QStringList m_words;
     std::vector<std::vector<Place>> m_places;
     const StatusColumn* m_statuses = nullptr;
+    // The fields read from records, and while matching a run their values, record by record.
+    QStringList m_keys;
+    std::vector<const FieldValue*> m_runValues;
+    // The values of the record being tested, read ahead; null when it is read on demand.
+    const FieldValue* const* m_current = nullptr;
 };
