@@ -1,6 +1,7 @@
 // The import preview at scale: a file of 10,000 rows read against a journal of 50,000 records. The file
 // repeats 3,000 stored records, brings 6,500 new ones and 500 rows without content.
 #include "DataFileGenerator.h"
+#include "Teardown.h"
 #include "app/AppRouter.h"
 #include "core/csv/CSVImport.h"
 #include "core/model/DateFormat.h"
@@ -68,8 +69,12 @@ struct ImportFixture {
 };
 
 ImportFixture& fixture() {
-    static ImportFixture shared;
-    return shared;
+    static std::unique_ptr<ImportFixture> shared;
+    if (!shared) {
+        shared = std::make_unique<ImportFixture>();
+        atTeardown([] { shared.reset(); });
+    }
+    return *shared;
 }
 
 // From the router's item to the painted sheet.

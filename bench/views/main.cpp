@@ -1,4 +1,5 @@
 // The screens' benchmarks: widgets on the offscreen platform, in the application's locale.
+#include "Teardown.h"
 #include "views/kit/Icons.h"
 
 #include <QApplication>
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    tearDown();
     return 0;
 }
