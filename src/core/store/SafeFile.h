@@ -55,6 +55,9 @@ public:
     virtual int openNew(const char* path, mode_t mode);
     virtual ssize_t write(int fd, const void* data, size_t size);
     virtual int fsync(int fd);
+    // Asks the system to start writing a range already handed to it on to the disk, without waiting; only
+    // fsync says whether it got there.
+    virtual void startWriteback(int fd, off_t offset, off_t length);
     // Gives an unnamed file a name; -1 with EEXIST when the name is taken.
     virtual int link(int fd, const char* path);
     virtual int close(int fd);

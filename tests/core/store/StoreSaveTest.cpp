@@ -14,6 +14,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <utility>
+#include <vector>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -129,6 +130,44 @@ TEST(StoreSave, EachFailedStepIsAFailedSave) {
             EXPECT_TRUE(store.save()) << row << unnamed;
             EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals()) << row << unnamed;
         }
+    }
+}
+
+// A large file is sent on to the disk stretch by stretch as it is written, each stretch only once its bytes
+// were handed over, the stretches following one another from the start and leaving less than one for the
+// final sync; the file holds every piece in order, also when the system takes the writes in small parts.
+TEST(StoreSave, LargeFilesGoToTheDiskWhileTheyAreWritten) {
+    struct Recording : FailingCalls {
+        off_t handed = 0;
+        std::vector<std::pair<off_t, off_t>> stretches;
+        ssize_t write(int fd, const void* data, size_t size) override {
+            const ssize_t written = FailingCalls::write(fd, data, size);
+            handed += std::max<ssize_t>(written, 0);
+            return written;
+        }
+        void startWriteback(int fd, off_t offset, off_t length) override {
+            EXPECT_LE(offset + length, handed);
+            stretches.emplace_back(offset, length);
+            SystemCalls::startWriteback(fd, offset, length);
+        }
+    };
+    const QByteArray first(5 << 20, 'a'), second(13 << 20, 'b'), third(7, 'c');
+    const QByteArrayView pieces[] = {first, second, third};
+    for (const bool piecemeal : {false, true}) {
+        TempDataFolder data;
+        ASSERT_TRUE(QDir().mkpath(data.folder()));
+        Recording calls;
+        calls.at = piecemeal ? FailingCalls::At::piecemeal : FailingCalls::At::nothing;
+        ASSERT_TRUE(SafeFile::replace(data.dataPath(), pieces, nullptr, calls)) << piecemeal;
+        EXPECT_EQ(data.read(u"data.json"_s), first + second + third) << piecemeal;
+        off_t next = 0;
+        for (const auto& [offset, length] : calls.stretches) {
+            EXPECT_EQ(offset, next);
+            EXPECT_GE(length, 8 << 20);
+            next = offset + length;
+        }
+        // What is left for the final sync is less than one stretch.
+        EXPECT_GT(next, off_t(first.size() + second.size() + third.size()) - (8 << 20)) << piecemeal;
     }
 }
 
