@@ -7,6 +7,8 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
+
 #include <iterator>
 #include <limits>
 
@@ -53,8 +55,13 @@ public:
             return numberOf(m_journal.groupKey(record));
         QVarLengthArray<QString, 4> texts;
         std::size_t hash = 0;
-        for (const FieldDef& field : m_fields) {
-            texts.append(m_journal.displayValue(record, field));
+        for (qsizetype i = 0; i < m_fields.size(); ++i) {
+            // The title is part of the key only where the last group value's key is empty: elsewhere it is
+            // left out of the set, so that records of one client with different names share one set.
+            if (i == m_partCount && keyIsNeverEmpty(texts.back()))
+                texts.append(QString());
+            else
+                texts.append(m_journal.displayValue(record, m_fields[i]));
             hash = hash * 31 + hashOf(texts.back());
         }
         const auto width = std::ptrdiff_t(texts.size());
@@ -103,6 +110,16 @@ public:
     qint32 count() const { return m_numbers.count(); }
 
 private:
+    // Whether the text's comparison key is surely not empty: it holds a Latin or Cyrillic letter or a digit,
+    // which no white space before it joins into one character. Other texts are not judged here.
+    static bool keyIsNeverEmpty(const QString& text) {
+        return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+            const char16_t u = c.unicode();
+            return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
+                   (u >= 0xC0 && u <= 0xFF && u != 0xD7 && u != 0xF7) || (u >= 0x400 && u <= 0x45F);
+        });
+    }
+
     static Journal shapeOf(Journal journal) {
         // Not clear(): on a list it shares, that allocates an empty list of the same capacity.
         journal.records = QList<Record>();

@@ -12,10 +12,11 @@ using namespace testsupport;
 
 namespace {
 
-// Texts whose keys meet (case, blanks, "ё") or come out empty, so that titles stand in for them.
+// Texts whose keys meet (case, blanks, "ё") or come out empty, so that titles stand in for them, and a
+// text of signs alone.
 FieldValue pooled(std::mt19937& rng) {
-    static const QStringList texts{u"Чай"_s, u" чай "_s, u"ЁЛКА"_s, u"елка"_s,
-                                   u"   "_s, u""_s,      u"a|b"_s,  u"a"_s};
+    static const QStringList texts{u"Чай"_s, u" чай "_s, u"ЁЛКА"_s, u"елка"_s, u"   "_s,
+                                   u""_s,    u"a|b"_s,   u"—"_s,    u"a"_s};
     return FieldValue::ofText(texts[qsizetype(rng() % texts.size())]);
 }
 
