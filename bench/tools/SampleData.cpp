@@ -5,19 +5,48 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+void usage(std::FILE* out, const char* program) {
+    std::fprintf(out,
+                 "usage: %s PATH [RECORDS]\n"
+                 "Writes a data file of six journals sharing RECORDS records (180 by default) to PATH.\n",
+                 program);
+}
+
+// A count of records: digits only, at most ten million.
+std::optional<int> count(const char* text) {
+    const QByteArray digits(text);
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    const bool onlyDigits = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(),
+                                                             [](char c) { return c >= '0' && c <= '9'; });
+    return ok && onlyDigits && value <= 10'000'000 ? std::optional(value) : std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PATH [RECORDS]\n", argv[0]);
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        usage(stdout, argv[0]);
+        return 0;
+    }
+    // An option is never taken for a path: "--help" or "-n" would otherwise become a file of that name.
+    if (argc < 2 || argc > 3 || argv[1][0] == '-' || argv[1][0] == '\0') {
+        usage(stderr, argv[0]);
         return 2;
     }
-    const int records = argc > 2 ? std::atoi(argv[2]) : 180;
-    if (records < 0) {
-        std::fprintf(stderr, "RECORDS must not be negative\n");
+    const std::optional<int> given = argc > 2 ? count(argv[2]) : std::optional(180);
+    if (!given) {
+        std::fprintf(stderr, "RECORDS must be a count of records (0 to 10000000), not \"%s\"\n", argv[2]);
         return 2;
     }
+    const int records = *given;
     // The records are spread over the last 75 days, the newest a few minutes ago.
     const qint64 span = 75 * 86400;
     const QDateTime now = QDateTime::currentDateTimeUtc();

@@ -1,8 +1,17 @@
 #include "app/Startup.h"
 
+#include "core/store/SafeFile.h"
+
+#include <csignal>
+
 using namespace Qt::StringLiterals;
 
 StartCheck checkStart() {
+    // A file size limit (a quota, a desktop session's limit) would end the process with SIGXFSZ in the
+    // middle of a save, losing the change in memory without a word. Ignored, it fails the write with EFBIG
+    // and the save reports it like any other failed save, the old file whole.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     StartCheck check;
     const std::optional<QString> dataFile = DataFile::defaultFileURL();
     if (!dataFile) {
@@ -13,5 +22,8 @@ StartCheck checkStart() {
     check.lock = DataFile::lock(*dataFile);
     if (check.lock.heldElsewhere)
         check.refusal = DataFile::alreadyOpenMessage(*dataFile, check.lock.onAnotherMachine);
+    else if (check.lock.lock)
+        // Only the holder of the lock knows that no save of another instance is under way.
+        SafeFile::removeLeftovers(*dataFile);
     return check;
 }

@@ -2,9 +2,16 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
 
+#include "core/store/Store.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <cstdio>
+#include <sys/resource.h>
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;
@@ -69,4 +76,67 @@ TEST(Startup, LeftOverLockFiles) {
                                           : alreadyOpen);
         }
     }
+}
+
+// What an interrupted save left beside the data file goes once the start holds the lock, and only then:
+// while another instance runs, it may be that instance's save under way.
+TEST(Startup, TheLockHolderRemovesInterruptedSaves) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(u"data.json"_s);
+    const QString leftover = dir.filePath(u".data.json.save-k3Xq9Z"_s);
+    const QString foreign = dir.filePath(u"data.json.k3Xq9Z"_s);
+    ASSERT_TRUE(writeFile(leftover, "{\"jour"));
+    ASSERT_TRUE(writeFile(foreign, "{\"jour"));
+    ScopedEnv env("VOSTREL_DATA_FILE", data.toUtf8());
+    {
+        const StartCheck first = checkStart();
+        ASSERT_FALSE(first.refusal);
+        EXPECT_FALSE(QFile::exists(leftover));
+        EXPECT_TRUE(QFile::exists(foreign));
+
+        ASSERT_TRUE(writeFile(leftover, "{\"jour"));
+        EXPECT_TRUE(checkStart().refusal);
+        EXPECT_TRUE(QFile::exists(leftover)) << "another instance's save may be under way";
+    }
+}
+
+// Run only as the child of the test below: starts as the application does, then saves a file larger than
+// the process may write.
+TEST(Startup, DISABLED_SaverUnderAFileSizeLimit) {
+    // The test's own start points the data file elsewhere; the parent names the one to use.
+    ScopedEnv env("VOSTREL_DATA_FILE", qgetenv("SAVER_DATA_FILE"));
+    const StartCheck start = checkStart();
+    ASSERT_FALSE(start.refusal);
+    AppStore store(start.dataFile);
+    store.setJournals({sampleJournal(u"А"_s)});
+    ASSERT_TRUE(store.save());
+    rlimit small{};
+    getrlimit(RLIMIT_FSIZE, &small);
+    small.rlim_cur = 64 << 10;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    store.setJournals({sampleJournal(u"Б"_s, 2000)});
+    EXPECT_FALSE(store.save());
+    std::fputs(qPrintable(store.lastError().value_or(u"saved"_s)), stdout);
+}
+
+// A file size limit fails the save with its message; it does not end the application.
+TEST(Startup, AFileSizeLimitIsAFailedSave) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(u"data.json"_s);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"SAVER_DATA_FILE"_s, data);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {u"--gtest_also_run_disabled_tests"_s,
+                 u"--gtest_filter=Startup.DISABLED_SaverUnderAFileSizeLimit"_s});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << "ended by signal " << child.exitCode();
+    const QString output = QString::fromUtf8(child.readAllStandardOutput());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(u"Не удалось сохранить данные: не удалось записать файл «"_s + data +
+                                u"» (возможно, диск заполнен)"_s));
+    const auto journals = readDataFile(readFile(data));
+    ASSERT_TRUE(journals);
+    EXPECT_EQ(journals->value(0).name, u"А"_s);
 }

@@ -33,13 +33,28 @@ bool isNumberSeparator(QChar c) {
     return c == u';' || c == u'\n' || c == u'\t';
 }
 
+bool isAsciiDigit(const QString& text, qsizetype i) {
+    return i >= 0 && i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+}
+
+// A comma with a digit on either side ("764,15") reads as a decimal comma once something else parts the
+// items; any other comma ("15, 1 250") parts them.
+bool isDecimalComma(const QString& text, qsizetype i) {
+    return text[i] == u',' && isAsciiDigit(text, i - 1) && isAsciiDigit(text, i + 1);
+}
+
+bool isPartingComma(const QString& text, qsizetype i) {
+    return text[i] == u',' && !isDecimalComma(text, i);
+}
+
 // The pieces between separators, in order, each cleaned; the pieces left empty are dropped.
+// `isSeparator` takes the text and a position, for separators that depend on their neighbours.
 template <typename IsSeparator, typename Clean>
-QStringList split(const QString& text, IsSeparator isSeparator, Clean clean) {
+QStringList splitAt(const QString& text, IsSeparator isSeparator, Clean clean) {
     QStringList items;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isSeparator(text[i]))
+        if (i < text.size() && !isSeparator(text, i))
             continue;
         const QString item = clean(QStringView(text).mid(start, i - start));
         if (!item.isEmpty())
@@ -47,6 +62,12 @@ QStringList split(const QString& text, IsSeparator isSeparator, Clean clean) {
         start = i + 1;
     }
     return items;
+}
+
+template <typename IsSeparator, typename Clean>
+QStringList split(const QString& text, IsSeparator isSeparator, Clean clean) {
+    return splitAt(
+        text, [&](const QString& t, qsizetype i) { return isSeparator(t[i]); }, clean);
 }
 
 QString trimmed(QStringView piece) {
@@ -63,6 +84,23 @@ QString withoutEdgePunctuation(QStringView piece) {
     return piece.mid(begin, end - begin).toString();
 }
 
+// Sums are written with the decimal comma ("87 764,15"). A column or row pasted from a table parts its
+// items by lines, tabs and semicolons, and a comma never does. A typed line parted by semicolons or by
+// commas outside a number ("87 764,15, 1 250,50") keeps the commas between digits as decimal commas.
+// Only a line of bare commas ("100,200,300") or of blanks parts its items as any list does.
+QStringList splitNumbers(const QString& text) {
+    if (text.contains(u'\n') || text.contains(u'\t'))
+        return split(text, isNumberSeparator, trimmed);
+    bool partedOtherwise = text.contains(u';');
+    for (qsizetype i = 0; i < text.size() && !partedOtherwise; ++i)
+        partedOtherwise = isPartingComma(text, i);
+    if (partedOtherwise)
+        return splitAt(
+            text, [](const QString& t, qsizetype i) { return t[i] == u';' || isPartingComma(t, i); },
+            trimmed);
+    return BatchBuilder::parseSizes(text);
+}
+
 QStringList splitList(const QString& text, FieldType type) {
     switch (type) {
     case FieldType::longText:
@@ -74,11 +112,7 @@ QStringList splitList(const QString& text, FieldType type) {
         // Names may hold blanks: once the list has several lines, each line is one item.
         return text.contains(u'\n') ? BatchBuilder::parseLines(text) : BatchBuilder::parseSizes(text);
     case FieldType::number:
-        // A column or row of sums pasted from a table ("1 200,50" on each line) writes its fractions with
-        // the decimal comma: there, lines, tabs and semicolons part the items and a comma never does.
-        if (text.contains(u'\n') || text.contains(u'\t'))
-            return split(text, isNumberSeparator, trimmed);
-        return BatchBuilder::parseSizes(text);
+        return splitNumbers(text);
     case FieldType::date:
     case FieldType::checkbox:
         return BatchBuilder::parseSizes(text);

@@ -34,7 +34,9 @@ QStringList parseLines(const QString& text);
 
 // One row per position of the longest list, each list split by its field's type; a shorter list leaves
 // its field's cell empty in the later rows. Every row gets a new id. A number list that holds line feeds
-// or tabs (pasted from a table) is parted at those and ";" only, its commas being decimal commas.
+// or tabs (pasted from a table) is parted at those and ";" only, its commas being decimal commas; a typed
+// number list parted by ";" or by a comma outside a number keeps each comma between two digits as a
+// decimal comma; a list of bare commas parts at each of them.
 QList<BatchRow> makeRows(const QHash<QUuid, QString>& lists, const QList<FieldDef>& fields);
 
 struct Records {

@@ -1,12 +1,14 @@
 #include "core/store/SafeFile.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,13 +35,31 @@ struct Temporary {
     }
 };
 
-// The target's name with six random letters or digits added, as the temporary file's name.
-QByteArray temporaryName(const QByteArray& target) {
-    static constexpr char symbols[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray name = target + '.';
-    for (int i = 0; i < 6; ++i)
-        name += symbols[QRandomGenerator::global()->bounded(int(sizeof symbols - 1))];
-    return name;
+constexpr char nameSymbols[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr int randomLength = 6;
+
+// The start of a temporary file's name beside the target "data.json": ".data.json.save-". Hidden, and
+// not a name a user gives a file, so that every file of this pattern is known to be a save's own.
+QString temporaryPrefix(const QString& targetName) {
+    return u'.' + targetName + u".save-"_s;
+}
+
+// The temporary file's path: the prefix with six random letters or digits added.
+QByteArray temporaryName(const QString& target) {
+    const QFileInfo info(target);
+    QString name = info.absolutePath() + u'/' + temporaryPrefix(info.fileName());
+    for (int i = 0; i < randomLength; ++i)
+        name += QLatin1Char(nameSymbols[QRandomGenerator::global()->bounded(int(sizeof nameSymbols - 1))]);
+    return QFile::encodeName(name);
+}
+
+bool isTemporaryName(const QString& name, const QString& prefix) {
+    if (name.size() != prefix.size() + randomLength || !name.startsWith(prefix))
+        return false;
+    const QStringView random = QStringView(name).sliced(prefix.size());
+    return std::all_of(random.begin(), random.end(), [](QChar c) {
+        return c.unicode() < 128 && std::strchr(nameSymbols, char(c.unicode())) != nullptr;
+    });
 }
 
 constexpr int namesTried = 100;
@@ -140,7 +160,7 @@ std::optional<Failure> replaceSteps(const QString& path, std::span<const QByteAr
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return failed(Step::create);
         for (int attempt = 1; temp.fd < 0; ++attempt) {
-            const QByteArray name = temporaryName(file);
+            const QByteArray name = temporaryName(target);
             temp.fd = calls.openNew(name.constData(), mode);
             if (temp.fd >= 0)
                 temp.name = name;
@@ -182,7 +202,7 @@ std::optional<Failure> replaceSteps(const QString& path, std::span<const QByteAr
             return failed(Step::sync);
     }
     for (int attempt = 1; temp.name.isEmpty(); ++attempt) {
-        const QByteArray name = temporaryName(file);
+        const QByteArray name = temporaryName(target);
         if (calls.link(temp.fd, name.constData()) == 0)
             temp.name = name;
         else if (errno != EEXIST || attempt == namesTried)
@@ -221,6 +241,22 @@ bool replace(const QString& path, std::span<const QByteArrayView> pieces, Failur
     if (failed && failure)
         *failure = *failed;
     return !failed;
+}
+
+int removeLeftovers(const QString& path) {
+    const QFileInfo target(resolved(path));
+    const QString prefix = temporaryPrefix(target.fileName());
+    QDir folder = target.absoluteDir();
+    int removed = 0;
+    // Hidden files only, of this target's pattern only, and never a folder or a link someone placed there.
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QFileInfo file(folder.filePath(name));
+        if (isTemporaryName(name, prefix) && !file.isSymLink() && file.isFile() &&
+            ::unlink(QFile::encodeName(file.filePath()).constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 std::optional<QString> reason(int error) {

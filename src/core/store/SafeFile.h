@@ -11,14 +11,15 @@
 // and whenever the process stops, and so that success is reported only for bytes that reached the disk.
 //
 // The new bytes go to a temporary file in the target's own folder, so that the final rename is atomic:
-// an unnamed file (O_TMPFILE) where the file system has them, else a file named after the target with six
-// random characters added ("data.json.k3Xq9Z"). Each step is checked before the next one runs: all bytes
+// an unnamed file (O_TMPFILE) where the file system has them, else a hidden file named after the target
+// with six random characters added (".data.json.save-k3Xq9Z"). Each step is checked before the next one
+// runs: all bytes
 // written (there is no buffer of ours to flush afterwards: a short write is continued, and a write that
 // fails after a short one is the failed flush of a buffered writer), the file synced to disk, given its
 // temporary name (unnamed files), closed, and renamed over the target; then the folder itself is synced,
 // so that the rename survives a power loss. A failure up to the rename removes the temporary file and
-// leaves the target as it was. A process killed between naming an unnamed file and renaming it leaves a
-// complete copy under the temporary name; it is valid data and stays for the user.
+// leaves the target as it was. A process killed before the rename leaves its temporary file behind, whole
+// or partial; removeLeftovers() takes such files away at the next start.
 //
 // A target that is a symbolic link is written through it, to the file it points to, which keeps its
 // permissions. A target that exists but cannot be written, or that is a folder, is refused before
@@ -75,6 +76,11 @@ bool replace(const QString& path, QByteArrayView bytes, Failure* failure = nullp
 // The same with the new bytes given in pieces, which the file holds one after another.
 bool replace(const QString& path, std::span<const QByteArrayView> pieces, Failure* failure = nullptr,
              SystemCalls& calls = systemCalls());
+
+// Removes what interrupted replacements of the file at `path` left in its folder: the files of the
+// temporary pattern above, and nothing else. Call it only while no other process may be replacing the
+// file (while holding the data file's lock). Returns how many files went.
+int removeLeftovers(const QString& path);
 
 // A short Russian description of a system error number, or nothing for one the user can do nothing with.
 // A full disk, an exhausted quota and a file size limit all read "возможно, диск заполнен".

@@ -9,12 +9,18 @@ void ImportFlow::fileChosen(const AppStore& store, AppRouter& router, const QStr
     const std::optional<Journal> target = store.journal(router.importTargetID());
     if (!target)
         return;
-    importing::ImportOutcome outcome = [&] {
+    std::optional<QString> failure;
+    {
+        // Building the preview of a large file takes as long as reading it: the cursor stays until the
+        // sheet, which the router's announcement builds and opens, is up.
         const WaitCursor wait;
-        return importing::readImportFile(path, *target, router.calendar(), router.clock());
-    }();
-    if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
-        router.setImportPreview(std::move(*item));
-    else
-        router.setMessage(std::get<QString>(outcome), AppRouter::MessageKind::failure);
+        importing::ImportOutcome outcome =
+            importing::readImportFile(path, *target, router.calendar(), router.clock());
+        if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
+            router.setImportPreview(std::move(*item));
+        else
+            failure = std::move(std::get<QString>(outcome));
+    }
+    if (failure)
+        router.setMessage(*failure, AppRouter::MessageKind::failure);
 }

@@ -54,9 +54,6 @@ TEST(BatchRows, ListsSplitByTypeAndRowsAsLongAsTheLongestList) {
         {"numbers on lines",
          {{size.id, "15 461,25\r\n1200,5\t7;8,75\n"}},
          {{{size.id, "15 461,25"}}, {{size.id, "1200,5"}}, {{size.id, "7"}}, {{size.id, "8,75"}}}},
-        {"numbers on one line",
-         {{size.id, "42,5; 44"}},
-         {{{size.id, "42"}}, {{size.id, "5"}}, {{size.id, "44"}}}},
     };
     for (const auto& c : cases) {
         const QList<BatchRow> rows = BatchBuilder::makeRows(c.lists, fields);
@@ -69,6 +66,33 @@ TEST(BatchRows, ListsSplitByTypeAndRowsAsLongAsTheLongestList) {
         EXPECT_EQ(ids.size(), rows.size()) << c.what;
     }
     EXPECT_TRUE(BatchBuilder::makeRows({{name.id, "a"}}, {}).isEmpty());
+}
+
+TEST(BatchRows, TypedSumsKeepTheirKopecksWhenTheListIsPartedOtherwise) {
+    const FieldDef sum = fieldOf(FieldType::number, "Сумма", u"p");
+    const struct {
+        QString typed;
+        QStringList cells;
+    } cases[] = {
+        {"87 764,15, 1 250,50, 99,99", {"87 764,15", "1 250,50", "99,99"}},
+        {"42,5; 44", {"42,5", "44"}},
+        {"1,5 ;2,25;", {"1,5", "2,25"}},
+        {"10,5 ,20", {"10,5", "20"}},
+        {",7,5", {"7,5"}},
+        {"100, 200,", {"100", "200"}},
+        // Bare commas alone, or blanks alone, part every item.
+        {"100,200,300", {"100", "200", "300"}},
+        {"1,2,3", {"1", "2", "3"}},
+        {"1 250,50", {"1 250", "50"}},
+        // A pasted column keeps every comma inside its items.
+        {"87 764,15\n1,5, 2", {"87 764,15", "1,5, 2"}},
+    };
+    for (const auto& c : cases) {
+        QStringList cells;
+        for (const BatchRow& row : BatchBuilder::makeRows({{sum.id, c.typed}}, {sum}))
+            cells.append(row.values.value(sum.id));
+        EXPECT_EQ(cells, c.cells) << c.typed.toStdString();
+    }
 }
 
 TEST(BatchRecords, CopiesTheTemplateAndAssignsEachRow) {

@@ -171,6 +171,49 @@ TEST(StoreSave, LargeFilesGoToTheDiskWhileTheyAreWritten) {
     }
 }
 
+// Where the file system has no unnamed files, a save's temporary file is hidden and of the save's own
+// pattern, so what a killed save leaves is known as such: removeLeftovers takes exactly those files, of
+// this data file, and leaves every other name, folder and link alone.
+TEST(StoreSave, OnlyTheSavesOwnLeftoversAreRemoved) {
+    struct Naming : FailingCalls {
+        QString opened;
+        int openNew(const char* path, mode_t mode) override {
+            opened = QFile::decodeName(path);
+            return FailingCalls::openNew(path, mode);
+        }
+    };
+    TempDataFolder data;
+    ASSERT_TRUE(QDir().mkpath(data.folder()));
+    Naming calls;
+    calls.unnamedFiles = false;
+    ASSERT_TRUE(SafeFile::replace(data.dataPath(), QByteArrayView("{}"), nullptr, calls));
+    const QString left = QFileInfo(calls.opened).fileName();
+    EXPECT_TRUE(left.startsWith(u".data.json.save-"_s)) << left.toStdString();
+    EXPECT_EQ(left.size(), 22);
+
+    const QStringList kept{u"data.json"_s,
+                           u"data.json.k3Xq9Z"_s,
+                           u".data.json.save-k3Xq9"_s,
+                           u".data.json.save-k3Xq9Z0"_s,
+                           u".data.json.save-k3X-9Z"_s,
+                           u".data.json.save-k3Xq9Ж"_s,
+                           u".other.json.save-k3Xq9Z"_s,
+                           u"data.json.save-k3Xq9Z"_s};
+    const QStringList removed{left, u".data.json.save-000000"_s, u".data.json.save-zZ09aA"_s};
+    for (const QString& name : kept + removed)
+        ASSERT_TRUE(writeFile(data.path(name), "{"));
+    ASSERT_TRUE(QDir().mkpath(data.path(u".data.json.save-folder"_s)));
+    ASSERT_TRUE(QFile::link(data.path(u"data.json.k3Xq9Z"_s), data.path(u".data.json.save-linked"_s)));
+
+    EXPECT_EQ(SafeFile::removeLeftovers(data.dataPath()), removed.size());
+    QStringList expected = kept + QStringList{u".data.json.save-folder"_s, u".data.json.save-linked"_s};
+    expected.sort();
+    EXPECT_EQ(
+        QDir(data.folder())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+        expected);
+}
+
 // A data file reached through a symbolic link is written where the link points and keeps its permissions.
 TEST(StoreSave, LinksAndPermissionsAreKept) {
     TempDataFolder data;

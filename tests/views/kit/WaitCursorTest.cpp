@@ -54,12 +54,19 @@ TEST(WaitCursor, WhileAFileIsReadForImportAndWhileItIsStored) {
         }
         shell.router->requestImport(journal);
         watch.seen.clear();
+        // The window announces the preview to itself first: by now the sheet is built and up.
+        std::optional<Qt::CursorShape> atSheet;
+        QObject::connect(shell.router.get(), &AppRouter::importPreviewChanged, shell.router.get(), [&] {
+            if (shell.shown<ImportPreviewView>())
+                atSheet = overriding();
+        });
         shell.panels.answerOpen(path);
         EXPECT_EQ(overriding(), std::nullopt) << c.name << ": gone after the reading, whatever came of it";
         EXPECT_EQ(shell.router->importPreview().has_value(), c.reads) << c.name;
         if (!c.reads)
             continue;
         EXPECT_TRUE(watch.sawWait()) << c.name << ": shown while the rows are prepared";
+        EXPECT_EQ(atSheet, Qt::WaitCursor) << c.name << ": and while the preview is built, until it is up";
 
         auto* sheet = shell.shown<ImportPreviewView>();
         ASSERT_TRUE(sheet);
