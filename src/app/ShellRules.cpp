@@ -69,7 +69,9 @@ QString newRecordsButtonTitle(const Journal& journal) {
 }
 
 QString recordCountBadge(const Journal& journal) {
-    return journal.records.isEmpty() ? QString() : NumberFormat::count(journal.records.size());
+    // The badge is a number on its own and groups its digits; counts inside texts are written plain.
+    return journal.records.isEmpty() ? QString()
+                                     : NumberFormat::display(double(journal.records.size()), {}, 0);
 }
 
 QString exportSavedMessage(const QString& path) {

@@ -68,7 +68,7 @@ struct NounForms {
 
     // The form that fits the count by the Russian plural rule (the sign of the count is ignored).
     const QString& operator()(std::int64_t count) const;
-    // The count, grouped as every screen writes counts, and the form that fits it: "12 000 записей".
+    // The count in plain digits, as every text writes counts, and the form that fits it: "12000 записей".
     QString counted(std::int64_t count) const;
 
     bool operator==(const NounForms&) const = default;

@@ -163,7 +163,7 @@ QString display(std::optional<double> value, const QString& unit, int fractionDi
 }
 
 QString count(std::int64_t n) {
-    return formatNumber(double(n), 0, true);
+    return QString::number(n);
 }
 
 Layout layout(double value, int fractionDigits) {

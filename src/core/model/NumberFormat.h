@@ -25,8 +25,8 @@ QString string(std::optional<double> value);
 // empty (1 234,5 ₽). Empty for nothing.
 QString display(std::optional<double> value, const QString& unit, int fractionDigits);
 
-// A count of records, rows or items as every screen writes it: grouped by three like the display form
-// ("12 000").
+// A count of records, rows or items inside a text: plain decimal digits ("12000"); amounts and figures
+// take the grouped display form instead.
 QString count(std::int64_t n);
 
 // How the display form of a finite value is laid out: its sign and how many digits stand before and

@@ -43,7 +43,7 @@ TEST(ImportPreviewRules, SummaryTilesGroupTheirCounts) {
              rows(4, true, u"нет значений"_s) + rows(1, false, u"нет значений"_s, DuplicateKind::sameID()),
          u"11 3 3 5 5"_s},
         {"twelve thousand rows", rows(12000, true) + rows(1000, false, u"нет значений"_s),
-         u"13\u00A0000 12\u00A0000 0 1\u00A0000 12\u00A0000"_s},
+         u"13000 12000 0 1000 12000"_s},
     };
     for (const auto& c : cases) {
         ImportResult result;

@@ -59,9 +59,9 @@ TEST(NumberFormat, CountAndCountedNoun) {
     } cases[] = {{0, u"0"_s, u"0 записей"_s},
                  {1, u"1"_s, u"1 запись"_s},
                  {999, u"999"_s, u"999 записей"_s},
-                 {1'000, u"1\u00A0000"_s, u"1\u00A0000 записей"_s},
-                 {12'002, u"12\u00A0002"_s, u"12\u00A0002 записи"_s},
-                 {1'234'561, u"1\u00A0234\u00A0561"_s, u"1\u00A0234\u00A0561 запись"_s}};
+                 {1'000, u"1000"_s, u"1000 записей"_s},
+                 {12'002, u"12002"_s, u"12002 записи"_s},
+                 {1'234'561, u"1234561"_s, u"1234561 запись"_s}};
     for (const auto& c : cases) {
         EXPECT_EQ(NumberFormat::count(c.n), c.count) << c.n;
         EXPECT_EQ(noun.counted(c.n), c.counted) << c.n;
