@@ -14,15 +14,10 @@
 class AppCommands;
 class AppRouter;
 class AppStore;
-class CommandButton;
 class JournalIndex;
+class JournalToolbar;
 class MetricTable;
-class QAbstractButton;
-class QButtonGroup;
-class QLabel;
-class QMenu;
 class QSettings;
-class QToolButton;
 class QVBoxLayout;
 
 // The journal screen: its toolbar (the tab switch, the add menu, import, export, settings) above the
@@ -49,11 +44,9 @@ public:
 private:
     void rebuildContentIfNeeded();
     void dropContent();
-    void refreshToolbar();
 
     AppStore& m_store;
     AppRouter& m_router;
-    AppCommands& m_commands;
     QSettings& m_preferences;
     Journal m_journal;
     std::optional<std::pair<QUuid, JournalTab>> m_contentIdentity;
@@ -65,8 +58,5 @@ private:
     };
     Derived m_derived;
     QVBoxLayout* m_layout = nullptr;
-    QButtonGroup* m_tabs = nullptr;
-    QToolButton* m_add = nullptr;
-    CommandButton* m_export = nullptr;
-    QMenu* m_addMenu = nullptr;
+    JournalToolbar* m_toolbar = nullptr;
 };

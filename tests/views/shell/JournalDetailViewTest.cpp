@@ -5,6 +5,7 @@
 #include "core/templates/Templates.h"
 #include "views/shell/WelcomeView.h"
 
+#include <QFrame>
 #include <QToolButton>
 #include <QWindow>
 
@@ -31,6 +32,41 @@ TEST(JournalDetailView, ToolbarFollowsTheJournal) {
     shell.router->setSelectedJournalID(blank.id);
     EXPECT_EQ(add->text(), u"Добавить");
     EXPECT_EQ(menuTitles(add->menu()), (QStringList{u"Одна запись…"_s}));
+}
+
+// The tab switch stands in the middle of the window at its width, whatever the add button's title, at
+// the default and at the least window size; the buttons keep clear of it, with their titles where they fit.
+TEST(JournalDetailView, TabSwitchKeepsItsPlaceWhateverTheButtonsTitles) {
+    Journal sales = named(Templates::sales(), u"Продажи"_s, 3);
+    sales.batchTitle = u"Несколько заказов"_s;
+    Journal stock = named(Templates::sales(), u"Склад"_s);
+    stock.batchTitle = u"Несколько позиций товара для склада и для витрины"_s;
+    const Journal blank = named(singleEntry(Templates::blank()), u"Свой"_s);
+    const struct {
+        QSize window;
+        bool titled; // the default titles shown beside their symbols
+    } sizes[] = {{{1440, 860}, true}, {{1050, 680}, false}};
+    for (const auto& size : sizes) {
+        Shell shell({sales, blank, stock});
+        shell.window->resize(size.window);
+        for (const Journal& journal : {sales, blank, stock}) {
+            SCOPED_TRACE(journal.name.toStdString() + " at " + std::to_string(size.window.width()));
+            shell.router->setSelectedJournalID(journal.id);
+            QCoreApplication::sendPostedEvents();
+            const auto* picker = shell.shown<QFrame>(u"tabPicker"_s);
+            const auto* add = shell.shown<QToolButton>(u"addButton"_s);
+            const auto* settings = shell.shown<QToolButton>(u"settingsButton"_s);
+            ASSERT_TRUE(picker && add && settings);
+            const QRect pickerRect(picker->mapTo(shell.window.get(), QPoint()), picker->size());
+            EXPECT_EQ(pickerRect.width(), 220);
+            EXPECT_NEAR(pickerRect.center().x(), size.window.width() / 2, 1);
+            EXPECT_GT(add->mapTo(shell.window.get(), QPoint()).x(), pickerRect.right());
+            EXPECT_LE(settings->mapTo(shell.window.get(), QPoint(settings->width(), 0)).x(),
+                      size.window.width());
+            if (journal.id != stock.id)
+                EXPECT_EQ(add->toolButtonStyle() == Qt::ToolButtonTextBesideIcon, size.titled);
+        }
+    }
 }
 
 TEST(JournalDetailView, TabContentBelongsToOneJournalAndTab) {
