@@ -81,7 +81,7 @@ private:
 StatTile::StatTile(QWidget* parent)
     : QWidget(parent), m_symbol(new QLabel(this)), m_title(new ElidedText(1, this)),
       m_value(new FittedValue(this)), m_subtitle(new ElidedText(2, this)), m_comparisonRow(new QWidget(this)),
-      m_trendSymbol(new QLabel(m_comparisonRow)), m_comparison(new ElidedText(1, m_comparisonRow)) {
+      m_trendSymbol(new QLabel(m_comparisonRow)), m_comparison(new ElidedText(3, m_comparisonRow)) {
     setMinimumHeight(172);
     setMinimumWidth(210);
     auto* layout = new QVBoxLayout(this);
@@ -97,7 +97,9 @@ StatTile::StatTile(QWidget* parent)
     auto* comparisonRow = new QHBoxLayout(m_comparisonRow);
     comparisonRow->setContentsMargins(0, 0, 0, 0);
     comparisonRow->setSpacing(4);
-    comparisonRow->addWidget(m_trendSymbol);
+    // The change is what the tile is read for beside its value: a long sum wraps rather than being cut.
+    m_comparison->setObjectName(u"tileComparison"_s);
+    comparisonRow->addWidget(m_trendSymbol, 0, Qt::AlignTop);
     comparisonRow->addWidget(m_comparison, 1);
     layout->addWidget(m_comparisonRow);
     layout->addStretch(1);

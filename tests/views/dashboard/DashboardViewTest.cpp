@@ -9,6 +9,7 @@
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
 #include "views/dashboard/WrappedText.h"
+#include "views/kit/ElidedText.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -259,6 +260,29 @@ TEST(DashboardView, AReportWordLongerThanTheBoxWrapsInsideIt) {
     ASSERT_TRUE(text);
     EXPECT_LE(text->geometry().right(), box->width());
     EXPECT_GE(text->height(), 3 * text->fontMetrics().height()) << "every line of it shown";
+}
+
+// A tile's change is read whole: a long one wraps onto more lines at the least window and on a laptop's
+// width, and the tiles of a row stay alike in height.
+TEST(DashboardView, ATilesChangeWrapsRatherThanBeingCut) {
+    Journal j = salesPaidOn({moscow(11, 3), moscow(10, 3)});
+    put(j.records[1], j.fields[amount], FieldValue::ofNumber(1038463.47));
+    for (const QSize window : {QSize(1050, 680), QSize(1366, 768)}) {
+        SCOPED_TRACE(window.width());
+        Shell shell({j});
+        shell.window->resize(window);
+        QCoreApplication::processEvents();
+        const QList<StatTile*> tiles = tilesOf(shell.shown<DashboardView>());
+        ASSERT_GE(tiles.size(), 2);
+        ASSERT_EQ(tiles[0]->comparisonText(),
+                  u"\u22121\u00A0038\u00A0363,47 ₽ к прошлому периоду");
+        const auto* change = tiles[0]->findChild<ElidedText*>(u"tileComparison"_s);
+        ASSERT_TRUE(change);
+        EXPECT_FALSE(change->isElided());
+        EXPECT_GE(change->height(), 2 * change->fontMetrics().height());
+        EXPECT_LE(change->mapTo(tiles[0], QPoint(0, change->height())).y(), tiles[0]->height());
+        EXPECT_EQ(tiles[1]->height(), tiles[0]->height());
+    }
 }
 
 TEST(DashboardView, ActionsSetTheRoutersFields) {
