@@ -21,8 +21,11 @@ QSize room(const QWidget* parent) {
 void apply(QDialog* sheet, QSize minimum, QSize ideal, Fit fit) {
     const QSize bounds = room(sheet->parentWidget());
     const QWidget* parent = sheet->parentWidget();
-    if (fit == Fit::withinWindow && parent)
-        ideal = ideal.boundedTo(parent->window()->size()).expandedTo(minimum);
+    if (fit == Fit::withinWindow && parent) {
+        const QSize window = parent->window()->size();
+        minimum = minimum.boundedTo(window);
+        ideal = ideal.boundedTo(window).expandedTo(minimum);
+    }
     minimum = minimum.boundedTo(bounds);
     ideal = ideal.boundedTo(bounds);
     if (fit == Fit::fixed) {

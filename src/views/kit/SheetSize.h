@@ -5,13 +5,14 @@
 class QDialog;
 class QWidget;
 
-// How large a sheet opens. A sheet may be larger than the window it covers, but never larger than its
-// screen: bounded to the room the screen gives, its body scrolls and its footer, with the default
-// button, stays in view. A laptop's screen is lower than some sheets' least size.
+// How large a sheet opens. A wide table's sheet may be larger than the window it covers, a form's never;
+// and no sheet is larger than its screen: bounded to the room it has, its body scrolls and its footer,
+// with the default button, stays in view. A laptop's screen is lower than some sheets' least size.
 namespace SheetSize {
 
 enum class Fit {
-    // Resizable; opens no larger than the window it covers, down to its least size (a form).
+    // Resizable; opens no larger than the window it covers, even where that is below its least size
+    // (a form, whose body scrolls).
     withinWindow,
     // Resizable; opens at its ideal size wherever the screen has room for it (a wide table).
     withinScreen,
