@@ -33,6 +33,18 @@ private:
 };
 
 // A data folder of its own for one test, with a clock that stands still until the test moves it.
+// A home folder of the test's own for as long as it lives, empty at first: the user's documents folder
+// is its "Documents" (with Qt's test paths on, no user-dirs file of the real home names another).
+struct FakeHome {
+    QTemporaryDir dir;
+    std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME")) : std::nullopt;
+
+    FakeHome() { qputenv("HOME", dir.path().toLocal8Bit()); }
+    ~FakeHome() { saved ? qputenv("HOME", *saved) : qunsetenv("HOME"); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
 struct TempDataFolder {
     QTemporaryDir dir;
     QDateTime now;

@@ -1,22 +1,53 @@
 #include "views/shell/QtFilePanels.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QFileDialog* makeDialog(QWidget* parent, FilePanels::Done done) {
+// Qt's file list writes sizes and dates in the system's formats whatever the application's locale, and
+// its Russian translation lacks the folders' type: these columns are written as the rest of the window.
+class FileListTexts : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        switch (index.column()) {
+        case 1:
+            return files->isDir(source) ? QString() : QLocale().formattedDataSize(files->size(source));
+        case 2:
+            return files->isDir(source) ? u"Папка"_s : QIdentityProxyModel::data(index, role);
+        case 3:
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+};
+
+} // namespace
+
+QFileDialog* QtFilePanels::makeDialog(QWidget* parent, Done done) {
     auto* dialog = new QFileDialog(parent);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setProxyModel(new FileListTexts(dialog));
+    dialog->setDirectory(startFolder(m_lastFolder));
     // One answer per panel: the chosen file, or the empty text when the panel is left without one.
     auto answered = std::make_shared<bool>(false);
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [done, answered](const QString& path) {
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [this, done, answered](const QString& path) {
         *answered = true;
+        m_lastFolder = QFileInfo(path).absolutePath();
         done(path);
     });
     QObject::connect(dialog, &QDialog::finished, dialog, [done, answered] {
@@ -25,8 +56,6 @@ QFileDialog* makeDialog(QWidget* parent, FilePanels::Done done) {
     });
     return dialog;
 }
-
-} // namespace
 
 void QtFilePanels::openFile(QWidget* parent, Done done) {
     QFileDialog* dialog = makeDialog(parent, std::move(done));
