@@ -14,12 +14,20 @@ int ideal(const Column& column, int needed) {
 
 namespace {
 
-// The narrowest a column may be made to fit the table: its minimum, or for a column of figures, dates
-// or buttons what its values need (within its cap), since a figure cut short reads as another figure.
+// The narrowest a column may be made to fit the table.
 int floorOf(const Column& column, int valuesNeed) {
-    if (column.round == 0 || valuesNeed <= column.minimum)
+    switch (column.floor) {
+    case Floor::minimum:
         return column.minimum;
-    return std::min(valuesNeed, 2 * std::max(column.ideal, column.minimum));
+    case Floor::values:
+        // A figure cut short reads as another figure.
+        if (valuesNeed <= column.minimum)
+            return column.minimum;
+        return std::min(valuesNeed, 2 * std::max(column.ideal, column.minimum));
+    case Floor::ideal:
+        return std::max(column.minimum, column.ideal);
+    }
+    return column.minimum;
 }
 
 // Takes `take` pixels from the given columns, each giving in proportion to its room above its floor;
@@ -61,10 +69,10 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
     floors.reserve(columns.size());
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const Column& column = columns[i];
-        floors.append(floorOf(column, valuesNeed.value(i)));
         const auto user = dragged.constFind(int(i));
         widths.append(user != dragged.cend() && !column.fixed ? std::max(*user, column.minimum)
                                                               : ideal(column, needed.value(i)));
+        floors.append(floorOf(column, valuesNeed.value(i)));
     }
     QList<int> rounds;
     for (const Column& column : columns)

@@ -6,21 +6,30 @@
 // How the columns of a table share its width. The layout gives each column a least and an ideal width
 // in its own units; the font in use may need more, so a column's ideal grows to what its header and its
 // widest value need, up to twice the layout's figure. When the ideals are wider than the table, columns
-// give up room toward their minimums before the table scrolls sideways, in rounds: first those whose text
-// still reads when cut short (names, notes, statuses), then figures, dates and buttons, which mean
-// nothing cut: those give up only the room their values do not need (a long header may still be cut).
+// give up room before the table scrolls sideways, in rounds: a later round only once every column of the
+// earlier ones has given all it may. How much a column may give is its own: a text still reads cut short
+// and narrows to its minimum; a figure, a date or a button means nothing cut and keeps what its values
+// need (a long header may still be cut); what the user reads to decide on keeps the layout's ideal.
 // A width the user dragged stays as it is.
 namespace ColumnWidths {
+
+// How far fitting the table may narrow a column.
+enum class Floor {
+    minimum, // to its minimum
+    values,  // to what its values need, the header left out, within its cap
+    ideal,   // to the layout's ideal
+};
 
 struct Column {
     int minimum = 0;
     // The layout's ideal, before the font in use is asked.
     int ideal = 0;
     // The round in which the column gives up its room: a lower round first, a later round only once
-    // every column of the earlier ones is at its minimum.
+    // every column of the earlier ones is at its floor.
     int round = 0;
     // Exactly its ideal: it neither shrinks nor is dragged (a check box column).
     bool fixed = false;
+    Floor floor = Floor::minimum;
 
     bool operator==(const Column&) const = default;
 };
@@ -30,10 +39,10 @@ struct Column {
 int ideal(const Column& column, int needed);
 
 // The width of each column within `available` pixels. `needed` holds what each column's content needs
-// (missing entries need nothing beyond the layout); `dragged` maps a column to the width the user gave
-// it. Columns stay at their ideals when those fit; otherwise they shrink, round by round and within a
-// round each in proportion to the room it can give, until they fit or stand at their minimums; a column
-// of a later round stays as wide as its values need (`valuesNeed`, the header left out), within its cap.
+// (missing entries need nothing beyond the layout); `valuesNeed` what its values alone need, the header
+// left out; `dragged` maps a column to the width the user gave it. Columns stay at their ideals when
+// those fit; otherwise they shrink, round by round and within a round each in proportion to the room
+// it can give above its floor, until they fit or stand at their floors.
 QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
                int available, const QList<int>& valuesNeed = {});
 

@@ -8,7 +8,12 @@ using ColumnWidths::Column;
 // minimums, and never below what their values need (capped); then the table scrolls. A width
 // the user dragged stays, never under the minimum; a fixed column cannot be dragged.
 TEST(ColumnWidths, TextsShrinkFirstThenFiguresTowardTheirMinimums) {
-    const QList<Column> columns{{90, 115}, {60, 170}, {50, 75, 1}, {70, 95, 1}, {40, 50, 1, true}};
+    using ColumnWidths::Floor;
+    const QList<Column> columns{{90, 115},
+                                {60, 170},
+                                {50, 75, 1, false, Floor::values},
+                                {70, 95, 1, false, Floor::values},
+                                {40, 50, 1, true}};
     const QList<int> sum{0, 0, 97, 0, 0}; // "87 764,15 ₽" needs 97 px
     const struct {
         QList<int> needed;
@@ -35,4 +40,40 @@ TEST(ColumnWidths, TextsShrinkFirstThenFiguresTowardTheirMinimums) {
     for (const auto& c : cases)
         EXPECT_EQ(ColumnWidths::fit(columns, c.needed, c.dragged, c.available, c.valuesNeed), c.widths)
             << c.available;
+}
+
+// What a user reads first gives its room last. In the records table the status never narrows past its
+// widest badge (its minimum), and the title keeps its width until the other texts stand at their
+// minimums and the figures at what their values need. In the import preview the check and the remarks
+// give only once the data stand at their floors, and never below the layout's ideals: the table scrolls.
+TEST(ColumnWidths, WhatIsReadFirstGivesItsRoomLast) {
+    using ColumnWidths::Floor;
+    const QList<Column> records{{125, 115},                          // the status, its widest badge 125
+                                {60, 115},                           // a text
+                                {60, 170, 2},                        // the title
+                                {50, 75, 1, false, Floor::values}};  // a sum
+    const QList<Column> preview{{140, 230, 3, false, Floor::ideal},  // the check
+                                {100, 220, 3, false, Floor::ideal},  // the remarks
+                                {50, 110},                           // a text
+                                {50, 110, 1, false, Floor::values}}; // a date
+    const struct {
+        const QList<Column>& columns;
+        QList<int> needed;
+        QList<int> valuesNeed;
+        int available;
+        QList<int> widths;
+    } cases[] = {
+        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 722, {125, 200, 300, 97}},
+        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 600, {125, 78, 300, 97}},
+        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 500, {125, 60, 255, 60}},
+        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 300, {125, 60, 60, 60}},
+        {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 1010, {400, 300, 200, 110}},
+        {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 800, {381, 291, 50, 78}},
+        {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 600, {245, 227, 50, 78}},
+        {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 500, {230, 220, 50, 78}},
+        {preview, {0, 0, 200, 94}, {0, 0, 200, 78}, 400, {230, 220, 50, 78}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ColumnWidths::fit(c.columns, c.needed, {}, c.available, c.valuesNeed), c.widths)
+            << c.columns.size() << " columns in " << c.available;
 }

@@ -1,5 +1,7 @@
 #include "app/records/RecordsColumns.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace records {
@@ -54,24 +56,43 @@ int RecordsTable::idealWidth(const FieldDef& field, const Journal& journal) {
     return 115;
 }
 
-int RecordsTable::shrinkRound(FieldType type) {
+namespace {
+
+bool readsCutShort(FieldType type) {
     switch (type) {
     case FieldType::text:
     case FieldType::longText:
     case FieldType::choice:
-        return 0;
+        return true;
     case FieldType::number:
     case FieldType::date:
     case FieldType::link:
     case FieldType::checkbox:
-        return 1;
+        return false;
     }
-    return 0;
+    return true;
 }
 
-ColumnWidths::Column RecordsTable::widths(const RecordsColumn& column) {
-    const int round = column.kind == RecordsColumn::Kind::field ? shrinkRound(column.field.type) : 0;
-    return {column.minWidth, column.idealWidth, round};
+} // namespace
+
+ColumnWidths::Column RecordsTable::fieldWidths(FieldType type, int minWidth, int idealWidth) {
+    if (readsCutShort(type))
+        return {.minimum = minWidth, .ideal = idealWidth, .round = textsRound};
+    return {.minimum = minWidth,
+            .ideal = idealWidth,
+            .round = figuresRound,
+            .floor = ColumnWidths::Floor::values};
+}
+
+ColumnWidths::Column RecordsTable::widths(const RecordsColumn& column, const Journal& journal,
+                                          int widestBadge) {
+    if (column.kind == RecordsColumn::Kind::status)
+        return {.minimum = std::max(column.minWidth, widestBadge), .ideal = column.idealWidth};
+    ColumnWidths::Column widths = fieldWidths(column.field.type, column.minWidth, column.idealWidth);
+    const std::optional<FieldDef> title = journal.titleField();
+    if (title && title->id == column.field.id)
+        widths.round = titleRound;
+    return widths;
 }
 
 CellContent RecordsTable::cell(const Journal& journal, const Record& record, const RecordsColumn& column) {

@@ -186,6 +186,10 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
     return {size.width() + 2 * margin, std::max(size.height(), option.fontMetrics.height()) + 2 * margin};
 }
 
+int CellDelegate::widthOf(const CellContent& content, const QFont& font) {
+    return contentSize(content, font).width() + 2 * margin;
+}
+
 bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                                const QModelIndex& index) {
     if (isCheckCell(index))

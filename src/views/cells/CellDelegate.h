@@ -17,6 +17,8 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The width a cell needs to show the content whole in a table of the given font, margins included.
+    static int widthOf(const CellContent& content, const QFont& font);
     // Where in a cell's rectangle the open button of a link cell lies; empty for other cells.
     static QRect linkArea(const QStyleOptionViewItem& option, const CellContent& content);
 

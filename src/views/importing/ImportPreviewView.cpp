@@ -30,22 +30,26 @@ namespace {
 const QSize minimumSheet(1150, 600);
 const QSize idealSheet(1300, 720);
 
-// The check, status and remarks columns shrink with the fields' texts, before figures and dates.
+// The check and the remarks are what the user decides on: the row's data give up their room first, and
+// only then do these give what they have beyond their layout's ideals; then the table scrolls sideways.
+constexpr int reasonsRound = records::RecordsTable::titleRound + 1; // after every round of the fields
+
 ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
+    using ColumnWidths::Floor;
     switch (column) {
     case ImportPreviewModel::includeColumn:
-        return {50, 50, 0, true};
+        return {.minimum = 50, .ideal = 50, .fixed = true};
     case ImportPreviewModel::lineColumn:
-        return {40, 40, 0, true};
+        return {.minimum = 40, .ideal = 40, .fixed = true};
     case ImportPreviewModel::checkColumn:
-        return {140, 230};
+        return {.minimum = 140, .ideal = 230, .round = reasonsRound, .floor = Floor::ideal};
     case ImportPreviewModel::statusColumn:
-        return {80, 110};
+        return {.minimum = 80, .ideal = 110};
     default:
         if (const FieldDef* field = model.fieldAt(column))
-            return {50, field->type == FieldType::link ? 90 : 110,
-                    records::RecordsTable::shrinkRound(field->type)};
-        return {100, 220};
+            return records::RecordsTable::fieldWidths(field->type, 50,
+                                                      field->type == FieldType::link ? 90 : 110);
+        return {.minimum = 100, .ideal = 220, .round = reasonsRound, .floor = Floor::ideal};
     }
 }
 
@@ -86,9 +90,9 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     summary->addStretch(1);
     layout->addLayout(summary);
 
-    QLabel* columns = noteLabel(
-        ImportPreview::columnsLine(item.result.recognizedColumns, item.result.ignoredColumns),
-        Style::TextStyle::callout, this);
+    QLabel* columns =
+        noteLabel(ImportPreview::columnsLine(item.result.recognizedColumns, item.result.ignoredColumns),
+                  Style::TextStyle::callout, this);
     columns->setObjectName(u"columnsLine"_s);
     layout->addWidget(columns);
 

@@ -43,6 +43,15 @@ void ColumnFitter::setColumns(const QList<ColumnWidths::Column>& columns) {
     refit();
 }
 
+void ColumnFitter::reviseColumns(const QList<ColumnWidths::Column>& columns) {
+    if (columns.size() != m_columns.size()) {
+        setColumns(columns);
+        return;
+    }
+    m_columns = columns;
+    refit();
+}
+
 bool ColumnFitter::matchesModel() const {
     const QAbstractItemModel* model = m_table->model();
     return model && model->columnCount() == m_columns.size() &&
@@ -84,8 +93,7 @@ void ColumnFitter::refit() {
         return;
     measure();
     const int available = m_table->viewport()->width();
-    const QList<int> widths =
-        ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
+    const QList<int> widths = ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
     const bool roomLeft = std::accumulate(widths.cbegin(), widths.cend(), 0) <= available;
     QHeaderView* header = m_table->horizontalHeader();
     const int lastShown = header->logicalIndex(header->count() - 1);

@@ -21,6 +21,9 @@ public:
 
     // New columns, one per column of the table's model: what was measured and dragged is forgotten.
     void setColumns(const QList<ColumnWidths::Column>& columns);
+    // The same columns with other widths (a status renamed widens the status column): what was measured
+    // and dragged stays.
+    void reviseColumns(const QList<ColumnWidths::Column>& columns);
     // Measures the rows in view and fits the columns to the viewport again.
     void refit();
 

@@ -1,6 +1,5 @@
 #include "views/records/RecordsListView.h"
 
-
 #include "app/AppRouter.h"
 #include "app/ShortcutText.h"
 #include "app/records/FilterBarRules.h"
@@ -136,16 +135,22 @@ void RecordsListView::refresh() {
     const std::vector<int>& rows = m_shown.rows();
 
     const QList<RecordsColumn> columns = RecordsTable::columns(m_journal);
-    const bool newWidths = !sameWidths(columns, m_columns);
+    const bool newColumns = !sameWidths(columns, m_columns);
     m_columns = columns;
     m_restoringSelection = true;
     m_model->setContent(m_journal, m_columns, rows);
-    if (newWidths) {
-        QList<ColumnWidths::Column> widths;
-        for (const RecordsColumn& c : std::as_const(m_columns))
-            widths.append(RecordsTable::widths(c));
+    int widestBadge = 0;
+    for (const StatusDef& status : std::as_const(m_journal.statuses))
+        widestBadge = std::max(widestBadge, m_table->cellWidth(StatusBadge::content(status)));
+    QList<ColumnWidths::Column> widths;
+    for (const RecordsColumn& c : std::as_const(m_columns))
+        widths.append(RecordsTable::widths(c, m_journal, widestBadge));
+    // Renamed statuses change the widths of the same columns, and keep what the user dragged.
+    if (newColumns)
         m_table->setColumnWidths(widths);
-    }
+    else if (widths != m_widths)
+        m_table->reviseColumnWidths(widths);
+    m_widths = widths;
     restoreSelection();
     m_restoringSelection = false;
 

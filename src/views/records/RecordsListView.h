@@ -76,6 +76,7 @@ private:
     QSet<QUuid> m_selection;
     QList<RecordSort> m_sortOrder{RecordSort::initial()};
     QList<records::RecordsColumn> m_columns;
+    QList<ColumnWidths::Column> m_widths;
     RecordFilters m_shownFilters;
     records::ShownRecords m_shown;
     bool m_restoringSelection = false;

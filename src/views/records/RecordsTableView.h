@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CellContent.h"
 #include "app/ColumnWidths.h"
 
 #include <QList>
@@ -17,6 +18,10 @@ public:
 
     // New columns for the model's: widths the user dragged are forgotten.
     void setColumnWidths(const QList<ColumnWidths::Column>& columns);
+    // Other widths for the same columns: widths the user dragged stay.
+    void reviseColumnWidths(const QList<ColumnWidths::Column>& columns);
+    // The width a cell of the table takes to show the content whole.
+    int cellWidth(const CellContent& content) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "RecordsTabFixture.h"
 #include "core/templates/Templates.h"
 #include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
 #include "views/records/RecordsTableModel.h"
 
 using namespace Qt::StringLiterals;
@@ -16,7 +17,119 @@ QString drawn(const QTableView* table, int row, int column) {
                                          table->horizontalHeader()->sectionSize(column) - 8);
 }
 
+// Where the test puts the window: on the desktop's screen at the default and at the least size, or on a
+// laptop's screen, which it fills.
+struct Place {
+    const char* screen;
+    QSize size;
+};
+const Place places[] = {{"desktop", {1440, 860}}, {"desktop", {1050, 680}}, {"laptop", {1440, 860}}};
+
+// The records table as the shell shows it at the place.
+RecordsTableView* recordsTableAt(Shell& shell, const Place& place) {
+    shell.router->setTab(JournalTab::records);
+    shell.show();
+    shell.moveTo(screenNamed(QString::fromLatin1(place.screen)));
+    shell.window->resize(place.size.boundedTo(shell.window->screen()->availableGeometry().size()));
+    QCoreApplication::processEvents();
+    return shell.shown<RecordsTableView>(u"recordsTable"_s);
+}
+
+// Product cards, one of each status, with the names, articles and colours a shop gives them.
+Journal productCards() {
+    Journal cards = Templates::cards();
+    const QStringList texts{u"Ромашка Текстиль"_s,
+                            u"Футболка оверсайз из хлопка, графит"_s,
+                            u"RT-OS-204"_s,
+                            u"RT-OS-204-48"_s,
+                            u"48"_s,
+                            u"M"_s,
+                            u"графитовый меланж"_s};
+    for (int i = 0; i < cards.statuses.size(); ++i) {
+        Record r = labelled(u"r"_s + QString::number(i), utc(2024, 10, 1).addDays(i));
+        r.statusID = cards.statuses[i].id;
+        for (int f = 0; f < cards.fields.size(); ++f) {
+            const FieldDef& field = cards.fields[f];
+            if (field.type == FieldType::text)
+                put(r, field, FieldValue::ofText(texts.value(f)));
+            else if (field.type == FieldType::link)
+                put(r, field, FieldValue::ofText(u"https://example.com/product/204"_s));
+            else if (field.type == FieldType::date)
+                put(r, field, FieldValue::ofDate(utc(2024, 11, 1 + i)));
+            else if (field.type == FieldType::number)
+                put(r, field, FieldValue::ofNumber(i + 1));
+        }
+        cards.records.append(r);
+    }
+    return cards;
+}
+
+// A coffee roaster's deliveries, one record, eight fields, statuses with long names.
+Journal coffeeDeliveries() {
+    const FieldDef goods = fieldOf(FieldType::text, u"Товар"_s),
+                   article = fieldOf(FieldType::text, u"Артикул"_s),
+                   operation = fieldOf(FieldType::choice, u"Операция"_s),
+                   count = fieldOf(FieldType::number, u"Количество"_s),
+                   price = fieldOf(FieldType::number, u"Цена"_s),
+                   supplier = fieldOf(FieldType::text, u"Поставщик или покупатель"_s),
+                   document = fieldOf(FieldType::text, u"Документ"_s),
+                   date = fieldOf(FieldType::date, u"Дата"_s);
+    Journal journal = journalOf(
+        {goods, article, operation, count, price, supplier, document, date},
+        {statusNamed(u"Запланировано"_s), statusNamed(u"Предложено"_s), statusNamed(u"Исправлено"_s)});
+    journal.id = QUuid::createUuid();
+    journal.name = u"Поставки кофе"_s;
+    Record r =
+        labelled(u"партия"_s, {{goods, FieldValue::ofText(u"Партия кофе «Бразилия Сантос», 12 кг"_s)},
+                               {article, FieldValue::ofText(u"BR-SAN-12"_s)},
+                               {operation, FieldValue::ofText(u"Приход"_s)},
+                               {price, FieldValue::ofNumber(86374.24)},
+                               {supplier, FieldValue::ofText(u"ООО «Зерно и обжарка», Санкт-Петербург"_s)},
+                               {document, FieldValue::ofText(u"Накладная № 1047 от 05.03"_s)},
+                               {date, FieldValue::ofDate(utc(2024, 3, 5))}});
+    r.statusID = journal.statuses[0].id;
+    journal.records.append(r);
+    return journal;
+}
+
 } // namespace
+
+// Where the user reads first, nothing is cut: every status badge is whole in its capsule, and the title
+// is whole unless every other text already stands at its minimum.
+TEST(RecordsTableWidths, StatusBadgesAndTheTitleStandWhole) {
+    for (const Journal& journal : {productCards(), coffeeDeliveries()}) {
+        for (const Place& place : places) {
+            SCOPED_TRACE(journal.name.toStdString() + " on the " + place.screen + " at " +
+                         std::to_string(place.size.width()));
+            Shell shell({journal}, false);
+            const QTableView* table = recordsTableAt(shell, place);
+            const auto* model = qobject_cast<const RecordsTableModel*>(table->model());
+            const QHeaderView* header = table->horizontalHeader();
+            // The capsule as drawn: the name in the callout font at medium weight, 8 px a side within it,
+            // 4 px between it and the cell's edges.
+            QFont badgeFont = Style::font(Style::TextStyle::callout, table->font());
+            badgeFont.setWeight(QFont::Medium);
+            for (const StatusDef& status : journal.statuses) {
+                const qreal badge = QFontMetricsF(badgeFont).horizontalAdvance(status.name) + 2 * 8 + 2 * 4;
+                EXPECT_GE(header->sectionSize(0), badge) << status.name.toStdString();
+            }
+            int title = -1;
+            bool othersCanGive = false;
+            for (int c = 1; c < model->columnCount(); ++c) {
+                const records::RecordsColumn& column = model->columns()[c];
+                if (column.field.id == journal.titleField()->id)
+                    title = c;
+                else if (column.field.type == FieldType::text || column.field.type == FieldType::choice)
+                    othersCanGive = othersCanGive || header->sectionSize(c) > column.minWidth;
+            }
+            const bool titleWhole = drawn(table, 0, title) == model->index(0, title).data().toString();
+            EXPECT_TRUE(titleWhole || !othersCanGive) << "the title gives its room last";
+            if (place.size.width() == 1440) {
+                EXPECT_TRUE(titleWhole) << "room enough for a whole title";
+            }
+        }
+    }
+}
 
 // The sales journal's twelve columns fit the default window, sums such as 87 764,15 ₽ and dates whole;
 // in the least window the texts shrink to their minimums before the table scrolls sideways, and figures
