@@ -5,11 +5,14 @@
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -88,19 +91,47 @@ QRect placed(const QRect& cell, const QSize& size) {
     return area.intersected(cell.adjusted(margin, 0, -margin, 0));
 }
 
-void drawSymbolAndText(QPainter* painter, const QRect& area, const CellContent& content, const QColor& colour,
-                       const QFont& font, qreal dpr) {
+// Where the content's text is drawn in a cell whose content lies in `area`: inside its capsule, beside its
+// symbol, or across the cell.
+QRect textAreaOf(const QRect& cell, const QRect& area, const CellContent& content) {
+    switch (content.kind) {
+    case CellContent::Kind::text:
+        return cell.adjusted(margin, 0, -margin, 0);
+    case CellContent::Kind::badge:
+        return area.adjusted(badgeHPadding, 0, -badgeHPadding, 0);
+    case CellContent::Kind::openLink:
+    case CellContent::Kind::warning:
+        return area.adjusted(symbolSize + symbolGap, 0, 0, 0);
+    case CellContent::Kind::symbol:
+        break;
+    }
+    return {};
+}
+
+// The text as the cell draws it in its room: one line, ending in "…" where the room or the line runs out.
+QString shownText(const CellContent& content, const QFont& font, int room) {
+    QString text = content.text;
+    if (content.kind == CellContent::Kind::text) {
+        const QString firstLine = text.section(u'\n', 0, 0);
+        if (firstLine != text)
+            text = firstLine + u"…"_s;
+    }
+    return QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(room, 0));
+}
+
+void drawSymbolAndText(QPainter* painter, const QRect& cell, const QRect& area, const CellContent& content,
+                       const QColor& colour, const QFont& font, qreal dpr) {
     const QPixmap pixmap = Symbols::symbol(content.symbol, colour, symbolSize, dpr);
     const int symbolTop = area.top() + (area.height() - symbolSize) / 2;
     if (!pixmap.isNull())
         painter->drawPixmap(QRect(area.left(), symbolTop, symbolSize, symbolSize), pixmap);
     if (content.text.isEmpty())
         return;
-    const QRect textArea = area.adjusted(symbolSize + symbolGap, 0, 0, 0);
+    const QRect textArea = textAreaOf(cell, area, content);
     painter->setFont(font);
     painter->setPen(colour);
-    const QString text = QFontMetrics(font).elidedText(content.text, Qt::ElideRight, textArea.width());
-    painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      shownText(content, font, textArea.width()));
 }
 
 } // namespace
@@ -138,22 +169,19 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QColor colour = CellStyle::toneColor(content->tone, option.palette, content->color, selected);
     const QFont font = fontFor(*content, option.font);
     const QRect area = placed(option.rect, contentSize(*content, option.font));
+    const QRect textArea = textAreaOf(option.rect, area, *content);
     const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setClipRect(option.rect);
     switch (content->kind) {
-    case CellContent::Kind::text: {
+    case CellContent::Kind::text:
         painter->setFont(font);
         painter->setPen(colour);
-        const QRect textArea = option.rect.adjusted(margin, 0, -margin, 0);
-        const QString firstLine = content->text.section(u'\n', 0, 0);
-        const QString shown = QFontMetrics(font).elidedText(
-            firstLine == content->text ? firstLine : firstLine + u"…"_s, Qt::ElideRight, textArea.width());
-        painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          shownText(*content, font, textArea.width()));
         break;
-    }
     case CellContent::Kind::badge: {
         // A faint capsule under text in the status colour; on a selected row, whose highlight would swallow
         // both, a solid capsule under the highlighted text colour.
@@ -164,15 +192,14 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->fillPath(capsule, fill);
         painter->setFont(font);
         painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : colour);
-        const QRect textArea = area.adjusted(badgeHPadding, 0, -badgeHPadding, 0);
         painter->drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine,
-                          QFontMetrics(font).elidedText(content->text, Qt::ElideRight, textArea.width()));
+                          shownText(*content, font, textArea.width()));
         break;
     }
     case CellContent::Kind::symbol:
     case CellContent::Kind::openLink:
     case CellContent::Kind::warning:
-        drawSymbolAndText(painter, area, *content, colour, font, dpr);
+        drawSymbolAndText(painter, option.rect, area, *content, colour, font, dpr);
         break;
     }
     painter->restore();
@@ -188,6 +215,28 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
 
 int CellDelegate::widthOf(const CellContent& content, const QFont& font) {
     return contentSize(content, font).width() + 2 * margin;
+}
+
+bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QString help = index.data(Qt::ToolTipRole).toString();
+    // Measured only now: which of thousands of rows are cut changes with every width and every filter.
+    if (const std::optional<CellContent> content = contentOf(index);
+        help.isEmpty() && content && !content->text.isEmpty()) {
+        const QRect area = placed(option.rect, contentSize(*content, option.font));
+        const int room = textAreaOf(option.rect, area, *content).width();
+        if (shownText(*content, fontFor(*content, option.font), room) != content->text)
+            help = plainToolTip(content->text);
+    }
+    if (help.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), help, view->viewport(), option.rect);
+    return true;
 }
 
 bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,

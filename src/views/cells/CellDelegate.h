@@ -5,9 +5,10 @@
 #include <QStyledItemDelegate>
 
 // Draws the CellContent a model hands over under CellContentRole: plain text, a status capsule, a checkbox
-// symbol, the link cell's open button or its warning. A click on the open button opens the link; the help
-// text comes from the model's tooltip. A cell with a check state alone is a check box centred in the cell,
-// toggled by a click on it or by Space. Other cells are drawn as usual.
+// symbol, the link cell's open button or its warning. A text too long for its cell ends in "…". A click on
+// the open button opens the link. The help is the model's tooltip; a cell without one whose text is cut
+// names its whole text, found only when help is asked for. A cell with a check state alone is a check box
+// centred in the cell, toggled by a click on it or by Space. Other cells are drawn as usual.
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -16,6 +17,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
     // The width a cell needs to show the content whole in a table of the given font, margins included.
     static int widthOf(const CellContent& content, const QFont& font);

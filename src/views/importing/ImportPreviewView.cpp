@@ -8,6 +8,7 @@
 #include "views/cells/CellStyle.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/kit/ColumnFitter.h"
+#include "views/kit/ElidedHeaderView.h"
 #include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
@@ -148,6 +149,7 @@ QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, co
 QWidget* ImportPreviewView::buildTable() {
     m_table = new QTableView(this);
     m_table->setObjectName(u"rows"_s);
+    m_table->setHorizontalHeader(new ElidedHeaderView(Qt::Horizontal, m_table));
     m_table->setModel(m_model);
     m_table->setItemDelegate(new CellDelegate(m_table));
     m_table->setSelectionMode(QAbstractItemView::NoSelection);

@@ -38,8 +38,7 @@ QVariant RecordsTableModel::data(const QModelIndex& index, int role) const {
 QVariant RecordsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    // A narrow column may cut its header short: the tooltip names it whole.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    if (role == Qt::DisplayRole)
         return m_columns[section].header;
     return {};
 }

@@ -2,12 +2,15 @@
 
 #include "views/cells/CellDelegate.h"
 #include "views/kit/ColumnFitter.h"
+#include "views/kit/ElidedHeaderView.h"
 #include "views/kit/Style.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 
-RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent), m_fitter(new ColumnFitter(this)) {
+RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new ElidedHeaderView(Qt::Horizontal, this));
+    m_fitter = new ColumnFitter(this);
     setItemDelegate(new CellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -26,7 +29,6 @@ RecordsTableView::RecordsTableView(QWidget* parent) : QTableView(parent), m_fitt
     QHeaderView* columns = horizontalHeader();
     columns->setSectionsClickable(true);
     columns->setHighlightSections(false);
-    columns->setTextElideMode(Qt::ElideRight);
     // Headers in a smaller type than the rows, as tables on the desktop have them; a field's whole name
     // then fits a column of its type's width more often.
     columns->setFont(Style::font(Style::TextStyle::callout, font()));

@@ -10,7 +10,8 @@ class ColumnFitter;
 
 // The records table's view: rows selected whole, several at once, heights fixed; a header click is only
 // reported (the tab sorts), a right click never moves the selection (it only asks for the context menu),
-// and the columns share the table's width by their least and ideal widths.
+// and the columns share the table's width by their least and ideal widths. Cut headers and cells end in "…"
+// and name their whole text as help.
 class RecordsTableView : public QTableView {
     Q_OBJECT
 public:

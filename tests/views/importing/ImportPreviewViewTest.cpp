@@ -1,9 +1,12 @@
 #include "views/importing/ImportPreviewView.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
+#include "ShownText.h"
 #include "core/model/Ids.h"
 #include "core/templates/Templates.h"
+#include "views/cells/CellStyle.h"
 #include "views/importing/ImportPreviewModel.h"
+#include "views/kit/Style.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
@@ -132,4 +135,80 @@ TEST(ImportPreview, EveryColumnInViewAtTheDefaultSize) {
     EXPECT_LE(columns->sectionViewportPosition(last) + columns->sectionSize(last), columns->width());
     for (int fixed : {int(ImportPreviewModel::includeColumn), int(ImportPreviewModel::lineColumn)})
         EXPECT_GE(columns->sectionSize(fixed), columns->sectionSizeHint(fixed)) << "its header whole";
+}
+
+// The check and the remarks are what the user decides on: at the sheet's default width they keep at least
+// their layout's ideals while the data give up their room down to their minimums, and the remarks stay in
+// view. A cut data cell or header ends in "…" and names its whole text; one shown whole has no help.
+TEST(ImportPreview, TheChecksAndRemarksKeepTheirWidthsWhileTheDataGive) {
+    Journal sales = Templates::sales();
+    const FieldDef order = sales.fields[0];
+    Record stored = labelled(u"stored"_s, {{order, FieldValue::ofText(u"З-2001"_s)}});
+    sales.records.append(stored);
+    const QByteArray file =
+        u"Номер заказа;Клиент;Товар или услуга;Количество;Сумма;Дата заказа\r\n"
+        u"З-2001;Смирнова Ольга;Худи оверсайз, графит;1;4 990;05.03.2024\r\n"
+        u"З-2002;Петров Андрей;Футболка базовая;2;сто рублей;31.02.2024\r\n"
+        u"З-2002;Петров Андрей;Футболка базовая;2;1 200;01.03.2024\r\n"
+        u"З-2003;ООО «Вектор»;Комплект мерча для конференции;много;87 764,15;12.03.2024\r\n"_s.toUtf8();
+    for (const char* screen : {"desktop", "laptop"}) {
+        SCOPED_TRACE(screen);
+        Shell shell({sales});
+        shell.moveTo(screenNamed(QString::fromLatin1(screen)));
+        ImportPreviewView* sheet = openPreview(shell, sales, file);
+        ASSERT_TRUE(sheet);
+        EXPECT_EQ(sheet->width(), 1300);
+        QTableView* table = sheet->findChild<QTableView*>(u"rows"_s);
+        const auto* model = qobject_cast<const ImportPreviewModel*>(table->model());
+        QHeaderView* header = table->horizontalHeader();
+        const HeaderTitles titles(header);
+        const int remarks = model->remarksColumn();
+        EXPECT_GE(header->sectionSize(ImportPreviewModel::checkColumn), 230);
+        EXPECT_GE(header->sectionSize(remarks), 220);
+        EXPECT_LE(header->sectionViewportPosition(remarks) + header->sectionSize(remarks),
+                  table->viewport()->width());
+        for (int c = ImportPreviewModel::firstFieldColumn; c < remarks; ++c) {
+            if (model->fieldAt(c)->type == FieldType::text) {
+                EXPECT_EQ(header->sectionSize(c), 50) << c;
+            }
+        }
+        int cut = 0;
+        for (int c = ImportPreviewModel::statusColumn; c < remarks; ++c) {
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QModelIndex index = model->index(row, c);
+                const CellContent content = index.data(CellContentRole).value<CellContent>();
+                const QString help = helpAt(table->viewport(), table->visualRect(index).center());
+                if (!content.help.isEmpty()) { // the journal's own help: a link's address
+                    EXPECT_EQ(help, content.help);
+                    continue;
+                }
+                const int room =
+                    header->sectionSize(c) - 8 - (content.kind == CellContent::Kind::badge ? 16 : 0);
+                QFont font = table->font();
+                if (content.kind == CellContent::Kind::badge) {
+                    font = Style::font(Style::TextStyle::callout, font);
+                    font.setWeight(QFont::Medium);
+                } else if (content.equalWidthDigits) {
+                    font = CellStyle::equalWidthDigits(font);
+                }
+                const bool whole =
+                    QFontMetrics(font).elidedText(content.text, Qt::ElideRight, room) == content.text;
+                EXPECT_EQ(help, whole ? QString() : content.text) << row << ", " << c;
+                cut += whole ? 0 : 1;
+            }
+        }
+        EXPECT_GT(cut, 0);
+        const auto drawnTitles = titles.drawn();
+        for (auto it = drawnTitles.cbegin(); it != drawnTitles.cend(); ++it) {
+            const QString title = model->headerData(it.key(), Qt::Horizontal, Qt::DisplayRole).toString();
+            const QPoint centre(header->sectionViewportPosition(it.key()) + header->sectionSize(it.key()) / 2,
+                                header->height() / 2);
+            EXPECT_TRUE(it->fits) << title.toStdString();
+            EXPECT_EQ(helpAt(header->viewport(), centre), it->text == title ? QString() : title)
+                << title.toStdString();
+        }
+        EXPECT_LT(drawnTitles.value(ImportPreviewModel::firstFieldColumn + 2).text.size(), 16)
+            << "«Товар или услуга» cut short";
+        sheet->reject();
+    }
 }

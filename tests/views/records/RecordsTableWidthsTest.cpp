@@ -1,4 +1,5 @@
 #include "RecordsTabFixture.h"
+#include "ShownText.h"
 #include "core/templates/Templates.h"
 #include "views/cells/CellStyle.h"
 #include "views/kit/Style.h"
@@ -128,6 +129,65 @@ TEST(RecordsTableWidths, StatusBadgesAndTheTitleStandWhole) {
                 EXPECT_TRUE(titleWhole) << "room enough for a whole title";
             }
         }
+    }
+}
+
+// A cell or a header cut short ends in "…" and names its whole text as help; one shown whole has none
+// (cells whose help the journal gives, long texts and links, keep theirs).
+TEST(RecordsTableWidths, WhatIsCutEndsInAnEllipsisAndNamesItsText) {
+    Journal sales = Templates::sales();
+    for (int i = 0; i < 3; ++i) {
+        Record r = labelled(u"r"_s + QString::number(i), utc(2024, 10, 1).addDays(i));
+        for (const FieldDef& f : sales.fields) {
+            if (f.type == FieldType::text || f.type == FieldType::choice)
+                put(r, f, FieldValue::ofText(i == 1 ? u"Сайт"_s : u"Худи оверсайз с капюшоном, графит"_s));
+            else if (f.type == FieldType::number)
+                put(r, f, FieldValue::ofNumber(87764.15));
+        }
+        sales.records.append(r);
+    }
+    for (const Place& place : places) {
+        SCOPED_TRACE(std::string(place.screen) + " at " + std::to_string(place.size.width()));
+        Shell shell({sales}, false);
+        QTableView* table = recordsTableAt(shell, place);
+        QHeaderView* header = table->horizontalHeader();
+        const HeaderTitles titles(header);
+        const QAbstractItemModel* model = table->model();
+        int cut = 0, whole = 0;
+        for (int c = 0; c < model->columnCount(); ++c) {
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QModelIndex index = model->index(row, c);
+                const CellContent content = index.data(CellContentRole).value<CellContent>();
+                const QRect cell = table->visualRect(index);
+                if (content.kind != CellContent::Kind::text || !table->viewport()->rect().contains(cell))
+                    continue;
+                const QString shown = drawn(table, row, c);
+                const QString help = helpAt(table->viewport(), cell.center());
+                if (!content.help.isEmpty())
+                    EXPECT_EQ(help, content.help);
+                else if (shown != content.text)
+                    EXPECT_TRUE(shown.endsWith(u"…"_s) && help == content.text)
+                        << c << ": " << help.toStdString();
+                else
+                    EXPECT_EQ(help, QString()) << c << ": " << content.text.toStdString();
+                ++(shown == content.text ? whole : cut);
+            }
+        }
+        const auto drawnTitles = titles.drawn();
+        for (auto it = drawnTitles.cbegin(); it != drawnTitles.cend(); ++it) {
+            const QString title = model->headerData(it.key(), Qt::Horizontal).toString();
+            const QPoint centre(header->sectionViewportPosition(it.key()) + header->sectionSize(it.key()) / 2,
+                                header->height() / 2);
+            SCOPED_TRACE(title.toStdString());
+            EXPECT_TRUE(it->fits) << "drawn whole or ending in «…», never clipped";
+            if (it->text != title)
+                EXPECT_TRUE(it->text.endsWith(u"…"_s) && helpAt(header->viewport(), centre) == title);
+            else
+                EXPECT_EQ(helpAt(header->viewport(), centre), QString());
+            ++(it->text == title ? whole : cut);
+        }
+        EXPECT_GT(cut, 0);
+        EXPECT_GT(whole, 0);
     }
 }
 
