@@ -1,12 +1,15 @@
 #include "views/dashboard/BreakdownTable.h"
 
+#include "app/CellContent.h"
 #include "views/cells/CellStyle.h"
 #include "views/kit/Style.h"
 
 #include <QEvent>
 #include <QHash>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -220,6 +223,33 @@ void BreakdownTable::layOut() {
     const auto count = int(m_rows.titles.size());
     m_size = QSize(width, headerHeight() + count * rowPitch() - (count == 0 ? 0 : rowGap));
     updateGeometry();
+}
+
+QString BreakdownTable::cutTextAt(const QPoint& point) const {
+    // Only the titles' column is ever cut: figures stay whole and their headers wrap.
+    if (m_widths.isEmpty() || point.x() < 0 || point.x() >= m_widths[0] || point.y() < 0)
+        return {};
+    const bool inHeader = point.y() < headerHeight();
+    const qsizetype row = inHeader ? -1 : (point.y() - headerHeight()) / rowPitch();
+    if (!inHeader && row >= m_rows.titles.size())
+        return {};
+    const QString text = inHeader ? m_header.value(0) : m_rows.titles[row];
+    const QFontMetrics metrics(inHeader ? headerFont() : font());
+    return metrics.elidedText(text, Qt::ElideRight, m_widths[0]) == text ? QString() : text;
+}
+
+bool BreakdownTable::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString whole = cutTextAt(help->pos());
+    if (whole.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), plainToolTip(whole), this);
+    }
+    return true;
 }
 
 void BreakdownTable::paintEvent(QPaintEvent* event) {

@@ -13,8 +13,8 @@
 // per row, columns 28 px apart. Each column would be as wide as its widest text (row titles up to a
 // limit); given less room, the row titles are cut shorter with "…" first, then the figures' headers wrap
 // onto more lines, one column at a time, and only a table that still does not fit is wider than its
-// room. Figures are never cut. It draws only the lines in view, so a field with thousands of values
-// stays quick.
+// room. Figures are never cut. A title cut short names its whole text as help. It draws only the lines
+// in view, so a field with thousands of values stays quick.
 class BreakdownTable : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +43,7 @@ public:
     QSize minimumSizeHint() const override { return m_size; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -51,6 +52,8 @@ private:
     // The width of the widest title, or atLeast when none is wider.
     int measureTitles(int atLeast);
     void layOut();
+    // The whole text of the title or header cut short at a point, or nothing where none is.
+    QString cutTextAt(const QPoint& point) const;
     QFont headerFont() const;
     QFont valueFont() const;
     int rowPitch() const;

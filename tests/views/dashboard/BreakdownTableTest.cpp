@@ -1,4 +1,5 @@
 #include "views/dashboard/BreakdownTable.h"
+#include "ShownText.h"
 #include "views/cells/CellStyle.h"
 
 #include <cmath>
@@ -104,5 +105,27 @@ TEST(BreakdownTable, TitleColumnIsAsWideAsItsWidestTitle) {
                 << count << " titles in " << font.family().toStdString() << ", spacing "
                 << font.letterSpacing();
         }
+    }
+}
+
+// Short of room, a title or the titles' header cut short names its whole text as help wherever the pointer
+// rests on it; a title shown whole, a figure and a figure's header have none.
+TEST(BreakdownTable, CutTitlesNameTheirWholeTextAsHelp) {
+    BreakdownTable table;
+    const QString longTitle = u"Маркетплейс с доставкой до пункта выдачи"_s;
+    table.setTable({u"Канал продаж и способ доставки"_s, u"Оплачено заказов"_s},
+                   {{u"Сайт"_s, u"12"_s}, {longTitle, u"43"_s}, {u"Instagram"_s, u"7"_s}});
+    for (const int room : {5000, 260}) {
+        table.setRoom(room);
+        table.resize(table.sizeHint());
+        QSet<QString> helps;
+        for (int y = 0; y < table.height(); ++y) {
+            for (const int x : {2, table.columnWidths()[0] - 2, table.columnWidths()[0] + 30})
+                helps.insert(helpAt(&table, {x, y}));
+        }
+        EXPECT_EQ(helps, room == 5000
+                             ? QSet<QString>{QString()}
+                             : (QSet<QString>{QString(), longTitle, u"Канал продаж и способ доставки"_s}))
+            << room;
     }
 }
