@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/CellContent.h"
+#include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -7,10 +11,12 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionHeader>
+#include <QTableView>
 #include <QToolTip>
+#include <gtest/gtest.h>
 
-// What a user sees of a text that may not fit: the help shown where the pointer rests, and the titles a
-// header draws.
+// What a user sees of a text that may not fit: the help shown where the pointer rests, the titles a
+// header draws and the texts of table cells.
 
 // The help a widget shows for a point when the pointer rests there; empty when it shows none. A tip shown
 // before goes first, as it goes once the pointer moves on.
@@ -22,6 +28,47 @@ inline QString helpAt(QWidget* widget, const QPoint& point) {
     QHelpEvent event(QEvent::ToolTip, point, widget->mapToGlobal(point));
     QApplication::sendEvent(widget, &event);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// What the cell delegate draws of a text or a status cell: its text cut with "…" to its column, 4 px from
+// each edge and, in a status capsule, 8 px more a side in the callout font at medium weight.
+inline QString drawnCell(const QTableView* table, const QModelIndex& index) {
+    const CellContent content = index.data(CellContentRole).value<CellContent>();
+    const bool badge = content.kind == CellContent::Kind::badge;
+    QFont font = content.equalWidthDigits ? CellStyle::equalWidthDigits(table->font()) : table->font();
+    if (badge) {
+        font = Style::font(Style::TextStyle::callout, font);
+        font.setWeight(QFont::Medium);
+    }
+    const int room = table->horizontalHeader()->sectionSize(index.column()) - 8 - (badge ? 16 : 0);
+    return QFontMetrics(font).elidedText(content.text, Qt::ElideRight, room);
+}
+
+// Checks the text and status cells of the columns in view: one cut ends in "…" and names its whole text
+// as help, one whole has none, and one with a help of its own (a long text, a link) keeps that. Gives how
+// many are cut.
+inline int expectCutCellsNamed(QTableView* table) {
+    const QAbstractItemModel* model = table->model();
+    int cut = 0;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QModelIndex index = model->index(row, c);
+            const CellContent content = index.data(CellContentRole).value<CellContent>();
+            const QRect cell = table->visualRect(index);
+            if ((content.kind != CellContent::Kind::text && content.kind != CellContent::Kind::badge) ||
+                !table->viewport()->rect().contains(cell))
+                continue;
+            const QString shown = drawnCell(table, index), help = helpAt(table->viewport(), cell.center());
+            if (!content.help.isEmpty())
+                EXPECT_EQ(help, content.help) << row << ", " << c;
+            else if (shown == content.text)
+                EXPECT_EQ(help, QString()) << row << ", " << c;
+            else
+                EXPECT_TRUE(shown.endsWith(u'…') && help == content.text) << row << ", " << c;
+            cut += shown == content.text ? 0 : 1;
+        }
+    }
+    return cut;
 }
 
 // Keeps the titles a header draws, by section, and whether each fits the room its label is drawn in;
@@ -46,6 +93,26 @@ public:
         m_drawn.clear();
         (void)m_header->viewport()->grab();
         return m_drawn;
+    }
+    // Checks every title drawn: it fits its room, and one cut ends in "…" and names its whole title as
+    // help while one whole has none. Gives how many are cut.
+    int expectCutTitlesNamed() const {
+        int cut = 0;
+        const QMap<int, Drawn> titles = drawn();
+        for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
+            const QString title = m_header->model()->headerData(it.key(), Qt::Horizontal).toString();
+            const QPoint centre(m_header->sectionViewportPosition(it.key()) +
+                                    m_header->sectionSize(it.key()) / 2,
+                                m_header->height() / 2);
+            const QString help = helpAt(m_header->viewport(), centre);
+            EXPECT_TRUE(it->fits) << "drawn whole or ending in «…», never clipped: " << title.toStdString();
+            if (it->text == title)
+                EXPECT_EQ(help, QString()) << title.toStdString();
+            else
+                EXPECT_TRUE(it->text.endsWith(u'…') && help == title) << title.toStdString();
+            cut += it->text == title ? 0 : 1;
+        }
+        return cut;
     }
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {

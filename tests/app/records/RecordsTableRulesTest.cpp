@@ -44,52 +44,6 @@ TEST(RecordsTable, ColumnsAndTheTitlesWidth) {
     EXPECT_EQ(RecordsTable::columns(journalOf({})).size(), 1) << "the status column alone";
 }
 
-// Fitting the table, texts and choices give up their room first, down to their minimums; then figures,
-// dates, links and check boxes what their values do not need; the title's column last, whatever the
-// field it stands on. The status column takes its widest badge as its minimum when that is wider.
-TEST(RecordsTable, ColumnsGiveUpRoomTextsFirstTheTitleLast) {
-    using ColumnWidths::Floor;
-    const QList<FieldDef> fields{
-        shown(FieldType::text, u"Имя"_s),          shown(FieldType::choice, u"Город"_s),
-        shown(FieldType::longText, u"Описание"_s), shown(FieldType::number, u"Сумма"_s),
-        shown(FieldType::date, u"Дата"_s),         shown(FieldType::link, u"Ссылка"_s),
-        shown(FieldType::checkbox, u"Готово"_s)};
-    Journal journal = journalOf(fields);
-    const auto texts = [](int minimum, int ideal) { return ColumnWidths::Column{minimum, ideal}; };
-    const auto figures = [](int minimum, int ideal) {
-        return ColumnWidths::Column{minimum, ideal, RecordsTable::figuresRound, false, Floor::values};
-    };
-    const auto title = [](int minimum) {
-        return ColumnWidths::Column{minimum, 170, RecordsTable::titleRound};
-    };
-    const struct {
-        std::optional<QUuid> titleFieldID;
-        int widestBadge;
-        QList<ColumnWidths::Column> widths;
-    } cases[] = {
-        {std::nullopt,
-         0, // the first text stands in for the title
-         {texts(90, 115), title(60), texts(60, 110), texts(60, 200), figures(50, 75), figures(70, 95),
-          figures(70, 90), figures(40, 50)}},
-        {fields[2].id,
-         128,
-         {texts(128, 115), texts(60, 115), texts(60, 110), title(60), figures(50, 75), figures(70, 95),
-          figures(70, 90), figures(40, 50)}},
-        {fields[3].id,
-         60, // a title of figures keeps what its values need
-         {texts(90, 115), texts(60, 115), texts(60, 110), texts(60, 200),
-          ColumnWidths::Column{50, 170, RecordsTable::titleRound, false, Floor::values}, figures(70, 95),
-          figures(70, 90), figures(40, 50)}},
-    };
-    for (const auto& c : cases) {
-        journal.titleFieldID = c.titleFieldID;
-        QList<ColumnWidths::Column> widths;
-        for (const RecordsColumn& column : RecordsTable::columns(journal))
-            widths.append(RecordsTable::widths(column, journal, c.widestBadge));
-        EXPECT_EQ(widths, c.widths) << c.widestBadge;
-    }
-}
-
 TEST(RecordsTable, HeaderClicksBuildTheSortOrder) {
     const FieldDef name = fieldOf(FieldType::text), amount = fieldOf(FieldType::number);
     const Journal journal = journalOf({name, amount}, {statusNamed(u"Новый"_s)});
