@@ -177,8 +177,8 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
     }
 }
 
-// A width the user dragged stays through changes of the records and of the window, never under its
-// column's minimum, until the journal's fields change.
+// A width the user dragged stays through changes of the records, the statuses and the window, never under
+// its column's minimum, until the journal's fields change.
 TEST(RecordsTableWidths, DraggedWidthsStayUntilTheFieldsChange) {
     RecordsTab tab;
     QHeaderView* header = tab.table()->horizontalHeader();
@@ -188,6 +188,11 @@ TEST(RecordsTableWidths, DraggedWidthsStayUntilTheFieldsChange) {
                          utc(2024, 2, 1));
     tab.window->resize(1300, 860);
     EXPECT_EQ(std::pair(header->sectionSize(1), header->sectionSize(3)), std::pair(300, 60));
+    Journal renamed = *tab.store->journal(tab.journal.id);
+    renamed.statuses[2].name = u"Передан в службу доставки"_s;
+    tab.store->updateSettings(renamed);
+    EXPECT_EQ(header->sectionSize(1), 300) << "a renamed status keeps what was dragged";
+    EXPECT_GT(header->sectionSize(0), 160) << "and widens its column to its badge";
 
     Journal changed = *tab.store->journal(tab.journal.id);
     changed.fields[4].showInTable = false;
