@@ -84,10 +84,15 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
         if (excess <= 0)
             break;
         QList<int> candidates;
+        qint64 room = 0;
         for (qsizetype i = 0; i < columns.size(); ++i) {
-            if (columns[i].round == round && !columns[i].fixed && !dragged.contains(int(i)))
+            if (columns[i].round == round && !columns[i].fixed && !dragged.contains(int(i))) {
                 candidates.append(int(i));
+                room += std::max(widths[i] - floors[i], 0);
+            }
         }
+        if (room < excess)
+            candidates.removeIf([&](int i) { return columns[i].givesOnlyToFit; });
         shrink(widths, floors, candidates, excess);
     }
     return widths;

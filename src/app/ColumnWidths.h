@@ -30,6 +30,9 @@ struct Column {
     // Exactly its ideal: it neither shrinks nor is dragged (a check box column).
     bool fixed = false;
     Floor floor = Floor::minimum;
+    // Gives up room only where that spares the table its sideways scroll: once the table scrolls
+    // anyway, cutting it would hide what is read first and gain nothing.
+    bool givesOnlyToFit = false;
 
     bool operator==(const Column&) const = default;
 };

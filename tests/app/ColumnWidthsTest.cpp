@@ -44,18 +44,19 @@ TEST(ColumnWidths, TextsShrinkFirstThenFiguresTowardTheirMinimums) {
 
 // What a user reads first gives its room last. In the records table the status never narrows past its
 // widest badge (its minimum), and the title keeps its width until the other texts stand at their
-// minimums and the figures at what their values need. In the import preview the check and the remarks
+// minimums and the figures at what their values need, and only where that spares the sideways scroll:
+// once the table scrolls anyway it stays whole. In the import preview the check and the remarks
 // give only once the data stand at their floors, and never below the layout's ideals: the table scrolls.
 TEST(ColumnWidths, WhatIsReadFirstGivesItsRoomLast) {
     using ColumnWidths::Floor;
-    const QList<Column> records{{125, 115},                          // the status, its widest badge 125
-                                {60, 115},                           // a text
-                                {60, 170, 2},                        // the title
-                                {50, 75, 1, false, Floor::values}};  // a sum
-    const QList<Column> preview{{140, 230, 3, false, Floor::ideal},  // the check
-                                {100, 220, 3, false, Floor::ideal},  // the remarks
-                                {50, 110},                           // a text
-                                {50, 110, 1, false, Floor::values}}; // a date
+    const QList<Column> records{{125, 115},                                // the status, its widest badge 125
+                                {60, 115},                                 // a text
+                                {60, 170, 2, false, Floor::minimum, true}, // the title
+                                {50, 75, 1, false, Floor::values}};        // a sum
+    const QList<Column> preview{{140, 230, 3, false, Floor::ideal},        // the check
+                                {100, 220, 3, false, Floor::ideal},        // the remarks
+                                {50, 110},                                 // a text
+                                {50, 110, 1, false, Floor::values}};       // a date
     const struct {
         const QList<Column>& columns;
         QList<int> needed;
@@ -66,7 +67,8 @@ TEST(ColumnWidths, WhatIsReadFirstGivesItsRoomLast) {
         {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 722, {125, 200, 300, 97}},
         {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 600, {125, 78, 300, 97}},
         {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 500, {125, 60, 255, 60}},
-        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 300, {125, 60, 60, 60}},
+        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 306, {125, 60, 61, 60}},
+        {records, {0, 200, 300, 97}, {0, 200, 300, 60}, 300, {125, 60, 300, 60}},
         {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 1010, {400, 300, 200, 110}},
         {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 800, {381, 291, 50, 78}},
         {preview, {400, 300, 200, 94}, {400, 300, 200, 78}, 600, {245, 227, 50, 78}},

@@ -90,8 +90,10 @@ ColumnWidths::Column RecordsTable::widths(const RecordsColumn& column, const Jou
         return {.minimum = std::max(column.minWidth, widestBadge), .ideal = column.idealWidth};
     ColumnWidths::Column widths = fieldWidths(column.field.type, column.minWidth, column.idealWidth);
     const std::optional<FieldDef> title = journal.titleField();
-    if (title && title->id == column.field.id)
+    if (title && title->id == column.field.id) {
         widths.round = titleRound;
+        widths.givesOnlyToFit = true;
+    }
     return widths;
 }
 
