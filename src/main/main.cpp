@@ -4,6 +4,7 @@
 #include "core/store/Store.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/Icons.h"
+#include "views/kit/Style.h"
 #include "views/shell/MainWindow.h"
 #include "views/shell/QtFilePanels.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     if (qtTexts.load(russian, u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     Icons::install();
+    Style::install();
 
     const StartCheck start = checkStart();
     if (start.refusal)

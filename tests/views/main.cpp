@@ -1,4 +1,5 @@
 #include "views/kit/Icons.h"
+#include "views/kit/Style.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     Icons::install();
+    Style::install();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // Nothing here may touch the user's data file.
     QTemporaryDir data;

@@ -183,15 +183,12 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           shownText(*content, font, textArea.width()));
         break;
     case CellContent::Kind::badge: {
-        // A faint capsule under text in the status colour; on a selected row, whose highlight would swallow
-        // both, a solid capsule under the highlighted text colour.
-        QColor fill = colour;
-        fill.setAlphaF(selected ? 0.9 : 0.18);
+        const CellStyle::BadgeLook look = CellStyle::badgeLook(colour, option.palette, selected);
         QPainterPath capsule;
         capsule.addRoundedRect(QRectF(area), area.height() / 2.0, area.height() / 2.0);
-        painter->fillPath(capsule, fill);
+        painter->fillPath(capsule, look.fill);
         painter->setFont(font);
-        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : colour);
+        painter->setPen(look.text);
         painter->drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine,
                           shownText(*content, font, textArea.width()));
         break;

@@ -1,6 +1,7 @@
 #include "views/cells/CellStyle.h"
 
 #include "views/kit/AppColorQt.h"
+#include "views/kit/Contrast.h"
 #include "views/kit/Style.h"
 
 #include <QFontMetricsF>
@@ -16,6 +17,12 @@ bool hasEqualWidthDigits(const QFont& font) {
         if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), width))
             return false;
     return true;
+}
+
+// The shade of a colour that reads on the rows, plain and alternate, as text of the table's size.
+QColor onRows(const QColor& hue, const QPalette& palette) {
+    return Contrast::shade(hue, {palette.color(QPalette::Base), palette.color(QPalette::AlternateBase)},
+                           Contrast::normalText);
 }
 
 } // namespace
@@ -36,15 +43,29 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
     case CellTone::link:
         return selected ? text : Style::color(Style::Role::link, palette);
     case CellTone::warning:
-        return Style::color(Style::Role::warning, palette);
+        return selected ? text : onRows(Style::color(Style::Role::warning, palette), palette);
     case CellTone::red:
-        return Style::color(Style::Role::destructive, palette);
+        return selected ? text : onRows(Style::color(Style::Role::destructive, palette), palette);
     case CellTone::green:
-        return Style::color(Style::Role::success, palette);
+        return selected ? text : onRows(Style::color(Style::Role::success, palette), palette);
     case CellTone::status:
         return color(status.value_or(AppColor::gray));
     }
     return text;
+}
+
+CellStyle::BadgeLook CellStyle::badgeLook(const QColor& status, const QPalette& palette, bool selected) {
+    if (selected) {
+        const QColor text = palette.color(QPalette::HighlightedText);
+        return {Contrast::shade(status, {text}, Contrast::normalText), text};
+    }
+    QColor fill = status;
+    fill.setAlphaF(0.18);
+    const QColor text = Contrast::shade(status,
+                                        {Contrast::over(fill, palette.color(QPalette::Base)),
+                                         Contrast::over(fill, palette.color(QPalette::AlternateBase))},
+                                        Contrast::normalText);
+    return {fill, text};
 }
 
 QFont CellStyle::equalWidthDigits(const QFont& base) {

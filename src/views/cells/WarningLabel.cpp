@@ -42,7 +42,7 @@ void WarningLabel::changeEvent(QEvent* event) {
 void WarningLabel::applyStyle() {
     const QColor orange = Style::color(Style::Role::warning, this);
     m_text->setFont(Style::font(Style::TextStyle::callout, font()));
-    Style::setTextColor(m_text, orange);
+    Style::setTextColor(m_text, Style::readable(orange, m_text));
     const int size = QFontMetrics(m_text->font()).height();
     m_symbol->setPixmap(
         Symbols::symbol(u"exclamationmark.triangle.fill"_s, orange, size, devicePixelRatioF()));

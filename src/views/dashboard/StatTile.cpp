@@ -4,6 +4,7 @@
 #include "views/cells/CellStyle.h"
 #include "views/dashboard/Card.h"
 #include "views/kit/AppColorQt.h"
+#include "views/kit/Contrast.h"
 #include "views/kit/DrawnSymbols.h"
 #include "views/kit/ElidedText.h"
 #include "views/kit/Style.h"
@@ -151,10 +152,12 @@ void StatTile::changeEvent(QEvent* event) {
 
 void StatTile::applyStyle() {
     const QColor tint = color(m_result.metric.color);
+    // The texts in colour stand on the tile's tinted face; the symbols keep the colour itself.
+    const QColor face = Contrast::over(faded(tint, 0.08), palette().color(QPalette::Window));
     const QFont base = font();
     const QFont headline = Style::font(Style::TextStyle::headline, base);
     m_title->setFont(headline);
-    Style::setTextColor(m_title, tint);
+    Style::setTextColor(m_title, Style::readable(tint, face, headline));
     const int symbolSize = QFontMetrics(headline).height();
     const QPixmap symbol = Symbols::symbol(m_result.metric.symbol, tint, symbolSize, devicePixelRatioF());
     m_symbol->setPixmap(symbol);
@@ -173,7 +176,7 @@ void StatTile::applyStyle() {
                                : trend == Comparison::Trend::down
                                    ? Style::color(Style::Role::destructive, this)
                                    : Style::secondary(this);
-    Style::setTextColor(m_comparison, trendColour);
+    Style::setTextColor(m_comparison, Style::readable(trendColour, face, caption));
     const int trendSize = QFontMetrics(caption).height();
     const DrawnSymbols::Heading heading = trend == Comparison::Trend::up     ? DrawnSymbols::Heading::up
                                           : trend == Comparison::Trend::down ? DrawnSymbols::Heading::down

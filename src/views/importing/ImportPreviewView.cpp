@@ -137,7 +137,7 @@ QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, co
     value = new QLabel(tile);
     value->setTextFormat(Qt::PlainText);
     value->setFont(CellStyle::equalWidthDigits(Style::font(Style::TextStyle::title, font(), true)));
-    Style::setTextColor(value, colour);
+    Style::setTextColor(value, Style::readable(colour, value));
     auto* caption = new QLabel(title, tile);
     Style::setText(caption, Style::TextStyle::callout);
     Style::setSecondary(caption);

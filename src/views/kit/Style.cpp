@@ -1,9 +1,11 @@
 #include "views/kit/Style.h"
 
 #include "views/kit/AppColorQt.h"
+#include "views/kit/Contrast.h"
 #include "views/kit/Symbols.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -99,6 +101,25 @@ QColor Style::destructive() {
     return color(Role::destructive, QPalette());
 }
 
+QColor Style::readable(const QColor& hue, const QColor& background, const QFont& font) {
+    return Contrast::shade(hue, {background}, Contrast::required(font));
+}
+
+QColor Style::readable(const QColor& hue, const QWidget* widget) {
+    const QPalette& p = widget->palette();
+    return Contrast::shade(hue, {p.color(QPalette::Window), p.color(QPalette::Base)},
+                           Contrast::required(widget->font()));
+}
+
+void Style::install() {
+    QPalette p = QApplication::palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::Highlight,
+                   readable(p.color(group, QPalette::Highlight), p.color(group, QPalette::HighlightedText),
+                            QApplication::font()));
+    QApplication::setPalette(p);
+}
+
 void Style::setTextColor(QWidget* widget, const QColor& color) {
     QPalette p = widget->palette();
     // A label paints with the window text, a text box with the text.
@@ -133,7 +154,10 @@ QFrame* Style::separatorLine(QWidget* parent) {
 
 void Style::makeDestructive(QAbstractButton* button) {
     QPalette p = button->palette();
-    const QColor red = destructive();
+    // The style shades a button's face a little around its colour, and a flat button shows the window.
+    const QColor face = p.color(QPalette::Button);
+    const QColor red = Contrast::shade(destructive(), {face.darker(104), p.color(QPalette::Window)},
+                                       Contrast::required(button->font()));
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         p.setColor(group, QPalette::ButtonText, red);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, faded(red, 0.4));
@@ -142,8 +166,13 @@ void Style::makeDestructive(QAbstractButton* button) {
 
 void Style::makeProminent(QAbstractButton* button, const QColor& fill, ButtonSize size) {
     const QPalette p = button->palette();
-    const QColor background = fill.isValid() ? fill : p.color(QPalette::Highlight);
+    const QColor hue = fill.isValid() ? fill : p.color(QPalette::Highlight);
     const QColor text = fill.isValid() ? QColor(Qt::white) : p.color(QPalette::HighlightedText);
+    // Under the pointer and pressed, the fill moves a step further from its text, so it never reads worse.
+    const double least = Contrast::required(button->font());
+    const QColor background = Contrast::shade(hue, {text}, least);
+    const QColor hovered = Contrast::shade(background, {text}, Contrast::ratio(text, background) + 0.6);
+    const QColor pressed = Contrast::shade(background, {text}, Contrast::ratio(text, background) + 1.4);
     const bool compact = size == ButtonSize::compact;
     button->setStyleSheet(u"%7 { background-color: %1; color: %2; border: none;"
                           u" border-radius: %8px; padding: %9; }"
@@ -152,8 +181,8 @@ void Style::makeProminent(QAbstractButton* button, const QColor& fill, ButtonSiz
                           // Without its own look a disabled button would still read as
                           // the action to press.
                           u"%7:disabled { background-color: %5; color: %6; }"_s.arg(
-                              background.name(), text.name(), background.lighter(110).name(),
-                              background.darker(115).name(), p.color(QPalette::Window).darker(108).name(),
+                              background.name(), text.name(), hovered.name(), pressed.name(),
+                              p.color(QPalette::Window).darker(108).name(),
                               faded(p.color(QPalette::WindowText), 0.35).name(QColor::HexArgb),
                               QLatin1StringView(button->metaObject()->className()), compact ? u"6"_s : u"7"_s,
                               compact ? u"3px 10px"_s : u"8px 18px"_s));
@@ -187,9 +216,11 @@ void Style::makeSegmented(QFrame* frame) {
     const QPalette p = frame->palette();
     const QColor border = faded(p.color(QPalette::WindowText), 0.18);
     const QString name = frame->objectName();
+    const QColor text = p.color(QPalette::HighlightedText);
     frame->setStyleSheet(u"QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
                          u"QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
                          u"QFrame#%1 QToolButton:checked { background: %4; color: %5; }"_s.arg(
                              name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
-                             p.color(QPalette::Highlight).name(), p.color(QPalette::HighlightedText).name()));
+                             readable(p.color(QPalette::Highlight), text, frame->font()).name(),
+                             text.name()));
 }

@@ -21,7 +21,8 @@ QFont font(TextStyle style, const QFont& base, bool bold = false);
 void setText(QLabel* label, TextStyle style, bool bold = false);
 
 // What the screens colour, each colour defined once. The roles that follow the text are the text colour
-// at an opacity, so they suit a light and a dark palette alike.
+// at an opacity, so they suit a light and a dark palette alike. The signal roles (destructive, warning,
+// success) are hues for fills and symbols; text in them takes readable().
 enum class Role {
     secondary,   // captions, notes and their symbols
     tertiary,    // the faintest text: hints in a cell
@@ -44,6 +45,18 @@ QColor secondary(const QWidget* widget);
 QColor separator(const QWidget* widget);
 QColor destructive();
 
+// The colour to draw text of a hue in, or to fill under text of another colour: the hue where it reads
+// well enough against `background` in the font (Contrast::required), else the nearest shade of it that
+// does. The screens keep their colours' hues for fills, dots and symbols and draw text in this shade.
+QColor readable(const QColor& hue, const QColor& background, const QFont& font);
+// The same for the widget's own text, which may stand on its window or on a box (a form section, a cell)
+// of its palette: the shade reads on both.
+QColor readable(const QColor& hue, const QWidget* widget);
+
+// Makes the application palette's accent a shade its highlighted text reads on: selected rows, checked
+// segments and filled buttons draw that text on it. Runs once, after the application is made.
+void install();
+
 // Draws the widget's text (a label's, a text box's, or what the widget paints with its window text) in
 // the colour. The one way the screens colour text.
 void setTextColor(QWidget* widget, const QColor& color);
@@ -55,15 +68,17 @@ void setBackground(QWidget* widget, const QColor& color);
 // A thin horizontal line in the separator colour: the one separator between a bar and what follows it.
 QFrame* separatorLine(QWidget* parent);
 
-// A button whose action destroys something, as the platform marks one: its text in the destructive colour,
-// faded while disabled. Every destructive button and message-box button takes this one look.
+// A button whose action destroys something, as the platform marks one: its text in the destructive colour
+// (the shade of it that reads on the button), faded while disabled. Every destructive button and
+// message-box button takes this one look.
 void makeDestructive(QAbstractButton* button);
 
 // How much room a prominent button takes: a screen's main action, or a button in a row of tool buttons.
 enum class ButtonSize { regular, compact };
 // A filled button: the one main action of a screen (a push button, or a tool button that shows a shared
 // action). Filled with the accent colour and its text colour, or with `fill` (a status's colour) and
-// white text.
+// white text; either fill in the shade its text reads on, a step further from the text while the pointer
+// is over the button and again while it is pressed.
 void makeProminent(QAbstractButton* button, const QColor& fill = QColor(),
                    ButtonSize size = ButtonSize::regular);
 // A taller button with a larger font, for the few big actions.

@@ -4,6 +4,7 @@
 #include "app/AppRouter.h"
 #include "app/ShortcutText.h"
 #include "core/store/Store.h"
+#include "views/kit/Contrast.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"
 #include "views/shell/JournalListModel.h"
@@ -129,8 +130,13 @@ public:
             const int w = std::max(bm.horizontalAdvance(badge) + 14, 24);
             const int h = bm.height() + 4;
             const QRect badgeRect(content.right() - w, content.center().y() - h / 2 + 1, w, h);
-            QColor fill = selected ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Text);
-            fill.setAlphaF(selected ? 0.25 : 0.09);
+            // On the selected row the count stands on a deeper shade of the accent, where the highlighted
+            // text reads better still; elsewhere on a faint grey.
+            const QColor accent = palette.color(QPalette::Highlight);
+            QColor fill = palette.color(QPalette::Text);
+            fill.setAlphaF(0.09);
+            if (selected)
+                fill = Contrast::shade(accent, {text}, Contrast::ratio(text, accent) + 1.5);
             QPainterPath path;
             path.addRoundedRect(badgeRect, h / 2.0, h / 2.0);
             painter->fillPath(path, fill);

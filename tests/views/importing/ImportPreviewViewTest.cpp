@@ -1,10 +1,12 @@
 #include "views/importing/ImportPreviewView.h"
+#include "Looks.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
 #include "ShownText.h"
 #include "core/model/Ids.h"
 #include "core/templates/Templates.h"
 #include "views/importing/ImportPreviewModel.h"
+#include "views/kit/Style.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
@@ -173,5 +175,28 @@ TEST(ImportPreview, TheChecksAndRemarksKeepTheirWidthsWhileTheDataGive) {
         EXPECT_GT(expectCutCellsNamed(table), 0);
         EXPECT_GT(titles.expectCutTitlesNamed(), 0);
         sheet->reject();
+    }
+}
+
+// The tiles' figures in green, orange, red and the accent read on the sheet in shades of their colours.
+TEST(ImportPreview, FiguresReadInTheirColours) {
+    const CrispText crisp;
+    const Goods goods;
+    Shell shell({goods.journal});
+    ImportPreviewView* sheet = openPreview(shell, goods.journal, goods.file.toUtf8());
+    ASSERT_TRUE(sheet);
+    const QPalette& palette = sheet->palette();
+    const struct {
+        const char* tile;
+        QColor hue;
+    } tiles[] = {{"tile_new", Style::color(Style::Role::success, palette)},
+                 {"tile_duplicates", Style::color(Style::Role::warning, palette)},
+                 {"tile_errors", Style::color(Style::Role::destructive, palette)},
+                 {"tile_import", palette.color(QPalette::Highlight)}};
+    for (const auto& t : tiles) {
+        QLabel* figure = sheet->findChild<QLabel*>(QString::fromLatin1(t.tile));
+        const MeasuredText drawn = measuredText(figure->grab().toImage());
+        EXPECT_GE(drawn.ratio(), Contrast::required(figure->font())) << t.tile;
+        EXPECT_TRUE(sameHue(drawn.text, t.hue)) << t.tile << ": " << drawn.text.name().toStdString();
     }
 }

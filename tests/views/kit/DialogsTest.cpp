@@ -1,4 +1,5 @@
 #include "views/kit/Dialogs.h"
+#include "Looks.h"
 #include "views/kit/Style.h"
 
 #include <QApplication>
@@ -29,8 +30,9 @@ QMessageBox* openBox(Kind kind, QWidget* parent, int* acted) {
         [acted] { ++*acted; });
 }
 
+// Its text in a shade of the destructive colour.
 bool looksDestructive(const QAbstractButton* button) {
-    return button->palette().color(QPalette::Active, QPalette::ButtonText) == Style::destructive();
+    return sameHue(button->palette().color(QPalette::Active, QPalette::ButtonText), Style::destructive());
 }
 
 } // namespace

@@ -69,10 +69,11 @@ TEST(Style, LooksComeFromTheKit) {
     EXPECT_TRUE(add->styleSheet().startsWith(u"QPushButton { background-color: "_s +
                                              add->palette().color(QPalette::Highlight).name()));
 
-    // A status's button: its fill and white text, in the room of a tool button row.
+    // A status's button: white text on its fill, in the room of a tool button row (how the fill reads is
+    // measured as drawn).
     auto* status = new QToolButton(&window);
     Style::makeProminent(status, QColor(0x34, 0xC7, 0x59), Style::ButtonSize::compact);
-    EXPECT_TRUE(
-        status->styleSheet().startsWith(u"QToolButton { background-color: #34c759; color: #ffffff;"_s));
+    EXPECT_TRUE(status->styleSheet().startsWith(u"QToolButton { background-color: #"_s));
+    EXPECT_TRUE(status->styleSheet().contains(u"; color: #ffffff;"_s));
     EXPECT_TRUE(status->styleSheet().contains(u"padding: 3px 10px;"_s));
 }

@@ -1,3 +1,4 @@
+#include "Looks.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
 #include "UrlRecorder.h"
@@ -271,7 +272,7 @@ TEST(ReachableText, EveryScreenSpeaksRussian) {
 // looks it: in message boxes, the record editor and the action bar alike.
 TEST(ReachableText, BoxesShowAnIconAndDestructiveButtonsLookIt) {
     const auto destructive = [](const QAbstractButton* b) {
-        return b->palette().color(QPalette::Active, QPalette::ButtonText) == Style::destructive();
+        return sameHue(b->palette().color(QPalette::Active, QPalette::ButtonText), Style::destructive());
     };
     int boxes = 0;
     int destroying = 0;

@@ -1,8 +1,10 @@
 #include "views/shell/SidebarView.h"
+#include "Looks.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
 #include "app/ShortcutText.h"
 #include "core/templates/Templates.h"
+#include "views/kit/Style.h"
 #include "views/shell/JournalListModel.h"
 #include "views/shell/NewJournalView.h"
 #include "views/shell/WelcomeView.h"
@@ -178,5 +180,24 @@ TEST(SidebarView, BothNewJournalButtonsOpenTheSheet) {
         ASSERT_TRUE(shell.shown<NewJournalView>()) << name;
         shell.shown<NewJournalView>()->reject();
         EXPECT_FALSE(shell.router->showNewJournal());
+    }
+}
+
+// The selected row's name and its count read on the accent, the count on a deeper shade of it.
+TEST(SidebarView, TheSelectedRowReads) {
+    const CrispText crisp;
+    const Journal journal = named(Templates::blank(), u"Заказы"_s, 18);
+    Shell shell({journal});
+    auto* list = shell.sidebar()->findChild<QAbstractItemView*>();
+    ASSERT_TRUE(list);
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    const QImage drawn = list->viewport()->grab().toImage();
+    const QRect name(row.left() + 48, row.center().y() - 5, 40, 10);
+    const QRect count(row.right() - 34, row.center().y() - 4, 16, 9);
+    const QColor accent = list->palette().color(QPalette::Highlight);
+    for (const QRect& area : {name, count}) {
+        const MeasuredText text = measuredText(drawn, area);
+        EXPECT_GE(text.ratio(), Contrast::normalText) << area.x();
+        EXPECT_TRUE(sameHue(text.background, accent)) << text.background.name().toStdString();
     }
 }

@@ -1,0 +1,143 @@
+#include "Looks.h"
+#include "core/model/Model.h"
+#include "views/kit/AppColorQt.h"
+#include "views/kit/Dialogs.h"
+#include "views/kit/Style.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QImage shown(QWidget* widget) {
+    widget->adjustSize();
+    widget->show();
+    return widget->grab().toImage();
+}
+
+// A dark palette of the kind desktops offer, for the shades that must turn paler instead.
+QPalette darkPalette() {
+    QPalette p(Qt::white, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    return p;
+}
+
+// A button's face inside its frame, where its text stands.
+QRect faceOf(const QWidget* button) {
+    return button->rect().adjusted(4, 4, -4, -4);
+}
+
+} // namespace
+
+// Every colour a status or a metric may take, wherever the kit draws text in it or under it: the text as
+// drawn reads on its background, and keeps the colour's hue.
+TEST(ReadableLooks, EveryColourReadsAsTextAndUnderText) {
+    const CrispText crisp;
+    QFont bigBold;
+    bigBold.setPointSizeF(QApplication::font().pointSizeF() * 1.7);
+    bigBold.setBold(true);
+    for (const AppColor appColor : allAppColors) {
+        const QColor hue = color(appColor);
+        const bool coloured = hue.hslSaturationF() > 0.2;
+        SCOPED_TRACE(hue.name().toStdString());
+
+        // A status's button: its text on the fill of the status's colour.
+        QToolButton status;
+        status.setText(u"Оплачен"_s);
+        Style::makeProminent(&status, hue, Style::ButtonSize::compact);
+        const MeasuredText onFill = measuredText(shown(&status));
+        EXPECT_GE(onFill.ratio(), Contrast::required(status.font())) << "status button";
+        EXPECT_EQ(onFill.text, QColor(Qt::white));
+        if (coloured) {
+            EXPECT_TRUE(sameHue(onFill.background, hue)) << onFill.background.name().toStdString();
+        }
+
+        // Text in the colour on a window and on the boxes over it, in a light palette and a dark one, at
+        // text size and as a large bold figure.
+        for (const QPalette& palette : {QApplication::palette(), darkPalette()}) {
+            for (const QFont& font : {QApplication::font(), bigBold}) {
+                QWidget window;
+                window.setPalette(palette);
+                window.setAutoFillBackground(true);
+                auto* label = new QLabel(u"Новых 12"_s, &window);
+                label->setFont(font);
+                Style::setTextColor(label, Style::readable(hue, label));
+                new QHBoxLayout(&window);
+                window.layout()->addWidget(label);
+                const MeasuredText onWindow = measuredText(shown(&window));
+                EXPECT_GE(onWindow.ratio(), Contrast::required(font))
+                    << "on " << palette.color(QPalette::Window).name().toStdString() << " at "
+                    << font.pointSizeF() << " pt";
+                EXPECT_GE(Contrast::ratio(onWindow.text, palette.color(QPalette::Base)),
+                          Contrast::required(font));
+                if (coloured) {
+                    EXPECT_TRUE(sameHue(onWindow.text, hue)) << onWindow.text.name().toStdString();
+                }
+            }
+        }
+    }
+}
+
+// The accent under its text, the destructive colour on a button and in a box: as drawn.
+TEST(ReadableLooks, AccentAndDestructiveTextRead) {
+    const CrispText crisp;
+    QPushButton primary(u"Сохранить"_s);
+    Style::makeProminent(&primary);
+    const MeasuredText accent = measuredText(shown(&primary));
+    EXPECT_GE(accent.ratio(), Contrast::normalText) << "a default button";
+    EXPECT_TRUE(sameHue(accent.background, QApplication::palette().color(QPalette::Highlight)));
+
+    QFrame segments;
+    segments.setObjectName(u"segments"_s);
+    Style::makeSegmented(&segments);
+    auto* row = new QHBoxLayout(&segments);
+    auto* checked = new QToolButton(&segments);
+    checked->setText(u"Отгружен"_s);
+    checked->setCheckable(true);
+    checked->setChecked(true);
+    row->addWidget(checked);
+    shown(&segments);
+    EXPECT_GE(measuredText(checked->grab().toImage()).ratio(), Contrast::normalText) << "a checked segment";
+
+    QStandardItemModel rows(1, 1);
+    rows.setItem(0, 0, new QStandardItem(u"Кружка"_s));
+    QTableView table;
+    table.setModel(&rows);
+    table.selectRow(0);
+    shown(&table);
+    const QRect cell = table.visualRect(rows.index(0, 0));
+    EXPECT_GE(measuredText(table.viewport()->grab().toImage(), cell).ratio(), Contrast::normalText)
+        << "a selected row";
+
+    QPushButton remove(u"Удалить"_s);
+    Style::makeDestructive(&remove);
+    const QImage removeLook = shown(&remove);
+    const MeasuredText red = measuredText(removeLook, faceOf(&remove));
+    EXPECT_GE(red.ratio(), Contrast::normalText) << "a destructive button";
+    EXPECT_TRUE(sameHue(red.text, Style::destructive()))
+        << red.text.name().toStdString() << " on " << red.background.name().toStdString();
+
+    QWidget window;
+    QMessageBox* box = Dialogs::question(
+        &window,
+        {.title = u"Удалить запись?"_s, .action = u"Удалить"_s, .actionRole = QMessageBox::DestructiveRole},
+        [] {});
+    QAbstractButton* action = box->buttons().first();
+    for (QAbstractButton* b : box->buttons())
+        if (box->buttonRole(b) == QMessageBox::DestructiveRole)
+            action = b;
+    box->show();
+    const MeasuredText inBox = measuredText(action->grab().toImage(), faceOf(action));
+    EXPECT_GE(inBox.ratio(), Contrast::normalText) << "a box's destructive button";
+    EXPECT_TRUE(sameHue(inBox.text, Style::destructive()));
+    box->close();
+}
