@@ -79,6 +79,32 @@ QPixmap numberSign(const QColor& tint, int size, qreal devicePixelRatio) {
     return canvas.pixmap;
 }
 
+// A shipping box seen from above a corner: a hexagon outline, the edges that meet at its near corner, and
+// a strip of tape across its lid. The theme has a box only as a full-colour picture.
+QPixmap shippingBox(const QColor& tint, int size, qreal devicePixelRatio) {
+    Canvas canvas(size, devicePixelRatio);
+    QPainter painter(&canvas.pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(tint, std::max(1.0, size / 14.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF box = canvas.box.adjusted(-size * 0.1, -size * 0.1, size * 0.1, size * 0.1);
+    const auto at = [&box](qreal x, qreal y) {
+        return QPointF(box.left() + box.width() * x, box.top() + box.height() * y);
+    };
+    // One path, stroked once: crossing strokes of a translucent tint would show darker where they meet.
+    QPainterPath path;
+    path.addPolygon(QPolygonF{{at(0.5, 0), at(1, 0.25), at(1, 0.75), at(0.5, 1), at(0, 0.75), at(0, 0.25)}});
+    path.closeSubpath();
+    path.moveTo(at(0, 0.25));
+    path.lineTo(at(0.5, 0.5));
+    path.lineTo(at(1, 0.25));
+    path.moveTo(at(0.5, 0.5));
+    path.lineTo(at(0.5, 1));
+    path.moveTo(at(0.25, 0.125));
+    path.lineTo(at(0.75, 0.375));
+    painter.drawPath(path);
+    return canvas.pixmap;
+}
+
 } // namespace
 
 QPixmap DrawnSymbols::trend(Heading heading, const QColor& tint, int size, qreal devicePixelRatio) {
@@ -95,10 +121,14 @@ QPixmap DrawnSymbols::trend(Heading heading, const QColor& tint, int size, qreal
     const bool up = heading == Heading::up;
     const QPointF from(box.left(), up ? box.bottom() : box.top());
     const QPointF to(box.right(), up ? box.top() : box.bottom());
-    painter.drawLine(from, to);
     const qreal head = box.width() * 0.55;
-    painter.drawPolyline(QList<QPointF>{QPointF(to.x() - head, to.y()), to,
-                                        QPointF(to.x(), up ? to.y() + head : to.y() - head)});
+    // One path, stroked once, so a translucent tint is even where the head meets the shaft.
+    QPainterPath arrow(from);
+    arrow.lineTo(to);
+    arrow.moveTo(to.x() - head, to.y());
+    arrow.lineTo(to);
+    arrow.lineTo(to.x(), up ? to.y() + head : to.y() - head);
+    painter.drawPath(arrow);
     return canvas.pixmap;
 }
 
@@ -115,7 +145,8 @@ QPixmap DrawnSymbols::checkmark(const QColor& tint, int size, qreal devicePixelR
 
 bool DrawnSymbols::draws(const QString& symbol) {
     return symbol == u"square" || symbol == u"checkmark.square" || symbol == u"checkmark.square.fill" ||
-           symbol == u"number";
+           symbol == u"number" || symbol == u"shippingbox" || symbol == u"shippingbox.fill" ||
+           symbol == u"arrow.up.forward";
 }
 
 QPixmap DrawnSymbols::symbol(const QString& name, const QColor& tint, int size, qreal devicePixelRatio) {
@@ -127,5 +158,10 @@ QPixmap DrawnSymbols::symbol(const QString& name, const QColor& tint, int size, 
         return checkbox(true, true, tint, size, devicePixelRatio);
     if (name == u"number")
         return numberSign(tint, size, devicePixelRatio);
+    if (name == u"shippingbox" || name == u"shippingbox.fill")
+        return shippingBox(tint, size, devicePixelRatio);
+    // The theme's only forward arrow is a browser's full-colour globe.
+    if (name == u"arrow.up.forward")
+        return trend(Heading::up, tint, size, devicePixelRatio);
     return {};
 }

@@ -6,8 +6,8 @@
 
 // Symbols the icon theme lacks, draws in colours of its own or draws as something else, drawn here in one
 // tint: the trend beside a tile's comparison (an arrow up or down to the right, or an equals sign), the copy
-// button's check mark, and the named symbols of draws() (checkbox squares, the number sign), which
-// Icons::icon() serves like theme icons.
+// button's check mark, and the named symbols of draws() (checkbox squares, the number sign, a shipping box,
+// the forward arrow), which Icons::icon() serves like theme icons.
 namespace DrawnSymbols {
 
 // Which way a trend symbol points: a rise, a fall, or an equals sign for no change.

@@ -1,6 +1,7 @@
 #include "views/kit/Icons.h"
 
 #include "views/kit/DrawnSymbols.h"
+#include "views/kit/Symbols.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -12,45 +13,53 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// An icon drawn in code at any size, in the text colour of the application's palette (the highlighted text
-// colour on a selected row, faded while disabled), like the one-colour theme icons beside it.
-class DrawnIconEngine final : public QIconEngine {
+// A symbol's icon, painted at whatever size is asked for by Symbols::symbol(): in a fixed tint, or in the
+// application palette's text colour for the icon's mode.
+class SymbolIconEngine final : public QIconEngine {
 public:
-    explicit DrawnIconEngine(QString symbol) : m_symbol(std::move(symbol)) {}
+    SymbolIconEngine(QString symbol, std::optional<QColor> tint)
+        : m_symbol(std::move(symbol)), m_tint(tint) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         const int side = std::min(rect.width(), rect.height());
         const QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side,
                            side);
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(square, DrawnSymbols::symbol(m_symbol, tint(mode), side, ratio));
+        painter->drawPixmap(square, Symbols::symbol(m_symbol, tint(mode), side, ratio));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return scaledPixmap(size, mode, state, 1.0);
     }
     // QIcon asks for the size in device pixels and sets the pixmap's ratio itself.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal) override {
-        return DrawnSymbols::symbol(m_symbol, tint(mode), std::min(size.width(), size.height()), 1.0);
+        return Symbols::symbol(m_symbol, tint(mode), std::min(size.width(), size.height()), 1.0);
     }
-    QIconEngine* clone() const override { return new DrawnIconEngine(m_symbol); }
-    QString key() const override { return u"DrawnSymbol"_s; }
+    QIconEngine* clone() const override { return new SymbolIconEngine(m_symbol, m_tint); }
+    QString key() const override { return u"Symbol"_s; }
     QString iconName() override { return m_symbol; }
 
 private:
-    static QColor tint(QIcon::Mode mode) {
+    QColor tint(QIcon::Mode mode) const {
         const QPalette palette = QGuiApplication::palette();
-        switch (mode) {
-        case QIcon::Selected:
-            return palette.color(QPalette::HighlightedText);
-        case QIcon::Disabled:
-            return palette.color(QPalette::Disabled, QPalette::WindowText);
-        default:
-            return palette.color(QPalette::WindowText);
+        if (mode == QIcon::Disabled) {
+            if (!m_tint)
+                return palette.color(QPalette::Disabled, QPalette::WindowText);
+            QColor faded = *m_tint;
+            faded.setAlphaF(0.4);
+            return faded;
         }
+        if (m_tint)
+            return *m_tint;
+        return palette.color(mode == QIcon::Selected ? QPalette::HighlightedText : QPalette::WindowText);
     }
 
     QString m_symbol;
+    std::optional<QColor> m_tint;
 };
+
+bool known(const QString& symbol) {
+    return DrawnSymbols::draws(symbol) || !Icons::themeName(symbol).isEmpty();
+}
 
 } // namespace
 
@@ -83,8 +92,6 @@ const QHash<QString, QString>& Icons::table() {
         // like the other journal symbols, so it takes the accent tint.
         {u"person.2"_s, u"user-group-new"_s},
         {u"person.2.fill"_s, u"user-group-new"_s},
-        {u"shippingbox"_s, u"package-x-generic"_s},
-        {u"shippingbox.fill"_s, u"package-x-generic"_s},
         {u"calendar.badge.clock"_s, u"appointment-new"_s},
         {u"checklist"_s, u"view-task"_s},
         {u"megaphone"_s, u"notifications"_s},
@@ -144,7 +151,6 @@ const QHash<QString, QString>& Icons::table() {
         {u"plus.square.on.square"_s, u"edit-duplicate"_s},
         {u"arrow.up.right.square"_s, u"globe"_s},
         {u"arrow.up.right"_s, u"internet-web-browser"_s},
-        {u"arrow.up.forward"_s, u"internet-web-browser"_s},
         {u"link"_s, u"insert-link"_s},
         {u"xmark.circle.fill"_s, u"edit-clear"_s},
         {u"checkmark"_s, u"checkmark"_s},
@@ -180,8 +186,9 @@ QString Icons::themeName(const QString& symbol) {
 }
 
 QIcon Icons::icon(const QString& symbol) {
-    if (DrawnSymbols::draws(symbol))
-        return QIcon(new DrawnIconEngine(symbol));
-    const QString name = themeName(symbol);
-    return name.isEmpty() ? QIcon() : QIcon::fromTheme(name);
+    return known(symbol) ? QIcon(new SymbolIconEngine(symbol, std::nullopt)) : QIcon();
+}
+
+QIcon Icons::icon(const QString& symbol, const QColor& tint) {
+    return known(symbol) ? QIcon(new SymbolIconEngine(symbol, tint)) : QIcon();
 }

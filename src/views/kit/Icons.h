@@ -16,8 +16,11 @@ void install();
 const QHash<QString, QString>& table();
 // The theme icon name of a symbol; the empty text for a symbol the table does not know.
 QString themeName(const QString& symbol);
-// The icon of a symbol: drawn in code for the few the theme cannot show (DrawnSymbols), else from the
-// current theme (Breeze as the fallback); a null icon when unknown.
+// The icon of a symbol, at any size the picture Symbols::symbol() draws: one-colour symbols in the
+// application's text colour (its highlighted text on a selected row, faded while disabled), so a journal's
+// or a metric's symbol looks the same in a list, a picker and a heading. A null icon when unknown.
 QIcon icon(const QString& symbol);
+// The icon of a symbol in a tint of its own, faded while disabled.
+QIcon icon(const QString& symbol, const QColor& tint);
 
 } // namespace Icons

@@ -2,6 +2,7 @@
 
 #include "views/kit/DrawnSymbols.h"
 #include "views/kit/Icons.h"
+#include "views/kit/ThemeIcons.h"
 
 #include <QHash>
 #include <QIcon>
@@ -41,16 +42,20 @@ QPixmap Symbols::symbol(const QString& name, const QColor& tint, int size, qreal
     if (const auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
     QPixmap pixmap;
-    if (DrawnSymbols::draws(name))
+    if (DrawnSymbols::draws(name)) {
+        // Drawn in the tint already: painting it over again would fade a translucent tint twice.
         pixmap = DrawnSymbols::symbol(name, tint, size, devicePixelRatio);
-    else if (const QIcon icon = Icons::icon(name); !icon.isNull())
+    } else if (const QIcon icon =
+                   ThemeIcons::smallDrawing(Icons::themeName(name), qRound(size * devicePixelRatio));
+               !icon.isNull()) {
         pixmap = icon.pixmap(QSize(size, size), devicePixelRatio);
-    if (!pixmap.isNull() && isOneColour(pixmap.toImage())) {
-        // Theme action icons are drawn in the text colour alone; paint their shape over in the tint.
-        // Icons of several colours (the orange warning triangle) keep their own.
-        QPainter painter(&pixmap);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(pixmap.rect(), tint);
+        if (isOneColour(pixmap.toImage())) {
+            // Theme action icons are drawn in the text colour alone; paint their shape over in the tint.
+            // Icons of several colours (the orange warning triangle) keep their own.
+            QPainter painter(&pixmap);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            painter.fillRect(pixmap.rect(), tint);
+        }
     }
     cache.insert(key, pixmap);
     return pixmap;

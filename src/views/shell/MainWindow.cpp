@@ -21,7 +21,8 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     setObjectName(u"main"_s);
     setWindowTitle(productName);
     m_commands = new AppCommands(
-        store, router, [this] { bringForward(); }, Icons::icon, this);
+        store, router, [this] { bringForward(); }, [](const QString& symbol) { return Icons::icon(symbol); },
+        this);
     m_content = new ContentView(store, router, *m_commands, panels, settings, this);
     setCentralWidget(m_content);
     resize(1440, 860);
