@@ -53,8 +53,6 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
     // The deletion only asks; the confirmation names the journal, or says it is gone.
     m_deleteJournal = command(u"rowDelete"_s, u"Удалить журнал…"_s, {},
                               [this] { m_router.setPendingDeleteJournalID(m_menuJournalID); });
-    if (m_iconFor)
-        m_deleteJournal->setIcon(m_iconFor(u"trash"_s));
     m_sharedWithRowMenu = {m_journalSettings, m_exportCSV};
     // A context menu shows no keys; the menu bar does.
     for (QAction* shared : std::as_const(m_sharedWithRowMenu))

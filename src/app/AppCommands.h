@@ -46,6 +46,8 @@ public:
     QAction* recordsTab() const { return m_recordsTab; }
     // The journal's settings: the View menu's, the toolbar's and the sidebar's context menu's.
     QAction* journalSettings() const { return m_journalSettings; }
+    // The sidebar's context menu's deletion of its journal; the window gives it the destructive look.
+    QAction* deleteJournal() const { return m_deleteJournal; }
 
     // The context menu of a journal's row in the sidebar: the journal's settings and export, and its
     // deletion (after a confirmation). While `menu` exists these commands work on that journal, with the

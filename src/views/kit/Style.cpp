@@ -2,9 +2,11 @@
 
 #include "views/kit/AppColorQt.h"
 #include "views/kit/Contrast.h"
+#include "views/kit/Icons.h"
 #include "views/kit/Symbols.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QIcon>
@@ -162,6 +164,11 @@ void Style::makeDestructive(QAbstractButton* button) {
         p.setColor(group, QPalette::ButtonText, red);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, faded(red, 0.4));
     button->setPalette(p);
+}
+
+void Style::makeDestructive(QAction* action) {
+    action->setIcon(Icons::icon(u"trash"_s, destructive()));
+    action->setIconVisibleInMenu(true);
 }
 
 void Style::makeProminent(QAbstractButton* button, const QColor& fill, ButtonSize size) {

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 class QAbstractButton;
+class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -72,6 +73,10 @@ QFrame* separatorLine(QWidget* parent);
 // (the shade of it that reads on the button), faded while disabled. Every destructive button and
 // message-box button takes this one look.
 void makeDestructive(QAbstractButton* button);
+// A command that destroys something: its symbol, a bin in the destructive colour, shown in menus too. A
+// menu draws every entry's text in its own colours, so the symbol is the one mark a menu entry can carry;
+// every destructive command in a menu takes it.
+void makeDestructive(QAction* action);
 
 // How much room a prominent button takes: a screen's main action, or a button in a row of tool buttons.
 enum class ButtonSize { regular, compact };

@@ -6,7 +6,6 @@
 #include "views/kit/CommandButton.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"
-#include "views/kit/Symbols.h"
 #include "views/records/RecordsTabActions.h"
 
 #include <QAction>
@@ -21,10 +20,6 @@ using namespace records;
 namespace {
 
 constexpr int buttonHeight = 30; // the large control size
-
-QIcon tinted(const QString& symbol, const QColor& tint, const QWidget* widget) {
-    return QIcon(Symbols::symbol(symbol, tint, 16, widget->devicePixelRatioF()));
-}
 
 } // namespace
 
@@ -57,13 +52,12 @@ RecordsActionBar::RecordsActionBar(RecordsTabActions& actions, QWidget* parent)
     m_link = command(actions.openLinks(), u"arrow.up.right.square"_s);
     m_copy = command(actions.copy(), u"plus.square.on.square"_s);
     m_edit = command(actions.edit(), u"pencil"_s);
-    m_delete = command(actions.remove(), u"trash"_s);
+    // The deletion carries its own symbol, the destructive one.
+    m_delete = actions.remove();
     for (QAction* action : {m_link, m_copy, m_edit, m_delete}) {
         m_recordButtons.append(buttonFor(action, Qt::ToolButtonTextBesideIcon));
         m_row->addWidget(m_recordButtons.last());
     }
-    // The destructive command in red, its symbol too.
-    m_delete->setIcon(tinted(u"trash"_s, Style::destructive(), this));
     Style::makeDestructive(m_recordButtons.last());
 }
 
@@ -128,7 +122,7 @@ void RecordsActionBar::showStatuses(const ActionBarContent& content) {
             action->setToolTip(plainToolTip(quick.help));
             CommandButton* button = buttonFor(action, Qt::ToolButtonTextBesideIcon);
             if (quick.primary) {
-                action->setIcon(tinted(u"checkmark.circle.fill"_s, Qt::white, this));
+                action->setIcon(Icons::icon(u"checkmark.circle.fill"_s, Qt::white));
                 // Filled with the status colour, as the one action to take next.
                 Style::makeProminent(button, statusColour, Style::ButtonSize::compact);
             }

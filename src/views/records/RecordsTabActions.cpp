@@ -2,6 +2,7 @@
 
 #include "app/ShortcutText.h"
 #include "app/records/RecordActions.h"
+#include "views/kit/Style.h"
 #include "views/records/RecordCommands.h"
 
 #include <QAction>
@@ -18,6 +19,8 @@ RecordsTabActions::RecordsTabActions(RecordCommands& commands, QWidget* tab, Row
     m_copy = command(u"moreLikeThis"_s, true, [this] { m_commands.copyOrMoreLikeThis(oneRecord()); });
     m_edit = command(u"editRecord"_s, true, [this] { m_commands.edit(oneRecord()); });
     m_remove = command(u"deleteRecords"_s, true, [this] { emit deleteRequested(); });
+    // The one command that shows its symbol in the context menu too: the mark of a deletion.
+    Style::makeDestructive(m_remove);
     m_duplicate = command(u"duplicate"_s, false, [this] { m_commands.duplicate(oneRecord()); });
     m_copyLink = copyItem(u"copyLink"_s);
 }

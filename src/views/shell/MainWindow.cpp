@@ -5,6 +5,7 @@
 #include "app/ShortcutText.h"
 #include "views/kit/Icons.h"
 #include "views/kit/SheetSize.h"
+#include "views/kit/Style.h"
 #include "views/shell/ContentView.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
     m_commands = new AppCommands(
         store, router, [this] { bringForward(); }, [](const QString& symbol) { return Icons::icon(symbol); },
         this);
+    Style::makeDestructive(m_commands->deleteJournal());
     m_content = new ContentView(store, router, *m_commands, panels, settings, this);
     setCentralWidget(m_content);
     resize(1440, 860);

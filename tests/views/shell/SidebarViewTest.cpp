@@ -5,6 +5,7 @@
 #include "app/ShortcutText.h"
 #include "core/templates/Templates.h"
 #include "views/kit/Style.h"
+#include "views/records/RecordsTableView.h"
 #include "views/shell/JournalListModel.h"
 #include "views/shell/NewJournalView.h"
 #include "views/shell/WelcomeView.h"
@@ -181,6 +182,41 @@ TEST(SidebarView, BothNewJournalButtonsOpenTheSheet) {
         shell.shown<NewJournalView>()->reject();
         EXPECT_FALSE(shell.router->showNewJournal());
     }
+}
+
+// The deletions in the two context menus, of a journal in the sidebar and of records in the table, carry
+// one mark: the bin in the destructive colour, on show in the menu beside the entry.
+TEST(SidebarView, BothMenusMarkTheirDeletionAlike) {
+    const Journal journal = named(Templates::blank(), u"Заказы"_s, 3);
+    Shell shell({journal});
+    std::unique_ptr<QMenu> journalMenu(shell.sidebar()->contextMenu(journal.id, nullptr));
+    QAction* deleteJournal = journalMenu->actions().last();
+
+    shell.router->setTab(JournalTab::records);
+    auto* table = shell.shown<RecordsTableView>(u"recordsTable"_s);
+    ASSERT_TRUE(table);
+    emit table->customContextMenuRequested(table->visualRect(table->model()->index(0, 1)).center());
+    auto* recordsMenu = shell.shown<QMenu>(u"recordsMenu"_s);
+    ASSERT_TRUE(recordsMenu);
+    QAction* deleteRecords = recordsMenu->actions().last();
+    ASSERT_EQ(deleteRecords->text(), u"Удалить…");
+
+    const QImage mark = deleteJournal->icon().pixmap(16).toImage();
+    EXPECT_TRUE(nearly(soleColour(mark), Style::destructive()));
+    EXPECT_EQ(deleteRecords->icon().pixmap(16).toImage(), mark);
+    for (QMenu* menu : {journalMenu.get(), recordsMenu}) {
+        QAction* deletion = menu->actions().last();
+        EXPECT_TRUE(deletion->isIconVisibleInMenu());
+        menu->adjustSize();
+        const QRect entry = menu->actionGeometry(deletion);
+        const QImage drawn = menu->grab(entry).toImage();
+        int red = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                red += sameHue(drawn.pixelColor(x, y), Style::destructive());
+        EXPECT_GT(red, 10) << "the mark is drawn beside " << deletion->text().toStdString();
+    }
+    recordsMenu->close();
 }
 
 // The selected row's name and its count read on the accent, the count on a deeper shade of it.
