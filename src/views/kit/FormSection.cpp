@@ -3,11 +3,13 @@
 #include "app/ShortcutText.h"
 #include "views/kit/Style.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,11 +30,40 @@ protected:
     }
 };
 
+// A row's label sits by the first line of its control: centred beside a control about as high as the
+// label, and near the top of a taller one (a list, a text of several lines) rather than beside its middle.
+class LabelItem : public QWidgetItem {
+public:
+    using QWidgetItem::QWidgetItem;
+
+    void setGeometry(const QRect& rect) override {
+        QRect box = rect;
+        box.setHeight(std::min(rect.height(), sizeHint().height() * 7 / 4));
+        QWidgetItem::setGeometry(box);
+    }
+};
+
+constexpr int labelColumn = 0;
+constexpr int controlColumn = 1;
+
 } // namespace
 
+// The rows on a grid of two columns, labels and controls, a spanning row across both. Not Qt's form
+// layout: Qt 6.4's writes past a heap block when it measures rows that wrap their text while some of its
+// rows are hidden. The grid gives a row whose widgets are all hidden neither height nor spacing, and
+// measures a row that wraps its text at the width its columns get.
+class FormSection::Rows : public QGridLayout {
+public:
+    using QGridLayout::QGridLayout;
+
+    void addLabel(QLabel* label, int row) {
+        addChildWidget(label);
+        addItem(new LabelItem(label), row, labelColumn);
+    }
+};
+
 FormSection::FormSection(const QString& title, QWidget* parent)
-    : QWidget(parent), m_title(new QLabel(title, this)), m_panel(new Panel(this)),
-      m_form(new QFormLayout(m_panel)) {
+    : QWidget(parent), m_title(new QLabel(title, this)), m_panel(new Panel(this)), m_rows(new Rows(m_panel)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
@@ -44,12 +75,11 @@ FormSection::FormSection(const QString& title, QWidget* parent)
     column->addWidget(m_title);
     column->addWidget(m_panel);
 
-    m_form->setContentsMargins(14, 10, 14, 10);
-    m_form->setHorizontalSpacing(16);
-    m_form->setVerticalSpacing(6);
-    m_form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    m_rows->setContentsMargins(14, 10, 14, 10);
+    m_rows->setHorizontalSpacing(16);
+    m_rows->setVerticalSpacing(6);
+    // The labels' column is as wide as its widest label; the controls take the rest.
+    m_rows->setColumnStretch(controlColumn, 1);
 }
 
 void FormSection::setTitle(const QString& title) {
@@ -67,18 +97,28 @@ QLabel* FormSection::addEditorRow(const QString& label, QWidget* control) {
     auto* name = new QLabel(literalLabel(label), m_panel);
     name->setTextFormat(Qt::PlainText);
     name->setBuddy(control);
-    m_form->addRow(name, control);
+    const int row = m_rows->rowCount();
+    // The label's own alignment, left and vertically centred, places its text in the box it is given.
+    m_rows->addLabel(name, row);
+    m_rows->addWidget(control, row, controlColumn);
     return name;
 }
 
 void FormSection::addSpanningRow(QWidget* row) {
-    m_form->addRow(row);
+    m_rows->addWidget(row, m_rows->rowCount(), labelColumn, 1, 2);
 }
 
 void FormSection::addSpanningRow(QLayout* row) {
-    m_form->addRow(row);
+    m_rows->addLayout(row, m_rows->rowCount(), labelColumn, 1, 2);
 }
 
 void FormSection::setRowVisible(QWidget* control, bool visible) {
-    m_form->setRowVisible(control, visible);
+    const int index = m_rows->indexOf(control);
+    if (index < 0)
+        return;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    m_rows->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    for (const int at : {labelColumn, controlColumn})
+        if (QLayoutItem* item = m_rows->itemAtPosition(row, at); item && item->widget())
+            item->widget()->setVisible(visible);
 }

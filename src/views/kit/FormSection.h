@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QFormLayout;
 class QLabel;
 class QLayout;
 
@@ -26,10 +25,13 @@ public:
     // A row spanning the panel laid out by the caller: a line of buttons and texts.
     void addSpanningRow(QLayout* row);
     // Shows or hides the row of a control, its label with it; a hidden row keeps what its control holds.
+    // A row whose widgets are hidden takes no room, its spacing included.
     void setRowVisible(QWidget* control, bool visible);
 
 private:
+    class Rows;
+
     QLabel* m_title;
     QWidget* m_panel;
-    QFormLayout* m_form;
+    Rows* m_rows;
 };
