@@ -36,13 +36,10 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
     m_name->setObjectName(u"journalName"_s);
     journal->addEditorRow(u"Название"_s, m_name);
 
+    // The icons start at the controls' edge, their title in the labels' column.
     auto* chooser = new QWidget(content);
-    auto* chooserLayout = new QVBoxLayout(chooser);
+    auto* chooserLayout = new QHBoxLayout(chooser);
     chooserLayout->setContentsMargins(0, 0, 0, 0);
-    chooserLayout->setSpacing(6);
-    auto* iconLabel = new QLabel(u"Значок"_s, chooser);
-    iconLabel->setTextFormat(Qt::PlainText);
-    chooserLayout->addWidget(iconLabel);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
@@ -67,12 +64,9 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
     }
     for (int column = 0; column < iconColumns; ++column)
         grid->setColumnMinimumWidth(column, 40);
-    auto* centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addLayout(grid);
-    centred->addStretch(1);
-    chooserLayout->addLayout(centred);
-    journal->addSpanningRow(chooser);
+    chooserLayout->addLayout(grid);
+    chooserLayout->addStretch(1);
+    journal->addEditorRow(u"Значок"_s, chooser);
     layout->addWidget(journal);
 
     m_more = new FormSection(u"Дополнительно"_s, content);
@@ -154,7 +148,6 @@ QWidget* GeneralPage::nounRow(NounForms Journal::*noun, const QString& name) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    layout->addStretch(1);
     const NounForms& forms = m_state.draft.*noun;
     for (const auto& [label, form, placeholder, suffix] :
          {std::tuple{u"1"_s, &NounForms::one, u"1 заказ"_s, u".one"_s},
@@ -173,6 +166,8 @@ QWidget* GeneralPage::nounRow(NounForms Journal::*noun, const QString& name) {
             emit edited();
         });
     }
+    // The boxes start at the controls' edge, as every other row's control does.
+    layout->addStretch(1);
     return row;
 }
 
