@@ -192,7 +192,7 @@ void BatchAddView::buildRows(QVBoxLayout* column) {
     m_rowsSection->addSpanningRow(m_list);
 
     m_noRows = noteLabel(u"Строк пока нет. Введите значения списком выше или добавьте строку вручную."_s,
-                              Style::TextStyle::body, m_rowsSection);
+                         Style::TextStyle::body, m_rowsSection);
     m_rowsSection->addSpanningRow(m_noRows);
     m_addRow = new QPushButton(Icons::icon(u"plus"_s), u"Добавить строку"_s, m_rowsSection);
     m_addRow->setObjectName(u"addRow"_s);

@@ -1,7 +1,7 @@
 #include "views/records/BatchRowWidget.h"
 
-#include "app/records/BatchRules.h"
 #include "app/ColumnWidths.h"
+#include "app/records/BatchRules.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"

@@ -75,7 +75,8 @@ TEST(MainWindow, OpensWithinItsScreenDownToItsLeastSize) {
         if (name == std::string_view("desktop"))
             EXPECT_EQ(size, QSize(1440, 860));
         else if (name == std::string_view("laptop"))
-            EXPECT_TRUE(screen->availableGeometry().contains(shell.window->frameGeometry()) && size.width() > 1300)
+            EXPECT_TRUE(screen->availableGeometry().contains(shell.window->frameGeometry()) &&
+                        size.width() > 1300)
                 << size.width() << " × " << size.height();
         else
             EXPECT_EQ(size, least) << name;
