@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -228,6 +229,29 @@ void readStatus(const QString& statusText, const Journal& into, ImportNames& nam
     }
 }
 
+// Rows repeat a handful of warning lists (every row of a status lacking the same dates warns alike), and a
+// list of its own costs a row more than many of its values. A row whose list equals one of the last few
+// distinct lists takes that one instead, sharing its storage.
+class SharedWarnings {
+public:
+    void share(QStringList& warnings) {
+        if (warnings.isEmpty())
+            return;
+        for (const QStringList& known : m_recent) {
+            if (known == warnings) {
+                warnings = known;
+                return;
+            }
+        }
+        m_recent[m_next] = warnings;
+        m_next = (m_next + 1) % m_recent.size();
+    }
+
+private:
+    std::array<QStringList, 8> m_recent;
+    std::size_t m_next = 0;
+};
+
 } // namespace
 
 std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
@@ -253,6 +277,7 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
     // two-digit years are read, so rows read around midnight agree with each other.
     const QDateTime now = clock();
     const Clock atNow = [now] { return now; };
+    SharedWarnings warnings;
 
     // Room for every row at once: growing the list would hold it twice while it moves. The bound may
     // exceed the rows (blank lines, line ends inside quotes); the pages of a large list's unused room are
@@ -266,6 +291,7 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
         row.record.createdAt = row.record.updatedAt = now;
         const RowCells cells = readCells(reader.cells(), *columns, entryKeys, into, calendar, atNow, row);
         readStatus(cells.statusText, into, names, missingDates, row);
+        warnings.share(row.warnings);
         if (into.isEmptyContent(row.record)) {
             row.error = u"нет ни одного заполненного поля"_s;
             continue;
