@@ -272,7 +272,7 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
 
     const QStringList entryKeys = valueKeys(*columns, into);
     const QHash<QUuid, QString> missingDates = missingDateWarnings(into);
-    ImportIndex index(into);
+    ImportIndex index(into, result.rows);
     // One reading of the clock serves the whole import: the records' times and the window in which
     // two-digit years are read, so rows read around midnight agree with each other.
     const QDateTime now = clock();
@@ -302,7 +302,7 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
         // Every row without an error is remembered, duplicates too, so later repeats point at it.
         if (cells.importedID && index.adopt(*cells.importedID))
             row.record.id = *cells.importedID;
-        index.remember(keys, row.line);
+        index.remember(keys, result.rows.size() - 1);
     }
     return result;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/csv/CSVImport.h"
+#include "core/csv/KeyPositions.h"
 #include "core/model/Model.h"
 
-#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringView>
 #include <QUuid>
 
 #include <optional>
@@ -16,7 +17,8 @@ namespace CSVService {
 
 // What an import looks up for every row: the journal's records and the file's earlier rows by id, by
 // the comparison key of each unique value, and by identity. The journal's side is built once; the file's
-// grows as rows are remembered.
+// grows as rows are remembered. The look-ups keep positions, not keys: a candidate's key is worked out again
+// from its record.
 class ImportIndex {
 public:
     // A row's record as the index compares it, worked out once per row.
@@ -31,7 +33,8 @@ public:
         QString identity;        // the identity key when byIdentity
     };
 
-    explicit ImportIndex(const Journal& journal);
+    // `fileRows` are the rows read so far, which remember() refers to by position; the list may grow.
+    ImportIndex(const Journal& journal, const QList<ImportRow>& fileRows);
 
     Keys keysOf(const Record& record) const;
 
@@ -39,28 +42,32 @@ public:
     // values (by field order), an earlier row with one, a record with its identity, an earlier row with it.
     std::optional<DuplicateKind> duplicateOf(const Keys& keys, const std::optional<QUuid>& importedID) const;
 
-    // Enters the row at `line`, so that later rows repeating it point at it. The first holder of a key
-    // stays the one every later row names.
-    void remember(const Keys& keys, qsizetype line);
+    // Enters the file's row at that position, so that later rows repeating it point at its line. The first
+    // holder of a key stays the one every later row names.
+    void remember(const Keys& keys, qsizetype row);
 
     // Whether a row may keep the id it brings: no record of the journal has it and no earlier row took it.
     // Taking it marks it taken.
     bool adopt(const QUuid& id);
 
 private:
-    using Index = QHash<QString, qsizetype>;
+    QString uniqueKey(const Record& record, const FieldDef& field) const;
+    // Whether one of the record's values in the slot's fields has the key.
+    bool holdsUnique(const Record& record, qsizetype slot, QStringView key) const;
+    bool holdsIdentity(const Record& record, QStringView key) const;
 
     const Journal& m_journal;
+    const QList<ImportRow>& m_fileRows;
     QList<const FieldDef*> m_uniqueFields;
     QList<qsizetype> m_slots; // the look-up of each unique field: fields repeating an id share one
     qsizetype m_slotCount = 0;
     bool m_checksIdentity = false;
 
     QSet<QUuid> m_journalIDs;
-    std::vector<Index> m_uniqueInJournal; // key -> position of the record
-    Index m_identityInJournal;            // key -> position of the record
-    std::vector<Index> m_uniqueInFile;    // key -> line
-    Index m_identityInFile;               // key -> line
+    std::vector<KeyPositions> m_uniqueInJournal; // positions of records
+    KeyPositions m_identityInJournal;            // positions of records
+    std::vector<KeyPositions> m_uniqueInFile;    // positions of rows
+    KeyPositions m_identityInFile;               // positions of rows
     QSet<QUuid> m_adoptedIDs;
 };
 
