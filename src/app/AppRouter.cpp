@@ -69,6 +69,11 @@ void AppRouter::setImportPreview(const std::optional<ImportPreviewItem>& item) {
     emit importPreviewChanged();
 }
 
+void AppRouter::releaseImportPreviewResult() {
+    if (m_importPreview)
+        m_importPreview->result = ImportResult();
+}
+
 void AppRouter::setSettings(const std::optional<SettingsItem>& item) {
     m_settings = item;
     emit settingsChanged();

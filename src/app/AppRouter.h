@@ -55,6 +55,10 @@ public:
     void setBatch(const std::optional<BatchItem>& item);
     const std::optional<ImportPreviewItem>& importPreview() const { return m_importPreview; }
     void setImportPreview(const std::optional<ImportPreviewItem>& item);
+    // Lets go of the import preview item's findings once its sheet holds them, so that the sheet's copy is
+    // the only one and the user's choices in it never copy every row; the item still says which sheet is
+    // up. Announces nothing: nothing shown changes.
+    void releaseImportPreviewResult();
     std::optional<SettingsItem> settings() const { return m_settings; }
     void setSettings(const std::optional<SettingsItem>& item);
 

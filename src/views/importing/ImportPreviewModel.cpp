@@ -1,36 +1,50 @@
 #include "views/importing/ImportPreviewModel.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace importing;
 
 ImportPreviewModel::ImportPreviewModel(const Journal& journal, const ImportResult& result, QObject* parent)
-    : QAbstractTableModel(parent), m_journal(journal), m_fields(journal.tableFields()), m_result(result) {
-    m_rowOf.reserve(m_result.rows.size());
-    for (int i = int(m_result.rows.size()) - 1; i >= 0; --i)
-        m_rowOf.insert(m_result.rows.at(i).id, i);
-}
+    : QAbstractTableModel(parent), m_journal(journal), m_fields(journal.tableFields()), m_result(result) {}
 
 const FieldDef* ImportPreviewModel::fieldAt(int column) const {
     const int i = column - firstFieldColumn;
     return i >= 0 && i < m_fields.size() ? &m_fields.at(i) : nullptr;
 }
 
+int ImportPreviewModel::rowWithID(const QUuid& rowID) const {
+    // Clicks address their row by position; only callers holding an id look one up, seldom enough that a
+    // table of every row's id would cost more than it saves.
+    const auto found = std::find_if(m_result.rows.cbegin(), m_result.rows.cend(),
+                                    [&rowID](const ImportRow& row) { return row.id == rowID; });
+    return found == m_result.rows.cend() ? -1 : int(found - m_result.rows.cbegin());
+}
+
 bool ImportPreviewModel::include(const QUuid& rowID) const {
-    const auto found = m_rowOf.constFind(rowID);
-    return found != m_rowOf.constEnd() && m_result.rows.at(*found).include;
+    const int row = rowWithID(rowID);
+    return row >= 0 && m_result.rows.at(row).include;
 }
 
 void ImportPreviewModel::setInclude(const QUuid& rowID, bool include) {
-    const auto found = m_rowOf.constFind(rowID);
-    if (found == m_rowOf.constEnd())
+    if (const int row = rowWithID(rowID); row >= 0)
+        setIncludeAt(row, include);
+}
+
+void ImportPreviewModel::setIncludeAt(int at, bool include) {
+    const ImportRow& current = m_result.rows.at(at);
+    if (current.error || current.include == include)
         return;
-    ImportRow& row = m_result.rows[*found];
-    if (row.error || row.include == include)
-        return;
-    row.include = include;
-    const QModelIndex changed = index(*found, includeColumn);
+    m_result.rows[at].include = include;
+    const QModelIndex changed = index(at, includeColumn);
     emit dataChanged(changed, changed, {Qt::CheckStateRole});
     emit includesChanged();
+}
+
+void ImportPreviewModel::releaseRows() {
+    beginResetModel();
+    m_result.rows = QList<ImportRow>();
+    endResetModel();
 }
 
 void ImportPreviewModel::applyPreset(ImportPreview::Preset preset) {
@@ -118,6 +132,6 @@ bool ImportPreviewModel::setData(const QModelIndex& index, const QVariant& value
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
         index.column() != includeColumn || role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsEnabled))
         return false;
-    setInclude(m_result.rows.at(index.row()).id, value.toInt() == Qt::Checked);
+    setIncludeAt(index.row(), value.toInt() == Qt::Checked);
     return true;
 }

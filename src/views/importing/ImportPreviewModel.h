@@ -6,13 +6,11 @@
 #include "core/model/Model.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QUuid>
 
 // The rows of an import preview as a table: whether to import each row (a check box, not offered for a
 // row in error), its line, its check, its status, the journal's table fields and its remarks. Only the
-// choice of rows changes; rows are addressed by their id and never move, so a change repaints one
-// column and never resets the table.
+// choice of rows changes; rows never move, so a change repaints one column and never resets the table.
 class ImportPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -27,11 +25,14 @@ public:
     // The field shown in a column, or nothing for the fixed columns.
     const FieldDef* fieldAt(int column) const;
 
-    // Whether the row with that id is to be imported; off when no row has the id.
+    // Whether the first row with that id is to be imported; off when no row has the id.
     bool include(const QUuid& rowID) const;
-    // Sets the choice of the row with that id; a row in error is never imported and stays off.
+    // Sets the choice of the first row with that id; a row in error is never imported and stays off.
     void setInclude(const QUuid& rowID, bool include);
     void applyPreset(importing::ImportPreview::Preset preset);
+    // Lets the rows go, once the records to import are taken from them: a large file's rows need not stay
+    // while the store works. The table is empty from here on.
+    void releaseRows();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -46,9 +47,11 @@ signals:
 
 private:
     CellContent cell(const ImportRow& row, int column) const;
+    // The position of the first row with that id; -1 for none.
+    int rowWithID(const QUuid& rowID) const;
+    void setIncludeAt(int row, bool include);
 
     Journal m_journal;
     QList<FieldDef> m_fields;
     ImportResult m_result;
-    QHash<QUuid, int> m_rowOf; // the first row with each id
 };

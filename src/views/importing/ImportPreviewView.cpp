@@ -198,6 +198,9 @@ void ImportPreviewView::runImport() {
         return;
     }
     const QList<Record> records = m_model->result().selected();
+    // The records share their values with the rows; the rest of a large file's rows goes before the store
+    // works and saves.
+    m_model->releaseRows();
     // However small the data file, storing a large import takes a while of its own.
     const WaitCursor wait;
     m_store.addRecords(records, target->id);

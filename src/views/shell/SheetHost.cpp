@@ -50,6 +50,7 @@ SheetHost::SheetHost(AppStore& store, AppRouter& router, FilePanels& panels, QWi
             [this] { syncSheet<BatchItem, BatchAddView>(m_batch, m_router.batch()); });
     connect(&m_router, &AppRouter::importPreviewChanged, this, [this] {
         syncSheet<ImportPreviewItem, ImportPreviewView>(m_importPreview, m_router.importPreview());
+        m_router.releaseImportPreviewResult();
     });
     connect(&m_router, &AppRouter::settingsChanged, this,
             [this] { syncSheet<SettingsItem, JournalSettingsView>(m_settings, m_router.settings()); });
