@@ -64,6 +64,7 @@ qsizetype ImportResult::selectedCount() const {
 
 QList<Record> ImportResult::selected() const {
     QList<Record> out;
+    out.reserve(selectedCount());
     for (const ImportRow& r : rows) {
         if (isSelected(r))
             out.append(r.record);

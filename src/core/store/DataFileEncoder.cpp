@@ -117,6 +117,9 @@ void DataFileEncoder::keep() {
         m_base = std::move(base);
         m_added = std::string();
     } else {
+        // Room for every fresh record at once: kept bytes growing step by step would stand twice while they
+        // move, beside the frame they come from, which after a large import is most of the file.
+        m_added.reserve(m_added.size() + fresh);
         const char* frame = m_frame->GetString();
         for (MadeJournal& journal : m_made) {
             JournalRecords& records = kept.emplace_back();

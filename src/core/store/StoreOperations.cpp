@@ -125,21 +125,24 @@ void AppStore::addRecords(const QList<Record>& records, const QUuid& to) {
     if (records.isEmpty() || !i)
         return;
     Journal& journal = m_journals[*i];
-    // Record ids must stay unique in the journal: selection, update and deletion address records by id.
-    QSet<QUuid> taken;
-    taken.reserve(journal.records.size() + records.size());
-    for (const Record& r : journal.records)
-        taken.insert(r.id);
-    QList<Record> added;
-    added.reserve(records.size());
-    for (const Record& record : records) {
-        Record r = journal.normalized(record);
-        while (taken.contains(r.id))
-            r.id = QUuid::createUuid();
-        taken.insert(r.id);
-        added.append(std::move(r));
+    {
+        // A list of its own, should the caller pass the journal's own records: they grow below.
+        const QList<Record> adding = records;
+        // Record ids must stay unique in the journal: selection, update and deletion address records by id.
+        QSet<QUuid> taken;
+        taken.reserve(journal.records.size() + adding.size());
+        for (const Record& r : journal.records)
+            taken.insert(r.id);
+        // The records go straight into room made for all of them, and the ids are let go before the save.
+        journal.records.reserve(journal.records.size() + adding.size());
+        for (const Record& record : adding) {
+            Record r = journal.normalized(record);
+            while (taken.contains(r.id))
+                r.id = QUuid::createUuid();
+            taken.insert(r.id);
+            journal.records.append(std::move(r));
+        }
     }
-    journal.records.append(added);
     changedAndSave();
 }
 

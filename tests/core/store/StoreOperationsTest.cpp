@@ -196,6 +196,15 @@ TEST_F(StoreOperations, AddRecordsNormalisesAndKeepsIdsUnique) {
     for (const Record& r : stored().records)
         ids.insert(r.id);
     EXPECT_EQ(ids.size(), 5);
+
+    // The journal's own list, as the store holds it, is added whole although the journal grows meanwhile.
+    store->addRecords(stored().records, journal.id);
+    ASSERT_EQ(stored().records.size(), 10);
+    for (qsizetype i = 0; i < 5; ++i) {
+        EXPECT_EQ(record(5 + i).values, record(i).values) << i;
+        ids.insert(record(5 + i).id);
+    }
+    EXPECT_EQ(ids.size(), 10);
 }
 
 TEST_F(StoreOperations, UpdateRecordNormalisesInPlaceAndStampsTheChange) {
