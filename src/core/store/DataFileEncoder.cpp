@@ -84,22 +84,19 @@ void DataFileEncoder::keep() {
         for (const Placed& p : journal.placed)
             fresh += p.fresh ? p.size : 0;
     }
-    // Bytes no record uses any more stay among the kept ones until the file is made one buffer again.
+    // Bytes no record uses any more stay among the kept ones until the file is made one buffer again. When
+    // the fresh bytes are most of the file (a large import), keeping them beside the frame would hold them
+    // twice for a while, where making the file one buffer in the frame holds them once.
     const std::size_t stored = baseSize() + m_added.size() + fresh;
-    const bool whole = !m_base || stored > fileSize + fileSize / 4 || m_pieces.size() > maxPieces;
+    const bool whole = !m_base || m_frame->GetSize() > m_keptTotal || stored > fileSize + fileSize / 4 ||
+                       m_pieces.size() > maxPieces;
 
     std::vector<JournalRecords> kept;
     kept.reserve(m_made.size());
     if (whole) {
-        std::unique_ptr<rapidjson::StringBuffer> base;
-        if (m_keptTotal == 0) {
-            base = std::move(m_frame); // nothing kept was drawn on: the frame is the file
-        } else {
-            base = std::make_unique<rapidjson::StringBuffer>();
-            base->Reserve(fileSize);
-            for (const QByteArrayView piece : m_encoded)
-                std::memcpy(base->Push(std::size_t(piece.size())), piece.data(), std::size_t(piece.size()));
-        }
+        if (m_keptTotal > 0)
+            spliceKeptIntoFrame();
+        std::unique_ptr<rapidjson::StringBuffer> base = std::move(m_frame);
         base->ShrinkToFit();
         const std::string_view bytes(base->GetString(), base->GetSize());
         for (MadeJournal& journal : m_made) {
@@ -138,6 +135,23 @@ void DataFileEncoder::keep() {
     }
     m_kept = std::move(kept);
     forgetMade();
+}
+
+void DataFileEncoder::spliceKeptIntoFrame() {
+    // The fresh pieces lie side by side in the frame, in file order. The frame grows to the file's size,
+    // then, from the last piece back, each fresh piece moves to its place in the file (never to the left
+    // of where it is) and each kept piece is copied into its gap; what is still to move always lies left
+    // of what is written.
+    const std::size_t freshSize = m_frame->GetSize();
+    char* const file = m_frame->Push(m_keptTotal) - freshSize;
+    std::size_t at = freshSize + m_keptTotal;
+    for (auto piece = m_pieces.crbegin(); piece != m_pieces.crend(); ++piece) {
+        at -= piece->size;
+        if (piece->kept)
+            std::memcpy(file + at, keptBytes(piece->begin), piece->size);
+        else
+            std::memmove(file + at, file + piece->begin, piece->size);
+    }
 }
 
 void DataFileEncoder::drop() {

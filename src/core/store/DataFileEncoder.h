@@ -29,8 +29,9 @@
 // change); the file is then those fresh bytes and runs of kept bytes, in pieces. Together they are byte for
 // byte what DataFile::encode writes for the same journals.
 //
-// Once the kept bytes hold much that no record uses any more, or the file falls into many pieces, keeping
-// an encoding copies the file into one buffer again.
+// Once the kept bytes hold much that no record uses any more, or the file falls into many pieces, or the
+// fresh bytes are most of the file, keeping an encoding makes the file one buffer again, in the buffer
+// that holds the fresh bytes.
 class DataFileEncoder : private ModelJson::Writer::EarlierRecords {
 public:
     DataFileEncoder();
@@ -97,6 +98,8 @@ private:
     const char* keptBytes(std::size_t offset) const;
     // Back to no encoding in the making.
     void forgetMade();
+    // Makes the frame hold the whole file, the kept pieces copied in among the fresh ones.
+    void spliceKeptIntoFrame();
 
     // The kept bytes and records.
     std::unique_ptr<rapidjson::StringBuffer> m_base;

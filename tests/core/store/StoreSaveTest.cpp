@@ -252,6 +252,10 @@ TEST(StoreSave, EveryChangeWritesWhatAWholeEncodingWrites) {
         const char* change;
         std::function<void(int round)> apply;
     } changes[] = {
+        {"add more than the file held, so that the kept records are copied in among the fresh ones",
+         [&](int) {
+             store.addRecords(withRecords(Journal{sales.id, {}, {}, {}, sales.fields}, 60).records, sales.id);
+         }},
         {"add",
          [&](int) {
              store.addRecords(withRecords(Journal{sales.id, {}, {}, {}, sales.fields}, 3).records, sales.id);
