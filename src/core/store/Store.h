@@ -88,8 +88,9 @@ public:
     static bool retype(Record& record, const FieldDef& before, const FieldDef& after,
                        const Calendar& calendar, const Clock& clock);
     // Appends the records, normalised; a record whose id the journal or an earlier record of the same call
-    // already has gets a new id. Saves when the journal exists and the list is not empty.
-    void addRecords(const QList<Record>& records, const QUuid& to);
+    // already has gets a new id. Saves when the journal exists and the list is not empty. A list handed
+    // over is let go before the save.
+    void addRecords(QList<Record> records, const QUuid& to);
     // Replaces the record with the same id by the normalised record, changed now. Saves when both exist.
     void updateRecord(const Record& record, const QUuid& in);
     // Removes the records. Saves when the journal exists and the set is not empty, also when none matched.

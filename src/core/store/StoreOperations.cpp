@@ -120,28 +120,28 @@ bool AppStore::retype(Record& record, const FieldDef& before, const FieldDef& af
     return !text.trimmed().isEmpty() && !record.values.contains(key);
 }
 
-void AppStore::addRecords(const QList<Record>& records, const QUuid& to) {
+void AppStore::addRecords(QList<Record> records, const QUuid& to) {
     const std::optional<qsizetype> i = index(to);
     if (records.isEmpty() || !i)
         return;
     Journal& journal = m_journals[*i];
     {
-        // A list of its own, should the caller pass the journal's own records: they grow below.
-        const QList<Record> adding = records;
         // Record ids must stay unique in the journal: selection, update and deletion address records by id.
         QSet<QUuid> taken;
-        taken.reserve(journal.records.size() + adding.size());
+        taken.reserve(journal.records.size() + records.size());
         for (const Record& r : journal.records)
             taken.insert(r.id);
-        // The records go straight into room made for all of them, and the ids are let go before the save.
-        journal.records.reserve(journal.records.size() + adding.size());
-        for (const Record& record : adding) {
+        // The records go straight into room made for all of them (a list of the journal's own records is a
+        // list of its own here), and the ids and the list are let go before the save.
+        journal.records.reserve(journal.records.size() + records.size());
+        for (const Record& record : std::as_const(records)) {
             Record r = journal.normalized(record);
             while (taken.contains(r.id))
                 r.id = QUuid::createUuid();
             taken.insert(r.id);
             journal.records.append(std::move(r));
         }
+        records = QList<Record>();
     }
     changedAndSave();
 }

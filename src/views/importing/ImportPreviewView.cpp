@@ -197,13 +197,14 @@ void ImportPreviewView::runImport() {
         reject();
         return;
     }
-    const QList<Record> records = m_model->result().selected();
+    QList<Record> records = m_model->result().selected();
+    const qsizetype count = records.size();
     // The records share their values with the rows; the rest of a large file's rows goes before the store
     // works and saves.
     m_model->releaseRows();
     // However small the data file, storing a large import takes a while of its own.
     const WaitCursor wait;
-    m_store.addRecords(records, target->id);
+    m_store.addRecords(std::move(records), target->id);
     accept();
-    m_router.setMessage(ImportPreview::importedMessage(records.size(), target->itemNoun));
+    m_router.setMessage(ImportPreview::importedMessage(count, target->itemNoun));
 }
