@@ -1,6 +1,7 @@
 // Arbitrary bytes as a picked CSV file: decoding either fails cleanly or gives text that survives a
-// write as UTF-8 and a second reading unchanged.
+// write as UTF-8 and a second reading unchanged; read in pieces, the bytes give the same.
 #include "core/csv/CSVService.h"
+#include "core/csv/PieceDecoder.h"
 
 #include <cstdlib>
 
@@ -15,6 +16,26 @@ bool startsWith(const QByteArray& bytes, const char* mark) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const std::optional<QString> text = CSVService::decode(bytes);
+
+    // Cut into pieces of sizes the bytes themselves give, the bytes read as they do whole.
+    QList<QByteArrayView> pieces;
+    for (qsizetype at = 0, i = 0; at < bytes.size(); ++i) {
+        const qsizetype n = std::min<qsizetype>(1 + uchar(bytes[i]) % 5, bytes.size() - at);
+        pieces.append(QByteArrayView(bytes).sliced(at, n));
+        at += n;
+    }
+    CSVService::PieceDecoder pieceDecoder;
+    for (const QByteArrayView piece : pieces)
+        pieceDecoder.scan(piece);
+    if (pieceDecoder.isText() != text.has_value())
+        std::abort();
+    if (text) {
+        QString read;
+        for (const QByteArrayView piece : pieces)
+            read += pieceDecoder.decode(piece);
+        if (read != *text)
+            std::abort();
+    }
 
     const bool marked =
         startsWith(bytes, "\xEF\xBB\xBF") || startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");

@@ -1,0 +1,245 @@
+#include "core/csv/PieceDecoder.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace CSVService {
+
+namespace {
+
+// Windows-1251 bytes 0x80-0xFF. The code page leaves 0x98 unassigned; it reads as U+0098 so that every
+// byte sequence decodes and the result never depends on which converters the Qt build carries.
+constexpr char16_t windows1251High[128] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // C0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // C8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // D0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // D8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // E0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // E8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // F0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // F8
+};
+
+QString fromWindows1251(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *out++ = QChar(u < 0x80 ? char16_t(u) : windows1251High[u - 0x80]);
+    }
+    return text;
+}
+
+bool startsWith(QByteArrayView bytes, std::initializer_list<unsigned char> mark) {
+    if (bytes.size() < qsizetype(mark.size()))
+        return false;
+    qsizetype i = 0;
+    for (const unsigned char b : mark)
+        if (static_cast<unsigned char>(bytes[i++]) != b)
+            return false;
+    return true;
+}
+
+// A leading mark is kept as U+FEFF, so that only the reader decides which marks to drop; a malformed,
+// overlong, surrogate or truncated UTF-8 sequence is an error. Stateless: nothing carries from one call to
+// the next, and a piece's characters are exactly those of its bytes.
+constexpr QStringConverter::Flags strict =
+    QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless;
+
+// Whether the character is of a script besides Latin, Greek and Cyrillic, and not one common to all (or
+// inheriting its neighbour's, or none).
+bool isOtherScript(char32_t c) {
+    if (c < 0x0530) // up to the end of the Cyrillic Supplement: Latin, Greek, Cyrillic and the common signs
+        return false;
+    switch (QChar::script(c)) {
+    case QChar::Script_Unknown:
+    case QChar::Script_Inherited:
+    case QChar::Script_Common:
+    case QChar::Script_Latin:
+    case QChar::Script_Greek:
+    case QChar::Script_Cyrillic:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool holdsOtherScript(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 0x0530)
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            if (isOtherScript(QChar::surrogateToUcs4(c, text[++i])))
+                return true;
+        } else if (isOtherScript(c.unicode())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void PieceDecoder::scan(QByteArrayView piece) {
+    if (m_encoding != Encoding::undecided) {
+        scanBytes(piece);
+        return;
+    }
+    // The mark takes up to three bytes, which the first pieces may share out.
+    m_held.append(piece);
+    if (m_held.size() < 3)
+        return;
+    decide(m_held);
+    scanBytes(std::exchange(m_held, QByteArray()));
+}
+
+void PieceDecoder::decide(QByteArrayView head) {
+    if (startsWith(head, {0xEF, 0xBB, 0xBF})) {
+        m_encoding = Encoding::utf8;
+        m_markLeft = 3;
+        m_decoder = QStringDecoder(QStringConverter::Utf8, strict);
+    } else if (startsWith(head, {0xFF, 0xFE})) {
+        m_encoding = Encoding::utf16LE;
+        m_decoder = QStringDecoder(QStringConverter::Utf16LE, strict);
+    } else if (startsWith(head, {0xFE, 0xFF})) {
+        m_encoding = Encoding::utf16BE;
+        m_decoder = QStringDecoder(QStringConverter::Utf16BE, strict);
+    } else {
+        m_encoding = Encoding::utf8OrWindows1251;
+        m_decoder = QStringDecoder(QStringConverter::Utf8, strict);
+    }
+}
+
+QByteArray PieceDecoder::whole(QByteArrayView piece) {
+    if (m_markLeft > 0) {
+        const qsizetype skipped = std::min(m_markLeft, piece.size());
+        piece = piece.sliced(skipped);
+        m_markLeft -= skipped;
+    }
+    QByteArray data = std::exchange(m_carry, QByteArray());
+    data.append(piece);
+    qsizetype keep = data.size();
+    if (utf16()) {
+        keep &= ~qsizetype(1);
+        if (keep >= 2) {
+            const auto hi =
+                static_cast<unsigned char>(data[keep - (m_encoding == Encoding::utf16LE ? 1 : 2)]);
+            if ((hi & 0xFC) == 0xD8) // a high surrogate, whose low one is still to come
+                keep -= 2;
+        }
+    } else {
+        // The last character's first byte, at most four bytes back: kept back when its bytes go on.
+        for (qsizetype back = 1; back <= 4 && back <= data.size(); ++back) {
+            const auto b = static_cast<unsigned char>(data[data.size() - back]);
+            if ((b & 0xC0) == 0x80)
+                continue;
+            const qsizetype length = (b & 0xE0) == 0xC0   ? 2
+                                     : (b & 0xF0) == 0xE0 ? 3
+                                     : (b & 0xF8) == 0xF0 ? 4
+                                                          : 1;
+            if (length > back)
+                keep = data.size() - back;
+            break;
+        }
+    }
+    m_carry = data.sliced(keep);
+    data.truncate(keep);
+    return data;
+}
+
+void PieceDecoder::scanBytes(QByteArrayView piece) {
+    if (utf16()) {
+        scanUnits(piece);
+        return;
+    }
+    const QByteArray data = whole(piece);
+    if (m_valid) {
+        const QString text = m_decoder.decode(data);
+        m_valid = !m_decoder.hasError();
+        m_decoder.resetState();
+        m_otherScripts = m_otherScripts || (m_valid && holdsOtherScript(text));
+    }
+    for (const char b : data) {
+        if (m_lastCR && b != '\n')
+            ++m_lineEnds;
+        m_lastCR = b == '\r';
+        m_lineEnds += b == '\n';
+        m_nul = m_nul || b == '\0';
+    }
+}
+
+void PieceDecoder::scanUnits(QByteArrayView piece) {
+    const QByteArray data = whole(piece);
+    const bool le = m_encoding == Encoding::utf16LE;
+    const auto unit = [&](qsizetype i) {
+        const auto a = static_cast<unsigned char>(data[2 * i]),
+                   b = static_cast<unsigned char>(data[2 * i + 1]);
+        return char16_t(le ? a | b << 8 : a << 8 | b);
+    };
+    const qsizetype n = data.size() / 2;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = unit(i);
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(unit(i + 1))) {
+            const char32_t c = QChar::surrogateToUcs4(u, unit(++i));
+            m_otherScripts = m_otherScripts || isOtherScript(c);
+        } else if (QChar::isSurrogate(u))
+            m_valid = false;
+        else
+            m_otherScripts = m_otherScripts || isOtherScript(u);
+        if (m_lastCR && u != u'\n')
+            ++m_lineEnds;
+        m_lastCR = u == u'\r';
+        m_lineEnds += u == u'\n';
+        m_nul = m_nul || u == 0;
+    }
+}
+
+bool PieceDecoder::isText() {
+    if (m_encoding == Encoding::undecided) {
+        decide(m_held);
+        scanBytes(std::exchange(m_held, QByteArray()));
+    }
+    // Bytes left over are a character cut off by the end, or the odd last byte of UTF-16.
+    m_valid = m_valid && m_carry.isEmpty();
+    m_carry.clear();
+    m_lineEnds += m_lastCR;
+    m_lastCR = false;
+    if (m_encoding == Encoding::utf8OrWindows1251) {
+        // Windows-1251 reads every byte sequence, as Cyrillic and Latin letters and common signs.
+        m_encoding = m_valid ? Encoding::utf8 : Encoding::windows1251;
+        m_otherScripts = m_otherScripts && m_valid;
+        m_valid = true;
+    } else if (m_encoding == Encoding::utf8) {
+        m_markLeft = 3;
+    }
+    // Every byte sequence reads as Windows-1251, a binary file too; its NUL characters tell it apart.
+    return m_valid && !m_nul;
+}
+
+QString PieceDecoder::decode(QByteArrayView piece) {
+    QString text;
+    if (m_encoding == Encoding::windows1251) {
+        text = fromWindows1251(piece);
+    } else {
+        const QByteArray data = whole(piece);
+        text = m_decoder.decode(data);
+    }
+    if (m_atStart && !text.isEmpty()) {
+        // One leading U+FEFF left in the text goes: the UTF-16 mark, or a second UTF-8 one.
+        m_atStart = false;
+        if (text.front() == QChar(0xFEFF))
+            text.remove(0, 1);
+    }
+    return text;
+}
+
+} // namespace CSVService
