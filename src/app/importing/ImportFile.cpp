@@ -1,7 +1,7 @@
 #include "app/importing/ImportFile.h"
 
 #include "core/csv/CSVImport.h"
-#include "core/csv/CSVService.h"
+#include "core/csv/PieceRows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +11,8 @@ using namespace Qt::StringLiterals;
 namespace importing {
 
 namespace {
+
+constexpr qint64 pieceSize = 1 << 20;
 
 // Qt's error strings are English; the reason a chosen file cannot be read is worded here.
 QString readFailure(const QString& path) {
@@ -32,17 +34,19 @@ ImportOutcome readImportFile(const QString& path, const Journal& journal, const 
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return readFailure(path);
-    QByteArray bytes = file.readAll();
+    // The file is read in pieces and its text made a piece at a time while its rows are read, each piece let
+    // go once read: the rows are all that grows, never the whole text beside them.
+    QList<QByteArray> pieces;
+    for (QByteArray piece = file.read(pieceSize); !piece.isEmpty(); piece = file.read(pieceSize))
+        pieces.append(std::move(piece));
     if (file.error() != QFileDevice::NoError)
         return readFailure(path);
     file.close();
-    const std::optional<QString> text = CSVService::decode(bytes);
-    // The text holds everything from here on; a large file's bytes are not kept beside it.
-    bytes = QByteArray();
-    if (!text)
+    CSVService::PieceRows rows(std::move(pieces));
+    if (!rows.isText())
         return CSVImportError::unreadable().errorDescription();
     QString error;
-    std::optional<ImportResult> result = CSVService::prepareImport(*text, journal, calendar, clock, &error);
+    std::optional<ImportResult> result = CSVService::prepareImport(rows, journal, calendar, clock, &error);
     if (!result)
         return error;
     return ImportPreviewItem{QUuid::createUuid(), journal.id, QFileInfo(path).fileName(), std::move(*result)};

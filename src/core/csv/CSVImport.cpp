@@ -2,7 +2,7 @@
 
 #include "core/csv/ImportHeader.h"
 #include "core/csv/ImportIndex.h"
-#include "core/csv/RowReader.h"
+#include "core/csv/RowSource.h"
 #include "core/model/Ids.h"
 
 #include <QHash>
@@ -95,22 +95,12 @@ bool isBlank(const QList<QStringView>& cells) {
 }
 
 // Moves to the next row holding at least one cell that is not blank; false when none is left.
-bool nextWithContent(RowReader& reader) {
-    while (reader.next()) {
-        if (!isBlank(reader.cells()))
+bool nextWithContent(RowSource& rows) {
+    while (rows.next()) {
+        if (!isBlank(rows.cells()))
             return true;
     }
     return false;
-}
-
-// At least as many as the text's rows: one more than its line ends (CR LF counted once).
-qsizetype rowsAtMost(QStringView text) {
-    qsizetype ends = 0;
-    const char16_t* p = text.utf16();
-    const char16_t* const end = p + text.size();
-    for (; p != end; ++p)
-        ends += *p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n'));
-    return ends + 1;
 }
 
 // The column of each header cell: the first cell naming a column takes it, later ones naming the same
@@ -257,17 +247,22 @@ private:
 
 std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
                                           const Clock& clock, QString* error) {
+    TextRows rows(text);
+    return prepareImport(rows, into, calendar, clock, error);
+}
+
+std::optional<ImportResult> prepareImport(RowSource& source, const Journal& into, const Calendar& calendar,
+                                          const Clock& clock, QString* error) {
     // Rows are read one at a time and each becomes its record at once: only the text and the results are
     // held, never a copy of every cell.
-    RowReader reader(text, detectDelimiter(text));
-    if (!nextWithContent(reader)) {
+    if (!nextWithContent(source)) {
         *error = CSVImportError::empty().errorDescription();
         return std::nullopt;
     }
     ImportResult result;
     ImportNames names(into);
     const std::optional<QList<std::optional<ImportColumn>>> columns =
-        readHeader(reader.cells(), into, names, result, error);
+        readHeader(source.cells(), into, names, result, error);
     if (!columns)
         return std::nullopt;
 
@@ -283,14 +278,14 @@ std::optional<ImportResult> prepareImport(const QString& text, const Journal& in
     // Room for every row at once: growing the list would hold it twice while it moves. The bound may
     // exceed the rows (blank lines, line ends inside quotes); the pages of a large list's unused room are
     // never touched, so they take no memory.
-    result.rows.reserve(rowsAtMost(text));
-    for (qsizetype line = 2; nextWithContent(reader); ++line) {
+    result.rows.reserve(source.rowsAtMost());
+    for (qsizetype line = 2; nextWithContent(source); ++line) {
         ImportRow& row = result.rows.emplace_back();
         row.id = QUuid::createUuid();
         row.line = line;
         row.record.id = QUuid::createUuid();
         row.record.createdAt = row.record.updatedAt = now;
-        const RowCells cells = readCells(reader.cells(), *columns, entryKeys, into, calendar, atNow, row);
+        const RowCells cells = readCells(source.cells(), *columns, entryKeys, into, calendar, atNow, row);
         readStatus(cells.statusText, into, names, missingDates, row);
         warnings.share(row.warnings);
         if (into.isEmptyContent(row.record)) {

@@ -107,6 +107,8 @@ private:
 
 namespace CSVService {
 
+class RowSource;
+
 // Reads the decoded text of a CSV file as records for the journal, storing nothing. The header's cells
 // are matched to the journal's fields by name, then alias, then to the status and id columns, each by its
 // letters and digits only ("Дата_оплаты" is "Дата оплаты"). Every field cell goes through
@@ -118,6 +120,9 @@ namespace CSVService {
 // Nothing, with `error` set to the description of CSVImportError::empty() or noKnownColumns(), when the
 // file holds no row with content or its header names no field.
 std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
+                                          const Clock& clock, QString* error);
+// The same for rows read from elsewhere: the file's bytes read a piece at a time (PieceRows).
+std::optional<ImportResult> prepareImport(RowSource& rows, const Journal& into, const Calendar& calendar,
                                           const Clock& clock, QString* error);
 
 } // namespace CSVService

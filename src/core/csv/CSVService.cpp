@@ -98,6 +98,12 @@ std::optional<QString> decode(const QByteArray& bytes) {
 }
 
 QChar detectDelimiter(QStringView text) {
+    return detectDelimiter(text, nullptr);
+}
+
+QChar detectDelimiter(QStringView text, bool* firstLineEnded) {
+    if (firstLineEnded)
+        *firstLineEnded = false;
     Clusters clusters(text);
     int semicolons = 0;
     int commas = 0;
@@ -111,6 +117,8 @@ QChar detectDelimiter(QStringView text) {
         } else if (inQuotes) {
             continue;
         } else if (isLineEnd(u)) {
+            if (firstLineEnded)
+                *firstLineEnded = true;
             break;
         } else if (u == u'\t') {
             ++tabs; // a control character always stands alone

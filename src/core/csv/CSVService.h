@@ -41,6 +41,9 @@ std::optional<QString> decode(const QByteArray& bytes);
 // The cell separator of a file, chosen from its first line (line ends inside quotes do not end it):
 // the most frequent of ";", "," and TAB outside quotes; ";" on a tie with it or when none occurs.
 QChar detectDelimiter(QStringView text);
+// The same, for the start of a text; `firstLineEnded` tells whether the first line ends within it, so that
+// more of the text could not change the choice.
+QChar detectDelimiter(QStringView text, bool* firstLineEnded);
 
 // The rows of the text in file order, each a list of cells, untrimmed. A blank line gives one empty
 // cell; a line end at the very end adds no row; an unterminated quote runs to the end of the text.

@@ -21,6 +21,8 @@ public:
     bool next();
     // The cells of the current row, untrimmed.
     const QList<QStringView>& cells() const { return m_cells; }
+    // Where the text after the current row starts.
+    qsizetype end() const { return m_pos; }
 
 private:
     // Where a finished cell's characters are: a run of the text, or a run of m_unquoted.
