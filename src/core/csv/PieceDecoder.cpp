@@ -90,6 +90,13 @@ bool holdsOtherScript(QStringView text) {
 } // namespace
 
 void PieceDecoder::scan(QByteArrayView piece) {
+    // A long piece is checked a part at a time, so that its text never stands whole while it is checked.
+    constexpr qsizetype part = 1 << 20;
+    for (qsizetype at = 0; at < piece.size(); at += part)
+        scanPart(piece.sliced(at, std::min(part, piece.size() - at)));
+}
+
+void PieceDecoder::scanPart(QByteArrayView piece) {
     if (m_encoding != Encoding::undecided) {
         scanBytes(piece);
         return;
@@ -119,14 +126,18 @@ void PieceDecoder::decide(QByteArrayView head) {
     }
 }
 
-QByteArray PieceDecoder::whole(QByteArrayView piece) {
+QByteArrayView PieceDecoder::whole(QByteArrayView piece) {
     if (m_markLeft > 0) {
         const qsizetype skipped = std::min(m_markLeft, piece.size());
         piece = piece.sliced(skipped);
         m_markLeft -= skipped;
     }
-    QByteArray data = std::exchange(m_carry, QByteArray());
-    data.append(piece);
+    QByteArrayView data = piece;
+    if (!m_carry.isEmpty()) {
+        m_joined = m_carry;
+        m_joined.append(piece);
+        data = m_joined;
+    }
     qsizetype keep = data.size();
     if (utf16()) {
         keep &= ~qsizetype(1);
@@ -151,9 +162,8 @@ QByteArray PieceDecoder::whole(QByteArrayView piece) {
             break;
         }
     }
-    m_carry = data.sliced(keep);
-    data.truncate(keep);
-    return data;
+    m_carry = data.sliced(keep).toByteArray();
+    return data.first(keep);
 }
 
 void PieceDecoder::scanBytes(QByteArrayView piece) {
@@ -161,7 +171,7 @@ void PieceDecoder::scanBytes(QByteArrayView piece) {
         scanUnits(piece);
         return;
     }
-    const QByteArray data = whole(piece);
+    const QByteArrayView data = whole(piece);
     if (m_valid) {
         const QString text = m_decoder.decode(data);
         m_valid = !m_decoder.hasError();
@@ -178,7 +188,7 @@ void PieceDecoder::scanBytes(QByteArrayView piece) {
 }
 
 void PieceDecoder::scanUnits(QByteArrayView piece) {
-    const QByteArray data = whole(piece);
+    const QByteArrayView data = whole(piece);
     const bool le = m_encoding == Encoding::utf16LE;
     const auto unit = [&](qsizetype i) {
         const auto a = static_cast<unsigned char>(data[2 * i]),
@@ -230,7 +240,7 @@ QString PieceDecoder::decode(QByteArrayView piece) {
     if (m_encoding == Encoding::windows1251) {
         text = fromWindows1251(piece);
     } else {
-        const QByteArray data = whole(piece);
+        const QByteArrayView data = whole(piece);
         text = m_decoder.decode(data);
     }
     if (m_atStart && !text.isEmpty()) {

@@ -34,18 +34,20 @@ public:
 private:
     enum class Encoding { undecided, utf8, utf8OrWindows1251, windows1251, utf16LE, utf16BE };
 
+    void scanPart(QByteArrayView piece);
     void decide(QByteArrayView head);
     void scanBytes(QByteArrayView bytes);
     void scanUnits(QByteArrayView bytes);
     // The bytes carried from the last piece and this one, less those of a character that goes on past them
-    // (kept in m_carry for the next piece).
-    QByteArray whole(QByteArrayView piece);
+    // (kept in m_carry for the next piece). Valid until the next call.
+    QByteArrayView whole(QByteArrayView piece);
     bool utf16() const { return m_encoding == Encoding::utf16LE || m_encoding == Encoding::utf16BE; }
 
     Encoding m_encoding = Encoding::undecided;
     QByteArray m_held;        // the first bytes, until the mark is known
     qsizetype m_markLeft = 0; // bytes of a UTF-8 mark still to skip in the pass running
     QByteArray m_carry;
+    QByteArray m_joined; // the carried bytes and the piece after them
 
     // The first pass.
     bool m_valid = true;   // no malformed sequence so far (UTF-8 or UTF-16)

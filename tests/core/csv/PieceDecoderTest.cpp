@@ -66,8 +66,9 @@ TEST(PieceDecoder, PiecesReadAsTheWhole) {
             break;
         }
         const std::optional<QString> expected = CSVService::decode(bytes);
-        if (spoilt > 3)
+        if (spoilt > 3) {
             ASSERT_EQ(expected, text) << bytes.toHex(' ').toStdString();
+        }
         PieceDecoder decoder;
         const QList<QByteArrayView> pieces = cut(bytes, rng);
         for (const QByteArrayView piece : pieces)
