@@ -1,6 +1,9 @@
 #include "core/csv/PieceDecoder.h"
 
+#include <QUtf8StringView>
+
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace CSVService {
@@ -72,19 +75,14 @@ bool isOtherScript(char32_t c) {
     }
 }
 
-bool holdsOtherScript(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.unicode() < 0x0530)
-            continue;
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            if (isOtherScript(QChar::surrogateToUcs4(c, text[++i])))
-                return true;
-        } else if (isOtherScript(c.unicode())) {
-            return true;
-        }
-    }
-    return false;
+// The character whose UTF-8 bytes start at `p`, in a valid sequence.
+char32_t utf8At(const uchar* p) {
+    if (p[0] < 0xE0)
+        return char32_t(p[0] & 0x1F) << 6 | (p[1] & 0x3F);
+    if (p[0] < 0xF0)
+        return char32_t(p[0] & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+    return char32_t(p[0] & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 | char32_t(p[2] & 0x3F) << 6 |
+           (p[3] & 0x3F);
 }
 
 } // namespace
@@ -172,19 +170,27 @@ void PieceDecoder::scanBytes(QByteArrayView piece) {
         return;
     }
     const QByteArrayView data = whole(piece);
-    if (m_valid) {
-        const QString text = m_decoder.decode(data);
-        m_valid = !m_decoder.hasError();
-        m_decoder.resetState();
-        m_otherScripts = m_otherScripts || (m_valid && holdsOtherScript(text));
-    }
-    for (const char b : data) {
-        if (m_lastCR && b != '\n')
-            ++m_lineEnds;
-        m_lastCR = b == '\r';
-        m_lineEnds += b == '\n';
-        m_nul = m_nul || b == '\0';
-    }
+    if (data.isEmpty())
+        return;
+    // Qt's check finds exactly what its decoder takes for an error, without making the text.
+    m_valid = m_valid && QUtf8StringView(data.data(), data.size()).isValidUtf8();
+    const char* const first = data.data();
+    const char* const last = first + data.size();
+    // Every LF and every CR ends a line, but a CR LF only once.
+    m_lineEnds += std::count(first, last, '\n') + std::count(first, last, '\r');
+    if (m_lastCR && *first == '\n')
+        --m_lineEnds;
+    for (auto* cr = static_cast<const char*>(std::memchr(first, '\r', std::size_t(last - first)));
+         cr && cr + 1 < last;
+         cr = static_cast<const char*>(std::memchr(cr + 1, '\r', std::size_t(last - cr - 1))))
+        m_lineEnds -= cr[1] == '\n';
+    m_lastCR = last[-1] == '\r';
+    m_nul = m_nul || std::memchr(first, 0, std::size_t(last - first));
+    // From U+0500 on, the first byte of a character is at least 0xD4.
+    const auto high = [](char c) { return uchar(c) >= 0xD4; };
+    for (const char* p = std::find_if(first, last, high); m_valid && !m_otherScripts && p != last;
+         p = std::find_if(p + 1, last, high))
+        m_otherScripts = isOtherScript(utf8At(reinterpret_cast<const uchar*>(p)));
 }
 
 void PieceDecoder::scanUnits(QByteArrayView piece) {
@@ -205,10 +211,8 @@ void PieceDecoder::scanUnits(QByteArrayView piece) {
             m_valid = false;
         else
             m_otherScripts = m_otherScripts || isOtherScript(u);
-        if (m_lastCR && u != u'\n')
-            ++m_lineEnds;
+        m_lineEnds += (u == u'\r') + (u == u'\n' && !m_lastCR);
         m_lastCR = u == u'\r';
-        m_lineEnds += u == u'\n';
         m_nul = m_nul || u == 0;
     }
 }
@@ -221,7 +225,6 @@ bool PieceDecoder::isText() {
     // Bytes left over are a character cut off by the end, or the odd last byte of UTF-16.
     m_valid = m_valid && m_carry.isEmpty();
     m_carry.clear();
-    m_lineEnds += m_lastCR;
     m_lastCR = false;
     if (m_encoding == Encoding::utf8OrWindows1251) {
         // Windows-1251 reads every byte sequence, as Cyrillic and Latin letters and common signs.

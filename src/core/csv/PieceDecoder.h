@@ -52,7 +52,7 @@ private:
     // The first pass.
     bool m_valid = true;   // no malformed sequence so far (UTF-8 or UTF-16)
     bool m_nul = false;    // a NUL character seen
-    bool m_lastCR = false; // the last character seen was a CR, not yet known to start a CR LF
+    bool m_lastCR = false; // the last character seen was a CR
     qsizetype m_lineEnds = 0;
     bool m_otherScripts = false;
 
