@@ -14,7 +14,7 @@ namespace CSVService {
 // Positions (of rows, of records) by a text key they hold, where the first position entered under a key
 // stays the one found. Only 32 bits of a hash of each key are kept, eight bytes an entry with its position:
 // the keys are the comparison keys of a file's values, one or more a row, and kept whole they would cost
-// more than the rest of a short row. Whether a position really holds a key is asked of the caller, which
+// as much as a short row's values. Whether a position really holds a key is asked of the caller, which
 // works the key out again from what the position stands for; it is asked only when the hashes agree.
 //
 // A position may hold several keys (a record has a value in each of the fields sharing a look-up). The

@@ -51,9 +51,8 @@ bool startsWith(QByteArrayView bytes, std::initializer_list<unsigned char> mark)
     return true;
 }
 
-// A leading mark is kept as U+FEFF, so that only the reader decides which marks to drop; a malformed,
-// overlong, surrogate or truncated UTF-8 sequence is an error. Stateless: nothing carries from one call to
-// the next, and a piece's characters are exactly those of its bytes.
+// A leading mark is kept as U+FEFF, so that only the reader decides which marks to drop. Stateless: nothing
+// carries from one call to the next, and a piece's characters are exactly those of its bytes.
 constexpr QStringConverter::Flags strict =
     QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless;
 
