@@ -4,6 +4,13 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
+class ChoicePicker;
+class GrowingTextEdit;
+class QLineEdit;
+
 // A part of the settings sheet that shows the draft and writes the user's edits into it at once.
 class DraftPane : public QWidget {
     Q_OBJECT
@@ -21,5 +28,13 @@ signals:
     void removalAsked();
 
 protected:
+    // Applies the user's edit to the draft, then announces it.
+    void write(const std::function<void(Journal&)>& apply);
+    // Controls that write one of the journal's own members as the user uses them. Only the user's signals
+    // are heard, so a value shown from code never writes itself back.
+    void bindText(QLineEdit* box, QString Journal::*member);
+    void bindText(GrowingTextEdit* box, QString Journal::*member);
+    void bindPicker(ChoicePicker* picker, std::optional<QUuid> Journal::*member);
+
     settings::SettingsState& m_state;
 };

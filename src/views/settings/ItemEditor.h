@@ -39,6 +39,14 @@ protected:
         connect(picker, &Picker::picked, this,
                 [this, member](const std::optional<QUuid>& id) { change([&](Item& i) { i.*member = id; }); });
     }
+    // A toggle that makes the item the journal's one of its kind (title field, default status): turning it
+    // on takes the mark from any other item, turning it off leaves the journal without one.
+    void bindMark(QCheckBox* box, std::optional<QUuid> Journal::*mark) {
+        connect(box, &QCheckBox::clicked, this, [this, mark](bool on) {
+            if (item())
+                write([&](Journal& j) { j.*mark = on ? std::optional(m_itemID) : std::nullopt; });
+        });
+    }
 
 private:
     QList<Item> Journal::*m_list;

@@ -61,14 +61,8 @@ ReportEditor::ReportEditor(SettingsState& state, Clock clock, Calendar calendar,
     m_example->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(m_example);
 
-    connect(m_breakdownField, &ChoicePicker::picked, this, [this](const std::optional<QUuid>& id) {
-        m_state.draft.breakdownFieldID = id;
-        emit edited();
-    });
-    connect(templateBox, &GrowingTextEdit::textEdited, this, [this](const QString& text) {
-        m_state.draft.reportTemplate = text;
-        emit edited();
-    });
+    bindPicker(m_breakdownField, &Journal::breakdownFieldID);
+    bindText(templateBox, &Journal::reportTemplate);
 }
 
 void ReportEditor::sync() {

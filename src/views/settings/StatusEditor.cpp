@@ -71,13 +71,7 @@ StatusEditor::StatusEditor(SettingsState& state, const QUuid& statusID, QWidget*
     });
     bindPicker(m_dateField, &StatusDef::dateFieldID);
     bindToggle(m_fillsPrevious, &StatusDef::fillsPreviousDates);
-    // The journal has one default: turning it on here takes it from any other status.
-    connect(m_isDefault, &QCheckBox::clicked, this, [this](bool on) {
-        if (!item())
-            return;
-        m_state.draft.defaultStatusID = on ? std::optional(itemID()) : std::nullopt;
-        emit edited();
-    });
+    bindMark(m_isDefault, &Journal::defaultStatusID);
     sync();
 }
 

@@ -1,8 +1,11 @@
 #include "SettingsFixture.h"
 #include "core/templates/Templates.h"
+#include "views/kit/GrowingTextEdit.h"
 
 #include <QLabel>
 #include <QToolButton>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -31,5 +34,82 @@ TEST(GeneralPage, IconsAndNounFormsLineUpWithTheOtherRows) {
         QLabel* one = labelOf({}, sheet.find<QLineEdit>(noun + u".one"_s));
         ASSERT_TRUE(one);
         EXPECT_EQ(left(one), controls) << noun.toStdString();
+    }
+}
+
+namespace {
+
+enum class Control { line, text, picker, button };
+
+// A control of one of the journal's own options, what the user puts into it and what that makes of the
+// draft.
+struct JournalOption {
+    const char* name;
+    Control control;
+    QString entry;
+    std::function<void(Journal&)> written;
+    settings::SettingsTab tab = settings::SettingsTab::general;
+};
+
+const JournalOption journalOptions[] = {
+    {"journalName", Control::line, u"Заказы"_s, [](Journal& j) { j.name = u"Заказы"_s; }},
+    {"icon.banknote", Control::button, {}, [](Journal& j) { j.icon = u"banknote"_s; }},
+    {"titleField", Control::picker, u"Клиент"_s, [](Journal& j) { j.titleFieldID = j.fields[1].id; }},
+    {"defaultStatus", Control::picker, u"Оплачен"_s,
+     [](Journal& j) { j.defaultStatusID = j.statuses[1].id; }},
+    {"itemNoun.few", Control::line, u"сделки"_s, [](Journal& j) { j.itemNoun.few = u"сделки"_s; }},
+    {"groupNoun.many", Control::line, u"городов"_s, [](Journal& j) { j.groupNoun.many = u"городов"_s; }},
+    {"batchTitle", Control::line, u"Пачка"_s, [](Journal& j) { j.batchTitle = u"Пачка"_s; }},
+    {"counterField", Control::picker, u"Сумма"_s, [](Journal& j) { j.counterFieldID = j.fields[4].id; }},
+    {"counterTitle", Control::line, u"+1 шт"_s, [](Journal& j) { j.counterTitle = u"+1 шт"_s; }},
+    {"filterField", Control::picker, u"Клиент"_s, [](Journal& j) { j.filterFieldID = j.fields[1].id; }},
+    {"hint", Control::text, u"Считаем по оплате"_s, [](Journal& j) { j.hint = u"Считаем по оплате"_s; }},
+    {"breakdownField", Control::picker, u"Клиент"_s, [](Journal& j) { j.breakdownFieldID = j.fields[1].id; },
+     settings::SettingsTab::metrics},
+    {"reportTemplate", Control::text, u"{1} ₽"_s, [](Journal& j) { j.reportTemplate = u"{1} ₽"_s; },
+     settings::SettingsTab::metrics},
+};
+
+} // namespace
+
+// Each control writes its own option, and only as the user works it: a value shown from code, as every
+// redraw of the page shows the draft, writes nothing back.
+TEST(GeneralPage, EachOptionIsWrittenByTheUsersEditAlone) {
+    Journal journal = Templates::sales();
+    journal.counterFieldID = journal.fields[3].id; // the caption's row shows only with a counter
+    for (const JournalOption& option : journalOptions) {
+        SCOPED_TRACE(option.name);
+        SettingsSheet sheet(journal);
+        ASSERT_TRUE(sheet.view);
+        sheet.showTab(option.tab);
+        auto* control = sheet.find<QWidget>(QString::fromLatin1(option.name));
+        ASSERT_TRUE(control);
+        switch (option.control) {
+        case Control::line:
+            qobject_cast<QLineEdit*>(control)->setText(option.entry);
+            break;
+        case Control::text:
+            qobject_cast<GrowingTextEdit*>(control)->showText(option.entry);
+            break;
+        case Control::picker: {
+            auto* picker = qobject_cast<QComboBox*>(control);
+            picker->setCurrentIndex(picker->findText(option.entry));
+            break;
+        }
+        case Control::button:
+            qobject_cast<QAbstractButton*>(control)->setChecked(true);
+            break;
+        }
+        EXPECT_EQ(sheet.draft(), journal) << "a value set from code is not the user's";
+
+        if (option.control == Control::picker)
+            SettingsSheet::choose(qobject_cast<QComboBox*>(control), option.entry);
+        else if (option.control == Control::button)
+            qobject_cast<QAbstractButton*>(control)->click();
+        else
+            SettingsSheet::type(control, option.entry);
+        Journal expected = journal;
+        option.written(expected);
+        EXPECT_EQ(sheet.draft(), expected);
     }
 }
