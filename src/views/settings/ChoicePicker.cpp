@@ -1,5 +1,7 @@
 #include "views/settings/ChoicePicker.h"
 
+#include "views/kit/FormSection.h"
+
 #include <QSignalBlocker>
 
 using namespace settings;
@@ -29,4 +31,11 @@ void ChoicePicker::present(const QList<SettingsChoices::Choice>& choices, const 
         }
     }
     setCurrentIndex(index);
+}
+
+ChoicePicker* addPickerRow(FormSection* section, const QString& label, const QString& name) {
+    auto* picker = new ChoicePicker(section);
+    picker->setObjectName(name);
+    section->addEditorRow(label, picker);
+    return picker;
 }

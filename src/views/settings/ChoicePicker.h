@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class FormSection;
+
 // A picker of an optional reference: the entry for none first, then the candidates. An id that names no
 // entry shows as a blank picker. Only the user's choice is announced.
 class ChoicePicker : public QComboBox {
@@ -22,3 +24,6 @@ signals:
 private:
     QList<settings::SettingsChoices::Choice> m_choices;
 };
+
+// A picker of that object name in a new row of the section.
+ChoicePicker* addPickerRow(FormSection* section, const QString& label, const QString& name);

@@ -25,17 +25,31 @@ constexpr int iconColumns = 15;
 } // namespace
 
 GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(state, parent) {
-    const Journal& draft = state.draft;
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 6, 0);
     layout->setSpacing(14);
+    layout->addWidget(journalSection(content));
+    layout->addWidget(moreSection(content));
+    layout->addStretch(1);
 
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(pageScroll(content, this));
+    bindEdits();
+    sync();
+}
+
+FormSection* GeneralPage::journalSection(QWidget* content) {
     auto* journal = new FormSection(u"Журнал"_s, content);
-    m_name = new TextLine(draft.name, content);
+    m_name = new TextLine(m_state.draft.name, content);
     m_name->setObjectName(u"journalName"_s);
     journal->addEditorRow(u"Название"_s, m_name);
+    journal->addEditorRow(u"Значок"_s, iconChooser(content));
+    return journal;
+}
 
+QWidget* GeneralPage::iconChooser(QWidget* content) {
     // The icons start at the controls' edge, their title in the labels' column.
     auto* chooser = new QWidget(content);
     auto* chooserLayout = new QHBoxLayout(chooser);
@@ -66,16 +80,14 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
         grid->setColumnMinimumWidth(column, 40);
     chooserLayout->addLayout(grid);
     chooserLayout->addStretch(1);
-    journal->addEditorRow(u"Значок"_s, chooser);
-    layout->addWidget(journal);
+    return chooser;
+}
 
+FormSection* GeneralPage::moreSection(QWidget* content) {
+    const Journal& draft = m_state.draft;
     m_more = new FormSection(u"Дополнительно"_s, content);
-    m_titleField = new ChoicePicker(content);
-    m_titleField->setObjectName(u"titleField"_s);
-    m_more->addEditorRow(u"Главное поле (название записи)"_s, m_titleField);
-    m_defaultStatus = new ChoicePicker(content);
-    m_defaultStatus->setObjectName(u"defaultStatus"_s);
-    m_more->addEditorRow(u"Статус новых записей"_s, m_defaultStatus);
+    m_titleField = addPickerRow(m_more, u"Главное поле (название записи)"_s, u"titleField"_s);
+    m_defaultStatus = addPickerRow(m_more, u"Статус новых записей"_s, u"defaultStatus"_s);
     const QString nounHelp = u"Формы слова для 1, 2 и 5: например, заказ / заказа / заказов"_s;
     for (const auto& [title, noun, name] :
          {std::tuple{u"Как называть записи"_s, &Journal::itemNoun, u"itemNoun"_s},
@@ -85,62 +97,35 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
         m_more->addEditorRow(title, row)->setToolTip(nounHelp);
         row->setToolTip(nounHelp);
     }
-    auto* batchTitle = new TextLine(draft.batchTitle, content);
-    batchTitle->setObjectName(u"batchTitle"_s);
-    batchTitle->setPlaceholderText(u"Несколько заказов"_s);
-    m_more->addEditorRow(u"Название пакетного ввода"_s, batchTitle);
-    m_counterField = new ChoicePicker(content);
-    m_counterField->setObjectName(u"counterField"_s);
-    m_more->addEditorRow(u"Счётчик «+1» в списке"_s, m_counterField);
+    m_batchTitle = new TextLine(draft.batchTitle, content);
+    m_batchTitle->setObjectName(u"batchTitle"_s);
+    m_batchTitle->setPlaceholderText(u"Несколько заказов"_s);
+    m_more->addEditorRow(u"Название пакетного ввода"_s, m_batchTitle);
+    m_counterField = addPickerRow(m_more, u"Счётчик «+1» в списке"_s, u"counterField"_s);
     m_counterTitle = new TextLine(draft.counterTitle, content);
     m_counterTitle->setObjectName(u"counterTitle"_s);
     m_counterTitle->setPlaceholderText(u"+1 шт"_s);
     m_more->addEditorRow(u"Надпись на кнопке счётчика"_s, m_counterTitle);
-    m_filterField = new ChoicePicker(content);
-    m_filterField->setObjectName(u"filterField"_s);
-    m_more->addEditorRow(u"Фильтр списка по полю"_s, m_filterField);
-    auto* hint = new GrowingTextEdit(2, 4, content);
-    hint->setObjectName(u"hint"_s);
-    hint->showText(draft.hint);
-    m_more->addEditorRow(u"Подсказка о правилах учёта"_s, hint);
-    layout->addWidget(m_more);
-    layout->addStretch(1);
+    m_filterField = addPickerRow(m_more, u"Фильтр списка по полю"_s, u"filterField"_s);
+    m_hint = new GrowingTextEdit(2, 4, content);
+    m_hint->setObjectName(u"hint"_s);
+    m_hint->showText(draft.hint);
+    m_more->addEditorRow(u"Подсказка о правилах учёта"_s, m_hint);
+    return m_more;
+}
 
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(pageScroll(content, this));
-
-    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_state.draft.name = text;
-        emit edited();
-    });
+void GeneralPage::bindEdits() {
+    bindText(m_name, &Journal::name);
     connect(m_icons, &QButtonGroup::idClicked, this, [this](int id) {
-        m_state.draft.icon = SettingsChoices::journalIcons().value(id);
-        emit edited();
+        write([&](Journal& j) { j.icon = SettingsChoices::journalIcons().value(id); });
     });
-    const auto pick = [this](ChoicePicker* picker, std::optional<QUuid> Journal::*member) {
-        connect(picker, &ChoicePicker::picked, this, [this, member](const std::optional<QUuid>& id) {
-            m_state.draft.*member = id;
-            emit edited();
-        });
-    };
-    pick(m_titleField, &Journal::titleFieldID);
-    pick(m_defaultStatus, &Journal::defaultStatusID);
-    pick(m_counterField, &Journal::counterFieldID);
-    pick(m_filterField, &Journal::filterFieldID);
-    connect(batchTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_state.draft.batchTitle = text;
-        emit edited();
-    });
-    connect(m_counterTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_state.draft.counterTitle = text;
-        emit edited();
-    });
-    connect(hint, &GrowingTextEdit::textEdited, this, [this](const QString& text) {
-        m_state.draft.hint = text;
-        emit edited();
-    });
-    sync();
+    bindPicker(m_titleField, &Journal::titleFieldID);
+    bindPicker(m_defaultStatus, &Journal::defaultStatusID);
+    bindText(m_batchTitle, &Journal::batchTitle);
+    bindPicker(m_counterField, &Journal::counterFieldID);
+    bindText(m_counterTitle, &Journal::counterTitle);
+    bindPicker(m_filterField, &Journal::filterFieldID);
+    bindText(m_hint, &Journal::hint);
 }
 
 QWidget* GeneralPage::nounRow(NounForms Journal::*noun, const QString& name) {
@@ -162,8 +147,7 @@ QWidget* GeneralPage::nounRow(NounForms Journal::*noun, const QString& name) {
         layout->addWidget(caption);
         layout->addWidget(box);
         connect(box, &QLineEdit::textEdited, this, [this, noun, form](const QString& text) {
-            (m_state.draft.*noun).*form = text;
-            emit edited();
+            write([&](Journal& j) { (j.*noun).*form = text; });
         });
     }
     // The boxes start at the controls' edge, as every other row's control does.
