@@ -26,7 +26,20 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(14);
+    layout->addWidget(mainSection(current));
+    layout->addWidget(accountingSection());
+    layout->addWidget(
+        noteLabel(u"Группы считаются в показателе «Количество уникальных групп». Если у записи нет "
+                  u"уникального значения, дублем считается запись с той же группой и теми же "
+                  u"различающими полями."_s,
+                  Style::TextStyle::caption, this));
+    layout->addWidget(csvSection(current));
+    layout->addStretch(1);
+    bindEdits();
+    sync();
+}
 
+FormSection* FieldEditor::mainSection(const FieldDef& current) {
     m_main = new FormSection(u"Поле"_s, this);
     m_name = new TextLine(current.name, this);
     m_name->setObjectName(u"fieldName"_s);
@@ -53,8 +66,10 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     m_isTitle = new QCheckBox(u"Главное поле (название записи)"_s, this);
     m_isTitle->setObjectName(u"fieldIsTitle"_s);
     m_main->addSpanningRow(m_isTitle);
-    layout->addWidget(m_main);
+    return m_main;
+}
 
+FormSection* FieldEditor::accountingSection() {
     auto* accounting = new FormSection(u"Учёт"_s, this);
     m_unique = new QCheckBox(u"Уникальное значение — предупреждать о дублях (номер заказа, артикул)"_s, this);
     m_inGroup = new QCheckBox(u"Определяет группу (клиент, товар, статья)"_s, this);
@@ -62,20 +77,18 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     m_perItem = new QCheckBox(u"Своё значение у каждой записи при пакетном вводе (позиции заказа)"_s, this);
     for (QCheckBox* toggle : {m_unique, m_inGroup, m_inIdentity, m_perItem})
         accounting->addSpanningRow(toggle);
-    layout->addWidget(accounting);
-    layout->addWidget(
-        noteLabel(u"Группы считаются в показателе «Количество уникальных групп». Если у записи нет "
-                  u"уникального значения, дублем считается запись с той же группой и теми же "
-                  u"различающими полями."_s,
-                  Style::TextStyle::caption, this));
+    return accounting;
+}
 
+FormSection* FieldEditor::csvSection(const FieldDef& current) {
     auto* csv = new FormSection(u"Импорт CSV"_s, this);
     m_aliases = new TextLine(SettingsChoices::joinedAliases(current.aliases), this);
     m_aliases->setObjectName(u"fieldAliases"_s);
     csv->addEditorRow(u"Другие названия столбца (через запятую)"_s, m_aliases);
-    layout->addWidget(csv);
-    layout->addStretch(1);
+    return csv;
+}
 
+void FieldEditor::bindEdits() {
     bindText(m_name, &FieldDef::name);
     bindText(m_unit, &FieldDef::unit);
     bindText(m_prompt, &FieldDef::prompt);
@@ -94,13 +107,7 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
     bindToggle(m_inGroup, &FieldDef::inGroup);
     bindToggle(m_inIdentity, &FieldDef::inIdentity);
     bindToggle(m_perItem, &FieldDef::isPerItem);
-    connect(m_isTitle, &QCheckBox::clicked, this, [this](bool on) {
-        if (!item())
-            return;
-        m_state.draft.titleFieldID = on ? std::optional(itemID()) : std::nullopt;
-        emit edited();
-    });
-    sync();
+    bindMark(m_isTitle, &Journal::titleFieldID);
 }
 
 void FieldEditor::sync() {

@@ -17,6 +17,11 @@ public:
     void sync() override;
 
 private:
+    FormSection* mainSection(const FieldDef& current);
+    FormSection* accountingSection();
+    FormSection* csvSection(const FieldDef& current);
+    void bindEdits();
+
     FormSection* m_main = nullptr;
     QLineEdit* m_name = nullptr;
     QComboBox* m_type = nullptr;
