@@ -25,7 +25,16 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_section = new FormSection(QString(), this);
+    addCountingRows(current);
+    addConditionValueRow(current);
+    addDisplayRows(current);
+    layout->addWidget(m_section);
+    layout->addStretch(1);
+    bindEdits();
+    sync();
+}
 
+void MetricEditor::addCountingRows(const MetricDef& current) {
     m_title = new TextLine(current.title, this);
     m_title->setObjectName(u"metricTitle"_s);
     m_section->addEditorRow(u"Название"_s, m_title);
@@ -34,19 +43,15 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     for (MetricKind kind : allMetricKinds)
         m_kind->addItem(title(kind));
     m_section->addEditorRow(u"Что считать"_s, m_kind);
-    const auto picker = [this](const QString& label, const QString& name) {
-        auto* p = new ChoicePicker(this);
-        p->setObjectName(name);
-        m_section->addEditorRow(label, p);
-        return p;
-    };
-    m_sumField = picker(u"Числовое поле"_s, u"metricSumField"_s);
-    m_operandA = picker(u"Показатель А"_s, u"metricOperandA"_s);
-    m_operandB = picker(u"Показатель Б"_s, u"metricOperandB"_s);
-    m_dateField = picker(u"Период по дате"_s, u"metricDateField"_s);
-    m_statusFilter = picker(u"Только со статусом"_s, u"metricStatusFilter"_s);
-    m_filterField = picker(u"Только где поле"_s, u"metricFilterField"_s);
+    m_sumField = addPickerRow(m_section, u"Числовое поле"_s, u"metricSumField"_s);
+    m_operandA = addPickerRow(m_section, u"Показатель А"_s, u"metricOperandA"_s);
+    m_operandB = addPickerRow(m_section, u"Показатель Б"_s, u"metricOperandB"_s);
+    m_dateField = addPickerRow(m_section, u"Период по дате"_s, u"metricDateField"_s);
+    m_statusFilter = addPickerRow(m_section, u"Только со статусом"_s, u"metricStatusFilter"_s);
+    m_filterField = addPickerRow(m_section, u"Только где поле"_s, u"metricFilterField"_s);
+}
 
+void MetricEditor::addConditionValueRow(const MetricDef& current) {
     m_equals = new QWidget(this);
     auto* equalsLayout = new QHBoxLayout(m_equals);
     equalsLayout->setContentsMargins(0, 0, 0, 0);
@@ -58,7 +63,9 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     equalsLayout->addWidget(m_equalsPicker);
     equalsLayout->addWidget(m_equalsText);
     m_section->addEditorRow(u"равно"_s, m_equals);
+}
 
+void MetricEditor::addDisplayRows(const MetricDef& current) {
     m_unit = new TextLine(current.unit, this);
     m_unit->setObjectName(u"metricUnit"_s);
     m_unit->setPlaceholderText(u"₽, шт, ч"_s);
@@ -86,9 +93,9 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
     looksLayout->addWidget(symbolLabel);
     looksLayout->addWidget(m_symbol);
     m_section->addEditorRow(u"Цвет"_s, looks);
-    layout->addWidget(m_section);
-    layout->addStretch(1);
+}
 
+void MetricEditor::bindEdits() {
     bindText(m_title, &MetricDef::title);
     bindText(m_equalsText, &MetricDef::filterValue);
     bindText(m_unit, &MetricDef::unit);
@@ -115,7 +122,6 @@ MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget*
         if (index >= 0 && index < SettingsChoices::metricSymbols().size())
             change([&](MetricDef& m) { m.symbol = SettingsChoices::metricSymbols()[index]; });
     });
-    sync();
 }
 
 void MetricEditor::sync() {

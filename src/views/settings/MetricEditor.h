@@ -18,6 +18,12 @@ public:
     void sync() override;
 
 private:
+    // The title and kind, then the pickers of what is counted: number field, operands, conditions.
+    void addCountingRows(const MetricDef& current);
+    void addConditionValueRow(const MetricDef& current);
+    // The unit, the line under the number, the colour and the symbol.
+    void addDisplayRows(const MetricDef& current);
+    void bindEdits();
     // The value row "равно": a picker of the condition field's fixed values, or a text box.
     void syncConditionValue(const MetricDef& metric);
 
