@@ -100,13 +100,15 @@ RecordsFilterBar::RecordsFilterBar(AppRouter& router, QWidget* parent) : QWidget
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(16, 12, 16, 12);
     rows->setSpacing(10);
+    rows->addLayout(firstRow());
+    rows->addLayout(secondRow());
+    connectFirstRow();
+    connectSecondRow();
+}
+
+QHBoxLayout* RecordsFilterBar::firstRow() {
     auto* first = new QHBoxLayout;
     first->setSpacing(12);
-    auto* second = new QHBoxLayout;
-    second->setSpacing(12);
-    rows->addLayout(first);
-    rows->addLayout(second);
-
     m_search = new TextLine(this);
     m_search->setObjectName(u"search"_s);
     m_search->setAccessibleName(u"Поиск"_s);
@@ -129,7 +131,12 @@ RecordsFilterBar::RecordsFilterBar(AppRouter& router, QWidget* parent) : QWidget
     first->addWidget(m_field);
     first->addWidget(m_value);
     first->addWidget(m_status);
+    return first;
+}
 
+QHBoxLayout* RecordsFilterBar::secondRow() {
+    m_secondRow = new QHBoxLayout;
+    m_secondRow->setSpacing(12);
     m_dateField = picker(u"dateFieldPicker"_s, u"Даты"_s, 250, this, 150);
     m_fromLabel = new QLabel(u"с"_s, this);
     m_from = dateEdit(u"fromDate"_s, u"с"_s, this);
@@ -149,12 +156,14 @@ RecordsFilterBar::RecordsFilterBar(AppRouter& router, QWidget* parent) : QWidget
     m_export->setObjectName(u"exportShown"_s);
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_dateField, m_fromLabel, m_from, m_toLabel, m_to, m_link, m_reset})
-        second->addWidget(w);
-    second->addStretch(1);
-    second->addWidget(m_shown);
-    second->addWidget(m_export);
-    m_secondRow = second;
+        m_secondRow->addWidget(w);
+    m_secondRow->addStretch(1);
+    m_secondRow->addWidget(m_shown);
+    m_secondRow->addWidget(m_export);
+    return m_secondRow;
+}
 
+void RecordsFilterBar::connectFirstRow() {
     connect(m_search, &QLineEdit::textEdited, this,
             [this](const QString& text) { write([&](RecordFilters& f) { f.search = text; }); });
     connect(m_search, &QLineEdit::returnPressed, this, &RecordsFilterBar::searchSubmitted);
@@ -177,6 +186,9 @@ RecordsFilterBar::RecordsFilterBar(AppRouter& router, QWidget* parent) : QWidget
         write(
             [&](RecordFilters& f) { f.statusID = id.isValid() ? std::optional(id.toUuid()) : std::nullopt; });
     });
+}
+
+void RecordsFilterBar::connectSecondRow() {
     connect(m_dateField, &QComboBox::activated, this, [this](int index) {
         const QVariant id = m_dateField->itemData(index);
         write([&](RecordFilters& f) {

@@ -43,6 +43,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The search box and the value and status pickers.
+    QHBoxLayout* firstRow();
+    // The date and link filters, the reset button, the shown line and the export.
+    QHBoxLayout* secondRow();
+    // Each row's controls write the filters as the user works them.
+    void connectFirstRow();
+    void connectSecondRow();
     void fitSecondRow();
     // Changes the journal's filters as they stand in the router and stores them.
     void write(const std::function<void(RecordFilters&)>& change);
