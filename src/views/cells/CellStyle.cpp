@@ -1,6 +1,5 @@
 #include "views/cells/CellStyle.h"
 
-#include "views/kit/AppColorQt.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/Style.h"
 
@@ -49,7 +48,7 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
     case CellTone::green:
         return selected ? text : onRows(Style::color(Style::Role::success, palette), palette);
     case CellTone::status:
-        return color(status.value_or(AppColor::gray));
+        return Style::color(status.value_or(AppColor::gray));
     }
     return text;
 }

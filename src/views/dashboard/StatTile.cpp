@@ -3,7 +3,6 @@
 #include "app/dashboard/TileTexts.h"
 #include "views/cells/CellStyle.h"
 #include "views/dashboard/Card.h"
-#include "views/kit/AppColorQt.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/DrawnSymbols.h"
 #include "views/kit/ElidedText.h"
@@ -140,7 +139,7 @@ QString StatTile::comparisonText() const {
 }
 
 void StatTile::paintEvent(QPaintEvent*) {
-    const QColor tint = color(m_result.metric.color);
+    const QColor tint = Style::color(m_result.metric.color);
     paintRoundedBox(this, faded(tint, 0.08), faded(tint, 0.25));
 }
 
@@ -151,7 +150,7 @@ void StatTile::changeEvent(QEvent* event) {
 }
 
 void StatTile::applyStyle() {
-    const QColor tint = color(m_result.metric.color);
+    const QColor tint = Style::color(m_result.metric.color);
     // The texts in colour stand on the tile's tinted face; the symbols keep the colour itself.
     const QColor face = Contrast::over(faded(tint, 0.08), palette().color(QPalette::Window));
     const QFont base = font();

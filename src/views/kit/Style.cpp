@@ -1,6 +1,5 @@
 #include "views/kit/Style.h"
 
-#include "views/kit/AppColorQt.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Symbols.h"
@@ -13,6 +12,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -74,17 +75,27 @@ QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text
     case Role::separator:
         return faded(palette.color(text), 0.14);
     case Role::destructive:
-        return ::color(AppColor::red);
+        return color(AppColor::red);
     case Role::warning:
-        return ::color(AppColor::orange);
+        return color(AppColor::orange);
     case Role::success:
-        return ::color(AppColor::green);
+        return color(AppColor::green);
     case Role::link:
         return palette.color(QPalette::Link);
     case Role::sidebar:
         return palette.color(QPalette::Window).darker(104);
     }
     return palette.color(text);
+}
+
+QColor Style::color(AppColor appColor) {
+    // In the order of the cases of AppColor.
+    static constexpr std::array<QRgb, 10> colours{0x8E8E93, 0xFF9500, 0xFFCC00, 0x34C759, 0x30B0C7,
+                                                  0x007AFF, 0x5856D6, 0xAF52DE, 0xFF2D55, 0xFF3B30};
+    static_assert(colours.size() == allAppColors.size());
+    const auto index = std::size_t(appColor);
+    // A value outside the cases (a cast from a damaged number) shows as gray, the first.
+    return QColor(colours[index < colours.size() ? index : 0]);
 }
 
 QColor Style::color(Role role, const QWidget* widget) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/Model.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -41,6 +43,9 @@ enum class Role {
 QColor color(Role role, const QPalette& palette, QPalette::ColorRole text = QPalette::WindowText);
 // The colour of a role in a widget's palette.
 QColor color(Role role, const QWidget* widget);
+// The display colour of a journal's colour (a status's, a metric's): a fixed colour close to the system
+// colour of the same name, the same in every palette.
+QColor color(AppColor appColor);
 // Shorthands for the roles most asked for.
 QColor secondary(const QWidget* widget);
 QColor separator(const QWidget* widget);

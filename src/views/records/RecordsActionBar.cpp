@@ -2,7 +2,6 @@
 
 #include "app/CellContent.h"
 #include "app/ShortcutText.h"
-#include "views/kit/AppColorQt.h"
 #include "views/kit/CommandButton.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"
@@ -115,7 +114,7 @@ void RecordsActionBar::showStatuses(const ActionBarContent& content) {
             QAction* action = statuses.value(quick.position);
             if (!action)
                 continue;
-            const QColor statusColour = color(quick.status.color);
+            const QColor statusColour = Style::color(quick.status.color);
             command(action, quick.primary ? u"checkmark.circle.fill"_s : u"circle.fill"_s);
             action->setIconText(literalLabel(quick.status.name));
             action->setShortcuts(quick.keys);

@@ -1,6 +1,6 @@
 #include "views/settings/ColourDot.h"
 
-#include "views/kit/AppColorQt.h"
+#include "views/kit/Style.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -14,7 +14,7 @@ QIcon colourDot(AppColor appColor) {
     QPainter painter(&dot);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(color(appColor));
+    painter.setBrush(Style::color(appColor));
     painter.drawEllipse(QRectF(3, 3, 10, 10));
     return QIcon(dot);
 }

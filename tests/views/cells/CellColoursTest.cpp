@@ -3,7 +3,6 @@
 #include "views/cells/CellDelegate.h"
 #include "views/cells/CellStyle.h"
 #include "views/cells/WarningLabel.h"
-#include "views/kit/AppColorQt.h"
 #include "views/kit/Style.h"
 
 #include <QApplication>
@@ -54,7 +53,7 @@ TEST(CellColours, EveryStatusBadgeReads) {
     CellTable table(badges);
     for (const bool selected : {false, true}) {
         for (int row = 0; row < badges.size(); ++row) {
-            const QColor hue = color(allAppColors[row]);
+            const QColor hue = Style::color(allAppColors[row]);
             SCOPED_TRACE(hue.name().toStdString() + (selected ? " selected" : ""));
             if (selected)
                 table.view.selectRow(row);

@@ -1,7 +1,7 @@
 #include "views/kit/Contrast.h"
 #include "Looks.h"
 #include "core/model/Model.h"
-#include "views/kit/AppColorQt.h"
+#include "views/kit/Style.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ TEST(Contrast, TheShadeOfAHueIsTheNearestThatReads) {
         {Qt::black},
     };
     for (const AppColor appColor : allAppColors) {
-        const QColor hue = color(appColor);
+        const QColor hue = Style::color(appColor);
         for (const QList<QColor>& on : backgrounds) {
             for (const double least : {Contrast::normalText, Contrast::largeText}) {
                 const QColor shade = Contrast::shade(hue, on, least);

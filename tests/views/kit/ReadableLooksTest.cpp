@@ -1,6 +1,5 @@
 #include "Looks.h"
 #include "core/model/Model.h"
-#include "views/kit/AppColorQt.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/Style.h"
 
@@ -46,7 +45,7 @@ TEST(ReadableLooks, EveryColourReadsAsTextAndUnderText) {
     bigBold.setPointSizeF(QApplication::font().pointSizeF() * 1.7);
     bigBold.setBold(true);
     for (const AppColor appColor : allAppColors) {
-        const QColor hue = color(appColor);
+        const QColor hue = Style::color(appColor);
         const bool coloured = hue.hslSaturationF() > 0.2;
         SCOPED_TRACE(hue.name().toStdString());
 

@@ -1,5 +1,4 @@
 #include "views/kit/Style.h"
-#include "views/kit/AppColorQt.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -35,9 +34,9 @@ TEST(Style, EachRoleHasOneColourThatFollowsThePalette) {
         {Role::secondary, QPalette::HighlightedText, withAlpha(QColor(250, 240, 230), 0.55)},
         {Role::tertiary, QPalette::WindowText, withAlpha(QColor(10, 20, 30), 0.30)},
         {Role::separator, QPalette::WindowText, withAlpha(QColor(10, 20, 30), 0.14)},
-        {Role::destructive, QPalette::WindowText, color(AppColor::red)},
-        {Role::warning, QPalette::HighlightedText, color(AppColor::orange)},
-        {Role::success, QPalette::WindowText, color(AppColor::green)},
+        {Role::destructive, QPalette::WindowText, Style::color(AppColor::red)},
+        {Role::warning, QPalette::HighlightedText, Style::color(AppColor::orange)},
+        {Role::success, QPalette::WindowText, Style::color(AppColor::green)},
         {Role::link, QPalette::WindowText, QColor(0, 0, 200)},
         {Role::sidebar, QPalette::WindowText, QColor(200, 200, 200).darker(104)},
     };

@@ -1,0 +1,23 @@
+#include "views/kit/Style.h"
+
+#include <gtest/gtest.h>
+
+// Each journal colour keeps its own fixed colour, whatever the palette; the table is read by position,
+// so a case out of step with its colour would show one status in another's colour.
+TEST(StyleColours, EachJournalColourHasItsSystemColour) {
+    const struct {
+        AppColor appColor;
+        QColor expected;
+    } cases[] = {
+        {AppColor::gray, QColor(0x8E, 0x8E, 0x93)},   {AppColor::orange, QColor(0xFF, 0x95, 0x00)},
+        {AppColor::yellow, QColor(0xFF, 0xCC, 0x00)}, {AppColor::green, QColor(0x34, 0xC7, 0x59)},
+        {AppColor::teal, QColor(0x30, 0xB0, 0xC7)},   {AppColor::blue, QColor(0x00, 0x7A, 0xFF)},
+        {AppColor::indigo, QColor(0x58, 0x56, 0xD6)}, {AppColor::purple, QColor(0xAF, 0x52, 0xDE)},
+        {AppColor::pink, QColor(0xFF, 0x2D, 0x55)},   {AppColor::red, QColor(0xFF, 0x3B, 0x30)},
+    };
+    static_assert(std::size(cases) == allAppColors.size());
+    for (const auto& c : cases)
+        EXPECT_EQ(Style::color(c.appColor), c.expected) << int(c.appColor);
+    // A number no case has, as a damaged cast would give, draws gray rather than reading past the table.
+    EXPECT_EQ(Style::color(AppColor(allAppColors.size())), QColor(0x8E, 0x8E, 0x93));
+}
