@@ -38,7 +38,7 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
     case CellTone::tertiary:
         return Style::color(Style::Role::tertiary, palette, textRole);
     case CellTone::accent:
-        return selected ? text : palette.color(QPalette::Highlight);
+        return selected ? text : Style::color(Style::Role::accent, palette);
     case CellTone::link:
         return selected ? text : Style::color(Style::Role::link, palette);
     case CellTone::warning:

@@ -130,7 +130,7 @@ void DashboardHeader::applyStyle() {
     m_name->setFont(title);
     const int size = QFontMetrics(title).height();
     const QPixmap symbol =
-        Symbols::symbol(m_icon, palette().color(QPalette::Highlight), size, devicePixelRatioF());
+        Symbols::symbol(m_icon, Style::color(Style::Role::accent, this), size, devicePixelRatioF());
     m_symbol->setPixmap(symbol);
     m_symbol->setFixedSize(size, size);
     m_symbol->setVisible(!symbol.isNull());

@@ -82,7 +82,7 @@ ImportPreviewView::ImportPreviewView(AppStore& store, AppRouter& router, const J
     summary->addWidget(
         summaryItem(duplicates.title, m_duplicatesTile, Style::color(Style::Role::warning, this)));
     summary->addWidget(summaryItem(errors.title, m_errorsTile, Style::color(Style::Role::destructive, this)));
-    summary->addWidget(summaryItem(toImport.title, m_importTile, p.color(QPalette::Highlight)));
+    summary->addWidget(summaryItem(toImport.title, m_importTile, Style::color(Style::Role::accent, this)));
     m_rowsTile->setObjectName(u"tile_rows"_s);
     m_newTile->setObjectName(u"tile_new"_s);
     m_duplicatesTile->setObjectName(u"tile_duplicates"_s);

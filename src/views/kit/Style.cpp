@@ -82,6 +82,8 @@ QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text
         return color(AppColor::green);
     case Role::link:
         return palette.color(QPalette::Link);
+    case Role::accent:
+        return palette.color(QPalette::Highlight);
     case Role::sidebar:
         return palette.color(QPalette::Window).darker(104);
     }
@@ -184,7 +186,7 @@ void Style::makeDestructive(QAction* action) {
 
 void Style::makeProminent(QAbstractButton* button, const QColor& fill, ButtonSize size) {
     const QPalette p = button->palette();
-    const QColor hue = fill.isValid() ? fill : p.color(QPalette::Highlight);
+    const QColor hue = fill.isValid() ? fill : color(Role::accent, p);
     const QColor text = fill.isValid() ? QColor(Qt::white) : p.color(QPalette::HighlightedText);
     // Under the pointer and pressed, the fill moves a step further from its text, so it never reads worse.
     const double least = Contrast::required(button->font());
@@ -239,6 +241,5 @@ void Style::makeSegmented(QFrame* frame) {
                          u"QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
                          u"QFrame#%1 QToolButton:checked { background: %4; color: %5; }"_s.arg(
                              name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
-                             readable(p.color(QPalette::Highlight), text, frame->font()).name(),
-                             text.name()));
+                             readable(color(Role::accent, p), text, frame->font()).name(), text.name()));
 }

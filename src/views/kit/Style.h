@@ -35,6 +35,8 @@ enum class Role {
     warning,     // warnings that let the user go on
     success,     // new rows, a correct check, a rising figure
     link,        // links and buttons drawn as links
+    accent,      // the selection and what stands for the journal: selected rows and segments, filled
+                 // buttons, the journal's symbol, the chosen icon or template
     sidebar,     // the sidebar's background: a shade deeper than the window
 };
 

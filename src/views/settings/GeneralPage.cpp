@@ -2,6 +2,7 @@
 
 #include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
+#include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 #include "views/kit/TextLine.h"
 #include "views/settings/ChoicePicker.h"
@@ -58,9 +59,9 @@ QWidget* GeneralPage::iconChooser(QWidget* content) {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
     m_icons = new QButtonGroup(this);
-    const QColor accent = palette().color(QPalette::Highlight);
-    const QString selectedFill =
-        u"rgba(%1, %2, %3, 0.2)"_s.arg(accent.red()).arg(accent.green()).arg(accent.blue());
+    // The chosen icon stands on a faint fill of the accent.
+    QColor selectedFill = Style::color(Style::Role::accent, this);
+    selectedFill.setAlphaF(0.2);
     const QStringList& icons = SettingsChoices::journalIcons();
     for (qsizetype i = 0; i < icons.size(); ++i) {
         auto* button = new QToolButton(chooser);
@@ -71,8 +72,9 @@ QWidget* GeneralPage::iconChooser(QWidget* content) {
         button->setIconSize(QSize(22, 22));
         button->setFixedSize(36, 32);
         button->setCheckable(true);
-        button->setStyleSheet(u"QToolButton { border: none; border-radius: 6px; background: transparent; }"
-                              u"QToolButton:checked { background: %1; }"_s.arg(selectedFill));
+        button->setStyleSheet(
+            u"QToolButton { border: none; border-radius: 6px; background: transparent; }"
+            u"QToolButton:checked { background: %1; }"_s.arg(selectedFill.name(QColor::HexArgb)));
         m_icons->addButton(button, int(i));
         grid->addWidget(button, int(i / iconColumns), int(i % iconColumns), Qt::AlignCenter);
     }

@@ -89,7 +89,7 @@ public:
         icon->setFixedWidth(36);
         icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         icon->setPixmap(
-            Symbols::symbol(entry.icon, palette().color(QPalette::Highlight), side, devicePixelRatioF()));
+            Symbols::symbol(entry.icon, Style::color(Style::Role::accent, this), side, devicePixelRatioF()));
         row->addWidget(icon, 0, Qt::AlignTop);
 
         auto* texts = new QVBoxLayout;
@@ -122,7 +122,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QColor accent = palette().color(QPalette::Highlight);
+        const QColor accent = Style::color(Style::Role::accent, this);
         const qreal line = m_selected ? 2 : 1;
         const QRectF box = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
         QPainterPath path;

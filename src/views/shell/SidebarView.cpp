@@ -105,9 +105,9 @@ public:
         if (selected) {
             QPainterPath path;
             path.addRoundedRect(frame, 6, 6);
-            painter->fillPath(path, palette.color(QPalette::Highlight));
+            painter->fillPath(path, Style::color(Style::Role::accent, palette));
         } else if (option.state & QStyle::State_MouseOver) {
-            QColor hover = palette.color(QPalette::Highlight);
+            QColor hover = Style::color(Style::Role::accent, palette);
             hover.setAlphaF(0.10);
             QPainterPath path;
             path.addRoundedRect(frame, 6, 6);
@@ -132,7 +132,7 @@ public:
             const QRect badgeRect(content.right() - w, content.center().y() - h / 2 + 1, w, h);
             // On the selected row the count stands on a deeper shade of the accent, where the highlighted
             // text reads better still; elsewhere on a faint grey.
-            const QColor accent = palette.color(QPalette::Highlight);
+            const QColor accent = Style::color(Style::Role::accent, palette);
             QColor fill = palette.color(QPalette::Text);
             fill.setAlphaF(0.09);
             if (selected)

@@ -1,5 +1,9 @@
 #include "views/kit/Style.h"
 
+#include "views/kit/Contrast.h"
+
+#include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 // Each journal colour keeps its own fixed colour, whatever the palette; the table is read by position,
@@ -20,4 +24,33 @@ TEST(StyleColours, EachJournalColourHasItsSystemColour) {
         EXPECT_EQ(Style::color(c.appColor), c.expected) << int(c.appColor);
     // A number no case has, as a damaged cast would give, draws gray rather than reading past the table.
     EXPECT_EQ(Style::color(AppColor(allAppColors.size())), QColor(0x8E, 0x8E, 0x93));
+}
+
+// The accent is the one of the palette a widget draws with: its own, its parent's, or the application's.
+// The application's is the shade its highlighted text reads on, in a window with the focus and in one
+// without (a delegate paints with the palette of the view's colour group).
+TEST(StyleColours, AccentIsThePaletteTheWidgetDrawsWith) {
+    const QColor green(0x20, 0x60, 0x30);
+    QWidget plain;
+    QWidget tinted;
+    QPalette own = tinted.palette();
+    own.setColor(QPalette::Highlight, green);
+    tinted.setPalette(own);
+    QWidget child(&tinted);
+    const struct {
+        const QWidget* widget;
+        QColor expected;
+    } widgets[] = {
+        {&plain, QApplication::palette().color(QPalette::Highlight)}, {&tinted, green}, {&child, green}};
+    for (const auto& c : widgets)
+        EXPECT_EQ(Style::color(Style::Role::accent, c.widget), c.expected) << &c - widgets;
+
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        QPalette palette = QApplication::palette();
+        palette.setCurrentColorGroup(group);
+        EXPECT_GE(Contrast::ratio(palette.color(QPalette::HighlightedText),
+                                  Style::color(Style::Role::accent, palette)),
+                  Contrast::required(plain.font()))
+            << group;
+    }
 }
