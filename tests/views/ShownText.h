@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/CellContent.h"
-#include "views/cells/CellStyle.h"
 #include "views/kit/Style.h"
 
 #include <QApplication>
@@ -35,7 +34,7 @@ inline QString helpAt(QWidget* widget, const QPoint& point) {
 inline QString drawnCell(const QTableView* table, const QModelIndex& index) {
     const CellContent content = index.data(CellContentRole).value<CellContent>();
     const bool badge = content.kind == CellContent::Kind::badge;
-    QFont font = content.equalWidthDigits ? CellStyle::equalWidthDigits(table->font()) : table->font();
+    QFont font = content.equalWidthDigits ? Style::tabularFont(table->font()) : table->font();
     if (badge) {
         font = Style::font(Style::TextStyle::callout, font);
         font.setWeight(QFont::Medium);

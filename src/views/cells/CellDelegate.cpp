@@ -39,7 +39,7 @@ QFont fontFor(const CellContent& content, const QFont& base) {
         font.setWeight(QFont::Medium);
         return font;
     }
-    return content.equalWidthDigits ? CellStyle::equalWidthDigits(base) : base;
+    return content.equalWidthDigits ? Style::tabularFont(base) : base;
 }
 
 // A cell holding nothing but a check state (the import preview's check boxes) shows its box centred.

@@ -3,20 +3,7 @@
 #include "views/kit/Contrast.h"
 #include "views/kit/Style.h"
 
-#include <QFontMetricsF>
-
-using namespace Qt::StringLiterals;
-
 namespace {
-
-bool hasEqualWidthDigits(const QFont& font) {
-    const QFontMetricsF metrics(font);
-    const qreal width = metrics.horizontalAdvance(u'0');
-    for (char digit = '1'; digit <= '9'; ++digit)
-        if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), width))
-            return false;
-    return true;
-}
 
 // The shade of a colour that reads on the rows, plain and alternate, as text of the table's size.
 QColor onRows(const QColor& hue, const QPalette& palette) {
@@ -65,13 +52,4 @@ CellStyle::BadgeLook CellStyle::badgeLook(const QColor& status, const QPalette& 
                                          Contrast::over(fill, palette.color(QPalette::AlternateBase))},
                                         Contrast::normalText);
     return {fill, text};
-}
-
-QFont CellStyle::equalWidthDigits(const QFont& base) {
-    if (hasEqualWidthDigits(base))
-        return base;
-    // DejaVu Sans, which Debian always has, draws tabular digits.
-    QFont font = base;
-    font.setFamilies({u"DejaVu Sans"_s});
-    return font;
 }

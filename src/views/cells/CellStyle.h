@@ -3,10 +3,9 @@
 #include "app/CellContent.h"
 
 #include <QColor>
-#include <QFont>
 #include <QPalette>
 
-// The colours of the cells' tones, taken from the shared roles, and their fonts.
+// The colours of the cells' tones, taken from the shared roles.
 namespace CellStyle {
 
 // The colour of a tone in a palette; `status` takes the given status colour. The signal tones (warning,
@@ -23,7 +22,5 @@ struct BadgeLook {
     QColor text;
 };
 BadgeLook badgeLook(const QColor& status, const QPalette& palette, bool selected);
-// A font whose digits all have one width, so numbers line up in a column.
-QFont equalWidthDigits(const QFont& base);
 
 } // namespace CellStyle

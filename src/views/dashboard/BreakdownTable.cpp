@@ -1,7 +1,6 @@
 #include "views/dashboard/BreakdownTable.h"
 
 #include "app/CellContent.h"
-#include "views/cells/CellStyle.h"
 #include "views/kit/Style.h"
 
 #include <QEvent>
@@ -81,7 +80,7 @@ QFont BreakdownTable::headerFont() const {
 }
 
 QFont BreakdownTable::valueFont() const {
-    return CellStyle::equalWidthDigits(font());
+    return Style::tabularFont(font());
 }
 
 int BreakdownTable::rowPitch() const {

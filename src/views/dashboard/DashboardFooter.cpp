@@ -1,7 +1,6 @@
 #include "views/dashboard/DashboardFooter.h"
 
 #include "app/dashboard/FooterTexts.h"
-#include "views/cells/CellStyle.h"
 #include "views/dashboard/AdaptiveGridLayout.h"
 #include "views/dashboard/WrappedText.h"
 #include "views/kit/Style.h"

@@ -1,7 +1,6 @@
 #include "views/dashboard/StatTile.h"
 
 #include "app/dashboard/TileTexts.h"
-#include "views/cells/CellStyle.h"
 #include "views/dashboard/Card.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/DrawnSymbols.h"
@@ -68,7 +67,7 @@ protected:
 
 private:
     QFont fontAt(int pixels) const {
-        QFont f = CellStyle::equalWidthDigits(font());
+        QFont f = Style::tabularFont(font());
         f.setPixelSize(pixels);
         f.setBold(true);
         return f;

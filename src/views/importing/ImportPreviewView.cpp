@@ -5,7 +5,6 @@
 #include "app/records/RecordsColumns.h"
 #include "core/store/Store.h"
 #include "views/cells/CellDelegate.h"
-#include "views/cells/CellStyle.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/kit/ColumnFitter.h"
 #include "views/kit/ElidedHeaderView.h"
@@ -136,7 +135,7 @@ QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, co
     stack->setSpacing(2);
     value = new QLabel(tile);
     value->setTextFormat(Qt::PlainText);
-    value->setFont(CellStyle::equalWidthDigits(Style::font(Style::TextStyle::title, font(), true)));
+    value->setFont(Style::tabularFont(Style::font(Style::TextStyle::title, font(), true)));
     Style::setTextColor(value, Style::readable(colour, value));
     auto* caption = new QLabel(title, tile);
     Style::setText(caption, Style::TextStyle::callout);

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -53,6 +54,28 @@ QFont Style::font(TextStyle style, const QFont& base, bool bold) {
     if (heavy)
         f.setBold(true);
     return f;
+}
+
+namespace {
+
+bool hasTabularDigits(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(u'0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), width))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QFont Style::tabularFont(const QFont& base) {
+    if (hasTabularDigits(base))
+        return base;
+    // DejaVu Sans, which Debian always has, draws tabular digits.
+    QFont font = base;
+    font.setFamilies({u"DejaVu Sans"_s});
+    return font;
 }
 
 namespace {

@@ -20,6 +20,9 @@ namespace Style {
 enum class TextStyle { largeTitle, title, title2, title3, headline, body, callout, caption };
 
 QFont font(TextStyle style, const QFont& base, bool bold = false);
+// A font whose digits all have one width, so numbers line up in a column: the base itself when its digits
+// do, else the base in a family whose digits do.
+QFont tabularFont(const QFont& base);
 // Shows a label's text as plain text in the given style.
 void setText(QLabel* label, TextStyle style, bool bold = false);
 

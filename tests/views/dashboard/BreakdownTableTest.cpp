@@ -1,6 +1,6 @@
 #include "views/dashboard/BreakdownTable.h"
 #include "ShownText.h"
-#include "views/cells/CellStyle.h"
+#include "views/kit/Style.h"
 
 #include <cmath>
 
@@ -15,8 +15,8 @@ TEST(BreakdownTable, NarrowRoomCutsTitlesThenWrapsHeadersBeforeScrolling) {
                    {{u"Маркетплейс с доставкой до пункта выдачи"_s, u"1 867 139,89 ₽"_s, u"43"_s, u"7"_s}});
     const QSize natural = table.sizeHint();
     const QList<int> full = table.columnWidths();
-    const int figure = int(
-        QFontMetricsF(CellStyle::equalWidthDigits(table.font())).horizontalAdvance(u"1 867 139,89 ₽"_s));
+    const int figure =
+        int(QFontMetricsF(Style::tabularFont(table.font())).horizontalAdvance(u"1 867 139,89 ₽"_s));
     const struct {
         int room;
         QList<bool> narrowed; // per column, under its natural width
@@ -50,7 +50,7 @@ TEST(BreakdownTable, ColumnsAreAsWideAsTheirWidestTexts) {
     table.setRoom(5000);
     for (const QFont& font : {QFont(table.font()), QFont(u"DejaVu Serif"_s, 19)}) {
         table.setFont(font);
-        const QFontMetricsF title(font), value(CellStyle::equalWidthDigits(font));
+        const QFontMetricsF title(font), value(Style::tabularFont(font));
         QList<QStringList> rows;
         for (qsizetype r = 0; r < 5; ++r) {
             QStringList row{u"Клиент № "_s + QString::number(r * 37)};

@@ -3,12 +3,16 @@
 #include "views/kit/Contrast.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 // Each journal colour keeps its own fixed colour, whatever the palette; the table is read by position,
 // so a case out of step with its colour would show one status in another's colour.
-TEST(StyleColours, EachJournalColourHasItsSystemColour) {
+TEST(StyleValues, EachJournalColourHasItsSystemColour) {
     const struct {
         AppColor appColor;
         QColor expected;
@@ -29,7 +33,7 @@ TEST(StyleColours, EachJournalColourHasItsSystemColour) {
 // The accent is the one of the palette a widget draws with: its own, its parent's, or the application's.
 // The application's is the shade its highlighted text reads on, in a window with the focus and in one
 // without (a delegate paints with the palette of the view's colour group).
-TEST(StyleColours, AccentIsThePaletteTheWidgetDrawsWith) {
+TEST(StyleValues, AccentIsThePaletteTheWidgetDrawsWith) {
     const QColor green(0x20, 0x60, 0x30);
     QWidget plain;
     QWidget tinted;
@@ -52,5 +56,24 @@ TEST(StyleColours, AccentIsThePaletteTheWidgetDrawsWith) {
                                   Style::color(Style::Role::accent, palette)),
                   Contrast::required(plain.font()))
             << group;
+    }
+}
+
+// Whatever font a screen starts from, installed or the application's, its figures line up: every digit as
+// wide as "0", at the size and weight asked for.
+TEST(StyleValues, TabularFontLinesDigitsUpInEveryFamily) {
+    QStringList families = QFontDatabase::families();
+    families.prepend(QApplication::font().family());
+    for (const QString& family : families) {
+        QFont base(family);
+        base.setPixelSize(19);
+        base.setBold(true);
+        const QFont tabular = Style::tabularFont(base);
+        const QFontMetricsF metrics(tabular);
+        for (const char digit : "123456789"_L1)
+            EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QLatin1Char(digit)), metrics.horizontalAdvance(u'0'))
+                << family.toStdString() << " " << digit;
+        EXPECT_EQ(tabular.pixelSize(), 19) << family.toStdString();
+        EXPECT_TRUE(tabular.bold()) << family.toStdString();
     }
 }
