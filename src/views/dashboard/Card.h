@@ -19,6 +19,3 @@ protected:
 private:
     QVBoxLayout* m_layout;
 };
-
-// Paints the rounded box of a card or a tile: radius 12, a 1 px outline drawn inside the widget's rectangle.
-void paintRoundedBox(QWidget* widget, const QColor& fill, const QColor& outline);

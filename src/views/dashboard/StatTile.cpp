@@ -1,10 +1,10 @@
 #include "views/dashboard/StatTile.h"
 
 #include "app/dashboard/TileTexts.h"
-#include "views/dashboard/Card.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/DrawnSymbols.h"
 #include "views/kit/ElidedText.h"
+#include "views/kit/RoundedBox.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 
@@ -139,7 +139,8 @@ QString StatTile::comparisonText() const {
 
 void StatTile::paintEvent(QPaintEvent*) {
     const QColor tint = Style::color(m_result.metric.color);
-    paintRoundedBox(this, faded(tint, 0.08), faded(tint, 0.25));
+    // The same box as the cards beside it, in the metric's colour.
+    paintRoundedBox(this, 12, faded(tint, 0.08), faded(tint, 0.25));
 }
 
 void StatTile::changeEvent(QEvent* event) {

@@ -1,12 +1,11 @@
 #include "views/kit/FormSection.h"
 
 #include "app/ShortcutText.h"
+#include "views/kit/RoundedBox.h"
 #include "views/kit/Style.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,13 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath path;
-        path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-        painter.fillPath(path, palette().color(QPalette::Base));
-        painter.setPen(QPen(Style::separator(this), 1));
-        painter.drawPath(path);
+        paintRoundedBox(this, 8, palette().color(QPalette::Base), Style::separator(this));
     }
 };
 

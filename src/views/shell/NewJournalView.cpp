@@ -3,6 +3,7 @@
 #include "app/AppRouter.h"
 #include "core/store/Store.h"
 #include "views/kit/NoteLabel.h"
+#include "views/kit/RoundedBox.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
 #include "views/kit/SheetSize.h"
@@ -16,8 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -120,25 +119,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
         const QColor accent = Style::color(Style::Role::accent, this);
-        const qreal line = m_selected ? 2 : 1;
-        const QRectF box = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
-        QPainterPath path;
-        path.addRoundedRect(box, tileRadius, tileRadius);
-
         QColor fill = accent;
         fill.setAlphaF(0.12);
-        painter.fillPath(path, m_selected ? fill : palette().color(QPalette::Base));
         QColor border = m_selected ? accent : Style::separator(this);
         // Keyboard focus and the pointer show as an accent outline, softer than the selection's.
         if (!m_selected && (hasFocus() || underMouse())) {
             border = accent;
             border.setAlphaF(hasFocus() ? 0.7 : 0.4);
         }
-        painter.setPen(QPen(border, line));
-        painter.drawPath(path);
+        paintRoundedBox(this, tileRadius, m_selected ? fill : palette().color(QPalette::Base), border,
+                        m_selected ? 2 : 1);
     }
 
 private:
