@@ -15,12 +15,16 @@ QLabel* heading(QWidget* sheet, const QString& text) {
     return label;
 }
 
-QScrollArea* scrollArea(QWidget* sheet, const QString& name) {
-    auto* scroll = new QScrollArea(sheet);
+QScrollArea* scrollArea(QWidget* parent, const QString& name, Scroll kind) {
+    auto* scroll = new QScrollArea(parent);
     scroll->setObjectName(name);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (kind == Scroll::page) {
+        scroll->setFocusPolicy(Qt::NoFocus);
+        scroll->viewport()->setAutoFillBackground(false);
+    }
     return scroll;
 }
 

@@ -16,8 +16,13 @@ inline constexpr int padding = 20;
 // The sheet's heading: its title, larger and bold, as plain text.
 QLabel* heading(QWidget* sheet, const QString& text);
 
-// The scroll area of the form, without a frame, scrolling only up and down.
-QScrollArea* scrollArea(QWidget* sheet, const QString& name);
+// What a scroll area of a sheet holds. A form's own scroll area takes the focus where no box may take it
+// first. A page of the sheet (or the body that holds the pages) leaves the focus to the boxes and shows the
+// sheet behind it.
+enum class Scroll { form, page };
+// A scroll area of the sheet, without a frame, scrolling only up and down; its content goes in with
+// setWidget().
+QScrollArea* scrollArea(QWidget* parent, const QString& name, Scroll kind = Scroll::form);
 // The column of sections inside it. Its least size follows the sections (a list box taking lines, rows
 // added), so the scroll area makes room for them instead of squeezing them.
 QVBoxLayout* column(QWidget* content);

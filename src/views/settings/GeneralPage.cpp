@@ -2,17 +2,18 @@
 
 #include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
+#include "views/kit/SheetForm.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 #include "views/kit/TextLine.h"
 #include "views/settings/ChoicePicker.h"
-#include "views/settings/PageScroll.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,7 +37,9 @@ GeneralPage::GeneralPage(SettingsState& state, QWidget* parent) : DraftPane(stat
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(pageScroll(content, this));
+    QScrollArea* scroll = SheetForm::scrollArea(this, {}, SheetForm::Scroll::page);
+    scroll->setWidget(content);
+    page->addWidget(scroll);
     bindEdits();
     sync();
 }

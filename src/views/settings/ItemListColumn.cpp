@@ -1,14 +1,15 @@
 #include "views/settings/ItemListColumn.h"
 
 #include "views/kit/NoteLabel.h"
+#include "views/kit/SheetForm.h"
 #include "views/settings/DraftListModel.h"
 #include "views/settings/DraftPane.h"
-#include "views/settings/PageScroll.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -104,7 +105,9 @@ void EditorColumn::sync(const std::optional<QUuid>& item,
         return;
     }
     connect(m_editor, &DraftPane::edited, this, &EditorColumn::edited);
-    m_area = pageScroll(m_editor, this);
+    QScrollArea* area = SheetForm::scrollArea(this, {}, SheetForm::Scroll::page);
+    area->setWidget(m_editor);
+    m_area = area;
     addWidget(m_area);
     setCurrentWidget(m_area);
 }

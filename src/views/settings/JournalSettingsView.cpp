@@ -73,9 +73,7 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
         connect(page, &DraftPane::removalAsked, this, &JournalSettingsView::askRemoval);
     }
     // On a screen lower than the sheet the page scrolls; the message and the buttons stay in view.
-    QScrollArea* body = SheetForm::scrollArea(this, u"settingsBody"_s);
-    body->setFocusPolicy(Qt::NoFocus);
-    body->viewport()->setAutoFillBackground(false);
+    QScrollArea* body = SheetForm::scrollArea(this, u"settingsBody"_s, SheetForm::Scroll::page);
     body->setWidget(m_pages);
     layout->addWidget(body, 1);
 
