@@ -5,7 +5,7 @@
 #include "app/ShortcutText.h"
 #include "core/model/LinkTools.h"
 #include "views/cells/WarningLabel.h"
-#include "views/kit/Symbols.h"
+#include "views/kit/SymbolButton.h"
 #include "views/kit/TextLine.h"
 
 #include <QClipboard>
@@ -21,10 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPushButton* symbolButton(const QString& symbol, const QString& text, QWidget* parent) {
+QPushButton* rowButton(const QString& symbol, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
-    button->setIcon(QIcon(Symbols::symbol(symbol, button->palette().color(QPalette::ButtonText), 16,
-                                          button->devicePixelRatioF())));
+    setSymbol(button, symbol);
     button->setAutoDefault(false);
     return button;
 }
@@ -33,8 +32,8 @@ QPushButton* symbolButton(const QString& symbol, const QString& text, QWidget* p
 
 LinkEditRow::LinkEditRow(const QString& title, const QString& prompt, QWidget* parent)
     : QWidget(parent), m_title(new QLabel(literalLabel(title), this)), m_field(new TextLine(this)),
-      m_paste(symbolButton(u"doc.on.clipboard"_s, u"Вставить"_s, this)),
-      m_open(symbolButton(u"arrow.up.right.square"_s, u"Открыть"_s, this)),
+      m_paste(rowButton(u"doc.on.clipboard"_s, u"Вставить"_s, this)),
+      m_open(rowButton(u"arrow.up.right.square"_s, u"Открыть"_s, this)),
       m_warning(new WarningLabel({}, this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -4,7 +4,7 @@
 #include "views/dashboard/BreakdownTable.h"
 #include "views/kit/Clipboard.h"
 #include "views/kit/Style.h"
-#include "views/kit/Symbols.h"
+#include "views/kit/SymbolButton.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -51,8 +51,7 @@ BreakdownSection::BreakdownSection(QWidget* parent)
     m_copy->setObjectName(u"copyBreakdown"_s);
     m_copy->setText(u"Скопировать таблицу"_s);
     m_copy->setAutoDefault(false);
-    m_copy->setIcon(QIcon(
-        Symbols::symbol(u"doc.on.doc"_s, palette().color(QPalette::ButtonText), 16, devicePixelRatioF())));
+    setSymbol(m_copy, u"doc.on.doc"_s);
     heading->addWidget(m_copy, 0, Qt::AlignVCenter);
     contentLayout()->addLayout(heading);
 

@@ -12,7 +12,7 @@
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
 #include "views/kit/Style.h"
-#include "views/kit/Symbols.h"
+#include "views/kit/SymbolButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,8 +31,7 @@ QPushButton* actionButton(const QString& symbol, const QString& objectName, QWid
     button->setObjectName(objectName);
     button->setAutoDefault(false);
     Style::makeLarge(button);
-    button->setIcon(QIcon(Symbols::symbol(symbol, button->palette().color(QPalette::ButtonText),
-                                          button->iconSize().width(), button->devicePixelRatioF())));
+    setSymbol(button, symbol);
     return button;
 }
 

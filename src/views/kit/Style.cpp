@@ -2,7 +2,7 @@
 
 #include "views/kit/Contrast.h"
 #include "views/kit/Icons.h"
-#include "views/kit/Symbols.h"
+#include "views/kit/SymbolButton.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -242,8 +242,7 @@ void Style::makeBigAdd(QPushButton* button) {
     makeLarge(button);
     makeProminent(button);
     // The symbol takes the button's text colour on the accent fill.
-    button->setIcon(QIcon(Symbols::symbol(u"plus"_s, button->palette().color(QPalette::HighlightedText),
-                                          button->iconSize().width(), button->devicePixelRatioF())));
+    setSymbol(button, u"plus"_s, button->palette().color(QPalette::HighlightedText));
 }
 
 void Style::makeLink(QPushButton* button) {

@@ -4,7 +4,7 @@
 #include "app/records/BatchRules.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Style.h"
-#include "views/kit/Symbols.h"
+#include "views/kit/SymbolButton.h"
 #include "views/kit/TextLine.h"
 
 #include <QHBoxLayout>
@@ -27,7 +27,8 @@ constexpr int minimumNumberColumn = sideColumn;
 
 BatchRowWidget::BatchRowWidget(const Journal& journal, const QList<int>& widths, QWidget* parent)
     : QWidget(parent), m_fields(journal.perItemFields()), m_number(new QLabel(this)),
-      m_delete(new QToolButton(this)), m_lineBox(new QVBoxLayout) {
+      m_delete(symbolButton(u"minus.circle.fill"_s, u"Удалить строку"_s, this, Style::destructive())),
+      m_lineBox(new QVBoxLayout) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
@@ -49,12 +50,8 @@ BatchRowWidget::BatchRowWidget(const Journal& journal, const QList<int>& widths,
         cells.append(cell);
     }
     m_delete->setObjectName(u"deleteRow"_s);
+    // Tab walks the cells alone (BatchRowList).
     m_delete->setFocusPolicy(Qt::NoFocus);
-    m_delete->setAutoRaise(true);
-    m_delete->setToolTip(u"Удалить строку"_s);
-    m_delete->setAccessibleName(u"Удалить строку"_s);
-    m_delete->setIcon(
-        QIcon(Symbols::symbol(u"minus.circle.fill"_s, Style::destructive(), 16, devicePixelRatioF())));
     connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_rowID); });
     addColumns(line, journal, widths, m_number, cells, m_delete);
 

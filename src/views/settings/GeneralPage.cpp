@@ -4,7 +4,7 @@
 #include "views/kit/GrowingTextEdit.h"
 #include "views/kit/SheetForm.h"
 #include "views/kit/Style.h"
-#include "views/kit/Symbols.h"
+#include "views/kit/SymbolButton.h"
 #include "views/kit/TextLine.h"
 #include "views/settings/ChoicePicker.h"
 
@@ -70,9 +70,8 @@ QWidget* GeneralPage::iconChooser(QWidget* content) {
         auto* button = new QToolButton(chooser);
         button->setObjectName(u"icon."_s + icons[i]);
         // In the text colour, like the journal symbols of the sidebar.
-        button->setIcon(
-            Symbols::symbol(icons[i], palette().color(QPalette::WindowText), 22, devicePixelRatioF()));
         button->setIconSize(QSize(22, 22));
+        setSymbol(button, icons[i], palette().color(QPalette::WindowText));
         button->setFixedSize(36, 32);
         button->setCheckable(true);
         button->setStyleSheet(
