@@ -125,10 +125,6 @@ void RecordsListView::setJournal(const Journal& journal) {
     showActions();
 }
 
-bool RecordsListView::showsEmptyState() const {
-    return m_pages->currentWidget() == m_empty;
-}
-
 void RecordsListView::refresh() {
     m_shownFilters = m_router.filtersFor(m_journal.id);
     m_shown.show(m_journal, m_shownFilters, m_sortOrder);

@@ -51,7 +51,6 @@ public:
     // The records shown, filtered and sorted.
     QList<Record> visible() const { return m_shown.records(); }
     const QSet<QUuid>& selection() const { return m_selection; }
-    bool showsEmptyState() const;
 
 private:
     // Filters, sorts and shows the records again.

@@ -50,7 +50,8 @@ TEST(RecordsListView, DrawingStoresNothingAndEachControlWritesItsFilter) {
     tab.pick(bar->findChild<QComboBox*>(u"linkPicker"_s), u"Со ссылкой"_s);
     EXPECT_EQ(tab.filters().linkFilter, RecordFilters::LinkFilter::with);
     EXPECT_TRUE(tab.shown().isEmpty());
-    EXPECT_FALSE(tab.view()->showsEmptyState()) << "filters hiding every record leave the table";
+    EXPECT_TRUE(tab.table()->isVisible()) << "filters hiding every record leave the table";
+    EXPECT_FALSE(visibleIn(tab.view(), u"emptyState"_s));
     EXPECT_FALSE(bar->findChild<QPushButton*>(u"exportShown"_s)->isEnabled());
 
     // Reset brings the day range back to this month as of now.
@@ -143,7 +144,8 @@ TEST(RecordsListView, ExportTakesTheTablesOrderAndTheEmptyStateAdds) {
 
     tab.store->deleteRecords(idsOf({tab.stored()[0], tab.stored()[1], tab.stored()[2], tab.stored()[3]}),
                              tab.journal.id);
-    ASSERT_TRUE(tab.view()->showsEmptyState());
+    ASSERT_TRUE(visibleIn(tab.view(), u"emptyState"_s));
+    EXPECT_FALSE(tab.table()->isVisible());
     tab.view()->findChild<QPushButton*>(u"emptyAdd"_s)->click();
     ASSERT_TRUE(tab.router->editor());
     EXPECT_TRUE(tab.router->editor()->isNew);
