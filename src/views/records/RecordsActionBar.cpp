@@ -145,8 +145,7 @@ void RecordsActionBar::fit() {
     for (QToolButton* button : std::as_const(m_recordButtons))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_row->invalidate();
-    m_compact = m_row->minimumSize().width() > width();
-    if (m_compact) {
+    if (m_row->minimumSize().width() > width()) {
         for (QToolButton* button : std::as_const(m_recordButtons))
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }

@@ -25,7 +25,6 @@ public:
 
     // The selection's state.
     void showContent(const records::ActionBarContent& content);
-    bool isCompact() const { return m_compact; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,5 +50,4 @@ private:
     QAction* m_edit = nullptr;
     QAction* m_delete = nullptr;
     QList<QToolButton*> m_recordButtons;
-    bool m_compact = false;
 };
