@@ -2,7 +2,6 @@
 
 #include "core/templates/Templates.h"
 #include "dashboard/DashboardParts.h"
-#include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/DashboardView.h"
 #include "views/records/RecordEditorView.h"
 #include "views/records/RecordsListView.h"
@@ -30,7 +29,7 @@ QStringList shownState() {
     pressKeys(AppKeys::dashboardTab());
     auto* dashboard = seen<DashboardView>(u"tabContent_dashboard"_s);
     shown.append(periodPickerOf(dashboard)->currentText());
-    shown.append(headerOf(dashboard)->countText());
+    shown.append(countLineOf(dashboard));
     pressKeys(AppKeys::recordsTab());
     shown.append(
         tableColumn(seen<RecordsTableView>(u"recordsTable"_s, seen<RecordsListView>(u"tabContent_records"_s)),

@@ -115,10 +115,6 @@ void DashboardHeader::setPeriod(ReportPeriod period, const CustomDates& custom, 
     m_description->setText(description);
 }
 
-QString DashboardHeader::countText() const {
-    return m_count->text();
-}
-
 void DashboardHeader::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)

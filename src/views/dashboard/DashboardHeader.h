@@ -21,8 +21,6 @@ public:
     void setJournal(const Journal& journal, const QString& countLine);
     void setPeriod(ReportPeriod period, const dashboard::CustomDates& custom, const QString& description);
 
-    QString countText() const;
-
 signals:
     void periodPicked(ReportPeriod period);
     void customStartPicked(const QDateTime& start);

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 
 // The dashboard's parts as a test finds them on screen, by object name.
-inline DashboardHeader* headerOf(const QWidget* dashboard) {
-    return dashboard->findChild<DashboardHeader*>(QStringLiteral("dashboardHeader"));
+// The line beside the journal's name that counts its records (and groups).
+inline QString countLineOf(const QWidget* dashboard) {
+    return dashboard->findChild<QLabel*>(QStringLiteral("countLine"))->text();
 }
 inline QComboBox* periodPickerOf(const QWidget* dashboard) {
     return dashboard->findChild<QComboBox*>(QStringLiteral("periodPicker"));

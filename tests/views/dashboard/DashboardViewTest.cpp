@@ -5,7 +5,6 @@
 #include "ShellSamples.h"
 #include "core/templates/Templates.h"
 #include "views/dashboard/BreakdownTable.h"
-#include "views/dashboard/DashboardHeader.h"
 #include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
 #include "views/dashboard/WrappedText.h"
@@ -68,7 +67,7 @@ void pick(QComboBox* picker, const QString& text) {
 // What the tab shows of the journal's figures: the count line, each tile's value and comparison, and the
 // breakdown's rows.
 QStringList figuresShown(const DashboardView& view) {
-    QStringList shown{headerOf(&view)->countText()};
+    QStringList shown{countLineOf(&view)};
     for (const StatTile* tile : tilesOf(&view))
         shown.append(tile->valueText() + u" / "_s + tile->comparisonText());
     if (const auto* table = view.findChild<BreakdownTable*>())
@@ -138,7 +137,7 @@ TEST(DashboardView, FiguresFollowEveryChangeOfTheRecordsAtOnce) {
             EXPECT_EQ(figuresShown(*kept), figuresShown(afresh));
         }
     }
-    EXPECT_EQ(headerOf(shell.shown<DashboardView>())->countText(), u"В журнале: 2 заказа, 2 клиента");
+    EXPECT_EQ(countLineOf(shell.shown<DashboardView>()), u"В журнале: 2 заказа, 2 клиента");
 }
 
 // The period is the user's pick for the journal, kept in the settings; the figures and texts for it are
@@ -195,12 +194,12 @@ TEST(DashboardView, CustomDaysAreShownUsedAndKeptUntilRebuilt) {
     EXPECT_EQ(start->date(), QDate(2023, 11, 8));
     EXPECT_EQ(tilesOf(view)[1]->valueText(), u"3");
     EXPECT_EQ(tilesOf(view)[1]->comparisonText(), u"+1 к прошлому периоду");
-    EXPECT_EQ(headerOf(view)->countText(), u"В журнале: 5 заказов, 5 клиентов");
+    EXPECT_EQ(countLineOf(view), u"В журнале: 5 заказов, 5 клиентов");
     // An edit that keeps the number of records is a different journal all the same.
     Record edited = sales.records[1];
     put(edited, sales.fields[client], FieldValue::ofText(u"Клиент 03"_s));
     shell.store->updateRecord(edited, sales.id);
-    EXPECT_EQ(headerOf(view)->countText(), u"В журнале: 5 заказов, 4 клиента");
+    EXPECT_EQ(countLineOf(view), u"В журнале: 5 заказов, 4 клиента");
 
     rebuild(shell);
     EXPECT_EQ(shell.shown<QDateEdit>(u"customStart"_s)->date(), QDate(2023, 11, 1))
