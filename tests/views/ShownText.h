@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMap>
+#include <QPaintEngine>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionHeader>
@@ -15,7 +16,7 @@
 #include <gtest/gtest.h>
 
 // What a user sees of a text that may not fit: the help shown where the pointer rests, the titles a
-// header draws and the texts of table cells.
+// header draws, the texts of table cells and where a widget draws its texts.
 
 // The help a widget shows for a point when the pointer rests there; empty when it shows none. A tip shown
 // before goes first, as it goes once the pointer moves on.
@@ -126,3 +127,98 @@ private:
     QPointer<QHeaderView> m_header;
     mutable QMap<int, Drawn> m_drawn;
 };
+
+// A text as a widget drew it: the run's text, where it starts on its baseline (in the widget's
+// coordinates) and its font. A text drawn in several runs (wrapped lines, another script or a fallback
+// font) gives one each.
+struct DrawnText {
+    QString text;
+    QPointF at;
+    QFont font;
+};
+
+// Paints a widget as it would paint on screen, keeping its texts instead of pixels.
+class TextRecorder : public QPaintDevice {
+public:
+    explicit TextRecorder(const QWidget* widget) : m_widget(widget) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    // The texts of the widget and its children as drawn, in the order drawn.
+    QList<DrawnText> record(QWidget* widget) {
+        m_engine.texts.clear();
+        widget->render(this);
+        return m_engine.texts;
+    }
+
+protected:
+    // The widget's own measures, so that fonts are laid out as on screen.
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return m_widget->width();
+        case PdmHeight:
+            return m_widget->height();
+        case PdmWidthMM:
+            return m_widget->widthMM();
+        case PdmHeightMM:
+            return m_widget->heightMM();
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+            return m_widget->logicalDpiX();
+        case PdmDpiY:
+            return m_widget->logicalDpiY();
+        case PdmPhysicalDpiX:
+            return m_widget->physicalDpiX();
+        case PdmPhysicalDpiY:
+            return m_widget->physicalDpiY();
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        QList<DrawnText> texts;
+        QTransform transform;
+
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        Type type() const override { return User; }
+        void updateState(const QPaintEngineState& state) override {
+            if (state.state() & DirtyTransform)
+                transform = state.transform();
+        }
+        void drawTextItem(const QPointF& at, const QTextItem& item) override {
+            texts.append({item.text(), transform.map(at), item.font()});
+        }
+        // Nothing but the texts is kept.
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
+        void drawTiledPixmap(const QRectF&, const QPixmap&, const QPointF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+        void drawRects(const QRectF*, int) override {}
+        void drawRects(const QRect*, int) override {}
+        void drawLines(const QLineF*, int) override {}
+        void drawLines(const QLine*, int) override {}
+        void drawEllipse(const QRectF&) override {}
+        void drawEllipse(const QRect&) override {}
+        void drawPoints(const QPointF*, int) override {}
+        void drawPoints(const QPoint*, int) override {}
+    };
+
+    const QWidget* m_widget;
+    mutable Engine m_engine;
+};
+
+// The texts a widget draws, in the order drawn.
+inline QList<DrawnText> drawnTexts(QWidget* widget) {
+    return TextRecorder(widget).record(widget);
+}

@@ -43,20 +43,6 @@ void BreakdownTable::setRows(const QStringList& header, Rows rows) {
     update();
 }
 
-void BreakdownTable::setTable(const QStringList& header, const QList<QStringList>& rows) {
-    Rows texts;
-    for (const QStringList& row : rows) {
-        texts.titles.append(row.value(0));
-        for (qsizetype c = 1; c < row.size(); ++c) {
-            if (c > texts.shapes.size())
-                texts.shapes.append(QStringList());
-            texts.shapes[c - 1].append(row[c]);
-        }
-    }
-    texts.figures = [rows](qsizetype r) { return rows[r].mid(1); };
-    setRows(header, std::move(texts));
-}
-
 QList<QStringList> BreakdownTable::rows() const {
     QList<QStringList> rows;
     rows.reserve(m_rows.titles.size());

@@ -30,14 +30,10 @@ public:
     explicit BreakdownTable(QWidget* parent = nullptr);
 
     void setRows(const QStringList& header, Rows rows);
-    // Rows given as their texts, the title first.
-    void setTable(const QStringList& header, const QList<QStringList>& rows);
     // The width the table has to fit in.
     void setRoom(int width);
-    const QStringList& header() const { return m_header; }
     // Every row's texts, the title first.
     QList<QStringList> rows() const;
-    const QList<int>& columnWidths() const { return m_widths; }
 
     QSize sizeHint() const override { return m_size; }
     QSize minimumSizeHint() const override { return m_size; }
