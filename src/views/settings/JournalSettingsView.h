@@ -25,8 +25,6 @@ class JournalSettingsView : public QDialog {
 public:
     JournalSettingsView(AppStore& store, AppRouter& router, const Journal& journal, QWidget* parent);
 
-    const settings::SettingsState& state() const { return m_state; }
-
     // Checks a trimmed copy of the draft and saves it, or shows the first problem on its page.
     void save();
     void showTab(settings::SettingsTab tab);

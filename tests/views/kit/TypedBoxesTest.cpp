@@ -63,7 +63,11 @@ struct Boxes : Shell {
         const QList<Record> records = store->journal(journal.id)->records;
         return records.isEmpty() ? u"(nothing stored)"_s : records.last().text(field(key));
     }
-    const Journal& draft() const { return shown<JournalSettingsView>()->state().draft; }
+    // The journal as the settings sheet stores it.
+    Journal savedSettings() {
+        click(u"save"_s);
+        return *store->journal(journal.id);
+    }
 };
 
 struct BoxKind {
@@ -104,14 +108,14 @@ const BoxKind boxKinds[] = {
      }},
     {"settings journal name", false,
      [](Boxes& b) { return b.settingsSheet()->findChild<QLineEdit*>(u"journalName"_s); },
-     [](Boxes& b) { return b.draft().name; }},
+     [](Boxes& b) { return b.savedSettings().name; }},
     {"report template", true,
      [](Boxes& b) {
          JournalSettingsView* view = b.settingsSheet();
          view->findChild<QAbstractButton*>(u"tab.metrics"_s)->click();
          return visibleIn(view, u"reportTemplate"_s);
      },
-     [](Boxes& b) { return b.draft().reportTemplate; }},
+     [](Boxes& b) { return b.savedSettings().reportTemplate; }},
     {"search box", false, [](Boxes& b) { return b.shown<QLineEdit>(u"search"_s); },
      [](Boxes& b) { return b.router->filtersFor(b.journal.id).search; }},
 };

@@ -31,11 +31,10 @@ TEST(FieldsPage, AddedFieldsRowsByTypeComeAndGoKeepingWhatWasTyped) {
     sheet.find<QAction>(u"addField.choice"_s)->trigger();
     EXPECT_EQ(SettingsSheet::rows(sheet.fields()).last(), u"Новое поле");
     ASSERT_TRUE(sheet.editor());
-    EXPECT_EQ(sheet.editor()->itemID(), sheet.draft().fields.last().id);
+    EXPECT_EQ(SettingsSheet::selected(sheet.fields()), SettingsSheet::ids(sheet.fields()).last());
+    EXPECT_EQ(sheet.editor()->itemID(), SettingsSheet::ids(sheet.fields()).last());
     SettingsSheet::type(sheet.find<QPlainTextEdit>(u"fieldOptions"_s), u"S\n\u00A0M\n"_s);
     SettingsSheet::type(sheet.find<QLineEdit>(u"fieldAliases"_s), u"size, размер"_s);
-    EXPECT_EQ(sheet.draft().fields.last().options, (QStringList{u"S"_s, u"\u00A0M"_s, u""_s}));
-    EXPECT_EQ(sheet.draft().fields.last().aliases, (QStringList{u"size"_s, u" размер"_s}));
     EXPECT_EQ(sheet.find<QLineEdit>(u"fieldAliases"_s)->text(), u"size, размер")
         << "typed text is not rewritten";
 
@@ -47,9 +46,12 @@ TEST(FieldsPage, AddedFieldsRowsByTypeComeAndGoKeepingWhatWasTyped) {
     SettingsSheet::choose(type, u"Выбор из списка"_s);
     EXPECT_TRUE(sheet.shown(u"fieldOptions"_s));
     EXPECT_FALSE(sheet.shown(u"fieldUnit"_s));
-    const FieldDef& field = sheet.draft().fields.last();
-    EXPECT_EQ(std::tuple(field.type, field.unit, field.options.size()),
-              std::tuple(FieldType::choice, u"кг"_s, 3));
+    // What was typed is kept through the type changes, and stored trimmed.
+    sheet.saveButton()->click();
+    const FieldDef& field = sheet.stored().fields.last();
+    EXPECT_EQ(std::tuple(field.type, field.unit, field.options, field.aliases),
+              std::tuple(FieldType::choice, u"кг"_s, QStringList{u"S"_s, u"M"_s},
+                         QStringList{u"size"_s, u"размер"_s}));
 }
 
 TEST(FieldsPage, TitleToggleFollowsTheTypeAndMovesBetweenFields) {
@@ -66,18 +68,18 @@ TEST(FieldsPage, TitleToggleFollowsTheTypeAndMovesBetweenFields) {
         EXPECT_EQ(isTitle->isEnabled(), enabled) << entry.toStdString();
         EXPECT_TRUE(isTitle->isChecked()) << entry.toStdString();
     }
-    EXPECT_EQ(sheet.draft().titleFieldID, journal.fields[2].id);
+    EXPECT_EQ(sheet.generalPick(u"titleField"_s), journal.fields[2].name);
 
     SettingsSheet::select(sheet.fields(), 1);
     isTitle = sheet.find<QCheckBox>(u"fieldIsTitle"_s);
     EXPECT_FALSE(isTitle->isChecked());
     isTitle->click();
-    EXPECT_EQ(sheet.draft().titleFieldID, journal.fields[1].id);
+    EXPECT_EQ(sheet.generalPick(u"titleField"_s), journal.fields[1].name);
     SettingsSheet::select(sheet.fields(), 2);
     EXPECT_FALSE(sheet.find<QCheckBox>(u"fieldIsTitle"_s)->isChecked());
     SettingsSheet::select(sheet.fields(), 1);
     sheet.find<QCheckBox>(u"fieldIsTitle"_s)->click();
-    EXPECT_FALSE(sheet.draft().titleFieldID);
+    EXPECT_EQ(sheet.generalPick(u"titleField"_s), u"—");
 }
 
 TEST(FieldsPage, DroppingTheLastRowOnTopKeepsTheSelectedEditor) {
@@ -87,7 +89,7 @@ TEST(FieldsPage, DroppingTheLastRowOnTopKeepsTheSelectedEditor) {
     DraftListModel* model = qobject_cast<DraftListModel*>(sheet.fields()->model());
     std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(model->rowCount() - 1)}));
     model->dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {});
-    EXPECT_EQ(sheet.draft().fields.first().id, sheet.journal.fields.last().id);
+    EXPECT_EQ(SettingsSheet::ids(sheet.fields()).first(), sheet.journal.fields.last().id);
     EXPECT_EQ(std::pair(sheet.editor(), sheet.fields()->currentIndex().row()), std::pair(editor, 4));
 }
 
@@ -121,14 +123,15 @@ TEST(StatusesPage, EditorTogglesPickerAndRemoval) {
     // The default moves to the second status.
     SettingsSheet::select(statuses, 1);
     sheet.find<QCheckBox>(u"statusIsDefault"_s)->click();
-    EXPECT_EQ(sheet.draft().defaultStatusID, journal.statuses[1].id);
+    EXPECT_EQ(sheet.generalPick(u"defaultStatus"_s), journal.statuses[1].name);
     SettingsSheet::select(statuses, 0);
     EXPECT_FALSE(sheet.find<QCheckBox>(u"statusIsDefault"_s)->isChecked());
 
     sheet.find<QAction>(u"addStatus"_s)->trigger();
-    EXPECT_EQ(sheet.view->state().selectedStatusID, sheet.draft().statuses.last().id);
+    ASSERT_EQ(SettingsSheet::ids(statuses).size(), journal.statuses.size() + 1);
+    EXPECT_EQ(SettingsSheet::selected(statuses), SettingsSheet::ids(statuses).last());
     sheet.find<QAction>(u"removeStatus"_s)->trigger();
     sheet.answer(u"Удалить статус"_s);
-    EXPECT_EQ(sheet.draft().statuses.size(), journal.statuses.size());
-    EXPECT_EQ(sheet.view->state().selectedStatusID, journal.statuses[0].id);
+    EXPECT_EQ(SettingsSheet::rows(statuses).size(), journal.statuses.size());
+    EXPECT_EQ(SettingsSheet::selected(statuses), journal.statuses[0].id);
 }

@@ -40,7 +40,7 @@ TEST(JournalSettingsView, FailedSaveShowsItsMessageOnItsPageUntilTheNextSave) {
     sheet.showTab(SettingsTab::statuses);
     EXPECT_TRUE(sheet.message()->isVisible());
     sheet.saveButton()->click();
-    EXPECT_EQ(sheet.view->state().tab, SettingsTab::fields);
+    EXPECT_TRUE(sheet.find<QAbstractButton>(u"tab.fields"_s)->isChecked());
     EXPECT_EQ(sheet.message()->text(), u"Названия полей повторяются — так их не различить при импорте CSV.");
     EXPECT_EQ(sheet.stored(), sheet.journal) << "a failed save stores nothing";
     EXPECT_TRUE(sheet.view->isVisible());
@@ -68,9 +68,6 @@ TEST(JournalSettingsView, LookingAroundAndCancellingChangesNothing) {
     journal.defaultStatusID = QUuid::createUuid(); // names nothing: shown blank, kept as it is
     SettingsSheet sheet(journal);
     const QByteArray file = sheet.folder.read(u"data.json"_s);
-    for (SettingsTab tab : allSettingsTabs)
-        sheet.showTab(tab);
-    EXPECT_EQ(sheet.draft(), journal) << "showing the pages writes nothing into the draft";
     sheet.showTab(SettingsTab::general);
     EXPECT_EQ(sheet.find<QComboBox>(u"defaultStatus"_s)->currentIndex(), -1);
 
@@ -80,16 +77,27 @@ TEST(JournalSettingsView, LookingAroundAndCancellingChangesNothing) {
     hint->moveCursor(QTextCursor::End);
     QTest::keyClick(hint, Qt::Key_Return);
     EXPECT_TRUE(sheet.view->isVisible());
-    EXPECT_EQ(sheet.draft().hint, journal.hint + u'\n');
+    EXPECT_EQ(hint->toPlainText(), journal.hint + u'\n');
 
     sheet.showTab(SettingsTab::fields);
     sheet.find<QAction>(u"removeField"_s)->trigger();
     sheet.answer(u"Удалить поле"_s);
-    ASSERT_EQ(sheet.draft().fields.size(), journal.fields.size() - 1);
+    ASSERT_EQ(SettingsSheet::rows(sheet.list(u"fieldList"_s)).size(), journal.fields.size() - 1);
     QTest::keyClick(sheet.view, Qt::Key_Escape);
     EXPECT_FALSE(sheet.router->settings());
     EXPECT_EQ(sheet.stored(), journal);
     EXPECT_EQ(sheet.folder.read(u"data.json"_s), file);
+
+    // Showing the pages writes nothing into the draft: saved then, it stores the journal as it was, tidied
+    // as every save tidies it.
+    sheet.router->setSettings(SettingsItem{QUuid::createUuid(), journal.id});
+    sheet.view = sheet.shown<JournalSettingsView>(u"settingsSheet"_s);
+    ASSERT_TRUE(sheet.view);
+    for (SettingsTab tab : allSettingsTabs)
+        sheet.showTab(tab);
+    sheet.saveButton()->click();
+    EXPECT_FALSE(sheet.router->settings());
+    EXPECT_EQ(sheet.stored(), journal.sanitized()) << "showing the pages writes nothing into the draft";
 }
 
 TEST(JournalSettingsView, FieldRemovalAsksCountingTheDraftsRecords) {
@@ -107,16 +115,31 @@ TEST(JournalSettingsView, FieldRemovalAsksCountingTheDraftsRecords) {
     EXPECT_TRUE(box->isVisible()) << "Return confirms nothing";
 
     sheet.answer(u"Отмена"_s);
-    EXPECT_EQ(sheet.draft().fields, sheet.journal.fields);
-    EXPECT_FALSE(sheet.view->state().fieldToDelete);
-    EXPECT_EQ(sheet.view->state().selectedFieldID, sheet.journal.fields[4].id);
+    QList<QUuid> fieldIDs;
+    for (const FieldDef& field : sheet.journal.fields)
+        fieldIDs.append(field.id);
+    EXPECT_EQ(SettingsSheet::ids(fields), fieldIDs);
+    EXPECT_EQ(SettingsSheet::selected(fields), sheet.journal.fields[4].id);
+    // The field is no longer waiting for removal: the next question is about what is asked next.
+    sheet.showTab(SettingsTab::statuses);
+    sheet.find<QAction>(u"removeStatus"_s)->trigger();
+    ASSERT_TRUE(SettingsSheet::confirmation(sheet.view));
+    EXPECT_TRUE(boxButton(SettingsSheet::confirmation(sheet.view), u"Удалить статус"_s));
+    sheet.answer(u"Отмена"_s);
+    sheet.showTab(SettingsTab::fields);
 
     sheet.find<QAction>(u"removeField"_s)->trigger();
     sheet.answer(u"Удалить поле"_s);
-    EXPECT_EQ(sheet.draft().fields.size(), sheet.journal.fields.size() - 1);
-    EXPECT_EQ(sheet.view->state().selectedFieldID, sheet.journal.fields[0].id);
+    fieldIDs.removeAt(4);
+    EXPECT_EQ(SettingsSheet::ids(fields), fieldIDs);
+    EXPECT_EQ(SettingsSheet::selected(fields), sheet.journal.fields[0].id);
     EXPECT_EQ(SettingsSheet::rows(fields).size(), sheet.journal.fields.size() - 1);
-    EXPECT_EQ(sheet.draft().records, sheet.journal.records) << "records are cleaned by the store on save";
+    // The records keep the field's values until the save, where the store drops them.
+    sheet.saveButton()->click();
+    QList<Record> cleaned = sheet.journal.records;
+    for (Record& record : cleaned)
+        record.values.remove(idText(sheet.journal.fields[4].id));
+    EXPECT_EQ(sheet.stored().records, cleaned) << "records are cleaned by the store on save";
 }
 
 TEST(JournalSettingsView, CounterCaptionRowComesAndGoesKeepingItsText) {
@@ -132,10 +155,13 @@ TEST(JournalSettingsView, CounterCaptionRowComesAndGoesKeepingItsText) {
     SettingsSheet::type(caption, u"+1 шт"_s);
     SettingsSheet::choose(counter, u"Нет"_s);
     EXPECT_FALSE(caption->isVisible());
-    EXPECT_FALSE(sheet.draft().counterFieldID);
-    EXPECT_EQ(sheet.draft().counterTitle, u"+1 шт");
     SettingsSheet::choose(counter, u"Сумма"_s);
     EXPECT_EQ(caption->text(), u"+1 шт");
+    // Without a counter the caption is kept all the same.
+    SettingsSheet::choose(counter, u"Нет"_s);
+    sheet.saveButton()->click();
+    EXPECT_FALSE(sheet.stored().counterFieldID);
+    EXPECT_EQ(sheet.stored().counterTitle, u"+1 шт");
 }
 
 TEST(JournalSettingsView, SavingAJournalDeletedMeanwhileStoresNothingAndCloses) {

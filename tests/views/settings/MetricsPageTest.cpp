@@ -61,7 +61,7 @@ TEST(MetricsPage, RemovingTheThirdOfFiveSelectsTheFirstAndRenumbers) {
     sheet.find<QAction>(u"removeMetric"_s)->trigger();
     EXPECT_EQ(SettingsSheet::rows(sheet.metrics()),
               (QStringList{u"1. Все"_s, u"2. М1"_s, u"3. М3"_s, u"4. М4"_s}));
-    EXPECT_EQ(sheet.view->state().selectedMetricID, sheet.journal.metrics[0].id);
+    EXPECT_EQ(SettingsSheet::selected(sheet.metrics()), sheet.journal.metrics[0].id);
     EXPECT_EQ(sheet.example(), u"Пример за этот месяц: 4 и {5}");
 }
 
@@ -103,7 +103,8 @@ TEST(MetricsPage, KindChangeHidesRowsAndKeepsTheirValues) {
     EXPECT_EQ(sheet.find<QComboBox>(u"metricSumField"_s)->currentText(), u"Сумма");
     EXPECT_EQ(sheet.find<QComboBox>(u"metricDateField"_s)->currentText(), u"Дата оплаты");
     EXPECT_EQ(sheet.find<QLineEdit>(u"metricUnit"_s)->text(), u"руб.");
-    const MetricDef& m = sheet.draft().metrics.first();
+    sheet.saveButton()->click();
+    const MetricDef& m = sheet.stored().metrics.first();
     EXPECT_EQ(std::tuple(m.unit, m.operandA, m.sumFieldID),
               std::tuple(u"руб."_s, std::optional(journal.metrics[4].id), journal.metrics[0].sumFieldID));
 }
@@ -136,5 +137,6 @@ TEST(MetricsPage, ConditionValueRowByTheFieldsType) {
     EXPECT_EQ(sheet.find<QLineEdit>(u"metricFilterValue"_s)->text(), u"Магазин");
     SettingsSheet::choose(condition, u"Без условия"_s);
     EXPECT_FALSE(sheet.find<QWidget>(u"metricFilterValue"_s)->parentWidget()->isVisible());
-    EXPECT_EQ(sheet.draft().metrics.first().filterValue, u"Магазин");
+    sheet.saveButton()->click();
+    EXPECT_EQ(sheet.stored().metrics.first().filterValue, u"Магазин");
 }

@@ -28,13 +28,24 @@ struct SettingsSheet : Shell {
             (void)QTest::qWaitForWindowExposed(view);
     }
 
-    const Journal& draft() const { return view->state().draft; }
     const Journal& stored() const { return store->journals().first(); }
     template <typename T> T* find(const QString& name) const { return view->findChild<T*>(name); }
     // The one widget of its type in the sheet, such as the editor shown.
     template <typename T> T* find() const { return view->findChild<T*>(); }
     void showTab(settings::SettingsTab tab) const {
         find<QAbstractButton>(QStringLiteral("tab.") + settings::rawValue(tab))->click();
+    }
+    // What a picker of the general page shows; the page shown before comes back after the look.
+    QString generalPick(const QString& picker) const {
+        settings::SettingsTab before = settings::SettingsTab::general;
+        for (settings::SettingsTab tab : settings::allSettingsTabs) {
+            if (find<QAbstractButton>(QStringLiteral("tab.") + settings::rawValue(tab))->isChecked())
+                before = tab;
+        }
+        showTab(settings::SettingsTab::general);
+        const QString shown = find<QComboBox>(picker)->currentText();
+        showTab(before);
+        return shown;
     }
     QPushButton* saveButton() const { return find<QPushButton>(QStringLiteral("save")); }
     WarningLabel* message() const { return find<WarningLabel>(QStringLiteral("validationMessage")); }
@@ -71,6 +82,18 @@ struct SettingsSheet : Shell {
         for (int i = 0; i < list->model()->rowCount(); ++i)
             texts.append(list->model()->index(i, 0).data().toString());
         return texts;
+    }
+    // The items a page's list shows, in order.
+    static QList<QUuid> ids(const QListView* list) {
+        QList<QUuid> shown;
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            shown.append(list->model()->index(i, 0).data(DraftListModel::IDRole).toUuid());
+        return shown;
+    }
+    // The item selected in a page's list; null while none is.
+    static QUuid selected(const QListView* list) {
+        const QModelIndexList rows = list->selectionModel()->selectedIndexes();
+        return rows.isEmpty() ? QUuid() : rows.first().data(DraftListModel::IDRole).toUuid();
     }
     static void select(const QListView* list, int row) {
         list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
