@@ -38,9 +38,6 @@ public:
     void clearJournal();
     const Journal& journal() const { return m_journal; }
 
-    // The dashboard's figures table of the journal shown, once its dashboard was shown.
-    std::shared_ptr<MetricTable> metricTable() const { return m_derived.metrics; }
-
 private:
     void rebuildContentIfNeeded();
     void dropContent();
