@@ -18,18 +18,6 @@ QString tileSubtitle(const MetricResult& result, const Journal& journal) {
     return parts.join(u" · "_s);
 }
 
-QString Comparison::symbol() const {
-    switch (trend) {
-    case Trend::up:
-        return u"arrow.up.right"_s;
-    case Trend::down:
-        return u"arrow.down.right"_s;
-    case Trend::same:
-        break;
-    }
-    return u"equal"_s;
-}
-
 std::optional<Comparison> comparison(double value, double previous, const MetricDef& metric) {
     const double change = value - previous;
     if (!std::isfinite(change))

@@ -23,9 +23,6 @@ struct Comparison {
     QString
         text; // "+1 500 ₽ к прошлому периоду", "как в прошлом периоде"
 
-    // The symbol drawn beside the text.
-    QString symbol() const;
-
     bool operator==(const Comparison&) const = default;
 };
 

@@ -64,7 +64,6 @@ public:
     FieldValues(std::initializer_list<std::pair<QString, FieldValue>> entries);
 
     qsizetype size() const { return m_entries.size(); }
-    qsizetype count() const { return m_entries.size(); }
     bool isEmpty() const { return m_entries.isEmpty(); }
     void clear() { m_entries.clear(); }
     // Room for `count` entries, so that filling a record with values allocates once.
@@ -74,15 +73,12 @@ public:
     const_iterator end() const { return const_iterator(m_entries.constData() + m_entries.size()); }
     const_iterator cbegin() const { return begin(); }
     const_iterator cend() const { return end(); }
-    const_iterator constBegin() const { return begin(); }
-    const_iterator constEnd() const { return end(); }
 
     // The entry under the key, or end().
     const_iterator find(QStringView key) const {
         const Entry* e = entry(key);
         return e ? const_iterator(e) : end();
     }
-    const_iterator constFind(QStringView key) const { return find(key); }
     // The value under the key, or nothing when there is no entry.
     const FieldValue* valueFor(QStringView key) const {
         const Entry* e = entry(key);

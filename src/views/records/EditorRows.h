@@ -13,7 +13,6 @@ class EditorRow : public QWidget {
 public:
     EditorRow(const FieldDef& field, Record& record, QWidget* parent);
 
-    const FieldDef& field() const { return m_field; }
     // True for rows that carry the field's name themselves (dates, links, checkboxes); the form labels the
     // others.
     virtual bool hasOwnTitle() const { return false; }
