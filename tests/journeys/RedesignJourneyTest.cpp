@@ -3,7 +3,6 @@
 #include "core/templates/Templates.h"
 #include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
-#include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
@@ -71,8 +70,7 @@ TEST(Journey, RedesigningAJournalShowsEverywhere) {
     ASSERT_EQ(tilesOf(dashboard).size(), 6);
     EXPECT_EQ(tilesOf(dashboard).last()->titleText(), u"Доля возвратов");
     EXPECT_EQ(tilesOf(dashboard).last()->valueText(), u"18,2 %");
-    EXPECT_EQ(reportBoxOf(dashboard)->report(),
-              u"2 заказа на 5\u00A0500 ₽, возвраты 18,2 %");
+    EXPECT_EQ(reportOf(dashboard), u"2 заказа на 5\u00A0500 ₽, возвраты 18,2 %");
 
     // The records tab: the buyer's column, numbers where they read, and the new status to filter by.
     pressKeys(AppKeys::recordsTab());

@@ -2,7 +2,6 @@
 
 #include "dashboard/DashboardParts.h"
 #include "views/dashboard/DashboardView.h"
-#include "views/dashboard/ReportBox.h"
 #include "views/dashboard/StatTile.h"
 #include "views/records/BatchAddView.h"
 #include "views/records/RecordEditorView.h"
@@ -106,7 +105,7 @@ TEST(Journey, ASalesJournalThroughADay) {
             u"Клиентов: 1, как в прошлом периоде"_s,
             u"Возвраты: 0 ₽, как в прошлом периоде"_s,
         }));
-    EXPECT_EQ(reportBoxOf(dashboard)->report(),
+    EXPECT_EQ(reportOf(dashboard),
               u"За период оплачено 2 заказа на 2\u00A0000 ₽ от 1 "
               u"клиента, средний чек 1\u00A0000 ₽");
     user.quit();

@@ -21,7 +21,6 @@ public:
     OptionalDateRow(const QString& title, const Calendar& calendar = Calendar::current(),
                     Clock clock = systemNow, QWidget* parent = nullptr);
 
-    std::optional<QDateTime> date() const { return m_date; }
     // Shows a date set from outside; emits nothing.
     void setDate(const std::optional<QDateTime>& date);
 

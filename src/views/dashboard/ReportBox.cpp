@@ -56,10 +56,6 @@ void ReportBox::setReport(const QString& text) {
     m_text->setText(text);
 }
 
-QString ReportBox::report() const {
-    return m_text->text();
-}
-
 void ReportBox::copy() {
     copyToClipboard(m_text->text());
     showCopied(true);

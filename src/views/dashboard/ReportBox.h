@@ -15,7 +15,6 @@ public:
     explicit ReportBox(QWidget* parent = nullptr);
 
     void setReport(const QString& text);
-    QString report() const;
 
 private:
     void copy();

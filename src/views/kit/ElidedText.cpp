@@ -36,16 +36,6 @@ int ElidedText::heightForWidth(int width) const {
     return int(count) * metrics.lineSpacing() - metrics.leading();
 }
 
-bool ElidedText::isElided() const {
-    // The shown lines hold every character of the text but the blanks the wrapping took.
-    QString shown = lines(width()).join(QString());
-    QString whole = m_text;
-    const auto blank = [](QChar c) { return c.isSpace(); };
-    shown.removeIf(blank);
-    whole.removeIf(blank);
-    return shown != whole;
-}
-
 QStringList ElidedText::lines(int width) const {
     const QFontMetrics metrics(font());
     if (m_maxLines == 1 || width <= 0)

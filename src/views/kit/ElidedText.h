@@ -11,8 +11,6 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
-    // Whether the text is cut at the widget's width.
-    bool isElided() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
