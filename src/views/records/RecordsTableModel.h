@@ -20,7 +20,6 @@ public:
     void setContent(const Journal& journal, const QList<records::RecordsColumn>& columns,
                     const std::vector<int>& rows);
 
-    const QList<records::RecordsColumn>& columns() const { return m_columns; }
     QUuid idAt(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
