@@ -103,23 +103,6 @@ void TextColumn::follow(const QList<Record>& records, const RecordChanges& chang
     m_ids.follow(int(records.size()), changes, [&](int at) { return read(records[at]); });
 }
 
-QString TextColumn::textOf(const Record& record) const {
-    const FieldValue* v = record.value(m_key);
-    if (!v)
-        return QString();
-    switch (m_source) {
-    case Source::text:
-        return v->text.value_or(QString());
-    case Source::number:
-        return NumberFormat::string(v->number);
-    case Source::date:
-        return v->date ? DateFormat::shortText(*v->date, m_calendar) : QString();
-    case Source::flag:
-        return v->flag.value_or(false) ? u"да"_s : QString();
-    }
-    return QString();
-}
-
 int TextColumn::read(const Record& record) {
     const FieldValue* v = record.value(m_key);
     const bool stored = m_source == Source::text && v && v->text;

@@ -91,8 +91,6 @@ public:
     // The key of the field's values in a record.
     const QString& key() const { return m_key; }
     const TextIds& texts() const { return m_texts; }
-    // The read of one record without keeping it.
-    QString textOf(const Record& record) const;
     // Where the texts stand in natural order (naturalRanks), by text id.
     const std::vector<int>& ranks();
     // The comparison key of each text, by text id; from then on each new text gets its key as it is met.
