@@ -4,11 +4,17 @@
 #include "UrlRecorder.h"
 #include "core/csv/CSVImport.h"
 #include "core/templates/Templates.h"
+#include "views/dashboard/DashboardView.h"
+#include "views/importing/ImportPreviewView.h"
 #include "views/kit/Style.h"
+#include "views/records/BatchAddView.h"
+#include "views/records/RecordEditorView.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
 #include "views/settings/JournalSettingsView.h"
+#include "views/shell/NewJournalView.h"
 #include "views/shell/SidebarView.h"
+#include "views/shell/WelcomeView.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -119,122 +125,202 @@ struct Walk : Shell {
         store->addJournal(journal);
         show();
     }
-    RecordsListView* records() const { return shown<RecordsListView>(); }
-    void selectAll() const { records()->findChild<RecordsTableView*>(u"recordsTable"_s)->selectAll(); }
-    QAction* command(const QString& name) const { return window->findChild<QAction*>(name); }
-    QAbstractButton* button(const QString& name) const { return shown<QAbstractButton>(name); }
-    // Shows a page of the settings sheet.
-    void showSettingsTab(SettingsTab tab) const {
-        shown<JournalSettingsView>()->findChild<QAbstractButton*>(u"tab."_s + rawValue(tab))->click();
+    // The records tab with every record selected, as the user selects them.
+    RecordsTableView* selectAll() const {
+        router->setTab(JournalTab::records);
+        auto* table = shown<RecordsTableView>(u"recordsTable"_s);
+        if (table)
+            table->selectAll();
+        return table;
     }
-    // Each row of a settings page's list chosen in turn, the texts of each editor read.
-    void walkList(SettingsTab tab, const QString& listName, QStringList& texts) const {
+    QAction* command(const QString& name) const { return window->findChild<QAction*>(name); }
+    // Clicks the shown button of that name, when there is one.
+    void click(const QString& name) const {
+        if (QAbstractButton* button = shown<QAbstractButton>(name))
+            button->click();
+    }
+    // Shows a page of the settings sheet; nothing when the sheet is not open.
+    JournalSettingsView* showSettingsTab(SettingsTab tab) const {
         auto* sheet = shown<JournalSettingsView>();
-        showSettingsTab(tab);
-        auto* list = sheet->findChild<QListView*>(listName);
-        for (int row = 0; list && row < list->model()->rowCount(); ++row) {
+        if (sheet)
+            sheet->findChild<QAbstractButton*>(u"tab."_s + rawValue(tab))->click();
+        return sheet;
+    }
+    // Each row of a settings page's list chosen in turn, the texts of each editor read. Gives the sheet,
+    // or nothing when the sheet or its list is not there to walk.
+    JournalSettingsView* walkList(SettingsTab tab, const QString& listName, QStringList& texts) const {
+        auto* sheet = showSettingsTab(tab);
+        auto* list = sheet ? visibleIn<QListView>(sheet, listName) : nullptr;
+        if (!list || list->model()->rowCount() == 0)
+            return nullptr;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
             list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
                                                     QItemSelectionModel::ClearAndSelect);
             texts += readableTexts(sheet);
         }
+        return sheet;
+    }
+    // The message box up over the window or one of its sheets, if any.
+    static QMessageBox* box() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                return box;
+        }
+        return nullptr;
+    }
+    // The context menu up over a widget, if any.
+    static QMenu* menuOver(QAbstractItemView* view, const QPoint& at) {
+        emit view->customContextMenuRequested(at);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible())
+                return menu;
+        }
+        return nullptr;
     }
 };
 
-// The screens, sheets and boxes of the application, each opened from a fresh window as a user opens it;
-// walking a list may read texts of its own along the way.
+// The screens, sheets and boxes of the application, each opened from a fresh window as a user opens it.
+// Opening gives what must then be up — the screen, sheet, menu or box itself — or nothing when it did not
+// open; walking a list may read texts of its own along the way.
 struct Screen {
     const char* name;
-    std::function<void(Walk&, QStringList&)> open;
+    std::function<QWidget*(Walk&, QStringList&)> open;
 };
 
 const QList<Screen>& screens() {
     static const QList<Screen> all{
-        {"welcome", [](Walk& w, QStringList&) { w.store->deleteJournal(w.journal.id); }},
-        {"dashboard", [](Walk& w, QStringList&) { w.router->setTab(JournalTab::dashboard); }},
+        {"welcome",
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.store->deleteJournal(w.journal.id);
+             return w.shown<WelcomeView>();
+         }},
+        {"dashboard",
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.router->setTab(JournalTab::dashboard);
+             return w.shown<DashboardView>();
+         }},
         {"records with a selection and its menu",
-         [](Walk& w, QStringList&) {
-             w.router->setTab(JournalTab::records);
-             w.selectAll();
-             const RecordsTableView* table = w.records()->findChild<RecordsTableView*>(u"recordsTable"_s);
-             emit w.records()
-                 ->findChild<RecordsTableView*>(u"recordsTable"_s)
-                 ->customContextMenuRequested(table->visualRect(table->model()->index(0, 1)).center());
+         [](Walk& w, QStringList&) -> QWidget* {
+             RecordsTableView* table = w.selectAll();
+             return table ? Walk::menuOver(table, table->visualRect(table->model()->index(0, 1)).center())
+                          : nullptr;
          }},
         {"sidebar menu",
-         [](Walk& w, QStringList& texts) {
-             std::unique_ptr<QMenu> menu(w.sidebar()->contextMenu(w.journal.id, nullptr));
-             readActions(menu->actions(), texts);
+         [](Walk& w, QStringList&) -> QWidget* {
+             auto* list = w.sidebar()->findChild<QListView*>(u"journalList"_s);
+             return Walk::menuOver(list, list->visualRect(list->model()->index(0, 0)).center());
          }},
-        {"new record", [](Walk& w, QStringList&) { w.router->newRecord(w.journal); }},
+        {"new record",
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.router->newRecord(w.journal);
+             return w.shown<RecordEditorView>();
+         }},
         {"record deletion",
-         [](Walk& w, QStringList&) {
+         [](Walk& w, QStringList&) -> QWidget* {
              w.router->setEditor(EditorItem{QUuid::createUuid(), w.journal.id, w.journal.records[0], false});
-             w.button(u"deleteRecord"_s)->click();
+             w.click(u"deleteRecord"_s);
+             return Walk::box();
          }},
         {"possible duplicate",
-         [](Walk& w, QStringList&) {
+         [](Walk& w, QStringList&) -> QWidget* {
              Record again = w.journal.records[1];
              again.id = QUuid::createUuid();
              w.router->setEditor(EditorItem{QUuid::createUuid(), w.journal.id, again, true});
-             w.button(u"saveRecord"_s)->click();
+             w.click(u"saveRecord"_s);
+             return Walk::box();
          }},
-        {"batch entry", [](Walk& w, QStringList&) { w.router->primaryAdd(w.journal); }},
+        {"batch entry",
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.router->primaryAdd(w.journal);
+             return w.shown<BatchAddView>();
+         }},
         {"many links",
-         [](Walk& w, QStringList&) {
-             w.router->setTab(JournalTab::records);
+         [](Walk& w, QStringList&) -> QWidget* {
              w.selectAll();
              w.command(u"openLinks"_s)->trigger();
+             return Walk::box();
          }},
         {"records deletion",
-         [](Walk& w, QStringList&) {
-             w.router->setTab(JournalTab::records);
+         [](Walk& w, QStringList&) -> QWidget* {
              w.selectAll();
              w.command(u"deleteRecords"_s)->trigger();
+             return Walk::box();
          }},
         {"settings: general, statuses, report",
-         [](Walk& w, QStringList& texts) {
+         [](Walk& w, QStringList& texts) -> QWidget* {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
+             JournalSettingsView* sheet = nullptr;
              for (SettingsTab tab : {SettingsTab::general, SettingsTab::statuses, SettingsTab::metrics}) {
-                 w.showSettingsTab(tab);
-                 texts += readableTexts(w.shown<JournalSettingsView>());
+                 sheet = w.showSettingsTab(tab);
+                 if (sheet)
+                     texts += readableTexts(sheet);
              }
+             return sheet;
          }},
         {"settings: every field and its removal",
-         [](Walk& w, QStringList& texts) {
+         [](Walk& w, QStringList& texts) -> QWidget* {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
-             w.walkList(SettingsTab::fields, u"fieldList"_s, texts);
-             w.shown<JournalSettingsView>()->findChild<QAction*>(u"removeField"_s)->trigger();
+             JournalSettingsView* sheet = w.walkList(SettingsTab::fields, u"fieldList"_s, texts);
+             if (!sheet)
+                 return nullptr;
+             sheet->findChild<QAction*>(u"removeField"_s)->trigger();
+             return Walk::box();
          }},
         {"settings: a type change that drops values",
-         [](Walk& w, QStringList&) {
+         [](Walk& w, QStringList&) -> QWidget* {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
-             auto* sheet = w.shown<JournalSettingsView>();
-             w.showSettingsTab(SettingsTab::fields);
+             if (!w.showSettingsTab(SettingsTab::fields))
+                 return nullptr;
              auto* type = w.shown<QComboBox>(u"fieldType"_s);
              type->setCurrentIndex(int(FieldType::number));
              emit type->activated(type->currentIndex());
-             sheet->findChild<QPushButton*>(u"save"_s)->click();
+             w.click(u"save"_s);
+             return Walk::box();
          }},
         {"settings: every metric",
-         [](Walk& w, QStringList& texts) {
+         [](Walk& w, QStringList& texts) -> QWidget* {
              w.router->setSettings(SettingsItem{QUuid::createUuid(), w.journal.id});
-             w.walkList(SettingsTab::metrics, u"metricList"_s, texts);
+             return w.walkList(SettingsTab::metrics, u"metricList"_s, texts);
          }},
-        {"new journal", [](Walk& w, QStringList&) { w.router->setShowNewJournal(true); }},
+        {"new journal",
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.router->setShowNewJournal(true);
+             return w.shown<NewJournalView>();
+         }},
         {"import preview",
-         [](Walk& w, QStringList&) {
+         [](Walk& w, QStringList&) -> QWidget* {
              QString error;
              const std::optional<ImportResult> result =
                  CSVService::prepareImport(u"Номер заказа;Сумма;Лишний\n№ 1;5;x\n№ 9;abc;y\n"_s, w.journal,
                                            w.router->calendar(), w.router->clock(), &error);
              w.router->setImportPreview(
                  ImportPreviewItem{QUuid::createUuid(), w.journal.id, u"заказы.csv"_s, result.value()});
+             return w.shown<ImportPreviewView>();
          }},
         {"journal deletion",
-         [](Walk& w, QStringList&) { w.router->setPendingDeleteJournalID(w.journal.id); }},
-        {"notice", [](Walk& w, QStringList&) { w.router->setMessage(u"Импортировано: 2 заказа"_s); }},
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.router->setPendingDeleteJournalID(w.journal.id);
+             return Walk::box();
+         }},
+        {"notice",
+         [](Walk& w, QStringList&) -> QWidget* {
+             w.router->setMessage(u"Импортировано: 2 заказа"_s);
+             return Walk::box();
+         }},
     };
     return all;
+}
+
+// Opens the screen; one that does not open fails the test, naming it.
+bool opened(const Screen& screen, Walk& walk, QStringList& texts) {
+    const QWidget* up = screen.open(walk, texts);
+    if (!up || !up->isVisible()) {
+        ADD_FAILURE() << screen.name << " did not open";
+        return false;
+    }
+    return true;
 }
 
 // The windows and boxes up now.
@@ -256,7 +342,8 @@ TEST(ReachableText, EveryScreenSpeaksRussian) {
         SCOPED_TRACE(screen.name);
         Walk walk;
         QStringList texts;
-        screen.open(walk, texts);
+        if (!opened(screen, walk, texts))
+            continue;
         for (QWidget* window : shownWindows()) {
             if (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip) {
                 EXPECT_FALSE(window->windowTitle().isEmpty()) << window->metaObject()->className();
@@ -280,7 +367,8 @@ TEST(ReachableText, BoxesShowAnIconAndDestructiveButtonsLookIt) {
         SCOPED_TRACE(screen.name);
         Walk walk;
         QStringList texts;
-        screen.open(walk, texts);
+        if (!opened(screen, walk, texts))
+            continue;
         for (QWidget* window : shownWindows()) {
             auto* box = qobject_cast<QMessageBox*>(window);
             if (!box)
@@ -293,7 +381,7 @@ TEST(ReachableText, BoxesShowAnIconAndDestructiveButtonsLookIt) {
                 EXPECT_EQ(destructive(b), destroys) << b->text().toStdString();
             }
         }
-        if (QAbstractButton* remove = walk.button(u"deleteRecord"_s)) {
+        if (QAbstractButton* remove = walk.shown<QAbstractButton>(u"deleteRecord"_s)) {
             EXPECT_TRUE(destructive(remove));
         }
         const QAction* deleteRecords = walk.command(u"deleteRecords"_s);
