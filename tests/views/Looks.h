@@ -6,9 +6,27 @@
 #include <QColor>
 #include <QHash>
 #include <QImage>
+#include <QPalette>
+#include <QWidget>
 
 #include <cmath>
 #include <optional>
+
+// A widget at its own size, shown, as it paints.
+inline QImage shown(QWidget* widget) {
+    widget->adjustSize();
+    widget->show();
+    return widget->grab().toImage();
+}
+
+// A dark palette of the kind desktops offer, for the shades that must turn paler instead; its links a pale
+// blue that reads on it.
+inline QPalette darkPalette() {
+    QPalette p(Qt::white, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    p.setColor(QPalette::Link, QColor(0x3D, 0xAE, 0xE9));
+    return p;
+}
 
 // Whether two colours are shades of one hue: both coloured, their hues within a few degrees.
 inline bool sameHue(const QColor& a, const QColor& b) {

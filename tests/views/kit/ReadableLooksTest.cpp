@@ -17,19 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage shown(QWidget* widget) {
-    widget->adjustSize();
-    widget->show();
-    return widget->grab().toImage();
-}
-
-// A dark palette of the kind desktops offer, for the shades that must turn paler instead.
-QPalette darkPalette() {
-    QPalette p(Qt::white, QColor(0x35, 0x35, 0x35));
-    p.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
-    return p;
-}
-
 // A button's face inside its frame, where its text stands.
 QRect faceOf(const QWidget* button) {
     return button->rect().adjusted(4, 4, -4, -4);

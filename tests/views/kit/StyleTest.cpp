@@ -1,6 +1,9 @@
 #include "views/kit/Style.h"
+#include "Looks.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -10,38 +13,92 @@ using Style::Role;
 
 namespace {
 
-QColor withAlpha(QColor c, qreal alpha) {
-    c.setAlphaF(alpha);
-    return c;
+// A colour as it shows where it is painted over a background.
+QColor drawnOver(const QColor& colour, const QColor& background) {
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter(&image).fillRect(image.rect(), colour);
+    return image.pixelColor(1, 1);
 }
 
 } // namespace
 
-// The roles keep the colours the screens drew before they shared them, in any palette: the text roles
-// follow the text they start from, the signal colours stay fixed.
-TEST(Style, EachRoleHasOneColourThatFollowsThePalette) {
-    QPalette palette;
-    palette.setColor(QPalette::WindowText, QColor(10, 20, 30));
-    palette.setColor(QPalette::HighlightedText, QColor(250, 240, 230));
-    palette.setColor(QPalette::Window, QColor(200, 200, 200));
-    palette.setColor(QPalette::Link, QColor(0, 0, 200));
+// The text roles, as drawn on a window and on a box in a light and a dark palette: each stands apart from
+// its background and from the others, the plain text reads strongest and the tertiary faintest, and the
+// roles that carry words read as text must. On a selected row they follow its highlighted text.
+TEST(Style, TextRolesStandApartAndTheirWordsRead) {
     const struct {
-        Role role;
-        QPalette::ColorRole text;
-        QColor expected;
-    } cases[] = {
-        {Role::secondary, QPalette::WindowText, withAlpha(QColor(10, 20, 30), 0.55)},
-        {Role::secondary, QPalette::HighlightedText, withAlpha(QColor(250, 240, 230), 0.55)},
-        {Role::tertiary, QPalette::WindowText, withAlpha(QColor(10, 20, 30), 0.30)},
-        {Role::separator, QPalette::WindowText, withAlpha(QColor(10, 20, 30), 0.14)},
-        {Role::destructive, QPalette::WindowText, Style::color(AppColor::red)},
-        {Role::warning, QPalette::HighlightedText, Style::color(AppColor::orange)},
-        {Role::success, QPalette::WindowText, Style::color(AppColor::green)},
-        {Role::link, QPalette::WindowText, QColor(0, 0, 200)},
-        {Role::sidebar, QPalette::WindowText, QColor(200, 200, 200).darker(104)},
+        const char* name;
+        std::optional<Role> role; // none: the plain text
+        bool words;               // carries words a user reads, not a mark beside them
+    } roles[] = {
+        {"text", std::nullopt, true},
+        {"secondary", Role::secondary, true},
+        {"link", Role::link, true},
+        {"tertiary", Role::tertiary, false},
+        {"placeholder", Role::placeholder, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Style::color(c.role, palette, c.text), c.expected) << int(c.role) << " from " << c.text;
+    const double least = Contrast::required(QApplication::font());
+    for (const auto& [paletteName, palette] :
+         {std::pair{"light", QApplication::palette()}, std::pair{"dark", darkPalette()}}) {
+        for (const QPalette::ColorRole area : {QPalette::Window, QPalette::Base}) {
+            SCOPED_TRACE(std::string(paletteName) + (area == QPalette::Window ? " window" : " box"));
+            const QColor background = palette.color(area);
+            QList<QColor> drawn;
+            for (const auto& r : roles) {
+                drawn.append(
+                    drawnOver(r.role ? Style::color(*r.role, palette) : palette.color(QPalette::WindowText),
+                              background));
+                EXPECT_FALSE(nearly(drawn.last(), background)) << r.name << " is not seen";
+                if (r.words) {
+                    EXPECT_GE(Contrast::ratio(drawn.last(), background), least)
+                        << r.name << ": " << drawn.last().name().toStdString() << " on "
+                        << background.name().toStdString();
+                }
+            }
+            for (qsizetype a = 0; a < drawn.size(); ++a) {
+                for (qsizetype b = a + 1; b < drawn.size(); ++b) {
+                    EXPECT_FALSE(nearly(drawn[a], drawn[b])) << roles[a].name << " and " << roles[b].name;
+                }
+            }
+            const auto contrast = [&](qsizetype r) { return Contrast::ratio(drawn[r], background); };
+            EXPECT_GT(contrast(0), contrast(1)) << "the text reads stronger than the secondary";
+            EXPECT_GT(contrast(1), contrast(3)) << "the tertiary is fainter than the secondary";
+        }
+        // A selected row: the faded roles start from its highlighted text and keep their order on it.
+        const QColor selected = palette.color(QPalette::Highlight);
+        const QColor text = drawnOver(palette.color(QPalette::HighlightedText), selected);
+        const QColor secondary =
+            drawnOver(Style::color(Role::secondary, palette, QPalette::HighlightedText), selected);
+        const QColor tertiary =
+            drawnOver(Style::color(Role::tertiary, palette, QPalette::HighlightedText), selected);
+        EXPECT_GT(Contrast::ratio(text, selected), Contrast::ratio(secondary, selected)) << paletteName;
+        EXPECT_GT(Contrast::ratio(secondary, selected), Contrast::ratio(tertiary, selected)) << paletteName;
+        EXPECT_FALSE(nearly(tertiary, selected)) << paletteName;
+    }
+}
+
+// The signal roles are three hues apart, and the surfaces the kit draws stand apart from the window: the
+// sidebar's shade and the separator line, which is fainter than secondary text.
+TEST(Style, SignalHuesAndSurfacesStandApart) {
+    const QColor destructive = Style::color(Role::destructive, QPalette());
+    const QColor warning = Style::color(Role::warning, QPalette());
+    const QColor success = Style::color(Role::success, QPalette());
+    EXPECT_FALSE(sameHue(destructive, warning));
+    EXPECT_FALSE(sameHue(destructive, success));
+    EXPECT_FALSE(sameHue(warning, success));
+
+    for (const QPalette& palette : {QApplication::palette(), darkPalette()}) {
+        const QColor window = palette.color(QPalette::Window);
+        SCOPED_TRACE(window.name().toStdString());
+        EXPECT_FALSE(nearly(drawnOver(Style::color(Role::sidebar, palette), window), window))
+            << "the sidebar is a shade apart from the window";
+        const QColor line = drawnOver(Style::color(Role::separator, palette), window);
+        EXPECT_FALSE(nearly(line, window)) << "the separator is seen";
+        EXPECT_LT(Contrast::ratio(line, window),
+                  Contrast::ratio(drawnOver(Style::color(Role::secondary, palette), window), window))
+            << "the separator is fainter than secondary text";
+    }
 }
 
 // The separator, the text colour and the button looks that several screens share.
@@ -61,18 +118,34 @@ TEST(Style, LooksComeFromTheKit) {
     EXPECT_TRUE(link->isFlat());
     EXPECT_EQ(link->palette().color(QPalette::ButtonText), window.palette().color(QPalette::Link));
 
-    auto* add = new QPushButton(&window);
-    Style::makeBigAdd(add);
-    EXPECT_FALSE(add->autoDefault());
-    EXPECT_FALSE(add->icon().isNull());
-    EXPECT_TRUE(add->styleSheet().startsWith(u"QPushButton { background-color: "_s +
-                                             add->palette().color(QPalette::Highlight).name()));
+    // The big add button: never the dialog's default, a plus beside its text, filled with the accent.
+    QPushButton add(u"Создать журнал"_s);
+    Style::makeBigAdd(&add);
+    EXPECT_FALSE(add.autoDefault());
+    EXPECT_FALSE(add.icon().isNull());
+    const QImage addLook = shown(&add);
+    const QColor fill = addLook.pixelColor(5, addLook.height() / 2); // in its padding, beside the plus
+    EXPECT_TRUE(sameHue(fill, QApplication::palette().color(QPalette::Highlight)))
+        << fill.name().toStdString();
 
-    // A status's button: white text on its fill, in the room of a tool button row (how the fill reads is
-    // measured as drawn).
-    auto* status = new QToolButton(&window);
+    // A status's button stands in a row of tool buttons without making it taller; a screen's main action
+    // is a size larger.
+    QWidget row;
+    auto* plain = new QToolButton(&row);
+    plain->setText(u"Изменить"_s);
+    plain->setIcon(QIcon(QPixmap(16, 16)));
+    plain->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* status = new QToolButton(&row);
+    status->setText(u"Оплачен"_s);
     Style::makeProminent(status, QColor(0x34, 0xC7, 0x59), Style::ButtonSize::compact);
-    EXPECT_TRUE(status->styleSheet().startsWith(u"QToolButton { background-color: #"_s));
-    EXPECT_TRUE(status->styleSheet().contains(u"; color: #ffffff;"_s));
-    EXPECT_TRUE(status->styleSheet().contains(u"padding: 3px 10px;"_s));
+    auto* main = new QToolButton(&row);
+    main->setText(u"Оплачен"_s);
+    Style::makeProminent(main, QColor(0x34, 0xC7, 0x59));
+    auto* layout = new QHBoxLayout(&row);
+    for (QWidget* button :
+         {static_cast<QWidget*>(plain), static_cast<QWidget*>(status), static_cast<QWidget*>(main)})
+        layout->addWidget(button);
+    row.show();
+    EXPECT_LE(status->sizeHint().height(), plain->sizeHint().height());
+    EXPECT_GT(main->sizeHint().height(), status->sizeHint().height());
 }
