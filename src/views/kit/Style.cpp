@@ -85,16 +85,25 @@ QColor faded(QColor c, qreal alpha) {
     return c;
 }
 
+// The shade of a palette's colour that reads as text on the window and in a box.
+QColor readableOnSurfaces(const QColor& colour, const QPalette& palette) {
+    return Contrast::shade(colour, {palette.color(QPalette::Window), palette.color(QPalette::Base)},
+                           Contrast::normalText);
+}
+
 } // namespace
 
 QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text) {
+    // On the accent of a selected row a faded text cannot read as words must: secondary words take the
+    // highlighted text whole, as the platform draws a selected row's labels, and the faintest marks fade
+    // less than on a plain row. Those marks (the dash of an empty cell) carry no words: they reach the
+    // contrast asked of what the eye must still find, 3 : 1, and stay fainter than words.
+    const bool onAccent = text == QPalette::HighlightedText;
     switch (role) {
     case Role::secondary:
-        return faded(palette.color(text), 0.55);
+        return onAccent ? palette.color(text) : faded(palette.color(text), 0.55);
     case Role::tertiary:
-        return faded(palette.color(text), 0.30);
-    case Role::placeholder:
-        return palette.color(QPalette::PlaceholderText);
+        return faded(palette.color(text), onAccent ? 0.7 : 0.45);
     case Role::separator:
         return faded(palette.color(text), 0.14);
     case Role::destructive:
@@ -104,7 +113,7 @@ QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text
     case Role::success:
         return color(AppColor::green);
     case Role::link:
-        return palette.color(QPalette::Link);
+        return readableOnSurfaces(palette.color(QPalette::Link), palette);
     case Role::accent:
         return palette.color(QPalette::Highlight);
     case Role::sidebar:

@@ -32,7 +32,6 @@ void setText(QLabel* label, TextStyle style, bool bold = false);
 enum class Role {
     secondary,   // captions, notes and their symbols
     tertiary,    // the faintest text: hints in a cell
-    placeholder, // what stands beside a box like its placeholder (a number's unit)
     separator,   // thin separator lines
     destructive, // deletions, changes that drop values, errors, a falling figure
     warning,     // warnings that let the user go on

@@ -95,7 +95,7 @@ public:
             auto* unit = new QLabel(field.unit, this);
             unit->setObjectName(unitName);
             unit->setTextFormat(Qt::PlainText);
-            Style::setTextColor(unit, Style::color(Style::Role::placeholder, unit));
+            Style::setSecondary(unit);
             line->addWidget(unit);
             line->addWidget(stepButton(u"stepUp"_s, u"+"_s, +1));
             line->addWidget(stepButton(u"stepDown"_s, u"−"_s, -1));
