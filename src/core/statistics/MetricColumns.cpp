@@ -2,7 +2,7 @@
 
 #include "core/journal/ItemLookup.h"
 #include "core/journal/TextNormalizer.h"
-#include "core/model/Ids.h"
+#include "core/model/FieldKey.h"
 #include "core/statistics/Numbering.h"
 
 #include <QVarLengthArray>

@@ -91,26 +91,18 @@ void DataFileEncoder::keep() {
     const bool whole = !m_base || m_frame->GetSize() > m_keptTotal || stored > fileSize + fileSize / 4 ||
                        m_pieces.size() > maxPieces;
 
-    std::vector<JournalRecords> kept;
-    kept.reserve(m_made.size());
     if (whole) {
         if (m_keptTotal > 0)
             spliceKeptIntoFrame();
         std::unique_ptr<rapidjson::StringBuffer> base = std::move(m_frame);
         base->ShrinkToFit();
         const std::string_view bytes(base->GetString(), base->GetSize());
-        for (MadeJournal& journal : m_made) {
-            JournalRecords& records = kept.emplace_back();
-            records.journalID = journal.journalID;
-            records.records = std::move(journal.records);
-            records.spans.reserve(journal.placed.size());
-            for (const Placed& p : journal.placed) {
-                const bool prefixed =
-                    p.file >= recordPrefix.size() &&
-                    bytes.substr(p.file - recordPrefix.size(), recordPrefix.size()) == recordPrefix;
-                records.spans.push_back(Span{p.file, p.size, prefixed});
-            }
-        }
+        keepMade([&](const Placed& p) {
+            const bool prefixed =
+                p.file >= recordPrefix.size() &&
+                bytes.substr(p.file - recordPrefix.size(), recordPrefix.size()) == recordPrefix;
+            return Span{p.file, p.size, prefixed};
+        });
         m_base = std::move(base);
         m_added = std::string();
     } else {
@@ -118,23 +110,29 @@ void DataFileEncoder::keep() {
         // move, beside the frame they come from, which after a large import is most of the file.
         m_added.reserve(m_added.size() + fresh);
         const char* frame = m_frame->GetString();
-        for (MadeJournal& journal : m_made) {
-            JournalRecords& records = kept.emplace_back();
-            records.journalID = journal.journalID;
-            records.records = std::move(journal.records);
-            records.spans.reserve(journal.placed.size());
-            for (const Placed& p : journal.placed) {
-                if (!p.fresh) {
-                    records.spans.push_back(Span{p.source, p.size, p.prefixed});
-                    continue;
-                }
-                records.spans.push_back(Span{baseSize() + m_added.size(), p.size, false});
-                m_added.append(frame + p.source, p.size);
-            }
-        }
+        keepMade([&](const Placed& p) {
+            if (!p.fresh)
+                return Span{p.source, p.size, p.prefixed};
+            const Span span{baseSize() + m_added.size(), p.size, false};
+            m_added.append(frame + p.source, p.size);
+            return span;
+        });
+    }
+    forgetMade();
+}
+
+void DataFileEncoder::keepMade(const std::function<Span(const Placed&)>& spanOf) {
+    std::vector<JournalRecords> kept;
+    kept.reserve(m_made.size());
+    for (MadeJournal& journal : m_made) {
+        JournalRecords& records = kept.emplace_back();
+        records.journalID = journal.journalID;
+        records.records = std::move(journal.records);
+        records.spans.reserve(journal.placed.size());
+        for (const Placed& p : journal.placed)
+            records.spans.push_back(spanOf(p));
     }
     m_kept = std::move(kept);
-    forgetMade();
 }
 
 void DataFileEncoder::spliceKeptIntoFrame() {

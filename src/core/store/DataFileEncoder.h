@@ -13,6 +13,7 @@
 #include <rapidjson/stringbuffer.h>
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -100,6 +101,9 @@ private:
     void forgetMade();
     // Makes the frame hold the whole file, the kept pieces copied in among the fresh ones.
     void spliceKeptIntoFrame();
+    // Hands the records of the journals just made over to the kept ones, each record's span as `spanOf`
+    // gives it for where the record was placed.
+    void keepMade(const std::function<Span(const Placed&)>& spanOf);
 
     // The kept bytes and records.
     std::unique_ptr<rapidjson::StringBuffer> m_base;
