@@ -3,10 +3,10 @@
 #include "app/AppRouter.h"
 #include "app/records/RecordActions.h"
 #include "core/store/Store.h"
-#include "views/cells/LinkConfirmation.h"
 #include "views/kit/Clipboard.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/WaitCursor.h"
+#include "views/records/ManyLinksQuestion.h"
 
 #include <QDialog>
 
@@ -31,7 +31,7 @@ void RecordCommands::changeCounter(double delta, const QSet<QUuid>& ids) {
 }
 
 void RecordCommands::openLinks(const QSet<QUuid>& ids) {
-    LinkActions::openConfirmingMany(m_tab, m_store.links(ids, m_journal.id));
+    openLinksAskingForMany(m_tab, m_store.links(ids, m_journal.id));
 }
 
 void RecordCommands::edit(const std::optional<Record>& record) {

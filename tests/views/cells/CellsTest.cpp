@@ -4,7 +4,6 @@
 #include "app/CellContent.h"
 #include "app/LinkActions.h"
 #include "views/cells/CellDelegate.h"
-#include "views/cells/LinkConfirmation.h"
 #include "views/cells/LinkEditRow.h"
 #include "views/cells/OptionalDateRow.h"
 #include "views/cells/WarningLabel.h"
@@ -26,54 +25,7 @@
 using namespace Qt::StringLiterals;
 using testsupport::utc;
 
-namespace {
-
-// `count` links, the last of them on plain http.
-QList<QUrl> urls(int count) {
-    QList<QUrl> list;
-    for (int i = 1; i < count; ++i)
-        list.append(QUrl(u"https://example.com/%1"_s.arg(i)));
-    list.append(QUrl(u"http://example.org/last"_s));
-    return list;
-}
-
-} // namespace
-
-TEST(LinkActions, OpensUpToFiveWithoutAskingAndAsksBeforeSix) {
-    {
-        UrlRecorder recorder;
-        QWidget window;
-        EXPECT_EQ(LinkActions::openConfirmingMany(&window, urls(5)), nullptr);
-        EXPECT_EQ(recorder.opened, urls(5)) << "in list order";
-    }
-    struct Case {
-        QString press; // the button clicked, or empty for Escape or Space on the focused button
-        bool opens;
-        Qt::Key key = Qt::Key_Escape;
-    };
-    for (const Case& c : {Case{u"Открыть все"_s, true}, Case{u"Отмена"_s, false}, Case{{}, false},
-                          Case{{}, false, Qt::Key_Space}}) {
-        UrlRecorder recorder;
-        QWidget window;
-        window.show();
-        QPointer<QMessageBox> box = LinkActions::openConfirmingMany(&window, urls(6));
-        ASSERT_TRUE(box && box->focusWidget());
-        EXPECT_TRUE(recorder.opened.isEmpty());
-        EXPECT_EQ(box->text(), u"Открыть 6 ссылок в браузере?"_s);
-        EXPECT_EQ(box->windowModality(), Qt::WindowModal);
-        ASSERT_EQ(box->buttons().size(), 2);
-        EXPECT_EQ(box->buttonRole(boxButton(box, u"Открыть все"_s)), QMessageBox::ActionRole);
-        EXPECT_EQ(box->buttonRole(boxButton(box, u"Отмена"_s)), QMessageBox::RejectRole);
-        // Return opens nothing by accident.
-        QTest::keyClick(box, Qt::Key_Return);
-        EXPECT_TRUE(box->isVisible());
-        if (!c.press.isEmpty())
-            boxButton(box, c.press)->click();
-        else
-            QTest::keyClick(c.key == Qt::Key_Space ? box->focusWidget() : box.data(), c.key);
-        EXPECT_EQ(recorder.opened, c.opens ? urls(6) : QList<QUrl>()) << c.press.toStdString() << c.key;
-    }
-}
+namespace {} // namespace
 
 TEST(CellDelegate, OpensTheLinkClickedInATable) {
     UrlRecorder recorder;
