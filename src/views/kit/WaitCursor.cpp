@@ -1,7 +1,5 @@
 #include "views/kit/WaitCursor.h"
 
-#include "core/store/Store.h"
-
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,6 +17,6 @@ WaitCursor::~WaitCursor() {
         QGuiApplication::restoreOverrideCursor();
 }
 
-WaitCursor WaitCursor::aroundSave(const AppStore& store) {
-    return WaitCursor(QFileInfo(store.fileURL()).size() >= slowSaveBytes);
+WaitCursor WaitCursor::aroundSave(const QString& dataFile) {
+    return WaitCursor(QFileInfo(dataFile).size() >= slowSaveBytes);
 }

@@ -333,7 +333,7 @@ void BatchAddView::save() {
     // Created and changed at the moment of saving, in row order. A journal gone by now takes nothing, and
     // the sheet closes all the same.
     const QList<BatchRow> pending = BatchEntry::pendingRows(m_journal, m_rows.rows(), m_quick);
-    const WaitCursor wait = WaitCursor::aroundSave(m_store);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
     m_store.addRecords(BatchBuilder::makeRecords(m_journal, m_template, pending, m_router.clock()()).records,
                        m_journal.id);
     accept();

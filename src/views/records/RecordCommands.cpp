@@ -17,7 +17,7 @@ RecordCommands::RecordCommands(AppStore& store, AppRouter& router, QWidget* tab)
     : QObject(tab), m_store(store), m_router(router), m_tab(tab) {}
 
 void RecordCommands::setStatus(const QUuid& statusID, const QSet<QUuid>& ids) {
-    const WaitCursor wait = WaitCursor::aroundSave(m_store);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
     m_store.setStatus(statusID, ids, m_journal.id, m_router.clock()());
 }
 
@@ -25,7 +25,7 @@ void RecordCommands::changeCounter(double delta, const QSet<QUuid>& ids) {
     // Only a number field counts: a text would be written over with a number.
     const std::optional<FieldDef> counter = m_journal.field(m_journal.counterFieldID);
     if (counter && counter->type == FieldType::number) {
-        const WaitCursor wait = WaitCursor::aroundSave(m_store);
+        const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
         m_store.changeNumber(counter->id, delta, ids, m_journal.id);
     }
 }
@@ -72,7 +72,7 @@ void RecordCommands::confirmDelete(const QSet<QUuid>& ids, std::function<void()>
                                      .action = u"Удалить"_s,
                                      .actionRole = QMessageBox::DestructiveRole},
                                     [this, ids, deleted = std::move(deleted)] {
-                                        const WaitCursor wait = WaitCursor::aroundSave(m_store);
+                                        const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
                                         m_store.deleteRecords(ids, m_journal.id);
                                         deleted();
                                     });

@@ -169,7 +169,7 @@ void RecordEditorView::attemptSave() {
 void RecordEditorView::save() {
     // The store tidies the record (and stamps the change time of an update); a journal or record that is
     // gone by now changes nothing, and the sheet closes all the same.
-    const WaitCursor wait = WaitCursor::aroundSave(m_store);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
     if (m_isNew)
         m_store.addRecords({m_record}, m_journal.id);
     else
@@ -184,7 +184,7 @@ void RecordEditorView::confirmDelete() {
         this,
         {.title = u"Удалить запись?"_s, .action = u"Удалить"_s, .actionRole = QMessageBox::DestructiveRole},
         [this] {
-            const WaitCursor wait = WaitCursor::aroundSave(m_store);
+            const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
             m_store.deleteRecords({m_record.id}, m_journal.id);
             accept();
         });

@@ -136,7 +136,7 @@ void JournalSettingsView::save() {
 
 void JournalSettingsView::commit(const Journal& trimmed) {
     // A journal deleted meanwhile is not found: the store changes and writes nothing, and the sheet closes.
-    const WaitCursor wait = WaitCursor::aroundSave(m_store);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
     m_store.updateSettings(trimmed);
     accept();
 }

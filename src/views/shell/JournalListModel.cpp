@@ -36,7 +36,7 @@ QVariant JournalListModel::data(const QModelIndex& index, int role) const {
 }
 
 void JournalListModel::reorder(const QList<qsizetype>& rows, qsizetype destination) {
-    const WaitCursor wait = WaitCursor::aroundSave(m_store);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
     m_store.moveJournals(rows, destination);
 }
 

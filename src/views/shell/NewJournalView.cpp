@@ -221,7 +221,7 @@ void NewJournalView::refresh() {
 }
 
 void NewJournalView::create() {
-    const WaitCursor wait = WaitCursor::aroundSave(m_store);
+    const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
     if (NewJournal::create(m_store, m_router, m_choice))
         accept();
 }

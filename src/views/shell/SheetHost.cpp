@@ -166,7 +166,7 @@ void SheetHost::syncDeleteConfirmation() {
                               // The question is over: an alert the deletion raises shows at once.
                               m_deleteBox = nullptr;
                               if (const std::optional<QUuid> id = m_router.pendingDeleteJournalID()) {
-                                  const WaitCursor wait = WaitCursor::aroundSave(m_store);
+                                  const WaitCursor wait = WaitCursor::aroundSave(m_store.fileURL());
                                   m_store.deleteJournal(*id);
                               }
                           });
