@@ -12,7 +12,10 @@ using namespace Qt::StringLiterals;
 AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void()> openWindow,
                          IconFor iconFor, QObject* parent)
     : QObject(parent), m_store(store), m_router(router), m_openWindow(std::move(openWindow)),
-      m_iconFor(std::move(iconFor)) {
+      m_iconFor(std::move(iconFor)), m_rowMenu([this] {
+          showRowMenuLook(false);
+          refresh();
+      }) {
     m_primaryAdd = journalCommand(u"primaryAdd"_s, u"Новая запись…"_s, AppKeys::primaryAdd(),
                                   [this](const Journal& j) { m_router.primaryAdd(j); });
     toolbarLook(m_primaryAdd, u"plus"_s, u"Добавить"_s,
@@ -52,7 +55,7 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
 
     // The deletion only asks; the confirmation names the journal, or says it is gone.
     m_deleteJournal = command(u"rowDelete"_s, u"Удалить журнал…"_s, {},
-                              [this] { m_router.setPendingDeleteJournalID(m_menuJournalID); });
+                              [this] { m_router.setPendingDeleteJournalID(m_rowMenu.target()); });
     m_sharedWithRowMenu = {m_journalSettings, m_exportCSV};
     // A context menu shows no keys; the menu bar does.
     for (QAction* shared : std::as_const(m_sharedWithRowMenu))
@@ -65,21 +68,10 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
 }
 
 QList<QAction*> AppCommands::journalMenu(const QUuid& journalID, QObject* menu) {
-    m_menuJournalID = journalID;
-    m_rowMenu = menu;
-    // A menu opened on another row meanwhile takes the commands over; the first one going gives back none.
-    connect(menu, &QObject::destroyed, this, [this, menu] { rowMenuGone(menu); });
+    m_rowMenu.aim(menu, journalID);
     showRowMenuLook(true);
     refresh();
     return m_journalMenu;
-}
-
-void AppCommands::rowMenuGone(QObject* menu) {
-    if (menu != m_rowMenu)
-        return;
-    m_rowMenu = nullptr;
-    showRowMenuLook(false);
-    refresh();
 }
 
 void AppCommands::showRowMenuLook(bool rowMenu) {
@@ -107,8 +99,8 @@ std::optional<Journal> AppCommands::currentJournal() const {
 }
 
 std::optional<Journal> AppCommands::journalOf(QAction* command) const {
-    if (m_rowMenu && m_sharedWithRowMenu.contains(command))
-        return m_store.journal(m_menuJournalID);
+    if (m_rowMenu.menu() && m_sharedWithRowMenu.contains(command))
+        return m_store.journal(m_rowMenu.target());
     return currentJournal();
 }
 

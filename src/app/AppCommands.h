@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MenuTarget.h"
 #include "core/model/Model.h"
 
 #include <QIcon>
@@ -76,7 +77,6 @@ private:
     void toolbarLook(QAction* action, const QString& symbol, const QString& label, const QString& help);
     // The row menu's look of the commands it shares with the menu bar and the toolbar, or theirs.
     void showRowMenuLook(bool rowMenu);
-    void rowMenuGone(QObject* menu);
     QAction* separator();
 
     AppStore& m_store;
@@ -100,6 +100,5 @@ private:
     QList<QAction*> m_viewGroup;
     QList<QAction*> m_journalMenu;
     QList<QAction*> m_sharedWithRowMenu; // the row menu's commands that the menu bar shows too
-    QUuid m_menuJournalID;
-    QObject* m_rowMenu = nullptr; // the row menu that exists, if any
+    MenuTarget<QUuid> m_rowMenu;         // the journal of the row menu that exists, if any
 };

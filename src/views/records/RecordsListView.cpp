@@ -42,7 +42,7 @@ bool sameWidths(const QList<RecordsColumn>& a, const QList<RecordsColumn>& b) {
 RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journal& journal,
                                  std::shared_ptr<JournalIndex> index, QWidget* parent)
     : JournalTabView(parent), m_store(store), m_router(router), m_journal(journal),
-      m_recordIDs(idsInOrder(journal.records)), m_shown(std::move(index)) {
+      m_recordIDs(idsInOrder(journal.records)), m_shown(std::move(index)), m_menu([this] { showActions(); }) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -103,12 +103,6 @@ RecordsListView::RecordsListView(AppStore& store, AppRouter& router, const Journ
     showActions();
 }
 
-RecordsListView::~RecordsListView() {
-    // The menu goes with the tab's children, after the tab's own parts.
-    if (m_menu)
-        disconnect(m_menu, nullptr, this, nullptr);
-}
-
 void RecordsListView::setJournal(const Journal& journal) {
     m_journal = journal;
     m_commands->setJournal(journal);
@@ -118,7 +112,7 @@ void RecordsListView::setJournal(const Journal& journal) {
         m_recordIDs = std::move(ids);
         const QSet<QUuid> present(m_recordIDs.cbegin(), m_recordIDs.cend());
         m_selection.intersect(present);
-        m_menuRows.intersect(present);
+        m_menu.target().intersect(present);
     }
     m_sortOrder = RecordsTable::current(m_sortOrder, journal);
     refresh();
@@ -224,8 +218,8 @@ void RecordsListView::exportShown() {
 void RecordsListView::showActions() {
     const QList<QUrl> selected = linksOf(m_selection);
     m_actionBar->showContent(RecordActions::actionBar(m_journal, m_selection.size(), selected.size()));
-    if (m_menu)
-        m_actions->aim(m_menuRows, linksOf(m_menuRows), true);
+    if (m_menu.menu())
+        m_actions->aim(m_menu.target(), linksOf(m_menu.target()), true);
     else
         m_actions->aim(m_selection, selected, false);
 }
@@ -237,31 +231,22 @@ QList<QUrl> RecordsListView::linksOf(const QSet<QUuid>& ids) const {
 }
 
 QSet<QUuid> RecordsListView::actedOn() const {
-    return m_menu ? m_menuRows : m_selection;
+    return m_menu.menu() ? m_menu.target() : m_selection;
 }
 
 void RecordsListView::showContextMenu(const QPoint& position) {
     const QModelIndex index = m_table->indexAt(position);
     if (!index.isValid())
         return;
-    if (m_menu) {
-        // The menu before goes, later: this one's rows count from now.
-        disconnect(m_menu, nullptr, this, nullptr);
-        m_menu->close();
-    }
+    // The menu before goes, later: this one's rows count from now.
+    if (auto* before = qobject_cast<QMenu*>(m_menu.menu()))
+        before->close();
     // The selection when the clicked row is part of it, else the clicked row alone; the selection stays.
     const QUuid clicked = m_model->idAt(index.row());
-    m_menuRows = m_selection.contains(clicked) ? m_selection : QSet<QUuid>{clicked};
     auto* menu = new QMenu(this);
     menu->setObjectName(u"recordsMenu"_s);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    m_menu = menu;
-    // An item runs after the menu closed, and before it goes: until then the actions keep its rows.
-    connect(menu, &QObject::destroyed, this, [this] {
-        m_menu = nullptr;
-        m_menuRows.clear();
-        showActions();
-    });
+    m_menu.aim(menu, m_selection.contains(clicked) ? m_selection : QSet<QUuid>{clicked});
     showActions();
     menu->addActions(m_actions->menuItems());
     menu->popup(m_table->viewport()->mapToGlobal(position));

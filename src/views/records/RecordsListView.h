@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MenuTarget.h"
 #include "views/kit/JournalTabView.h"
 
 #include "app/records/RecordActions.h"
@@ -44,7 +45,6 @@ class RecordsListView : public JournalTabView {
 public:
     RecordsListView(AppStore& store, AppRouter& router, const Journal& journal,
                     std::shared_ptr<JournalIndex> index, QWidget* parent = nullptr);
-    ~RecordsListView() override;
     void setJournal(const Journal& journal) override;
 
     const Journal& journal() const { return m_journal; }
@@ -86,8 +86,7 @@ private:
     RecordsTableModel* m_model = nullptr;
     RecordsEmptyState* m_empty = nullptr;
     RecordsActionBar* m_actionBar = nullptr;
-    QMenu* m_menu = nullptr; // the context menu while it exists
-    QSet<QUuid> m_menuRows;
+    MenuTarget<QSet<QUuid>> m_menu; // the rows of the context menu while it exists
     RecordCommands* m_commands = nullptr;
     RecordsTabActions* m_actions = nullptr;
     QAction* m_focusSearch = nullptr;

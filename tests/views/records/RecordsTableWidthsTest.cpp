@@ -169,19 +169,21 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
         int widths = 0;
         for (int c = 0; c < model->columnCount(); ++c)
             widths += table->horizontalHeader()->sectionSize(c);
-        if (window.width() == 1440)
+        if (window.width() == 1440) {
             EXPECT_LE(widths, table->viewport()->width()) << "no column beyond the right edge";
-        else
+        } else {
             for (int c = 0; c < model->columnCount(); ++c) {
                 const records::RecordsColumn& column = columns[c];
                 const bool text = column.kind == records::RecordsColumn::Kind::status ||
                                   column.field.type == FieldType::text ||
                                   column.field.type == FieldType::choice;
-                if (text && column.field.key != u"item"_s)
+                if (text && column.field.key != u"item"_s) {
                     EXPECT_EQ(table->horizontalHeader()->sectionSize(c), column.minWidth) << c;
-                else if (text)
+                } else if (text) {
                     EXPECT_GE(table->horizontalHeader()->sectionSize(c), column.idealWidth) << "the title";
+                }
             }
+        }
         EXPECT_EQ(drawnCell(table, model->index(0, 5)), u"87\u00A0764,15 ₽"_s);
         for (int c : {4, 7, 8, 9, 10}) // the quantity and the dates
             EXPECT_EQ(drawnCell(table, model->index(1, c)), model->index(1, c).data().toString()) << c;
