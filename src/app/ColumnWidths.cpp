@@ -7,6 +7,22 @@
 
 namespace ColumnWidths {
 
+Column forField(FieldType type, int minimum, int ideal) {
+    switch (type) {
+    case FieldType::text:
+    case FieldType::longText:
+    case FieldType::choice:
+        return {.minimum = minimum, .ideal = ideal, .round = textsRound};
+    case FieldType::number:
+    case FieldType::date:
+    case FieldType::link:
+    case FieldType::checkbox:
+        break;
+    }
+    // A figure cut short reads as another figure.
+    return {.minimum = minimum, .ideal = ideal, .round = figuresRound, .floor = Floor::values};
+}
+
 int ideal(const Column& column, int needed) {
     const int layout = std::max(column.ideal, 0);
     return std::max(column.minimum, std::clamp(needed, layout, 2 * layout));

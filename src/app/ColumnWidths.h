@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/Model.h"
+
 #include <QList>
 #include <QMap>
 
@@ -36,6 +38,16 @@ struct Column {
 
     bool operator==(const Column&) const = default;
 };
+
+// The rounds in which the columns of the application's tables give up their room: plain texts first, then
+// the room that figures, dates and buttons have beyond their values (their headers), then the text a row
+// is known by, and last what the user reads to decide on.
+enum Round { textsRound, figuresRound, titleRound, reasonsRound };
+
+// How a field's column of the type gives up its room to fit a table: texts and choices still read when
+// cut short and give theirs first, down to their minimums; numbers, dates, links and check boxes mean
+// nothing cut, give theirs later and keep what their values need.
+Column forField(FieldType type, int minimum, int ideal);
 
 // The ideal a column is given: what its content needs when that is more than the layout's ideal, at most
 // twice the layout's ideal; never less than the column's minimum.

@@ -8,6 +8,20 @@ namespace importing {
 
 namespace ImportPreview {
 
+QList<ColumnWidths::Column> columnWidths(const QList<FieldDef>& fields) {
+    using ColumnWidths::Floor;
+    QList<ColumnWidths::Column> widths{
+        {.minimum = 50, .ideal = 50, .fixed = true},
+        {.minimum = 40, .ideal = 40, .fixed = true},
+        {.minimum = 140, .ideal = 230, .round = ColumnWidths::reasonsRound, .floor = Floor::ideal},
+        {.minimum = 80, .ideal = 110},
+    };
+    for (const FieldDef& field : fields)
+        widths.append(ColumnWidths::forField(field.type, 50, field.type == FieldType::link ? 90 : 110));
+    widths.append({.minimum = 100, .ideal = 220, .round = ColumnWidths::reasonsRound, .floor = Floor::ideal});
+    return widths;
+}
+
 QString title(const QString& journalName, const QString& fileName) {
     return u"Импорт в «"_s + journalName + u"»: "_s + fileName;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CellContent.h"
+#include "app/ColumnWidths.h"
 
 #include "core/csv/CSVImport.h"
 #include "core/model/Model.h"
@@ -14,6 +15,15 @@ namespace importing {
 
 // What the import preview shows and how its buttons choose rows, worked out without any widget.
 namespace ImportPreview {
+
+// The table's fixed leading columns; the journal's table fields follow, then the remarks.
+enum Column { includeColumn, lineColumn, checkColumn, statusColumn, firstFieldColumn };
+
+// How the table's columns share its width, in the table's order, `fields` being the table fields shown.
+// The check box and the line keep theirs; the fields give up room as the records table's do; the check and
+// the remarks are what the user decides on: only once the data gave theirs do these give what they have
+// beyond their ideals, and then the table scrolls sideways.
+QList<ColumnWidths::Column> columnWidths(const QList<FieldDef>& fields);
 
 // The sheet's title: the target journal and the chosen file.
 QString title(const QString& journalName, const QString& fileName);

@@ -56,42 +56,15 @@ int RecordsTable::idealWidth(const FieldDef& field, const Journal& journal) {
     return 115;
 }
 
-namespace {
-
-bool readsCutShort(FieldType type) {
-    switch (type) {
-    case FieldType::text:
-    case FieldType::longText:
-    case FieldType::choice:
-        return true;
-    case FieldType::number:
-    case FieldType::date:
-    case FieldType::link:
-    case FieldType::checkbox:
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-ColumnWidths::Column RecordsTable::fieldWidths(FieldType type, int minWidth, int idealWidth) {
-    if (readsCutShort(type))
-        return {.minimum = minWidth, .ideal = idealWidth, .round = textsRound};
-    return {.minimum = minWidth,
-            .ideal = idealWidth,
-            .round = figuresRound,
-            .floor = ColumnWidths::Floor::values};
-}
-
 ColumnWidths::Column RecordsTable::widths(const RecordsColumn& column, const Journal& journal,
                                           int widestBadge) {
     if (column.kind == RecordsColumn::Kind::status)
         return {.minimum = std::max(column.minWidth, widestBadge), .ideal = column.idealWidth};
-    ColumnWidths::Column widths = fieldWidths(column.field.type, column.minWidth, column.idealWidth);
+    ColumnWidths::Column widths =
+        ColumnWidths::forField(column.field.type, column.minWidth, column.idealWidth);
     const std::optional<FieldDef> title = journal.titleField();
     if (title && title->id == column.field.id) {
-        widths.round = titleRound;
+        widths.round = ColumnWidths::titleRound;
         widths.givesOnlyToFit = true;
     }
     return widths;

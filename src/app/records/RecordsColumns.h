@@ -36,13 +36,6 @@ QList<RecordsColumn> columns(const Journal& journal);
 int minWidth(FieldType type);
 // The width a column starts with: wider for the title field, else by its type.
 int idealWidth(const FieldDef& field, const Journal& journal);
-// The rounds in which columns give up their room to fit a table: plain texts first, then the room that
-// figures, dates and buttons have beyond their values (their headers), the title last.
-enum ShrinkRound { textsRound, figuresRound, titleRound };
-// How a field's column of the type gives up its room to fit a table: texts and choices still read when
-// cut short and give theirs first, down to their minimums; numbers, dates, links and check boxes mean
-// nothing cut, give theirs later and keep what their values need.
-ColumnWidths::Column fieldWidths(FieldType type, int minWidth, int idealWidth);
 // The column's widths for fitting the table. The status column shrinks with the texts, yet never below
 // `widestBadge`, the width its widest status takes as drawn: the status is what a user scans first. The
 // title field's column is the text a row is known by: it gives up its room last.

@@ -15,14 +15,15 @@ class ImportPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // The fixed leading columns; the journal's table fields follow, then the remarks.
-    enum Column { includeColumn, lineColumn, checkColumn, statusColumn, firstFieldColumn };
+    using enum importing::ImportPreview::Column;
 
     ImportPreviewModel(const Journal& journal, const ImportResult& result, QObject* parent = nullptr);
 
     // The findings as the user has chosen so far.
     const ImportResult& result() const { return m_result; }
     int remarksColumn() const { return firstFieldColumn + int(m_fields.size()); }
-    // The field shown in a column, or nothing for the fixed columns.
+    // The table fields shown, in order, and the field shown in a column (nothing for the fixed columns).
+    const QList<FieldDef>& fields() const { return m_fields; }
     const FieldDef* fieldAt(int column) const;
 
     // Whether the first row with that id is to be imported; off when no row has the id.

@@ -2,7 +2,6 @@
 
 #include "app/AppRouter.h"
 #include "app/importing/ImportPreviewRules.h"
-#include "app/records/RecordsColumns.h"
 #include "core/store/Store.h"
 #include "views/cells/CellDelegate.h"
 #include "views/importing/ImportPreviewModel.h"
@@ -29,29 +28,6 @@ namespace {
 
 const QSize minimumSheet(1150, 600);
 const QSize idealSheet(1300, 720);
-
-// The check and the remarks are what the user decides on: the row's data give up their room first, and
-// only then do these give what they have beyond their layout's ideals; then the table scrolls sideways.
-constexpr int reasonsRound = records::RecordsTable::titleRound + 1; // after every round of the fields
-
-ColumnWidths::Column widthOf(const ImportPreviewModel& model, int column) {
-    using ColumnWidths::Floor;
-    switch (column) {
-    case ImportPreviewModel::includeColumn:
-        return {.minimum = 50, .ideal = 50, .fixed = true};
-    case ImportPreviewModel::lineColumn:
-        return {.minimum = 40, .ideal = 40, .fixed = true};
-    case ImportPreviewModel::checkColumn:
-        return {.minimum = 140, .ideal = 230, .round = reasonsRound, .floor = Floor::ideal};
-    case ImportPreviewModel::statusColumn:
-        return {.minimum = 80, .ideal = 110};
-    default:
-        if (const FieldDef* field = model.fieldAt(column))
-            return records::RecordsTable::fieldWidths(field->type, 50,
-                                                      field->type == FieldType::link ? 90 : 110);
-        return {.minimum = 100, .ideal = 220, .round = reasonsRound, .floor = Floor::ideal};
-    }
-}
 
 } // namespace
 
@@ -168,10 +144,7 @@ QWidget* ImportPreviewView::buildTable() {
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(false);
     header->setMinimumSectionSize(20);
-    QList<ColumnWidths::Column> widths;
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        widths.append(widthOf(*m_model, column));
-    (new ColumnFitter(m_table))->setColumns(widths);
+    (new ColumnFitter(m_table))->setColumns(ImportPreview::columnWidths(m_model->fields()));
     return m_table;
 }
 
