@@ -1,6 +1,7 @@
 // The peak memory of the store's start-up and one change on the data file of 50,000 records, beside the
 // same file read and written again through Qt's QJsonDocument. Each road runs in a fresh process of this
 // program, so neither counts the other's pages or the benchmarks' own data.
+#include "ProcessMemory.h"
 #include "StoreBenchFile.h"
 #include "core/store/Store.h"
 
@@ -9,32 +10,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 using namespace StoreBenchFile;
 
 namespace {
 
-long statusKb(const char* key) {
-    QFile file(u"/proc/self/status"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 // The child's side: runs one road and writes how far the resident size rose above where it started.
 void peakChild(benchmark::State& state) {
     const QByteArray road = qgetenv("VOSTREL_PEAK_ROAD");
     const QString path = qEnvironmentVariable("VOSTREL_PEAK_FILE");
-    const long before = statusKb("VmRSS:");
+    const long before = ProcessMemory::statusKb("VmRSS:");
     for (auto _ : state) {
         if (road == "store") {
             // Start-up and one change: read the file, set a status, write the file again.
@@ -55,7 +40,7 @@ void peakChild(benchmark::State& state) {
     }
     QFile out(qEnvironmentVariable("VOSTREL_PEAK_OUT"));
     if (out.open(QIODevice::WriteOnly))
-        out.write(QByteArray::number(qint64(statusKb("VmHWM:") - before)));
+        out.write(QByteArray::number(qint64(ProcessMemory::statusKb("VmHWM:") - before)));
 }
 
 const bool peakChildRegistered = [] {
@@ -69,18 +54,9 @@ long childPeakKb(const char* road) {
     const QString path = fixture().copy(u"peak"_s);
     const QString out = fixture().dir.filePath(u"peak.txt"_s);
     QFile::remove(out);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setenv("VOSTREL_PEAK_ROAD", road, 1);
-        ::setenv("VOSTREL_PEAK_FILE", QFile::encodeName(path).constData(), 1);
-        ::setenv("VOSTREL_PEAK_OUT", QFile::encodeName(out).constData(), 1);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, STDOUT_FILENO);
-        ::execl("/proc/self/exe", "vostrel_bench", "--benchmark_filter=^PeakChild/",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::waitpid(pid, nullptr, 0);
+    ProcessMemory::runChild(u"^PeakChild/"_s, {{"VOSTREL_PEAK_ROAD", road},
+                                               {"VOSTREL_PEAK_FILE", QFile::encodeName(path)},
+                                               {"VOSTREL_PEAK_OUT", QFile::encodeName(out)}});
     QFile result(out);
     return result.open(QIODevice::ReadOnly) ? result.readAll().toLong() : -1;
 }
