@@ -184,14 +184,18 @@ bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error) {
 }
 
 bool parseInPlace(QByteArray& bytes, rapidjson::Document& doc, QString* error) {
+    return parseInPlace(bytes.data(), std::size_t(bytes.size()), doc, error);
+}
+
+bool parseInPlace(char* text, std::size_t size, rapidjson::Document& doc, QString* error) {
+    const QByteArrayView bytes(text, qsizetype(size));
     // In-place parsing reads up to the first NUL. JSON text never holds a raw NUL and never ends inside a
     // character, so such a text is broken anyway: the copying parse reports where.
     if (bytes.contains('\0') || endsInsideCharacter(bytes))
         return parse(bytes, doc, error);
-    rapidjson::InsituStringStream input(bytes.data());
+    rapidjson::InsituStringStream input(text);
     skipByteOrderMark(bytes, input);
-    return parseStream<parseFlags | rapidjson::kParseInsituFlag>(input, std::size_t(bytes.size()), doc,
-                                                                 error);
+    return parseStream<parseFlags | rapidjson::kParseInsituFlag>(input, size, doc, error);
 }
 
 bool isIntegral(const rapidjson::Value& v) {

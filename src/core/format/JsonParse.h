@@ -6,6 +6,8 @@
 
 #include <rapidjson/document.h>
 
+#include <cstddef>
+
 // The JSON text of the data file and the earlier card file, read into a RapidJSON document.
 namespace ModelJson {
 
@@ -16,6 +18,8 @@ bool parse(QByteArrayView bytes, rapidjson::Document& doc, QString* error);
 // The same, faster and in less memory: the text is parsed where it lies, so `bytes` is overwritten and must
 // outlive `doc`, whose strings point into it.
 bool parseInPlace(QByteArray& bytes, rapidjson::Document& doc, QString* error);
+// The same for `size` bytes at `text`, which a NUL must follow.
+bool parseInPlace(char* text, std::size_t size, rapidjson::Document& doc, QString* error);
 
 // The first member whose name an earlier member of the same object already has; null when every name is
 // there once.

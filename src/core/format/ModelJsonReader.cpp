@@ -2,12 +2,20 @@
 
 #include "core/format/JsonParse.h"
 
+#include <type_traits>
+
 using rapidjson::Value;
 using namespace Qt::StringLiterals;
 
 namespace ModelJson {
 
 namespace {
+
+// Where an object's text begins, as far as its parse tells: its first member's name; null for an empty
+// object or another value.
+const char* textOf(const Value& value) {
+    return value.IsObject() && value.MemberCount() > 0 ? value.MemberBegin()->name.GetString() : nullptr;
+}
 
 QString utf8(const Value& string) {
     return QString::fromUtf8(string.GetString(), string.GetStringLength());
@@ -173,9 +181,20 @@ template <typename T> bool Reader::readList(const Value& json, const Path& at, Q
     if (!json.IsArray())
         return fail(at, expectedArray);
     out.resize(json.Size());
+    const char* first = nullptr;
     for (rapidjson::SizeType i = 0; i < json.Size(); ++i) {
         if (!read(json[i], at.element(i), out[i]))
             return false;
+        if constexpr (std::is_same_v<T, Record>) {
+            if (m_readPast && i + 1 < json.Size()) {
+                // A record's text begins with its first member's name; an empty record names no place.
+                if (!first)
+                    first = textOf(json[i]);
+                const char* next = textOf(json[i + 1]);
+                if (first && next)
+                    m_readPast(first, next);
+            }
+        }
     }
     return true;
 }

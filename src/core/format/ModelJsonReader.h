@@ -5,6 +5,7 @@
 
 #include <rapidjson/document.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -53,6 +54,12 @@ public:
     // "journals[0].fields[2].type: неизвестный тип поля «Text»"
     const QString& error() const { return m_error; }
 
+    // Told, as reading a journal's records gets past each one, the stretch of the JSON text that holds the
+    // records read so far: from where the first begins to where the next begins. Nothing reads that text
+    // again, so text parsed in place may be let go there.
+    using ReadPast = std::function<void(const char* from, const char* to)>;
+    void setReadPast(ReadPast readPast) { m_readPast = std::move(readPast); }
+
 private:
     // True when the value is an object that holds no name twice; else records the failure.
     bool isObject(const rapidjson::Value& json, const Path& at);
@@ -83,6 +90,7 @@ private:
 
     QDateTime m_now;
     QString m_error;
+    ReadPast m_readPast;
     std::vector<std::pair<std::string, QString>> m_fieldKeys;
     std::unordered_map<std::string, QString> m_otherKeys;
 };

@@ -24,11 +24,11 @@ std::optional<QString> defaultFileURL() {
     return folder + u"/VostrelUchet/data.json"_s;
 }
 
-std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QString* error) {
-    rapidjson::Document doc;
-    if (!ModelJson::parseInPlace(bytes, doc, error))
-        return std::nullopt;
-    ModelJson::Reader reader(now);
+namespace {
+
+// The journals of the parsed data file, read through `reader`.
+std::optional<QList<Journal>> read(const rapidjson::Document& doc, ModelJson::Reader& reader,
+                                   QString* error) {
     if (!doc.IsObject()) {
         *error = u"в файле ожидался объект JSON"_s;
         return std::nullopt;
@@ -60,6 +60,26 @@ std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QSt
         return std::nullopt;
     }
     return result;
+}
+
+} // namespace
+
+std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QString* error) {
+    rapidjson::Document doc;
+    if (!ModelJson::parseInPlace(bytes, doc, error))
+        return std::nullopt;
+    ModelJson::Reader reader(now);
+    return read(doc, reader, error);
+}
+
+std::optional<QList<Journal>> decode(FileBytes bytes, const QDateTime& now, QString* error) {
+    rapidjson::Document doc;
+    if (!ModelJson::parseInPlace(bytes.data(), bytes.size(), doc, error))
+        return std::nullopt;
+    ModelJson::Reader reader(now);
+    // The records are most of the file, and each one's text is done with once it is read.
+    reader.setReadPast([&bytes](const char* from, const char* to) { bytes.release(from, to); });
+    return read(doc, reader, error);
 }
 
 bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson::StringBuffer& out,

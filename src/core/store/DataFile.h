@@ -2,6 +2,7 @@
 
 #include "core/format/ModelJsonWriter.h"
 #include "core/model/Model.h"
+#include "core/store/FileBytes.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -25,6 +26,10 @@ std::optional<QString> defaultFileURL();
 // The journals of a data file, or nothing with `error` describing the first problem in Russian.
 // `now` is the creation time of every journal and record without one.
 std::optional<QList<Journal>> decode(QByteArray bytes, const QDateTime& now, QString* error);
+// The same for a file's bytes, which are parsed where they lie and handed back to the system as reading the
+// records gets past them: the file's text, its parse and the journals read from it are then never all in
+// memory at their full size at once.
+std::optional<QList<Journal>> decode(FileBytes bytes, const QDateTime& now, QString* error);
 // The data file's bytes for the journals, pretty-printed with sorted keys, into `out`; false with `error`
 // set when a value cannot be written. With `earlier`, the records whose earlier bytes it keeps are left out
 // of `out`, each where it belongs reported to `earlier`, which puts the file together.

@@ -1,6 +1,7 @@
 #include "core/store/Store.h"
 
 #include "core/store/DataFile.h"
+#include "core/store/FileBytes.h"
 #include "core/store/LegacyMigration.h"
 #include "core/store/SafeFile.h"
 
@@ -19,21 +20,6 @@ const QString saveFailedText = u"Не удалось сохранить данн
 
 QString quotedPath(const QString& path) {
     return u'«' + QDir::toNativeSeparators(path) + u'»';
-}
-
-// The whole file, or nothing with `problem` saying why it could not be read.
-std::optional<QByteArray> readWhole(const QString& path, QString* problem) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = u"файл не удалось открыть для чтения"_s;
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *problem = u"ошибка чтения файла"_s;
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 QString notAFileText(const QString& path) {
@@ -98,8 +84,8 @@ void AppStore::load() {
     }
 
     QString problem;
-    if (std::optional<QByteArray> bytes = readWhole(m_fileURL, &problem)) {
-        const auto size = std::size_t(bytes->size());
+    if (std::optional<FileBytes> bytes = FileBytes::read(m_fileURL, &problem)) {
+        const std::size_t size = bytes->size();
         if (auto journals = DataFile::decode(std::move(*bytes), m_clock(), &problem)) {
             m_loadedFileSize = size;
             m_journals = std::move(*journals); // nobody watches yet
@@ -137,8 +123,9 @@ void AppStore::convertEarlierCardFile() {
     const QString shownPath = QDir::toNativeSeparators(*found);
     QString problem;
     std::optional<Journal> journal;
-    if (const std::optional<QByteArray> bytes = readWhole(*found, &problem))
-        journal = LegacyMigration::migrate(*bytes, m_clock, &problem);
+    if (std::optional<FileBytes> bytes = FileBytes::read(*found, &problem))
+        journal = LegacyMigration::migrate(QByteArrayView(bytes->data(), qsizetype(bytes->size())), m_clock,
+                                           &problem);
     if (!journal) {
         setError(u"Не удалось перенести данные прежней версии из "_s + shownPath + u": "_s + problem);
         return;
