@@ -31,9 +31,10 @@ public:
     const std::vector<int>& passing() const { return m_passing; }
     // The shown records in the table's order.
     QList<Record> records() const;
-    // Prepares in one go what groupCount() and distinctValues(valueField) read.
-    void prepareFilterBar(const std::optional<FieldDef>& valueField) {
-        m_index->prepareFilterBar(valueField);
+    // Prepares in one go what groupCount() and distinctValues(valueField) read, and what sorting by the
+    // number fields given reads (JournalIndex::prepare).
+    void prepare(const std::optional<FieldDef>& valueField, const QList<QUuid>& numberFields) {
+        m_index->prepare(valueField, numberFields);
     }
     // The number of different group keys among the shown records.
     qsizetype groupCount() { return m_index->groupCount(m_passing); }

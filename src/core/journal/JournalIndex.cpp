@@ -1,13 +1,11 @@
 #include "core/journal/JournalIndex.h"
 
-#include "core/journal/NaturalRanks.h"
 #include "core/journal/TextNormalizer.h"
 #include "core/model/DateFormat.h"
 
 #include <QHash>
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 #include <unordered_map>
 
@@ -171,7 +169,7 @@ void JournalIndex::buildOrDefer(TextColumn& column) {
         column.build(m_journal.records);
 }
 
-void JournalIndex::prepareFilterBar(const std::optional<FieldDef>& valueField) {
+void JournalIndex::prepare(const std::optional<FieldDef>& valueField, const QList<QUuid>& numberFields) {
     // Group keys read values as the journal shows them in the user's zone, and so do the picker's values.
     const Calendar& shownIn = DateFormat::defaultCalendar();
     std::vector<TextColumn*> deferred;
@@ -186,8 +184,24 @@ void JournalIndex::prepareFilterBar(const std::optional<FieldDef>& valueField) {
     if (valueField)
         shownTexts(*valueField, shownIn, true);
     m_deferred = nullptr;
-    if (!deferred.empty())
-        TextColumn::buildAll(m_journal.records, deferred);
+
+    // Number columns not built yet, filled by the same pass.
+    std::vector<std::pair<NumberColumn*, QString>> numbers;
+    for (const QUuid& id : numberFields) {
+        columnOf(m_columns->numbers, id, [&] {
+            auto made = std::make_unique<NumberColumn>();
+            made->reserve(count());
+            numbers.emplace_back(made.get(), fieldKey(id));
+            return made;
+        });
+    }
+    if (deferred.empty() && numbers.empty())
+        return;
+    const QList<Record>& records = m_journal.records;
+    TextColumn::buildAll(records, deferred, [&](int at) {
+        for (const auto& [column, key] : numbers)
+            column->append(numberOf(records[at], key));
+    });
 }
 
 TextColumn* JournalIndex::builtStoredTexts(const QUuid& fieldID) {
@@ -261,7 +275,7 @@ const CreatedColumn& JournalIndex::created() {
 }
 
 void JournalIndex::buildGroups() {
-    prepareFilterBar(std::nullopt);
+    prepare(std::nullopt);
     m_groups = std::make_unique<Groups>();
     Groups& g = *m_groups;
     const Calendar& shownIn = DateFormat::defaultCalendar();
@@ -337,45 +351,4 @@ qsizetype JournalIndex::groupCount(const std::vector<int>& positions) {
         }
     }
     return count;
-}
-
-QStringList JournalIndex::distinctValues(const FieldDef& field) {
-    for (const auto& [f, values] : m_distinct) {
-        if (f == field)
-            return values;
-    }
-    TextColumn& column = shownTexts(field, DateFormat::defaultCalendar(), true);
-    const std::vector<int>& keys = column.keys(m_keys);
-    // The first text met for each key, in record order.
-    std::vector<int> firstMet;
-    std::vector<bool> seen(size_t(m_keys.size()));
-    for (int at = 0; at < count(); ++at) {
-        const int text = column.idAt(at);
-        if (text == 0 || seen[size_t(keys[size_t(text)])])
-            continue;
-        seen[size_t(keys[size_t(text)])] = true;
-        firstMet.push_back(text);
-    }
-    std::vector<int> ranks;
-    if (field.type == FieldType::number || field.type == FieldType::date ||
-        field.type == FieldType::checkbox) {
-        std::vector<QString> texts;
-        texts.reserve(firstMet.size());
-        for (const int text : firstMet)
-            texts.push_back(column.texts().text(text));
-        ranks = naturalRanks(texts);
-    } else {
-        const std::vector<int>& all = column.ranks();
-        for (const int text : firstMet)
-            ranks.push_back(all[size_t(text)]);
-    }
-    std::vector<size_t> order(firstMet.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return ranks[a] < ranks[b]; });
-    QStringList values;
-    values.reserve(qsizetype(order.size()));
-    for (const size_t i : order)
-        values.append(column.texts().text(firstMet[i]));
-    m_distinct.emplace_back(field, values);
-    return values;
 }

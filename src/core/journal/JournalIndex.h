@@ -52,9 +52,11 @@ public:
     const CreatedColumn& created();
     KeyIds& keys() { return m_keys; }
 
-    // Builds in one pass over the records what the group count and the value picker's values read: each
-    // record's values are then fetched once for all of them.
-    void prepareFilterBar(const std::optional<FieldDef>& valueField);
+    // Builds in one pass over the records what the group count and the value picker's values read, and
+    // the numbers of `numberFields` that sorting by them reads: each record's values are then fetched once
+    // for all of them. Fetching a record's values is most of what reading one column of a large journal
+    // costs, so a first sort by such a column would otherwise wait on memory for every record again.
+    void prepare(const std::optional<FieldDef>& valueField, const QList<QUuid>& numberFields = {});
     // The number of different group keys (Journal::groupKey) among the records at the positions.
     qsizetype groupCount(const std::vector<int>& positions);
     // Journal::distinctValues of the field.

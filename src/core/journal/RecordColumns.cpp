@@ -39,7 +39,8 @@ constexpr int warmRun = 64;
 
 } // namespace
 
-void TextColumn::buildAll(const QList<Record>& records, const std::vector<TextColumn*>& columns) {
+void TextColumn::buildAll(const QList<Record>& records, const std::vector<TextColumn*>& columns,
+                          const std::function<void(int)>& alongside) {
     const int n = int(records.size());
     const size_t width = columns.size();
     for (TextColumn* column : columns)
@@ -57,6 +58,8 @@ void TextColumn::buildAll(const QList<Record>& records, const std::vector<TextCo
                 if (v && v->text && !v->text->isEmpty())
                     sink ^= v->text->front().unicode();
             }
+            if (alongside)
+                alongside(at);
         }
         volatile char16_t keep = sink;
         (void)keep;

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -82,8 +83,10 @@ public:
 
     void build(const QList<Record>& records) { buildAll(records, {this}); }
     // Builds new columns in one pass over the records, so that each record's values are fetched once. The
-    // keyed ones among them give their keys from one KeyIds.
-    static void buildAll(const QList<Record>& records, const std::vector<TextColumn*>& columns);
+    // keyed ones among them give their keys from one KeyIds. `alongside`, when given, is called with each
+    // position in turn while that record's values are being fetched, to read more of them in the pass.
+    static void buildAll(const QList<Record>& records, const std::vector<TextColumn*>& columns,
+                         const std::function<void(int)>& alongside = {});
     void follow(const QList<Record>& records, const RecordChanges& changes);
 
     // The id of the record's text; 0 for the empty text.

@@ -155,7 +155,15 @@ void RecordsListView::refresh() {
     }
 
     const std::optional<FieldDef> valueField = FilterBar::shownValueField(m_journal, m_shownFilters);
-    m_shown.prepareFilterBar(valueField);
+    // The pass that reads every record for the filter bar reads the number columns' values as well: a first
+    // click on such a header then finds them at hand instead of fetching every record's again. Other
+    // columns are read when first sorted by, since each one kept takes memory while the tab is shown.
+    QList<QUuid> numberFields;
+    for (const RecordsColumn& c : std::as_const(m_columns)) {
+        if (c.kind == RecordsColumn::Kind::field && c.field.type == FieldType::number)
+            numberFields.append(c.field.id);
+    }
+    m_shown.prepare(valueField, numberFields);
     std::optional<qsizetype> groups;
     if (!m_journal.groupFields().isEmpty())
         groups = m_shown.groupCount();
