@@ -12,6 +12,18 @@ bool RecordChanges::none() const {
     return true;
 }
 
+bool RecordChanges::inPlace() const {
+    size_t changed = 0;
+    for (size_t i = 0; i < newPosition.size(); ++i) {
+        if (newPosition[i] < 0)
+            ++changed;
+        else if (newPosition[i] != int(i))
+            return false;
+    }
+    // As many records now as before: the fresh ones are exactly those that left their places.
+    return changed == fresh.size();
+}
+
 RecordChanges RecordChanges::between(const QList<Record>& before, const QList<Record>& after) {
     RecordChanges changes;
     changes.newPosition.assign(size_t(before.size()), -1);

@@ -20,6 +20,8 @@ struct RecordChanges {
 
     // Nothing changed: every record stayed where it was.
     bool none() const;
+    // Every record is where it was, as many as before: the fresh ones changed in their places.
+    bool inPlace() const;
 
     // The changes from `before` to `after`. A record stays when a record with its id and equal in every
     // member is found at or after the place where the previous record that stayed was found.

@@ -35,6 +35,12 @@ public:
     }
 
     template <typename Read> void follow(int count, const RecordChanges& changes, Read read) {
+        // The usual edit changes records where they stand: only theirs are read again, in their places.
+        if (m_values.size() == size_t(count) && changes.inPlace()) {
+            for (const int at : changes.fresh)
+                m_values[size_t(at)] = read(at);
+            return;
+        }
         std::vector<T> next(static_cast<size_t>(count));
         for (size_t i = 0; i < changes.newPosition.size(); ++i) {
             if (const int to = changes.newPosition[i]; to >= 0)
