@@ -1,9 +1,14 @@
-// Feeds arbitrary bytes to the data file reader. Parsing in place must agree with the copying parse, and
-// whatever reads must also write and read back equal: otherwise a file the store accepted at start-up
-// could make every later save fail or change the data.
+// Feeds arbitrary bytes to the data file reader. Parsing in place must agree with the copying parse, reading
+// the file as the store does (its text handed back page by page behind the records read) must agree with
+// reading the bytes, and whatever reads must also write and read back equal: otherwise a file the store
+// accepted at start-up could make every later save fail or change the data.
 #include "core/format/JsonParse.h"
 #include "core/store/DataFile.h"
 #include "core/store/DataFileEncoder.h"
+#include "core/store/FileBytes.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <rapidjson/writer.h>
 
@@ -36,6 +41,20 @@ std::string joined(const DataFileEncoder& encoder) {
     return bytes;
 }
 
+// The bytes read back from a file as the store reads its data file, every page handed back that can be.
+std::optional<QList<Journal>> readFromFile(const QByteArray& bytes, const QDateTime& now, QString* error) {
+    static const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.json"));
+    {
+        QFile file(path);
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    }
+    QString problem;
+    std::optional<FileBytes> read = FileBytes::read(path, &problem, Pages::pageSize());
+    check(read.has_value());
+    return DataFile::decode(std::move(*read), now, error);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,6 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QDateTime now = QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC);
     QString error;
     const auto journals = DataFile::decode(bytes, now, &error);
+    {
+        QString fileError, twiceError;
+        const auto fromFile = readFromFile(bytes, now, &fileError);
+        check(fromFile.has_value() == journals.has_value() && fileError == error);
+        // Items without an id get a new one at each reading; the rest reads the same.
+        if (DataFile::decode(bytes, now, &twiceError) == journals)
+            check(fromFile == journals);
+    }
     if (!journals) {
         check(!error.isEmpty());
         return 0;
