@@ -65,8 +65,9 @@ TEST(JournalDetailView, TabSwitchKeepsItsPlaceWhateverTheButtonsTitles) {
             EXPECT_GT(add->mapTo(shell.window.get(), QPoint()).x(), pickerRect.right());
             EXPECT_LE(settings->mapTo(shell.window.get(), QPoint(settings->width(), 0)).x(),
                       size.window.width());
-            if (journal.id != stock.id)
+            if (journal.id != stock.id) {
                 EXPECT_EQ(add->toolButtonStyle() == Qt::ToolButtonTextBesideIcon, size.titled);
+            }
         }
     }
 }
