@@ -4,7 +4,7 @@
 // shapes of file, realistic and short rows.
 #include "DataFileGenerator.h"
 #include "ImportFiles.h"
-#include "PeakMemory.h"
+#include "ProcessMemory.h"
 #include "app/importing/ImportFile.h"
 #include "core/model/DateFormat.h"
 
@@ -13,7 +13,7 @@
 #include <memory>
 
 using namespace importing;
-using namespace PeakMemory;
+using namespace ProcessMemory;
 
 namespace {
 
@@ -35,12 +35,12 @@ void BM_ReadImportFile(benchmark::State& state, ImportFiles::Rows shape) {
             state.SkipWithError("the peak of resident memory cannot be reset");
             return;
         }
-        const qint64 before = statusKiB("VmRSS");
+        const qint64 before = statusKb("VmRSS:");
         state.ResumeTiming();
         auto outcome = std::make_unique<ImportOutcome>(
             readImportFile(file.path, journal, DateFormat::defaultCalendar(), clock));
         state.PauseTiming();
-        peakKiB = std::max(peakKiB, statusKiB("VmHWM") - before);
+        peakKiB = std::max(peakKiB, statusKb("VmHWM:") - before);
         const auto* item = std::get_if<ImportPreviewItem>(outcome.get());
         if (!item) {
             state.SkipWithError(std::get<QString>(*outcome).toStdString().c_str());

@@ -12,8 +12,8 @@ namespace ProcessMemory {
 
 // A figure of /proc/self/status in kB ("VmRSS:", "VmHWM:"); -1 when it cannot be read.
 long statusKb(const char* key);
-// Starts the peak resident size (VmHWM) afresh from the resident size now; false where the system does not
-// let the process do so.
+// Returns freed memory to the system and starts the peak resident size (VmHWM) afresh from the resident
+// size now; false where the system does not let the process do so.
 bool resetPeak();
 
 // Runs this program again, with the environment given added, on the benchmarks that `filter` matches, its

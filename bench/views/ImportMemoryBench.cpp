@@ -5,7 +5,7 @@
 // rows are stored ("imported").
 #include "DataFileGenerator.h"
 #include "ImportFiles.h"
-#include "PeakMemory.h"
+#include "ProcessMemory.h"
 #include "app/AppRouter.h"
 #include "app/FilePanels.h"
 #include "core/store/Store.h"
@@ -26,7 +26,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace PeakMemory;
+using namespace ProcessMemory;
 
 namespace {
 
@@ -73,13 +73,13 @@ void BM_ImportFileMemory(benchmark::State& state, ImportFiles::Rows shape) {
             state.SkipWithError("the peak of resident memory cannot be reset");
             return;
         }
-        const qint64 before = statusKiB("VmRSS");
+        const qint64 before = statusKb("VmRSS:");
         state.ResumeTiming();
 
         router.requestImport(journal);
         settle();
         state.PauseTiming();
-        previewKiB = std::max(previewKiB, statusKiB("VmHWM") - before);
+        previewKiB = std::max(previewKiB, statusKb("VmHWM:") - before);
         QPushButton* import = nullptr;
         QAbstractItemModel* rows = nullptr;
         for (ImportPreviewView* sheet : window->findChildren<ImportPreviewView*>()) {
@@ -99,7 +99,7 @@ void BM_ImportFileMemory(benchmark::State& state, ImportFiles::Rows shape) {
         import->click();
         settle();
         state.PauseTiming();
-        importedKiB = std::max(importedKiB, statusKiB("VmHWM") - before);
+        importedKiB = std::max(importedKiB, statusKb("VmHWM:") - before);
         stored = store->journals().value(0).records.size() - journal.records.size();
         dataBytes = QFileInfo(dir.filePath(u"data.json"_s)).size();
         window.reset();
