@@ -7,10 +7,10 @@
 #include "ImportFiles.h"
 #include "ProcessMemory.h"
 #include "app/AppRouter.h"
-#include "app/FilePanels.h"
 #include "core/store/Store.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/importing/ImportPreviewView.h"
+#include "views/shell/FilePanels.h"
 #include "views/shell/MainWindow.h"
 
 #include <QCoreApplication>

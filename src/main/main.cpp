@@ -1,6 +1,6 @@
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
-#include "app/Startup.h"
+#include "app/shell/ShellRules.h"
+#include "app/shell/Startup.h"
 #include "core/store/Store.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/Icons.h"

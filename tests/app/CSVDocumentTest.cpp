@@ -1,7 +1,8 @@
 #include "app/CSVDocument.h"
 #include "ShellSamples.h"
 #include "TestSupport.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 
 #include <QDir>
 #include <QFile>

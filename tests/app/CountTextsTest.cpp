@@ -1,8 +1,7 @@
 #include "RecordFixtures.h"
 #include "ShellSamples.h"
 #include "TestSupport.h"
-#include "app/LinkActions.h"
-#include "app/ShellRules.h"
+#include "app/cells/LinkActions.h"
 #include "app/dashboard/DashboardFigures.h"
 #include "app/dashboard/TileTexts.h"
 #include "app/importing/ImportPreviewRules.h"
@@ -10,6 +9,7 @@
 #include "app/records/FilterBarRules.h"
 #include "app/records/RecordActions.h"
 #include "app/settings/SettingsRules.h"
+#include "app/shell/ShellRules.h"
 
 using namespace testsupport;
 using namespace Qt::StringLiterals;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ShellFixture.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
 #include "records/SheetTyping.h"
 
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "app/dashboard/FooterTexts.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CellContent.h"
-#include "app/ColumnWidths.h"
+#include "app/cells/CellContent.h"
+#include "app/kit/ColumnWidths.h"
 
 #include "core/csv/CSVImport.h"
 #include "core/model/Model.h"

@@ -1,6 +1,7 @@
 #include "app/records/BatchRules.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 #include "core/model/NumberFormat.h"
 
 #include <QSet>

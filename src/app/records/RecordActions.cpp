@@ -1,6 +1,7 @@
 #include "app/records/RecordActions.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 #include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;

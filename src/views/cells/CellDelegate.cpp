@@ -1,6 +1,7 @@
 #include "views/cells/CellDelegate.h"
 
-#include "app/LinkActions.h"
+#include "app/cells/LinkActions.h"
+#include "app/kit/PlainToolTip.h"
 #include "views/cells/CellStyle.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"

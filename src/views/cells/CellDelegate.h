@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CellContent.h"
+#include "app/cells/CellContent.h"
 
 #include <QStyledItemDelegate>
 

@@ -1,8 +1,8 @@
 #include "views/cells/LinkEditRow.h"
 
-#include "app/CellContent.h"
-#include "app/LinkActions.h"
-#include "app/ShortcutText.h"
+#include "app/cells/CellContent.h"
+#include "app/cells/LinkActions.h"
+#include "app/kit/ShortcutText.h"
 #include "core/model/LinkTools.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/SymbolButton.h"

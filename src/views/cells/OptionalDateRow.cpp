@@ -1,6 +1,6 @@
 #include "views/cells/OptionalDateRow.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 #include "views/kit/Style.h"
 
 #include <QCheckBox>

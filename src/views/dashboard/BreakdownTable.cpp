@@ -1,6 +1,7 @@
 #include "views/dashboard/BreakdownTable.h"
 
-#include "app/CellContent.h"
+#include "app/cells/CellContent.h"
+#include "app/kit/PlainToolTip.h"
 #include "views/kit/Style.h"
 
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "views/dashboard/DashboardView.h"
 
+#include "app/AddTitles.h"
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
-#include "app/ShortcutText.h"
 #include "app/dashboard/BreakdownTexts.h"
 #include "app/dashboard/PeriodRecords.h"
+#include "app/kit/ShortcutText.h"
 #include "views/dashboard/AdaptiveGridLayout.h"
 #include "views/dashboard/BreakdownSection.h"
 #include "views/dashboard/DashboardFooter.h"

@@ -1,6 +1,7 @@
 #include "views/dashboard/ReportBox.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 #include "views/dashboard/WrappedText.h"
 #include "views/kit/Clipboard.h"
 #include "views/kit/DrawnSymbols.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColumnWidths.h"
+#include "app/kit/ColumnWidths.h"
 
 #include <QList>
 #include <QMap>

@@ -1,6 +1,6 @@
 #include "views/kit/ElidedHeaderView.h"
 
-#include "app/CellContent.h"
+#include "app/kit/PlainToolTip.h"
 
 #include <QHelpEvent>
 #include <QStyleOptionHeader>

@@ -1,6 +1,6 @@
 #include "views/kit/FormSection.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 #include "views/kit/RoundedBox.h"
 #include "views/kit/Style.h"
 

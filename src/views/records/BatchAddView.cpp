@@ -1,7 +1,8 @@
 #include "views/records/BatchAddView.h"
 
 #include "app/AppRouter.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 #include "app/records/BatchRules.h"
 #include "core/store/Store.h"
 #include "views/kit/Dialogs.h"

@@ -1,6 +1,6 @@
 #include "views/records/BatchRowWidget.h"
 
-#include "app/ColumnWidths.h"
+#include "app/kit/ColumnWidths.h"
 #include "app/records/BatchRules.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Style.h"

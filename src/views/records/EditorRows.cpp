@@ -1,6 +1,6 @@
 #include "views/records/EditorRows.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 #include "app/records/RecordEditorRules.h"
 #include "core/model/NumberFormat.h"
 #include "views/cells/LinkEditRow.h"

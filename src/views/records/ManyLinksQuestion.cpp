@@ -1,6 +1,6 @@
 #include "views/records/ManyLinksQuestion.h"
 
-#include "app/LinkActions.h"
+#include "app/cells/LinkActions.h"
 #include "views/kit/Dialogs.h"
 
 using namespace Qt::StringLiterals;

@@ -1,7 +1,8 @@
 #include "views/records/RecordsActionBar.h"
 
-#include "app/CellContent.h"
-#include "app/ShortcutText.h"
+#include "app/cells/CellContent.h"
+#include "app/kit/PlainToolTip.h"
+#include "app/kit/ShortcutText.h"
 #include "views/kit/CommandButton.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"

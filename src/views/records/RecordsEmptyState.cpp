@@ -1,8 +1,8 @@
 #include "views/records/RecordsEmptyState.h"
 
+#include "app/AddTitles.h"
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 #include "views/kit/NoteLabel.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"

@@ -1,7 +1,8 @@
 #include "views/records/RecordsFilterBar.h"
 
 #include "app/AppRouter.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 #include "app/records/FilterBarRules.h"
 #include "views/kit/ElidedLabel.h"
 #include "views/kit/Icons.h"

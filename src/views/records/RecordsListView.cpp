@@ -1,7 +1,7 @@
 #include "views/records/RecordsListView.h"
 
 #include "app/AppRouter.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
 #include "app/records/FilterBarRules.h"
 #include "core/model/IdsInOrder.h"
 #include "core/store/Store.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MenuTarget.h"
+#include "app/kit/MenuTarget.h"
 #include "views/kit/JournalTabView.h"
 
 #include "app/records/RecordActions.h"

@@ -1,6 +1,6 @@
 #include "views/records/RecordsTabActions.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 #include "app/records/RecordActions.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordCommands.h"

@@ -1,6 +1,6 @@
 #include "views/records/StatusPicker.h"
 
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 #include "views/kit/Style.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "views/shell/ContentView.h"
 
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
+#include "app/shell/ShellRules.h"
 #include "core/model/IdsInOrder.h"
 #include "core/store/Store.h"
 #include "views/kit/Style.h"

@@ -1,6 +1,6 @@
 #include "views/shell/JournalListModel.h"
 
-#include "app/ShellRules.h"
+#include "app/shell/ShellRules.h"
 #include "core/store/Store.h"
 #include "views/kit/Icons.h"
 #include "views/kit/WaitCursor.h"

@@ -1,9 +1,10 @@
 #include "views/shell/JournalToolbar.h"
 
-#include "app/AppCommands.h"
+#include "app/AddTitles.h"
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
+#include "app/shell/AppCommands.h"
 #include "views/kit/CommandButton.h"
 #include "views/kit/Style.h"
 

@@ -1,8 +1,8 @@
 #include "views/shell/MainWindow.h"
 
-#include "app/AppCommands.h"
-#include "app/ShellRules.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/shell/AppCommands.h"
+#include "app/shell/ShellRules.h"
 #include "views/kit/Icons.h"
 #include "views/kit/SheetSize.h"
 #include "views/kit/Style.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/NewJournalRules.h"
+#include "app/shell/NewJournalRules.h"
 
 #include <QDialog>
 #include <QList>

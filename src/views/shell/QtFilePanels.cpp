@@ -1,5 +1,7 @@
 #include "views/shell/QtFilePanels.h"
 
+#include "app/shell/PanelFolder.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -42,7 +44,7 @@ QFileDialog* QtFilePanels::makeDialog(QWidget* parent, Done done) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setProxyModel(new FileListTexts(dialog));
-    dialog->setDirectory(startFolder(m_lastFolder));
+    dialog->setDirectory(panelStartFolder(m_lastFolder));
     // One answer per panel: the chosen file, or the empty text when the panel is left without one.
     auto answered = std::make_shared<bool>(false);
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [this, done, answered](const QString& path) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FilePanels.h"
+#include "views/shell/FilePanels.h"
 
 class QFileDialog;
 

@@ -1,8 +1,7 @@
 #include "views/shell/SheetHost.h"
 
 #include "app/AppRouter.h"
-#include "app/FilePanels.h"
-#include "app/ShellRules.h"
+#include "app/shell/ShellRules.h"
 #include "core/store/Store.h"
 #include "views/importing/ImportFlow.h"
 #include "views/importing/ImportPreviewView.h"
@@ -11,6 +10,7 @@
 #include "views/records/BatchAddView.h"
 #include "views/records/RecordEditorView.h"
 #include "views/settings/JournalSettingsView.h"
+#include "views/shell/FilePanels.h"
 #include "views/shell/NewJournalView.h"
 #include "views/shell/SheetPresenter.h"
 

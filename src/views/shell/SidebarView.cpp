@@ -1,8 +1,9 @@
 #include "views/shell/SidebarView.h"
 
-#include "app/AppCommands.h"
 #include "app/AppRouter.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
+#include "app/shell/AppCommands.h"
 #include "core/store/Store.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/Icons.h"

@@ -1,7 +1,7 @@
 #include "views/shell/WelcomeView.h"
 
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
+#include "app/shell/ShellRules.h"
 #include "views/kit/NoteLabel.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"

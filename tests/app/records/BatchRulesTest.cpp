@@ -1,7 +1,8 @@
 #include "app/records/BatchRules.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
 #include "core/journal/DuplicateIndex.h"
 #include "core/templates/Templates.h"
 

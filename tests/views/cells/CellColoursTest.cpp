@@ -1,5 +1,5 @@
 #include "Looks.h"
-#include "app/CellContent.h"
+#include "app/cells/CellContent.h"
 #include "views/cells/CellDelegate.h"
 #include "views/cells/CellStyle.h"
 #include "views/cells/WarningLabel.h"

@@ -1,5 +1,5 @@
 #include "ShellFixture.h"
-#include "app/AppCommands.h"
+#include "app/shell/AppCommands.h"
 #include "core/templates/Templates.h"
 
 #include <QAction>

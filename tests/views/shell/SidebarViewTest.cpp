@@ -2,7 +2,7 @@
 #include "Looks.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
 #include "core/templates/Templates.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordsTableView.h"

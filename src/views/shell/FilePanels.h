@@ -19,8 +19,4 @@ public:
     virtual void openFile(QWidget* parent, Done done) = 0;
     // Pick where to save a CSV export, starting with the given file name.
     virtual void saveFile(QWidget* parent, const QString& defaultName, Done done) = 0;
-
-    // The folder a panel opens in: the folder of the file last chosen in this run, else the user's
-    // documents folder, else the home folder; never the folder the application was started from.
-    static QString startFolder(const QString& lastUsed);
 };

@@ -1,4 +1,4 @@
-#include "app/NewJournalRules.h"
+#include "app/shell/NewJournalRules.h"
 
 #include "app/AppRouter.h"
 #include "core/store/Store.h"

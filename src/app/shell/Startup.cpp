@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/shell/Startup.h"
 
 #include "core/store/SafeFile.h"
 

@@ -1,4 +1,4 @@
-#include "app/AppCommands.h"
+#include "app/shell/AppCommands.h"
 #include "ShellSamples.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"

@@ -1,4 +1,4 @@
-#include "app/ColumnWidths.h"
+#include "app/kit/ColumnWidths.h"
 
 using ColumnWidths::Column;
 

@@ -1,4 +1,4 @@
-#include "app/CellContent.h"
+#include "app/cells/CellContent.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 

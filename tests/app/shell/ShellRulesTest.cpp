@@ -1,6 +1,7 @@
-#include "app/ShellRules.h"
+#include "app/shell/ShellRules.h"
 #include "ShellSamples.h"
 #include "TestSupport.h"
+#include "app/AddTitles.h"
 #include "core/templates/Templates.h"
 
 using namespace testsupport;

@@ -1,10 +1,10 @@
-#include "app/FilePanels.h"
+#include "app/shell/PanelFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString FilePanels::startFolder(const QString& lastUsed) {
+QString panelStartFolder(const QString& lastUsed) {
     // A folder removed since, or a documents folder the system names but never made, is passed over.
     for (const QString& folder :
          {lastUsed, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {

@@ -1,8 +1,10 @@
-#include "app/AppCommands.h"
+#include "app/shell/AppCommands.h"
 
+#include "app/AddTitles.h"
 #include "app/AppRouter.h"
-#include "app/ShellRules.h"
-#include "app/ShortcutText.h"
+#include "app/kit/AppKeys.h"
+#include "app/kit/ShortcutText.h"
+#include "app/shell/ShellRules.h"
 #include "core/store/Store.h"
 
 #include <QAction>

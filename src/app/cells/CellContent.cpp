@@ -1,4 +1,6 @@
-#include "app/CellContent.h"
+#include "app/cells/CellContent.h"
+
+#include "app/kit/PlainToolTip.h"
 
 #include "core/model/DateFormat.h"
 #include "core/model/LinkTools.h"
@@ -21,14 +23,6 @@ CellContent placeholder() {
 }
 
 } // namespace
-
-QString plainToolTip(const QString& text) {
-    // Qt draws a tooltip as markup as soon as its text merely looks like it ("<b>…", "&lt;"): such a text
-    // is handed over escaped, its line breaks kept.
-    if (!Qt::mightBeRichText(text))
-        return text;
-    return u"<p style=\"white-space:pre-wrap\">"_s + text.toHtmlEscaped() + u"</p>"_s;
-}
 
 QVariant cellData(const CellContent& content, int role) {
     switch (role) {

@@ -1,4 +1,4 @@
-#include "app/FilePanels.h"
+#include "app/shell/PanelFolder.h"
 #include "StoreSupport.h"
 
 #include <QDir>
@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 // A panel opens in the folder of the file last chosen while that folder is there, else in the documents
 // folder while it is there, else at home; the folder the application was started from plays no part.
-TEST(FilePanels, StartFolderIsTheLastUsedThenDocumentsThenHome) {
+TEST(PanelFolder, IsTheLastUsedThenDocumentsThenHome) {
     const FakeHome home;
     const QString documents = home.path(u"Documents"_s);
     const QString exports = home.path(u"Выгрузки"_s);
@@ -28,6 +28,6 @@ TEST(FilePanels, StartFolderIsTheLastUsedThenDocumentsThenHome) {
             ASSERT_TRUE(QDir().mkpath(documents));
         else
             ASSERT_TRUE(QDir(documents).removeRecursively());
-        EXPECT_EQ(QDir(FilePanels::startFolder(c.lastUsed)), QDir(c.expected)) << c.what;
+        EXPECT_EQ(QDir(panelStartFolder(c.lastUsed)), QDir(c.expected)) << c.what;
     }
 }

@@ -1,13 +1,8 @@
-#include "app/ShortcutText.h"
+#include "app/kit/ShortcutText.h"
 
 #include <QList>
 
 using namespace Qt::StringLiterals;
-
-QKeySequence AppKeys::quit() {
-    const QList<QKeySequence> bindings = QKeySequence::keyBindings(QKeySequence::Quit);
-    return bindings.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : bindings.first();
-}
 
 QString shortcutText(const QKeySequence& keys) {
     QStringList parts;

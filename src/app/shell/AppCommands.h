@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MenuTarget.h"
+#include "app/kit/MenuTarget.h"
 #include "core/model/Model.h"
 
 #include <QIcon>

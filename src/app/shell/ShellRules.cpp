@@ -1,4 +1,4 @@
-#include "app/ShellRules.h"
+#include "app/shell/ShellRules.h"
 
 #include "core/model/NumberFormat.h"
 
@@ -46,26 +46,8 @@ std::optional<AlertContent> alertContent(const std::optional<QString>& lastError
     return std::nullopt;
 }
 
-bool addsInBatch(const Journal& journal) {
-    return !journal.perItemFields().isEmpty();
-}
-
 QString sidebarCommandTitle(bool sidebarShown) {
     return sidebarShown ? u"Скрыть боковую панель"_s : u"Показать боковую панель"_s;
-}
-
-QString primaryAddCommandTitle(const std::optional<Journal>& journal) {
-    if (journal && addsInBatch(*journal))
-        return journal->batchTitle + QChar(0x2026);
-    return u"Новая запись…"_s;
-}
-
-QString addButtonTitle(const Journal& journal) {
-    return addsInBatch(journal) ? journal.batchTitle : u"Добавить"_s;
-}
-
-QString newRecordsButtonTitle(const Journal& journal) {
-    return addsInBatch(journal) ? journal.batchTitle : u"Новая запись"_s;
 }
 
 QString recordCountBadge(const Journal& journal) {

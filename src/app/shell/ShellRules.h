@@ -38,19 +38,9 @@ struct AlertContent {
 std::optional<AlertContent> alertContent(const std::optional<QString>& lastError,
                                          const std::optional<QString>& message, bool messageIsFailure);
 
-// Whether the journal's main add action opens batch entry (it has per-item fields) or the record editor.
-bool addsInBatch(const Journal& journal);
 // The View menu's sidebar command, named after what it will do.
 QString sidebarCommandTitle(bool sidebarShown);
 
-// The title of the menu's main add command: the batch title and "…" when the journal adds in batch,
-// otherwise "Новая запись…" (also without a journal).
-QString primaryAddCommandTitle(const std::optional<Journal>& journal);
-// The title of the toolbar's add button: the batch title when the journal adds in batch, else "Добавить".
-QString addButtonTitle(const Journal& journal);
-// The title of a screen's own add button, which stands alone where "Добавить" would say too little (the
-// dashboard, an empty records tab): the batch title when the journal adds in batch, else "Новая запись".
-QString newRecordsButtonTitle(const Journal& journal);
 // The sidebar's record count badge: the count grouped in thousands ("10 000"), or nothing for a journal
 // without records.
 QString recordCountBadge(const Journal& journal);

@@ -60,9 +60,6 @@ inline constexpr int CellContentRole = Qt::UserRole + 100;
 // content under CellContentRole; nothing for other roles.
 QVariant cellData(const CellContent& content, int role);
 
-// A tooltip that quotes data shows it as typed, never as markup.
-QString plainToolTip(const QString& text);
-
 // The placeholder of a cell without a value: an em dash.
 extern const QString emptyCellText;
 

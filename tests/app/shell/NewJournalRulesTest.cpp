@@ -1,4 +1,4 @@
-#include "app/NewJournalRules.h"
+#include "app/shell/NewJournalRules.h"
 #include "TestSupport.h"
 #include "core/templates/Templates.h"
 

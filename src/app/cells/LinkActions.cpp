@@ -1,4 +1,4 @@
-#include "app/LinkActions.h"
+#include "app/cells/LinkActions.h"
 
 #include "core/model/NumberFormat.h"
 

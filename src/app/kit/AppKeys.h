@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QKeySequence>
-#include <QString>
 
 // The keys of the window's commands. Qt maps Ctrl to Command and Meta to Control on macOS, so the same
 // sequences give ⌘N and ⌃⌘N there and Ctrl+N and Meta+Ctrl+N here.
@@ -83,14 +82,3 @@ inline QKeySequence saveBatchKeypad() {
     return QKeySequence(Qt::CTRL | Qt::Key_Enter);
 }
 } // namespace AppKeys
-
-// The text of a shortcut as the platform writes it ("⇧⌘I" on macOS, "Ctrl+Shift+I" here). A key that is
-// the hyphen-minus is shown as the minus sign U+2212.
-QString shortcutText(const QKeySequence& keys);
-
-// A help text that names its shortcut: the text, a blank and the shortcut in parentheses.
-QString withShortcut(const QString& text, const QKeySequence& keys);
-
-// Data shown on a button, a menu item or a label with a buddy, as typed: Qt takes a lone "&" there for the
-// mark of an Alt key and does not draw it, so each "&" is doubled.
-QString literalLabel(const QString& text);
