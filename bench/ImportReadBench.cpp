@@ -12,7 +12,7 @@
 
 #include <memory>
 
-using namespace importing;
+using namespace Importing;
 using namespace ProcessMemory;
 
 namespace {

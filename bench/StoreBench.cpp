@@ -3,9 +3,9 @@
 // writing and syncing; and the ready bytes written, synced and renamed into place with nothing to encode)
 // and the road through Qt's QJsonDocument. Their peak memory is measured in StorePeakMemoryBench.
 #include "StoreBenchFile.h"
+#include "core/store/AppStore.h"
 #include "core/store/DataFile.h"
 #include "core/store/SafeFile.h"
-#include "core/store/Store.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 // program, so neither counts the other's pages or the benchmarks' own data.
 #include "ProcessMemory.h"
 #include "StoreBenchFile.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -11,7 +11,7 @@
 #include "LargeJournals.h"
 #include "ProcessMemory.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/shell/MainWindow.h"
 #include "views/shell/QtFilePanels.h"
 

@@ -3,7 +3,7 @@
 #include "DataFileGenerator.h"
 #include "KeyTyping.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 #include "views/kit/FormSection.h"
 #include "views/records/BatchAddView.h"

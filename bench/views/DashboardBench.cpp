@@ -18,7 +18,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace dashboard;
+using namespace Dashboard;
 using LargeJournals::benchNow;
 
 namespace {

@@ -2,7 +2,7 @@
 #include "DataFileGenerator.h"
 #include "KeyTyping.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 #include "views/records/RecordEditorView.h"
 

@@ -5,7 +5,7 @@
 #include "app/AppRouter.h"
 #include "core/csv/CSVImport.h"
 #include "core/model/DateFormat.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/importing/ImportPreviewView.h"

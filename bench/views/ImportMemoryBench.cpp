@@ -7,7 +7,7 @@
 #include "ImportFiles.h"
 #include "ProcessMemory.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/importing/ImportPreviewView.h"
 #include "views/shell/FilePanels.h"

@@ -7,8 +7,8 @@
 #include "app/AppRouter.h"
 #include "core/journal/JournalIndex.h"
 #include "core/journal/NaturalOrder.h"
+#include "core/store/AppStore.h"
 #include "core/store/DataFile.h"
-#include "core/store/Store.h"
 #include "core/templates/Templates.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"
@@ -29,7 +29,7 @@
 #include <numeric>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

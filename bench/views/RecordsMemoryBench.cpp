@@ -4,7 +4,7 @@
 // the small journal's records tab was shown before.
 #include "DataFileGenerator.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"

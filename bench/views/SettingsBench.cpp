@@ -1,7 +1,7 @@
 // The settings sheet over a 50,000-record sales journal: the example report redone per keystroke.
 #include "DataFileGenerator.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 #include "views/settings/JournalSettingsView.h"
 
@@ -17,7 +17,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // part of start-up.
 #include "LargeJournals.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/shell/MainWindow.h"
 #include "views/shell/QtFilePanels.h"
 

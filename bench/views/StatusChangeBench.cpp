@@ -5,7 +5,7 @@
 // (BM_FloorReadyBytesWriteSyncRename in vostrel_bench).
 #include "DataFileGenerator.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 #include "views/records/RecordsListView.h"
 #include "views/records/RecordsTableView.h"

@@ -1,7 +1,7 @@
 #include "app/AppRouter.h"
 #include "app/shell/ShellRules.h"
 #include "app/shell/Startup.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"

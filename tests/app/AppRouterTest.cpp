@@ -8,7 +8,7 @@
 
 #include <functional>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -11,7 +11,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 TEST(CSVDocument, WritesWholeFileOrSaysWhyNot) {

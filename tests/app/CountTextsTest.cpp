@@ -4,14 +4,14 @@
 #include "app/cells/LinkActions.h"
 #include "app/dashboard/DashboardFigures.h"
 #include "app/dashboard/TileTexts.h"
-#include "app/importing/ImportPreviewRules.h"
-#include "app/records/BatchRules.h"
-#include "app/records/FilterBarRules.h"
+#include "app/importing/ImportPreview.h"
+#include "app/records/BatchEntry.h"
+#include "app/records/FilterBar.h"
 #include "app/records/RecordActions.h"
 #include "app/settings/SettingsRules.h"
 #include "app/shell/ShellRules.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 // Every text that writes a count writes it in plain digits; the sidebar's badge alone groups them.
@@ -29,16 +29,16 @@ TEST(CountTexts, EveryCountInATextIsWrittenInPlainDigits) {
     } cases[] = {
         {"journal deletion", deleteJournalTitle(journal)},
         {"links to open", LinkActions::confirmationTitle(n)},
-        {"dashboard header", dashboard::countLine(MetricTable(journal))},
-        {"tile groups", dashboard::tileSubtitle(tile, journal)},
-        {"import button", importing::ImportPreview::importButtonTitle(n, journal.itemNoun)},
-        {"import done", importing::ImportPreview::importedMessage(n, journal.itemNoun)},
-        {"batch rows", records::BatchEntry::rowsHeader(n)},
-        {"batch summary", records::BatchEntry::summary(journal, records::BatchEntry::Totals{n, n, true})},
-        {"batch save", records::BatchEntry::saveTitle(journal, n)},
-        {"shown line", records::FilterBar::shownLine(journal, n, n)},
-        {"record deletion", records::RecordActions::deleteTitle(journal, n)},
-        {"type change", settings::SettingsRules::typeChangeMessage({{u"Город"_s}, n}, journal.itemNoun)},
+        {"dashboard header", Dashboard::countLine(MetricTable(journal))},
+        {"tile groups", Dashboard::tileSubtitle(tile, journal)},
+        {"import button", Importing::ImportPreview::importButtonTitle(n, journal.itemNoun)},
+        {"import done", Importing::ImportPreview::importedMessage(n, journal.itemNoun)},
+        {"batch rows", Records::BatchEntry::rowsHeader(n)},
+        {"batch summary", Records::BatchEntry::summary(journal, Records::BatchTotals{n, n, true})},
+        {"batch save", Records::BatchEntry::saveTitle(journal, n)},
+        {"shown line", Records::FilterBar::shownLine(journal, n, n)},
+        {"record deletion", Records::RecordActions::deleteTitle(journal, n)},
+        {"type change", Settings::SettingsRules::typeChangeMessage({{u"Город"_s}, n}, journal.itemNoun)},
         {"noun form", journal.itemNoun.counted(n)},
     };
     for (const auto& c : cases)

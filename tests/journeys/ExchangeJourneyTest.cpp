@@ -70,8 +70,8 @@ TEST(Journey, ExportThenImportBackAndASpreadsheetFile) {
     // A spreadsheet's file: Windows-1251, the client under another name, no status or id, a column the
     // journal does not know, and one sum that is no number.
     const QString spreadsheet = user.folder.dir.filePath(u"из таблицы.csv"_s);
-    testsupport::writeFile(spreadsheet,
-                           testsupport::windows1251(u"Номер заказа;Покупатель;Товар;Сумма;Склад\r\n"
+    TestSupport::writeFile(spreadsheet,
+                           TestSupport::windows1251(u"Номер заказа;Покупатель;Товар;Сумма;Склад\r\n"
                                                     u"B-1;Орлова;Сумка;3200;Центральный\r\n"
                                                     u"B-2;Орлова;Ремень;много;Центральный\r\n"_s));
     preview = importFile(user, spreadsheet);

@@ -88,7 +88,7 @@ TEST(Journey, RedesigningAJournalShowsEverywhere) {
     const QString exported = user.folder.dir.filePath(user.panels.defaultName);
     user.panels.answerSave(exported);
     answer(u"OK"_s);
-    const QStringList lines = QString::fromUtf8(testsupport::readFile(exported)).split(u"\r\n"_s);
+    const QStringList lines = QString::fromUtf8(TestSupport::readFile(exported)).split(u"\r\n"_s);
     EXPECT_TRUE(lines.value(0).startsWith(u"Номер заказа;Покупатель;"_s)) << lines.value(0).toStdString();
     EXPECT_TRUE(lines.value(3).startsWith(u";Сидорова;"_s)) << lines.value(3).toStdString();
     user.quit();

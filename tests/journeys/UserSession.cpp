@@ -65,7 +65,7 @@ QStringList storedRows(const Journal& journal, const QStringList& fields) {
         for (const QString& name : fields) {
             const auto field = name == u"Статус" ? std::nullopt : fieldNamed(journal, name);
             texts.append(
-                field ? journal.displayValue(record, *field, Calendar{testsupport::zone("Europe/Moscow")})
+                field ? journal.displayValue(record, *field, Calendar{TestSupport::zone("Europe/Moscow")})
                       : journal.status(record.statusID).value_or(StatusDef{}).name);
         }
         rows.append(texts.join(u';'));

@@ -14,8 +14,8 @@
 // real window at a time. A start reads the data file as the application's own start does; a quit is the
 // quit key. The clock stands still until the story moves it.
 struct UserSession {
-    testsupport::TempDataFolder folder;
-    Calendar calendar{testsupport::zone("Europe/Moscow")};
+    TestSupport::TempDataFolder folder;
+    Calendar calendar{TestSupport::zone("Europe/Moscow")};
     std::unique_ptr<AppStore> store;
     std::unique_ptr<AppRouter> router;
     FakePanels panels;

@@ -1,6 +1,6 @@
 #include "RecordFixtures.h"
 
-namespace testsupport {
+namespace TestSupport {
 
 namespace {
 const QString labelKey = QStringLiteral("label");
@@ -71,4 +71,4 @@ QStringList labels(const QList<Record>& records) {
     return out;
 }
 
-} // namespace testsupport
+} // namespace TestSupport

@@ -13,7 +13,7 @@
 
 // Small journals for list tests: fields and statuses with new ids, and records that carry a label under a
 // key no field has, so that assertions can name records by their label.
-namespace testsupport {
+namespace TestSupport {
 
 // A field with a new id; `roles` names its role flags by letters: g in group, i in identity, u unique,
 // p per item.
@@ -35,4 +35,4 @@ std::optional<FieldValue> valueOf(const Record& record, const FieldDef& field);
 // The labels of the records, in order.
 QStringList labels(const QList<Record>& records);
 
-} // namespace testsupport
+} // namespace TestSupport

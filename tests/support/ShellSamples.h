@@ -9,7 +9,7 @@
 #include <QUuid>
 
 // Journals and files for the shell's tests.
-namespace testsupport {
+namespace TestSupport {
 
 // The journal under another name, with `records` empty records added.
 inline Journal named(Journal journal, const QString& name, int records = 0) {
@@ -33,4 +33,4 @@ inline QString drawnText(QString text) {
     return text.replace(mark, QStringLiteral("\\1"));
 }
 
-} // namespace testsupport
+} // namespace TestSupport

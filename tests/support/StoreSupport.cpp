@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace testsupport {
+namespace TestSupport {
 
 TempDataFolder::TempDataFolder() : now(utc(2023, 11, 14, 22, 13, 20)) {}
 
@@ -98,4 +98,4 @@ std::optional<QList<Journal>> readDataFile(const QByteArray& bytes) {
     return DataFile::decode(bytes, utc(2000, 1, 1), &error);
 }
 
-} // namespace testsupport
+} // namespace TestSupport

@@ -13,7 +13,7 @@
 
 #include <optional>
 
-namespace testsupport {
+namespace TestSupport {
 
 // Sets (or, given nothing, removes) an environment variable for the scope's lifetime.
 class ScopedEnv {
@@ -87,4 +87,4 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
 // The journals of a data file, or nothing when it does not read.
 std::optional<QList<Journal>> readDataFile(const QByteArray& bytes);
 
-} // namespace testsupport
+} // namespace TestSupport

@@ -13,7 +13,7 @@ void PrintTo(const QUuid& id, std::ostream* os) {
     *os << id.toString().toStdString();
 }
 
-namespace testsupport {
+namespace TestSupport {
 
 QDateTime utc(int year, int month, int day, int hour, int minute, int second) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
@@ -36,4 +36,4 @@ QByteArray windows1251(const QString& text) {
     return bytes;
 }
 
-} // namespace testsupport
+} // namespace TestSupport

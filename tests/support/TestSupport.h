@@ -13,7 +13,7 @@ void PrintTo(const QString& text, std::ostream* os);
 void PrintTo(const QDateTime& date, std::ostream* os);
 void PrintTo(const QUuid& id, std::ostream* os);
 
-namespace testsupport {
+namespace TestSupport {
 
 // An instant given in UTC.
 QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
@@ -23,4 +23,4 @@ QTimeZone zone(const char* name);
 // The text in Windows-1251, as spreadsheets save CSV on Russian Windows (Cyrillic letters and ASCII only).
 QByteArray windows1251(const QString& text);
 
-} // namespace testsupport
+} // namespace TestSupport

@@ -3,7 +3,7 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/shell/ContentView.h"
 #include "views/shell/FilePanels.h"
 #include "views/shell/JournalDetailView.h"
@@ -69,7 +69,7 @@ struct FakePanels : FilePanels {
 // and the main window, shown unless the test still has something to do before. Store and router read the
 // folder's clock unless the test gives one.
 struct Shell {
-    testsupport::TempDataFolder folder;
+    TestSupport::TempDataFolder folder;
     std::unique_ptr<AppStore> store;
     std::unique_ptr<AppRouter> router;
     FakePanels panels;
@@ -80,10 +80,10 @@ struct Shell {
     explicit Shell(const QList<Journal>& journals = {}, bool shown = true, const Clock& clock = {}) {
         const Clock now = clock ? clock : folder.clock();
         store =
-            std::make_unique<AppStore>(folder.dataPath(), now, Calendar{testsupport::zone("Europe/Moscow")});
+            std::make_unique<AppStore>(folder.dataPath(), now, Calendar{TestSupport::zone("Europe/Moscow")});
         for (const Journal& journal : journals)
             store->addJournal(journal);
-        router = std::make_unique<AppRouter>(now, Calendar{testsupport::zone("Europe/Moscow")});
+        router = std::make_unique<AppRouter>(now, Calendar{TestSupport::zone("Europe/Moscow")});
         settings = std::make_unique<QSettings>(folder.dir.filePath(QStringLiteral("settings.ini")),
                                                QSettings::IniFormat);
         window = std::make_unique<MainWindow>(*store, *router, panels, *settings);

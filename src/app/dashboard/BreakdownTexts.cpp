@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace dashboard {
+namespace Dashboard {
 
 QList<FieldDef> breakdownCandidates(const Journal& journal) {
     QList<FieldDef> candidates;
@@ -71,4 +71,4 @@ QString breakdownText(const QList<BreakdownRow>& rows, const FieldDef& field,
     return lines.join(u'\n');
 }
 
-} // namespace dashboard
+} // namespace Dashboard

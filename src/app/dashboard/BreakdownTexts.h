@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace dashboard {
+namespace Dashboard {
 
 // The dashboard's breakdown table: which field it splits by, its cells and its copy for a spreadsheet.
 
@@ -34,4 +34,4 @@ QList<QStringList> breakdownCellShapes(const QList<BreakdownRow>& rows, const QL
 QString breakdownText(const QList<BreakdownRow>& rows, const FieldDef& field,
                       const QList<MetricDef>& metrics);
 
-} // namespace dashboard
+} // namespace Dashboard

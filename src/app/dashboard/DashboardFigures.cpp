@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace dashboard {
+namespace Dashboard {
 
 QString periodSettingsKey(const QUuid& journalID) {
     return u"period."_s + idText(journalID);
@@ -60,4 +60,4 @@ QString countLine(const MetricTable& table) {
     return line;
 }
 
-} // namespace dashboard
+} // namespace Dashboard

@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace dashboard {
+namespace Dashboard {
 
 // The period a dashboard shows and the figures it draws from: computed once per redraw and shared by the
 // tiles, the report and the breakdown, so they never disagree.
@@ -59,4 +59,4 @@ QString periodDescription(const std::optional<DateInterval>& interval, const Cal
 // number of groups among them when the journal has group fields.
 QString countLine(const MetricTable& table);
 
-} // namespace dashboard
+} // namespace Dashboard

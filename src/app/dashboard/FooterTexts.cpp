@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace dashboard {
+namespace Dashboard {
 
 namespace {
 
@@ -76,4 +76,4 @@ QString notesParagraph(const Journal& journal) {
     return parts.join(u' ');
 }
 
-} // namespace dashboard
+} // namespace Dashboard

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace dashboard {
+namespace Dashboard {
 
 // The dashboard's footer: the list of the application's keys and the paragraph on how metrics count.
 
@@ -28,4 +28,4 @@ QString metricNote(const MetricDef& metric, const Journal& journal);
 // are left out (a hint of blanks is not empty).
 QString notesParagraph(const Journal& journal);
 
-} // namespace dashboard
+} // namespace Dashboard

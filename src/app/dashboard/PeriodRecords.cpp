@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace dashboard {
+namespace Dashboard {
 
 std::optional<FieldDef> periodDateField(const Journal& journal) {
     if (journal.metrics.isEmpty())
@@ -27,4 +27,4 @@ RecordFilters periodFilters(const FieldDef& field, const std::optional<DateInter
     return defaults;
 }
 
-} // namespace dashboard
+} // namespace Dashboard

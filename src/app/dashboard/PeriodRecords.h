@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace dashboard {
+namespace Dashboard {
 
 // The dashboard's way to the records of its period: the records tab filtered by the date field the first
 // metric counts by.
@@ -22,4 +22,4 @@ QString periodRecordsTitle(const FieldDef& field);
 RecordFilters periodFilters(const FieldDef& field, const std::optional<DateInterval>& interval,
                             RecordFilters defaults);
 
-} // namespace dashboard
+} // namespace Dashboard

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace dashboard {
+namespace Dashboard {
 
 QString tileSubtitle(const MetricResult& result, const Journal& journal) {
     QStringList parts;
@@ -32,4 +32,4 @@ std::optional<Comparison> comparison(double value, double previous, const Metric
                       (rise ? u"+"_s : u"\u2212"_s) + magnitude + u" к прошлому периоду"_s};
 }
 
-} // namespace dashboard
+} // namespace Dashboard

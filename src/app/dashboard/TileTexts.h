@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace dashboard {
+namespace Dashboard {
 
 // What a metric tile writes under its value.
 
@@ -32,4 +32,4 @@ struct Comparison {
 // different.
 std::optional<Comparison> comparison(double value, double previous, const MetricDef& metric);
 
-} // namespace dashboard
+} // namespace Dashboard

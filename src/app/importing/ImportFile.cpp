@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace importing {
+namespace Importing {
 
 namespace {
 
@@ -52,4 +52,4 @@ ImportOutcome readImportFile(const QString& path, const Journal& journal, const 
     return ImportPreviewItem{QUuid::createUuid(), journal.id, QFileInfo(path).fileName(), std::move(*result)};
 }
 
-} // namespace importing
+} // namespace Importing

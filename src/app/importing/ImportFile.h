@@ -9,7 +9,7 @@
 
 #include <variant>
 
-namespace importing {
+namespace Importing {
 
 // Reading a file chosen for an import into the journal: the preview item, or the one message to show.
 using ImportOutcome = std::variant<ImportPreviewItem, QString>;
@@ -17,4 +17,4 @@ using ImportOutcome = std::variant<ImportPreviewItem, QString>;
 ImportOutcome readImportFile(const QString& path, const Journal& journal, const Calendar& calendar,
                              const Clock& clock);
 
-} // namespace importing
+} // namespace Importing

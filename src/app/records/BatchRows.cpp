@@ -1,6 +1,6 @@
 #include "app/records/BatchRows.h"
 
-#include "app/records/RecordEditorRules.h"
+#include "app/records/RecordEditor.h"
 #include "core/journal/DuplicateIndex.h"
 #include "core/journal/TextNormalizer.h"
 
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace records {
+namespace Records {
 
 namespace {
 
@@ -167,8 +167,8 @@ QStringList BatchRows::duplicateLines() const {
     return all;
 }
 
-BatchEntry::Totals BatchRows::totals() const {
-    BatchEntry::Totals totals;
+BatchTotals BatchRows::totals() const {
+    BatchTotals totals;
     QSet<QString> groups;
     totals.savable = true;
     for (const Review& r : m_reviews) {
@@ -184,4 +184,4 @@ BatchEntry::Totals BatchRows::totals() const {
     return totals;
 }
 
-} // namespace records
+} // namespace Records

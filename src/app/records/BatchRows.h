@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/records/BatchTotals.h"
 #include "core/journal/Batch.h"
 #include "core/model/Calendar.h"
 #include "core/model/Model.h"
@@ -12,18 +13,7 @@
 
 class DuplicateIndex;
 
-namespace records {
-
-namespace BatchEntry {
-// What the records of a batch add up to in the footer.
-struct Totals {
-    qsizetype records = 0;
-    // Distinct group keys among the records; counted only in a journal with group fields.
-    qsizetype groups = 0;
-    // Every record holds some text or number, and there is at least one.
-    bool savable = false;
-};
-} // namespace BatchEntry
+namespace Records {
 
 // The rows of batch entry, each with what it shows under it and what its record adds to the footer. A row's
 // review is worked out when the row is made or typed in and kept until then: a keystroke in one row of
@@ -67,7 +57,7 @@ public:
     // The duplicate lines of every row, in row order: what saving asks about.
     QStringList duplicateLines() const;
     // The records of the filled rows, counted from their reviews.
-    BatchEntry::Totals totals() const;
+    BatchTotals totals() const;
 
 private:
     // What one row's record gives, kept until the row or the shared values change.
@@ -99,4 +89,4 @@ private:
     QHash<QUuid, qsizetype> m_positions;
 };
 
-} // namespace records
+} // namespace Records

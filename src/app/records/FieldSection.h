@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace records {
+namespace Records {
 
 // One titled section of an entry form: the status picker at its top when it holds the status, then a row
 // for each of its fields, in journal order.
@@ -17,4 +17,4 @@ struct FieldSection {
     bool operator==(const FieldSection&) const = default;
 };
 
-} // namespace records
+} // namespace Records

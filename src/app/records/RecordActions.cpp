@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace records {
+namespace Records {
 
 namespace RecordActions {
 
@@ -157,4 +157,4 @@ QString deleteMessage() {
 
 } // namespace RecordActions
 
-} // namespace records
+} // namespace Records

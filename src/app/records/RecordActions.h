@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace records {
+namespace Records {
 
 // What the records tab's action bar and context menu offer for the selected records, worked out without
 // widgets.
@@ -87,4 +87,4 @@ QString deleteMessage();
 
 } // namespace RecordActions
 
-} // namespace records
+} // namespace Records

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace records {
+namespace Records {
 
 namespace {
 
@@ -131,4 +131,4 @@ QList<Record> ShownRecords::records() const {
     return shown;
 }
 
-} // namespace records
+} // namespace Records

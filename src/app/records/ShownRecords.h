@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-namespace records {
+namespace Records {
 
 // What the records tab shows of its journal: the records that pass its filters (RecordFilters::apply),
 // sorted by its comparators (RecordSort::sorted), as positions in the journal's records. Worked out
@@ -64,4 +64,4 @@ private:
     std::vector<Search> m_searches;
 };
 
-} // namespace records
+} // namespace Records

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace settings {
+namespace Settings {
 
 namespace {
 
@@ -56,4 +56,4 @@ QString ReportPreview::text(const Journal& draft, const QDateTime& now, const Ca
     return u"Пример за этот месяц: "_s + Statistics::report(draft, m_results);
 }
 
-} // namespace settings
+} // namespace Settings

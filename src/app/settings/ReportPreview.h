@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace settings {
+namespace Settings {
 
 // The settings sheet's example of the short report: the draft's report for the calendar month of the
 // current moment, over the draft's records, with the template and metrics as edited so far.
@@ -46,4 +46,4 @@ private:
     QList<MetricResult> m_results;
 };
 
-} // namespace settings
+} // namespace Settings

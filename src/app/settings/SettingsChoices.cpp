@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace settings {
+namespace Settings {
 
 namespace SettingsChoices {
 
@@ -182,4 +182,4 @@ const QStringList& metricSymbols() {
 
 } // namespace SettingsChoices
 
-} // namespace settings
+} // namespace Settings

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace settings {
+namespace Settings {
 
 // What the settings sheet's pickers and multi-part boxes offer, computed from the current draft each time.
 namespace SettingsChoices {
@@ -65,4 +65,4 @@ const QStringList& metricSymbols();
 
 } // namespace SettingsChoices
 
-} // namespace settings
+} // namespace Settings

@@ -2,7 +2,7 @@
 
 #include "core/journal/TextNormalizer.h"
 #include "core/model/Ids.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include <QSet>
 
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace settings {
+namespace Settings {
 
 namespace SettingsRules {
 
@@ -135,4 +135,4 @@ QString typeChangeMessage(const TypeChangeLoss& loss, const NounForms& itemNoun)
 
 } // namespace SettingsRules
 
-} // namespace settings
+} // namespace Settings

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace settings {
+namespace Settings {
 
 // What the settings sheet decides when it saves and when it asks before removing or converting.
 namespace SettingsRules {
@@ -62,4 +62,4 @@ QString typeChangeMessage(const TypeChangeLoss& loss, const NounForms& itemNoun)
 
 } // namespace SettingsRules
 
-} // namespace settings
+} // namespace Settings

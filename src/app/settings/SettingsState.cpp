@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace settings {
+namespace Settings {
 
 namespace {
 
@@ -94,4 +94,4 @@ MetricDef newMetric(const Journal& draft) {
     return metric;
 }
 
-} // namespace settings
+} // namespace Settings

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-namespace settings {
+namespace Settings {
 
 // The four pages of the journal settings sheet, in the order of its switch.
 enum class SettingsTab { general, fields, statuses, metrics };
@@ -72,4 +72,4 @@ FieldDef newField(FieldType type);
 StatusDef newStatus();
 MetricDef newMetric(const Journal& draft);
 
-} // namespace settings
+} // namespace Settings

@@ -5,7 +5,7 @@
 #include "app/kit/AppKeys.h"
 #include "app/kit/ShortcutText.h"
 #include "app/shell/ShellRules.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include "core/model/DateFormat.h"
 #include "core/model/LinkTools.h"

@@ -18,7 +18,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace dashboard;
+using namespace Dashboard;
 
 namespace {
 

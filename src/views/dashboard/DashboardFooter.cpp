@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace dashboard;
+using namespace Dashboard;
 
 DashboardFooter::DashboardFooter(QWidget* parent)
     : QWidget(parent), m_toggle(new QToolButton(this)), m_keys(new QWidget(this)),

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace dashboard;
+using namespace Dashboard;
 
 DashboardHeader::DashboardHeader(const Calendar& calendar, QWidget* parent)
     : QWidget(parent), m_calendar(calendar), m_symbol(new QLabel(this)), m_name(new ElidedText(1, this)),

@@ -19,7 +19,7 @@ public:
     DashboardHeader(const Calendar& calendar, QWidget* parent = nullptr);
 
     void setJournal(const Journal& journal, const QString& countLine);
-    void setPeriod(ReportPeriod period, const dashboard::CustomDates& custom, const QString& description);
+    void setPeriod(ReportPeriod period, const Dashboard::CustomDates& custom, const QString& description);
 
 signals:
     void periodPicked(ReportPeriod period);

@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace dashboard;
+using namespace Dashboard;
 
 namespace {
 

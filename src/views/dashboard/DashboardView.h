@@ -52,9 +52,9 @@ private:
     Journal m_journal;
     std::shared_ptr<MetricTable> m_table;
     ReportPeriod m_period = ReportPeriod::thisMonth;
-    dashboard::CustomDates m_custom;
+    Dashboard::CustomDates m_custom;
     std::optional<QUuid> m_breakdownFieldID; // the field the user picked in the breakdown, if any
-    dashboard::DashboardFigures m_figures;
+    Dashboard::DashboardFigures m_figures;
 
     DashboardHeader* m_header = nullptr;
     QLabel* m_noMetrics = nullptr;

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace dashboard;
+using namespace Dashboard;
 
 namespace {
 

@@ -36,7 +36,7 @@ private:
 
     MetricResult m_result;
     // Nothing when there is no value, or no finite one, to compare.
-    std::optional<dashboard::Comparison> m_change;
+    std::optional<Dashboard::Comparison> m_change;
     QLabel* m_symbol;
     ElidedText* m_title;
     FittedValue* m_value;

@@ -2,7 +2,7 @@
 
 #include "app/AppRouter.h"
 #include "app/importing/ImportFile.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/WaitCursor.h"
 
 void ImportFlow::fileChosen(const AppStore& store, AppRouter& router, const QString& path) {
@@ -14,8 +14,8 @@ void ImportFlow::fileChosen(const AppStore& store, AppRouter& router, const QStr
         // Building the preview of a large file takes as long as reading it: the cursor stays until the
         // sheet, which the router's announcement builds and opens, is up.
         const WaitCursor wait;
-        importing::ImportOutcome outcome =
-            importing::readImportFile(path, *target, router.calendar(), router.clock());
+        Importing::ImportOutcome outcome =
+            Importing::readImportFile(path, *target, router.calendar(), router.clock());
         if (auto* item = std::get_if<ImportPreviewItem>(&outcome))
             router.setImportPreview(std::move(*item));
         else

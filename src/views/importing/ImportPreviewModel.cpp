@@ -3,7 +3,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace importing;
+using namespace Importing;
 
 ImportPreviewModel::ImportPreviewModel(const Journal& journal, const ImportResult& result, QObject* parent)
     : QAbstractTableModel(parent), m_journal(journal), m_fields(journal.tableFields()), m_result(result) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/importing/ImportPreviewRules.h"
+#include "app/importing/ImportPreview.h"
 
 #include "core/csv/CSVImport.h"
 #include "core/model/Model.h"
@@ -15,7 +15,7 @@ class ImportPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // The fixed leading columns; the journal's table fields follow, then the remarks.
-    using enum importing::ImportPreview::Column;
+    using enum Importing::ImportPreview::Column;
 
     ImportPreviewModel(const Journal& journal, const ImportResult& result, QObject* parent = nullptr);
 
@@ -30,7 +30,7 @@ public:
     bool include(const QUuid& rowID) const;
     // Sets the choice of the first row with that id; a row in error is never imported and stays off.
     void setInclude(const QUuid& rowID, bool include);
-    void applyPreset(importing::ImportPreview::Preset preset);
+    void applyPreset(Importing::ImportPreview::Preset preset);
     // Lets the rows go, once the records to import are taken from them: a large file's rows need not stay
     // while the store works. The table is empty from here on.
     void releaseRows();

@@ -1,8 +1,8 @@
 #include "views/importing/ImportPreviewView.h"
 
 #include "app/AppRouter.h"
-#include "app/importing/ImportPreviewRules.h"
-#include "core/store/Store.h"
+#include "app/importing/ImportPreview.h"
+#include "core/store/AppStore.h"
 #include "views/cells/CellDelegate.h"
 #include "views/importing/ImportPreviewModel.h"
 #include "views/kit/ColumnFitter.h"
@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace importing;
+using namespace Importing;
 
 namespace {
 

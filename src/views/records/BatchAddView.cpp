@@ -3,8 +3,8 @@
 #include "app/AppRouter.h"
 #include "app/kit/AppKeys.h"
 #include "app/kit/ShortcutText.h"
-#include "app/records/BatchRules.h"
-#include "core/store/Store.h"
+#include "app/records/BatchEntry.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/FormSection.h"
 #include "views/kit/GrowingTextEdit.h"
@@ -30,7 +30,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 
@@ -219,7 +219,7 @@ BatchRowWidget* BatchAddView::showRow(qsizetype position) {
 void BatchAddView::refresh() {
     // The filled rows count from their reviews; while none is filled, the quick lists' rows are made here,
     // as they would be saved.
-    BatchEntry::Totals totals;
+    BatchTotals totals;
     qsizetype pending = 0;
     if (m_rows.anyFilled()) {
         totals = m_rows.totals();

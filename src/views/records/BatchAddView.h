@@ -81,7 +81,7 @@ private:
     // The journal stays the same while the sheet is open: its duplicate keys are worked out once.
     const DuplicateIndex m_index;
     Record m_template;
-    records::BatchRows m_rows;
+    Records::BatchRows m_rows;
     QHash<QUuid, QString> m_quick;
     bool m_focusSet = false;
 

@@ -16,7 +16,7 @@
 #include <numeric>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

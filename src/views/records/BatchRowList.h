@@ -9,7 +9,7 @@ class BatchRowWidget;
 class QLabel;
 class QScrollArea;
 struct Journal;
-namespace records {
+namespace Records {
 class BatchRows;
 }
 
@@ -23,7 +23,7 @@ class BatchRowList : public QWidget {
 public:
     // `rows` is read whenever a row is shown; `scroll` is the form's scroll area, whose view decides which
     // rows are made.
-    BatchRowList(const Journal& journal, const records::BatchRows& rows, QScrollArea* scroll,
+    BatchRowList(const Journal& journal, const Records::BatchRows& rows, QScrollArea* scroll,
                  QWidget* parent);
 
     // The rows changed as a whole (made, added, deleted).
@@ -73,7 +73,7 @@ private:
     BatchRowWidget* rowHolding(const QWidget* widget) const;
 
     const Journal& m_journal;
-    const records::BatchRows& m_rows;
+    const Records::BatchRows& m_rows;
     QScrollArea* m_scroll;
     QList<int> m_widths;
     QWidget* m_header;

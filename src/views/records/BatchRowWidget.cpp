@@ -1,7 +1,7 @@
 #include "views/records/BatchRowWidget.h"
 
 #include "app/kit/ColumnWidths.h"
-#include "app/records/BatchRules.h"
+#include "app/records/BatchEntry.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Style.h"
 #include "views/kit/SymbolButton.h"
@@ -18,7 +18,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 constexpr int sideColumn = 24;

@@ -1,7 +1,7 @@
 #include "views/records/EditorRows.h"
 
 #include "app/kit/ShortcutText.h"
-#include "app/records/RecordEditorRules.h"
+#include "app/records/RecordEditor.h"
 #include "core/model/NumberFormat.h"
 #include "views/cells/LinkEditRow.h"
 #include "views/cells/OptionalDateRow.h"
@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 EditorRow::EditorRow(const FieldDef& field, Record& record, QWidget* parent)
     : QWidget(parent), m_field(field), m_record(record) {}

@@ -2,7 +2,7 @@
 
 #include "app/AppRouter.h"
 #include "app/records/RecordActions.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Clipboard.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/WaitCursor.h"
@@ -11,7 +11,7 @@
 #include <QDialog>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 RecordCommands::RecordCommands(AppStore& store, AppRouter& router, QWidget* tab)
     : QObject(tab), m_store(store), m_router(router), m_tab(tab) {}

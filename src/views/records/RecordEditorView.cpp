@@ -1,8 +1,8 @@
 #include "views/records/RecordEditorView.h"
 
 #include "app/AppRouter.h"
-#include "app/records/RecordEditorRules.h"
-#include "core/store/Store.h"
+#include "app/records/RecordEditor.h"
+#include "core/store/AppStore.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/FormSection.h"
@@ -25,7 +25,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

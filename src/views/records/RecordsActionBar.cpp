@@ -15,7 +15,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

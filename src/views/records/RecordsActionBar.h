@@ -24,7 +24,7 @@ public:
     explicit RecordsActionBar(RecordsTabActions& actions, QWidget* parent = nullptr);
 
     // The selection's state.
-    void showContent(const records::ActionBarContent& content);
+    void showContent(const Records::ActionBarContent& content);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -32,12 +32,12 @@ protected:
 private:
     QAction* command(QAction* action, const QString& symbol);
     CommandButton* buttonFor(QAction* action, Qt::ToolButtonStyle style);
-    void showStatuses(const records::ActionBarContent& content);
+    void showStatuses(const Records::ActionBarContent& content);
     void fit();
 
     RecordsTabActions& m_actions;
     QHBoxLayout* m_row = nullptr;
-    QList<records::QuickStatus> m_shownQuick;
+    QList<Records::QuickStatus> m_shownQuick;
     QList<QAction*> m_shownStatuses;
     QList<CommandButton*> m_statusButtons;
     QToolButton* m_more = nullptr;

@@ -3,7 +3,7 @@
 #include "app/AppRouter.h"
 #include "app/kit/AppKeys.h"
 #include "app/kit/ShortcutText.h"
-#include "app/records/FilterBarRules.h"
+#include "app/records/FilterBar.h"
 #include "views/kit/ElidedLabel.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"
@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "app/AppRouter.h"
 #include "app/kit/AppKeys.h"
-#include "app/records/FilterBarRules.h"
+#include "app/records/FilterBar.h"
 #include "core/model/IdsInOrder.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordCommands.h"
 #include "views/records/RecordsActionBar.h"
@@ -25,7 +25,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "views/kit/JournalTabView.h"
 
 #include "app/records/RecordActions.h"
-#include "app/records/RecordsColumns.h"
+#include "app/records/RecordsTable.h"
 #include "app/records/ShownRecords.h"
 #include "core/journal/RecordFilters.h"
 #include "core/journal/RecordSort.h"
@@ -74,10 +74,10 @@ private:
     QList<QUuid> m_recordIDs;
     QSet<QUuid> m_selection;
     QList<RecordSort> m_sortOrder{RecordSort::initial()};
-    QList<records::RecordsColumn> m_columns;
+    QList<Records::RecordsColumn> m_columns;
     QList<ColumnWidths::Column> m_widths;
     RecordFilters m_shownFilters;
-    records::ShownRecords m_shown;
+    Records::ShownRecords m_shown;
     bool m_restoringSelection = false;
 
     RecordsFilterBar* m_filterBar = nullptr;

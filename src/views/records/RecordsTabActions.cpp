@@ -9,7 +9,7 @@
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 RecordsTabActions::RecordsTabActions(RecordCommands& commands, QWidget* tab, Rows rows)
     : QObject(tab), m_commands(commands), m_tab(tab), m_rows(std::move(rows)) {

@@ -1,6 +1,6 @@
 #include "views/records/RecordsTableModel.h"
 
-using namespace records;
+using namespace Records;
 
 void RecordsTableModel::setContent(const Journal& journal, const QList<RecordsColumn>& columns,
                                    const std::vector<int>& rows) {

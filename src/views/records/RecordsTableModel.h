@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/records/RecordsColumns.h"
+#include "app/records/RecordsTable.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -17,7 +17,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Shows new rows (positions in the journal's records) and columns in one reset.
-    void setContent(const Journal& journal, const QList<records::RecordsColumn>& columns,
+    void setContent(const Journal& journal, const QList<Records::RecordsColumn>& columns,
                     const std::vector<int>& rows);
 
     QUuid idAt(int row) const;
@@ -29,6 +29,6 @@ public:
 
 private:
     Journal m_journal;
-    QList<records::RecordsColumn> m_columns;
+    QList<Records::RecordsColumn> m_columns;
     std::vector<int> m_rows;
 };

@@ -4,7 +4,7 @@
 
 #include <QSignalBlocker>
 
-using namespace settings;
+using namespace Settings;
 
 ChoicePicker::ChoicePicker(QWidget* parent) : QComboBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

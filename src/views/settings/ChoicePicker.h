@@ -16,13 +16,13 @@ public:
     explicit ChoicePicker(QWidget* parent);
 
     // Refills the entries when they changed and shows the bound id; announces nothing.
-    void present(const QList<settings::SettingsChoices::Choice>& choices, const std::optional<QUuid>& bound);
+    void present(const QList<Settings::SettingsChoices::Choice>& choices, const std::optional<QUuid>& bound);
 
 signals:
     void picked(const std::optional<QUuid>& id);
 
 private:
-    QList<settings::SettingsChoices::Choice> m_choices;
+    QList<Settings::SettingsChoices::Choice> m_choices;
 };
 
 // A picker of that object name in a new row of the section.

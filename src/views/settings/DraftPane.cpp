@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 
-DraftPane::DraftPane(settings::SettingsState& state, QWidget* parent) : QWidget(parent), m_state(state) {}
+DraftPane::DraftPane(Settings::SettingsState& state, QWidget* parent) : QWidget(parent), m_state(state) {}
 
 void DraftPane::write(const std::function<void(Journal&)>& apply) {
     apply(m_state.draft);

@@ -15,7 +15,7 @@ class QLineEdit;
 class DraftPane : public QWidget {
     Q_OBJECT
 public:
-    DraftPane(settings::SettingsState& state, QWidget* parent);
+    DraftPane(Settings::SettingsState& state, QWidget* parent);
 
     // Shows the draft as it is now: refills pickers, shows and hides rows, redraws lists. It never writes
     // into the draft and never changes the text of a box while the user types in it.
@@ -36,5 +36,5 @@ protected:
     void bindText(GrowingTextEdit* box, QString Journal::*member);
     void bindPicker(ChoicePicker* picker, std::optional<QUuid> Journal::*member);
 
-    settings::SettingsState& m_state;
+    Settings::SettingsState& m_state;
 };

@@ -17,7 +17,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* parent)
     : ItemEditor(state, &Journal::fields, fieldID, parent) {

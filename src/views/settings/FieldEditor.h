@@ -12,7 +12,7 @@ class QComboBox;
 class FieldEditor : public ItemEditor<FieldDef> {
     Q_OBJECT
 public:
-    FieldEditor(settings::SettingsState& state, const QUuid& fieldID, QWidget* parent);
+    FieldEditor(Settings::SettingsState& state, const QUuid& fieldID, QWidget* parent);
 
     void sync() override;
 

@@ -7,7 +7,7 @@
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 FieldsPage::FieldsPage(SettingsState& state, QWidget* parent)
     : ListPage(state, DraftListModel::Items::fields, &SettingsState::selectedFieldID,

@@ -7,7 +7,7 @@
 class FieldsPage : public ListPage {
     Q_OBJECT
 public:
-    FieldsPage(settings::SettingsState& state, QWidget* parent);
+    FieldsPage(Settings::SettingsState& state, QWidget* parent);
 
 protected:
     void removeItem() override;

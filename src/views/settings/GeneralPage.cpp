@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 namespace {
 

@@ -13,7 +13,7 @@ class QLineEdit;
 class GeneralPage : public DraftPane {
     Q_OBJECT
 public:
-    GeneralPage(settings::SettingsState& state, QWidget* parent);
+    GeneralPage(Settings::SettingsState& state, QWidget* parent);
 
     void sync() override;
 

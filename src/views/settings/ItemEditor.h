@@ -15,10 +15,10 @@ public:
     const QUuid& itemID() const { return m_itemID; }
 
 protected:
-    ItemEditor(settings::SettingsState& state, QList<Item> Journal::*list, const QUuid& id, QWidget* parent)
+    ItemEditor(Settings::SettingsState& state, QList<Item> Journal::*list, const QUuid& id, QWidget* parent)
         : DraftPane(state, parent), m_list(list), m_itemID(id) {}
 
-    Item* item() { return settings::findByID(m_state.draft.*m_list, std::optional(m_itemID)); }
+    Item* item() { return Settings::findByID(m_state.draft.*m_list, std::optional(m_itemID)); }
     // Applies the user's edit to the item, then announces it.
     void change(const std::function<void(Item&)>& apply) {
         if (Item* edited = item()) {

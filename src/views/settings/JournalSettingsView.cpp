@@ -1,7 +1,7 @@
 #include "views/settings/JournalSettingsView.h"
 
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/Dialogs.h"
 #include "views/kit/SheetFooter.h"
@@ -26,7 +26,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, const Journal& journal,
                                          QWidget* parent)
@@ -53,7 +53,7 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
     m_tabs = new QButtonGroup(this);
     for (SettingsTab tab : allSettingsTabs) {
         auto* button = new QToolButton(segments);
-        button->setText(settings::title(tab));
+        button->setText(Settings::title(tab));
         button->setCheckable(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         button->setObjectName(u"tab."_s + rawValue(tab));

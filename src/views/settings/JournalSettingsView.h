@@ -27,15 +27,15 @@ public:
 
     // Checks a trimmed copy of the draft and saves it, or shows the first problem on its page.
     void save();
-    void showTab(settings::SettingsTab tab);
+    void showTab(Settings::SettingsTab tab);
 
 private:
-    DraftPane* page(settings::SettingsTab tab) const;
+    DraftPane* page(Settings::SettingsTab tab) const;
     // After an edit: the shown page follows the draft.
     void draftEdited();
     // Asks about the field or status named for removal.
     void askRemoval();
-    void askTypeChange(const Journal& trimmed, const settings::SettingsRules::TypeChangeLoss& loss);
+    void askTypeChange(const Journal& trimmed, const Settings::SettingsRules::TypeChangeLoss& loss);
     // A confirmation with one destructive button and "Отмена", which has the focus and takes Escape.
     // `confirmed` runs after the destructive button; `closed` after any way of closing.
     void confirm(const QString& title, const QString& message, const QString& action,
@@ -44,7 +44,7 @@ private:
     void showMessage();
 
     AppStore& m_store;
-    settings::SettingsState m_state;
+    Settings::SettingsState m_state;
 
     QButtonGroup* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 ListPage::ListPage(SettingsState& state, DraftListModel::Items items,
                    std::optional<QUuid> SettingsState::*selection, const Button& add, const Button& remove,

@@ -26,8 +26,8 @@ protected:
 
     // `selection` is the state's selection of this list; `listID` the list's object name; `note` stands
     // under the buttons (none when empty); `placeholder` shows while no item is selected.
-    ListPage(settings::SettingsState& state, DraftListModel::Items items,
-             std::optional<QUuid> settings::SettingsState::*selection, const Button& add,
+    ListPage(Settings::SettingsState& state, DraftListModel::Items items,
+             std::optional<QUuid> Settings::SettingsState::*selection, const Button& add,
              const Button& remove, const QString& listID, const QString& note, const QString& placeholder,
              QWidget* parent);
 
@@ -45,7 +45,7 @@ protected:
     QVBoxLayout* pageLayout() const { return m_layout; }
 
 private:
-    std::optional<QUuid> settings::SettingsState::*m_selection;
+    std::optional<QUuid> Settings::SettingsState::*m_selection;
     DraftListModel* m_model;
     QAction* m_add;
     QAction* m_remove;

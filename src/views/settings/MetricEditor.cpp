@@ -16,7 +16,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 MetricEditor::MetricEditor(SettingsState& state, const QUuid& metricID, QWidget* parent)
     : ItemEditor(state, &Journal::metrics, metricID, parent) {

@@ -13,7 +13,7 @@ class QComboBox;
 class MetricEditor : public ItemEditor<MetricDef> {
     Q_OBJECT
 public:
-    MetricEditor(settings::SettingsState& state, const QUuid& metricID, QWidget* parent);
+    MetricEditor(Settings::SettingsState& state, const QUuid& metricID, QWidget* parent);
 
     void sync() override;
 
@@ -39,7 +39,7 @@ private:
     QWidget* m_equals = nullptr;
     QComboBox* m_equalsPicker = nullptr;
     QLineEdit* m_equalsText = nullptr;
-    QList<settings::SettingsChoices::ValueChoice> m_equalsValues;
+    QList<Settings::SettingsChoices::ValueChoice> m_equalsValues;
     QLineEdit* m_unit = nullptr;
     QLineEdit* m_subtitle = nullptr;
     QComboBox* m_color = nullptr;

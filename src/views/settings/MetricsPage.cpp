@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 MetricsPage::MetricsPage(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent)
     : ListPage(state, DraftListModel::Items::metrics, &SettingsState::selectedMetricID,

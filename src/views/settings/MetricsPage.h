@@ -11,7 +11,7 @@ class ReportEditor;
 class MetricsPage : public ListPage {
     Q_OBJECT
 public:
-    MetricsPage(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
+    MetricsPage(Settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
     // Also redoes the example report: call it only while the page is shown.
     void sync() override;

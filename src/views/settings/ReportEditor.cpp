@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 ReportEditor::ReportEditor(SettingsState& state, Clock clock, Calendar calendar, QWidget* parent)
     : DraftPane(state, parent), m_clock(std::move(clock)), m_calendar(std::move(calendar)) {

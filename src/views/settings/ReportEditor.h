@@ -14,14 +14,14 @@ class QPlainTextEdit;
 class ReportEditor : public DraftPane {
     Q_OBJECT
 public:
-    ReportEditor(settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
+    ReportEditor(Settings::SettingsState& state, Clock clock, Calendar calendar, QWidget* parent);
 
     void sync() override;
 
 private:
     Clock m_clock;
     Calendar m_calendar;
-    settings::ReportPreview m_preview;
+    Settings::ReportPreview m_preview;
     ChoicePicker* m_breakdownField;
     QPlainTextEdit* m_template;
     QLabel* m_example;

@@ -16,7 +16,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 void addColourItems(QComboBox* picker, bool withDots) {
     for (AppColor appColor : allAppColors) {

@@ -10,7 +10,7 @@ class QComboBox;
 class StatusEditor : public ItemEditor<StatusDef> {
     Q_OBJECT
 public:
-    StatusEditor(settings::SettingsState& state, const QUuid& statusID, QWidget* parent);
+    StatusEditor(Settings::SettingsState& state, const QUuid& statusID, QWidget* parent);
 
     void sync() override;
 

@@ -3,7 +3,7 @@
 #include "views/settings/StatusEditor.h"
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 StatusesPage::StatusesPage(SettingsState& state, QWidget* parent)
     : ListPage(

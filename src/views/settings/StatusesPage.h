@@ -7,7 +7,7 @@
 class StatusesPage : public ListPage {
     Q_OBJECT
 public:
-    StatusesPage(settings::SettingsState& state, QWidget* parent);
+    StatusesPage(Settings::SettingsState& state, QWidget* parent);
 
 protected:
     void addItem() override;

@@ -3,7 +3,7 @@
 #include "app/AppRouter.h"
 #include "app/shell/ShellRules.h"
 #include "core/model/IdsInOrder.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Style.h"
 #include "views/shell/JournalDetailView.h"
 #include "views/shell/SheetHost.h"

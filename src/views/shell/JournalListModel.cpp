@@ -1,7 +1,7 @@
 #include "views/shell/JournalListModel.h"
 
 #include "app/shell/ShellRules.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Icons.h"
 #include "views/kit/WaitCursor.h"
 

@@ -1,7 +1,7 @@
 #include "views/shell/NewJournalView.h"
 
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/NoteLabel.h"
 #include "views/kit/RoundedBox.h"
 #include "views/kit/SheetFooter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/NewJournalRules.h"
+#include "app/shell/NewJournal.h"
 
 #include <QDialog>
 #include <QList>

@@ -2,7 +2,7 @@
 
 #include "app/AppRouter.h"
 #include "app/shell/ShellRules.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/importing/ImportFlow.h"
 #include "views/importing/ImportPreviewView.h"
 #include "views/kit/Dialogs.h"

@@ -4,7 +4,7 @@
 #include "app/kit/AppKeys.h"
 #include "app/kit/ShortcutText.h"
 #include "app/shell/AppCommands.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/Icons.h"
 #include "views/kit/Style.h"

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;
-using testsupport::utc;
+using TestSupport::utc;
 
 namespace {
 
@@ -42,11 +42,11 @@ TEST(FieldCell, ShowsEachTypeOfValue) {
          CellContent{.kind = Kind::symbol, .symbol = u"square"_s, .tone = CellTone::secondary}},
     };
     for (const Case& c : cases) {
-        FieldDef def = testsupport::fieldOf(c.type);
+        FieldDef def = TestSupport::fieldOf(c.type);
         def.unit = c.unit;
         Record record;
         if (c.value)
-            testsupport::put(record, def, *c.value);
+            TestSupport::put(record, def, *c.value);
         EXPECT_EQ(FieldCell::content(Journal{}, record, def), c.expected)
             << rawValue(c.type).toStdString() << " → " << c.expected.text.toStdString();
     }

@@ -8,8 +8,8 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace dashboard;
+using namespace TestSupport;
+using namespace Dashboard;
 
 TEST(BreakdownTexts, FieldChoice) {
     const FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s);

@@ -6,8 +6,8 @@
 #include "app/dashboard/TileTexts.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace dashboard;
+using namespace TestSupport;
+using namespace Dashboard;
 
 namespace {
 

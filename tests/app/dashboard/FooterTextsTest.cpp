@@ -5,8 +5,8 @@
 #include <QSet>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace dashboard;
+using namespace TestSupport;
+using namespace Dashboard;
 
 TEST(FooterTexts, KeysReadFromTheKeyTable) {
     const QList<KeyHelp> keys = dashboardKeys();

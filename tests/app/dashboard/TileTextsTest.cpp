@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace dashboard;
+using namespace TestSupport;
+using namespace Dashboard;
 
 TEST(TileTexts, SubtitleAddsGroupsToCountingKindsOfGroupedJournals) {
     Journal grouped = journalOf({fieldOf(FieldType::text, u"Клиент"_s, u"g")});

@@ -5,9 +5,9 @@
 
 #include <QTemporaryDir>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace importing;
+using namespace Importing;
 
 // A file read well is the user's journey; here every way reading it fails, in the user's language.
 TEST(ImportFile, FailuresSayWhatWentWrong) {

@@ -1,15 +1,15 @@
 #include "app/records/BatchRows.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "app/records/BatchRules.h"
+#include "app/records/BatchEntry.h"
 #include "core/journal/DuplicateIndex.h"
 #include "core/templates/Templates.h"
 
 #include <QRandomGenerator>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace records;
+using namespace TestSupport;
+using namespace Records;
 
 namespace {
 
@@ -53,8 +53,8 @@ void expectAsIfReviewedAfresh(const Sheet& s, const BatchRows& rows, const char*
         BatchBuilder::makeRecords(s.journal, rows.templateRecord(),
                                   BatchEntry::pendingRows(s.journal, rows.rows(), {}), now)
             .records;
-    const BatchEntry::Totals expected = BatchEntry::totals(s.journal, records);
-    const BatchEntry::Totals kept = rows.totals();
+    const BatchTotals expected = BatchEntry::totals(s.journal, records);
+    const BatchTotals kept = rows.totals();
     EXPECT_EQ(std::tuple(kept.records, kept.groups, kept.savable),
               std::tuple(expected.records, expected.groups, expected.savable))
         << step;

@@ -1,11 +1,11 @@
 #include "RecordFixtures.h"
-#include "app/records/BatchRules.h"
-#include "app/records/RecordEditorRules.h"
+#include "app/records/BatchEntry.h"
+#include "app/records/RecordEditor.h"
 #include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace records;
+using namespace TestSupport;
+using namespace Records;
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "app/records/ShownRecords.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "app/records/FilterBarRules.h"
-#include "app/records/RecordsColumns.h"
+#include "app/records/FilterBar.h"
+#include "app/records/RecordsTable.h"
 #include "core/templates/Templates.h"
 
 #include <functional>
 #include <random>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace records;
+using namespace TestSupport;
+using namespace Records;
 
 namespace {
 

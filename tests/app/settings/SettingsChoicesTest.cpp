@@ -6,9 +6,9 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 using SettingsChoices::Choice;
 
 namespace {

@@ -3,12 +3,12 @@
 #include "RecordFixtures.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 namespace {
 

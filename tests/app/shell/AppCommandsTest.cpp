@@ -3,12 +3,12 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 #include "core/templates/Templates.h"
 
 #include <QAction>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

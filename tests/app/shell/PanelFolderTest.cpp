@@ -3,7 +3,7 @@
 
 #include <QDir>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 // A panel opens in the folder of the file last chosen while that folder is there, else in the documents

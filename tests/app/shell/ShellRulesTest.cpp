@@ -4,7 +4,7 @@
 #include "app/AddTitles.h"
 #include "core/templates/Templates.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 TEST(ShellRules, SelectionRepair) {

@@ -2,7 +2,7 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
 
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 TEST(Startup, ASecondInstanceOnTheSameDataFileIsRefused) {

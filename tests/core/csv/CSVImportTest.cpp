@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 void PrintTo(const DuplicateKind& kind, std::ostream* os) {
     *os << kind.description().toStdString();

@@ -92,13 +92,13 @@ namespace {
 
 struct ExportFixture {
     Journal journal;
-    FieldDef product = testsupport::fieldOf(FieldType::text, u"Товар"_s),
-             sum = testsupport::fieldOf(FieldType::number, u"Сумма"_s),
-             date = testsupport::fieldOf(FieldType::date, u"Дата"_s),
-             paid = testsupport::fieldOf(FieldType::checkbox, u"Оплачено"_s);
-    StatusDef status = testsupport::statusNamed(u"Оплачен"_s);
+    FieldDef product = TestSupport::fieldOf(FieldType::text, u"Товар"_s),
+             sum = TestSupport::fieldOf(FieldType::number, u"Сумма"_s),
+             date = TestSupport::fieldOf(FieldType::date, u"Дата"_s),
+             paid = TestSupport::fieldOf(FieldType::checkbox, u"Оплачено"_s);
+    StatusDef status = TestSupport::statusNamed(u"Оплачен"_s);
 
-    ExportFixture() { journal = testsupport::journalOf({product, sum, date, paid}, {status}); }
+    ExportFixture() { journal = TestSupport::journalOf({product, sum, date, paid}, {status}); }
 
     Record record(const QString& id,
                   std::initializer_list<std::pair<const FieldDef*, FieldValue>> values) const {
@@ -118,7 +118,7 @@ TEST(CSVExport, WorkedExampleBytes) {
     ExportFixture f;
     Record r = f.record(recordID, {{&f.product, FieldValue::ofText(u"Чай \"Зелёный\""_s)},
                                    {&f.sum, FieldValue::ofNumber(1250.5)},
-                                   {&f.date, FieldValue::ofDate(testsupport::utc(2024, 3, 4, 21, 30))},
+                                   {&f.date, FieldValue::ofDate(TestSupport::utc(2024, 3, 4, 21, 30))},
                                    {&f.paid, FieldValue::ofFlag(true)}});
     r.statusID = f.status.id;
     f.journal.records = {r};
@@ -126,7 +126,7 @@ TEST(CSVExport, WorkedExampleBytes) {
                                 "Товар;Сумма;Дата;Оплачено;Статус;ID\r\n"
                                 "\"Чай \"\"Зелёный\"\"\";\"1250,5\";05.03.2024;да;Оплачен;"
                                 "0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0\r\n";
-    EXPECT_EQ(CSVService::exportData(f.journal, std::nullopt, Calendar{testsupport::zone("Europe/Moscow")}),
+    EXPECT_EQ(CSVService::exportData(f.journal, std::nullopt, Calendar{TestSupport::zone("Europe/Moscow")}),
               expected);
     // The same instant falls on the day before in UTC.
     EXPECT_TRUE(CSVService::exportJournal(f.journal, std::nullopt, Calendar{QTimeZone::utc()})
@@ -207,7 +207,7 @@ TEST(CSVExport, LeavesNulOutSoItImportsAgain) {
     f.journal.records.clear();
     QString error;
     const std::optional<ImportResult> result = CSVService::prepareImport(
-        *text, f.journal, DateFormat::defaultCalendar(), [] { return testsupport::utc(2024, 1, 1); }, &error);
+        *text, f.journal, DateFormat::defaultCalendar(), [] { return TestSupport::utc(2024, 1, 1); }, &error);
     ASSERT_TRUE(result && result->rows.size() == 1) << error.toStdString();
     EXPECT_EQ(result->rows[0].record.text(f.product.id), u"Чай \"зелёный\";");
     EXPECT_EQ(result->rows[0].record.statusID, f.status.id);

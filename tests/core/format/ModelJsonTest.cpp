@@ -6,7 +6,7 @@
 #include <cmath>
 #include <functional>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

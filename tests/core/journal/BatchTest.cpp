@@ -2,7 +2,7 @@
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 
 TEST(BatchSplitting, EachSplitterCutsAtItsOwnCharacters) {
     using Split = QStringList (*)(const QString&);

@@ -3,7 +3,7 @@
 #include "core/model/Model.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 // Records that stayed are mapped to where they are now, equal and in their order; every other record is
 // fresh, and only those. A value kept per record and carried through the changes is what reading every

@@ -5,7 +5,7 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 // Columns built together over many runs of records give each record the text and key it has, and give the
 // keys in the order a read of one record after another would: keyed columns share their ids.

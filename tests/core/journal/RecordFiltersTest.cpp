@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "core/journal/RecordMatcher.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <numeric>
 
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 

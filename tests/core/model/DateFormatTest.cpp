@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 const Calendar moscow{zone("Europe/Moscow")};

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -1,7 +1,7 @@
 #include "core/model/Model.h"
 #include "TestSupport.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 
 TEST(NounForms, PluralRule) {
     const NounForms n = defaultItemNoun();

@@ -8,7 +8,7 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 

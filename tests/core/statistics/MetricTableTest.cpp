@@ -13,12 +13,12 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 
 // The figures as the rules state them, record by record and with nothing prepared.
-namespace plain {
+namespace Plain {
 
 bool counts(const MetricDef& m, const Record& r, const std::optional<DateInterval>& range, const Journal& j) {
     const auto field = j.field(m.filterFieldID);
@@ -105,7 +105,7 @@ QList<BreakdownRow> breakdown(const Journal& j, const FieldDef& field,
     return rows;
 }
 
-} // namespace plain
+} // namespace Plain
 
 // Figures as text, so that not-a-number equals itself, a negative zero differs from zero, and a failure
 // shows what differs.
@@ -292,19 +292,19 @@ TEST(MetricTable, GivesExactlyThePlainFigures) {
         SCOPED_TRACE(what);
         MetricTable table(j);
         for (const auto& range : ranges)
-            ASSERT_EQ(texts(table.compute(range)), texts(plain::compute(j, range, j.records)));
+            ASSERT_EQ(texts(table.compute(range)), texts(Plain::compute(j, range, j.records)));
         QList<FieldDef> fields = j.fields;
         if (!fields.isEmpty()) { // a field given with another type than the journal's
             fields.append(fields.first());
             fields.last().type = FieldType::number;
         }
         for (const FieldDef& f : fields) {
-            ASSERT_EQ(texts(table.breakdown(f, march)), texts(plain::breakdown(j, f, march)))
+            ASSERT_EQ(texts(table.breakdown(f, march)), texts(Plain::breakdown(j, f, march)))
                 << f.name.toStdString();
-            ASSERT_EQ(texts(table.breakdown(f, std::nullopt)), texts(plain::breakdown(j, f, std::nullopt)));
+            ASSERT_EQ(texts(table.breakdown(f, std::nullopt)), texts(Plain::breakdown(j, f, std::nullopt)));
         }
         const QList<Record> some = j.records.mid(j.records.size() / 3);
-        EXPECT_EQ(texts(Statistics::compute(j, march, some)), texts(plain::compute(j, march, some)));
+        EXPECT_EQ(texts(Statistics::compute(j, march, some)), texts(Plain::compute(j, march, some)));
         QSet<QString> groups;
         for (const Record& r : j.records)
             groups.insert(j.groupKey(r));
@@ -392,9 +392,9 @@ TEST(MetricTable, FollowsEveryChangeOfTheRecords) {
             table.update(j);
             ASSERT_EQ(table.journal(), j);
             for (const auto& range : {std::optional<DateInterval>(), std::optional(march)})
-                ASSERT_EQ(texts(table.compute(range)), texts(plain::compute(j, range, j.records)));
+                ASSERT_EQ(texts(table.compute(range)), texts(Plain::compute(j, range, j.records)));
             for (const FieldDef& f : j.fields)
-                ASSERT_EQ(texts(table.breakdown(f, march)), texts(plain::breakdown(j, f, march)))
+                ASSERT_EQ(texts(table.breakdown(f, march)), texts(Plain::breakdown(j, f, march)))
                     << f.name.toStdString();
             QSet<QString> groups;
             for (const Record& r : j.records)

@@ -1,7 +1,7 @@
 #include "core/statistics/ReportPeriod.h"
 #include "TestSupport.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 
 // Found by gtest through argument-dependent lookup, so it lives beside DateInterval.
 static void PrintTo(const DateInterval& r, std::ostream* os) {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <sys/mman.h>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -1,11 +1,11 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "core/store/AppStore.h"
 #include "core/store/DataFile.h"
-#include "core/store/Store.h"
 
 #include <QDir>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -1,13 +1,13 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include <QFile>
 #include <QSignalSpy>
 
 #include <functional>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -1,8 +1,8 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
 #include "core/csv/CSVImport.h"
+#include "core/store/AppStore.h"
 #include "core/store/SafeFile.h"
-#include "core/store/Store.h"
 #include "core/templates/Templates.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

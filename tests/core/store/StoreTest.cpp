@@ -1,6 +1,6 @@
-#include "core/store/Store.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
+#include "core/store/AppStore.h"
 #include "core/store/DataFile.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QSet>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 

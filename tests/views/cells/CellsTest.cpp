@@ -23,7 +23,7 @@
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
-using testsupport::utc;
+using TestSupport::utc;
 
 namespace {} // namespace
 
@@ -80,7 +80,7 @@ TEST(CellContent, ToolTipsShowDataAsTyped) {
 TEST(OptionalDateRow, StoresTheStartOfTheDay) {
     // 01:30 on 6 March in Moscow, still 5 March in UTC.
     const QDateTime now = utc(2024, 3, 5, 22, 30), todayStart = utc(2024, 3, 5, 21, 0);
-    OptionalDateRow row(u"Дата оплаты"_s, Calendar{testsupport::zone("Europe/Moscow")},
+    OptionalDateRow row(u"Дата оплаты"_s, Calendar{TestSupport::zone("Europe/Moscow")},
                         [now] { return now; });
     auto* toggle = row.findChild<QCheckBox*>();
     auto* picker = row.findChild<QDateEdit*>();
@@ -160,7 +160,7 @@ TEST(LinkEditRow, CompletesOnReturnAndPastesOnlyText) {
 TEST(Cells, FieldNamesAreShownAsTyped) {
     const QString name = u"Цена & доставка"_s;
     OptionalDateRow dateRow(name);
-    EXPECT_EQ(testsupport::drawnText(dateRow.findChild<QCheckBox*>()->text()), name);
+    EXPECT_EQ(TestSupport::drawnText(dateRow.findChild<QCheckBox*>()->text()), name);
     LinkEditRow linkRow(name, {});
-    EXPECT_EQ(testsupport::drawnText(linkRow.titleLabel()->text()), name);
+    EXPECT_EQ(TestSupport::drawnText(linkRow.titleLabel()->text()), name);
 }

@@ -20,7 +20,7 @@
 
 #include <functional>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -15,7 +15,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 TEST(Icons, EverySymbolHasAThemeIcon) {
     for (auto it = Icons::table().cbegin(); it != Icons::table().cend(); ++it)

@@ -15,7 +15,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

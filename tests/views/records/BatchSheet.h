@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 // Batch entry of the sales journal over the whole shell; one order "ЗК-1" is stored. The counts, titles,
 // warnings and duplicate texts are rules tested without the sheet; here the sheet's own behaviour.

@@ -14,7 +14,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 

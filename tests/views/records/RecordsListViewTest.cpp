@@ -15,7 +15,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 TEST(RecordsListView, DrawingStoresNothingAndEachControlWritesItsFilter) {
     RecordsTab tab;

@@ -11,7 +11,7 @@
 #include <QHeaderView>
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 // Orders with a name, an amount (also the counter), a city to filter by, a payment date (stamped by the
 // status "Оплачен") and a link; three statuses. The whole shell shows the journal's records tab.

@@ -1,12 +1,12 @@
 #include "RecordsTabFixture.h"
 #include "ShownText.h"
-#include "app/records/RecordsColumns.h"
+#include "app/records/RecordsTable.h"
 #include "core/templates/Templates.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordsTableModel.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
+using namespace TestSupport;
 
 namespace {
 
@@ -86,7 +86,7 @@ TEST(RecordsTableWidths, StatusBadgesAndTheTitleStandWhole) {
             Shell shell({journal}, false);
             const QTableView* table = recordsTableAt(shell, place);
             const auto* model = qobject_cast<const RecordsTableModel*>(table->model());
-            const QList<records::RecordsColumn> columns = records::RecordsTable::columns(journal);
+            const QList<Records::RecordsColumn> columns = Records::RecordsTable::columns(journal);
             const QHeaderView* header = table->horizontalHeader();
             // The capsule as drawn: the name in the callout font at medium weight, 8 px a side within it,
             // 4 px between it and the cell's edges.
@@ -99,7 +99,7 @@ TEST(RecordsTableWidths, StatusBadgesAndTheTitleStandWhole) {
             int title = -1;
             bool othersCanGive = false;
             for (int c = 1; c < model->columnCount(); ++c) {
-                const records::RecordsColumn& column = columns[c];
+                const Records::RecordsColumn& column = columns[c];
                 if (column.field.id == journal.titleField()->id)
                     title = c;
                 else if (column.field.type == FieldType::text || column.field.type == FieldType::choice)
@@ -165,7 +165,7 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
         shell.show();
         const QTableView* table = shell.shown<RecordsTableView>(u"recordsTable"_s);
         const auto* model = qobject_cast<const RecordsTableModel*>(table->model());
-        const QList<records::RecordsColumn> columns = records::RecordsTable::columns(sales);
+        const QList<Records::RecordsColumn> columns = Records::RecordsTable::columns(sales);
         int widths = 0;
         for (int c = 0; c < model->columnCount(); ++c)
             widths += table->horizontalHeader()->sectionSize(c);
@@ -173,8 +173,8 @@ TEST(RecordsTableWidths, TheSalesColumnsShareTheTablesWidth) {
             EXPECT_LE(widths, table->viewport()->width()) << "no column beyond the right edge";
         } else {
             for (int c = 0; c < model->columnCount(); ++c) {
-                const records::RecordsColumn& column = columns[c];
-                const bool text = column.kind == records::RecordsColumn::Kind::status ||
+                const Records::RecordsColumn& column = columns[c];
+                const bool text = column.kind == Records::RecordsColumn::Kind::status ||
                                   column.field.type == FieldType::text ||
                                   column.field.type == FieldType::choice;
                 if (text && column.field.key != u"item"_s) {

@@ -48,7 +48,7 @@ struct JournalOption {
     Control control;
     QString entry;
     std::function<void(Journal&)> written;
-    settings::SettingsTab tab = settings::SettingsTab::general;
+    Settings::SettingsTab tab = Settings::SettingsTab::general;
 };
 
 const JournalOption journalOptions[] = {
@@ -65,9 +65,9 @@ const JournalOption journalOptions[] = {
     {"filterField", Control::picker, u"Клиент"_s, [](Journal& j) { j.filterFieldID = j.fields[1].id; }},
     {"hint", Control::text, u"Считаем по оплате"_s, [](Journal& j) { j.hint = u"Считаем по оплате"_s; }},
     {"breakdownField", Control::picker, u"Клиент"_s, [](Journal& j) { j.breakdownFieldID = j.fields[1].id; },
-     settings::SettingsTab::metrics},
+     Settings::SettingsTab::metrics},
     {"reportTemplate", Control::text, u"{1} ₽"_s, [](Journal& j) { j.reportTemplate = u"{1} ₽"_s; },
-     settings::SettingsTab::metrics},
+     Settings::SettingsTab::metrics},
 };
 
 // Shows the option's entry in its control as a redraw from code does.

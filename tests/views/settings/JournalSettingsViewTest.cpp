@@ -4,9 +4,9 @@
 
 #include <QPushButton>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 namespace {
 

@@ -32,17 +32,17 @@ struct SettingsSheet : Shell {
     template <typename T> T* find(const QString& name) const { return view->findChild<T*>(name); }
     // The one widget of its type in the sheet, such as the editor shown.
     template <typename T> T* find() const { return view->findChild<T*>(); }
-    void showTab(settings::SettingsTab tab) const {
-        find<QAbstractButton>(QStringLiteral("tab.") + settings::rawValue(tab))->click();
+    void showTab(Settings::SettingsTab tab) const {
+        find<QAbstractButton>(QStringLiteral("tab.") + Settings::rawValue(tab))->click();
     }
     // What a picker of the general page shows; the page shown before comes back after the look.
     QString generalPick(const QString& picker) const {
-        settings::SettingsTab before = settings::SettingsTab::general;
-        for (settings::SettingsTab tab : settings::allSettingsTabs) {
-            if (find<QAbstractButton>(QStringLiteral("tab.") + settings::rawValue(tab))->isChecked())
+        Settings::SettingsTab before = Settings::SettingsTab::general;
+        for (Settings::SettingsTab tab : Settings::allSettingsTabs) {
+            if (find<QAbstractButton>(QStringLiteral("tab.") + Settings::rawValue(tab))->isChecked())
                 before = tab;
         }
-        showTab(settings::SettingsTab::general);
+        showTab(Settings::SettingsTab::general);
         const QString shown = find<QComboBox>(picker)->currentText();
         showTab(before);
         return shown;

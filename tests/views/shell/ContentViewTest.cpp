@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 // The window keeps its minimum size, and the detail column's content never takes width from the sidebar.

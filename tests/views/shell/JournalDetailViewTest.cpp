@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QWindow>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 // The toolbar's buttons are the menus' commands (tested with the main window); what is the toolbar's own
@@ -128,7 +128,7 @@ TEST(JournalDetailView, KeepsWhatTheTabsDeriveForTheShownJournalOnly) {
         return line ? line->text() : u"(no dashboard)"_s;
     };
     const auto countOf = [&](const QUuid& id) {
-        return dashboard::countLine(MetricTable(*shell.store->journal(id)));
+        return Dashboard::countLine(MetricTable(*shell.store->journal(id)));
     };
     ASSERT_EQ(shownCount(), countOf(a.id));
 
@@ -137,7 +137,7 @@ TEST(JournalDetailView, KeepsWhatTheTabsDeriveForTheShownJournalOnly) {
     shell.router->setTab(JournalTab::dashboard);
     settle();
     EXPECT_EQ(shownCount(), countOf(a.id)) << "brought to the journal after the records tab";
-    EXPECT_NE(countOf(a.id), dashboard::countLine(MetricTable(a)));
+    EXPECT_NE(countOf(a.id), Dashboard::countLine(MetricTable(a)));
 
     shell.router->setSelectedJournalID(b.id);
     settle();

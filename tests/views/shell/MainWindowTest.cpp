@@ -7,7 +7,7 @@
 #include <QSplitter>
 #include <QToolButton>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 TEST(MainWindow, MenusHoldTheCommandGroups) {

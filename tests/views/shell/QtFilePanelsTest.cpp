@@ -7,7 +7,7 @@
 #include <QFileSystemModel>
 #include <QTest>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -27,9 +27,9 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace settings;
+using namespace Settings;
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

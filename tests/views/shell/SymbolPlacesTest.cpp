@@ -11,7 +11,7 @@
 #include <QAbstractItemView>
 #include <QLabel>
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
 
 namespace {

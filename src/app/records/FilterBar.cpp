@@ -1,8 +1,8 @@
-#include "app/records/FilterBarRules.h"
+#include "app/records/FilterBar.h"
 
 using namespace Qt::StringLiterals;
 
-namespace records {
+namespace Records {
 
 QList<FieldDef> FilterBar::valueFields(const Journal& journal) {
     QList<FieldDef> fields;
@@ -48,4 +48,4 @@ QString FilterBar::shownLine(const Journal& journal, qsizetype shown, std::optio
     return line;
 }
 
-} // namespace records
+} // namespace Records

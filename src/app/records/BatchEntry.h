@@ -17,7 +17,7 @@
 
 class DuplicateIndex;
 
-namespace records {
+namespace Records {
 
 // What batch entry shows and decides, kept apart from its widgets.
 namespace BatchEntry {
@@ -67,9 +67,9 @@ bool isWide(const Journal& journal, const FieldDef& field);
 // "Строки (n)" for the pending rows.
 QString rowsHeader(qsizetype pendingRows);
 // The counts of a batch's records, and whether it saves.
-Totals totals(const Journal& journal, const QList<Record>& records);
+BatchTotals totals(const Journal& journal, const QList<Record>& records);
 // What the batch will create: its records and, in a journal with groups, how many groups they make.
-QString summary(const Journal& journal, const Totals& totals);
+QString summary(const Journal& journal, const BatchTotals& totals);
 QString summary(const Journal& journal, const QList<Record>& records);
 // The save button: the number of records and the save key.
 QString saveTitle(const Journal& journal, qsizetype records);
@@ -98,4 +98,4 @@ QString duplicateAlertText(const QStringList& lines);
 
 } // namespace BatchEntry
 
-} // namespace records
+} // namespace Records

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace records {
+namespace Records {
 
 // What the records tab's filter bar offers and what its choices store, worked out without widgets.
 namespace FilterBar {
@@ -36,4 +36,4 @@ QString shownLine(const Journal& journal, qsizetype shown, std::optional<qsizety
 
 } // namespace FilterBar
 
-} // namespace records
+} // namespace Records

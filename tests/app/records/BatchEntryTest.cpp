@@ -1,4 +1,4 @@
-#include "app/records/BatchRules.h"
+#include "app/records/BatchEntry.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 #include "app/kit/AppKeys.h"
@@ -7,8 +7,8 @@
 #include "core/templates/Templates.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace records;
+using namespace TestSupport;
+using namespace Records;
 
 namespace {
 

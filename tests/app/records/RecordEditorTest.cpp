@@ -1,11 +1,11 @@
-#include "app/records/RecordEditorRules.h"
+#include "app/records/RecordEditor.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 #include "core/journal/DuplicateIndex.h"
 
 using namespace Qt::StringLiterals;
-using namespace testsupport;
-using namespace records;
+using namespace TestSupport;
+using namespace Records;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "app/records/RecordsColumns.h"
+#include "app/records/RecordsTable.h"
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
-namespace records {
+namespace Records {
 
 QList<RecordsColumn> RecordsTable::columns(const Journal& journal) {
     QList<RecordsColumn> columns;
@@ -118,4 +118,4 @@ std::optional<RecordsTable::SortIndicator> RecordsTable::indicator(const QList<R
     return std::nullopt;
 }
 
-} // namespace records
+} // namespace Records

@@ -1,10 +1,10 @@
-#include "app/importing/ImportPreviewRules.h"
+#include "app/importing/ImportPreview.h"
 
 #include "core/model/NumberFormat.h"
 
 using namespace Qt::StringLiterals;
 
-namespace importing {
+namespace Importing {
 
 namespace ImportPreview {
 
@@ -98,4 +98,4 @@ CellContent remarksCell(const ImportRow& row) {
 
 } // namespace ImportPreview
 
-} // namespace importing
+} // namespace Importing

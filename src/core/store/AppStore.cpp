@@ -1,4 +1,4 @@
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 #include "core/store/DataFile.h"
 #include "core/store/FileBytes.h"

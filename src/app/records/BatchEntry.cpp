@@ -1,4 +1,4 @@
-#include "app/records/BatchRules.h"
+#include "app/records/BatchEntry.h"
 
 #include "app/kit/AppKeys.h"
 #include "app/kit/ShortcutText.h"
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace records {
+namespace Records {
 
 namespace BatchEntry {
 
@@ -138,8 +138,8 @@ QString rowsHeader(qsizetype pendingRows) {
     return u"Строки ("_s + NumberFormat::count(pendingRows) + u')';
 }
 
-Totals totals(const Journal& journal, const QList<Record>& records) {
-    Totals totals;
+BatchTotals totals(const Journal& journal, const QList<Record>& records) {
+    BatchTotals totals;
     totals.records = records.size();
     if (!journal.groupFields().isEmpty()) {
         QSet<QString> groups;
@@ -151,7 +151,7 @@ Totals totals(const Journal& journal, const QList<Record>& records) {
     return totals;
 }
 
-QString summary(const Journal& journal, const Totals& totals) {
+QString summary(const Journal& journal, const BatchTotals& totals) {
     if (totals.records == 0)
         return u"Заполните хотя бы одну строку"_s;
     QString text = u"Будет создано: "_s + journal.itemNoun.counted(totals.records);
@@ -201,4 +201,4 @@ QString duplicateAlertText(const QStringList& lines) {
 
 } // namespace BatchEntry
 
-} // namespace records
+} // namespace Records

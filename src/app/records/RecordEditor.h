@@ -12,7 +12,7 @@
 
 class DuplicateIndex;
 
-namespace records {
+namespace Records {
 
 // What the record editor shows and decides, kept apart from its widgets.
 namespace RecordEditor {
@@ -64,4 +64,4 @@ QString duplicateAlertText(const Journal& journal, const QList<Journal::Duplicat
 
 } // namespace RecordEditor
 
-} // namespace records
+} // namespace Records

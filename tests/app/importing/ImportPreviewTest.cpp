@@ -1,8 +1,8 @@
-#include "app/importing/ImportPreviewRules.h"
+#include "app/importing/ImportPreview.h"
 
 using namespace Qt::StringLiterals;
-using namespace importing;
-using namespace importing::ImportPreview;
+using namespace Importing;
+using namespace Importing::ImportPreview;
 
 TEST(ImportPreviewRules, CheckCellAndColumnsLine) {
     const QStringList warnings{u"«абв» в поле «Сумма» не число"_s, u"неизвестный статус «Новы»"_s};

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace records {
+namespace Records {
 
 // One column of the records table: what it shows, its header, its widths, and the criterion a click on
 // its header brings to the front of the sort order.
@@ -62,4 +62,4 @@ std::optional<SortIndicator> indicator(const QList<RecordSort>& order, const QLi
 
 } // namespace RecordsTable
 
-} // namespace records
+} // namespace Records

@@ -1,10 +1,10 @@
+#include "app/records/RecordsTable.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
-#include "app/records/RecordsColumns.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/shell/NewJournalRules.h"
+#include "app/shell/NewJournal.h"
 #include "TestSupport.h"
 #include "core/templates/Templates.h"
 

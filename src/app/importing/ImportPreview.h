@@ -11,7 +11,7 @@
 
 #include <array>
 
-namespace importing {
+namespace Importing {
 
 // What the import preview shows and how its buttons choose rows, worked out without any widget.
 namespace ImportPreview {
@@ -65,4 +65,4 @@ CellContent remarksCell(const ImportRow& row);
 
 } // namespace ImportPreview
 
-} // namespace importing
+} // namespace Importing

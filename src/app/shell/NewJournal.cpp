@@ -1,7 +1,7 @@
-#include "app/shell/NewJournalRules.h"
+#include "app/shell/NewJournal.h"
 
 #include "app/AppRouter.h"
-#include "core/store/Store.h"
+#include "core/store/AppStore.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,11 +1,11 @@
-#include "app/records/FilterBarRules.h"
+#include "app/records/FilterBar.h"
 #include "RecordFixtures.h"
 #include "TestSupport.h"
 #include "core/journal/JournalIndex.h"
 
-using namespace testsupport;
+using namespace TestSupport;
 using namespace Qt::StringLiterals;
-using namespace records;
+using namespace Records;
 
 TEST(FilterBar, ShownValueFieldAndWhatAValueStores) {
     const FieldDef amount = fieldOf(FieldType::number, u"Сумма"_s),

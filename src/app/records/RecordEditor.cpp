@@ -1,4 +1,4 @@
-#include "app/records/RecordEditorRules.h"
+#include "app/records/RecordEditor.h"
 
 #include "core/journal/DuplicateIndex.h"
 #include "core/model/NumberFormat.h"
@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace records {
+namespace Records {
 
 namespace RecordEditor {
 
@@ -99,4 +99,4 @@ QString duplicateAlertText(const Journal& journal, const QList<Journal::Duplicat
 
 } // namespace RecordEditor
 
-} // namespace records
+} // namespace Records
