@@ -84,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ImportRow& row : result.rows) {
         check(row.line > line);
         line = row.line;
-        check(!(row.error && row.duplicate));
-        check(row.include == (!row.error && !row.duplicate));
+        check(!(row.error() && row.duplicate()));
+        check(row.include == (!row.error() && !row.duplicate()));
         check(row.record.createdAt == now && row.record.updatedAt == now);
         check(!row.checkText().isEmpty());
         // Ids are never shared: adopted ids are taken once and never one the journal holds.
@@ -96,10 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(journal.statusIndex(row.record.statusID).has_value());
         for (auto it = row.record.values.cbegin(); it != row.record.values.cend(); ++it)
             check(journal.field(parseId(it.key())).has_value());
-        if (row.duplicate && row.duplicate->kind != DuplicateKind::Kind::sameID &&
-            row.duplicate->kind != DuplicateKind::Kind::sameInDatabase &&
-            row.duplicate->kind != DuplicateKind::Kind::uniqueInDatabase)
-            check(row.duplicate->line >= 2 && row.duplicate->line < row.line);
+        if (row.duplicate() && row.duplicate()->kind != DuplicateKind::Kind::sameID &&
+            row.duplicate()->kind != DuplicateKind::Kind::sameInDatabase &&
+            row.duplicate()->kind != DuplicateKind::Kind::uniqueInDatabase)
+            check(row.duplicate()->line >= 2 && row.duplicate()->line < row.line);
     }
     return 0;
 }

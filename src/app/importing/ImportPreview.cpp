@@ -69,9 +69,9 @@ QString presetTitle(Preset preset) {
 bool presetIncludes(Preset preset, const ImportRow& row) {
     switch (preset) {
     case Preset::onlyNew:
-        return !row.error && !row.duplicate;
+        return !row.error() && !row.duplicate();
     case Preset::withDuplicates:
-        return !row.error;
+        return !row.error();
     case Preset::none:
         return false;
     }
@@ -81,18 +81,18 @@ bool presetIncludes(Preset preset, const ImportRow& row) {
 CellContent checkCell(const ImportRow& row) {
     CellContent content;
     content.text = row.checkText();
-    content.tone = row.error ? CellTone::red : row.duplicate ? CellTone::warning : CellTone::green;
+    content.tone = row.error() ? CellTone::red : row.duplicate() ? CellTone::warning : CellTone::green;
     QStringList lines{content.text};
-    lines += row.warnings;
+    lines += row.warnings();
     content.help = lines.join(u'\n');
     return content;
 }
 
 CellContent remarksCell(const ImportRow& row) {
     CellContent content;
-    content.text = row.warnings.join(u"; "_s);
+    content.text = row.warnings().join(u"; "_s);
     content.tone = CellTone::secondary;
-    content.help = row.warnings.join(u'\n');
+    content.help = row.warnings().join(u'\n');
     return content;
 }
 

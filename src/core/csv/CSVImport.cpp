@@ -28,32 +28,79 @@ QString DuplicateKind::description() const {
     return QString();
 }
 
+const QStringList& ImportRow::warnings() const {
+    static const QStringList none;
+    return m_findings ? m_findings->warnings : none;
+}
+
+const std::optional<QString>& ImportRow::error() const {
+    static const std::optional<QString> none;
+    return m_findings ? m_findings->error : none;
+}
+
+const std::optional<DuplicateKind>& ImportRow::duplicate() const {
+    static const std::optional<DuplicateKind> none;
+    return m_findings ? m_findings->duplicate : none;
+}
+
+ImportRow::Findings& ImportRow::findings() {
+    if (!m_findings)
+        m_findings = new Findings;
+    return *m_findings;
+}
+
+void ImportRow::addWarning(const QString& warning) {
+    findings().warnings.append(warning);
+}
+
+void ImportRow::setError(const QString& error) {
+    findings().error = error;
+}
+
+void ImportRow::setDuplicate(const std::optional<DuplicateKind>& duplicate) {
+    if (duplicate || m_findings)
+        findings().duplicate = duplicate;
+}
+
+bool ImportRow::shareFindings(const ImportRow& other) {
+    if (!m_findings || !other.m_findings || !(*m_findings == *other.m_findings))
+        return false;
+    m_findings = other.m_findings;
+    return true;
+}
+
+bool ImportRow::operator==(const ImportRow& other) const {
+    return id == other.id && line == other.line && include == other.include && record == other.record &&
+           warnings() == other.warnings() && error() == other.error() && duplicate() == other.duplicate();
+}
+
 QString ImportRow::checkText() const {
-    if (error)
-        return u"Ошибка: "_s + *error;
-    if (duplicate)
-        return duplicate->description();
-    return warnings.isEmpty() ? u"Новая"_s : u"Новая (есть замечания)"_s;
+    if (error())
+        return u"Ошибка: "_s + *error();
+    if (duplicate())
+        return duplicate()->description();
+    return warnings().isEmpty() ? u"Новая"_s : u"Новая (есть замечания)"_s;
 }
 
 qsizetype ImportResult::newCount() const {
     return std::count_if(rows.cbegin(), rows.cend(),
-                         [](const ImportRow& r) { return !r.error && !r.duplicate; });
+                         [](const ImportRow& r) { return !r.error() && !r.duplicate(); });
 }
 
 qsizetype ImportResult::duplicateCount() const {
     return std::count_if(rows.cbegin(), rows.cend(),
-                         [](const ImportRow& r) { return !r.error && r.duplicate; });
+                         [](const ImportRow& r) { return !r.error() && r.duplicate(); });
 }
 
 qsizetype ImportResult::errorCount() const {
-    return std::count_if(rows.cbegin(), rows.cend(), [](const ImportRow& r) { return r.error.has_value(); });
+    return std::count_if(rows.cbegin(), rows.cend(),
+                         [](const ImportRow& r) { return r.error().has_value(); });
 }
 
 namespace {
 
 bool isSelected(const ImportRow& row) {
-    return row.include && !row.error;
+    return row.include && !row.error();
 }
 
 } // namespace
@@ -166,7 +213,7 @@ RowCells readCells(const QList<QStringView>& cells, const QList<std::optional<Im
         case ImportColumn::Kind::field:
             if (std::optional<QString> warning = Journal::assign(
                     cell.toString(), into.fields[columns[p]->fieldAt], keys[p], row.record, calendar, atNow))
-                row.warnings.append(*warning);
+                row.addWarning(*warning);
             break;
         case ImportColumn::Kind::status:
             read.statusText = cell.toString();
@@ -200,7 +247,7 @@ void readStatus(const QString& statusText, const Journal& into, ImportNames& nam
         record.statusID = into.statuses[*s].id;
     } else {
         if (!statusText.isEmpty())
-            row.warnings.append(u"неизвестный статус «"_s + statusText + u'»');
+            row.addWarning(u"неизвестный статус «"_s + statusText + u'»');
         const auto dated =
             std::find_if(into.statuses.crbegin(), into.statuses.crend(), [&](const StatusDef& st) {
                 return st.dateFieldID && record.date(*st.dateFieldID).has_value();
@@ -215,31 +262,31 @@ void readStatus(const QString& statusText, const Journal& into, ImportNames& nam
             const auto warning =
                 st.dateFieldID ? missingDates.constFind(*st.dateFieldID) : missingDates.cend();
             if (warning != missingDates.cend() && !record.date(*st.dateFieldID))
-                row.warnings.append(*warning);
+                row.addWarning(*warning);
         }
     }
 }
 
-// Rows repeat a handful of warning lists (every row of a status lacking the same dates warns alike), and a
-// list of its own costs a row more than many of its values. A row whose list equals one of the last few
-// distinct lists takes that one instead, sharing its storage.
-class SharedWarnings {
+// Rows repeat a handful of findings (every row of a status lacking the same dates warns alike), and a
+// copy of its own costs a row more than many of its values. A row whose findings equal those of one of
+// the last few distinct rows with findings takes that row's copy instead.
+class SharedFindings {
 public:
-    void share(QStringList& warnings) {
-        if (warnings.isEmpty())
+    void share(ImportRow& row) {
+        if (row.warnings().isEmpty() && !row.error() && !row.duplicate())
             return;
-        for (const QStringList& known : m_recent) {
-            if (known == warnings) {
-                warnings = known;
+        for (const ImportRow& known : m_recent) {
+            if (row.shareFindings(known))
                 return;
-            }
         }
-        m_recent[m_next] = warnings;
+        ImportRow& kept = m_recent[m_next];
+        kept = row;
+        kept.record = Record();
         m_next = (m_next + 1) % m_recent.size();
     }
 
 private:
-    std::array<QStringList, 8> m_recent;
+    std::array<ImportRow, 8> m_recent;
     std::size_t m_next = 0;
 };
 
@@ -273,7 +320,7 @@ std::optional<ImportResult> prepareImport(RowSource& source, const Journal& into
     // two-digit years are read, so rows read around midnight agree with each other.
     const QDateTime now = clock();
     const Clock atNow = [now] { return now; };
-    SharedWarnings warnings;
+    SharedFindings findings;
 
     // Room for every row at once: growing the list would hold it twice while it moves. The bound may
     // exceed the rows (blank lines, line ends inside quotes); the pages of a large list's unused room are
@@ -282,23 +329,23 @@ std::optional<ImportResult> prepareImport(RowSource& source, const Journal& into
     for (qsizetype line = 2; nextWithContent(source); ++line) {
         ImportRow& row = result.rows.emplace_back();
         row.id = QUuid::createUuid();
-        row.line = line;
+        row.line = qint32(line);
         row.record.id = QUuid::createUuid();
         row.record.createdAt = row.record.updatedAt = now;
         const RowCells cells = readCells(source.cells(), *columns, entryKeys, into, calendar, atNow, row);
         readStatus(cells.statusText, into, names, missingDates, row);
-        warnings.share(row.warnings);
         if (into.isEmptyContent(row.record)) {
-            row.error = u"нет ни одного заполненного поля"_s;
-            continue;
+            row.setError(u"нет ни одного заполненного поля"_s);
+        } else {
+            const ImportIndex::Keys keys = index.keysOf(row.record);
+            row.setDuplicate(index.duplicateOf(keys, cells.importedID));
+            row.include = !row.duplicate();
+            // Every row without an error is remembered, duplicates too, so later repeats point at it.
+            if (cells.importedID && index.adopt(*cells.importedID))
+                row.record.id = *cells.importedID;
+            index.remember(keys, result.rows.size() - 1);
         }
-        const ImportIndex::Keys keys = index.keysOf(row.record);
-        row.duplicate = index.duplicateOf(keys, cells.importedID);
-        row.include = !row.duplicate;
-        // Every row without an error is remembered, duplicates too, so later repeats point at it.
-        if (cells.importedID && index.adopt(*cells.importedID))
-            row.record.id = *cells.importedID;
-        index.remember(keys, result.rows.size() - 1);
+        findings.share(row);
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "core/model/Model.h"
 
 #include <QList>
+#include <QSharedData>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -39,20 +40,46 @@ struct DuplicateKind {
     bool operator==(const DuplicateKind&) const = default;
 };
 
-// One data row of an imported file, as the record it would become.
+// One data row of an imported file, as the record it would become. A file may hold millions of rows, and
+// most say nothing besides their record or say what many others say: the remarks, the error and the
+// duplicate finding are held together apart from the row, absent when there are none, and rows that say
+// the same may share them.
 struct ImportRow {
-    QUuid id;           // identifies the row in the preview only
-    qsizetype line = 0; // position among the non-blank rows of the file, the header being line 1
+    QUuid id; // identifies the row in the preview only
     Record record;
-    QStringList warnings;                   // values that did not fit, an unknown status, missing dates
-    std::optional<QString> error;           // set when the row cannot be imported
-    std::optional<DuplicateKind> duplicate; // the first duplicate finding
-    bool include = false;                   // whether the row is to be imported; the user may change it
+    qint32 line = 0;      // position among the non-blank rows of the file, the header being line 1
+    bool include = false; // whether the row is to be imported; the user may change it
+
+    // Values that did not fit, an unknown status, missing dates.
+    const QStringList& warnings() const;
+    // Set when the row cannot be imported.
+    const std::optional<QString>& error() const;
+    // The first duplicate finding.
+    const std::optional<DuplicateKind>& duplicate() const;
+
+    void addWarning(const QString& warning);
+    void setError(const QString& error);
+    void setDuplicate(const std::optional<DuplicateKind>& duplicate);
+    // Takes `other`'s copy of the findings where the two rows' findings are equal, so that they share it.
+    bool shareFindings(const ImportRow& other);
 
     // The preview's check column: the error, else the duplicate finding, else whether there are remarks.
     QString checkText() const;
 
-    bool operator==(const ImportRow&) const = default;
+    bool operator==(const ImportRow& other) const;
+
+private:
+    struct Findings : QSharedData {
+        QStringList warnings;
+        std::optional<QString> error;
+        std::optional<DuplicateKind> duplicate;
+        bool operator==(const Findings& other) const {
+            return warnings == other.warnings && error == other.error && duplicate == other.duplicate;
+        }
+    };
+    Findings& findings();
+
+    QSharedDataPointer<Findings> m_findings;
 };
 
 // The findings of a file about to be imported into a journal.

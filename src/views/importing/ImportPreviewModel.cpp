@@ -33,7 +33,7 @@ void ImportPreviewModel::setInclude(const QUuid& rowID, bool include) {
 
 void ImportPreviewModel::setIncludeAt(int at, bool include) {
     const ImportRow& current = m_result.rows.at(at);
-    if (current.error || current.include == include)
+    if (current.error() || current.include == include)
         return;
     m_result.rows[at].include = include;
     const QModelIndex changed = index(at, includeColumn);
@@ -89,7 +89,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
     const ImportRow& row = m_result.rows.at(index.row());
     if (index.column() == includeColumn) {
         if (role == Qt::CheckStateRole)
-            return row.include && !row.error ? Qt::Checked : Qt::Unchecked;
+            return row.include && !row.error() ? Qt::Checked : Qt::Unchecked;
         return {};
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != CellContentRole)
@@ -121,7 +121,7 @@ Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     // Nothing is selectable: the only thing the user changes is the check box, and only where the row
     // can be imported at all.
-    if (index.column() == includeColumn && m_result.rows.at(index.row()).error)
+    if (index.column() == includeColumn && m_result.rows.at(index.row()).error())
         return Qt::ItemNeverHasChildren;
     if (index.column() == includeColumn)
         return Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;

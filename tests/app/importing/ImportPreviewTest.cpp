@@ -4,10 +4,27 @@ using namespace Qt::StringLiterals;
 using namespace Importing;
 using namespace Importing::ImportPreview;
 
+namespace {
+
+ImportRow importRow(const QStringList& warnings, const std::optional<QString>& error,
+                    const std::optional<DuplicateKind>& duplicate, bool include) {
+    ImportRow row;
+    row.line = 2;
+    for (const QString& warning : warnings)
+        row.addWarning(warning);
+    if (error)
+        row.setError(*error);
+    row.setDuplicate(duplicate);
+    row.include = include;
+    return row;
+}
+
+} // namespace
+
 TEST(ImportPreviewRules, CheckCellAndColumnsLine) {
     const QStringList warnings{u"«абв» в поле «Сумма» не число"_s, u"неизвестный статус «Новы»"_s};
     const auto row = [&](std::optional<QString> error, std::optional<DuplicateKind> duplicate) {
-        return ImportRow{QUuid::createUuid(), 2, Record{}, warnings, error, duplicate, false};
+        return importRow(warnings, error, duplicate, false);
     };
     const struct {
         ImportRow row;
@@ -30,7 +47,7 @@ TEST(ImportPreviewRules, CheckCellAndColumnsLine) {
 TEST(ImportPreviewRules, SummaryTilesGroupTheirCounts) {
     const auto rows = [](qsizetype count, bool include, std::optional<QString> error = std::nullopt,
                          std::optional<DuplicateKind> duplicate = std::nullopt) {
-        return QList<ImportRow>(count, ImportRow{QUuid(), 2, Record{}, {}, error, duplicate, include});
+        return QList<ImportRow>(count, importRow({}, error, duplicate, include));
     };
     const struct {
         const char* what;

@@ -140,8 +140,8 @@ TEST(CSVImport, RowsValuesWarningsAndStatuses) {
         const ImportRow& row = r.rows[i];
         EXPECT_EQ(row.line, expected[i].line);
         EXPECT_EQ(row.record.statusID, f.status(expected[i].status)) << row.line;
-        EXPECT_EQ(row.warnings, expected[i].warnings) << row.line;
-        EXPECT_EQ(row.error, expected[i].error) << row.line;
+        EXPECT_EQ(row.warnings(), expected[i].warnings) << row.line;
+        EXPECT_EQ(row.error(), expected[i].error) << row.line;
         EXPECT_EQ(row.include, !expected[i].error) << row.line;
         EXPECT_EQ(row.record.createdAt, importTime);
         EXPECT_EQ(row.record.updatedAt, importTime);
@@ -212,7 +212,7 @@ TEST(CSVImport, DuplicatesOfTheJournalAndOfEarlierRows) {
     };
     ASSERT_EQ(r.rows.size(), std::size(expected));
     for (qsizetype i = 0; i < r.rows.size(); ++i) {
-        EXPECT_EQ(r.rows[i].duplicate, expected[i]) << r.rows[i].line;
+        EXPECT_EQ(r.rows[i].duplicate(), expected[i]) << r.rows[i].line;
         EXPECT_EQ(r.rows[i].include, !expected[i]) << r.rows[i].line;
     }
     EXPECT_EQ(r.rows[1].checkText(), u"Дубль в базе: "_s + a15);
@@ -236,10 +236,10 @@ TEST(CSVImport, IdsComeFromTheFileOnce) {
     ASSERT_EQ(r.rows.size(), 4);
     EXPECT_EQ(r.rows[0].record.id, fresh);
     EXPECT_NE(r.rows[1].record.id, fresh); // taken once; no finding for it
-    EXPECT_FALSE(r.rows[1].duplicate);
-    EXPECT_EQ(r.rows[2].duplicate, DuplicateKind::sameID());
+    EXPECT_FALSE(r.rows[1].duplicate());
+    EXPECT_EQ(r.rows[2].duplicate(), DuplicateKind::sameID());
     EXPECT_NE(r.rows[2].record.id, stored.id);
-    EXPECT_FALSE(r.rows[3].duplicate); // braces: no id
+    EXPECT_FALSE(r.rows[3].duplicate()); // braces: no id
     EXPECT_NE(r.rows[3].record.id, fresh);
 }
 
@@ -260,4 +260,35 @@ TEST(CSVImport, TheClockIsReadOnce) {
         EXPECT_EQ(row.record.createdAt, eve) << row.line;
         EXPECT_EQ(row.record.date(f.ordered.id), at("Europe/Moscow", 1944, 12, 31)) << row.line;
     }
+}
+
+// Rows that warn alike share their findings while they are read; a finding that sets one of them apart
+// (a duplicate, an error) or a later change of one row never reaches the others.
+TEST(CSVImport, RowsWarningAlikeKeepTheirOwnFindings) {
+    Fixture f;
+    const QString notANumber = u"«много» в поле «Сумма» не число"_s;
+    const ImportResult r =
+        f.prepare(u"Номер заказа;Сумма\nА-1;много\nА-1;много\nА-2;много\n;много\nА-3;много\n"_s);
+    const struct {
+        std::optional<DuplicateKind> duplicate;
+        std::optional<QString> error;
+    } expected[] = {
+        {std::nullopt, std::nullopt}, {DuplicateKind::uniqueInFile(u"Номер заказа"_s, 2), std::nullopt},
+        {std::nullopt, std::nullopt}, {std::nullopt, u"нет ни одного заполненного поля"_s},
+        {std::nullopt, std::nullopt},
+    };
+    ASSERT_EQ(r.rows.size(), std::size(expected));
+    for (qsizetype i = 0; i < r.rows.size(); ++i) {
+        const ImportRow& row = r.rows[i];
+        EXPECT_TRUE(row.warnings().contains(notANumber)) << row.line;
+        EXPECT_EQ(row.duplicate(), expected[i].duplicate) << row.line;
+        EXPECT_EQ(row.error(), expected[i].error) << row.line;
+    }
+    ImportRow changed = r.rows[0];
+    changed.setDuplicate(DuplicateKind::sameID());
+    changed.addWarning(u"ещё"_s);
+    EXPECT_FALSE(r.rows[0].duplicate());
+    EXPECT_FALSE(r.rows[2].duplicate());
+    EXPECT_EQ(r.rows[2].warnings(), r.rows[0].warnings());
+    EXPECT_NE(changed.warnings(), r.rows[0].warnings());
 }

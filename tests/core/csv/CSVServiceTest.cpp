@@ -211,5 +211,5 @@ TEST(CSVExport, LeavesNulOutSoItImportsAgain) {
     ASSERT_TRUE(result && result->rows.size() == 1) << error.toStdString();
     EXPECT_EQ(result->rows[0].record.text(f.product.id), u"Чай \"зелёный\";");
     EXPECT_EQ(result->rows[0].record.statusID, f.status.id);
-    EXPECT_TRUE(result->rows[0].warnings.isEmpty() && result->rows[0].include);
+    EXPECT_TRUE(result->rows[0].warnings().isEmpty() && result->rows[0].include);
 }
