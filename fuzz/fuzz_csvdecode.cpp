@@ -1,7 +1,7 @@
 // Arbitrary bytes as a picked CSV file: decoding either fails cleanly or gives text that survives a
-// write as UTF-8 and a second reading unchanged; read in pieces, the bytes give the same.
+// write as UTF-8 and a second reading unchanged; read in chunks, the bytes give the same.
 #include "core/csv/CSVService.h"
-#include "core/csv/PieceDecoder.h"
+#include "core/csv/ChunkDecoder.h"
 
 #include <cstdlib>
 
@@ -17,22 +17,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const std::optional<QString> text = CSVService::decode(bytes);
 
-    // Cut into pieces of sizes the bytes themselves give, the bytes read as they do whole.
-    QList<QByteArrayView> pieces;
+    // Cut into chunks of sizes the bytes themselves give, the bytes read as they do whole.
+    QList<QByteArrayView> chunks;
     for (qsizetype at = 0, i = 0; at < bytes.size(); ++i) {
         const qsizetype n = std::min<qsizetype>(1 + uchar(bytes[i]) % 5, bytes.size() - at);
-        pieces.append(QByteArrayView(bytes).sliced(at, n));
+        chunks.append(QByteArrayView(bytes).sliced(at, n));
         at += n;
     }
-    CSVService::PieceDecoder pieceDecoder;
-    for (const QByteArrayView piece : pieces)
-        pieceDecoder.scan(piece);
-    if (pieceDecoder.isText() != text.has_value())
+    CSVService::ChunkDecoder chunkDecoder;
+    for (const QByteArrayView chunk : chunks)
+        chunkDecoder.scan(chunk);
+    if (chunkDecoder.isText() != text.has_value())
         std::abort();
     if (text) {
         QString read;
-        for (const QByteArrayView piece : pieces)
-            read += pieceDecoder.decode(piece);
+        for (const QByteArrayView chunk : chunks)
+            read += chunkDecoder.decode(chunk);
         if (read != *text)
             std::abort();
     }

@@ -1,8 +1,8 @@
 // Arbitrary text as CSV: delimiter detection and row splitting must agree with a plain reading of the
 // rules that walks the text one grapheme cluster at a time; the rows, exported as a journal of text
-// fields, must read back as the same cells; and the text's file read in pieces gives the same rows.
+// fields, must read back as the same cells; and the text's file read in chunks gives the same rows.
 #include "core/csv/CSVService.h"
-#include "core/csv/PieceRows.h"
+#include "core/csv/ChunkRows.h"
 
 #include <QTextBoundaryFinder>
 
@@ -167,20 +167,20 @@ QList<QStringList> rowsOf(CSVService::RowSource& source) {
     return rows;
 }
 
-// The text's file read in pieces, cut where the input's bytes say, gives the rows of its whole text.
-void checkPieces(const QString& text, const QByteArray& sizes) {
+// The text's file read in chunks, cut where the input's bytes say, gives the rows of its whole text.
+void checkChunks(const QString& text, const QByteArray& sizes) {
     const QByteArray file = "\xEF\xBB\xBF" + text.toUtf8();
     const std::optional<QString> whole = CSVService::decode(file);
     if (!whole)
         return; // a NUL character
-    QList<QByteArray> pieces;
+    QList<QByteArray> chunks;
     for (qsizetype at = 0, i = 0; at < file.size(); ++i) {
         const qsizetype n = std::min<qsizetype>(
             1 + (sizes.isEmpty() ? 0 : uchar(sizes[i % sizes.size()]) % 13), file.size() - at);
-        pieces.append(file.sliced(at, n));
+        chunks.append(file.sliced(at, n));
         at += n;
     }
-    CSVService::PieceRows read(pieces, 1 + sizes.size() % 7);
+    CSVService::ChunkRows read(chunks, 1 + sizes.size() % 7);
     CSVService::TextRows all(*whole);
     if (!read.isText() || read.rowsAtMost() != all.rowsAtMost() || rowsOf(read) != rowsOf(all))
         std::abort();
@@ -201,6 +201,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
     }
     checkRoundTrip(CSVService::parseRows(text, delimiter));
-    checkPieces(text, bytes);
+    checkChunks(text, bytes);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "app/importing/ImportFile.h"
 
 #include "core/csv/CSVImport.h"
-#include "core/csv/PieceRows.h"
+#include "core/csv/ChunkRows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +12,7 @@ namespace Importing {
 
 namespace {
 
-constexpr qint64 pieceSize = 1 << 20;
+constexpr qint64 chunkSize = 1 << 20;
 
 // Qt's error strings are English; the reason a chosen file cannot be read is worded here.
 QString readFailure(const QString& path) {
@@ -34,15 +34,15 @@ ImportOutcome readImportFile(const QString& path, const Journal& journal, const 
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return readFailure(path);
-    // The file is read in pieces and its text made a piece at a time while its rows are read, each piece let
+    // The file is read in chunks and its text made a chunk at a time while its rows are read, each chunk let
     // go once read: the rows are all that grows, never the whole text beside them.
-    QList<QByteArray> pieces;
-    for (QByteArray piece = file.read(pieceSize); !piece.isEmpty(); piece = file.read(pieceSize))
-        pieces.append(std::move(piece));
+    QList<QByteArray> chunks;
+    for (QByteArray chunk = file.read(chunkSize); !chunk.isEmpty(); chunk = file.read(chunkSize))
+        chunks.append(std::move(chunk));
     if (file.error() != QFileDevice::NoError)
         return readFailure(path);
     file.close();
-    CSVService::PieceRows rows(std::move(pieces));
+    CSVService::ChunkRows rows(std::move(chunks));
     if (!rows.isText())
         return CSVImportError::unreadable().errorDescription();
     QString error;

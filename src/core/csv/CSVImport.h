@@ -148,7 +148,7 @@ class RowSource;
 // file holds no row with content or its header names no field.
 std::optional<ImportResult> prepareImport(const QString& text, const Journal& into, const Calendar& calendar,
                                           const Clock& clock, QString* error);
-// The same for rows read from elsewhere: the file's bytes read a piece at a time (PieceRows).
+// The same for rows read from elsewhere: the file's bytes read a chunk at a time (ChunkRows).
 std::optional<ImportResult> prepareImport(RowSource& rows, const Journal& into, const Calendar& calendar,
                                           const Clock& clock, QString* error);
 

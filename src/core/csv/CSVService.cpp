@@ -1,7 +1,7 @@
 #include "core/csv/CSVService.h"
 
+#include "core/csv/ChunkDecoder.h"
 #include "core/csv/Clusters.h"
-#include "core/csv/PieceDecoder.h"
 #include "core/csv/RowReader.h"
 
 namespace {
@@ -90,7 +90,7 @@ QByteArray exportData(const Journal& journal, const std::optional<QList<Record>>
 }
 
 std::optional<QString> decode(const QByteArray& bytes) {
-    PieceDecoder decoder;
+    ChunkDecoder decoder;
     decoder.scan(bytes);
     if (!decoder.isText())
         return std::nullopt;

@@ -9,7 +9,7 @@
 namespace CSVService {
 
 // Where an import reads its rows from, one at a time, by the rules of parseRows: a text held whole, or a
-// file's bytes read as text a piece at a time (PieceRows).
+// file's bytes read as text a chunk at a time (ChunkRows).
 class RowSource {
 public:
     virtual ~RowSource() = default;

@@ -1,11 +1,11 @@
-#include "core/csv/PieceRows.h"
+#include "core/csv/ChunkRows.h"
 
 #include <QStringEncoder>
 
 #include <random>
 
 using namespace Qt::StringLiterals;
-using CSVService::PieceRows;
+using CSVService::ChunkRows;
 using CSVService::RowSource;
 using CSVService::TextRows;
 
@@ -23,11 +23,11 @@ QList<QStringList> rowsOf(RowSource& source) {
 
 } // namespace
 
-// A file read in pieces gives the rows its whole text gives, however the pieces and the text taken at a
+// A file read in chunks gives the rows its whole text gives, however the chunks and the text taken at a
 // time cut it: inside a quoted cell, between CR and LF, before a mark that joins a separator or a quote,
-// in the middle of a character. The header line decides the separator, and may run over several pieces.
+// in the middle of a character. The header line decides the separator, and may run over several chunks.
 // Some texts hold letters of scripts whose characters Qt delimits from what stands lines before them.
-TEST(PieceRows, PiecesGiveTheRowsOfTheWholeText) {
+TEST(ChunkRows, ChunksGiveTheRowsOfTheWholeText) {
     const QStringList parts{u"a"_s,  u"Жё"_s, u";"_s, u","_s,      u"\t"_s,         u"\""_s,   u"\"\""_s,
                             u"\r"_s, u"\n"_s, u" "_s, u"\u0301"_s, u"\U0001F600"_s, u"\r\n"_s, u"№"_s};
     const QStringList others{u"क"_s, u"\u094D"_s, u"\u0E33"_s, u"\u0600"_s, u"\u1100"_s, u"\u200D"_s};
@@ -41,13 +41,13 @@ TEST(PieceRows, PiecesGiveTheRowsOfTheWholeText) {
         QStringEncoder encoder(utf16 ? QStringConverter::Utf16LE : QStringConverter::Utf8,
                                QStringConverter::Flag::WriteBom);
         const QByteArray bytes = encoder.encode(text);
-        QList<QByteArray> pieces;
+        QList<QByteArray> chunks;
         for (qsizetype at = 0; at < bytes.size();) {
             const qsizetype size = std::min<qsizetype>(1 + qsizetype(rng() % 9), bytes.size() - at);
-            pieces.append(bytes.sliced(at, size));
+            chunks.append(bytes.sliced(at, size));
             at += size;
         }
-        PieceRows read(pieces, 1 + qsizetype(rng() % 6));
+        ChunkRows read(chunks, 1 + qsizetype(rng() % 6));
         TextRows whole(text);
         ASSERT_TRUE(read.isText()) << bytes.toHex(' ').toStdString();
         EXPECT_EQ(read.rowsAtMost(), whole.rowsAtMost()) << text.toStdString();

@@ -1,4 +1,4 @@
-#include "core/csv/PieceDecoder.h"
+#include "core/csv/ChunkDecoder.h"
 #include "core/csv/CSVService.h"
 
 #include <QStringEncoder>
@@ -6,19 +6,19 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
-using CSVService::PieceDecoder;
+using CSVService::ChunkDecoder;
 
 namespace {
 
-// The bytes in pieces of one to seven bytes, cut where the generator says.
+// The bytes in chunks of one to seven bytes, cut where the generator says.
 QList<QByteArrayView> cut(const QByteArray& bytes, std::mt19937& rng) {
-    QList<QByteArrayView> pieces;
+    QList<QByteArrayView> chunks;
     for (qsizetype at = 0; at < bytes.size();) {
         const qsizetype size = std::min<qsizetype>(1 + qsizetype(rng() % 7), bytes.size() - at);
-        pieces.append(QByteArrayView(bytes).sliced(at, size));
+        chunks.append(QByteArrayView(bytes).sliced(at, size));
         at += size;
     }
-    return pieces;
+    return chunks;
 }
 
 QByteArray encoded(const QString& text, QStringConverter::Encoding encoding) {
@@ -28,10 +28,10 @@ QByteArray encoded(const QString& text, QStringConverter::Encoding encoding) {
 
 } // namespace
 
-// Cut anywhere, the pieces read as the whole does: whether it is text, the text, and its line ends. The
+// Cut anywhere, the chunks read as the whole does: whether it is text, the text, and its line ends. The
 // texts mix one-, two-, three- and four-byte characters of several scripts with line ends and marks, in
 // every encoding the reader knows, and some are spoilt: a byte dropped, a byte out of place, a NUL.
-TEST(PieceDecoder, PiecesReadAsTheWhole) {
+TEST(ChunkDecoder, ChunksReadAsTheWhole) {
     const QStringList parts{u"a"_s, u"Ж"_s,      u"€"_s, u"😀"_s, u"\r"_s, u"\n"_s,     u"\r\n"_s,
                             u";"_s, u"\uFEFF"_s, u"й"_s, u"é"_s, u" "_s,  u"\u0301"_s, u"क"_s};
     const QList<QByteArray> marks{"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
@@ -69,16 +69,16 @@ TEST(PieceDecoder, PiecesReadAsTheWhole) {
         if (spoilt > 3) {
             ASSERT_EQ(expected, text) << bytes.toHex(' ').toStdString();
         }
-        PieceDecoder decoder;
-        const QList<QByteArrayView> pieces = cut(bytes, rng);
-        for (const QByteArrayView piece : pieces)
-            decoder.scan(piece);
+        ChunkDecoder decoder;
+        const QList<QByteArrayView> chunks = cut(bytes, rng);
+        for (const QByteArrayView chunk : chunks)
+            decoder.scan(chunk);
         ASSERT_EQ(decoder.isText(), expected.has_value()) << bytes.toHex(' ').toStdString();
         if (!expected)
             continue;
         QString read;
-        for (const QByteArrayView piece : pieces)
-            read += decoder.decode(piece);
+        for (const QByteArrayView chunk : chunks)
+            read += decoder.decode(chunk);
         ASSERT_EQ(read, *expected) << bytes.toHex(' ').toStdString();
         const qsizetype lineEnds = read.count(u'\n') + read.count(u'\r') - read.count(u"\r\n");
         ASSERT_EQ(decoder.lineEnds(), lineEnds) << bytes.toHex(' ').toStdString();

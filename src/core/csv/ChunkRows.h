@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/csv/PieceDecoder.h"
+#include "core/csv/ChunkDecoder.h"
 #include "core/csv/RowSource.h"
 
 #include <QByteArray>
@@ -11,15 +11,15 @@
 
 namespace CSVService {
 
-// The rows of a file's bytes, given in pieces, read as decode() reads the whole: exactly the rows TextRows
+// The rows of a file's bytes, given in chunks, read as decode() reads the whole: exactly the rows TextRows
 // gives for the decoded text. Only a little of the text is held at a time, from the start of the row being
-// read; each piece of bytes is let go once its text is taken. A large file thus never stands in memory as
+// read; each chunk of bytes is let go once its text is taken. A large file thus never stands in memory as
 // text beside the rows made of it, unless it holds letters of scripts whose characters Qt delimits from
-// context (PieceDecoder::otherScripts), which is read whole.
-class PieceRows : public RowSource {
+// context (ChunkDecoder::otherScripts), which is read whole.
+class ChunkRows : public RowSource {
 public:
     // `textAtOnce` is how many characters are taken at least each time more text is needed.
-    explicit PieceRows(QList<QByteArray> pieces, qsizetype textAtOnce = 1 << 20);
+    explicit ChunkRows(QList<QByteArray> chunks, qsizetype textAtOnce = 1 << 20);
 
     // Whether the bytes are text at all (decode() gives them one); there are no rows otherwise.
     bool isText() const { return m_text; }
@@ -29,14 +29,14 @@ public:
     qsizetype rowsAtMost() const override { return m_decoder.lineEnds() + 1; }
 
 private:
-    // Adds the text of further pieces to m_held until at least `atLeast` characters came or every piece is
+    // Adds the text of further chunks to m_held until at least `atLeast` characters came or every chunk is
     // read.
     void readMore(qsizetype atLeast);
 
-    QList<QByteArray> m_pieces;
-    qsizetype m_nextPiece = 0;
+    QList<QByteArray> m_chunks;
+    qsizetype m_nextChunk = 0;
     qsizetype m_textAtOnce;
-    PieceDecoder m_decoder;
+    ChunkDecoder m_decoder;
     bool m_text = false;
 
     QString m_held; // the text read and not yet given out as rows, from the start of a row

@@ -7,18 +7,18 @@
 
 namespace CSVService {
 
-// Reads a file's bytes as text piece by piece, to exactly the text decode() makes of them whole, so that
-// a large file need never stand in memory as text all at once. It takes two passes over the same pieces
+// Reads a file's bytes as text chunk by chunk, to exactly the text decode() makes of them whole, so that
+// a large file need never stand in memory as text all at once. It takes two passes over the same chunks
 // in the same order: the first (scan) chooses the encoding and finds whether the bytes are text at all,
-// the second (decode) gives each piece's characters. A character whose bytes a boundary between pieces
-// splits comes with the later piece.
-class PieceDecoder {
+// the second (decode) gives each chunk's characters. A character whose bytes a boundary between chunks
+// splits comes with the later chunk.
+class ChunkDecoder {
 public:
-    PieceDecoder() = default;
-    PieceDecoder(const PieceDecoder&) = delete;
-    PieceDecoder& operator=(const PieceDecoder&) = delete;
+    ChunkDecoder() = default;
+    ChunkDecoder(const ChunkDecoder&) = delete;
+    ChunkDecoder& operator=(const ChunkDecoder&) = delete;
 
-    void scan(QByteArrayView piece);
+    void scan(QByteArrayView chunk);
     // Ends the first pass: whether decode() would give the bytes a text.
     bool isText();
     // The line ends of the text, CR LF counted once; known once isText() is.
@@ -28,26 +28,26 @@ public:
     // scripts end, from text that may stand lines before.
     bool otherScripts() const { return m_otherScripts; }
 
-    // The text of the next piece, once isText() is true.
-    QString decode(QByteArrayView piece);
+    // The text of the next chunk, once isText() is true.
+    QString decode(QByteArrayView chunk);
 
 private:
     enum class Encoding { undecided, utf8, utf8OrWindows1251, windows1251, utf16LE, utf16BE };
 
-    void scanPart(QByteArrayView piece);
+    void scanPart(QByteArrayView chunk);
     void decide(QByteArrayView head);
     void scanBytes(QByteArrayView bytes);
     void scanUnits(QByteArrayView bytes);
-    // The bytes carried from the last piece and this one, less those of a character that goes on past them
-    // (kept in m_carry for the next piece). Valid until the next call.
-    QByteArrayView whole(QByteArrayView piece);
+    // The bytes carried from the last chunk and this one, less those of a character that goes on past them
+    // (kept in m_carry for the next chunk). Valid until the next call.
+    QByteArrayView whole(QByteArrayView chunk);
     bool utf16() const { return m_encoding == Encoding::utf16LE || m_encoding == Encoding::utf16BE; }
 
     Encoding m_encoding = Encoding::undecided;
     QByteArray m_held;        // the first bytes, until the mark is known
     qsizetype m_markLeft = 0; // bytes of a UTF-8 mark still to skip in the pass running
     QByteArray m_carry;
-    QByteArray m_joined; // the carried bytes and the piece after them
+    QByteArray m_joined; // the carried bytes and the chunk after them
 
     // The first pass.
     bool m_valid = true;   // no malformed sequence so far (UTF-8 or UTF-16)

@@ -1,38 +1,38 @@
-#include "core/csv/PieceRows.h"
+#include "core/csv/ChunkRows.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace CSVService {
 
-PieceRows::PieceRows(QList<QByteArray> pieces, qsizetype textAtOnce)
-    : m_pieces(std::move(pieces)), m_textAtOnce(std::max<qsizetype>(textAtOnce, 1)) {
-    for (const QByteArray& piece : std::as_const(m_pieces))
-        m_decoder.scan(piece);
+ChunkRows::ChunkRows(QList<QByteArray> chunks, qsizetype textAtOnce)
+    : m_chunks(std::move(chunks)), m_textAtOnce(std::max<qsizetype>(textAtOnce, 1)) {
+    for (const QByteArray& chunk : std::as_const(m_chunks))
+        m_decoder.scan(chunk);
     m_text = m_decoder.isText();
     // Where Qt tailors the ends of characters by script, whether a quote or a separator stands alone can
-    // depend on text lines before it, which a piece need not hold: such a text is read whole.
+    // depend on text lines before it, which a chunk need not hold: such a text is read whole.
     if (m_decoder.otherScripts()) {
         m_textAtOnce = std::numeric_limits<qsizetype>::max();
         // Room for the whole text at once, at most a character a byte; what it does not fill is never
         // touched.
         qsizetype bytes = 0;
-        for (const QByteArray& piece : std::as_const(m_pieces))
-            bytes += piece.size();
+        for (const QByteArray& chunk : std::as_const(m_chunks))
+            bytes += chunk.size();
         m_held.reserve(bytes);
     }
 }
 
-void PieceRows::readMore(qsizetype atLeast) {
-    for (qsizetype added = 0; added < atLeast && m_nextPiece < m_pieces.size();) {
-        const QString text = m_decoder.decode(m_pieces[m_nextPiece]);
-        m_pieces[m_nextPiece++] = QByteArray();
+void ChunkRows::readMore(qsizetype atLeast) {
+    for (qsizetype added = 0; added < atLeast && m_nextChunk < m_chunks.size();) {
+        const QString text = m_decoder.decode(m_chunks[m_nextChunk]);
+        m_chunks[m_nextChunk++] = QByteArray();
         added += text.size();
         m_held += text;
     }
 }
 
-bool PieceRows::next() {
+bool ChunkRows::next() {
     if (!m_text)
         return false;
     if (!m_reader) {
@@ -40,7 +40,7 @@ bool PieceRows::next() {
         readMore(m_textAtOnce);
         bool lineEnded = false;
         m_delimiter = detectDelimiter(m_held, &lineEnded);
-        while (!lineEnded && m_nextPiece < m_pieces.size()) {
+        while (!lineEnded && m_nextChunk < m_chunks.size()) {
             readMore(std::max(m_textAtOnce, m_held.size()));
             m_delimiter = detectDelimiter(m_held, &lineEnded);
         }
@@ -49,7 +49,7 @@ bool PieceRows::next() {
     for (;;) {
         const qsizetype start = m_reader->end();
         const bool read = m_reader->next();
-        if (m_nextPiece == m_pieces.size())
+        if (m_nextChunk == m_chunks.size())
             return read; // the whole text is at hand: its end ends the last row
         // A row with text after it is whole: only a line end ends a row before the end of the text, and the
         // character after it is known (a CR might begin a CR LF; the checks of whole characters look at the

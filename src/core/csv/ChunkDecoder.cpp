@@ -1,4 +1,4 @@
-#include "core/csv/PieceDecoder.h"
+#include "core/csv/ChunkDecoder.h"
 
 #include <QUtf8StringView>
 
@@ -52,7 +52,7 @@ bool startsWith(QByteArrayView bytes, std::initializer_list<unsigned char> mark)
 }
 
 // A leading mark is kept as U+FEFF, so that only the reader decides which marks to drop. Stateless: nothing
-// carries from one call to the next, and a piece's characters are exactly those of its bytes.
+// carries from one call to the next, and a chunk's characters are exactly those of its bytes.
 constexpr QStringConverter::Flags strict =
     QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless;
 
@@ -86,27 +86,27 @@ char32_t utf8At(const uchar* p) {
 
 } // namespace
 
-void PieceDecoder::scan(QByteArrayView piece) {
-    // A long piece is checked a part at a time, so that its text never stands whole while it is checked.
+void ChunkDecoder::scan(QByteArrayView chunk) {
+    // A long chunk is checked a part at a time, so that its text never stands whole while it is checked.
     constexpr qsizetype part = 1 << 20;
-    for (qsizetype at = 0; at < piece.size(); at += part)
-        scanPart(piece.sliced(at, std::min(part, piece.size() - at)));
+    for (qsizetype at = 0; at < chunk.size(); at += part)
+        scanPart(chunk.sliced(at, std::min(part, chunk.size() - at)));
 }
 
-void PieceDecoder::scanPart(QByteArrayView piece) {
+void ChunkDecoder::scanPart(QByteArrayView chunk) {
     if (m_encoding != Encoding::undecided) {
-        scanBytes(piece);
+        scanBytes(chunk);
         return;
     }
-    // The mark takes up to three bytes, which the first pieces may share out.
-    m_held.append(piece);
+    // The mark takes up to three bytes, which the first chunks may share out.
+    m_held.append(chunk);
     if (m_held.size() < 3)
         return;
     decide(m_held);
     scanBytes(std::exchange(m_held, QByteArray()));
 }
 
-void PieceDecoder::decide(QByteArrayView head) {
+void ChunkDecoder::decide(QByteArrayView head) {
     if (startsWith(head, {0xEF, 0xBB, 0xBF})) {
         m_encoding = Encoding::utf8;
         m_markLeft = 3;
@@ -123,16 +123,16 @@ void PieceDecoder::decide(QByteArrayView head) {
     }
 }
 
-QByteArrayView PieceDecoder::whole(QByteArrayView piece) {
+QByteArrayView ChunkDecoder::whole(QByteArrayView chunk) {
     if (m_markLeft > 0) {
-        const qsizetype skipped = std::min(m_markLeft, piece.size());
-        piece = piece.sliced(skipped);
+        const qsizetype skipped = std::min(m_markLeft, chunk.size());
+        chunk = chunk.sliced(skipped);
         m_markLeft -= skipped;
     }
-    QByteArrayView data = piece;
+    QByteArrayView data = chunk;
     if (!m_carry.isEmpty()) {
         m_joined = m_carry;
-        m_joined.append(piece);
+        m_joined.append(chunk);
         data = m_joined;
     }
     qsizetype keep = data.size();
@@ -163,12 +163,12 @@ QByteArrayView PieceDecoder::whole(QByteArrayView piece) {
     return data.first(keep);
 }
 
-void PieceDecoder::scanBytes(QByteArrayView piece) {
+void ChunkDecoder::scanBytes(QByteArrayView chunk) {
     if (utf16()) {
-        scanUnits(piece);
+        scanUnits(chunk);
         return;
     }
-    const QByteArrayView data = whole(piece);
+    const QByteArrayView data = whole(chunk);
     if (data.isEmpty())
         return;
     // Qt's check finds exactly what its decoder takes for an error, without making the text.
@@ -192,8 +192,8 @@ void PieceDecoder::scanBytes(QByteArrayView piece) {
         m_otherScripts = isOtherScript(utf8At(reinterpret_cast<const uchar*>(p)));
 }
 
-void PieceDecoder::scanUnits(QByteArrayView piece) {
-    const QByteArrayView data = whole(piece);
+void ChunkDecoder::scanUnits(QByteArrayView chunk) {
+    const QByteArrayView data = whole(chunk);
     const bool le = m_encoding == Encoding::utf16LE;
     const auto unit = [&](qsizetype i) {
         const auto a = static_cast<unsigned char>(data[2 * i]),
@@ -216,7 +216,7 @@ void PieceDecoder::scanUnits(QByteArrayView piece) {
     }
 }
 
-bool PieceDecoder::isText() {
+bool ChunkDecoder::isText() {
     if (m_encoding == Encoding::undecided) {
         decide(m_held);
         scanBytes(std::exchange(m_held, QByteArray()));
@@ -237,12 +237,12 @@ bool PieceDecoder::isText() {
     return m_valid && !m_nul;
 }
 
-QString PieceDecoder::decode(QByteArrayView piece) {
+QString ChunkDecoder::decode(QByteArrayView chunk) {
     QString text;
     if (m_encoding == Encoding::windows1251) {
-        text = fromWindows1251(piece);
+        text = fromWindows1251(chunk);
     } else {
-        const QByteArrayView data = whole(piece);
+        const QByteArrayView data = whole(chunk);
         text = m_decoder.decode(data);
     }
     if (m_atStart && !text.isEmpty()) {
