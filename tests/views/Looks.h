@@ -1,9 +1,11 @@
 #pragma once
 
 #include "views/kit/Contrast.h"
+#include "views/kit/Style.h"
 
 #include <QApplication>
 #include <QColor>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 #include <QPalette>
@@ -144,3 +146,11 @@ struct CrispText {
     CrispText(const CrispText&) = delete;
     CrispText& operator=(const CrispText&) = delete;
 };
+
+// The width a status badge takes in a table of the given font as drawn: the name in the callout font at
+// medium weight, 8 px a side within its capsule, 4 px between the capsule and the cell's edges.
+inline qreal badgeWidth(const QString& name, const QFont& tableFont) {
+    QFont badgeFont = Style::font(Style::TextStyle::callout, tableFont);
+    badgeFont.setWeight(QFont::Medium);
+    return QFontMetricsF(badgeFont).horizontalAdvance(name) + 2 * 8 + 2 * 4;
+}

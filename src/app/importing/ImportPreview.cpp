@@ -2,19 +2,21 @@
 
 #include "core/model/NumberFormat.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Importing {
 
 namespace ImportPreview {
 
-QList<ColumnWidths::Column> columnWidths(const QList<FieldDef>& fields) {
+QList<ColumnWidths::Column> columnWidths(const QList<FieldDef>& fields, int widestBadge) {
     using ColumnWidths::Floor;
     QList<ColumnWidths::Column> widths{
         {.minimum = 50, .ideal = 50, .fixed = true},
         {.minimum = 40, .ideal = 40, .fixed = true},
         {.minimum = 140, .ideal = 230, .round = ColumnWidths::reasonsRound, .floor = Floor::ideal},
-        {.minimum = 80, .ideal = 110},
+        {.minimum = std::max(80, widestBadge), .ideal = std::max(110, widestBadge)},
     };
     for (const FieldDef& field : fields)
         widths.append(ColumnWidths::forField(field.type, 50, field.type == FieldType::link ? 90 : 110));

@@ -22,8 +22,9 @@ enum Column { includeColumn, lineColumn, checkColumn, statusColumn, firstFieldCo
 // How the table's columns share its width, in the table's order, `fields` being the table fields shown.
 // The check box and the line keep theirs; the fields give up room as the records table's do; the check and
 // the remarks are what the user decides on: only once the data gave theirs do these give what they have
-// beyond their ideals, and then the table scrolls sideways.
-QList<ColumnWidths::Column> columnWidths(const QList<FieldDef>& fields);
+// beyond their ideals, and then the table scrolls sideways. The status column is never narrower than
+// `widestBadge`, the width its widest status takes as drawn.
+QList<ColumnWidths::Column> columnWidths(const QList<FieldDef>& fields, int widestBadge);
 
 // The sheet's title: the target journal and the chosen file.
 QString title(const QString& journalName, const QString& fileName);

@@ -15,6 +15,7 @@
 #include <QPainterPath>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -213,6 +214,13 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
 
 int CellDelegate::widthOf(const CellContent& content, const QFont& font) {
     return contentSize(content, font).width() + 2 * margin;
+}
+
+int CellDelegate::widestBadge(const QList<StatusDef>& statuses, const QFont& font) {
+    int widest = 0;
+    for (const StatusDef& status : statuses)
+        widest = std::max(widest, widthOf(StatusBadge::content(status), font));
+    return widest;
 }
 
 bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,

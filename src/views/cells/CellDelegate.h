@@ -23,6 +23,9 @@ public:
 
     // The width a cell needs to show the content whole in a table of the given font, margins included.
     static int widthOf(const CellContent& content, const QFont& font);
+    // The width the widest of the statuses takes as a badge, margins included: a status column never
+    // narrower than this shows every badge whole.
+    static int widestBadge(const QList<StatusDef>& statuses, const QFont& font);
     // Where in a cell's rectangle the open button of a link cell lies; empty for other cells.
     static QRect linkArea(const QStyleOptionViewItem& option, const CellContent& content);
 

@@ -144,7 +144,9 @@ QWidget* ImportPreviewView::buildTable() {
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(false);
     header->setMinimumSectionSize(20);
-    (new ColumnFitter(m_table))->setColumns(ImportPreview::columnWidths(m_model->fields()));
+    (new ColumnFitter(m_table))
+        ->setColumns(ImportPreview::columnWidths(
+            m_model->fields(), CellDelegate::widestBadge(m_journal.statuses, m_table->font())));
     return m_table;
 }
 

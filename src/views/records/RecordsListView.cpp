@@ -5,6 +5,7 @@
 #include "app/records/FilterBar.h"
 #include "core/model/IdsInOrder.h"
 #include "core/store/AppStore.h"
+#include "views/cells/CellDelegate.h"
 #include "views/kit/Style.h"
 #include "views/records/RecordCommands.h"
 #include "views/records/RecordsActionBar.h"
@@ -129,9 +130,7 @@ void RecordsListView::refresh() {
     m_columns = columns;
     m_restoringSelection = true;
     m_model->setContent(m_journal, m_columns, rows);
-    int widestBadge = 0;
-    for (const StatusDef& status : std::as_const(m_journal.statuses))
-        widestBadge = std::max(widestBadge, m_table->cellWidth(StatusBadge::content(status)));
+    const int widestBadge = CellDelegate::widestBadge(m_journal.statuses, m_table->font());
     QList<ColumnWidths::Column> widths;
     for (const RecordsColumn& c : std::as_const(m_columns))
         widths.append(RecordsTable::widths(c, m_journal, widestBadge));

@@ -46,10 +46,6 @@ void RecordsTableView::reviseColumnWidths(const QList<ColumnWidths::Column>& col
     m_fitter->reviseColumns(columns);
 }
 
-int RecordsTableView::cellWidth(const CellContent& content) const {
-    return CellDelegate::widthOf(content, font());
-}
-
 void RecordsTableView::mousePressEvent(QMouseEvent* event) {
     // The context menu acts on the rows it names; the selection stays as the user made it.
     if (event->button() == Qt::RightButton) {

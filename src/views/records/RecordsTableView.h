@@ -22,7 +22,6 @@ public:
     // Other widths for the same columns: widths the user dragged stay.
     void reviseColumnWidths(const QList<ColumnWidths::Column>& columns);
     // The width a cell of the table takes to show the content whole.
-    int cellWidth(const CellContent& content) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -164,6 +164,10 @@ TEST(ImportPreview, TheChecksAndRemarksKeepTheirWidthsWhileTheDataGive) {
         const HeaderTitles titles(header);
         const int remarks = model->remarksColumn();
         EXPECT_GE(header->sectionSize(ImportPreviewModel::checkColumn), 230);
+        for (const StatusDef& status : sales.statuses)
+            EXPECT_GE(header->sectionSize(ImportPreviewModel::statusColumn),
+                      badgeWidth(status.name, table->font()))
+                << "the badge «" << status.name.toStdString() << "» whole";
         EXPECT_GE(header->sectionSize(remarks), 220);
         EXPECT_LE(header->sectionViewportPosition(remarks) + header->sectionSize(remarks),
                   table->viewport()->width());

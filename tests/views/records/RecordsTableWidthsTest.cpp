@@ -1,3 +1,4 @@
+#include "Looks.h"
 #include "RecordsTabFixture.h"
 #include "ShownText.h"
 #include "app/records/RecordsTable.h"
@@ -88,14 +89,9 @@ TEST(RecordsTableWidths, StatusBadgesAndTheTitleStandWhole) {
             const auto* model = qobject_cast<const RecordsTableModel*>(table->model());
             const QList<Records::RecordsColumn> columns = Records::RecordsTable::columns(journal);
             const QHeaderView* header = table->horizontalHeader();
-            // The capsule as drawn: the name in the callout font at medium weight, 8 px a side within it,
-            // 4 px between it and the cell's edges.
-            QFont badgeFont = Style::font(Style::TextStyle::callout, table->font());
-            badgeFont.setWeight(QFont::Medium);
-            for (const StatusDef& status : journal.statuses) {
-                const qreal badge = QFontMetricsF(badgeFont).horizontalAdvance(status.name) + 2 * 8 + 2 * 4;
-                EXPECT_GE(header->sectionSize(0), badge) << status.name.toStdString();
-            }
+            for (const StatusDef& status : journal.statuses)
+                EXPECT_GE(header->sectionSize(0), badgeWidth(status.name, table->font()))
+                    << status.name.toStdString();
             int title = -1;
             bool othersCanGive = false;
             for (int c = 1; c < model->columnCount(); ++c) {
