@@ -40,9 +40,16 @@ QStringList ElidedText::lines(int width) const {
     const QFontMetrics metrics(font());
     if (m_maxLines == 1 || width <= 0)
         return {metrics.elidedText(m_text, Qt::ElideRight, std::max(width, 0))};
-    // Line breaks in the text count as blanks: the lines here are the widget's, not the text's.
+    // Line breaks in the text count as blanks: the lines here are the widget's, not the text's. A count
+    // stays on the line of what it counts ("3 клиента", "15 ₽"), as Russian typesetting keeps them.
     QString flat = m_text;
     flat.replace(u'\n', u' ');
+    for (qsizetype i = 1; i + 1 < flat.size(); ++i) {
+        const QChar next = flat[i + 1];
+        if (flat[i] == u' ' && flat[i - 1].isDigit() &&
+            (next.isLetter() || next.category() == QChar::Symbol_Currency))
+            flat[i] = QChar::Nbsp;
+    }
     QTextLayout layout(flat, font());
     // A word longer than a line breaks where the line ends rather than running out of the widget.
     QTextOption option;
