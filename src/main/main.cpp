@@ -21,7 +21,8 @@ namespace {
 
 // The one alert of a start that cannot go on; the application then ends with a failure status.
 int refuseStart(QApplication& app, const QString& text) {
-    const QPointer<QMessageBox> box = Dialogs::alert(nullptr, productName, text, QMessageBox::Warning);
+    const QPointer<QMessageBox> box =
+        Dialogs::alert(nullptr, ShellRules::productName, text, QMessageBox::Warning);
     QObject::connect(box, &QDialog::finished, &app, [&app] { app.exit(1); });
     app.exec();
     // The loop may end before the closed box's deferred deletion has run.

@@ -27,7 +27,7 @@ TEST(CountTexts, EveryCountInATextIsWrittenInPlainDigits) {
         const char* place;
         QString text;
     } cases[] = {
-        {"journal deletion", deleteJournalTitle(journal)},
+        {"journal deletion", ShellRules::deleteJournalTitle(journal)},
         {"links to open", LinkActions::confirmationTitle(n)},
         {"dashboard header", Dashboard::countLine(MetricTable(journal))},
         {"tile groups", Dashboard::tileSubtitle(tile, journal)},
@@ -43,5 +43,5 @@ TEST(CountTexts, EveryCountInATextIsWrittenInPlainDigits) {
     };
     for (const auto& c : cases)
         EXPECT_TRUE(c.text.contains(u"12000"_s)) << c.place << ": " << c.text.toStdString();
-    EXPECT_EQ(recordCountBadge(journal), u"12\u00A0000");
+    EXPECT_EQ(ShellRules::recordCountBadge(journal), u"12\u00A0000");
 }

@@ -51,8 +51,8 @@ AppCommands::AppCommands(AppStore& store, AppRouter& router, std::function<void(
     toolbarLook(m_journalSettings, u"slider.horizontal.3"_s, u"Настройки"_s,
                 withShortcut(u"Поля, статусы, показатели и отчёт"_s, AppKeys::journalSettings()));
     // The platform's sidebar command comes after the journal's own.
-    m_toggleSidebar = command(u"toggleSidebar"_s, sidebarCommandTitle(true), AppKeys::toggleSidebar(),
-                              [this] { emit toggleSidebarRequested(); });
+    m_toggleSidebar = command(u"toggleSidebar"_s, ShellRules::sidebarCommandTitle(true),
+                              AppKeys::toggleSidebar(), [this] { emit toggleSidebarRequested(); });
     m_viewGroup = {m_dashboardTab, m_recordsTab, m_journalSettings, separator(), m_toggleSidebar};
 
     // The deletion only asks; the confirmation names the journal, or says it is gone.
@@ -93,7 +93,7 @@ void AppCommands::refresh() {
 }
 
 void AppCommands::setSidebarShown(bool shown) {
-    m_toggleSidebar->setText(sidebarCommandTitle(shown));
+    m_toggleSidebar->setText(ShellRules::sidebarCommandTitle(shown));
 }
 
 std::optional<Journal> AppCommands::currentJournal() const {

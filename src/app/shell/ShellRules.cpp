@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace ShellRules {
+
 const QString productName = u"Vostrel Учёт"_s;
 
 std::optional<QUuid> repairedSelection(const QList<Journal>& journals, const std::optional<QUuid>& selected) {
@@ -63,3 +65,5 @@ QString exportSavedMessage(const QString& path) {
 QString exportFailedMessage(const QString& reason) {
     return u"Не удалось сохранить файл: "_s + reason;
 }
+
+} // namespace ShellRules

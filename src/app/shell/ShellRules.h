@@ -10,6 +10,7 @@
 
 // What the window's shell shows, computed from the journals and the navigation state alone, so that
 // every rule is reachable without a widget.
+namespace ShellRules {
 
 // The product's name: the window's title while no journal is shown, the welcome screen's title and the
 // title of every alert that is not a data error.
@@ -48,3 +49,5 @@ QString recordCountBadge(const Journal& journal);
 // The notices after the save panel.
 QString exportSavedMessage(const QString& path);
 QString exportFailedMessage(const QString& reason);
+
+} // namespace ShellRules

@@ -101,7 +101,8 @@ void ContentView::dividerMoved() {
 }
 
 void ContentView::fixSelection() {
-    m_router.setSelectedJournalID(repairedSelection(m_store.journals(), m_router.selectedJournalID()));
+    m_router.setSelectedJournalID(
+        ShellRules::repairedSelection(m_store.journals(), m_router.selectedJournalID()));
 }
 
 void ContentView::journalsChanged() {
@@ -124,5 +125,5 @@ void ContentView::refreshDetail() {
         m_detail->clearJournal();
     }
     // Qt reads "[*]" in a window title as the mark of unsaved changes and drops it; "[*][*]" shows one.
-    window()->setWindowTitle(mainWindowTitle(journal).replace(u"[*]"_s, u"[*][*]"_s));
+    window()->setWindowTitle(ShellRules::mainWindowTitle(journal).replace(u"[*]"_s, u"[*][*]"_s));
 }

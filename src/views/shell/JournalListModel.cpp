@@ -29,7 +29,7 @@ QVariant JournalListModel::data(const QModelIndex& index, int role) const {
     case JournalIDRole:
         return journal.id;
     case BadgeRole:
-        return recordCountBadge(journal);
+        return ShellRules::recordCountBadge(journal);
     default:
         return {};
     }

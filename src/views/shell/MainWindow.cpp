@@ -20,7 +20,7 @@ MainWindow::MainWindow(AppStore& store, AppRouter& router, FilePanels& panels, Q
                        QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(u"main"_s);
-    setWindowTitle(productName);
+    setWindowTitle(ShellRules::productName);
     m_commands = new AppCommands(
         store, router, [this] { bringForward(); }, [](const QString& symbol) { return Icons::icon(symbol); },
         this);

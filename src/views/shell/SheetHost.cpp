@@ -133,9 +133,10 @@ void SheetHost::openExporter() {
             // The panel only names the file; the export counts as saved once the file is really written.
             QString failure;
             if (!self->m_router.exportDocument().write(path, &failure))
-                self->m_router.setMessage(exportFailedMessage(failure), AppRouter::MessageKind::failure);
+                self->m_router.setMessage(ShellRules::exportFailedMessage(failure),
+                                          AppRouter::MessageKind::failure);
             else
-                self->m_router.setMessage(exportSavedMessage(path));
+                self->m_router.setMessage(ShellRules::exportSavedMessage(path));
         }
         self->updateAlert();
     });
@@ -148,7 +149,7 @@ void SheetHost::syncDeleteConfirmation() {
             m_deleteBox->done(QMessageBox::Cancel);
         return;
     }
-    const QString title = deleteJournalTitle(m_store.journal(pending));
+    const QString title = ShellRules::deleteJournalTitle(m_store.journal(pending));
     if (m_deleteBox) {
         m_deleteBox->setText(title);
         return;
@@ -156,12 +157,12 @@ void SheetHost::syncDeleteConfirmation() {
     QMessageBox* box =
         Dialogs::question(window(),
                           {.title = title,
-                           .text = deleteJournalMessage(),
+                           .text = ShellRules::deleteJournalMessage(),
                            .action = u"Удалить журнал"_s,
                            .actionRole = QMessageBox::DestructiveRole,
                            // The title names the journal and its size; the window keeps the
                            // application's name.
-                           .windowTitle = productName},
+                           .windowTitle = ShellRules::productName},
                           [this] {
                               // The question is over: an alert the deletion raises shows at once.
                               m_deleteBox = nullptr;
@@ -189,7 +190,7 @@ bool SheetHost::overlayUp() const {
 void SheetHost::updateAlert() {
     if (m_clearingAlert)
         return;
-    const std::optional<AlertContent> content = alertContent(
+    const std::optional<ShellRules::AlertContent> content = ShellRules::alertContent(
         m_store.lastError(), m_router.message(), m_router.messageKind() == AppRouter::MessageKind::failure);
     if (!content) {
         if (m_alert)

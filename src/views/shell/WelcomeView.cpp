@@ -25,7 +25,7 @@ WelcomeView::WelcomeView(AppRouter& router, QWidget* parent) : QWidget(parent) {
     symbol->setAlignment(Qt::AlignHCenter);
     layout->addWidget(symbol);
 
-    auto* title = new QLabel(productName, this);
+    auto* title = new QLabel(ShellRules::productName, this);
     Style::setText(title, Style::TextStyle::largeTitle, true);
     title->setAlignment(Qt::AlignHCenter);
     layout->addWidget(title);

@@ -24,7 +24,7 @@ TEST(ShellRules, SelectionRepair) {
         {"deleted selection takes the first", {a, b}, gone, a.id},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(repairedSelection(c.journals, c.selected), c.expected) << c.name;
+        EXPECT_EQ(ShellRules::repairedSelection(c.journals, c.selected), c.expected) << c.name;
 }
 
 TEST(ShellRules, RecordCountBadgeGroupsThousands) {
@@ -33,14 +33,16 @@ TEST(ShellRules, RecordCountBadgeGroupsThousands) {
         QString badge;
     } cases[] = {{0, u""_s}, {7, u"7"_s}, {10'000, u"10\u00A0000"_s}};
     for (const auto& c : cases)
-        EXPECT_EQ(recordCountBadge(named(Templates::blank(), u"Ж"_s, c.records)), c.badge) << c.records;
+        EXPECT_EQ(ShellRules::recordCountBadge(named(Templates::blank(), u"Ж"_s, c.records)), c.badge)
+            << c.records;
 }
 
 TEST(ShellRules, DeleteTitleCountsWithTheJournalsNoun) {
     Journal journal = Templates::blank();
     journal.itemNoun = NounForms{u"товар"_s, u"товара"_s, u"товаров"_s};
-    EXPECT_EQ(deleteJournalTitle(named(journal, u"Склад"_s, 22)), u"Удалить журнал «Склад» (22 товара)?");
-    EXPECT_EQ(deleteJournalTitle(std::nullopt), u"Удалить журнал?");
+    EXPECT_EQ(ShellRules::deleteJournalTitle(named(journal, u"Склад"_s, 22)),
+              u"Удалить журнал «Склад» (22 товара)?");
+    EXPECT_EQ(ShellRules::deleteJournalTitle(std::nullopt), u"Удалить журнал?");
 }
 
 TEST(ShellRules, AddTitlesFollowPerItemFields) {
