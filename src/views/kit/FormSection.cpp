@@ -105,6 +105,23 @@ void FormSection::addSpanningRow(QLayout* row) {
     m_rows->addLayout(row, m_rows->rowCount(), labelColumn, 1, 2);
 }
 
+void FormSection::lineUp(QWidget* form) {
+    const QList<FormSection*> sections = form->findChildren<FormSection*>(Qt::FindDirectChildrenOnly);
+    int widest = 0;
+    for (const FormSection* section : sections) {
+        const Rows* rows = section->m_rows;
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            // A spanning row takes no part: it starts at the panel's edge whatever the labels are.
+            // Hidden rows count too: showing one later moves no control.
+            const QLayoutItem* label = rows->itemAtPosition(row, labelColumn);
+            if (label && label->widget() && label != rows->itemAtPosition(row, controlColumn))
+                widest = std::max(widest, label->widget()->sizeHint().width());
+        }
+    }
+    for (FormSection* section : sections)
+        section->m_rows->setColumnMinimumWidth(labelColumn, widest);
+}
+
 void FormSection::setRowVisible(QWidget* control, bool visible) {
     const int index = m_rows->indexOf(control);
     if (index < 0)

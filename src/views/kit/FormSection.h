@@ -28,6 +28,10 @@ public:
     // A row whose widgets are hidden takes no room, its spacing included.
     void setRowVisible(QWidget* control, bool visible);
 
+    // Gives the sections of a form, the form's own children, one label column as wide as the widest of
+    // their labels, so that the controls of every section start on one line. Call once the rows are in.
+    static void lineUp(QWidget* form);
+
 private:
     class Rows;
 

@@ -98,6 +98,7 @@ QWidget* BatchAddView::buildForm() {
     buildQuick(column);
     buildRows(column);
     column->addStretch(1);
+    FormSection::lineUp(content);
     return content;
 }
 

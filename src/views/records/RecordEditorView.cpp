@@ -116,6 +116,7 @@ QWidget* RecordEditorView::buildForm() {
     }
     column->addWidget(m_duplicateSection);
     column->addStretch(1);
+    FormSection::lineUp(content);
     lineUpNumberBoxes(m_rows.values());
     return content;
 }

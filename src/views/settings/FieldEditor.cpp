@@ -35,6 +35,7 @@ FieldEditor::FieldEditor(SettingsState& state, const QUuid& fieldID, QWidget* pa
                   Style::TextStyle::caption, this));
     layout->addWidget(csvSection(current));
     layout->addStretch(1);
+    FormSection::lineUp(this);
     bindEdits();
     sync();
 }

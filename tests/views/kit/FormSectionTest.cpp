@@ -216,3 +216,32 @@ TEST(FormSection, WrappedRowGetsItsWholeHeight) {
         EXPECT_GE(section->height(), section->heightForWidth(section->width()));
     }
 }
+
+// The sections of one form, lined up, start their controls on one line past the widest label of any of
+// them, a hidden row's label included; a spanning row still starts at its panel's edge.
+TEST(FormSection, SectionsOfAFormLineUp) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    QList<QWidget*> controls;
+    const auto section = [&](const QStringList& names) {
+        auto* added = new FormSection(u"Раздел"_s, &window);
+        for (const QString& name : names)
+            added->addEditorRow(name, controls.emplace_back(new QLineEdit));
+        layout->addWidget(added);
+        return added;
+    };
+    section({u"Имя"_s});
+    FormSection* second = section({u"Код"_s, u"Главное поле (название записи)"_s});
+    second->setRowVisible(controls.last(), false);
+    QLabel* note = wrapping(longNote);
+    second->addSpanningRow(note);
+    section({u"Статус"_s});
+    FormSection::lineUp(&window);
+    showAt(window, 640);
+
+    const int start = controls[0]->mapTo(&window, QPoint()).x();
+    for (QWidget* control : {controls[1], controls[3]})
+        EXPECT_EQ(control->mapTo(&window, QPoint()).x(), start);
+    EXPECT_GE(start - note->mapTo(&window, QPoint()).x(),
+              QLabel(u"Главное поле (название записи)"_s).sizeHint().width());
+}
