@@ -18,12 +18,14 @@ StartCheck checkStart() {
         check.refusal = u"Не удалось определить папку данных пользователя."_s;
         return check;
     }
-    check.dataFile = *dataFile;
-    check.lock = DataFile::lock(*dataFile);
-    if (check.lock.heldElsewhere)
-        check.refusal = DataFile::alreadyOpenMessage(*dataFile, check.lock.onAnotherMachine);
-    else if (check.lock.lock)
+    check.dataFile = SafeFile::resolved(*dataFile);
+    check.lock = DataFile::lock(check.dataFile);
+    if (check.lock.heldElsewhere) {
+        check.refusal = DataFile::alreadyOpenMessage(check.dataFile, check.lock.onAnotherMachine);
+    } else if (check.lock.lock) {
         // Only the holder of the lock knows that no save of another instance is under way.
-        SafeFile::removeLeftovers(*dataFile);
+        SafeFile::removeLeftovers(check.dataFile);
+        SafeFile::removeLeftovers(DataFile::backupURL(check.dataFile));
+    }
     return check;
 }

@@ -104,6 +104,10 @@ bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson:
     return true;
 }
 
+QString backupURL(const QString& fileURL) {
+    return QFileInfo(fileURL).dir().filePath(u"data-backup.json"_s);
+}
+
 namespace {
 
 QString lockFileURL(const QString& fileURL) {

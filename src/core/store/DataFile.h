@@ -36,18 +36,23 @@ std::optional<QList<Journal>> decode(FileBytes bytes, const QDateTime& now, QStr
 bool encode(const QList<Journal>& journals, const QDateTime& savedAt, rapidjson::StringBuffer& out,
             QString* error, ModelJson::Writer::EarlierRecords* earlier = nullptr);
 
+// The copy of the data file as it stood before a run's first overwrite: "data-backup.json" beside it.
+QString backupURL(const QString& fileURL);
+
 // A second instance on the same data file would overwrite the first one's changes, so the application
-// holds this lock, a file beside the data file, for its whole run.
+// holds this lock, a file beside the data file, for its whole run. The lock, like everything else done
+// with the file, takes the file's resolved path (SafeFile::resolved): every path by which two starts may
+// reach one file then finds one lock.
 struct Lock {
     std::unique_ptr<QLockFile> lock; // held while it lives; none when the lock could not be taken
     bool heldElsewhere = false;      // another running instance holds it
     bool onAnotherMachine = false;   // … as the lock file says, on another machine sharing the folder
 };
-// Takes the lock (creating the data folder when needed). A lock file whose process is gone, or that is
-// empty or unreadable and was last written more than a few seconds ago (a power cut between making and
-// writing it), is removed and the lock taken. When the lock file cannot be made at all (an unwritable
-// folder) the result holds no lock and heldElsewhere is false: the application still runs, and its saves
-// report the folder's problem.
+// Takes the lock of the data file at `fileURL`, a resolved path (creating the data folder when needed). A
+// lock file whose process is gone, or that is empty or unreadable and was last written more than a few
+// seconds ago (a power cut between making and writing it), is removed and the lock taken. When the lock file
+// cannot be made at all (an unwritable folder) the result holds no lock and heldElsewhere is false: the
+// application still runs, and its saves report the folder's problem.
 Lock lock(const QString& fileURL);
 // The text of the alert shown when another instance already has the data file open. When that instance
 // is on another machine it may be gone without its lock knowing, so the text says which file to delete.

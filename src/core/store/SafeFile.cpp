@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,14 +66,6 @@ bool isTemporaryName(const QString& name, const QString& prefix) {
 
 constexpr int namesTried = 100;
 
-// The file a path finally names, following symbolic links; a loop of links leaves the path itself.
-QString resolved(const QString& path) {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
-}
-
 } // namespace
 
 namespace SafeFile {
@@ -90,6 +84,10 @@ int SystemCalls::openUnnamed(const char* folder, mode_t mode) {
 #endif
     errno = EOPNOTSUPP;
     return -1;
+}
+
+int SystemCalls::writable(const char* path) {
+    return ::access(path, W_OK);
 }
 
 int SystemCalls::openNew(const char* path, mode_t mode) {
@@ -147,7 +145,7 @@ std::optional<Failure> replaceSteps(const QString& path, std::span<const QByteAr
     if (exists && S_ISDIR(old.st_mode))
         return Failure{Step::create, EISDIR};
     // A file its owner made read-only is not replaced behind the owner's back.
-    if (exists && ::access(file.constData(), W_OK) != 0)
+    if (exists && calls.writable(file.constData()) != 0)
         return failed(Step::create);
     // Until it has the old file's permissions, the new one is readable by its owner alone; a first file
     // gets the usual permissions less the umask.
@@ -241,6 +239,40 @@ bool replace(const QString& path, std::span<const QByteArrayView> pieces, Failur
     if (failed && failure)
         *failure = *failed;
     return !failed;
+}
+
+QString resolved(const QString& path) {
+    // Paths are taken apart as text: Qt's own path functions drop "a/.." before the system could follow
+    // a link "a" somewhere else.
+    const auto folderOf = [](const QString& file) {
+        const qsizetype slash = file.lastIndexOf(u'/');
+        return slash > 0 ? file.left(slash) : u"/"_s;
+    };
+    const auto nameOf = [](const QString& file) { return file.mid(file.lastIndexOf(u'/') + 1); };
+    QString file = path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path;
+    // The file's own links first: one may lead to another, each relative to the folder it stands in.
+    constexpr int linksFollowed = 40; // the system's own limit
+    for (int depth = 0; depth < linksFollowed; ++depth) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(QFile::encodeName(file).constData(), target, sizeof target);
+        if (length <= 0 || size_t(length) >= sizeof target)
+            break;
+        const QString next = QFile::decodeName(QByteArray(target, length));
+        file = next.startsWith(u'/') ? next : folderOf(file) + u'/' + next;
+    }
+    // Then the folders: the deepest one that exists says where it really is; what is not there yet can
+    // hold no link.
+    QString folder = folderOf(file);
+    QString rest = nameOf(file);
+    for (;;) {
+        char real[PATH_MAX];
+        if (::realpath(QFile::encodeName(folder).constData(), real))
+            return QDir::cleanPath(QFile::decodeName(real) + u'/' + rest);
+        if (errno != ENOENT || folder == u"/"_s)
+            return QDir::cleanPath(folder + u'/' + rest);
+        rest = nameOf(folder) + u'/' + rest;
+        folder = folderOf(folder);
+    }
 }
 
 int removeLeftovers(const QString& path) {

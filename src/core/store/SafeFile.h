@@ -21,9 +21,9 @@
 // leaves the target as it was. A process killed before the rename leaves its temporary file behind, whole
 // or partial; removeLeftovers() takes such files away at the next start.
 //
-// A target that is a symbolic link is written through it, to the file it points to, which keeps its
-// permissions. A target that exists but cannot be written, or that is a folder, is refused before
-// anything is created.
+// A target reached through symbolic links (of the file or of its folders) is written where they lead, to
+// the file itself, which keeps its permissions. A target that exists but cannot be written, or that is a
+// folder, is refused before anything is created.
 namespace SafeFile {
 
 // The step at which a replacement failed.
@@ -52,6 +52,8 @@ public:
     // An unnamed file in the folder; -1 with EOPNOTSUPP where the file system (or a system without
     // /proc, through which such a file is later named) offers none.
     virtual int openUnnamed(const char* folder, mode_t mode);
+    // Whether the file may be written: 0, or -1 with EACCES (its permissions) or EROFS (a read-only disk).
+    virtual int writable(const char* path);
     // A new file of that name; -1 with EEXIST when the name is taken.
     virtual int openNew(const char* path, mode_t mode);
     virtual ssize_t write(int fd, const void* data, size_t size);
@@ -76,6 +78,12 @@ bool replace(const QString& path, QByteArrayView bytes, Failure* failure = nullp
 // The same with the new bytes given in pieces, which the file holds one after another.
 bool replace(const QString& path, std::span<const QByteArrayView> pieces, Failure* failure = nullptr,
              SystemCalls& calls = systemCalls());
+
+// The file a path names in the end: symbolic links followed, of the file itself and of every folder on the
+// way, and "." and ".." taken where the links lead, so that every path to one file gives one text. Of a
+// file or folders not there yet, the path they will have once made. A loop of links leaves the name the
+// loop was left at: opening it then fails as it would have.
+QString resolved(const QString& path);
 
 // Removes what interrupted replacements of the file at `path` left in its folder: the files of the
 // temporary pattern above, and nothing else. Call it only while no other process may be replacing the

@@ -34,6 +34,46 @@ TEST(Startup, ASecondInstanceOnTheSameDataFileIsRefused) {
     EXPECT_FALSE(checkStart().refusal) << "the lock goes with the first instance";
 }
 
+// Every path to one data file finds its one lock: a link to the file, a link to its folder, a way through
+// ".." or a relative link. The second start is refused with the file's own path and leaves the first one's
+// save under way alone.
+TEST(Startup, EveryPathToTheDataFileFindsItsLock) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(u"real/data.json"_s);
+    ASSERT_TRUE(writeFile(data, "{}"));
+    ASSERT_TRUE(QFile::link(data, dir.filePath(u"link.json"_s)));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"real"_s), dir.filePath(u"folder"_s)));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"elsewhere/deeper"_s)));
+    ASSERT_TRUE(QFile::link(u"../../link.json"_s, dir.filePath(u"elsewhere/deeper/relative.json"_s)));
+    // "jump/.." is where the link leads, then up: the data file's folder's parent, not "elsewhere".
+    ASSERT_TRUE(QFile::link(dir.filePath(u"real"_s), dir.filePath(u"elsewhere/jump"_s)));
+    const QString saveUnderWay = dir.filePath(u"real/.data.json.save-k3Xq9Z"_s);
+    for (const QString& other :
+         {u"link.json"_s, u"folder/data.json"_s, u"folder/../real/data.json"_s,
+          u"elsewhere/deeper/relative.json"_s, u"elsewhere/jump/../real/data.json"_s}) {
+        SCOPED_TRACE(other.toStdString());
+        for (const bool linkFirst : {false, true}) {
+            const QString firstPath = linkFirst ? dir.filePath(other) : data;
+            const QString secondPath = linkFirst ? data : dir.filePath(other);
+            ScopedEnv firstEnv("VOSTREL_DATA_FILE", firstPath.toUtf8());
+            const StartCheck first = checkStart();
+            ASSERT_FALSE(first.refusal);
+            EXPECT_EQ(first.dataFile, data);
+            ASSERT_TRUE(writeFile(saveUnderWay, "{\"jour"));
+
+            ScopedEnv secondEnv("VOSTREL_DATA_FILE", secondPath.toUtf8());
+            const StartCheck second = checkStart();
+            ASSERT_TRUE(second.refusal);
+            EXPECT_EQ(*second.refusal,
+                      u"Приложение уже открыто с этим файлом данных: "_s + QDir::toNativeSeparators(data));
+            EXPECT_TRUE(QFile::exists(saveUnderWay)) << "the first instance's save is under way";
+        }
+    }
+    EXPECT_EQ(QDir(dir.filePath(u"real"_s)).entryList(QDir::Files, QDir::Name), QStringList({u"data.json"_s}))
+        << "the lock files went with their holders, and no lock stood beside a link";
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"link.json.lock"_s)));
+}
+
 // A lock file left empty or garbled (a power cut between making and writing it) locks nobody out once it
 // is a few seconds old; a younger one may be another start writing it. A lock of another machine may be
 // real (a shared folder), so the start still refuses, but says how to get past it.
@@ -84,14 +124,16 @@ TEST(Startup, TheLockHolderRemovesInterruptedSaves) {
     QTemporaryDir dir;
     const QString data = dir.filePath(u"data.json"_s);
     const QString leftover = dir.filePath(u".data.json.save-k3Xq9Z"_s);
+    const QString backupLeftover = dir.filePath(u".data-backup.json.save-k3Xq9Z"_s);
     const QString foreign = dir.filePath(u"data.json.k3Xq9Z"_s);
-    ASSERT_TRUE(writeFile(leftover, "{\"jour"));
-    ASSERT_TRUE(writeFile(foreign, "{\"jour"));
+    for (const QString& file : {leftover, backupLeftover, foreign})
+        ASSERT_TRUE(writeFile(file, "{\"jour"));
     ScopedEnv env("VOSTREL_DATA_FILE", data.toUtf8());
     {
         const StartCheck first = checkStart();
         ASSERT_FALSE(first.refusal);
         EXPECT_FALSE(QFile::exists(leftover));
+        EXPECT_FALSE(QFile::exists(backupLeftover)) << "an interrupted backup's temporary file";
         EXPECT_TRUE(QFile::exists(foreign));
 
         ASSERT_TRUE(writeFile(leftover, "{\"jour"));
