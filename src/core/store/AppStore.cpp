@@ -163,11 +163,8 @@ bool AppStore::save() {
         return saveFailed(u"не удалось создать папку "_s + quotedPath(folder));
 
     if (!m_backupDone && info.isFile()) {
-        // The file as it stood before this run's first overwrite. A failed copy does not stop the save.
-        const QString backup = QDir(folder).filePath(u"data-backup.json"_s);
-        QFile::remove(backup);
-        QFile::copy(m_fileURL, backup);
         m_backupDone = true;
+        writeBackup();
     }
 
     QString problem;
@@ -177,6 +174,17 @@ bool AppStore::save() {
     const bool written = writeDataFile(m_encoder.encoded());
     written ? m_encoder.keep() : m_encoder.drop();
     return written;
+}
+
+void AppStore::writeBackup() {
+    // The bytes on the disk now are the file as it stood before this run's first overwrite: nothing else
+    // writes it while the run holds its lock. They replace the old backup the way a save replaces the data
+    // file, so the old backup stays whole until the new one is, and a stop in between leaves only a
+    // temporary file of the pattern the next start removes. A failed backup does not stop the save.
+    QString problem;
+    if (std::optional<FileBytes> bytes = FileBytes::read(m_fileURL, &problem))
+        SafeFile::replace(DataFile::backupURL(m_fileURL),
+                          QByteArrayView(bytes->data(), qsizetype(bytes->size())), nullptr, m_files);
 }
 
 bool AppStore::writeDataFile(std::span<const QByteArrayView> pieces) {
@@ -190,12 +198,19 @@ bool AppStore::writeDataFile(std::span<const QByteArrayView> pieces) {
     const QString because = why ? u" ("_s + *why + u')' : QString();
     switch (failure.step) {
     case SafeFile::Step::create:
+        // What the system said decides: a read-only disk also makes every file on it read as unwritable.
         if (failure.error == EISDIR)
             return saveFailed(notAFileText(m_fileURL));
-        if (QFileInfo(m_fileURL).isFile() && !QFileInfo(m_fileURL).isWritable())
-            return saveFailed(u"нет прав на запись в файл "_s + quotedPath(m_fileURL));
-        if (!QFileInfo(folder).isWritable())
-            return saveFailed(u"нет прав на запись в папку "_s + quotedPath(folder));
+        if (failure.error == EROFS)
+            return saveFailed(u"диск доступен только для чтения (файл "_s + quotedPath(m_fileURL) + u')');
+        if (failure.error == EACCES || failure.error == EPERM) {
+            // Refused either before anything was made, for the file, or in making the temporary file beside
+            // it.
+            const bool fileRefused = QFileInfo(m_fileURL).isFile() &&
+                                     m_files.writable(QFile::encodeName(m_fileURL).constData()) != 0;
+            return fileRefused ? saveFailed(u"нет прав на запись в файл "_s + quotedPath(m_fileURL))
+                               : saveFailed(u"нет прав на запись в папку "_s + quotedPath(folder));
+        }
         return saveFailed(u"не удалось создать файл в папке "_s + quotedPath(folder) + because);
     case SafeFile::Step::write:
         return saveFailed(u"не удалось записать файл "_s + quotedPath(m_fileURL) + because);

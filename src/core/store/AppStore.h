@@ -21,7 +21,11 @@
 // Creating the store reads the data file at once; every change goes through the store's operations, each
 // of which ends by rewriting the whole file atomically. A data file that cannot be read is set aside under a
 // new name and the store starts empty; the file is never overwritten half-read. Once per run, the file as it
-// stood before the run's first overwrite is copied to "data-backup.json" beside it.
+// stood before the run's first overwrite is copied to "data-backup.json" beside it, replacing the earlier
+// copy only once the new one is whole.
+//
+// The path given is used as it is; the application gives the data file's resolved path, which its lock
+// takes too (see checkStart).
 //
 // Views read journals() and lastError() and redraw on the matching …Changed signal; migrationNote() is
 // read once, after the window first shows.
@@ -124,6 +128,9 @@ private:
     void setError(const QString& text);
     // Sets the save message with the problem; always false.
     bool saveFailed(const QString& problem);
+    // Replaces the backup with the data file's bytes on the disk; a failure leaves the old backup as it
+    // was and is not the save's.
+    void writeBackup();
     // Puts the encoded journals, given in pieces, in place of the data file: written, synced and renamed
     // over it, every step checked. False, with the save message set, when any step fails.
     bool writeDataFile(std::span<const QByteArrayView> pieces);

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <functional>
+#include <string>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -27,6 +29,8 @@ class FailingCalls : public SafeFile::SystemCalls {
 public:
     enum class At {
         nothing,
+        writable,
+        openUnnamed,
         openNew,
         write,
         writeAfterPart,
@@ -39,33 +43,46 @@ public:
     };
     At at = At::nothing;
     int error = EIO;
+    int times = INT_MAX;      // how many times the step fails before it works again
     bool unnamedFiles = true; // whether the file system offers unnamed temporary files
 
+    int writable(const char* path) override {
+        return failing(At::writable) ? fail() : SystemCalls::writable(path);
+    }
     int openUnnamed(const char* folder, mode_t mode) override {
+        if (failing(At::openUnnamed))
+            return fail();
         return unnamedFiles ? SystemCalls::openUnnamed(folder, mode) : fail(EOPNOTSUPP);
     }
     int openNew(const char* path, mode_t mode) override {
-        return at == At::openNew ? fail() : SystemCalls::openNew(path, mode);
+        return failing(At::openNew) ? fail() : SystemCalls::openNew(path, mode);
     }
     ssize_t write(int fd, const void* data, size_t size) override {
-        // writeAfterPart: the disk fills up in the middle of the file, as a buffered writer's flush meets it.
-        if (at == At::write || (at == At::writeAfterPart && std::exchange(m_wrote, true)))
+        // writeAfterPart: a first piece goes, then the disk fills up, as a buffered writer's flush meets it.
+        const bool firstPiece = at == At::writeAfterPart && !std::exchange(m_wrote, true);
+        if (!firstPiece && failing(At::write, At::writeAfterPart))
             return fail();
         const bool part = at == At::writeAfterPart || at == At::piecemeal;
         return SystemCalls::write(fd, data, part ? std::min<size_t>(size, 1000) : size);
     }
-    int fsync(int fd) override { return at == At::sync ? fail() : SystemCalls::fsync(fd); }
+    int fsync(int fd) override { return failing(At::sync) ? fail() : SystemCalls::fsync(fd); }
     int link(int fd, const char* path) override {
-        return at == At::link ? fail() : SystemCalls::link(fd, path);
+        return failing(At::link) ? fail() : SystemCalls::link(fd, path);
     }
     // Linux releases the descriptor whatever close reports.
-    int close(int fd) override { return SystemCalls::close(fd) == 0 && at != At::close ? 0 : fail(); }
+    int close(int fd) override { return SystemCalls::close(fd) == 0 && !failing(At::close) ? 0 : fail(); }
     int rename(const char* from, const char* to) override {
-        return at == At::rename ? fail() : SystemCalls::rename(from, to);
+        return failing(At::rename) ? fail() : SystemCalls::rename(from, to);
     }
-    int syncFolder(int fd) override { return at == At::syncFolder ? fail() : SystemCalls::syncFolder(fd); }
+    int syncFolder(int fd) override { return failing(At::syncFolder) ? fail() : SystemCalls::syncFolder(fd); }
 
 private:
+    bool failing(At step, At alike = At::nothing) {
+        if ((at != step && (alike == At::nothing || at != alike)) || times <= 0)
+            return false;
+        --times;
+        return true;
+    }
     int fail(int code = 0) {
         errno = code ? code : error;
         return -1;
@@ -91,7 +108,12 @@ TEST(StoreSave, EachFailedStepIsAFailedSave) {
         {At::link, EMLINK, "не удалось заменить файл данных новым"},
         {At::close, EIO, "не удалось завершить запись файла «P» (ошибка ввода-вывода)"},
         {At::rename, EBUSY, "не удалось заменить файл данных новым"},
-        {At::openNew, EROFS, "не удалось создать файл в папке «F» (диск доступен только для чтения)"},
+        {At::openNew, EROFS, "диск доступен только для чтения (файл «P»)"},
+        {At::openUnnamed, EROFS, "диск доступен только для чтения (файл «P»)"},
+        {At::writable, EROFS, "диск доступен только для чтения (файл «P»)"},
+        {At::writable, EACCES, "нет прав на запись в файл «P»"},
+        {At::openUnnamed, EACCES, "нет прав на запись в папку «F»"},
+        {At::openNew, ENOSPC, "не удалось создать файл в папке «F» (возможно, диск заполнен)"},
         {At::syncFolder, EIO, "не удалось сбросить на диск папку «F» (ошибка ввода-вывода)"},
         {At::piecemeal, 0, nullptr}, // writes the system takes in pieces are continued
     };
@@ -107,6 +129,7 @@ TEST(StoreSave, EachFailedStepIsAFailedSave) {
             AppStore store(data.dataPath(), data.clock(), Calendar::current(), calls);
             store.setJournals({sampleJournal(u"А"_s)});
             ASSERT_TRUE(store.save()) << row;
+            ASSERT_TRUE(store.save()) << row << "the run's backup, made at its first overwrite";
             const QByteArray before = data.read(u"data.json"_s);
 
             calls.at = c.at;
@@ -129,6 +152,33 @@ TEST(StoreSave, EachFailedStepIsAFailedSave) {
             calls.at = At::nothing;
             EXPECT_TRUE(store.save()) << row << unnamed;
             EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals()) << row << unnamed;
+        }
+    }
+}
+
+// The run's backup replaces the earlier one only once it is whole: whichever step of writing it fails, the
+// earlier backup stays byte for byte, nothing of the attempt is left beside it, and the save goes on.
+TEST(StoreSave, AFailedBackupKeepsTheEarlierOneAndTheSave) {
+    using At = FailingCalls::At;
+    for (const At at : {At::openNew, At::writeAfterPart, At::sync, At::link, At::rename}) {
+        for (const bool unnamed : {true, false}) {
+            if ((at == At::link && !unnamed) || (at == At::openNew && unnamed))
+                continue;
+            const std::string row = std::to_string(int(at)) + (unnamed ? " unnamed" : " named");
+            TempDataFolder data;
+            data.write(u"data-backup.json"_s, "the earlier backup");
+            AppStore(data.dataPath(), data.clock()).addJournal(sampleJournal(u"А"_s));
+            FailingCalls calls;
+            calls.unnamedFiles = unnamed;
+            AppStore store(data.dataPath(), data.clock(), Calendar::current(), calls);
+            calls.at = at;
+            calls.times = 1;
+            store.addJournal(sampleJournal(u"Б"_s));
+            EXPECT_FALSE(store.lastError()) << row;
+            EXPECT_EQ(data.read(u"data-backup.json"_s), "the earlier backup") << row;
+            EXPECT_EQ(readDataFile(data.read(u"data.json"_s)), store.journals()) << row;
+            const QStringList left{u"data-backup.json"_s, u"data.json"_s};
+            EXPECT_EQ(QDir(data.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left) << row;
         }
     }
 }
