@@ -100,6 +100,7 @@ void JournalToolbar::refresh(const Journal& journal) {
     m_addMenu->addAction(m_commands.singleRecord());
     if (addsInBatch(journal))
         m_addMenu->addAction(m_commands.primaryAdd());
+    m_addTitled = !addButtonTitle(journal).trimmed().isEmpty();
     arrange();
 }
 
@@ -157,8 +158,9 @@ void JournalToolbar::arrange() {
 }
 
 int JournalToolbar::showTitles(bool shown) {
-    const Qt::ToolButtonStyle style = shown ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly;
-    for (QToolButton* button : std::as_const(m_buttons))
-        button->setToolButtonStyle(style);
+    for (QToolButton* button : std::as_const(m_buttons)) {
+        const bool titled = shown && (button != m_add || m_addTitled);
+        button->setToolButtonStyle(titled ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    }
     return m_trailing->sizeHint().width();
 }

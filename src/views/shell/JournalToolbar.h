@@ -50,4 +50,7 @@ private:
     int m_symbolsWidth = 0;
     // The buttons' titles when they were last placed.
     QString m_arrangedTitles;
+    // Whether the add button has a title of its own: a journal's batch title may be empty, and an action
+    // without a button title would show its menu title there.
+    bool m_addTitled = true;
 };

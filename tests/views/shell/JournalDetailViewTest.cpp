@@ -34,6 +34,15 @@ TEST(JournalDetailView, ToolbarFollowsTheJournal) {
     shell.router->setSelectedJournalID(blank.id);
     EXPECT_EQ(add->text(), u"Добавить");
     EXPECT_EQ(menuTitles(add->menu()), (QStringList{u"Одна запись…"_s}));
+
+    // Without a batch title the button shows its symbol alone, not the menu's "…".
+    Journal untitled = named(Templates::sales(), u"Без названия"_s);
+    untitled.batchTitle.clear();
+    shell.store->addJournal(untitled);
+    shell.router->setSelectedJournalID(untitled.id);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(add->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(menuTitles(add->menu()), (QStringList{u"Одна запись…"_s, u"…"_s}));
 }
 
 // The tab switch stands in the middle of the window at its width, whatever the add button's title, at
