@@ -3,6 +3,7 @@
 #include "StoreSupport.h"
 #include "TestSupport.h"
 #include "app/AppRouter.h"
+#include "core/csv/CSVImport.h"
 #include "core/store/AppStore.h"
 #include "views/shell/ContentView.h"
 #include "views/shell/FilePanels.h"
@@ -117,6 +118,16 @@ struct Shell {
         (void)QTest::qWaitForWindowExposed(window.get());
     }
 };
+
+// Opens the import preview of a file of one order, its number and amount, into the journal.
+inline void openOrderImport(Shell& shell, const Journal& journal) {
+    const QString file = QStringLiteral("Номер заказа;Сумма\r\nЗ-1;87 764,15\r\n");
+    const auto result =
+        CSVService::prepareImport(file, journal, shell.router->calendar(), shell.router->clock(), nullptr);
+    ASSERT_TRUE(result);
+    shell.router->setImportPreview(
+        ImportPreviewItem{QUuid::createUuid(), journal.id, QStringLiteral("заказы.csv"), *result});
+}
 
 inline QAbstractButton* boxButton(QMessageBox* box, const QString& text) {
     const QList<QAbstractButton*> buttons = box->buttons();

@@ -21,7 +21,6 @@ WarningLabel::WarningLabel(const QString& text, QWidget* parent)
     m_text->setWordWrap(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setText(text);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     applyStyle();
 }
 

@@ -2,12 +2,35 @@
 
 #include "views/kit/Style.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace SheetForm {
+
+namespace {
+
+bool takesTyping(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
+}
+
+// A group of buttons is one stop, at its chosen button when it has one.
+bool passedOver(const QWidget* w) {
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    const QButtonGroup* group = button ? button->group() : nullptr;
+    return group && group->exclusive() && group->checkedButton() && group->checkedButton() != button;
+}
+
+} // namespace
 
 QLabel* heading(QWidget* sheet, const QString& text) {
     auto* label = new QLabel(text, sheet);
@@ -21,11 +44,32 @@ QScrollArea* scrollArea(QWidget* parent, const QString& name, Scroll kind) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (kind == Scroll::page) {
-        scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    if (kind == Scroll::page)
         scroll->viewport()->setAutoFillBackground(false);
-    }
     return scroll;
+}
+
+void layOutNow(const std::function<bool()>& done) {
+    // A layout that changes size asks its parent's for a new layout by a posted request, which the parent
+    // handles only in a later pass: each pass here lays out one level more.
+    constexpr int levels = 16;
+    for (int level = 0; level < levels && !(done && done()); ++level)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+QWidget* firstStop(const QWidget* body, Stop which) {
+    // The window's focus chain runs through all its widgets in Tab order.
+    const QWidget* window = body->window();
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (!body->isAncestorOf(w) || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus ||
+            !w->isVisibleTo(window) || !w->isEnabled() || w->focusProxy() || passedOver(w))
+            continue;
+        if (which == Stop::noTextBox && takesTyping(w))
+            continue;
+        return w;
+    }
+    return nullptr;
 }
 
 QVBoxLayout* column(QWidget* content) {

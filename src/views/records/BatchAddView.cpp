@@ -359,8 +359,10 @@ void BatchAddView::showEvent(QShowEvent* event) {
             }
         }
     }
+    // Without such a box the cursor goes in none: the focus starts on the first control that takes no
+    // typing, so it shows somewhere.
+    if (!box)
+        box = SheetForm::firstStop(m_scroll->widget(), SheetForm::Stop::noTextBox);
     if (box)
         box->setFocus();
-    else
-        m_scroll->setFocus();
 }

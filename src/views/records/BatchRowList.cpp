@@ -1,10 +1,10 @@
 #include "views/records/BatchRowList.h"
 
 #include "app/records/BatchRows.h"
+#include "views/kit/SheetForm.h"
 #include "views/kit/Style.h"
 #include "views/records/BatchRowWidget.h"
 
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -270,10 +270,9 @@ BatchRowWidget* BatchRowList::showRow(qsizetype position) {
 }
 
 void BatchRowList::focusRow(qsizetype position, qsizetype stop) {
-    // Rows just made lie below what the form has laid out so far. The form is laid out now, level by level
-    // up to its scroll area, so it can scroll to the row at once.
-    for (int level = 0; level < 16 && height() != m_tops.last(); ++level)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // Rows just made lie below what the form has laid out so far: the form is laid out now, so it can
+    // scroll to the row at once.
+    SheetForm::layOutNow([this] { return height() == m_tops.last(); });
     const QList<QWidget*> stops = showRow(position)->focusStops();
     stops[std::clamp<qsizetype>(stop, 0, stops.size() - 1)]->setFocus();
 }

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -82,6 +83,8 @@ private:
 // holds the number read from it, or nothing. Without a draft the box shows the stored number in its plain
 // form, which has at most two fraction digits: so it must never be read back, or editing another field would
 // round a stored 0.125.
+// With a stepper, Up and Down in the box step the number as + and − do. The buttons are for the mouse and
+// take no focus: Tab goes from box to box, and a click leaves the cursor where it was.
 class NumberRow : public EditorRow {
 public:
     NumberRow(const FieldDef& field, Record& record, const RowOptions& options, QWidget* parent)
@@ -99,6 +102,7 @@ public:
             line->addWidget(unit);
             line->addWidget(stepButton(u"stepUp"_s, u"+"_s, +1));
             line->addWidget(stepButton(u"stepDown"_s, u"−"_s, -1));
+            m_box->installEventFilter(this);
         }
         QVBoxLayout* column = bareColumn(this);
         column->addLayout(line);
@@ -124,6 +128,20 @@ public:
     }
     QWidget* focusBox() const override { return m_box; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_box && event->type() == QEvent::KeyPress) {
+            const auto* press = static_cast<QKeyEvent*>(event);
+            // The keypad's arrows step too; with Shift, Ctrl or Alt the keys keep their own meaning.
+            if ((press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+                (press->key() == Qt::Key_Up || press->key() == Qt::Key_Down)) {
+                step(press->key() == Qt::Key_Up ? +1 : -1);
+                return true;
+            }
+        }
+        return EditorRow::eventFilter(watched, event);
+    }
+
 private:
     QToolButton* stepButton(const QString& name, const QString& text, double delta) {
         auto* button = new QToolButton(this);
@@ -131,14 +149,17 @@ private:
         button->setText(text);
         button->setAccessibleName(m_field.name + (delta > 0 ? u": больше"_s : u": меньше"_s));
         button->setFixedWidth(button->sizeHint().height());
-        connect(button, &QToolButton::clicked, this, [this, delta] {
-            const double next = RecordEditor::stepped(m_record.number(m_field.id), delta);
-            m_record.values.insert(fieldKey(m_field.id), FieldValue::ofNumber(next));
-            m_draft.reset();
-            showRecord();
-            emit edited();
-        });
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, delta] { step(delta); });
         return button;
+    }
+    // The user's step: the record takes the stepped number and the draft gives way to it.
+    void step(double delta) {
+        const double next = RecordEditor::stepped(m_record.number(m_field.id), delta);
+        m_record.values.insert(fieldKey(m_field.id), FieldValue::ofNumber(next));
+        m_draft.reset();
+        showRecord();
+        emit edited();
     }
     void showWarning() {
         const std::optional<QString> warning = RecordEditor::numberWarning(m_draft);

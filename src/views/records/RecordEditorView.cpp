@@ -64,7 +64,11 @@ RecordEditorView::RecordEditorView(AppStore& store, AppRouter& router, const Jou
         Style::makeDestructive(m_delete);
         connect(m_delete, &QPushButton::clicked, this, &RecordEditorView::confirmDelete);
         footer.row->insertWidget(0, m_delete);
+        // Tab takes the buttons in the order they stand.
+        QWidget::setTabOrder(m_delete, footer.cancel);
+        QWidget::setTabOrder(footer.cancel, footer.primary);
     }
+    m_cancel = footer.cancel;
     m_save = footer.primary;
     connect(m_save, &QPushButton::clicked, this, &RecordEditorView::attemptSave);
     layout->addLayout(footer.row);
@@ -125,12 +129,25 @@ void RecordEditorView::refresh() {
     showTitle();
     m_duplicates = RecordEditor::duplicates(m_journal, m_record, m_index);
     const QStringList lines = RecordEditor::duplicateSection(m_journal, m_duplicates);
+    const qsizetype shownBefore = m_shownDuplicates;
     for (qsizetype i = 0; i < m_duplicateLabels.size(); ++i) {
         m_duplicateLabels[i]->setVisible(i < lines.size());
         m_duplicateLabels[i]->setText(i < lines.size() ? lines[i] : QString());
     }
     m_duplicateSection->setVisible(!lines.isEmpty());
+    m_shownDuplicates = lines.size();
+    if (isVisible() && lines.size() > shownBefore)
+        revealDuplicates();
     m_save->setEnabled(!m_journal.isEmptyContent(m_record));
+}
+
+void RecordEditorView::revealDuplicates() {
+    // The section stands last in the form: once it is laid out, the form scrolls it into view, as little as
+    // it must. The box being typed in keeps the focus and stays in view as far as the section leaves room.
+    SheetForm::layOutNow();
+    if (QWidget* typing = focusWidget(); typing && m_scroll->widget()->isAncestorOf(typing))
+        m_scroll->ensureWidgetVisible(typing, 0, 0);
+    m_scroll->ensureWidgetVisible(m_duplicateSection, 0, 0);
 }
 
 void RecordEditorView::showTitle() {
@@ -196,12 +213,20 @@ void RecordEditorView::showEvent(QShowEvent* event) {
     if (m_focusSet)
         return;
     m_focusSet = true;
-    const std::optional<QUuid> first = RecordEditor::initialFocus(m_journal, m_isNew);
-    EditorRow* row = first ? m_rows.value(*first) : nullptr;
-    if (QWidget* box = row ? row->focusBox() : nullptr)
-        box->setFocus();
-    else
-        m_scroll->setFocus();
+    // A new record puts the cursor in its first field when that is a text or number box, and in no box
+    // otherwise; the focus then starts on the first control that takes no typing, so it shows somewhere.
+    // An existing record starts on the form's first control, whatever it is.
+    QWidget* start = nullptr;
+    if (m_isNew) {
+        const std::optional<QUuid> first = RecordEditor::initialFocus(m_journal, m_isNew);
+        const EditorRow* row = first ? m_rows.value(*first) : nullptr;
+        start = row ? row->focusBox() : nullptr;
+        if (!start)
+            start = SheetForm::firstStop(m_scroll->widget(), SheetForm::Stop::noTextBox);
+    } else {
+        start = SheetForm::firstStop(m_scroll->widget());
+    }
+    (start ? start : m_cancel)->setFocus();
 }
 
 void RecordEditorView::resizeEvent(QResizeEvent* event) {

@@ -42,6 +42,8 @@ private:
     // After every edit: the title, the duplicate findings and what shows them, the save button.
     void refresh();
     void showTitle();
+    // Scrolls the duplicate section into view without taking the focus from where the user types.
+    void revealDuplicates();
     void chooseStatus(const QUuid& id);
     void attemptSave();
     void save();
@@ -66,7 +68,10 @@ private:
     StatusPicker* m_statusPicker = nullptr;
     FormSection* m_duplicateSection = nullptr;
     QList<WarningLabel*> m_duplicateLabels;
+    // How many findings the section showed after the last edit.
+    qsizetype m_shownDuplicates = 0;
     QPushButton* m_delete = nullptr;
+    QPushButton* m_cancel = nullptr;
     QPushButton* m_save = nullptr;
     QPointer<QMessageBox> m_box;
 };

@@ -88,6 +88,9 @@ JournalSettingsView::JournalSettingsView(AppStore& store, AppRouter& router, con
 
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { showTab(SettingsTab(id)); });
     showTab(m_state.tab);
+    // The sheet opens with the focus in the first field of its page rather than on the row of tabs.
+    if (QWidget* first = SheetForm::firstStop(page(m_state.tab)))
+        first->setFocus();
     SheetSize::apply(this, {940, 720}, {940, 720}, SheetSize::Fit::fixed);
 }
 

@@ -194,6 +194,9 @@ NewJournalView::NewJournalView(AppStore& store, AppRouter& router, QWidget* pare
         refresh();
     });
     layout->addWidget(m_name);
+    // The sheet's one field takes the cursor: a name typed and Return make the journal. The tiles, whose
+    // chosen one shows its choice rather than the focus, stay a Shift+Tab away.
+    m_name->setFocus();
 
     const SheetFooter footer = makeSheetFooter(this, u"Создать журнал"_s, u"createJournal"_s);
     m_create = footer.primary;

@@ -1,5 +1,4 @@
 #include "ShellFixture.h"
-#include "core/csv/CSVImport.h"
 #include "core/templates/Templates.h"
 
 #include <QDialog>
@@ -9,13 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void openImport(Shell& s, const Journal& j) {
-    const QString file = u"Номер заказа;Сумма\r\nЗ-1;87 764,15\r\n"_s;
-    const auto result = CSVService::prepareImport(file, j, s.router->calendar(), s.router->clock(), nullptr);
-    ASSERT_TRUE(result);
-    s.router->setImportPreview(ImportPreviewItem{QUuid::createUuid(), j.id, u"заказы.csv"_s, *result});
-}
 
 const struct {
     const char* button; // the sheet's default or saving button
@@ -30,7 +22,7 @@ const struct {
      [](Shell& s, const Journal& j) {
          s.router->setBatch(BatchItem{QUuid::createUuid(), j.id, {}});
      }},
-    {"import", {1300, 720}, {1300, 720}, openImport}, // its table takes the room the screen has
+    {"import", {1300, 720}, {1300, 720}, openOrderImport}, // its table takes the room the screen has
     {"save",
      {940, 720},
      {940, 720},

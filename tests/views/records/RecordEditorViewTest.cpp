@@ -2,6 +2,7 @@
 #include "RecordFixtures.h"
 #include "SheetTyping.h"
 #include "ShellFixture.h"
+#include "core/templates/Templates.h"
 #include "views/cells/WarningLabel.h"
 #include "views/kit/FormSection.h"
 #include "views/records/StatusPicker.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -171,10 +174,10 @@ TEST(RecordEditorView, SaveRoadAddsUpdatesAndAsksAboutDuplicates) {
     ASSERT_TRUE(e.closed());
     ASSERT_EQ(e.stored().size(), 2);
 
-    // Updating replaces the record in place, changed now; editing starts with no box focused.
+    // Updating replaces the record in place, changed now; editing starts in the form's first field.
     e.folder.now = e.folder.now.addSecs(60);
     ASSERT_TRUE(e.open(e.stored()[1], false));
-    EXPECT_EQ(e.view->focusWidget(), e.in<QWidget>(u"editorForm"_s));
+    EXPECT_EQ(e.view->focusWidget(), e.in(u"Номер"_s));
     typeText(e.in(u"Номер"_s), u"8"_s);
     typeText(e.in(u"Товар"_s), u"Кофе"_s);
     EXPECT_EQ(e.in<QLabel>(u"editorTitle"_s)->text(), u"Изменить: Кофе"_s);
@@ -203,4 +206,122 @@ TEST(RecordEditorView, DeleteAsksWithAWayOut) {
     QTest::keyClick(e.box(), Qt::Key_Escape);
     EXPECT_FALSE(e.box());
     EXPECT_EQ(e.stored().size(), 1);
+}
+
+// Up and Down in a number box step it as + and − do, the draft giving way; with Shift they keep their own
+// meaning. The buttons take no focus: a click leaves the cursor in the box.
+TEST(RecordEditorView, UpAndDownStepANumberLikeItsButtons) {
+    const struct {
+        std::optional<double> stored;
+        QString draft; // typed before the key, when not empty
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString shown;
+        std::optional<double> saved;
+    } cases[] = {
+        {std::nullopt, {}, Qt::Key_Up, Qt::NoModifier, u"1"_s, 1},
+        {std::nullopt, {}, Qt::Key_Down, Qt::NoModifier, u"0"_s, 0},
+        {2.5, {}, Qt::Key_Up, Qt::KeypadModifier, u"3,5"_s, 3.5},
+        {-3, {}, Qt::Key_Up, Qt::NoModifier, u"0"_s, 0},
+        {2.5, {}, Qt::Key_Down, Qt::ShiftModifier, u"2,5"_s, 2.5},
+        {7, u"12abc"_s, Qt::Key_Down, Qt::NoModifier, u"0"_s, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown.toStdString() + " " + std::to_string(c.key));
+        Editor e;
+        Record stored = e.order(u"1"_s, u"Чай"_s);
+        if (c.stored)
+            put(stored, e.amount, FieldValue::ofNumber(*c.stored));
+        e.store->addRecords({stored}, e.journal.id);
+        ASSERT_TRUE(e.open(stored, false));
+        QLineEdit* box = e.in(u"Сумма"_s);
+        box->setFocus();
+        if (!c.draft.isEmpty())
+            typeText(box, c.draft);
+        QTest::keyClick(box, c.key, c.modifiers);
+        EXPECT_EQ(box->text(), c.shown);
+        EXPECT_FALSE(e.in<WarningLabel>({}));
+        QTest::mouseClick(e.in<QToolButton>(u"Сумма: больше"_s), Qt::LeftButton);
+        EXPECT_EQ(e.view->focusWidget(), box);
+        QTest::mouseClick(e.in<QToolButton>(u"Сумма: меньше"_s), Qt::LeftButton);
+        e.in<QPushButton>(u"saveRecord"_s)->click();
+        ASSERT_TRUE(e.closed());
+        EXPECT_EQ(e.stored().first().number(e.amount.id), c.saved);
+    }
+}
+
+namespace {
+
+// A stop as a user reads it: the name it gives assistive technology, else a button's title.
+QString stopName(const QWidget* w) {
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    return !w->accessibleName().isEmpty() ? w->accessibleName() : button ? button->text() : w->objectName();
+}
+
+} // namespace
+
+// Tab walks a sales record's fields in their order, then the buttons as they stand; never the frame around
+// the form, nor + and −.
+TEST(RecordEditorView, TabWalksTheFieldsOfASalesRecord) {
+    Shell shell({Templates::sales()});
+    const Journal journal = shell.store->journals().first();
+    Record order = journal.newRecord(shell.folder.now);
+    order.values.clear();
+    for (const FieldDef& f : journal.fields.mid(0, 5))
+        order.setText(f.key == u"quantity"_s || f.key == u"amount"_s ? u"2"_s : f.name, f.id);
+    shell.store->addRecords({order}, journal.id);
+    shell.router->setEditor(EditorItem{QUuid::createUuid(), journal.id, order, false});
+    auto* view = shell.shown<RecordEditorView>();
+    ASSERT_TRUE(view);
+    // Focus moves as in a window that has the keyboard.
+    QApplication::setActiveWindow(view);
+    QStringList stops{stopName(view->focusWidget())};
+    for (QWidget* at = view->focusWidget(); stops.size() < 40;) {
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = view->focusWidget();
+        stops.append(stopName(at));
+        if (stops.last() == stops.first())
+            break;
+    }
+    EXPECT_EQ(stops,
+              (QStringList{u"Номер заказа"_s, u"Клиент"_s, u"Товар или услуга"_s, u"Количество"_s, u"Сумма"_s,
+                           u"Канал продаж"_s, u"Дата заказа"_s, u"Дата оплаты"_s, u"Дата отгрузки"_s,
+                           u"Дата возврата"_s, u"Ссылка"_s, u"Вставить"_s, u"Новый"_s, u"Примечание"_s,
+                           u"Удалить"_s, u"Отмена"_s, u"Сохранить"_s, u"Номер заказа"_s}));
+}
+
+// Possible duplicates come into view as they appear, the focus staying in the box typed in; where the form
+// fits the sheet, their section adds no scroll bar.
+TEST(RecordEditorView, PossibleDuplicatesComeIntoView) {
+    for (const QSize window : {QSize(1050, 680), QSize(1440, 860)}) {
+        SCOPED_TRACE(window.width());
+        Shell shell({Templates::sales()}, false);
+        shell.window->resize(window);
+        shell.moveTo(screenNamed(u"desktop"_s));
+        shell.show();
+        const Journal journal = shell.store->journals().first();
+        QList<Record> orders;
+        for (const QString& client : {u"Иванов Иван Иванович, Москва, улица Тверская, дом 1"_s,
+                                      u"Петров Пётр Петрович, Казань, улица Баумана, дом 2"_s}) {
+            orders.append(journal.newRecord(shell.folder.now));
+            orders.last().setText(u"З-1"_s, journal.fields[0].id);
+            orders.last().setText(client, journal.fields[1].id);
+        }
+        shell.store->addRecords(orders, journal.id);
+        shell.router->newRecord(*shell.store->journal(journal.id));
+        auto* view = shell.shown<RecordEditorView>();
+        ASSERT_TRUE(view && QTest::qWaitForWindowActive(view));
+        QLineEdit* number = visibleIn<QLineEdit>(view, u"Номер заказа"_s);
+        typeText(number, u"З-1"_s);
+
+        auto* form = view->findChild<QScrollArea*>(u"editorForm"_s);
+        const QWidget* section = visibleIn<QWidget>(view, u"duplicates"_s);
+        ASSERT_TRUE(section);
+        EXPECT_TRUE(form->viewport()->rect().contains(
+            QRect(section->mapTo(form->viewport(), QPoint()), section->size())));
+        EXPECT_EQ(view->focusWidget(), number);
+        if (window.width() == 1440) {
+            EXPECT_FALSE(form->verticalScrollBar()->isVisible());
+        }
+    }
 }
