@@ -10,6 +10,7 @@
 #include <QPaintEngine>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QTableView>
 #include <QToolTip>
@@ -78,6 +79,7 @@ public:
     struct Drawn {
         QString text;
         bool fits = false;
+        int room = 0; // the label's width beyond the text drawn
     };
 
     explicit HeaderTitles(QHeaderView* header)
@@ -93,6 +95,21 @@ public:
         m_drawn.clear();
         (void)m_header->viewport()->grab();
         return m_drawn;
+    }
+    // The titles of every section, the table scrolled sideways as far as it takes to draw each, then back.
+    QMap<int, Drawn> drawnAcross() const {
+        QScrollBar* across =
+            qobject_cast<QAbstractScrollArea*>(m_header->parentWidget())->horizontalScrollBar();
+        const int kept = across->value();
+        QMap<int, Drawn> titles;
+        for (int at = across->minimum();; at += std::max(1, m_header->width() / 2)) {
+            across->setValue(std::min(at, across->maximum()));
+            titles.insert(drawn());
+            if (at >= across->maximum())
+                break;
+        }
+        across->setValue(kept);
+        return titles;
     }
     // Checks every title drawn: it fits its room, and one cut ends in "…" and names its whole title as
     // help while one whole has none. Gives how many are cut.
@@ -118,8 +135,10 @@ public:
                      const QWidget* widget) const override {
         if (const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
             header && element == CE_HeaderLabel)
-            m_drawn.insert(header->section, {header->text, header->fontMetrics.horizontalAdvance(
-                                                               header->text) <= header->rect.width()});
+            m_drawn.insert(header->section,
+                           {header->text,
+                            header->fontMetrics.horizontalAdvance(header->text) <= header->rect.width(),
+                            header->rect.width() - header->fontMetrics.horizontalAdvance(header->text)});
         QProxyStyle::drawControl(element, option, painter, widget);
     }
 

@@ -76,20 +76,10 @@ void shrink(QList<int>& widths, const QList<int>& floors, const QList<int>& cand
     }
 }
 
-} // namespace
-
-QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
-               int available, const QList<int>& valuesNeed) {
-    QList<int> widths, floors;
-    widths.reserve(columns.size());
-    floors.reserve(columns.size());
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        const Column& column = columns[i];
-        const auto user = dragged.constFind(int(i));
-        widths.append(user != dragged.cend() && !column.fixed ? std::max(*user, column.minimum)
-                                                              : ideal(column, needed.value(i)));
-        floors.append(floorOf(column, valuesNeed.value(i)));
-    }
+// Shrinks the columns the fit may narrow toward their floors, round by round, until the widths fit
+// `available` or every column that may give stands at its floor.
+void shrinkInRounds(const QList<Column>& columns, QList<int>& widths, const QList<int>& floors,
+                    const QMap<int, int>& dragged, int available) {
     QList<int> rounds;
     for (const Column& column : columns)
         rounds.append(column.round);
@@ -111,6 +101,31 @@ QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMa
             candidates.removeIf([&](int i) { return columns[i].givesOnlyToFit; });
         shrink(widths, floors, candidates, excess);
     }
+}
+
+} // namespace
+
+QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
+               int available, const QList<int>& valuesNeed, const QList<int>& headerNeed) {
+    QList<int> widths, floors;
+    widths.reserve(columns.size());
+    floors.reserve(columns.size());
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const Column& column = columns[i];
+        const auto user = dragged.constFind(int(i));
+        widths.append(user != dragged.cend() && !column.fixed ? std::max(*user, column.minimum)
+                                                              : ideal(column, needed.value(i)));
+        floors.append(floorOf(column, valuesNeed.value(i)));
+    }
+    QList<int> fitted = widths;
+    shrinkInRounds(columns, fitted, floors, dragged, available);
+    if (std::accumulate(fitted.cbegin(), fitted.cend(), 0) <= available)
+        return fitted;
+    // The table scrolls sideways whatever the columns give: a header cut short would only be harder to
+    // read, for no room gained where it counts.
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        floors[i] = std::max(floors[i], std::min(headerNeed.value(i), widths[i]));
+    shrinkInRounds(columns, widths, floors, dragged, available);
     return widths;
 }
 

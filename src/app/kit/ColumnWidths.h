@@ -55,10 +55,13 @@ int ideal(const Column& column, int needed);
 
 // The width of each column within `available` pixels. `needed` holds what each column's content needs
 // (missing entries need nothing beyond the layout); `valuesNeed` what its values alone need, the header
-// left out; `dragged` maps a column to the width the user gave it. Columns stay at their ideals when
-// those fit; otherwise they shrink, round by round and within a round each in proportion to the room
-// it can give above its floor, until they fit or stand at their floors.
+// left out; `headerNeed` what its header's title needs to read whole; `dragged` maps a column to the
+// width the user gave it. Columns stay at their ideals when those fit; otherwise they shrink, round by
+// round and within a round each in proportion to the room it can give above its floor, until they fit
+// or stand at their floors. Shrinking is worth it only where it spares the table its sideways scroll:
+// when the columns do not fit even at their floors, none is narrower than its header needs (up to its
+// ideal), and the table scrolls.
 QList<int> fit(const QList<Column>& columns, const QList<int>& needed, const QMap<int, int>& dragged,
-               int available, const QList<int>& valuesNeed = {});
+               int available, const QList<int>& valuesNeed = {}, const QList<int>& headerNeed = {});
 
 } // namespace ColumnWidths

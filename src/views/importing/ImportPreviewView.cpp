@@ -7,6 +7,7 @@
 #include "views/importing/ImportPreviewModel.h"
 #include "views/kit/ColumnFitter.h"
 #include "views/kit/ElidedHeaderView.h"
+#include "views/kit/FrozenColumnsTableView.h"
 #include "views/kit/NoteLabel.h"
 #include "views/kit/SheetFooter.h"
 #include "views/kit/SheetForm.h"
@@ -18,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -122,7 +122,7 @@ QWidget* ImportPreviewView::summaryItem(const QString& title, QLabel*& value, co
 }
 
 QWidget* ImportPreviewView::buildTable() {
-    m_table = new QTableView(this);
+    m_table = new FrozenColumnsTableView(this);
     m_table->setObjectName(u"rows"_s);
     m_table->setHorizontalHeader(new ElidedHeaderView(Qt::Horizontal, m_table));
     m_table->setModel(m_model);
@@ -133,7 +133,6 @@ QWidget* ImportPreviewView::buildTable() {
     m_table->setShowGrid(false);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
-    m_table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Rows of one height, never measured: a file of ten thousand rows shows at once.
     QHeaderView* rows = m_table->verticalHeader();
     rows->hide();
@@ -147,6 +146,8 @@ QWidget* ImportPreviewView::buildTable() {
     (new ColumnFitter(m_table))
         ->setColumns(ImportPreview::columnWidths(
             m_model->fields(), CellDelegate::widestBadge(m_journal.statuses, m_table->font())));
+    // What a row is known by and whether it is imported stay in view while the data scroll sideways.
+    m_table->freezeLeadingColumns(ImportPreviewModel::checkColumn + 1);
     return m_table;
 }
 

@@ -8,10 +8,10 @@
 
 class AppRouter;
 class AppStore;
+class FrozenColumnsTableView;
 class ImportPreviewModel;
 class QLabel;
 class QPushButton;
-class QTableView;
 
 // The preview of a CSV import: what the file would add to the journal, row by row, with the counts of new,
 // duplicate and faulty rows. The user chooses the rows to import, one by one or with the preset buttons;
@@ -32,7 +32,7 @@ private:
     AppRouter& m_router;
     const Journal m_journal;
     ImportPreviewModel* m_model = nullptr;
-    QTableView* m_table = nullptr;
+    FrozenColumnsTableView* m_table = nullptr;
     QLabel* m_rowsTile = nullptr;
     QLabel* m_newTile = nullptr;
     QLabel* m_duplicatesTile = nullptr;

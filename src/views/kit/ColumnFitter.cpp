@@ -1,5 +1,7 @@
 #include "views/kit/ColumnFitter.h"
 
+#include "views/kit/ElidedHeaderView.h"
+
 #include <QAbstractItemDelegate>
 #include <QEvent>
 #include <QHeaderView>
@@ -7,6 +9,7 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -31,6 +34,7 @@ void ColumnFitter::setColumns(const QList<ColumnWidths::Column>& columns) {
     m_columns = columns;
     m_needed = QList<int>(columns.size(), 0);
     m_valuesNeed = m_needed;
+    m_headerNeed = m_needed;
     m_dragged.clear();
     disconnect(m_reset);
     if (QAbstractItemModel* model = m_table->model())
@@ -60,8 +64,12 @@ bool ColumnFitter::matchesModel() const {
 
 void ColumnFitter::measure() {
     const QHeaderView* header = m_table->horizontalHeader();
-    for (int c = 0; c < m_columns.size(); ++c)
-        m_needed[c] = std::max(m_needed[c], header->sectionSizeHint(c));
+    const auto* titles = qobject_cast<const ElidedHeaderView*>(header);
+    for (int c = 0; c < m_columns.size(); ++c) {
+        // Asked afresh each time: the sort indicator moves from column to column.
+        m_headerNeed[c] = titles ? titles->titleNeed(c) : header->sectionSizeHint(c);
+        m_needed[c] = std::max({m_needed[c], header->sectionSizeHint(c), m_headerNeed[c]});
+    }
     const QAbstractItemModel* model = m_table->model();
     const int rows = model->rowCount();
     if (rows == 0)
@@ -93,7 +101,8 @@ void ColumnFitter::refit() {
         return;
     measure();
     const int available = m_table->viewport()->width();
-    const QList<int> widths = ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed);
+    const QList<int> widths =
+        ColumnWidths::fit(m_columns, m_needed, m_dragged, available, m_valuesNeed, m_headerNeed);
     const bool roomLeft = std::accumulate(widths.cbegin(), widths.cend(), 0) <= available;
     QHeaderView* header = m_table->horizontalHeader();
     const int lastShown = header->logicalIndex(header->count() - 1);

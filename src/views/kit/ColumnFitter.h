@@ -11,9 +11,10 @@ class QTableView;
 
 // Keeps a table's columns at widths that fit its viewport: each column's ideal grows to what its header
 // and the rows in view need in the table's fonts, and the columns shrink toward their minimums when the
-// table is too narrow for the ideals. Only the rows in view are measured, so a journal of any length
-// costs the same; a need once seen is kept, so columns do not narrow while the user scrolls or types.
-// A width the user drags stays until new columns are set.
+// table is too narrow for the ideals, or, when even that would not spare the sideways scroll, toward
+// what their headers need. Only the rows in view are measured, so a journal of any length costs the same;
+// a need once seen is kept, so columns do not narrow while the user scrolls or types. A width the user
+// drags stays until new columns are set.
 class ColumnFitter : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +44,7 @@ private:
     QList<ColumnWidths::Column> m_columns;
     QList<int> m_needed;     // by the header and the values
     QList<int> m_valuesNeed; // by the values alone
+    QList<int> m_headerNeed; // by the header's title as shown now
     QMap<int, int> m_dragged;
     bool m_applying = false;
 };

@@ -2,9 +2,12 @@
 
 #include "app/kit/PlainToolTip.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QStyleOptionHeader>
 #include <QToolTip>
+
+#include <cmath>
 
 ElidedHeaderView::ElidedHeaderView(Qt::Orientation orientation, QWidget* parent)
     : QHeaderView(orientation, parent) {
@@ -18,6 +21,18 @@ QString ElidedHeaderView::shownTitle(QStyleOptionHeader option, int logicalIndex
                                                   : QRect(0, position, viewport()->width(), size);
     const QRect label = style()->subElementRect(QStyle::SE_HeaderLabel, &option, this);
     return option.fontMetrics.elidedText(option.text, textElideMode(), label.width());
+}
+
+int ElidedHeaderView::titleNeed(int logicalIndex) const {
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    QHeaderView::initStyleOptionForIndex(&option, logicalIndex);
+    // The style leaves the same room beside the label whatever the section's width.
+    constexpr int anyWidth = 1000;
+    option.rect = QRect(0, 0, anyWidth, viewport()->height());
+    const QRect label = style()->subElementRect(QStyle::SE_HeaderLabel, &option, this);
+    const qreal title = QFontMetricsF(option.fontMetrics).horizontalAdvance(option.text);
+    return int(std::ceil(title)) + anyWidth - label.width();
 }
 
 void ElidedHeaderView::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {

@@ -10,6 +10,10 @@ class ElidedHeaderView : public QHeaderView {
 public:
     explicit ElidedHeaderView(Qt::Orientation orientation, QWidget* parent = nullptr);
 
+    // The width a section of a horizontal header needs to show its title whole: the title in the header's
+    // font, the section's margins and, where the section shows the sort indicator, the indicator's room.
+    int titleNeed(int logicalIndex) const;
+
 protected:
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
     bool viewportEvent(QEvent* event) override;

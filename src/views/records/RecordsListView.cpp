@@ -128,6 +128,17 @@ void RecordsListView::refresh() {
     const QList<RecordsColumn> columns = RecordsTable::columns(m_journal);
     const bool newColumns = !sameWidths(columns, m_columns);
     m_columns = columns;
+    // Set before the rows, so that fitting the columns to them leaves the indicator its room.
+    QHeaderView* header = m_table->horizontalHeader();
+    if (const auto indicator = RecordsTable::indicator(m_sortOrder, m_columns)) {
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(indicator->column, indicator->order == SortOrder::forward
+                                                        ? Qt::AscendingOrder
+                                                        : Qt::DescendingOrder);
+    } else {
+        header->setSortIndicatorShown(false);
+    }
+
     m_restoringSelection = true;
     m_model->setContent(m_journal, m_columns, rows);
     const int widestBadge = CellDelegate::widestBadge(m_journal.statuses, m_table->font());
@@ -142,16 +153,6 @@ void RecordsListView::refresh() {
     m_widths = widths;
     restoreSelection();
     m_restoringSelection = false;
-
-    QHeaderView* header = m_table->horizontalHeader();
-    if (const auto indicator = RecordsTable::indicator(m_sortOrder, m_columns)) {
-        header->setSortIndicatorShown(true);
-        header->setSortIndicator(indicator->column, indicator->order == SortOrder::forward
-                                                        ? Qt::AscendingOrder
-                                                        : Qt::DescendingOrder);
-    } else {
-        header->setSortIndicatorShown(false);
-    }
 
     const std::optional<FieldDef> valueField = FilterBar::shownValueField(m_journal, m_shownFilters);
     // The pass that reads every record for the filter bar reads the number columns' values as well: a first

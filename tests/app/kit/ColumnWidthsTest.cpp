@@ -79,3 +79,40 @@ TEST(ColumnWidths, WhatIsReadFirstGivesItsRoomLast) {
         EXPECT_EQ(ColumnWidths::fit(c.columns, c.needed, {}, c.available, c.valuesNeed), c.widths)
             << c.columns.size() << " columns in " << c.available;
 }
+
+// Narrowing a column is worth it only where it spares the sideways scroll. While the columns can fit, they
+// give as before, headers cut or not; once they cannot fit even at their floors, the table scrolls anyway
+// and no column is narrower than its header's title needs, up to its ideal. The title still keeps its
+// ideal, and a width the user dragged stays.
+TEST(ColumnWidths, ColumnsThatScrollAnywayKeepTheirHeadersWhole) {
+    using ColumnWidths::Floor;
+    const QList<Column> columns{{90, 115}, // the status
+                                {60, 115}, // a text
+                                {60, 170, ColumnWidths::titleRound, false, Floor::minimum, true}, // the title
+                                {50, 75, 1, false, Floor::values},                                // a sum
+                                {70, 95, 1, false, Floor::values}};                               // a date
+    const QList<int> needed{0, 100, 0, 97, 104}, valuesNeed{0, 0, 0, 60, 78};
+    const QList<int> headers{70, 100, 90, 88, 104};
+    const struct {
+        int available;
+        QList<int> widths;
+        QList<int> needed;
+        QList<int> headers;
+        QMap<int, int> dragged = {};
+    } cases[] = {
+        {601, {115, 115, 170, 97, 104}, needed, headers},
+        {500, {90, 60, 170, 85, 95}, needed, headers},   // the texts at their minimums spare the scroll
+        {400, {90, 60, 112, 60, 78}, needed, headers},   // and so does the title
+        {300, {90, 100, 170, 88, 104}, needed, headers}, // nothing spares it
+        {300,
+         {90, 230, 170, 88, 104},
+         {0, 300, 0, 97, 104},
+         {70, 300, 90, 88, 104}}, // twice the ideal at most
+        {300, {90, 70, 170, 88, 104}, needed, headers, {{1, 70}}},
+        {300, {90, 60, 170, 60, 78}, needed, {}}, // nothing known of the headers
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ColumnWidths::fit(columns, c.needed, c.dragged, c.available, valuesNeed, c.headers),
+                  c.widths)
+            << c.available;
+}

@@ -12,8 +12,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QWheelEvent>
 
 using namespace TestSupport;
 using namespace Qt::StringLiterals;
@@ -58,6 +60,26 @@ ImportPreviewView* openPreview(Shell& shell, const Journal& journal, const QByte
     shell.router->requestImport(journal);
     shell.panels.answerOpen(path);
     return shell.shown<ImportPreviewView>();
+}
+
+// The sales journal holding the order З-2001.
+Journal salesWithAnOrder() {
+    Journal sales = Templates::sales();
+    sales.records.append(labelled(u"stored"_s, {{sales.fields[0], FieldValue::ofText(u"З-2001"_s)}}));
+    return sales;
+}
+
+// Orders for it: one stored already, one twice, a sum and a quantity in words, a date that does not exist;
+// then `more` new orders.
+QByteArray salesFile(int more = 0) {
+    QString file = u"Номер заказа;Клиент;Товар или услуга;Количество;Сумма;Дата заказа\r\n"
+                   u"З-2001;Смирнова Ольга;Худи оверсайз, графит;1;4 990;05.03.2024\r\n"
+                   u"З-2002;Петров Андрей;Футболка базовая;2;сто рублей;31.02.2024\r\n"
+                   u"З-2002;Петров Андрей;Футболка базовая;2;1 200;01.03.2024\r\n"
+                   u"З-2003;ООО «Вектор»;Комплект мерча для конференции;много;87 764,15;12.03.2024\r\n"_s;
+    for (int i = 0; i < more; ++i)
+        file += u"З-3%1;Кофейня «Зерно»;Кофе в зёрнах;1;990;01.03.2024\r\n"_s.arg(i, 3, 10, QChar(u'0'));
+    return file.toUtf8();
 }
 
 } // namespace
@@ -141,16 +163,8 @@ TEST(ImportPreview, EveryColumnInViewAtTheDefaultSize) {
 // their layout's ideals while the data give up their room down to their minimums, and the remarks stay in
 // view. A cut data cell or header ends in "…" and names its whole text; one shown whole has no help.
 TEST(ImportPreview, TheChecksAndRemarksKeepTheirWidthsWhileTheDataGive) {
-    Journal sales = Templates::sales();
-    const FieldDef order = sales.fields[0];
-    Record stored = labelled(u"stored"_s, {{order, FieldValue::ofText(u"З-2001"_s)}});
-    sales.records.append(stored);
-    const QByteArray file =
-        u"Номер заказа;Клиент;Товар или услуга;Количество;Сумма;Дата заказа\r\n"
-        u"З-2001;Смирнова Ольга;Худи оверсайз, графит;1;4 990;05.03.2024\r\n"
-        u"З-2002;Петров Андрей;Футболка базовая;2;сто рублей;31.02.2024\r\n"
-        u"З-2002;Петров Андрей;Футболка базовая;2;1 200;01.03.2024\r\n"
-        u"З-2003;ООО «Вектор»;Комплект мерча для конференции;много;87 764,15;12.03.2024\r\n"_s.toUtf8();
+    const Journal sales = salesWithAnOrder();
+    const QByteArray file = salesFile();
     for (const char* screen : {"desktop", "laptop"}) {
         SCOPED_TRACE(screen);
         Shell shell({sales});
@@ -202,5 +216,107 @@ TEST(ImportPreview, FiguresReadInTheirColours) {
         const MeasuredText drawn = measuredText(figure->grab().toImage());
         EXPECT_GE(drawn.ratio(), Contrast::required(figure->font())) << t.tile;
         EXPECT_TRUE(sameHue(drawn.text, t.hue)) << t.tile << ": " << drawn.text.name().toStdString();
+    }
+}
+
+// Where the sheet is too narrow for the columns even at their minimums, the rows scroll sideways and no
+// title is cut to spare room: every header reads whole, each text column no wider than its minimum or its
+// title needs; the check and the remarks keep their widths.
+TEST(ImportPreview, WhereTheRowsScrollSidewaysEveryTitleReadsWhole) {
+    const Journal sales = salesWithAnOrder();
+    Shell shell({sales});
+    ImportPreviewView* sheet = openPreview(shell, sales, salesFile());
+    ASSERT_TRUE(sheet);
+    sheet->resize(sheet->minimumSize());
+    QTableView* table = sheet->findChild<QTableView*>(u"rows"_s);
+    const auto* model = qobject_cast<const ImportPreviewModel*>(table->model());
+    ASSERT_GT(table->horizontalScrollBar()->maximum(), 0) << "the rows scroll sideways";
+    const QHeaderView* header = table->horizontalHeader();
+    const QMap<int, HeaderTitles::Drawn> titles = HeaderTitles(table->horizontalHeader()).drawnAcross();
+    ASSERT_EQ(titles.size(), model->columnCount());
+    for (int c = 0; c < model->columnCount(); ++c) {
+        EXPECT_EQ(titles[c].text, model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        if (const FieldDef* field = model->fieldAt(c); field && field->type == FieldType::text)
+            EXPECT_TRUE(header->sectionSize(c) == 50 || titles[c].room <= 1)
+                << c << ": " << header->sectionSize(c);
+    }
+    EXPECT_EQ(header->sectionSize(ImportPreviewModel::checkColumn), 230);
+    EXPECT_EQ(header->sectionSize(model->remarksColumn()), 220);
+}
+
+// The rows scrolled sideways, the import choice, the line and the check stay where they were while the
+// data pass beneath them; there the user still ticks a row, reads its check's help and goes on by keys.
+// Scrolled up and down, by the table or by the wheel over those columns, both parts show the same rows at
+// the same heights.
+TEST(ImportPreview, TheRowsLeadingColumnsStayInView) {
+    const Journal sales = salesWithAnOrder();
+    Shell shell({sales});
+    ImportPreviewView* sheet = openPreview(shell, sales, salesFile(60));
+    ASSERT_TRUE(sheet);
+    sheet->resize(sheet->minimumSize());
+    QTableView* table = sheet->findChild<QTableView*>(u"rows"_s);
+    QTableView* frozen = table->findChild<QTableView*>(u"frozenColumns"_s);
+    ASSERT_TRUE(frozen);
+    auto* model = qobject_cast<ImportPreviewModel*>(table->model());
+    const auto leftEdges = [&] {
+        QList<int> edges;
+        for (const QTableView* part : {frozen, table})
+            for (int c = 0; c <= ImportPreviewModel::statusColumn; ++c)
+                edges.append(part->viewport()->mapTo(table, QPoint(part->columnViewportPosition(c), 0)).x());
+        return edges;
+    };
+    const QList<int> before = leftEdges();
+    EXPECT_EQ(before.mid(0, 3), before.mid(4, 3)) << "over the table's own";
+    QScrollBar* across = table->horizontalScrollBar();
+    across->setValue(across->maximum());
+    const QList<int> after = leftEdges();
+    EXPECT_EQ(after.mid(0, 3), before.mid(0, 3)) << "the leading columns in place";
+    EXPECT_EQ(after[7], before[7] - across->maximum()) << "the status scrolled";
+    const QModelIndex box = model->index(1, ImportPreviewModel::includeColumn);
+    const QModelIndex check = model->index(1, ImportPreviewModel::checkColumn);
+    for (const QModelIndex& cell : {box, check}) {
+        const QPoint centre = frozen->viewport()->mapTo(table, frozen->visualRect(cell).center());
+        EXPECT_TRUE(frozen->isAncestorOf(table->childAt(centre))) << "in view at " << centre.x();
+    }
+    EXPECT_EQ(helpAt(frozen->viewport(), frozen->visualRect(check).center()),
+              check.data(Qt::ToolTipRole).toString());
+
+    const QUuid second = model->result().rows[1].id, third = model->result().rows[2].id;
+    const bool secondIncluded = model->include(second), thirdIncluded = model->include(third);
+    QTest::mouseClick(frozen->viewport(), Qt::LeftButton, {}, frozen->visualRect(box).center());
+    EXPECT_NE(model->include(second), secondIncluded) << "ticked where it stays";
+    const QModelIndex line = model->index(2, ImportPreviewModel::lineColumn);
+    QTest::mouseClick(frozen->viewport(), Qt::LeftButton, {}, frozen->visualRect(line).center());
+    EXPECT_EQ(sheet->focusWidget(), table) << "the keys go to the table";
+    QTest::keyClick(table, Qt::Key_Left);
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_NE(model->include(third), thirdIncluded) << "ticked by keys";
+    EXPECT_EQ(across->value(), across->maximum()) << "the data stay scrolled";
+
+    QScrollBar* down = table->verticalScrollBar();
+    ASSERT_GT(down->maximum(), 0);
+    // Turned either way, the wheel over the leading columns scrolls the rows.
+    for (const QPoint turn : {QPoint(0, -240), QPoint(240, 0)}) {
+        QWheelEvent wheel(QPointF(10, 10), frozen->viewport()->mapToGlobal(QPointF(10, 10)), {}, turn,
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(frozen->viewport(), &wheel);
+    }
+    EXPECT_GT(down->value(), 0);
+    EXPECT_LT(across->value(), across->maximum());
+    for (const int position : {down->value(), down->maximum()}) {
+        down->setValue(position);
+        for (int y = 0; y < table->viewport()->height(); y += 7) {
+            const int row = table->rowAt(y);
+            EXPECT_EQ(frozen->rowAt(y), row) << position << ", " << y;
+            EXPECT_EQ(frozen->rowViewportPosition(row), table->rowViewportPosition(row));
+            EXPECT_EQ(frozen->rowHeight(row), table->rowHeight(row));
+        }
+    }
+
+    // Dragged narrower there, the check narrows in both parts alike, down to its minimum.
+    for (const int dragged : {180, 100}) {
+        frozen->horizontalHeader()->resizeSection(ImportPreviewModel::checkColumn, dragged);
+        EXPECT_EQ(table->columnWidth(ImportPreviewModel::checkColumn), std::max(dragged, 140));
+        EXPECT_EQ(frozen->columnWidth(ImportPreviewModel::checkColumn), std::max(dragged, 140));
     }
 }
