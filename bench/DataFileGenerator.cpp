@@ -1,7 +1,12 @@
 #include "DataFileGenerator.h"
 
+#include "core/model/FieldKey.h"
 #include "core/store/DataFile.h"
 #include "core/templates/Templates.h"
+#include "data/BusinessWords.h"
+#include "data/RecordStory.h"
+
+#include <QSet>
 
 #include <algorithm>
 #include <random>
@@ -12,79 +17,69 @@ namespace DataFileGenerator {
 
 namespace {
 
-const QStringList words{u"Футболка"_s,   u"Кружка"_s, u"Худи"_s,    u"Блокнот"_s, u"Рюкзак"_s,
-                        u"Шапка"_s,      u"Носки"_s,  u"Свитер"_s,  u"Сумка"_s,   u"Брелок"_s,
-                        u"красный"_s,    u"синий"_s,  u"зелёный"_s, u"чёрный"_s,  u"белый"_s,
-                        u"хлопок"_s,     u"шерсть"_s, u"детский"_s, u"мужской"_s, u"женский"_s,
-                        u"подарочный"_s, u"ООО"_s,    u"Иванов"_s,  u"доставка"_s};
-
-const QStringList notes{u"Позвонить за день до доставки; домофон не работает."_s,
-                        u"Оплата частями: половина сейчас, остальное после примерки."_s,
-                        u"Клиент просил упаковать как подарок и вложить открытку \"С днём рождения\"."_s,
-                        u"Самовывоз со склада"_s, u""_s};
-
-// A value as a business would type it: sums in roubles run to tens of thousands, often with kopecks;
-// pieces and hours are a few; other counts run to hundreds.
-double number(const FieldDef& field, std::mt19937& rng) {
-    if (field.unit == u"₽"_s) {
-        const double roubles = double(300 + rng() % 120000);
-        return rng() % 3 ? roubles + double(rng() % 100) / 100.0 : roubles;
+// The keys of the fields the journal's template makes; a field the user added has none of them.
+QSet<QString> templateKeys(const Journal& j) {
+    QSet<QString> keys;
+    if (const std::optional<JournalTemplate> entry = Templates::templateFor(j.templateKey)) {
+        for (const FieldDef& f : entry->make().fields)
+            keys.insert(f.key);
     }
-    if (field.unit == u"шт"_s || field.unit == u"ч"_s)
-        return double(1 + rng() % 12);
-    return rng() % 3 ? double(rng() % 100000) / 100.0 : double(rng() % 500);
+    return keys;
 }
 
-void fill(Journal& j, int count, int firstSerial, std::mt19937& rng, const Timeline& timeline) {
-    const auto pick = [&rng](const QStringList& list) { return list[qsizetype(rng() % list.size())]; };
+// A value for a field no template knows, by its type alone.
+std::optional<FieldValue> anyValue(const FieldDef& f, const RecordStory& s, Draw& d) {
+    switch (f.type) {
+    case FieldType::text:
+    case FieldType::longText:
+        return FieldValue::ofText(d.pick(BusinessWords::products()).name);
+    case FieldType::choice:
+        return f.options.isEmpty() ? std::nullopt : std::optional(FieldValue::ofText(d.pick(f.options)));
+    case FieldType::link:
+        return FieldValue::ofText(u"https://example.com/records/"_s + QString::number(s.serial));
+    case FieldType::number:
+        return FieldValue::ofNumber(d.between(1, 100));
+    case FieldType::date:
+        return FieldValue::ofDate(s.calendar.startOfDay(s.created));
+    case FieldType::checkbox:
+        return d.chance(50) ? std::optional(FieldValue::ofFlag(true)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Adds `count` records, one every `timeline.spacingSeconds`, whose stories run up to `end`.
+void fill(Journal& j, int count, std::mt19937& rng, const Timeline& timeline, const QDateTime& end) {
+    const RecordStories::Teller tell = RecordStories::tellerFor(j.templateKey);
+    const QSet<QString> told = templateKeys(j);
+    QHash<QString, QUuid> statusIDs;
+    for (const StatusDef& status : j.statuses)
+        statusIDs.insert(status.name, status.id);
+    const Calendar calendar = Calendar::current();
+    Draw draw(rng);
     j.records.reserve(j.records.size() + count);
     for (int i = 0; i < count; ++i) {
-        const int serial = firstSerial + i;
+        RecordStory story{.serial = timeline.firstSerial + i,
+                          .created = timeline.first.addSecs(qint64(i) * timeline.spacingSeconds),
+                          .end = end,
+                          .calendar = calendar};
+        if (tell)
+            tell(story, draw);
         Record r;
         r.id = QUuid::createUuid();
-        r.createdAt = timeline.first.addSecs(qint64(i) * timeline.spacingSeconds);
-        r.updatedAt = r.createdAt.addSecs(qint64(rng() % 86400));
-        if (!j.statuses.isEmpty() && rng() % 10 != 0)
-            r.statusID = j.statuses[qsizetype(rng() % j.statuses.size())].id;
+        r.createdAt = r.updatedAt = story.created;
         for (const FieldDef& f : j.fields) {
-            if (rng() % 100 < 22) // some fields are left empty
-                continue;
-            const QString key = fieldKey(f.id);
-            switch (f.type) {
-            case FieldType::text:
-                r.values.insert(key, FieldValue::ofText(pick(words) + u' ' + pick(words) + u" № "_s +
-                                                        QString::number(rng() % 100000)));
-                break;
-            case FieldType::longText:
-                if (const QString note = pick(notes); !note.isEmpty())
-                    r.values.insert(key, FieldValue::ofText(note));
-                break;
-            case FieldType::choice:
-                r.values.insert(key, FieldValue::ofText(f.options.isEmpty() ? pick(words) : pick(f.options)));
-                break;
-            case FieldType::link:
-                r.values.insert(key, FieldValue::ofText(u"https://shop.example.com/orders/"_s +
-                                                        QString::number(serial) + u"?ref=journal"_s));
-                break;
-            case FieldType::number:
-                r.values.insert(key, FieldValue::ofNumber(number(f, rng)));
-                break;
-            case FieldType::date:
-                // Dates lie in the days before the record was added, as a business's dates do.
-                r.values.insert(key, FieldValue::ofDate(r.createdAt.addDays(-qint64(rng() % 14))));
-                break;
-            case FieldType::checkbox:
-                if (rng() % 2)
-                    r.values.insert(key, FieldValue::ofFlag(true));
-                break;
-            }
+            std::optional<FieldValue> value;
+            if (!told.contains(f.key))
+                value = anyValue(f, story, draw);
+            else if (const auto given = story.values.constFind(f.key); given != story.values.constEnd())
+                value = *given;
+            if (value)
+                r.values.insert(fieldKey(f.id), *value);
         }
-        // A record's status has stamped its date, as setting it in the application does.
-        if (r.statusID) {
-            for (const StatusDef& status : j.statuses) {
-                if (status.id == *r.statusID && status.dateFieldID)
-                    r.values.insert(fieldKey(*status.dateFieldID), FieldValue::ofDate(r.createdAt));
-            }
+        // The statuses are set in turn as a user sets them, each stamping its date on its own day.
+        for (const auto& [name, when] : story.statuses) {
+            if (const auto id = statusIDs.constFind(name); id != statusIDs.constEnd())
+                r = j.settingStatus(*id, r, when, calendar, [when] { return when; });
         }
         j.records.append(std::move(r));
     }
@@ -99,7 +94,7 @@ Clock fixedClock(const QDateTime& at) {
 Journal journal(Journal (*make)(const Clock&), int records, unsigned seed, const Timeline& timeline) {
     std::mt19937 rng(seed);
     Journal j = make(fixedClock(timeline.first));
-    fill(j, records, 0, rng, timeline);
+    fill(j, records, rng, timeline, timeline.first.addSecs(qint64(records) * timeline.spacingSeconds));
     return j;
 }
 
@@ -109,18 +104,18 @@ QList<Journal> journals(int records, unsigned seed, const Timeline& timeline) {
     const struct {
         Journal (*make)(const Clock&);
         int percent;
-    } plan[] = {{Templates::sales, 40},     {Templates::finance, 20}, {Templates::crm, 10},
-                {Templates::warehouse, 10}, {Templates::tasks, 10},   {Templates::cards, 10}};
+    } plan[] = {{Templates::sales, 40},     {Templates::finance, 15}, {Templates::crm, 8},
+                {Templates::warehouse, 10}, {Templates::services, 8}, {Templates::tasks, 6},
+                {Templates::content, 4},    {Templates::cards, 6},    {Templates::blank, 3}};
+    const QDateTime end = timeline.first.addSecs(qint64(records) * timeline.spacingSeconds);
     QList<Journal> result;
-    int serial = 0;
     for (const auto& part : plan) {
         Journal j = part.make(fixedClock(timeline.first));
         const int n = records * part.percent / 100;
         // Every journal's records span the whole timeline, as journals kept side by side do.
         Timeline spread = timeline;
         spread.spacingSeconds = timeline.spacingSeconds * records / std::max(n, 1);
-        fill(j, n, serial, rng, spread);
-        serial += n;
+        fill(j, n, rng, spread, end);
         result.append(std::move(j));
     }
     return result;

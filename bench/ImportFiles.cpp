@@ -17,6 +17,10 @@ namespace ImportFiles {
 
 namespace {
 
+// The files' orders are numbered on from here, past the orders a journal of a few thousand keeps, so that
+// the rows are new to it and to each other, as the orders of a long export are.
+constexpr int newOrders = 100'000;
+
 // The exported records of a busy sales journal, written in slices until the file holds `megabytes`:
 // each slice is a fresh generated journal exported with the UTF-8 mark, the header kept once.
 QString writeSalesExport(const QString& path, qint64 megabytes) {
@@ -25,6 +29,7 @@ QString writeSalesExport(const QString& path, qint64 megabytes) {
         return u"cannot write "_s + path;
     constexpr int slice = 5'000;
     DataFileGenerator::Timeline timeline;
+    timeline.firstSerial = newOrders;
     for (unsigned seed = 1; file.size() < megabytes * 1024 * 1024; ++seed) {
         const Journal part = DataFileGenerator::journal(salesWithCheckbox, slice, seed, timeline);
         QByteArray bytes = CSVService::exportData(part);
@@ -33,6 +38,7 @@ QString writeSalesExport(const QString& path, qint64 megabytes) {
         if (file.write(bytes) != bytes.size())
             return u"cannot write "_s + path;
         timeline.first = timeline.first.addSecs(qint64(slice) * timeline.spacingSeconds);
+        timeline.firstSerial += slice;
     }
     return QString();
 }
@@ -53,6 +59,7 @@ QString writeShortRows(const QString& path, qint64 megabytes) {
         return u"cannot write "_s + path;
     constexpr int slice = 20'000;
     DataFileGenerator::Timeline timeline;
+    timeline.firstSerial = newOrders;
     QByteArray bytes = "\xEF\xBB\xBF" + u"Номер заказа;Сумма\r\n"_s.toUtf8();
     for (unsigned seed = 1; file.size() + bytes.size() < megabytes * 1024 * 1024; ++seed) {
         const Journal part = DataFileGenerator::journal(Templates::sales, slice, seed, timeline);
@@ -67,6 +74,7 @@ QString writeShortRows(const QString& path, qint64 megabytes) {
             return u"cannot write "_s + path;
         bytes.clear();
         timeline.first = timeline.first.addSecs(qint64(slice) * timeline.spacingSeconds);
+        timeline.firstSerial += slice;
     }
     return QString();
 }

@@ -1,5 +1,5 @@
-// Writes a data file of six template journals whose records were added over the last weeks, so every
-// screen has something real to show: vostrel_sample_data PATH [RECORDS] (180 by default).
+// Writes a data file of a journal of every template whose records were added over the last weeks, so every
+// screen has something real to show: vostrel_sample_data PATH [RECORDS] (400 by default).
 #include "DataFileGenerator.h"
 
 #include <QFile>
@@ -15,7 +15,8 @@ namespace {
 void usage(std::FILE* out, const char* program) {
     std::fprintf(out,
                  "usage: %s PATH [RECORDS]\n"
-                 "Writes a data file of six journals sharing RECORDS records (180 by default) to PATH.\n",
+                 "Writes a data file of nine journals, one of every template, sharing RECORDS records\n"
+                 "(400 by default) to PATH.\n",
                  program);
 }
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
         usage(stderr, argv[0]);
         return 2;
     }
-    const std::optional<int> given = argc > 2 ? count(argv[2]) : std::optional(180);
+    const std::optional<int> given = argc > 2 ? count(argv[2]) : std::optional(400);
     if (!given) {
         std::fprintf(stderr, "RECORDS must be a count of records (0 to 10000000), not \"%s\"\n", argv[2]);
         return 2;
