@@ -22,10 +22,11 @@ inline QImage shown(QWidget* widget) {
 }
 
 // A dark palette of the kind desktops offer, for the shades that must turn paler instead; its links a pale
-// blue that reads on it.
+// blue that reads on it, its tables striped a shade lighter than their boxes.
 inline QPalette darkPalette() {
     QPalette p(Qt::white, QColor(0x35, 0x35, 0x35));
     p.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    p.setColor(QPalette::AlternateBase, QColor(0x32, 0x32, 0x32));
     p.setColor(QPalette::Link, QColor(0x3D, 0xAE, 0xE9));
     return p;
 }
@@ -47,7 +48,8 @@ struct MeasuredText {
     double ratio() const { return Contrast::ratio(text, background); }
 };
 
-inline MeasuredText measuredText(const QImage& grabbed, QRect area = {}) {
+// How many pixels of each colour an area of a grabbed image holds; the whole image when the area is null.
+inline QHash<QRgb, int> colourCounts(const QImage& grabbed, QRect area) {
     const QImage image = grabbed.convertToFormat(QImage::Format_RGB32);
     if (area.isNull())
         area = image.rect();
@@ -55,6 +57,11 @@ inline MeasuredText measuredText(const QImage& grabbed, QRect area = {}) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y) & 0xFFFFFF];
+    return counts;
+}
+
+inline MeasuredText measuredText(const QImage& grabbed, QRect area = {}) {
+    QHash<QRgb, int> counts = colourCounts(grabbed, area);
     const QList<QRgb> colours = counts.keys();
     // Families: colours joined through neighbours a few steps apart.
     QList<int> family(colours.size());
@@ -100,6 +107,22 @@ inline MeasuredText measuredText(const QImage& grabbed, QRect area = {}) {
             Contrast::ratio(QColor(text), QColor(colours[i])) < Contrast::ratio(QColor(text), QColor(worst)))
             worst = colours[i];
     return {QColor(text), QColor(worst)};
+}
+
+// Text as drawn smoothed, measured as one reads a screenshot: against the commonest colour of the area, its
+// pixel that stands out most. Thin strokes show less than their colour, so this is the least the text
+// reads as drawn.
+inline MeasuredText smoothedText(const QImage& grabbed, QRect area = {}) {
+    const QHash<QRgb, int> counts = colourCounts(grabbed, area);
+    QRgb common = counts.cbegin().key();
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(common))
+            common = it.key();
+    QRgb text = common;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (Contrast::ratio(QColor(it.key()), QColor(common)) > Contrast::ratio(QColor(text), QColor(common)))
+            text = it.key();
+    return {QColor(text), QColor(common)};
 }
 
 // The one colour of a picture's visible pixels, as its most opaque pixel shows it (a translucent tint

@@ -3,6 +3,7 @@
 #include "app/cells/LinkActions.h"
 #include "app/kit/PlainToolTip.h"
 #include "views/cells/CellStyle.h"
+#include "views/kit/Contrast.h"
 #include "views/kit/Style.h"
 #include "views/kit/Symbols.h"
 
@@ -41,7 +42,12 @@ QFont fontFor(const CellContent& content, const QFont& base) {
         font.setWeight(QFont::Medium);
         return font;
     }
-    return content.equalWidthDigits ? Style::tabularFont(base) : base;
+    QFont font = content.equalWidthDigits ? Style::tabularFont(base) : base;
+    // The faintest text, the dash of an empty cell, is one stroke thinner than a pixel: smoothed, no pixel
+    // of it would show its colour whole, and it would read fainter than its shade.
+    if (content.tone == CellTone::tertiary)
+        font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 // A cell holding nothing but a check state (the import preview's check boxes) shows its box centred.
@@ -61,6 +67,18 @@ QStyleOptionViewItem checkOption(const QStyleOptionViewItem& option, const QMode
                      style->pixelMetric(QStyle::PM_IndicatorHeight, &check, widget));
     check.rect = QStyle::alignedRect(option.direction, Qt::AlignCenter, size, option.rect);
     return check;
+}
+
+// The colour under a cell's content: the selection, a striped row's or a plain row's, as the style fills it.
+QColor rowColour(const QStyleOptionViewItem& option) {
+    const QPalette::ColorGroup group = !option.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
+                                       : option.state.testFlag(QStyle::State_Active) ? QPalette::Active
+                                                                                     : QPalette::Inactive;
+    if (option.state.testFlag(QStyle::State_Selected))
+        return option.palette.color(group, QPalette::Highlight);
+    return option.palette.color(group, option.features.testFlag(QStyleOptionViewItem::Alternate)
+                                           ? QPalette::AlternateBase
+                                           : QPalette::Base);
 }
 
 // The width of a text, rounded up so that eliding to it never cuts the text.
@@ -168,7 +186,10 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     }
 
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    const QColor colour = CellStyle::toneColor(content->tone, option.palette, content->color, selected);
+    // Faint tones are translucent; drawn as they show on the row, since a glyph drawn without antialiasing
+    // lays a translucent colour down unblended.
+    const QColor colour = Contrast::over(
+        CellStyle::toneColor(content->tone, option.palette, content->color, selected), rowColour(option));
     const QFont font = fontFor(*content, option.font);
     const QRect area = placed(option.rect, contentSize(*content, option.font));
     const QRect textArea = textAreaOf(option.rect, area, *content);

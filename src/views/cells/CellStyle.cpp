@@ -8,7 +8,7 @@ namespace {
 // The shade of a colour that reads on the rows, plain and alternate, as text of the table's size.
 QColor onRows(const QColor& hue, const QPalette& palette) {
     return Contrast::shade(hue, {palette.color(QPalette::Base), palette.color(QPalette::AlternateBase)},
-                           Contrast::normalText);
+                           Contrast::normalText, Contrast::glyphCoverage);
 }
 
 } // namespace
@@ -43,13 +43,13 @@ QColor CellStyle::toneColor(CellTone tone, const QPalette& palette, std::optiona
 CellStyle::BadgeLook CellStyle::badgeLook(const QColor& status, const QPalette& palette, bool selected) {
     if (selected) {
         const QColor text = palette.color(QPalette::HighlightedText);
-        return {Contrast::shade(status, {text}, Contrast::normalText), text};
+        return {Contrast::shadeUnder(status, text, Contrast::normalText, Contrast::glyphCoverage), text};
     }
     QColor fill = status;
     fill.setAlphaF(0.18);
     const QColor text = Contrast::shade(status,
                                         {Contrast::over(fill, palette.color(QPalette::Base)),
                                          Contrast::over(fill, palette.color(QPalette::AlternateBase))},
-                                        Contrast::normalText);
+                                        Contrast::normalText, Contrast::glyphCoverage);
     return {fill, text};
 }

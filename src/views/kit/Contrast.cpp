@@ -11,9 +11,17 @@ double linear(int channel) {
     return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
 }
 
-bool reaches(const QColor& text, const QList<QColor>& backgrounds, double least) {
-    return std::all_of(backgrounds.cbegin(), backgrounds.cend(),
-                       [&](const QColor& background) { return Contrast::ratio(text, background) >= least; });
+// `colour` laid over the background as a glyph's strongest pixel shows it.
+QColor drawn(const QColor& colour, const QColor& background, double coverage) {
+    QColor c = colour;
+    c.setAlphaF(float(c.alphaF() * coverage));
+    return Contrast::over(c, background);
+}
+
+bool reaches(const QColor& text, const QList<QColor>& backgrounds, double least, double coverage) {
+    return std::all_of(backgrounds.cbegin(), backgrounds.cend(), [&](const QColor& background) {
+        return Contrast::ratio(drawn(text, background, coverage), background) >= least;
+    });
 }
 
 // The luminance at which black and white text reach the same ratio: above it dark text has more room.
@@ -53,29 +61,78 @@ double Contrast::required(const QFont& font) {
     return points >= 18 || (bold && points >= 14) ? largeText : normalText;
 }
 
-QColor Contrast::shade(const QColor& hue, const QList<QColor>& backgrounds, double least) {
-    if (backgrounds.isEmpty() || reaches(hue, backgrounds, least))
-        return hue;
-    least += roundingMargin;
-    // A translucent colour is shaded as it shows on the first background.
-    const QColor opaque = over(hue, backgrounds.first());
+namespace {
+
+// Where between `near`, which falls short, and `far`, which reads, the reading starts: the value nearest to
+// `near` found to read, to a part in 2^steps of the way.
+template <typename Reads> double bisect(double near, double far, int steps, Reads reads) {
+    for (int step = 0; step < steps; ++step) {
+        const double middle = (near + far) / 2;
+        (reads(middle) ? far : near) = middle;
+    }
+    return far;
+}
+
+// The colour of the hue and saturation of `colour` nearest to it in lightness that `reads`, searched
+// toward the lightness `end` (black or white); that end itself when even it does not read.
+template <typename Reads> QColor nearestShade(const QColor& colour, double end, Reads reads) {
     float h = 0, s = 0, l = 0;
-    opaque.getHslF(&h, &s, &l);
+    colour.getHslF(&h, &s, &l);
     h = std::max(h, 0.0f); // an achromatic colour has no hue
     const auto at = [h, s](double lightness) {
         const QColor c = QColor::fromHslF(h, s, float(lightness)).toRgb();
         // Measured as drawn: in whole steps of 0…255.
         return QColor(c.red(), c.green(), c.blue());
     };
-    // Deeper on a light background, paler on a dark one; black or white when even they fall short.
-    const double end = luminance(backgrounds.first()) > evenLuminance ? 0.0 : 1.0;
-    if (!reaches(at(end), backgrounds, least))
+    if (!reads(at(end)))
         return at(end);
-    double near = l;  // falls short
-    double far = end; // reaches
-    for (int step = 0; step < 24; ++step) {
-        const double middle = (near + far) / 2;
-        (reaches(at(middle), backgrounds, least) ? far : near) = middle;
-    }
-    return at(far);
+    return at(bisect(l, end, 24, [&](double lightness) { return reads(at(lightness)); }));
+}
+
+// Deeper on a light ground, paler on a dark one.
+double awayFrom(const QColor& ground) {
+    return Contrast::luminance(ground) > evenLuminance ? 0.0 : 1.0;
+}
+
+} // namespace
+
+QColor Contrast::shade(const QColor& hue, const QList<QColor>& backgrounds, double least, double coverage) {
+    if (backgrounds.isEmpty() || reaches(hue, backgrounds, least, coverage))
+        return hue;
+    least += roundingMargin;
+    // A translucent colour is shaded as it shows on the first background.
+    const QColor from = over(hue, backgrounds.first());
+    const auto reads = [&](const QColor& c) { return reaches(c, backgrounds, least, coverage); };
+    const double end = awayFrom(backgrounds.first());
+    const QColor shaded = nearestShade(from, end, reads);
+    // On a ground of middle lightness (an accent) the other way may come nearer.
+    const QColor other = nearestShade(from, 1 - end, reads);
+    const auto apart = [&from](const QColor& c) { return std::abs(c.lightnessF() - from.lightnessF()); };
+    return reads(other) && apart(other) < apart(shaded) ? other : shaded;
+}
+
+QColor Contrast::shadeUnder(const QColor& fill, const QColor& text, double least, double coverage) {
+    const auto reads = [&](const QColor& under) {
+        return ratio(drawn(text, under, coverage), under) >= least;
+    };
+    if (reads(fill))
+        return fill;
+    least += roundingMargin;
+    return nearestShade(fill, awayFrom(text), reads);
+}
+
+QColor Contrast::fade(const QColor& colour, double opacity, const QList<QColor>& backgrounds, double least,
+                      double coverage) {
+    const auto at = [&colour](double alpha) {
+        QColor c = colour;
+        c.setAlphaF(float(alpha));
+        return c;
+    };
+    if (reaches(at(opacity), backgrounds, least, coverage))
+        return at(opacity);
+    least += roundingMargin;
+    if (!reaches(at(1.0), backgrounds, least, coverage))
+        return at(1.0);
+    return at(bisect(opacity, 1.0, 16,
+                     [&](double alpha) { return reaches(at(alpha), backgrounds, least, coverage); }));
 }

@@ -85,25 +85,34 @@ QColor faded(QColor c, qreal alpha) {
     return c;
 }
 
-// The shade of a palette's colour that reads as text on the window and in a box.
-QColor readableOnSurfaces(const QColor& colour, const QPalette& palette) {
-    return Contrast::shade(colour, {palette.color(QPalette::Window), palette.color(QPalette::Base)},
-                           Contrast::normalText);
+// The surfaces text of a palette stands on: the window, a box, and the alternate rows of a table.
+QList<QColor> surfaces(const QPalette& palette) {
+    return {palette.color(QPalette::Window), palette.color(QPalette::Base),
+            palette.color(QPalette::AlternateBase)};
 }
+
+// How strongly the faint text roles show the text colour where it reads well enough anyway. Where it would
+// not, they show it more strongly, just enough; the secondary words stay a step stronger than the faintest.
+constexpr double secondaryOpacity = 0.6;
+constexpr double tertiaryOpacity = 0.45;
 
 } // namespace
 
 QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text) {
     // On the accent of a selected row a faded text cannot read as words must: secondary words take the
-    // highlighted text whole, as the platform draws a selected row's labels, and the faintest marks fade
-    // less than on a plain row. Those marks (the dash of an empty cell) carry no words: they reach the
-    // contrast asked of what the eye must still find, 3 : 1, and stay fainter than words.
+    // highlighted text whole, as the platform draws a selected row's labels, and the faintest text fades
+    // only as far as it still reads there.
     const bool onAccent = text == QPalette::HighlightedText;
+    const QList<QColor> ground =
+        onAccent ? QList<QColor>{palette.color(QPalette::Highlight)} : surfaces(palette);
     switch (role) {
     case Role::secondary:
-        return onAccent ? palette.color(text) : faded(palette.color(text), 0.55);
+        return onAccent ? palette.color(text)
+                        : Contrast::fade(palette.color(text), secondaryOpacity, ground, Contrast::normalText,
+                                         Contrast::glyphCoverage);
     case Role::tertiary:
-        return faded(palette.color(text), onAccent ? 0.7 : 0.45);
+        // Its glyphs show their colour whole: the dash is drawn unsmoothed, a placeholder at the text's size.
+        return Contrast::fade(palette.color(text), tertiaryOpacity, ground, Contrast::normalText);
     case Role::separator:
         return faded(palette.color(text), 0.14);
     case Role::destructive:
@@ -113,7 +122,9 @@ QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text
     case Role::success:
         return color(AppColor::green);
     case Role::link:
-        return readableOnSurfaces(palette.color(QPalette::Link), palette);
+        // The accent's hue, so links and the selection read as one colour, in a shade that reads as text.
+        return Contrast::shade(palette.color(QPalette::Highlight), surfaces(palette), Contrast::normalText,
+                               Contrast::glyphCoverage);
     case Role::accent:
         return palette.color(QPalette::Highlight);
     case Role::sidebar:
@@ -149,21 +160,36 @@ QColor Style::destructive() {
 }
 
 QColor Style::readable(const QColor& hue, const QColor& background, const QFont& font) {
-    return Contrast::shade(hue, {background}, Contrast::required(font));
+    return Contrast::shade(hue, {background}, Contrast::required(font), Contrast::glyphCoverage);
 }
 
 QColor Style::readable(const QColor& hue, const QWidget* widget) {
     const QPalette& p = widget->palette();
     return Contrast::shade(hue, {p.color(QPalette::Window), p.color(QPalette::Base)},
-                           Contrast::required(widget->font()));
+                           Contrast::required(widget->font()), Contrast::glyphCoverage);
 }
 
 void Style::install() {
     QPalette p = QApplication::palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(group, QPalette::Highlight,
-                   readable(p.color(group, QPalette::Highlight), p.color(group, QPalette::HighlightedText),
-                            QApplication::font()));
+                   Contrast::shadeUnder(p.color(group, QPalette::Highlight),
+                                        p.color(group, QPalette::HighlightedText),
+                                        Contrast::required(QApplication::font())));
+        p.setCurrentColorGroup(group);
+        // Qt's own links (in rich text) and the placeholders of every box. A placeholder is the faintest
+        // text as it shows in a box, opaque: a glyph drawn without antialiasing lays a translucent colour
+        // down unblended. Deepened where needed, it also reads where a label takes its colour on the window;
+        // drawn at the size of the text it stands for, its glyphs show their colour whole.
+        const QColor link = color(Role::link, p);
+        p.setColor(group, QPalette::Link, link);
+        p.setColor(group, QPalette::LinkVisited, link);
+        const QColor placeholder =
+            Contrast::over(color(Role::tertiary, p, QPalette::Text), p.color(QPalette::Base));
+        p.setColor(group, QPalette::PlaceholderText,
+                   Contrast::shade(placeholder, surfaces(p), Contrast::normalText));
+    }
+    p.setCurrentColorGroup(QPalette::Active);
     QApplication::setPalette(p);
 }
 
@@ -268,9 +294,11 @@ void Style::makeSegmented(QFrame* frame) {
     const QColor border = faded(p.color(QPalette::WindowText), 0.18);
     const QString name = frame->objectName();
     const QColor text = p.color(QPalette::HighlightedText);
-    frame->setStyleSheet(u"QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
-                         u"QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
-                         u"QFrame#%1 QToolButton:checked { background: %4; color: %5; }"_s.arg(
-                             name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
-                             readable(color(Role::accent, p), text, frame->font()).name(), text.name()));
+    frame->setStyleSheet(
+        u"QFrame#%1 { border: 1px solid %2; border-radius: 7px; background: %3; }"
+        u"QFrame#%1 QToolButton { border: none; border-radius: 6px; padding: 3px 0px; }"
+        u"QFrame#%1 QToolButton:checked { background: %4; color: %5; }"_s.arg(
+            name, border.name(QColor::HexArgb), p.color(QPalette::Base).name(),
+            Contrast::shadeUnder(color(Role::accent, p), text, Contrast::required(frame->font())).name(),
+            text.name()));
 }

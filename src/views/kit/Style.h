@@ -27,16 +27,17 @@ QFont tabularFont(const QFont& base);
 void setText(QLabel* label, TextStyle style, bool bold = false);
 
 // What the screens colour, each colour defined once. The roles that follow the text are the text colour
-// at an opacity, so they suit a light and a dark palette alike. The signal roles (destructive, warning,
-// success) are hues for fills and symbols; text in them takes readable().
+// at an opacity, so they suit a light and a dark palette alike, and still read as text on the palette's
+// window, boxes and table rows. The signal roles (destructive, warning, success) are hues for fills and
+// symbols; text in them takes readable().
 enum class Role {
     secondary,   // captions, notes and their symbols
-    tertiary,    // the faintest text: hints in a cell
+    tertiary,    // the faintest text: the dash of an empty cell, a box's placeholder
     separator,   // thin separator lines
     destructive, // deletions, changes that drop values, errors, a falling figure
     warning,     // warnings that let the user go on
     success,     // new rows, a correct check, a rising figure
-    link,        // links and buttons drawn as links
+    link,        // links and buttons drawn as links: the accent's hue
     accent,      // the selection and what stands for the journal: selected rows and segments, filled
                  // buttons, the journal's symbol, the chosen icon or template
     sidebar,     // the sidebar's background: a shade deeper than the window
@@ -55,16 +56,18 @@ QColor secondary(const QWidget* widget);
 QColor separator(const QWidget* widget);
 QColor destructive();
 
-// The colour to draw text of a hue in, or to fill under text of another colour: the hue where it reads
-// well enough against `background` in the font (Contrast::required), else the nearest shade of it that
-// does. The screens keep their colours' hues for fills, dots and symbols and draw text in this shade.
+// The colour to draw text of a hue in: the hue where it reads well enough against `background` in the font
+// (Contrast::required) as its smoothed glyphs show it (Contrast::glyphCoverage), else the nearest shade of
+// it that does. The screens keep their colours' hues for fills, dots and symbols and draw text in this
+// shade.
 QColor readable(const QColor& hue, const QColor& background, const QFont& font);
 // The same for the widget's own text, which may stand on its window or on a box (a form section, a cell)
 // of its palette: the shade reads on both.
 QColor readable(const QColor& hue, const QWidget* widget);
 
 // Makes the application palette's accent a shade its highlighted text reads on: selected rows, checked
-// segments and filled buttons draw that text on it. Runs once, after the application is made.
+// segments and filled buttons draw that text on it. Links and placeholders take the link and the tertiary
+// roles. Runs once, after the application is made.
 void install();
 
 // Draws the widget's text (a label's, a text box's, or what the widget paints with its window text) in

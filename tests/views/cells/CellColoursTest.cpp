@@ -32,37 +32,61 @@ struct CellTable {
         view.resize(400, 40 + 30 * int(contents.size()));
         view.show();
     }
-    // The text drawn in a row's cell, against the middle band of the cell, where a badge's capsule lies.
-    MeasuredText drawn(int row, int inset = 0) {
+    // The text drawn in a row's cell, against the middle band of the cell, where a badge's capsule lies,
+    // `width` wide when given; measured as drawn smoothed, or crisp.
+    MeasuredText drawn(int row, int inset = 0, bool smoothed = false, int width = 0) {
         const QRect cell = view.visualRect(model.index(row, 0));
         const int band = cell.height() / 5;
-        const QRect area = cell.adjusted(inset, band * 2, -inset, -band * 2);
-        return measuredText(view.viewport()->grab().toImage(), area);
+        QRect area = cell.adjusted(inset, band * 2, -inset, -band * 2);
+        if (width > 0)
+            area.setWidth(width);
+        const QImage image = view.viewport()->grab().toImage();
+        return smoothed ? smoothedText(image, area) : measuredText(image, area);
     }
 };
 
 } // namespace
 
-// A status badge in every status colour, on plain and alternate rows, selected or not: its text reads on
-// its capsule, in a shade of the status's colour, or in the highlighted text on a capsule of that shade.
+// A status badge in every status colour, the dash of an empty cell and a link, on plain and alternate rows,
+// selected or not, in a light and a dark palette: the badge's text reads on its capsule, in a shade of the
+// status's colour, or in the highlighted text on a capsule of that shade; the dash and the link read as
+// text, the link in the accent's hue.
 TEST(CellColours, EveryStatusBadgeReads) {
-    const CrispText crisp;
-    QList<CellContent> badges;
+    // Names of several shapes: smoothing lays each glyph's strokes down a little differently.
+    const QStringList names{u"Новый"_s,    u"В работе"_s, u"Предложение"_s, u"Оплачено"_s, u"Отгружен"_s,
+                            u"Передана"_s, u"Отказ"_s,    u"Завершён"_s,    u"Возврат"_s,  u"Черновик"_s};
+    QList<CellContent> cells;
     for (const AppColor appColor : allAppColors)
-        badges.append(StatusBadge::content(StatusDef{QUuid::createUuid(), u"Отгружен"_s, appColor, {}}));
-    CellTable table(badges);
-    for (const bool selected : {false, true}) {
-        for (int row = 0; row < badges.size(); ++row) {
-            const QColor hue = Style::color(allAppColors[row]);
-            SCOPED_TRACE(hue.name().toStdString() + (selected ? " selected" : ""));
-            if (selected)
-                table.view.selectRow(row);
-            // The capsule's round ends stay out of the measure.
-            const MeasuredText badge = table.drawn(row, 16);
-            EXPECT_GE(badge.ratio(), Contrast::normalText)
-                << badge.text.name().toStdString() << " on " << badge.background.name().toStdString();
-            if (hue.hslSaturationF() > 0.2) {
-                EXPECT_TRUE(sameHue(selected ? badge.background : badge.text, hue));
+        cells.append(StatusBadge::content(
+            StatusDef{QUuid::createUuid(), names[int(appColor) % names.size()], appColor, {}}));
+    const qsizetype dash = cells.size();
+    // On both kinds of row each.
+    cells.append({StatusBadge::content(std::nullopt), StatusBadge::content(std::nullopt),
+                  LinkCell::content(u"example.com"_s), LinkCell::content(u"example.com"_s)});
+    for (const auto& [paletteName, palette] :
+         {std::pair{"light", QApplication::palette()}, std::pair{"dark", darkPalette()}}) {
+        CellTable table(cells);
+        table.view.setPalette(palette);
+        for (const bool selected : {false, true}) {
+            for (int row = 0; row < cells.size(); ++row) {
+                const bool badge = row < dash;
+                const QColor hue =
+                    badge ? Style::color(allAppColors[row]) : table.view.palette().color(QPalette::Highlight);
+                SCOPED_TRACE(std::string(paletteName) + " row " + std::to_string(row) +
+                             (selected ? " selected" : ""));
+                if (selected)
+                    table.view.selectRow(row);
+                // Inside the capsule, its round ends aside; the link's symbol stays out of the measure.
+                const MeasuredText drawn =
+                    badge
+                        ? table.drawn(row, 16, true, int(badgeWidth(cells[row].text, table.view.font())) - 32)
+                        : table.drawn(row, row >= dash + 2 ? 24 : 0, true);
+                EXPECT_GE(drawn.ratio(), Contrast::normalText)
+                    << drawn.text.name().toStdString() << " on " << drawn.background.name().toStdString();
+                if (hue.hslSaturationF() > 0.2 && (badge || (row >= dash + 2 && !selected))) {
+                    EXPECT_TRUE(sameHue(badge && selected ? drawn.background : drawn.text, hue))
+                        << drawn.text.name().toStdString();
+                }
             }
         }
     }

@@ -11,6 +11,7 @@
 #include "views/shell/WelcomeView.h"
 
 #include <QAbstractItemModelTester>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -219,7 +220,8 @@ TEST(SidebarView, BothMenusMarkTheirDeletionAlike) {
     recordsMenu->close();
 }
 
-// The selected row's name and its count read on the accent, the count on a deeper shade of it.
+// The selected row's name and its count read on the accent, the count on a deeper shade of it; the
+// heading above the rows reads on the sidebar's shade.
 TEST(SidebarView, TheSelectedRowReads) {
     const CrispText crisp;
     const Journal journal = named(Templates::blank(), u"Заказы"_s, 18);
@@ -236,4 +238,14 @@ TEST(SidebarView, TheSelectedRowReads) {
         EXPECT_GE(text.ratio(), Contrast::normalText) << area.x();
         EXPECT_TRUE(sameHue(text.background, accent)) << text.background.name().toStdString();
     }
+    QLabel* heading = nullptr;
+    for (QLabel* label : shell.sidebar()->findChildren<QLabel*>())
+        if (label->text() == u"Журналы"_s)
+            heading = label;
+    ASSERT_TRUE(heading);
+    // The colour the heading's text is handed, which may be translucent, as it shows on what lies under it.
+    const QColor under =
+        measuredText(shell.sidebar()->grab().toImage(), heading->geometry().adjusted(0, 0, 0, 4)).background;
+    EXPECT_GE(Contrast::ratio(heading->palette().color(QPalette::WindowText), under), Contrast::normalText)
+        << under.name().toStdString();
 }
