@@ -1,5 +1,6 @@
 #include "views/kit/Style.h"
 
+#include "views/kit/BoxStyle.h"
 #include "views/kit/Contrast.h"
 #include "views/kit/Icons.h"
 #include "views/kit/SymbolButton.h"
@@ -170,6 +171,7 @@ QColor Style::readable(const QColor& hue, const QWidget* widget) {
 }
 
 void Style::install() {
+    QApplication::setStyle(new BoxStyle);
     QPalette p = QApplication::palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(group, QPalette::Highlight,

@@ -67,7 +67,8 @@ QColor readable(const QColor& hue, const QWidget* widget);
 
 // Makes the application palette's accent a shade its highlighted text reads on: selected rows, checked
 // segments and filled buttons draw that text on it. Links and placeholders take the link and the tertiary
-// roles. Runs once, after the application is made.
+// roles, and the borders of boxes and check boxes a shade that shows where they are (BoxStyle). Runs once,
+// after the application is made.
 void install();
 
 // Draws the widget's text (a label's, a text box's, or what the widget paints with its window text) in

@@ -1,16 +1,22 @@
 #include "Looks.h"
 #include "core/model/Model.h"
 #include "views/kit/Dialogs.h"
+#include "views/kit/GrowingTextEdit.h"
 #include "views/kit/Style.h"
+#include "views/kit/TextLine.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -126,4 +132,64 @@ TEST(ReadableLooks, AccentAndDestructiveTextRead) {
     EXPECT_GE(inBox.ratio(), Contrast::normalText) << "a box's destructive button";
     EXPECT_TRUE(sameHue(inBox.text, Style::destructive()));
     box->close();
+}
+
+// Every kind of box the screens type into or tick, on a window in a light and a dark palette: its border
+// shows where it is against the box's inside and the window around it, as a mark must; in the application's
+// palette a placeholder reads as text as drawn, and a button drawn as a link reads in the accent's hue.
+TEST(ReadableLooks, BoxesShowWhereTheyAreAndWhatTheyAskFor) {
+    for (const QPalette& palette : {QApplication::palette(), darkPalette()}) {
+        const bool light = palette == QApplication::palette();
+        SCOPED_TRACE(light ? "light" : "dark");
+        QWidget window;
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+        auto* line = new TextLine(&window);
+        line->setPlaceholderText(u"Название"_s);
+        auto* lines = new GrowingTextEdit(2, 4, &window);
+        lines->setPlaceholderText(u"Ярлыки через запятую"_s);
+        auto* date = new QDateEdit(&window);
+        auto* check = new QCheckBox(u"Статус новых записей"_s, &window);
+        auto* link = new QPushButton(u"Сегодня"_s, &window);
+        Style::makeLink(link);
+        auto* column = new QVBoxLayout(&window);
+        for (QWidget* widget : std::initializer_list<QWidget*>{line, lines, date, check, link}) {
+            widget->setFocusPolicy(Qt::NoFocus); // a focused box draws its border in the accent
+            column->addWidget(widget);
+        }
+        const QImage drawn = shown(&window);
+        QStyleOptionButton option;
+        option.initFrom(check);
+        const QRect indicator = check->style()
+                                    ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check)
+                                    .translated(check->pos());
+        const struct {
+            const char* name;
+            QRect rect;
+        } boxes[] = {{"line", line->geometry()},
+                     {"lines", lines->geometry()},
+                     {"date", date->geometry()},
+                     {"check", indicator}};
+        for (const auto& b : boxes) {
+            // The left edge halfway down, the box's inside beside it and the window before it.
+            const QPoint edge(b.rect.left(), b.rect.center().y());
+            const QColor border = drawn.pixelColor(edge);
+            EXPECT_GE(Contrast::ratio(border, drawn.pixelColor(edge + QPoint(3, 0))), Contrast::marks)
+                << b.name;
+            EXPECT_GE(Contrast::ratio(border, drawn.pixelColor(edge - QPoint(2, 0))), Contrast::marks)
+                << b.name << ": " << border.name().toStdString();
+        }
+        if (!light)
+            continue;
+        // Opaque, so that it is drawn as it is also without antialiasing; as drawn smoothed, it reads.
+        EXPECT_EQ(line->palette().color(QPalette::PlaceholderText).alpha(), 255);
+        for (const QImage& box : {line->grab().toImage(), lines->viewport()->grab().toImage()}) {
+            const MeasuredText text = smoothedText(box, box.rect().adjusted(4, 4, -4, -4));
+            EXPECT_GE(text.ratio(), Contrast::normalText) << text.text.name().toStdString();
+        }
+        const MeasuredText today = smoothedText(link->grab().toImage(), faceOf(link));
+        EXPECT_GE(today.ratio(), Contrast::normalText);
+        EXPECT_TRUE(sameHue(today.text, link->palette().color(QPalette::Highlight)))
+            << today.text.name().toStdString();
+    }
 }
