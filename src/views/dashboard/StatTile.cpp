@@ -151,21 +151,26 @@ void StatTile::changeEvent(QEvent* event) {
 
 void StatTile::applyStyle() {
     const QColor tint = Style::color(m_result.metric.color);
-    // The texts in colour stand on the tile's tinted face; the symbols keep the colour itself.
+    // The texts stand on the tile's tinted face, in shades that read there. The symbol takes its title's
+    // shade: its thin strokes, drawn smoothed, show fainter than their colour.
     const QColor face = Contrast::over(faded(tint, 0.08), palette().color(QPalette::Window));
     const QFont base = font();
     const QFont headline = Style::font(Style::TextStyle::headline, base);
     m_title->setFont(headline);
-    Style::setTextColor(m_title, Style::readable(tint, face, headline));
+    const QColor titleColour = Style::readable(tint, face, headline);
+    Style::setTextColor(m_title, titleColour);
     const int symbolSize = QFontMetrics(headline).height();
-    const QPixmap symbol = Symbols::symbol(m_result.metric.symbol, tint, symbolSize, devicePixelRatioF());
+    const QPixmap symbol =
+        Symbols::symbol(m_result.metric.symbol, titleColour, symbolSize, devicePixelRatioF());
     m_symbol->setPixmap(symbol);
     m_symbol->setFixedSize(symbolSize, symbolSize);
     // A symbol the icon table does not know leaves no gap before the title.
     m_symbol->setVisible(!symbol.isNull());
 
-    m_subtitle->setFont(Style::font(Style::TextStyle::callout, base));
-    Style::setTextColor(m_subtitle, Style::secondary(this));
+    const QFont callout = Style::font(Style::TextStyle::callout, base);
+    m_subtitle->setFont(callout);
+    Style::setTextColor(m_subtitle,
+                        Style::readable(Contrast::over(Style::secondary(this), face), face, callout));
 
     QFont caption = Style::font(Style::TextStyle::caption, base);
     caption.setWeight(QFont::Medium);
@@ -175,11 +180,13 @@ void StatTile::applyStyle() {
                                : trend == Comparison::Trend::down
                                    ? Style::color(Style::Role::destructive, this)
                                    : Style::secondary(this);
-    Style::setTextColor(m_comparison, Style::readable(trendColour, face, caption));
+    // The arrow beside the change takes the change's own colour.
+    const QColor comparisonColour = Style::readable(trendColour, face, caption);
+    Style::setTextColor(m_comparison, comparisonColour);
     const int trendSize = QFontMetrics(caption).height();
     const DrawnSymbols::Heading heading = trend == Comparison::Trend::up     ? DrawnSymbols::Heading::up
                                           : trend == Comparison::Trend::down ? DrawnSymbols::Heading::down
                                                                              : DrawnSymbols::Heading::level;
-    m_trendSymbol->setPixmap(DrawnSymbols::trend(heading, trendColour, trendSize, devicePixelRatioF()));
+    m_trendSymbol->setPixmap(DrawnSymbols::trend(heading, comparisonColour, trendSize, devicePixelRatioF()));
     m_trendSymbol->setFixedSize(trendSize, trendSize);
 }

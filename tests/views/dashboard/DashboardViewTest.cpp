@@ -1,5 +1,6 @@
 #include "views/dashboard/DashboardView.h"
 #include "DashboardParts.h"
+#include "Looks.h"
 #include "RecordFixtures.h"
 #include "ShellFixture.h"
 #include "ShellSamples.h"
@@ -286,6 +287,43 @@ TEST(DashboardView, ATilesChangeWrapsRatherThanBeingCut) {
         EXPECT_GE(change->height(), 2 * change->fontMetrics().height());
         EXPECT_LE(change->mapTo(tiles[0], QPoint(0, change->height())).y(), tiles[0]->height());
         EXPECT_EQ(tiles[1]->height(), tiles[0]->height());
+    }
+}
+
+// A tile in every colour a metric may take, its figure rising and falling: on its tinted face the symbol
+// and the change's arrow are found as marks must be, in the colour's hue, and its texts read as drawn.
+TEST(DashboardView, ATilesMarksAndTextsReadOnItsFace) {
+    const Journal j = salesPaidOn({});
+    for (const AppColor appColor : allAppColors) {
+        for (const double previous : {1.0, 1000.0}) {
+            const QColor hue = Style::color(appColor);
+            SCOPED_TRACE(hue.name().toStdString() + (previous > 1 ? " falling" : " rising"));
+            MetricDef metric = j.metrics.first();
+            metric.color = appColor;
+            StatTile tile;
+            tile.setFigures(MetricResult{metric, 100, 1}, j, previous);
+            tile.resize(260, 200);
+            const QImage drawn = shown(&tile);
+            const QColor face = drawn.pixelColor(tile.width() / 2, 3);
+            QList<QLabel*> symbols;
+            for (QLabel* label : tile.findChildren<QLabel*>())
+                if (!label->pixmap().isNull())
+                    symbols.append(label);
+            ASSERT_EQ(symbols.size(), 2) << "the metric's symbol and the change's arrow";
+            for (const QLabel* symbol : symbols) {
+                const std::optional<QColor> mark = soleColour(symbol->pixmap().toImage());
+                ASSERT_TRUE(mark);
+                EXPECT_GE(Contrast::ratio(*mark, face), Contrast::marks) << mark->name().toStdString();
+            }
+            if (hue.hslSaturationF() > 0.2) {
+                EXPECT_TRUE(sameHue(*soleColour(symbols.first()->pixmap().toImage()), hue));
+            }
+            for (const ElidedText* text : tile.findChildren<ElidedText*>()) {
+                const QRect area(text->mapTo(&tile, QPoint()), text->size());
+                EXPECT_GE(smoothedText(drawn, area).ratio(), Contrast::normalText)
+                    << text->text().toStdString();
+            }
+        }
     }
 }
 

@@ -1,8 +1,10 @@
 #include "views/settings/DraftListModel.h"
 
+#include "Looks.h"
 #include "RecordFixtures.h"
 #include "app/settings/SettingsChoices.h"
 #include "views/kit/Icons.h"
+#include "views/settings/ColourDot.h"
 
 #include <QAbstractItemModelTester>
 #include <QIcon>
@@ -94,4 +96,31 @@ TEST(SettingsSymbols, EveryOfferedSymbolIsDrawn) {
         symbols.append(symbol(type));
     for (const QString& name : symbols)
         EXPECT_FALSE(Icons::icon(name).pixmap(16).isNull()) << name.toStdString();
+}
+
+// A status's dot in every colour, in a light and a dark palette: found as a mark must be on a list, a
+// picker and the window, and on the accent of a selected row or entry, in the colour's hue.
+TEST(SettingsSymbols, StatusDotsAreFoundWhereverTheyStand) {
+    for (const QPalette& palette : {QApplication::palette(), darkPalette()}) {
+        for (const AppColor appColor : allAppColors) {
+            const QColor hue = Style::color(appColor);
+            const QIcon dot = colourDot(appColor, palette);
+            const struct {
+                QIcon::Mode mode;
+                QList<QPalette::ColorRole> grounds;
+            } places[] = {{QIcon::Normal, {QPalette::Base, QPalette::Window}},
+                          {QIcon::Selected, {QPalette::Highlight}},
+                          {QIcon::Active, {QPalette::Highlight}}};
+            for (const auto& place : places) {
+                const std::optional<QColor> drawn = soleColour(dot.pixmap(16, place.mode).toImage());
+                ASSERT_TRUE(drawn) << hue.name().toStdString();
+                for (const QPalette::ColorRole ground : place.grounds)
+                    EXPECT_GE(Contrast::ratio(*drawn, palette.color(ground)), Contrast::marks)
+                        << hue.name().toStdString() << " in mode " << place.mode << " on " << ground;
+                if (hue.hslSaturationF() > 0.2) {
+                    EXPECT_TRUE(sameHue(*drawn, hue)) << drawn->name().toStdString();
+                }
+            }
+        }
+    }
 }
