@@ -1,5 +1,7 @@
 #include "views/kit/Contrast.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -94,45 +96,92 @@ double awayFrom(const QColor& ground) {
     return Contrast::luminance(ground) > evenLuminance ? 0.0 : 1.0;
 }
 
+// The same shades are asked for again and again: every cell of a table asks for its text's shade each time
+// it paints, with the few colours an application uses. Each answer is worked out once and kept (main thread
+// only, as all drawing is).
+struct Question {
+    enum Kind { shade, shadeUnder, fade } kind;
+    quint64 colour;         // QRgba64: a colour's every bit
+    QList<quint64> grounds; // the backgrounds, or the text a fill goes under
+    double opacity;         // fade's; none for the others
+    double least;
+    double coverage;
+
+    bool operator==(const Question&) const = default;
+};
+
+size_t qHash(const Question& q, size_t seed = 0) {
+    return qHashMulti(seed, int(q.kind), q.colour, q.grounds, q.opacity, q.least, q.coverage);
+}
+
+quint64 bitsOf(const QColor& colour) {
+    return quint64(colour.rgba64());
+}
+
+QList<quint64> bitsOf(const QList<QColor>& colours) {
+    QList<quint64> bits;
+    bits.reserve(colours.size());
+    for (const QColor& c : colours)
+        bits.append(bitsOf(c));
+    return bits;
+}
+
+template <typename Work> QColor remembered(const Question& question, Work work) {
+    static QHash<Question, QColor> answers;
+    if (const auto known = answers.constFind(question); known != answers.cend())
+        return *known;
+    // Palettes change rarely; a bound keeps a long run of changing ones from growing it without end.
+    constexpr qsizetype kept = 4096;
+    if (answers.size() >= kept)
+        answers.clear();
+    return *answers.insert(question, work());
+}
+
 } // namespace
 
 QColor Contrast::shade(const QColor& hue, const QList<QColor>& backgrounds, double least, double coverage) {
-    if (backgrounds.isEmpty() || reaches(hue, backgrounds, least, coverage))
-        return hue;
-    least += roundingMargin;
-    // A translucent colour is shaded as it shows on the first background.
-    const QColor from = over(hue, backgrounds.first());
-    const auto reads = [&](const QColor& c) { return reaches(c, backgrounds, least, coverage); };
-    const double end = awayFrom(backgrounds.first());
-    const QColor shaded = nearestShade(from, end, reads);
-    // On a ground of middle lightness (an accent) the other way may come nearer.
-    const QColor other = nearestShade(from, 1 - end, reads);
-    const auto apart = [&from](const QColor& c) { return std::abs(c.lightnessF() - from.lightnessF()); };
-    return reads(other) && apart(other) < apart(shaded) ? other : shaded;
+    return remembered({Question::shade, bitsOf(hue), bitsOf(backgrounds), 0, least, coverage}, [&] {
+        if (backgrounds.isEmpty() || reaches(hue, backgrounds, least, coverage))
+            return hue;
+        least += roundingMargin;
+        // A translucent colour is shaded as it shows on the first background.
+        const QColor from = over(hue, backgrounds.first());
+        const auto reads = [&](const QColor& c) { return reaches(c, backgrounds, least, coverage); };
+        const double end = awayFrom(backgrounds.first());
+        const QColor shaded = nearestShade(from, end, reads);
+        // On a ground of middle lightness (an accent) the other way may come nearer.
+        const QColor other = nearestShade(from, 1 - end, reads);
+        const auto apart = [&from](const QColor& c) { return std::abs(c.lightnessF() - from.lightnessF()); };
+        return reads(other) && apart(other) < apart(shaded) ? other : shaded;
+    });
 }
 
 QColor Contrast::shadeUnder(const QColor& fill, const QColor& text, double least, double coverage) {
-    const auto reads = [&](const QColor& under) {
-        return ratio(drawn(text, under, coverage), under) >= least;
-    };
-    if (reads(fill))
-        return fill;
-    least += roundingMargin;
-    return nearestShade(fill, awayFrom(text), reads);
+    return remembered({Question::shadeUnder, bitsOf(fill), {bitsOf(text)}, 0, least, coverage}, [&] {
+        const auto reads = [&](const QColor& under) {
+            return ratio(drawn(text, under, coverage), under) >= least;
+        };
+        if (reads(fill))
+            return fill;
+        least += roundingMargin;
+        return nearestShade(fill, awayFrom(text), reads);
+    });
 }
 
 QColor Contrast::fade(const QColor& colour, double opacity, const QList<QColor>& backgrounds, double least,
                       double coverage) {
-    const auto at = [&colour](double alpha) {
-        QColor c = colour;
-        c.setAlphaF(float(alpha));
-        return c;
-    };
-    if (reaches(at(opacity), backgrounds, least, coverage))
-        return at(opacity);
-    least += roundingMargin;
-    if (!reaches(at(1.0), backgrounds, least, coverage))
-        return at(1.0);
-    return at(bisect(opacity, 1.0, 16,
-                     [&](double alpha) { return reaches(at(alpha), backgrounds, least, coverage); }));
+    return remembered({Question::fade, bitsOf(colour), bitsOf(backgrounds), opacity, least, coverage}, [&] {
+        const auto at = [&colour](double alpha) {
+            QColor c = colour;
+            c.setAlphaF(float(alpha));
+            return c;
+        };
+        if (reaches(at(opacity), backgrounds, least, coverage))
+            return at(opacity);
+        least += roundingMargin;
+        if (!reaches(at(1.0), backgrounds, least, coverage))
+            return at(1.0);
+        return at(bisect(opacity, 1.0, 16,
+                         [&](double alpha) { return reaches(at(alpha), backgrounds, least, coverage); }));
+    });
 }
