@@ -1,6 +1,7 @@
 #include "views/kit/BoxStyle.h"
 
 #include "views/kit/Contrast.h"
+#include "views/kit/Style.h"
 
 #include <QPlainTextEdit>
 #include <QStyleOption>
@@ -40,8 +41,7 @@ bool drawWithBorder(const QStyleOption* option, int lighter, Draw draw) {
 QColor BoxStyle::windowForBorders(const QPalette& palette, int lighter) {
     const QColor window = palette.color(QPalette::Window);
     // Inside the box, and around it: a window, a box holding it (a form's section), a table's rows.
-    const QList<QColor> grounds{palette.color(QPalette::Base), window,
-                                palette.color(QPalette::AlternateBase)};
+    const QList<QColor> grounds = Style::surfaces(palette);
     const auto reads = [&](const QColor& w) {
         const QColor border = fusionBorder(w, lighter);
         return std::all_of(grounds.cbegin(), grounds.cend(), [&border](const QColor& ground) {

@@ -86,18 +86,17 @@ QColor faded(QColor c, qreal alpha) {
     return c;
 }
 
-// The surfaces text of a palette stands on: the window, a box, and the alternate rows of a table.
-QList<QColor> surfaces(const QPalette& palette) {
-    return {palette.color(QPalette::Window), palette.color(QPalette::Base),
-            palette.color(QPalette::AlternateBase)};
-}
-
 // How strongly the faint text roles show the text colour where it reads well enough anyway. Where it would
 // not, they show it more strongly, just enough; the secondary words stay a step stronger than the faintest.
 constexpr double secondaryOpacity = 0.6;
 constexpr double tertiaryOpacity = 0.45;
 
 } // namespace
+
+QList<QColor> Style::surfaces(const QPalette& palette) {
+    return {palette.color(QPalette::Window), palette.color(QPalette::Base),
+            palette.color(QPalette::AlternateBase)};
+}
 
 QColor Style::color(Role role, const QPalette& palette, QPalette::ColorRole text) {
     // On the accent of a selected row a faded text cannot read as words must: secondary words take the

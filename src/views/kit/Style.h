@@ -56,6 +56,9 @@ QColor secondary(const QWidget* widget);
 QColor separator(const QWidget* widget);
 QColor destructive();
 
+// The surfaces a palette's text and marks stand on: the window, a box, and the alternate rows of a table.
+QList<QColor> surfaces(const QPalette& palette);
+
 // The colour to draw text of a hue in: the hue where it reads well enough against `background` in the font
 // (Contrast::required) as its smoothed glyphs show it (Contrast::glyphCoverage), else the nearest shade of
 // it that does. The screens keep their colours' hues for fills, dots and symbols and draw text in this
